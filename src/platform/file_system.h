@@ -1,0 +1,41 @@
+#pragma once
+// Files and folders as the program reaches them. Paths are Windows paths in
+// UTF-8 ("C:\\WINDOWS\\system32\\drivers"); file contents are raw bytes.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisko {
+
+// File attribute bits (FILE_ATTRIBUTE_*).
+namespace fileattr {
+constexpr uint32_t kReadOnly = 0x01, kHidden = 0x02, kSystem = 0x04, kDirectory = 0x10, kArchive = 0x20,
+                   kNormal = 0x80;
+}
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    // Writes the file whole: the bytes go to a temporary file beside it, which
+    // then replaces the old file, keeping its attributes. A crash or a full
+    // disk leaves either the old file or the new one. False when refused.
+    virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;
+    // nullopt when nothing exists at the path.
+    virtual std::optional<uint32_t> GetAttributes(const std::string& path) = 0;
+    virtual bool SetAttributes(const std::string& path, uint32_t attributes) = 0;
+    // The entries of a folder, without "." and "..".
+    virtual std::vector<FolderEntry> ListFolder(const std::string& path) = 0;
+};
+
+// The folder part of a path, without its trailing backslash.
+std::string ParentFolder(const std::string& path);
+
+}  // namespace brisko

@@ -1,0 +1,36 @@
+#pragma once
+// Files held in memory, with Windows' rules for paths: case-insensitive,
+// either slash, a file can only be created in an existing folder.
+#include <map>
+
+#include "platform/file_system.h"
+
+namespace brisko {
+
+class MemoryFileSystem final : public FileSystem {
+public:
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    bool ReplaceFile(const std::string& path, const std::string& bytes) override;
+    std::optional<uint32_t> GetAttributes(const std::string& path) override;
+    bool SetAttributes(const std::string& path, uint32_t attributes) override;
+    std::vector<FolderEntry> ListFolder(const std::string& path) override;
+
+    // Test set-up: folders (with their parents), files, and folders whose
+    // files may not be created or replaced.
+    void AddFolder(const std::string& path);
+    void AddFile(const std::string& path, const std::string& bytes, uint32_t attributes = fileattr::kArchive);
+    void DenyWrites(const std::string& folder);
+
+private:
+    struct Node {
+        std::string displayPath;
+        bool isFolder = false;
+        std::string bytes;
+        uint32_t attributes = 0;
+        bool writeDenied = false;
+    };
+    static std::string Normalise(const std::string& path);
+    std::map<std::string, Node> nodes_;
+};
+
+}  // namespace brisko

@@ -1,0 +1,202 @@
+#include "platform/profile/profile_document.h"
+
+#include "platform/text/case_fold.h"
+#include "platform/text/cp932.h"
+#include "platform/text/utf.h"
+
+namespace brisko::profile {
+
+namespace {
+const std::string kUtf16LeMark = "\xFF\xFE";
+const std::string kCrLf = "\r\n";
+
+// Blanks as the system's profile functions trim them: tab to carriage return, ^Z and space.
+bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == '\x1A' || c == ' '; }
+
+std::string Trim(const std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+std::string StripOneQuotePair(const std::string& v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
+    return v;
+}
+
+// Line ends and the text between them, in a file's code units.
+template <typename Unit>
+void SplitLines(const std::basic_string<Unit>& s, std::vector<std::pair<std::basic_string<Unit>, std::string>>& out) {
+    size_t start = 0;
+    while (start < s.size()) {
+        size_t i = start;
+        while (i < s.size() && s[i] != Unit('\r') && s[i] != Unit('\n')) ++i;
+        std::string end;
+        if (i < s.size()) {
+            if (s[i] == Unit('\r') && i + 1 < s.size() && s[i + 1] == Unit('\n')) end = kCrLf;
+            else end = s[i] == Unit('\r') ? "\r" : "\n";
+        }
+        out.emplace_back(s.substr(start, i - start), end);
+        start = i + end.size();
+    }
+}
+
+std::u16string BytesToUtf16(const std::string& bytes) {
+    std::u16string units;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                              (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    return units;
+}
+
+std::string Utf16ToBytes(const std::u16string& units) {
+    std::string bytes;
+    for (char16_t u : units) {
+        bytes.push_back(static_cast<char>(u & 0xFF));
+        bytes.push_back(static_cast<char>(u >> 8));
+    }
+    return bytes;
+}
+}  // namespace
+
+ProfileDocument ProfileDocument::Parse(const std::string& fileBytes) {
+    ProfileDocument doc;
+    if (fileBytes.compare(0, kUtf16LeMark.size(), kUtf16LeMark) == 0) {
+        doc.encoding_ = Encoding::Utf16Le;
+        doc.bom_ = kUtf16LeMark;
+        std::vector<std::pair<std::u16string, std::string>> parts;
+        SplitLines(BytesToUtf16(fileBytes.substr(kUtf16LeMark.size())), parts);
+        for (auto& [units, end] : parts) {
+            Line line;
+            line.raw = Utf16ToBytes(units);
+            line.end = end;
+            Classify(line, text::Utf16ToUtf8(units));
+            doc.lines_.push_back(std::move(line));
+        }
+    } else {
+        std::vector<std::pair<std::string, std::string>> parts;
+        SplitLines(fileBytes, parts);
+        for (auto& [bytes, end] : parts) {
+            Line line;
+            line.raw = bytes;
+            line.end = end;
+            Classify(line, text::Cp932ToUtf8(bytes));
+            doc.lines_.push_back(std::move(line));
+        }
+    }
+    return doc;
+}
+
+void ProfileDocument::Classify(Line& line, const std::string& textUtf8) {
+    const std::string t = Trim(textUtf8);
+    line.kind = LineKind::Blank;
+    if (t.empty()) return;
+    if (t.front() == '[') {
+        const auto close = t.rfind(']');
+        if (close != std::string::npos && close > 0) {
+            line.kind = LineKind::Section;
+            line.name = Trim(t.substr(1, close - 1));
+            return;
+        }
+    }
+    line.kind = LineKind::Key;
+    const auto eq = t.find('=');
+    if (eq == std::string::npos) {
+        line.name = t;
+        return;
+    }
+    line.name = Trim(t.substr(0, eq));
+    line.value = Trim(t.substr(eq + 1));
+    line.hasValue = true;
+}
+
+ProfileDocument::Line ProfileDocument::MakeLine(const std::string& textUtf8) const {
+    Line line;
+    line.raw = encoding_ == Encoding::Utf16Le ? Utf16ToBytes(text::Utf8ToUtf16(textUtf8)) : text::Utf8ToCp932(textUtf8);
+    line.end = kCrLf;
+    Classify(line, encoding_ == Encoding::Utf16Le ? textUtf8 : text::Cp932ToUtf8(line.raw));
+    return line;
+}
+
+std::string ProfileDocument::Serialize() const {
+    std::string out = bom_;
+    for (const auto& line : lines_) {
+        out += line.raw;
+        out += encoding_ == Encoding::Utf16Le ? Utf16ToBytes(text::Utf8ToUtf16(line.end)) : line.end;
+    }
+    return out;
+}
+
+int ProfileDocument::FindSection(const std::string& section) const {
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind == LineKind::Section && text::AsciiNamesEqual(lines_[i].name, section))
+            return static_cast<int>(i);
+    return -1;
+}
+
+int ProfileDocument::SectionEnd(int sectionLine) const {
+    size_t i = static_cast<size_t>(sectionLine) + 1;
+    while (i < lines_.size() && lines_[i].kind != LineKind::Section) ++i;
+    return static_cast<int>(i);
+}
+
+int ProfileDocument::FindKey(int sectionLine, const std::string& key) const {
+    for (int i = sectionLine + 1; i < SectionEnd(sectionLine); ++i)
+        if (lines_[i].kind == LineKind::Key && text::AsciiNamesEqual(lines_[i].name, key)) return i;
+    return -1;
+}
+
+std::optional<std::string> ProfileDocument::Read(const std::string& section, const std::string& key) const {
+    const int s = FindSection(section);
+    if (s < 0) return std::nullopt;
+    const int k = FindKey(s, key);
+    if (k < 0 || !lines_[k].hasValue) return std::nullopt;
+    return StripOneQuotePair(lines_[k].value);
+}
+
+std::vector<std::string> ProfileDocument::Keys(const std::string& section) const {
+    std::vector<std::string> keys;
+    const int s = FindSection(section);
+    if (s < 0) return keys;
+    for (int i = s + 1; i < SectionEnd(s); ++i)
+        if (lines_[i].kind == LineKind::Key && lines_[i].hasValue && lines_[i].name.rfind(';', 0) != 0)
+            keys.push_back(lines_[i].name);
+    return keys;
+}
+
+bool ProfileDocument::Write(const std::string& section, const std::string& key, const std::string& value) {
+    const int s = FindSection(section);
+    if (s < 0) {
+        if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = kCrLf;
+        lines_.push_back(MakeLine("[" + section + "]"));
+        lines_.push_back(MakeLine(key + "=" + value));
+        return true;
+    }
+    const int k = FindKey(s, key);
+    if (k >= 0) {
+        if (lines_[k].hasValue && lines_[k].value == value) return false;
+        const std::string end = lines_[k].end;
+        lines_[k] = MakeLine(lines_[k].name + "=" + value);
+        lines_[k].end = end;
+        return true;
+    }
+    // After the section's last non-blank line, so blank lines between sections stay.
+    int at = SectionEnd(s);
+    while (at > s + 1 && lines_[at - 1].kind == LineKind::Blank) --at;
+    if (lines_[at - 1].end.empty()) lines_[at - 1].end = kCrLf;
+    lines_.insert(lines_.begin() + at, MakeLine(key + "=" + value));
+    return true;
+}
+
+bool ProfileDocument::Remove(const std::string& section, const std::string& key) {
+    const int s = FindSection(section);
+    if (s < 0) return false;
+    const int k = FindKey(s, key);
+    if (k < 0) return false;
+    lines_.erase(lines_.begin() + k);
+    return true;
+}
+
+}  // namespace brisko::profile

@@ -1,0 +1,52 @@
+#pragma once
+// A profile (INI) file held as its lines, edited the way Windows edits one:
+// a write touches only the line it changes (or adds one), every other line
+// stays byte for byte. Files without a byte-order mark are in code page 932;
+// a UTF-16LE mark makes the file UTF-16LE, read and written back as such.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisko::profile {
+
+class ProfileDocument {
+public:
+    static ProfileDocument Parse(const std::string& fileBytes);
+    std::string Serialize() const;
+
+    // The key's value with the surrounding blanks and one pair of matching
+    // quotes (" or ') removed; nullopt when the section or key is missing or
+    // the key's line has no '='. Lines before the first section belong to none.
+    std::optional<std::string> Read(const std::string& section, const std::string& key) const;
+    // Names of the section's keys with a value, comments (';') left out.
+    std::vector<std::string> Keys(const std::string& section) const;
+    // False when the key already held exactly that value.
+    bool Write(const std::string& section, const std::string& key, const std::string& value);
+    // False when there was no such key.
+    bool Remove(const std::string& section, const std::string& key);
+
+private:
+    enum class Encoding { Ansi, Utf16Le };
+    enum class LineKind { Blank, Section, Key };
+    struct Line {
+        std::string raw;  // the line's bytes in the file's encoding, without its end
+        std::string end;  // "\r\n", "\n", "\r" or "" for a last line without one
+        LineKind kind = LineKind::Blank;
+        std::string name;   // section or key name, trimmed (UTF-8)
+        std::string value;  // key value, trimmed (UTF-8)
+        bool hasValue = false;  // false for a key line without '='
+    };
+
+    Line MakeLine(const std::string& textUtf8) const;
+    static void Classify(Line& line, const std::string& textUtf8);
+    // Index of the first line of the section's header, or -1.
+    int FindSection(const std::string& section) const;
+    int FindKey(int sectionLine, const std::string& key) const;
+    int SectionEnd(int sectionLine) const;  // one past its last line
+
+    Encoding encoding_ = Encoding::Ansi;
+    std::string bom_;
+    std::vector<Line> lines_;
+};
+
+}  // namespace brisko::profile

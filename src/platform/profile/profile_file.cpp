@@ -1,0 +1,72 @@
+#include "platform/profile/profile_file.h"
+
+#include "platform/error.h"
+#include "platform/profile/profile_document.h"
+#include "platform/text/cp932.h"
+#include "platform/value_text.h"
+
+namespace brisko {
+
+namespace {
+constexpr size_t kReadLimit = 2047;          // bytes a read returns at most
+constexpr size_t kKeyListBuffer = 16384;     // bytes of NUL-separated key names
+
+profile::ProfileDocument Load(FileSystem& files, const std::string& path) {
+    return profile::ProfileDocument::Parse(files.ReadFile(path).value_or(std::string()));
+}
+
+void ClearReadOnly(FileSystem& files, const std::string& path) {
+    if (auto attrs = files.GetAttributes(path); attrs && (*attrs & fileattr::kReadOnly))
+        files.SetAttributes(path, *attrs & ~fileattr::kReadOnly);
+}
+
+void Save(FileSystem& files, const std::string& path, const profile::ProfileDocument& doc) {
+    if (!files.ReplaceFile(path, doc.Serialize())) throw BriskoError(FormatMessage("%s に書き込めません", path));
+}
+
+// Cuts the text to the byte limit without splitting a double-byte character.
+std::string LimitAnsiLength(const std::string& utf8, size_t limit) {
+    std::string ansi = text::Utf8ToCp932(utf8);
+    if (ansi.size() <= limit) return utf8;
+    size_t cut = 0;
+    while (cut < ansi.size()) {
+        const size_t width = text::IsCp932LeadByte(static_cast<unsigned char>(ansi[cut])) ? 2 : 1;
+        if (cut + width > limit) break;
+        cut += width;
+    }
+    return text::Cp932ToUtf8(ansi.substr(0, cut));
+}
+}  // namespace
+
+std::string IniReadValue(FileSystem& files, const std::string& path, const std::string& section,
+                         const std::string& key) {
+    auto value = Load(files, path).Read(section, key);
+    return value ? LimitAnsiLength(*value, kReadLimit) : std::string(kNullText);
+}
+
+void IniWriteValue(FileSystem& files, const std::string& path, const std::string& section, const std::string& key,
+                   const std::string& textToWrite) {
+    if (textToWrite == kNullText) return;
+    ClearReadOnly(files, path);
+    auto doc = Load(files, path);
+    if (doc.Write(section, key, textToWrite)) Save(files, path, doc);
+}
+
+std::vector<std::string> IniSectionKeys(FileSystem& files, const std::string& path, const std::string& section) {
+    std::vector<std::string> keys;
+    size_t used = 1;  // the list's closing NUL
+    for (auto& key : Load(files, path).Keys(section)) {
+        used += text::Cp932Length(key) + 1;
+        if (used > kKeyListBuffer) break;
+        keys.push_back(std::move(key));
+    }
+    return keys;
+}
+
+void IniDeleteKey(FileSystem& files, const std::string& path, const std::string& section, const std::string& key) {
+    ClearReadOnly(files, path);
+    auto doc = Load(files, path);
+    if (doc.Remove(section, key)) Save(files, path, doc);
+}
+
+}  // namespace brisko

@@ -1,0 +1,22 @@
+#pragma once
+// Profile-file operations on a file named by its full path. Reads never fail:
+// a missing file, section or key reads "NULL". A write that the file system
+// refuses throws BriskoError "<path> に書き込めません".
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace brisko {
+
+// At most 2047 characters (bytes of the ANSI code page) are returned.
+std::string IniReadValue(FileSystem& files, const std::string& path, const std::string& section,
+                         const std::string& key);
+// Writing "NULL" does nothing at all.
+void IniWriteValue(FileSystem& files, const std::string& path, const std::string& section, const std::string& key,
+                   const std::string& text);
+// Key names in file order, as many as 16384 bytes of names hold.
+std::vector<std::string> IniSectionKeys(FileSystem& files, const std::string& path, const std::string& section);
+void IniDeleteKey(FileSystem& files, const std::string& path, const std::string& section, const std::string& key);
+
+}  // namespace brisko

@@ -1,0 +1,188 @@
+#include "platform/registry_values.h"
+
+#include <charconv>
+#include <cstring>
+
+#include "platform/error.h"
+#include "platform/text/case_fold.h"
+#include "platform/text/cp932.h"
+#include "platform/text/utf.h"
+#include "platform/utilities.h"
+
+namespace brisko {
+
+namespace {
+constexpr size_t kMultiStringBuffer = 255;
+
+std::string StorePath(const std::string& keyPath) {
+    return (!keyPath.empty() && keyPath.front() == '\\') ? keyPath.substr(1) : keyPath;
+}
+
+std::string LittleEndian32(uint32_t v) {
+    std::string b(4, '\0');
+    for (int i = 0; i < 4; ++i) b[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    return b;
+}
+
+uint32_t FromLittleEndian(const std::string& bytes) {
+    uint32_t v = 0;
+    for (size_t i = 0; i < bytes.size() && i < 4; ++i) v |= uint32_t(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    return v;
+}
+
+std::string ReadMultiString(RegistryStore& store, RegRoot root, const std::string& path, const std::string& name) {
+    auto value = store.QueryValue(root, path, name, RegAccess::Query);
+    if (!value) return std::string(kNullText);
+    const std::string ansi = text::Utf8ToCp932(DecodeRegData(value->bytes));
+    if (ansi.size() > kMultiStringBuffer) return std::string(kNullText);
+    std::string buffer = ansi;  // what the 255-byte buffer receives
+    buffer.resize(kMultiStringBuffer, '\0');
+    // Each NUL becomes a carriage return; a NUL right after one ends the list.
+    std::string out;
+    for (size_t i = 0; i < buffer.size(); ++i) {
+        if (buffer[i] != '\0') {
+            out.push_back(buffer[i]);
+            continue;
+        }
+        out.push_back('\r');
+        if (i + 1 >= buffer.size() || buffer[i + 1] == '\0') break;
+    }
+    return text::Cp932ToUtf8(out);
+}
+
+void CopyKeyTree(RegistryStore& store, RegRoot root, const std::string& from, const std::string& to) {
+    store.CreateKey(root, to);
+    for (const auto& valueName : store.ValueNames(root, from))
+        if (auto v = store.QueryValue(root, from, valueName, RegAccess::Full)) store.SetValue(root, to, valueName, *v);
+    for (const auto& sub : store.SubKeyNames(root, from))
+        CopyKeyTree(store, root, JoinKeyPath(from, sub), JoinKeyPath(to, sub));
+}
+}  // namespace
+
+std::string EncodeRegString(const std::string& utf8) {
+    std::u16string wide = text::Utf8ToUtf16(utf8);
+    wide.push_back(u'\0');
+    std::string bytes(wide.size() * 2, '\0');
+    for (size_t i = 0; i < wide.size(); ++i) {
+        bytes[2 * i] = static_cast<char>(wide[i] & 0xFF);
+        bytes[2 * i + 1] = static_cast<char>(wide[i] >> 8);
+    }
+    return bytes;
+}
+
+std::string DecodeRegData(const std::string& bytes) {
+    std::u16string wide;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    return text::Utf16ToUtf8(wide);
+}
+
+std::string DecodeRegString(const std::string& bytes) {
+    std::string s = DecodeRegData(bytes);
+    return s.substr(0, s.find('\0'));
+}
+
+std::string RegReadValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,
+                         std::string_view kindTag) {
+    const std::string path = StorePath(keyPath);
+    if (kindTag == kind::kMultiString) return ReadMultiString(store, root, path, name);
+    const bool known = kindTag == kind::kString || kindTag == kind::kBinary || kindTag == kind::kDword;
+    if (!known || !store.CanOpenKey(root, path, RegAccess::Full)) return std::string(kNullText);
+    auto value = store.QueryValue(root, path, name, RegAccess::Full);
+    if (!value) return std::string(kNullText);
+    const uint32_t type = value->type;
+    const bool isText = type == regtype::kSz || type == regtype::kExpandSz;
+    if (kindTag == kind::kString) {
+        if (!isText) return std::string(kUnfitType);
+        std::string s = DecodeRegString(value->bytes);
+        return s.empty() ? std::string(kNullText) : s;
+    }
+    if (kindTag == kind::kDword) {
+        if (type != regtype::kDword || value->bytes.size() != 4) return std::string(kUnfitType);
+        return std::to_string(static_cast<int32_t>(FromLittleEndian(value->bytes)));
+    }
+    // Binary: any non-text, non-DWORD type of at most four bytes.
+    if (isText || type == regtype::kDword || value->bytes.size() > 4) return std::string(kUnfitType);
+    return FormatHex8(FromLittleEndian(value->bytes));
+}
+
+void RegWriteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,
+                   std::string_view kindTag, const std::string& text) {
+    if (text == kNullText) {
+        RegDeleteValue(store, root, keyPath, name);
+        return;
+    }
+    if (text == kUnfitType) return;
+    const std::string path = StorePath(keyPath);
+    store.CreateKey(root, path);
+    RegValueData data;
+    if (kindTag == kind::kDword) {
+        int32_t v = 0;
+        const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+        if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return;
+        store.SetValue(root, path, name, {regtype::kDword, LittleEndian32(static_cast<uint32_t>(v))});
+        return;
+    }
+    if (kindTag == kind::kString || kindTag == kind::kExString) {
+        data = {kindTag == kind::kString ? regtype::kSz : regtype::kExpandSz, EncodeRegString(text)};
+    } else if (kindTag == kind::kBinary) {
+        data = {regtype::kBinary, LittleEndian32(HexTextToInt(text))};
+    } else {
+        return;  // MultiString and unknown tags write nothing
+    }
+    if (!store.SetValue(root, path, name, data))
+        throw BriskoError(FormatMessage("'%s' の設定に失敗しました", name));
+}
+
+void RegDeleteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name) {
+    const std::string path = StorePath(keyPath);
+    if (store.CanOpenKey(root, path, RegAccess::Full)) store.DeleteValue(root, path, name);
+}
+
+std::string RegValueKind(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name) {
+    auto value = store.QueryValue(root, StorePath(keyPath), name, RegAccess::Full);
+    if (!value) return std::string(kind::kUnknown);
+    switch (value->type) {
+        case regtype::kSz: return std::string(kind::kString);
+        case regtype::kExpandSz: return std::string(kind::kExString);
+        case regtype::kDword: return std::string(kind::kDword);
+        case regtype::kBinary: return std::string(kind::kBinary);
+        default: return std::string(kind::kUnknown);
+    }
+}
+
+std::vector<std::string> RegSubKeyNames(RegistryStore& store, RegRoot root, const std::string& keyPath) {
+    const std::string path = StorePath(keyPath);
+    if (!store.CanOpenKey(root, path, RegAccess::Full)) return {};
+    return store.SubKeyNames(root, path);
+}
+
+void RegDeleteKeyTree(RegistryStore& store, RegRoot root, const std::string& keyPath) {
+    const std::string path = StorePath(keyPath);
+    if (path.empty() || !store.CanOpenKey(root, path, RegAccess::Full)) return;
+    for (const auto& sub : store.SubKeyNames(root, path)) RegDeleteKeyTree(store, root, JoinKeyPath(path, sub));
+    store.DeleteKey(root, path);
+}
+
+void RegMoveKey(RegistryStore& store, RegRoot root, const std::string& oldPath, const std::string& newPath) {
+    const std::string from = StorePath(oldPath), to = StorePath(newPath);
+    if (!store.CanOpenKey(root, from, RegAccess::Full) || store.CanOpenKey(root, to, RegAccess::Query)) return;
+    CopyKeyTree(store, root, from, to);
+    RegDeleteKeyTree(store, root, oldPath);
+}
+
+bool RegExists(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,
+               std::string_view what) {
+    const std::string path = StorePath(keyPath);
+    if (!store.CanOpenKey(root, path, RegAccess::Full)) return false;
+    if (what == "Key") {
+        for (const auto& sub : store.SubKeyNames(root, path))
+            if (text::RegistryNamesEqual(sub, name)) return true;
+        return false;
+    }
+    if (what == "Value") return store.QueryValue(root, path, name, RegAccess::Full).has_value();
+    return false;
+}
+
+}  // namespace brisko

@@ -1,0 +1,93 @@
+#include "platform/win32/win32_file_system.h"
+
+#include <windows.h>
+
+#include "platform/win32/wide.h"
+
+namespace brisko::win32 {
+
+namespace {
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    ~Handle() {
+        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+bool WriteWhole(const std::wstring& path, const std::string& bytes) {
+    Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size() && FlushFileBuffers(file.get());
+    return ok;
+}
+}  // namespace
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+    Handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char buf[65536];
+    DWORD got = 0;
+    while (::ReadFile(file.get(), buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
+    return bytes;
+}
+
+bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& bytes) {
+    const std::wstring target = Widen(path);
+    const std::wstring temp = target + L".brisko-new";
+    if (!WriteWhole(temp, bytes)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    const DWORD oldAttributes = GetFileAttributesW(target.c_str());
+    if (oldAttributes == INVALID_FILE_ATTRIBUTES) {
+        if (MoveFileW(temp.c_str(), target.c_str())) return true;
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    if ((oldAttributes & FILE_ATTRIBUTE_READONLY) ||
+        !::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    // ReplaceFileW keeps the attributes on Windows; make sure of it elsewhere.
+    if (GetFileAttributesW(target.c_str()) != oldAttributes) SetFileAttributesW(target.c_str(), oldAttributes);
+    return true;
+}
+
+std::optional<uint32_t> Win32FileSystem::GetAttributes(const std::string& path) {
+    const DWORD a = GetFileAttributesW(Widen(path).c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return a;
+}
+
+bool Win32FileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
+    return SetFileAttributesW(Widen(path).c_str(), attributes) != 0;
+}
+
+std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& path) {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Widen(path + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return entries;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
+        entries.push_back({Narrow(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return entries;
+}
+
+}  // namespace brisko::win32
