@@ -12,6 +12,6 @@ public:
 };
 
 // Fills the one "%s" of a message template, e.g. "'%s' の設定に失敗しました".
-std::string FormatMessage(const std::string& pattern, const std::string& argument);
+std::string FormatUserMessage(const std::string& pattern, const std::string& argument);
 
 }  // namespace brisko

@@ -27,7 +27,7 @@ public:
     // Writes the file whole: the bytes go to a temporary file beside it, which
     // then replaces the old file, keeping its attributes. A crash or a full
     // disk leaves either the old file or the new one. False when refused.
-    virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;
+    virtual bool WriteReplacing(const std::string& path, const std::string& bytes) = 0;
     // nullopt when nothing exists at the path.
     virtual std::optional<uint32_t> GetAttributes(const std::string& path) = 0;
     virtual bool SetAttributes(const std::string& path, uint32_t attributes) = 0;

@@ -18,7 +18,7 @@ std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) {
     return it->second.bytes;
 }
 
-bool MemoryFileSystem::ReplaceFile(const std::string& path, const std::string& bytes) {
+bool MemoryFileSystem::WriteReplacing(const std::string& path, const std::string& bytes) {
     auto folder = nodes_.find(Normalise(ParentFolder(path)));
     if (folder == nodes_.end() || !folder->second.isFolder || folder->second.writeDenied) return false;
     auto it = nodes_.find(Normalise(path));

@@ -10,7 +10,7 @@ namespace brisko {
 class MemoryFileSystem final : public FileSystem {
 public:
     std::optional<std::string> ReadFile(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, const std::string& bytes) override;
+    bool WriteReplacing(const std::string& path, const std::string& bytes) override;
     std::optional<uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
     std::vector<FolderEntry> ListFolder(const std::string& path) override;

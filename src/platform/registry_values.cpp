@@ -132,7 +132,7 @@ void RegWriteValue(RegistryStore& store, RegRoot root, const std::string& keyPat
         return;  // MultiString and unknown tags write nothing
     }
     if (!store.SetValue(root, path, name, data))
-        throw BriskoError(FormatMessage("'%s' の設定に失敗しました", name));
+        throw BriskoError(FormatUserMessage("'%s' の設定に失敗しました", name));
 }
 
 void RegDeleteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name) {

@@ -6,7 +6,7 @@ namespace brisko {
 
 std::vector<std::string> LoadTextResource(const TextResources& resources, const std::string& name) {
     auto textValue = resources.Find(name);
-    if (!textValue) throw BriskoError(FormatMessage("リソース '%s' が見つかりません", name));
+    if (!textValue) throw BriskoError(FormatUserMessage("リソース '%s' が見つかりません", name));
     std::vector<std::string> lines;
     const std::string& t = *textValue;
     size_t start = 0;

@@ -15,14 +15,14 @@ std::string ColorToRgbText(int32_t color) {
 }
 
 uint32_t HexTextToInt(const std::string& text) {
-    if (text.empty() || text.size() > 8) throw BriskoError(FormatMessage("'%s' は16進数ではありません", text));
+    if (text.empty() || text.size() > 8) throw BriskoError(FormatUserMessage("'%s' は16進数ではありません", text));
     uint32_t value = 0;
     for (char c : text) {
         int digit;
         if (c >= '0' && c <= '9') digit = c - '0';
         else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
         else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else throw BriskoError(FormatMessage("'%s' は16進数ではありません", text));
+        else throw BriskoError(FormatUserMessage("'%s' は16進数ではありません", text));
         value = (value << 4) | static_cast<uint32_t>(digit);
     }
     return value;

@@ -21,7 +21,7 @@ void ClearReadOnly(FileSystem& files, const std::string& path) {
 }
 
 void Save(FileSystem& files, const std::string& path, const profile::ProfileDocument& doc) {
-    if (!files.ReplaceFile(path, doc.Serialize())) throw BriskoError(FormatMessage("%s に書き込めません", path));
+    if (!files.WriteReplacing(path, doc.Serialize())) throw BriskoError(FormatUserMessage("%s に書き込めません", path));
 }
 
 // Cuts the text to the byte limit without splitting a double-byte character.

@@ -43,7 +43,7 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
     return bytes;
 }
 
-bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& bytes) {
+bool Win32FileSystem::WriteReplacing(const std::string& path, const std::string& bytes) {
     const std::wstring target = Widen(path);
     const std::wstring temp = target + L".brisko-new";
     if (!WriteWhole(temp, bytes)) {
