@@ -1,0 +1,83 @@
+#include "engine/item_passes.h"
+
+#include <cstdio>
+
+#include "platform/text_resources.h"
+
+namespace brisko {
+
+namespace {
+constexpr const char* kCountFormat = "※ 未チェック %d / 全項目 %d";
+
+bool ServiceCategory(TweakCategory c) { return c == TweakCategory::Service; }
+}  // namespace
+
+ItemRule* ItemModel::Rule(TweakCategory c, size_t position) const {
+    const auto& r = rules[CategoryIndex(c)];
+    return position < r.size() ? r[position].get() : nullptr;
+}
+
+void LoadItemLists(ProgramContext& ctx) {
+    for (TweakCategory c : kSettingCategories) {
+        auto& list = ctx.items.List(c);
+        list.clear();
+        for (auto& label : LoadTextResource(ctx.platform.resources, std::string(CategoryKey(c)) + "Text"))
+            if (!label.empty()) list.push_back({std::move(label), true, false});
+    }
+}
+
+void DetectItemStates(ProgramContext& ctx) {
+    ItemModel& m = ctx.items;
+    m.states.SetServiceCount(m.List(TweakCategory::Service).size());
+    for (TweakCategory c : kAllCategories) {
+        auto& list = m.List(c);
+        for (size_t pos = 0; pos < list.size(); ++pos) {
+            const ItemRule* rule = m.Rule(c, pos);
+            if (rule && rule->IsOptimised(ctx)) {
+                list[pos].ticked = true;
+                m.states.Set(c, pos, true);
+            }
+        }
+    }
+}
+
+void ApplyItemStates(ProgramContext& ctx) {
+    ItemModel& m = ctx.items;
+    m.states.SetServiceCount(m.List(TweakCategory::Service).size());
+    for (TweakCategory c : kAllCategories) {
+        for (size_t pos = 0; pos < m.List(c).size(); ++pos) {
+            const ItemEntry& entry = m.List(c)[pos];
+            if (!ServiceCategory(c) && !entry.enabled) continue;
+            if (entry.ticked == m.states.Get(c, pos)) continue;
+            ItemRule* rule = m.Rule(c, pos);
+            if (!rule) continue;
+            const ApplyOutcome outcome = entry.ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx);
+            if (outcome == ApplyOutcome::Applied) m.states.Flip(c, pos);
+        }
+    }
+}
+
+void ResetItemLists(ProgramContext& ctx) {
+    for (auto& list : ctx.items.lists)
+        for (auto& entry : list) entry.ticked = false;
+    ctx.items.List(TweakCategory::Service).clear();
+    ctx.items.rules[CategoryIndex(TweakCategory::Service)].clear();
+    ctx.items.states.Clear();
+}
+
+const std::string& UpdateItemCount(ProgramContext& ctx) {
+    int unticked = 0, total = 0;
+    for (TweakCategory c : kSettingCategories) {
+        for (auto& entry : ctx.items.List(c)) {
+            if (!entry.enabled) entry.ticked = false;
+            if (!entry.ticked) ++unticked;
+            ++total;
+        }
+    }
+    char buf[128];
+    std::snprintf(buf, sizeof buf, kCountFormat, unticked, total);
+    ctx.items.countText = buf;
+    return ctx.items.countText;
+}
+
+}  // namespace brisko

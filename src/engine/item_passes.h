@@ -1,0 +1,28 @@
+#pragma once
+// The passes over every item, in category order and item order.
+#include "engine/program_context.h"
+
+namespace brisko {
+
+// Fills the five setting lists with their ten labels from the text resources
+// ("SystemText" ... "OthersText"); every entry enabled and unticked.
+void LoadItemLists(ProgramContext& ctx);
+
+// Ticks every item whose rule finds it optimised and records it; disabled
+// items are evaluated too. Never unticks, never records 0, never writes.
+void DetectItemStates(ProgramContext& ctx);
+
+// Acts on every enabled item whose tick differs from its recorded state:
+// optimise when ticked, default when not, then flip the record (unless the
+// item gave up). A refused write throws BriskoError out of the pass: the items
+// before it are written and recorded, the items after it untouched.
+void ApplyItemStates(ProgramContext& ctx);
+
+// Unticks every item, empties the service list and clears the state table.
+void ResetItemLists(ProgramContext& ctx);
+
+// Unticks disabled items of the five setting lists and sets the count text
+// "※ 未チェック <unticked> / 全項目 <total>"; returns it.
+const std::string& UpdateItemCount(ProgramContext& ctx);
+
+}  // namespace brisko

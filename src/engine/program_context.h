@@ -1,0 +1,48 @@
+#pragma once
+// Everything program-wide, in one object the start-up sequence fills: the
+// platform interfaces, the Windows edition, the paths found at start and the
+// item model. Nothing else in the program is global.
+#include <string>
+
+#include "engine/item_model.h"
+#include "platform/file_system.h"
+#include "platform/os_edition.h"
+#include "platform/processes.h"
+#include "platform/prompts.h"
+#include "platform/registry_store.h"
+#include "platform/text_resources.h"
+
+namespace brisko {
+
+struct Platform {
+    RegistryStore& registry;
+    FileSystem& files;
+    ProcessLauncher& processes;
+    Prompts& prompts;
+    const TextResources& resources;
+};
+
+// Paths detected once at start; "NULL" where not found.
+struct ProgramPaths {
+    std::string executable;
+    std::string preferencesFile = "NULL";
+    std::string windowsFolder = "NULL";
+    std::string answerFilePath = "NULL";
+    std::string sysocFilePath = "NULL";
+    std::string bootFilePath = "NULL";
+    std::string fixedDriveLetters;
+};
+
+class ProgramContext {
+public:
+    explicit ProgramContext(Platform p) : platform(p) {}
+    ProgramContext(const ProgramContext&) = delete;
+    ProgramContext& operator=(const ProgramContext&) = delete;
+
+    Platform platform;
+    OsEdition os;
+    ProgramPaths paths;
+    ItemModel items;
+};
+
+}  // namespace brisko

@@ -1,0 +1,121 @@
+// The preferences file through the profile engine.
+#include <gtest/gtest.h>
+
+#include "platform/memory_file_system.h"
+#include "platform/text/cp932.h"
+#include "prefs/colour_text.h"
+#include "prefs/preference_keys.h"
+#include "prefs/preferences.h"
+
+namespace brisko {
+namespace {
+
+class PreferencesFile : public ::testing::Test {
+protected:
+    MemoryFileSystem files;
+    Preferences prefs{files, "C:\\Program Files\\Brisko\\Brisko.ini"};
+    void SetUp() override { files.AddFolder("C:\\Program Files\\Brisko"); }
+    std::string Bytes() { return text::Cp932ToUtf8(files.ReadFile(prefs.Path()).value_or("<none>")); }
+};
+
+TEST(PreferencesFilePath, ReplacesOrAppendsTheExtension) {
+    EXPECT_EQ(PreferencesFilePath("C:\\Tools\\Brisko.exe"), "C:\\Tools\\Brisko.ini");
+    EXPECT_EQ(PreferencesFilePath("C:\\Tools\\Brisko copy.EXE"), "C:\\Tools\\Brisko copy.ini")
+        << "a renamed copy has its own file";
+    EXPECT_EQ(PreferencesFilePath("C:\\v1.2\\brisko"), "C:\\v1.2\\brisko.ini") << "a dot in a folder is no extension";
+    EXPECT_EQ(PreferencesFilePath("C:\\a\\b.c.exe"), "C:\\a\\b.c.ini");
+}
+
+TEST_F(PreferencesFile, RoundTripsJapaneseSectionsAndEveryKindOfKey) {
+    prefs.Write(prefkey::kSettings, prefkey::kSafetyDisabled, "done");
+    prefs.Write(prefkey::kDisabledItem, prefkey::DisabledItemKey(TweakCategory::System, 2), "pre_true");
+    prefs.Write(prefkey::kDisabledItem, prefkey::kServicePage, "false");
+    prefs.Write(prefkey::kDesktop10Memory, "Security Center", "2");
+    prefs.Write(prefkey::kSystem9Memory, "msmsgs", "msgrocm.dll,OcEntry,msmsgs.inf,hide,7");
+    prefs.Write(prefkey::kDesktopMemory, "7", "C:\\WINDOWS\\Web\\Wallpaper\\壁紙.bmp");
+    EXPECT_EQ(Bytes(),
+              "[環境設定]\r\nSafetyDisabled=done\r\n[DisabledItem]\r\nSystem2=pre_true\r\nService=false\r\n"
+              "[デスクトップ10]\r\nSecurity Center=2\r\n[システム9]\r\nmsmsgs=msgrocm.dll,OcEntry,msmsgs.inf,hide,7\r\n"
+              "[デスクトップ]\r\n7=C:\\WINDOWS\\Web\\Wallpaper\\壁紙.bmp\r\n");
+    EXPECT_EQ(prefs.Read(prefkey::kDesktopMemory, "7"), "C:\\WINDOWS\\Web\\Wallpaper\\壁紙.bmp");
+    EXPECT_EQ(prefs.Read("デスクトップ10", "security center"), "2");
+    EXPECT_EQ(prefs.Keys(prefkey::kDisabledItem), (std::vector<std::string>{"System2", "Service"}));
+    // "デスクトップ" and "デスクトップ10" are different sections.
+    EXPECT_EQ(prefs.Read(prefkey::kDesktopMemory, "Security Center"), "NULL");
+}
+
+TEST_F(PreferencesFile, NullIsNeverWrittenAndEmptyIsNotAbsent) {
+    prefs.Write(prefkey::kSettings, prefkey::kBootPath, "NULL");
+    EXPECT_FALSE(files.GetAttributes(prefs.Path())) << "writing NULL creates nothing";
+    EXPECT_EQ(prefs.Read(prefkey::kSettings, prefkey::kBootPath), "NULL");
+    prefs.Write(prefkey::kSettings, prefkey::kBootPath, "");
+    prefs.Write(prefkey::kSettings, prefkey::kSysocPath, "C:\\WINDOWS\\inf\\sysoc.inf");
+    prefs.Write(prefkey::kSettings, prefkey::kSysocPath, "NULL");
+    EXPECT_EQ(prefs.Read(prefkey::kSettings, prefkey::kBootPath), "");
+    EXPECT_EQ(prefs.Read(prefkey::kSettings, prefkey::kSysocPath), "C:\\WINDOWS\\inf\\sysoc.inf");
+}
+
+TEST_F(PreferencesFile, MessageOptionsStoreOnlyTheirNonDefaultValue) {
+    EXPECT_FALSE(prefs.InformSuppressed());
+    EXPECT_FALSE(prefs.RebootPromptWanted());
+    EXPECT_FALSE(prefs.AutoBackupSuppressed());
+    prefs.SetInformSuppressed(true);
+    prefs.SetRebootPromptWanted(true);
+    prefs.SetAutoBackupSuppressed(true);
+    EXPECT_EQ(Bytes(), "[環境設定]\r\nDlgInform=Off\r\nDlgReboot=On\r\nAutoRestore=Off\r\n");
+    EXPECT_TRUE(prefs.InformSuppressed() && prefs.RebootPromptWanted() && prefs.AutoBackupSuppressed());
+    prefs.SetInformSuppressed(false);
+    prefs.SetRebootPromptWanted(false);
+    prefs.SetAutoBackupSuppressed(false);
+    EXPECT_EQ(Bytes(), "[環境設定]\r\n") << "the default deletes the key";
+    prefs.Write(prefkey::kSettings, prefkey::kDlgReboot, "on");
+    EXPECT_FALSE(prefs.RebootPromptWanted()) << "only the exact text counts";
+}
+
+TEST_F(PreferencesFile, NumbersAndFlagsFallBackToTheirDefaults) {
+    auto set = [&](std::string_view key, const char* v) { prefs.Write(prefkey::kSettings, key, v); };
+    EXPECT_FALSE(prefs.ShowTab()) << "absent hides the tabs";
+    for (const char* yes : {"True", "TRUE", "1", "-1"}) {
+        set(prefkey::kShowTab, yes);
+        EXPECT_TRUE(prefs.ShowTab()) << yes;
+    }
+    for (const char* no : {"False", "0", "yes", ""}) {
+        set(prefkey::kShowTab, no);
+        EXPECT_FALSE(prefs.ShowTab()) << no;
+    }
+    set(prefkey::kTransparent, "4");
+    EXPECT_FALSE(prefs.TransparencyAlpha());
+    set(prefkey::kTransparent, "5");
+    EXPECT_EQ(prefs.TransparencyAlpha(), 5);
+    set(prefkey::kTransparent, "254");
+    EXPECT_EQ(prefs.TransparencyAlpha(), 254);
+    set(prefkey::kTransparent, "255");
+    EXPECT_FALSE(prefs.TransparencyAlpha());
+    set(prefkey::kFontSize, "11");
+    EXPECT_EQ(prefs.FontSize(), 11);
+    for (const char* bad : {"x", "10pt", "", "30"}) {
+        set(prefkey::kFontSize, bad);
+        EXPECT_FALSE(prefs.FontSize()) << bad;
+    }
+}
+
+TEST_F(PreferencesFile, ColoursOfTheStylesStoreAsNamesOrHex) {
+    // The colours the style buttons set, with the text each is stored as.
+    const std::vector<std::pair<int32_t, const char*>> styles = {
+        {static_cast<int32_t>(0xFF00000F), "clBtnFace"}, {0x639AFF, "$00639AFF"}, {0x9CCFCE, "$009CCFCE"},
+        {0x9CCFFF, "$009CCFFF"}, {0xF0CAA6, "clSkyBlue"}, {0xC0C0C0, "clSilver"}, {0xC0DCC0, "clMoneyGreen"},
+        {0xFFFFFF, "clWhite"}, {0x696969, "$00696969"}, {0xF0FBFF, "clCream"}, {0x8080F0, "$008080F0"},
+        {0x8CE6F0, "$008CE6F0"},
+    };
+    for (const auto& [colour, textForm] : styles) {
+        prefs.SetColor(prefkey::kTitleColor, colour);
+        EXPECT_EQ(prefs.Read(prefkey::kSettings, prefkey::kTitleColor), textForm);
+        EXPECT_EQ(prefs.Color(prefkey::kTitleColor), colour) << textForm;
+    }
+    prefs.Write(prefkey::kSettings, prefkey::kMenuColor, "not a colour");
+    EXPECT_FALSE(prefs.Color(prefkey::kMenuColor)) << "keeps the design colour";
+    EXPECT_FALSE(prefs.Color(prefkey::kAccelColor));
+}
+
+}  // namespace
+}  // namespace brisko
