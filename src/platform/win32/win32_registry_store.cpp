@@ -36,6 +36,21 @@ private:
 
 REGSAM Sam(RegAccess access) { return access == RegAccess::Full ? KEY_ALL_ACCESS : KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS; }
 
+// Names by index until the enumeration ends (key names are at most 255
+// characters, value names 16383).
+template <typename EnumFn>
+std::vector<std::string> EnumerateNames(const Key& key, EnumFn enumerate) {
+    std::vector<std::string> names;
+    if (!key) return names;
+    std::wstring buf(16384, L'\0');
+    for (DWORD i = 0;; ++i) {
+        DWORD len = static_cast<DWORD>(buf.size());
+        if (enumerate(key.get(), i, buf.data(), &len) != ERROR_SUCCESS) break;
+        names.push_back(Narrow(buf.substr(0, len)));
+    }
+    return names;
+}
+
 // IsWow64Process is looked up at run time: Windows before XP SP2 lacks it.
 unsigned long DetectViewFlag() {
     using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
@@ -92,29 +107,16 @@ bool Win32RegistryStore::DeleteValue(RegRoot root, const std::string& path, cons
 }
 
 std::vector<std::string> Win32RegistryStore::SubKeyNames(RegRoot root, const std::string& path) {
-    std::vector<std::string> names;
-    Key key(root, path, KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | viewFlag_);
-    if (!key) return names;
-    wchar_t buf[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD len = 256;
-        if (RegEnumKeyExW(key.get(), i, buf, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        names.push_back(Narrow(std::wstring(buf, len)));
-    }
-    return names;
+    return EnumerateNames(Key(root, path, KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | viewFlag_),
+                          [](HKEY h, DWORD i, wchar_t* buf, DWORD* len) {
+                              return RegEnumKeyExW(h, i, buf, len, nullptr, nullptr, nullptr, nullptr);
+                          });
 }
 
 std::vector<std::string> Win32RegistryStore::ValueNames(RegRoot root, const std::string& path) {
-    std::vector<std::string> names;
-    Key key(root, path, KEY_QUERY_VALUE | viewFlag_);
-    if (!key) return names;
-    wchar_t buf[16384];
-    for (DWORD i = 0;; ++i) {
-        DWORD len = 16384;
-        if (RegEnumValueW(key.get(), i, buf, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        names.push_back(Narrow(std::wstring(buf, len)));
-    }
-    return names;
+    return EnumerateNames(Key(root, path, KEY_QUERY_VALUE | viewFlag_), [](HKEY h, DWORD i, wchar_t* buf, DWORD* len) {
+        return RegEnumValueW(h, i, buf, len, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 bool Win32RegistryStore::DeleteKey(RegRoot root, const std::string& path) {
