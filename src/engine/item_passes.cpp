@@ -12,11 +12,6 @@ constexpr const char* kCountFormat = "※ 未チェック %d / 全項目 %d";
 bool ServiceCategory(TweakCategory c) { return c == TweakCategory::Service; }
 }  // namespace
 
-ItemRule* ItemModel::Rule(TweakCategory c, size_t position) const {
-    const auto& r = rules[CategoryIndex(c)];
-    return position < r.size() ? r[position].get() : nullptr;
-}
-
 void LoadItemLists(ProgramContext& ctx) {
     for (TweakCategory c : kSettingCategories) {
         auto& list = ctx.items.List(c);

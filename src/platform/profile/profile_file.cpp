@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
 #include "platform/text/cp932.h"
+#include "platform/text/utf.h"
 #include "platform/value_text.h"
 
 namespace brisko {
@@ -24,17 +25,17 @@ void Save(FileSystem& files, const std::string& path, const profile::ProfileDocu
     if (!files.WriteReplacing(path, doc.Serialize())) throw BriskoError(FormatUserMessage("%s に書き込めません", path));
 }
 
-// Cuts the text to the byte limit without splitting a double-byte character.
+// Cuts the text where its ANSI form reaches the byte limit, never inside a
+// double-byte character.
 std::string LimitAnsiLength(const std::string& utf8, size_t limit) {
-    std::string ansi = text::Utf8ToCp932(utf8);
-    if (ansi.size() <= limit) return utf8;
-    size_t cut = 0;
-    while (cut < ansi.size()) {
-        const size_t width = text::IsCp932LeadByte(static_cast<unsigned char>(ansi[cut])) ? 2 : 1;
-        if (cut + width > limit) break;
-        cut += width;
+    std::u32string kept;
+    size_t used = 0;
+    for (char32_t c : text::Utf8ToCodePoints(utf8)) {
+        used += text::Cp932Length(text::CodePointsToUtf8(std::u32string(1, c)));
+        if (used > limit) break;
+        kept.push_back(c);
     }
-    return text::Cp932ToUtf8(ansi.substr(0, cut));
+    return text::CodePointsToUtf8(kept);
 }
 }  // namespace
 
