@@ -4,12 +4,14 @@
 // item model. Nothing else in the program is global.
 #include <string>
 
+#include "engine/control_states.h"
 #include "engine/item_model.h"
 #include "platform/file_system.h"
 #include "platform/os_edition.h"
 #include "platform/processes.h"
 #include "platform/prompts.h"
 #include "platform/registry_store.h"
+#include "platform/system_info.h"
 #include "platform/text_resources.h"
 
 namespace brisko {
@@ -20,6 +22,7 @@ struct Platform {
     ProcessLauncher& processes;
     Prompts& prompts;
     const TextResources& resources;
+    SystemInfo& system;
 };
 
 // Paths detected once at start; "NULL" where not found.
@@ -43,6 +46,7 @@ public:
     OsEdition os;
     ProgramPaths paths;
     ItemModel items;
+    ControlStates controls;
 };
 
 }  // namespace brisko

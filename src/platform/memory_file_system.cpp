@@ -70,6 +70,8 @@ void MemoryFileSystem::AddFile(const std::string& path, const std::string& bytes
     nodes_[Normalise(path)] = {path, false, bytes, attributes, false};
 }
 
+void MemoryFileSystem::Remove(const std::string& path) { nodes_.erase(Normalise(path)); }
+
 void MemoryFileSystem::DenyWrites(const std::string& folder) {
     AddFolder(folder);
     nodes_[Normalise(folder)].writeDenied = true;

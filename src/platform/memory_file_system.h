@@ -20,6 +20,7 @@ public:
     void AddFolder(const std::string& path);
     void AddFile(const std::string& path, const std::string& bytes, uint32_t attributes = fileattr::kArchive);
     void DenyWrites(const std::string& folder);
+    void Remove(const std::string& path);
 
 private:
     struct Node {

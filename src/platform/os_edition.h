@@ -33,11 +33,4 @@ struct EditionClassification {
 
 EditionClassification ClassifyOsEdition(const OsVersion& version);
 
-// Reads the running system's version numbers (GetVersionExA on Windows).
-class OsVersionSource {
-public:
-    virtual ~OsVersionSource() = default;
-    virtual OsVersion Read() = 0;
-};
-
 }  // namespace brisko

@@ -1,5 +1,7 @@
 #pragma once
-// Starting other programs. Nothing here waits for a program or looks at its result.
+// Starting other programs, and restarting the shell or Windows. Nothing here
+// looks at a started program's result except RunAndWait.
+#include <functional>
 #include <string>
 
 namespace brisko {
@@ -12,6 +14,24 @@ public:
     // Starts a program through the shell with a verb ("open", "Open").
     virtual void ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                            ShowMode show) = 0;
+    // Starts a command line with its window hidden and returns at once; a
+    // command that cannot start is not reported. Program names are found
+    // through the system's search path.
+    virtual void RunHidden(const std::string& commandLine) = 0;
+    // Starts a command line in a console window of its own; returns at once.
+    virtual void RunInNewConsole(const std::string& commandLine) = 0;
+    // Runs a command line hidden and waits for it to end, calling keepAlive
+    // whenever window messages arrive meanwhile so the window stays
+    // responsive. The command's exit code, or -1 when it could not start.
+    virtual int RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive) = 0;
+    // Restarts the computer (enabling the shutdown privilege where there is
+    // one); a refusal is not reported.
+    virtual void RestartWindows() = 0;
+    // Ends the running shell (its "Progman" window) and starts "explorer"
+    // again, waiting at most kExplorerQuitWait for the old one to go.
+    virtual void RestartExplorer() = 0;
+
+    static constexpr int kExplorerQuitWaitMs = 10000;
 };
 
 }  // namespace brisko

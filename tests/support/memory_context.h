@@ -7,17 +7,29 @@
 #include "platform/embedded_text_resources.h"
 #include "platform/memory_file_system.h"
 #include "platform/memory_registry_store.h"
+#include "platform/system_info.h"
 #include "support/scripted_prompts.h"
 
 namespace brisko::testing {
 
+// Records what would have been started; nothing runs.
 class RecordingLauncher final : public ProcessLauncher {
 public:
     void ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                    ShowMode show) override {
         calls.push_back(verb + "|" + file + "|" + parameters + (show == ShowMode::Hidden ? "|hidden" : "|normal"));
     }
+    void RunHidden(const std::string& commandLine) override { calls.push_back("hidden|" + commandLine); }
+    void RunInNewConsole(const std::string& commandLine) override { calls.push_back("console|" + commandLine); }
+    int RunAndWait(const std::string& commandLine, const std::function<void()>&) override {
+        calls.push_back("wait|" + commandLine);
+        return exitCode;
+    }
+    void RestartWindows() override { calls.push_back("restart-windows"); }
+    void RestartExplorer() override { calls.push_back("restart-explorer"); }
+
     std::vector<std::string> calls;
+    int exitCode = 0;
 };
 
 struct MemoryBackends {
@@ -26,11 +38,12 @@ struct MemoryBackends {
     RecordingLauncher processes;
     ScriptedPrompts prompts;
     EmbeddedTextResources resources;
+    MemorySystemInfo system;
 };
 
 // Backends first, so they outlive the context that refers to them.
 struct MemoryContext : MemoryBackends {
-    ProgramContext ctx{Platform{registry, files, processes, prompts, resources}};
+    ProgramContext ctx{Platform{registry, files, processes, prompts, resources, system}};
 };
 
 }  // namespace brisko::testing

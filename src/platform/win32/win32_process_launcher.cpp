@@ -7,10 +7,114 @@
 
 namespace brisko::win32 {
 
+namespace {
+
+// CreateProcessW with the program found the way WinExec finds it (no
+// application name, so the first word of the command line is searched for).
+// Returns false when the program could not be started.
+bool Start(const std::string& commandLine, DWORD creationFlags, WORD show, PROCESS_INFORMATION& started) {
+    std::wstring writable = Widen(commandLine);  // CreateProcessW may write into it
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
+    started = {};
+    return CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr,
+                          &startup, &started) != FALSE;
+}
+
+void StartAndForget(const std::string& commandLine, DWORD creationFlags, WORD show) {
+    PROCESS_INFORMATION started;
+    if (!Start(commandLine, creationFlags, show, started)) return;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+}
+
+// Dispatches what is waiting in this thread's queue. A WM_QUIT is taken out
+// of the way so it cannot wake the wait again and again; the caller posts it
+// back once the wait is over. Returns false when one was seen.
+bool PumpWaitingMessages(int& quitCode) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            quitCode = static_cast<int>(msg.wParam);
+            return false;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+}  // namespace
+
 void Win32ProcessLauncher::ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                                      ShowMode show) {
     ShellExecuteW(static_cast<HWND>(owner_), Widen(verb).c_str(), Widen(file).c_str(), Widen(parameters).c_str(),
                   nullptr, show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
+}
+
+void Win32ProcessLauncher::RunHidden(const std::string& commandLine) { StartAndForget(commandLine, 0, SW_HIDE); }
+
+void Win32ProcessLauncher::RunInNewConsole(const std::string& commandLine) {
+    StartAndForget(commandLine, CREATE_NEW_CONSOLE, SW_SHOWNORMAL);
+}
+
+int Win32ProcessLauncher::RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive) {
+    PROCESS_INFORMATION started;
+    if (!Start(commandLine, 0, SW_HIDE, started)) return -1;
+    CloseHandle(started.hThread);
+
+    bool quitSeen = false;
+    int quitCode = 0;
+    for (;;) {
+        const DWORD woke = quitSeen ? WaitForSingleObject(started.hProcess, INFINITE)
+                                    : MsgWaitForMultipleObjects(1, &started.hProcess, FALSE, INFINITE, QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0) break;
+        if (woke == WAIT_OBJECT_0 + 1) {
+            if (keepAlive) keepAlive();
+            else quitSeen = !PumpWaitingMessages(quitCode);
+            continue;
+        }
+        // The wait itself failed; wait without looking at messages instead.
+        WaitForSingleObject(started.hProcess, INFINITE);
+        break;
+    }
+
+    DWORD exitCode = 0;
+    const bool known = GetExitCodeProcess(started.hProcess, &exitCode) != FALSE;
+    CloseHandle(started.hProcess);
+    if (quitSeen) PostQuitMessage(quitCode);
+    return known ? static_cast<int>(exitCode) : -1;
+}
+
+void Win32ProcessLauncher::RestartWindows() {
+    // Windows 9x has no tokens; these steps fail there and the restart still works.
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token);
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid);
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    if (token) CloseHandle(token);
+    ExitWindowsEx(EWX_REBOOT, 0);
+}
+
+void Win32ProcessLauncher::RestartExplorer() {
+    if (HWND shell = FindWindowW(L"Progman", nullptr)) PostMessageW(shell, WM_QUIT, 0, 0);
+    WaitForWindowClassGone(L"Progman", kExplorerQuitWaitMs);
+    StartAndForget(shellCommand_, 0, SW_SHOWNORMAL);
+}
+
+bool WaitForWindowClassGone(const wchar_t* className, int timeoutMs) {
+    if (timeoutMs < 0) timeoutMs = 0;
+    const DWORD start = GetTickCount();
+    while (FindWindowW(className, nullptr)) {
+        if (GetTickCount() - start >= static_cast<DWORD>(timeoutMs)) return false;
+        Sleep(10);
+    }
+    return true;
 }
 
 }  // namespace brisko::win32

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "platform/win32/win32_os_version.h"
+#include "platform/win32/win32_system_info.h"
 
 namespace brisko {
 namespace {
@@ -21,8 +21,8 @@ TEST(EditionUnderWine, VersionGivesTheExpectedEdition) {
         {"win7", {"NT", "XP"}},  {"win10", {"NT", "XP"}},
     };
     ASSERT_TRUE(expected.count(version)) << version;
-    win32::Win32OsVersionSource source;
-    const OsVersion v = source.Read();
+    win32::Win32SystemInfo source;
+    const OsVersion v = source.Version();
     EXPECT_EQ(ClassifyOsEdition(v).edition, expected.at(version))
         << version << " reports " << v.platformId << "." << v.major << "." << v.minor;
     if (std::string(version) == "win10") {

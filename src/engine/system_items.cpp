@@ -1,0 +1,155 @@
+#include "engine/system_items.h"
+
+#include "engine/program_context.h"
+#include "engine/value_rule.h"
+#include "platform/profile/profile_file.h"
+#include "platform/registry_values.h"
+#include "platform/text/case_fold.h"
+#include "platform/value_text.h"
+#include "prefs/preference_keys.h"
+#include "prefs/program_preferences.h"
+#include "prefs/startup_fixups.h"
+
+namespace brisko {
+
+namespace {
+const RegRoot HKLM = RegRoot::LocalMachine;
+const RegRoot HKCU = RegRoot::CurrentUser;
+const std::string MM = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const std::string SUB = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
+const std::string PRIO = "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
+const std::string EXPL = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const std::string POL = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const std::string WU = "\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate";
+const std::string DWORD_KIND(kind::kDword);
+
+std::unique_ptr<ItemRule> Dword(RegRoot root, const std::string& key, const char* name, ValueAction optimise,
+                                ValueAction undo, std::vector<std::string> optimisedWhen) {
+    return std::make_unique<ValueRule>(RegistryValue{root, key, name, DWORD_KIND}, std::move(optimise),
+                                       std::move(undo), std::move(optimisedWhen));
+}
+
+// Position of the first occurrence of needle in text, ignoring ASCII case.
+size_t FindNoCase(const std::string& textValue, const std::string& needle) {
+    return text::AsciiLower(textValue).find(text::AsciiLower(needle));
+}
+
+std::string ReplaceFirst(const std::string& s, const std::string& from, const std::string& to) {
+    const size_t at = s.find(from);
+    return at == std::string::npos ? s : s.substr(0, at) + to + s.substr(at + from.size());
+}
+
+// Item 3: the desktop heap sizes inside the "Windows" subsystem command line.
+class DesktopHeapRule final : public ItemRule {
+public:
+    bool IsOptimised(ProgramContext& ctx) const override { return Read(ctx).find("2048") != std::string::npos; }
+    ApplyOutcome Optimise(ProgramContext& ctx) override { return Replace(ctx, "3072", "2048"); }
+    ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Replace(ctx, "2048", "3072"); }
+
+private:
+    static std::string Read(ProgramContext& ctx) {
+        return RegReadValue(ctx.platform.registry, HKLM, SUB, "Windows", kind::kString);
+    }
+    static ApplyOutcome Replace(ProgramContext& ctx, const char* from, const char* to) {
+        const std::string value = Read(ctx);
+        const bool sentinel = value == kNullText || value == kUnfitType;
+        RegWriteValue(ctx.platform.registry, HKLM, SUB, "Windows", kind::kExString,
+                      sentinel ? value : ReplaceFirst(value, from, to));
+        return ApplyOutcome::Applied;
+    }
+};
+
+// Item 7: "IdleEnable" in every USB controller subkey "0000", "0001", ...
+class UsbPollingRule final : public ItemRule {
+public:
+    bool IsOptimised(ProgramContext& ctx) const override {
+        for (const auto& key : Controllers(ctx))
+            if (RegReadValue(ctx.platform.registry, HKLM, key, "IdleEnable", kind::kDword) != "1") return false;
+        return true;
+    }
+    ApplyOutcome Optimise(ProgramContext& ctx) override {
+        for (const auto& key : Controllers(ctx))
+            RegWriteValue(ctx.platform.registry, HKLM, key, "IdleEnable", kind::kDword, "1");
+        return ApplyOutcome::Applied;
+    }
+    ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
+        for (const auto& key : Controllers(ctx)) RegDeleteValue(ctx.platform.registry, HKLM, key, "IdleEnable");
+        return ApplyOutcome::Applied;
+    }
+
+private:
+    static std::vector<std::string> Controllers(ProgramContext& ctx) {
+        const std::string usb = UsbClassKey(ctx.os);
+        std::vector<std::string> keys;
+        for (int n = 0; n < 20; ++n) {
+            char name[8];
+            std::snprintf(name, sizeof name, "%04d", n);
+            if (!RegExists(ctx.platform.registry, HKLM, usb, name, "Key")) break;
+            keys.push_back(usb + "\\" + name);
+        }
+        return keys;
+    }
+};
+
+// Item 9: optional components hidden in sysoc.inf. The lines it changes are
+// kept in the preferences until it is undone.
+class HiddenComponentsRule final : public ItemRule {
+public:
+    bool IsOptimised(ProgramContext& ctx) const override {
+        const std::string& sysoc = ctx.paths.sysocFilePath;
+        FileSystem& files = ctx.platform.files;
+        for (const auto& key : IniSectionKeys(files, sysoc, kComponents))
+            if (FindNoCase(IniReadValue(files, sysoc, kComponents, key), "hide") != std::string::npos) return false;
+        return true;
+    }
+    ApplyOutcome Optimise(ProgramContext& ctx) override {
+        if (!SysocKnown(ctx)) return ApplyOutcome::GaveUp;
+        const std::string& sysoc = ctx.paths.sysocFilePath;
+        FileSystem& files = ctx.platform.files;
+        Preferences prefs = PreferencesOf(ctx);
+        for (const auto& key : IniSectionKeys(files, sysoc, kComponents)) {
+            const std::string line = IniReadValue(files, sysoc, kComponents, key);
+            const size_t at = FindNoCase(line, "hide");
+            if (at == std::string::npos) continue;
+            prefs.Write(prefkey::kSystem9Memory, key, line);
+            IniWriteValue(files, sysoc, kComponents, key, line.substr(0, at) + line.substr(at + 4));
+        }
+        return ApplyOutcome::Applied;
+    }
+    ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
+        if (!SysocKnown(ctx)) return ApplyOutcome::GaveUp;
+        Preferences prefs = PreferencesOf(ctx);
+        for (const auto& key : prefs.Keys(prefkey::kSystem9Memory)) {
+            IniWriteValue(ctx.platform.files, ctx.paths.sysocFilePath, kComponents, key,
+                          prefs.Read(prefkey::kSystem9Memory, key));
+            prefs.Delete(prefkey::kSystem9Memory, key);
+        }
+        return ApplyOutcome::Applied;
+    }
+
+private:
+    static constexpr const char* kComponents = "Components";
+    static bool SysocKnown(ProgramContext& ctx) {
+        if (ctx.paths.sysocFilePath != kNullText) return true;
+        ctx.platform.prompts.Error(kSysocMissingMessage);
+        return false;
+    }
+};
+}  // namespace
+
+std::vector<std::unique_ptr<ItemRule>> MakeSystemRules() {
+    std::vector<std::unique_ptr<ItemRule>> rules;
+    rules.push_back(Dword(HKLM, MM, "DisablePagingExecutive", Write("1"), Write("0"), {"1"}));
+    rules.push_back(Dword(HKLM, MM, "LargeSystemCache", Write("1"), Write("0"), {"1"}));
+    rules.push_back(std::make_unique<DesktopHeapRule>());
+    rules.push_back(Dword(HKLM, MM, "IoPageLockLimit", Write("2097152"), Delete(), {"2097152"}));
+    rules.push_back(Dword(HKLM, PRIO, "IRQ8Priority", Write("2"), Delete(), {"2"}));
+    rules.push_back(Dword(HKLM, EXPL, "AlwaysUnloadDLL", Delete(), Write("1"), {"0", "NULL"}));
+    rules.push_back(std::make_unique<UsbPollingRule>());
+    rules.push_back(Dword(HKCU, POL, "NoLowDiskSpaceChecks", Write("1"), Delete(), {"1"}));
+    rules.push_back(std::make_unique<HiddenComponentsRule>());
+    rules.push_back(Dword(HKLM, WU, "DoNotAllowSP", Write("1"), Delete(), {"1"}));
+    return rules;
+}
+
+}  // namespace brisko

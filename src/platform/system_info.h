@@ -1,0 +1,44 @@
+#pragma once
+// What the program asks the system about itself: its version, folders and drives.
+#include <cstdint>
+#include <string>
+
+#include "platform/os_edition.h"
+
+namespace brisko {
+
+enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
+
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+    // GetVersionExA's platform id, major and minor version.
+    virtual OsVersion Version() = 0;
+    // The Windows directory, without a trailing separator.
+    virtual std::string WindowsDirectory() = 0;
+    // Bit 0 is drive A.
+    virtual uint32_t LogicalDriveMask() = 0;
+    virtual DriveType TypeOfDrive(const std::string& root) = 0;  // root like "C:\\"
+    virtual std::string CurrentDirectory() = 0;
+    virtual std::string ExecutablePath() = 0;
+};
+
+// A system described by plain values, for tests and simulated machines.
+class MemorySystemInfo final : public SystemInfo {
+public:
+    OsVersion version{2, 5, 1};
+    std::string windowsDirectory = "C:\\WINDOWS";
+    std::string fixedDrives = "C";      // letters of fixed drives
+    std::string otherDrives;            // letters of other drives (CD-ROM)
+    std::string currentDirectory = "C:\\Documents and Settings\\user";
+    std::string executablePath = "C:\\Program Files\\Brisko\\Brisko.exe";
+
+    OsVersion Version() override { return version; }
+    std::string WindowsDirectory() override { return windowsDirectory; }
+    uint32_t LogicalDriveMask() override;
+    DriveType TypeOfDrive(const std::string& root) override;
+    std::string CurrentDirectory() override { return currentDirectory; }
+    std::string ExecutablePath() override { return executablePath; }
+};
+
+}  // namespace brisko

@@ -1,0 +1,46 @@
+#include "platform/win32/win32_system_info.h"
+
+#include <windows.h>
+
+#include "platform/win32/wide.h"
+
+namespace brisko::win32 {
+
+OsVersion Win32SystemInfo::Version() {
+    // The edition rules expect GetVersionExA's numbers (the record is 148 bytes).
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExA(&info)) return {};
+    return {static_cast<unsigned>(info.dwPlatformId), static_cast<unsigned>(info.dwMajorVersion),
+            static_cast<unsigned>(info.dwMinorVersion)};
+}
+
+std::string Win32SystemInfo::WindowsDirectory() {
+    wchar_t buf[MAX_PATH + 1];
+    const UINT n = GetWindowsDirectoryW(buf, MAX_PATH + 1);
+    std::wstring dir(buf, n <= MAX_PATH ? n : 0);
+    while (dir.size() > 3 && dir.back() == L'\\') dir.pop_back();
+    return Narrow(dir);
+}
+
+uint32_t Win32SystemInfo::LogicalDriveMask() { return GetLogicalDrives(); }
+
+DriveType Win32SystemInfo::TypeOfDrive(const std::string& root) {
+    return static_cast<DriveType>(GetDriveTypeW(Widen(root).c_str()));
+}
+
+std::string Win32SystemInfo::CurrentDirectory() {
+    wchar_t buf[MAX_PATH + 1];
+    const DWORD n = GetCurrentDirectoryW(MAX_PATH + 1, buf);
+    std::wstring dir(buf, n <= MAX_PATH ? n : 0);
+    while (dir.size() > 3 && dir.back() == L'\\') dir.pop_back();
+    return Narrow(dir);
+}
+
+std::string Win32SystemInfo::ExecutablePath() {
+    wchar_t buf[32768];
+    const DWORD n = GetModuleFileNameW(nullptr, buf, 32768);
+    return Narrow(std::wstring(buf, n));
+}
+
+}  // namespace brisko::win32

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/system_info.h"
+
+namespace brisko::win32 {
+
+class Win32SystemInfo final : public SystemInfo {
+public:
+    OsVersion Version() override;
+    std::string WindowsDirectory() override;
+    uint32_t LogicalDriveMask() override;
+    DriveType TypeOfDrive(const std::string& root) override;
+    std::string CurrentDirectory() override;
+    std::string ExecutablePath() override;
+};
+
+}  // namespace brisko::win32

@@ -1,0 +1,54 @@
+#include "prefs/item_enabling.h"
+
+#include "platform/value_text.h"
+#include "prefs/preference_keys.h"
+#include "prefs/program_preferences.h"
+
+namespace brisko {
+
+namespace {
+const std::string kPre(prefkey::kDisabledByProgram);
+const std::string kTrue(prefkey::kDisabledByUser);
+}  // namespace
+
+void MarkPreDisabledItems(ProgramContext& ctx) {
+    Preferences prefs = PreferencesOf(ctx);
+    auto mark = [&](const std::string& key) { prefs.Write(prefkey::kDisabledItem, key, kPre); };
+    for (TweakCategory c : kSettingCategories) {
+        const auto& list = ctx.items.List(c);
+        for (size_t i = 0; i < list.size(); ++i)
+            if (!list[i].enabled) mark(prefkey::DisabledItemKey(c, static_cast<int>(i + 1)));
+    }
+    const auto& services = ctx.items.List(TweakCategory::Service);
+    if (!services.empty() && !services.front().enabled) mark(std::string(prefkey::kServicePage));
+    for (size_t i = 0; i < kUtilityButtons.size(); ++i)
+        if (!ctx.controls.IsEnabled(kUtilityButtons[i])) mark(prefkey::UtilityKey(static_cast<int>(i + 1)));
+    for (size_t i = 0; i < kPCInfoBoxes.size(); ++i)
+        if (ctx.controls.IsReadOnly(kPCInfoBoxes[i])) mark(prefkey::PCInfoKey(static_cast<int>(i + 1)));
+}
+
+void ApplyDisabledItems(ProgramContext& ctx) {
+    const Preferences prefs = PreferencesOf(ctx);
+    auto read = [&](const std::string& key) { return prefs.Read(prefkey::kDisabledItem, key); };
+    for (TweakCategory c : kSettingCategories) {
+        auto& list = ctx.items.List(c);
+        for (size_t i = 0; i < list.size(); ++i) {
+            const std::string v = read(prefkey::DisabledItemKey(c, static_cast<int>(i + 1)));
+            if (v != kPre) list[i].enabled = v != kTrue;
+        }
+    }
+    const std::string service = read(std::string(prefkey::kServicePage));
+    if (service != kPre)
+        for (auto& entry : ctx.items.List(TweakCategory::Service))
+            entry.enabled = service != kTrue && service != kNullText;
+    for (size_t i = 0; i < kUtilityButtons.size(); ++i) {
+        const std::string v = read(prefkey::UtilityKey(static_cast<int>(i + 1)));
+        if (v != kPre) ctx.controls.SetEnabled(kUtilityButtons[i], v != kTrue);
+    }
+    for (size_t i = 0; i < kPCInfoBoxes.size(); ++i) {
+        const std::string v = read(prefkey::PCInfoKey(static_cast<int>(i + 1)));
+        if (v != kPre) ctx.controls.SetReadOnly(kPCInfoBoxes[i], v == kTrue);
+    }
+}
+
+}  // namespace brisko

@@ -1,0 +1,15 @@
+#pragma once
+#include "engine/program_context.h"
+
+namespace brisko {
+
+// The one-time safety disabling of System items 2-4, then the items this
+// machine cannot use: USB polling without USB controllers, the player
+// history without Windows Media Player, the Messenger item without its
+// Internet Explorer extension.
+void RunStartupFixups(ProgramContext& ctx);
+
+// The USB controller class key of the running family.
+std::string UsbClassKey(const OsEdition& os);
+
+}  // namespace brisko

@@ -1,0 +1,26 @@
+#include "prefs/startup_sequence.h"
+
+#include "engine/detect_os_edition.h"
+#include "engine/item_passes.h"
+#include "engine/item_rules.h"
+#include "prefs/item_enabling.h"
+#include "prefs/migration.h"
+#include "prefs/path_detection.h"
+#include "prefs/startup_fixups.h"
+
+namespace brisko {
+
+void RunStartupSequence(ProgramContext& ctx) {
+    LoadItemLists(ctx);
+    InstallItemRules(ctx.items);
+    DetectOsEdition(ctx);
+    DetectPaths(ctx);
+    RunStartupFixups(ctx);
+    DetectItemStates(ctx);
+    MarkPreDisabledItems(ctx);
+    ApplyDisabledItems(ctx);
+    UpdateItemCount(ctx);
+    MigrateOlderSettings(ctx);
+}
+
+}  // namespace brisko

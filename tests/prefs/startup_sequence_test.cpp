@@ -1,0 +1,151 @@
+// The start-up sequence on simulated machines.
+#include <gtest/gtest.h>
+
+#include "platform/registry_values.h"
+#include "platform/text/cp932.h"
+#include "prefs/preferences.h"
+#include "prefs/preference_keys.h"
+#include "prefs/startup_sequence.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using testing::SimulatedContext;
+using testing::SimulatedWindows;
+
+std::vector<int> DisabledNumbers(const ProgramContext& ctx, TweakCategory c) {
+    std::vector<int> numbers;
+    const auto& list = ctx.items.List(c);
+    for (size_t i = 0; i < list.size(); ++i)
+        if (!list[i].enabled) numbers.push_back(static_cast<int>(i + 1));
+    return numbers;
+}
+
+TEST(StartupSequence, FreshJapaneseXpMachine) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    const ProgramContext& ctx = sim.ctx;
+    EXPECT_EQ(ctx.os, (OsEdition{"NT", "XP"}));
+    EXPECT_EQ(ctx.paths.windowsFolder, "C:\\WINDOWS");
+    EXPECT_EQ(ctx.paths.preferencesFile, "C:\\Program Files\\Brisko\\Brisko.ini");
+    EXPECT_EQ(ctx.paths.answerFilePath, "C:\\WINDOWS\\System32\\$winnt$.inf");
+    EXPECT_EQ(ctx.paths.sysocFilePath, "C:\\WINDOWS\\inf\\sysoc.inf");
+    EXPECT_EQ(ctx.paths.bootFilePath, "C:\\boot.ini");
+    EXPECT_EQ(ctx.paths.fixedDriveLetters, "CD") << "the CD-ROM drive E is no fixed drive";
+
+    EXPECT_EQ(sim.Prefs("環境設定", "SafetyDisabled"), "done");
+    EXPECT_EQ(sim.Prefs("環境設定", "TransitOption"), "1");
+    EXPECT_EQ(sim.Prefs("環境設定", "SysocPath"), "C:\\WINDOWS\\inf\\sysoc.inf");
+    EXPECT_EQ(sim.Prefs("環境設定", "BootPath"), "C:\\boot.ini");
+    for (const char* key : {"System2", "System3", "System4"}) EXPECT_EQ(sim.Prefs("DisabledItem", key), "true");
+    EXPECT_EQ(sim.Prefs("DisabledItem", "System6"), "pre_true") << "XP has no System 6";
+    EXPECT_EQ(sim.Prefs("DisabledItem", "System7"), "NULL") << "the machine has USB controllers";
+
+    EXPECT_EQ(DisabledNumbers(ctx, TweakCategory::System), (std::vector<int>{2, 3, 4, 6}));
+    EXPECT_TRUE(DisabledNumbers(ctx, TweakCategory::Others).empty()) << "Media Player and Messenger are present";
+    // System 6 is optimised on a fresh XP (no AlwaysUnloadDLL) but disabled there.
+    EXPECT_TRUE(ctx.items.states.Get(TweakCategory::System, 5));
+    for (int n = 1; n <= 10; ++n) EXPECT_FALSE(sim.Entry(TweakCategory::System, n).ticked) << n;
+    EXPECT_EQ(ctx.items.countText, "※ 未チェック 50 / 全項目 50");
+    EXPECT_TRUE(ctx.controls.disabled.empty()) << "XP disables no control";
+}
+
+TEST(StartupSequence, Windows98TakesMsdosSysAndTheNineXSet) {
+    SimulatedContext sim(SimulatedWindows::Win98);
+    RunStartupSequence(sim.ctx);
+    EXPECT_EQ(sim.ctx.os, (OsEdition{"9x", "98"}));
+    EXPECT_EQ(sim.ctx.paths.bootFilePath, "C:\\Msdos.sys");
+    EXPECT_EQ(sim.ctx.paths.sysocFilePath, "NULL");
+    EXPECT_EQ(sim.Prefs("環境設定", "SysocPath"), "NULL") << "nothing found, nothing written";
+    EXPECT_EQ(DisabledNumbers(sim.ctx, TweakCategory::System), (std::vector<int>{1, 2, 3, 4, 8, 9, 10}));
+    EXPECT_EQ(DisabledNumbers(sim.ctx, TweakCategory::Explorer), (std::vector<int>{1, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(sim.Prefs("DisabledItem", "Utility5"), "pre_true") << "BtnGroup";
+    EXPECT_EQ(sim.Prefs("DisabledItem", "Utility10"), "pre_true") << "BtnConvert";
+    EXPECT_FALSE(sim.ctx.controls.IsEnabled("LstHDConvert"));
+}
+
+TEST(StartupSequence, BootFileSearchAndStoredPaths) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    sim.files.AddFile("D:\\boot.ini", *sim.files.ReadFile("C:\\boot.ini"));
+    sim.files.Remove("C:\\boot.ini");
+    sim.files.Remove("C:\\WINDOWS\\inf\\sysoc.inf");
+    RunStartupSequence(sim.ctx);
+    EXPECT_EQ(sim.ctx.paths.bootFilePath, "D:\\boot.ini") << "boot.ini only on the second fixed disk";
+    EXPECT_EQ(sim.ctx.paths.sysocFilePath, "NULL");
+
+    // A stored path stays in force even where its file is gone, an empty one too.
+    SimulatedContext again(SimulatedWindows::Xp);
+    again.files.AddFile("C:\\Program Files\\Brisko\\Brisko.ini",
+                        text::Utf8ToCp932("[環境設定]\r\nBootPath=Z:\\gone\\boot.ini\r\nSysocPath=\r\n"));
+    RunStartupSequence(again.ctx);
+    EXPECT_EQ(again.ctx.paths.bootFilePath, "Z:\\gone\\boot.ini");
+    EXPECT_EQ(again.ctx.paths.sysocFilePath, "");
+}
+
+TEST(StartupSequence, MissingUsbPlayerAndMessengerMakeTheirItemsUnavailable) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RegDeleteKeyTree(sim.registry, RegRoot::LocalMachine,
+                     "\\SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}");
+    RegDeleteKeyTree(sim.registry, RegRoot::LocalMachine, "\\SOFTWARE\\Microsoft\\MediaPlayer");
+    RegMoveKey(sim.registry, RegRoot::LocalMachine,
+               "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions\\{FB5F1910-F110-11d2-BB9E-00C04F795683}",
+               "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions\\;{FB5F1910-F110-11d2-BB9E-00C04F795683}");
+    RunStartupSequence(sim.ctx);
+    EXPECT_FALSE(sim.Entry(TweakCategory::System, 7).enabled);
+    EXPECT_FALSE(sim.Entry(TweakCategory::Others, 1).enabled);
+    EXPECT_TRUE(sim.Entry(TweakCategory::Others, 10).enabled) << "the renamed extension still counts";
+    EXPECT_EQ(sim.Prefs("DisabledItem", "System7"), "pre_true");
+    EXPECT_EQ(sim.Prefs("DisabledItem", "Others1"), "pre_true");
+}
+
+TEST(StartupSequence, OneTimeWorkRunsOnceAndAgainWhenItsMarkerIsDeleted) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    Preferences prefs(sim.files, sim.ctx.paths.preferencesFile);
+    prefs.Delete("DisabledItem", "System3");  // the user enabled System 3
+    SimulatedContext second(SimulatedWindows::Xp);
+    second.files = sim.files;
+    RunStartupSequence(second.ctx);
+    EXPECT_TRUE(second.Entry(TweakCategory::System, 3).enabled);
+    EXPECT_FALSE(second.Entry(TweakCategory::System, 2).enabled);
+
+    Preferences(second.files, second.ctx.paths.preferencesFile).Delete("環境設定", "SafetyDisabled");
+    SimulatedContext third(SimulatedWindows::Xp);
+    third.files = second.files;
+    RunStartupSequence(third.ctx);
+    EXPECT_FALSE(third.Entry(TweakCategory::System, 3).enabled) << "deleting the marker disables 2-4 again";
+}
+
+TEST(StartupSequence, MigratesTheOlderEditionsFilesOnce) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    const std::string cwd = sim.system.currentDirectory;
+    sim.files.AddFile(cwd + "\\Tessaly.ini",
+                      text::Utf8ToCp932("[環境設定]\r\nDlgReboot=On\r\nFontSize=9\r\n"
+                                        "[デスクトップ]\r\n7=\r\n[その他]\r\n6=000000B0\r\n"
+                                        "[デスクトップ10]\r\nSecurity Center=2\r\n[不要サービス]\r\nAlerter=3\r\n"));
+    sim.files.AddFile(cwd + "\\Marvanel.ini",
+                      text::Utf8ToCp932("[環境設定]\r\nFontSize=12\r\n[システム9]\r\nmsmsgs=msgrocm.dll,,hide,7\r\n"
+                                        "[デスクトップ]\r\n7=C:\\WINDOWS\\壁紙.bmp\r\n[エクスプローラ]\r\n8=true\r\n"
+                                        "[不要サービス]\r\nMessenger=2\r\n"));
+    RunStartupSequence(sim.ctx);
+    EXPECT_EQ(sim.Prefs("環境設定", "DlgReboot"), "On");
+    EXPECT_EQ(sim.Prefs("環境設定", "FontSize"), "9") << "settings come from the first file only";
+    EXPECT_EQ(sim.Prefs("システム9", "msmsgs"), "msgrocm.dll,,hide,7") << "the first file had none";
+    EXPECT_EQ(sim.Prefs("デスクトップ", "7"), "C:\\WINDOWS\\壁紙.bmp") << "empty in the first file";
+    EXPECT_EQ(sim.Prefs("エクスプローラ", "8"), "true");
+    EXPECT_EQ(sim.Prefs("その他", "6"), "000000BE");
+    EXPECT_EQ(sim.Prefs("デスクトップ10", "Security Center"), "2");
+    EXPECT_EQ(sim.Prefs("不要サービス", "Alerter"), "3");
+    EXPECT_EQ(sim.Prefs("不要サービス", "Messenger"), "NULL");
+    EXPECT_EQ(sim.Prefs("環境設定", "TransitOption"), "1");
+
+    Preferences(sim.files, sim.ctx.paths.preferencesFile).Write("環境設定", "FontSize", "11");
+    SimulatedContext second(SimulatedWindows::Xp);
+    second.files = sim.files;
+    RunStartupSequence(second.ctx);
+    EXPECT_EQ(second.Prefs("環境設定", "FontSize"), "11") << "the migration runs once";
+}
+
+}  // namespace
+}  // namespace brisko

@@ -1,0 +1,27 @@
+#pragma once
+// A program context on a simulated machine, started as the program starts.
+#include "engine/item_passes.h"
+#include "platform/profile/profile_file.h"
+#include "support/memory_context.h"
+#include "support/simulated_machine.h"
+
+namespace brisko::testing {
+
+struct SimulatedContext : MemoryContext {
+    explicit SimulatedContext(SimulatedWindows edition) {
+        FillSimulatedMachine(edition, registry, system, files, "C:");
+    }
+    ItemEntry& Entry(TweakCategory c, int number) { return ctx.items.List(c).at(number - 1); }
+    std::string Prefs(const std::string& section, const std::string& key) {
+        return IniReadValue(files, ctx.paths.preferencesFile, section, key);
+    }
+    // What the machine shows now: lists unticked, detection afresh.
+    void Redetect() {
+        for (auto& list : ctx.items.lists)
+            for (auto& e : list) e.ticked = false;
+        ctx.items.states.Clear();
+        DetectItemStates(ctx);
+    }
+};
+
+}  // namespace brisko::testing
