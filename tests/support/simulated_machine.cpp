@@ -80,7 +80,6 @@ void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& r, MemorySyst
     Set(r, HKLM, "\\SOFTWARE\\Microsoft\\MediaPlayer\\9.0\\Registration", "UDBVersion", "String", "9.00.00.3250");
     Set(r, HKLM, "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions\\{FB5F1910-F110-11d2-BB9E-00C04F795683}",
         "ButtonText", "String", "Windows Messenger");
-    Set(r, HKLM, "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner", "String", "山田 太郎");
 
     if (auto* memory = dynamic_cast<MemoryFileSystem*>(&files)) {
         memory->AddFolder(windows + "\\inf");

@@ -1,0 +1,147 @@
+// The start-up and the System items against the test prefix's real registry
+// and its own C: drive, as Windows XP and as Windows 98. Everything the test
+// touches is put back afterwards.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "engine/item_passes.h"
+#include "platform/embedded_text_resources.h"
+#include "platform/registry_values.h"
+#include "platform/text/cp932.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry_store.h"
+#include "platform/win32/win32_system_info.h"
+#include "prefs/item_enabling.h"
+#include "prefs/preferences.h"
+#include "prefs/startup_sequence.h"
+#include "support/backends.h"
+#include "support/memory_context.h"
+#include "support/registry_snapshot.h"
+#include "support/simulated_machine.h"
+
+namespace brisko {
+namespace {
+
+// The real system, but with the program in a scratch folder so its
+// preferences file does not outlive the test.
+class ScratchProgramSystem final : public SystemInfo {
+public:
+    explicit ScratchProgramSystem(std::string folder) : folder_(std::move(folder)) {}
+    OsVersion Version() override { return real_.Version(); }
+    std::string WindowsDirectory() override { return real_.WindowsDirectory(); }
+    uint32_t LogicalDriveMask() override { return real_.LogicalDriveMask(); }
+    DriveType TypeOfDrive(const std::string& root) override { return real_.TypeOfDrive(root); }
+    std::string CurrentDirectory() override { return folder_; }
+    std::string ExecutablePath() override { return folder_ + "\\Brisko.exe"; }
+
+private:
+    win32::Win32SystemInfo real_;
+    std::string folder_;
+};
+
+TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
+    const char* version = std::getenv("BRISKO_WINE_VERSION");
+    if (!version || (std::string(version) != "winxp" && std::string(version) != "win98"))
+        GTEST_SKIP() << "runs as winxp and as win98";
+    const bool xp = std::string(version) == "winxp";
+
+    win32::Win32RegistryStore registry;
+    win32::Win32FileSystem files;
+    testing::RecordingLauncher processes;
+    testing::ScriptedPrompts prompts;
+    EmbeddedTextResources resources;
+    auto scratch = testing::MakeFilesUnderTest();
+    ScratchProgramSystem system(scratch->folder);
+
+    const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser;
+    testing::RegistrySnapshot snapshot(registry);
+    for (const char* key : {"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
+                            "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems",
+                            "SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
+                            "SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}",
+                            "System\\CurrentControlSet\\Services\\Class\\Usb",
+                            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "SOFTWARE\\Microsoft\\MediaPlayer",
+                            "SOFTWARE\\Microsoft\\Internet Explorer\\Extensions",
+                            "SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate"})
+        snapshot.Remember(HKLM, key);
+    snapshot.Remember(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer");
+
+    // The simulated machine's registry values and files, on the prefix's C: drive.
+    MemorySystemInfo ignored;
+    testing::FillSimulatedMachine(xp ? testing::SimulatedWindows::Xp : testing::SimulatedWindows::Win98, registry,
+                                  ignored, files, "C:");
+    const std::string windows = system.WindowsDirectory();
+    const std::string sysoc = windows + "\\inf\\sysoc.inf";
+    struct RemoveFiles {
+        ~RemoveFiles() {
+            for (const wchar_t* f : {L"C:\\boot.ini", L"C:\\Msdos.sys"}) {
+                SetFileAttributesW(f, FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(f);
+            }
+            DeleteFileW(win32::Widen(sysocPath).c_str());
+        }
+        std::string sysocPath;
+    } cleanup{sysoc};
+
+    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system});
+    RunStartupSequence(ctx);
+    EXPECT_EQ(ctx.os, (xp ? OsEdition{"NT", "XP"} : OsEdition{"9x", "98"}));
+    EXPECT_EQ(ctx.paths.preferencesFile, scratch->folder + "\\Brisko.ini");
+    EXPECT_NE(ctx.paths.fixedDriveLetters.find('C'), std::string::npos);
+    EXPECT_EQ(ctx.paths.bootFilePath, xp ? "C:\\boot.ini" : "C:\\Msdos.sys");
+    EXPECT_EQ(ctx.paths.sysocFilePath, xp ? sysoc : "NULL") << "98 has no sysoc.inf";
+    Preferences prefs(files, ctx.paths.preferencesFile);
+    EXPECT_EQ(prefs.Read("環境設定", "SafetyDisabled"), "done");
+    EXPECT_EQ(prefs.Read("環境設定", "TransitOption"), "1");
+    // On 98 the edition rules out System 2-4 anyway, so marking turns the
+    // safety disabling's "true" into "pre_true".
+    EXPECT_EQ(prefs.Read("DisabledItem", "System2"), xp ? "true" : "pre_true");
+
+    // Enable every System item the user may (as the options window does:
+    // only "true" can be cleared), tick all, apply.
+    for (const char* key : {"System2", "System3", "System4"})
+        if (prefs.Read("DisabledItem", key) == "true") prefs.Delete("DisabledItem", key);
+    ApplyDisabledItems(ctx);
+    std::vector<int> enabled;
+    auto& list = ctx.items.List(TweakCategory::System);
+    for (int n = 1; n <= 10; ++n)
+        if (list[n - 1].enabled) enabled.push_back(n);
+    EXPECT_EQ(enabled, (xp ? std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10} : std::vector<int>{5, 6, 7}));
+    for (auto& e : list) e.ticked = true;
+    ApplyItemStates(ctx);
+
+    auto redetect = [&] {
+        std::vector<int> ticked;
+        ResetItemLists(ctx);
+        DetectItemStates(ctx);
+        for (int n = 1; n <= 10; ++n)
+            if (list[n - 1].ticked) ticked.push_back(n);
+        return ticked;
+    };
+    const std::string mm = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+    // On 98 the disabled System 9 reads optimised: there is no sysoc.inf.
+    EXPECT_EQ(redetect(), (xp ? std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} : std::vector<int>{5, 6, 7, 9}));
+    if (xp) EXPECT_EQ(RegReadValue(registry, HKLM, mm, "DisablePagingExecutive", "DWORD"), "1");
+    EXPECT_EQ(RegReadValue(registry, HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority",
+                           "DWORD"),
+              "2");
+
+    for (auto& e : list) e.ticked = false;
+    ApplyItemStates(ctx);
+    // What stays ticked: on XP the disabled System 6, never written and still
+    // optimised; on 98 the disabled System 9. (98 undid System 6, which writes
+    // AlwaysUnloadDLL = 1.)
+    EXPECT_EQ(redetect(), (xp ? std::vector<int>{6} : std::vector<int>{9}));
+    if (xp) {
+        EXPECT_EQ(RegReadValue(registry, HKLM, mm, "DisablePagingExecutive", "DWORD"), "0");
+        EXPECT_EQ(text::Cp932ToUtf8(files.ReadFile(sysoc).value_or("")), testing::kSimulatedSysoc)
+            << "sysoc.inf comes back byte for byte";
+    }
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+}  // namespace
+}  // namespace brisko

@@ -1,0 +1,37 @@
+#pragma once
+// Puts registry keys back as they were: a test that must work on a real
+// registry remembers the keys it may change and restores them afterwards
+// (values, and subkeys created or deleted below them).
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/registry_store.h"
+
+namespace brisko::testing {
+
+class RegistrySnapshot {
+public:
+    explicit RegistrySnapshot(RegistryStore& store) : store_(store) {}
+    ~RegistrySnapshot();
+    RegistrySnapshot(const RegistrySnapshot&) = delete;
+    RegistrySnapshot& operator=(const RegistrySnapshot&) = delete;
+
+    // keyPath without the leading backslash.
+    void Remember(RegRoot root, const std::string& keyPath);
+
+private:
+    struct Tree {
+        bool exists = false;
+        std::vector<std::pair<std::string, RegValueData>> values;
+        std::map<std::string, Tree> subkeys;
+    };
+    Tree Capture(RegRoot root, const std::string& path);
+    void Restore(RegRoot root, const std::string& path, const Tree& tree);
+
+    RegistryStore& store_;
+    std::vector<std::pair<std::pair<RegRoot, std::string>, Tree>> remembered_;
+};
+
+}  // namespace brisko::testing
