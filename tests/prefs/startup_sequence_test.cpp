@@ -74,6 +74,12 @@ TEST(StartupSequence, BootFileSearchAndStoredPaths) {
     EXPECT_EQ(sim.ctx.paths.bootFilePath, "D:\\boot.ini") << "boot.ini only on the second fixed disk";
     EXPECT_EQ(sim.ctx.paths.sysocFilePath, "NULL");
 
+    // The boot file is only looked for, not read: garbage in it does no harm here.
+    SimulatedContext garbage(SimulatedWindows::Xp);
+    garbage.files.AddFile("C:\\boot.ini", std::string("\x00\xFF[boot loader\x81", 15));
+    RunStartupSequence(garbage.ctx);
+    EXPECT_EQ(garbage.ctx.paths.bootFilePath, "C:\\boot.ini");
+
     // A stored path stays in force even where its file is gone, an empty one too.
     SimulatedContext again(SimulatedWindows::Xp);
     again.files.AddFile("C:\\Program Files\\Brisko\\Brisko.ini",
