@@ -11,6 +11,7 @@
 #include "platform/processes.h"
 #include "platform/prompts.h"
 #include "platform/registry_store.h"
+#include "platform/service_manager.h"
 #include "platform/system_info.h"
 #include "platform/text_resources.h"
 
@@ -23,6 +24,7 @@ struct Platform {
     Prompts& prompts;
     const TextResources& resources;
     SystemInfo& system;
+    ServiceManager& services;
 };
 
 // Paths detected once at start; "NULL" where not found.

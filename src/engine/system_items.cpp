@@ -25,8 +25,8 @@ const std::string DWORD_KIND(kind::kDword);
 
 std::unique_ptr<ItemRule> Dword(RegRoot root, const std::string& key, const char* name, ValueAction optimise,
                                 ValueAction undo, std::vector<std::string> optimisedWhen) {
-    return std::make_unique<ValueRule>(RegistryValue{root, key, name, DWORD_KIND}, std::move(optimise),
-                                       std::move(undo), std::move(optimisedWhen));
+    return std::make_unique<ValueRule>(ValuesOf(root, key, {name}, DWORD_KIND), std::move(optimise), std::move(undo),
+                                       ReadsOneOf(std::move(optimisedWhen)));
 }
 
 // Position of the first occurrence of needle in text, ignoring ASCII case.

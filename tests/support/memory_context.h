@@ -8,6 +8,7 @@
 #include "platform/memory_file_system.h"
 #include "platform/memory_registry_store.h"
 #include "platform/system_info.h"
+#include "support/fake_service_manager.h"
 #include "support/scripted_prompts.h"
 
 namespace brisko::testing {
@@ -39,11 +40,12 @@ struct MemoryBackends {
     ScriptedPrompts prompts;
     EmbeddedTextResources resources;
     MemorySystemInfo system;
+    FakeServiceManager services;
 };
 
 // Backends first, so they outlive the context that refers to them.
 struct MemoryContext : MemoryBackends {
-    ProgramContext ctx{Platform{registry, files, processes, prompts, resources, system}};
+    ProgramContext ctx{Platform{registry, files, processes, prompts, resources, system, services}};
 };
 
 }  // namespace brisko::testing

@@ -81,6 +81,9 @@ void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& r, MemorySyst
     Set(r, HKLM, "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions\\{FB5F1910-F110-11d2-BB9E-00C04F795683}",
         "ButtonText", "String", "Windows Messenger");
 
+    FillDesktopAndExplorerValues(edition, r);
+    FillPowerAndOthersValues(edition, r);
+
     if (auto* memory = dynamic_cast<MemoryFileSystem*>(&files)) {
         memory->AddFolder(windows + "\\inf");
         memory->AddFolder(windows + "\\System32");

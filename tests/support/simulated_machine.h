@@ -22,4 +22,9 @@ extern const char* const kSimulatedSysoc;
 void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& registry, MemorySystemInfo& system,
                           FileSystem& files, const std::string& drive);
 
+// The parts of the machine each category's items read, called by
+// FillSimulatedMachine (one file each).
+void FillDesktopAndExplorerValues(SimulatedWindows edition, RegistryStore& registry);
+void FillPowerAndOthersValues(SimulatedWindows edition, RegistryStore& registry);
+
 }  // namespace brisko::testing

@@ -86,7 +86,8 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
         std::string sysocPath;
     } cleanup{sysoc};
 
-    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system});
+    testing::FakeServiceManager services;
+    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services});
     RunStartupSequence(ctx);
     EXPECT_EQ(ctx.os, (xp ? OsEdition{"NT", "XP"} : OsEdition{"9x", "98"}));
     EXPECT_EQ(ctx.paths.preferencesFile, scratch->folder + "\\Brisko.ini");
