@@ -107,10 +107,10 @@ void Win32ProcessLauncher::RestartExplorer() {
     StartAndForget(shellCommand_, 0, SW_SHOWNORMAL);
 }
 
-bool WaitForWindowClassGone(const wchar_t* className, int timeoutMs) {
+bool WaitForWindowClassGone(const wchar_t* className, int timeoutMs, void* parent) {
     if (timeoutMs < 0) timeoutMs = 0;
     const DWORD start = GetTickCount();
-    while (FindWindowW(className, nullptr)) {
+    while (FindWindowExW(static_cast<HWND>(parent), nullptr, className, nullptr)) {
         if (GetTickCount() - start >= static_cast<DWORD>(timeoutMs)) return false;
         Sleep(10);
     }

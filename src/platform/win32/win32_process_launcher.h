@@ -27,8 +27,10 @@ private:
     std::string shellCommand_;
 };
 
-// Looks every 10 ms for a top-level window of the class until there is none
-// (true) or timeoutMs have passed with one still there (false).
-bool WaitForWindowClassGone(const wchar_t* className, int timeoutMs);
+// Looks every 10 ms for a window of the class until there is none (true) or
+// timeoutMs have passed with one still there (false). It looks among the
+// top-level windows, or among the children of parent when one is given
+// (HWND_MESSAGE for the message-only windows).
+bool WaitForWindowClassGone(const wchar_t* className, int timeoutMs, void* parent = nullptr);
 
 }  // namespace brisko::win32
