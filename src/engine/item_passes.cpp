@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/services.h"
 #include "platform/text_resources.h"
 
 namespace brisko {
@@ -23,6 +24,7 @@ void LoadItemLists(ProgramContext& ctx) {
 
 void DetectItemStates(ProgramContext& ctx) {
     ItemModel& m = ctx.items;
+    if (m.List(TweakCategory::Service).empty()) FillServiceList(ctx);
     m.states.SetServiceCount(m.List(TweakCategory::Service).size());
     for (TweakCategory c : kAllCategories) {
         auto& list = m.List(c);
@@ -42,7 +44,7 @@ void ApplyItemStates(ProgramContext& ctx) {
     for (TweakCategory c : kAllCategories) {
         for (size_t pos = 0; pos < m.List(c).size(); ++pos) {
             const ItemEntry& entry = m.List(c)[pos];
-            if (!ServiceCategory(c) && !entry.enabled) continue;
+            if (ServiceCategory(c) ? !ctx.controls.IsEnabled("LstService") : !entry.enabled) continue;
             if (entry.ticked == m.states.Get(c, pos)) continue;
             ItemRule* rule = m.Rule(c, pos);
             if (!rule) continue;

@@ -4,12 +4,14 @@
 #include "platform/profile/profile_file.h"
 #include "support/memory_context.h"
 #include "support/simulated_machine.h"
+#include "support/simulated_services.h"
 
 namespace brisko::testing {
 
 struct SimulatedContext : MemoryContext {
     explicit SimulatedContext(SimulatedWindows edition) {
         FillSimulatedMachine(edition, registry, system, files, "C:");
+        if (edition != SimulatedWindows::Win98) FillSimulatedServices(registry, services);
     }
     ItemEntry& Entry(TweakCategory c, int number) { return ctx.items.List(c).at(number - 1); }
     std::string Prefs(const std::string& section, const std::string& key) {

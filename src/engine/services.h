@@ -1,0 +1,31 @@
+#pragma once
+// The services page: every Windows service (a subkey of the services key
+// with a plain-string display name and a logon account) as one entry, sorted
+// by display name; ticked when the service is stopped.
+#include <string>
+#include <vector>
+
+#include "engine/program_context.h"
+
+namespace brisko {
+
+struct ListedService {
+    std::string keyName;
+    std::string displayName;
+};
+
+// The listed services in the registry's order.
+std::vector<ListedService> ListServices(ProgramContext& ctx);
+
+// Fills the empty service list and its rules: one entry per listed service,
+// sorted without regard to case (equal names keep their order); each is
+// optimised when the service was stopped at this moment. The states come
+// from one enumeration of the service manager.
+void FillServiceList(ProgramContext& ctx);
+
+// The description of a service: the plain-text template's nine "%s" filled
+// with display name, description, key name, display name, start type,
+// account, image path, dependencies and dependents.
+std::string ServiceDetailsText(ProgramContext& ctx, const std::string& displayName, const std::string& plainTemplate);
+
+}  // namespace brisko
