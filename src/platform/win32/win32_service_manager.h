@@ -1,0 +1,15 @@
+#pragma once
+// The service control manager through advapi32, opened with full access as
+// the program always asks (an account without rights sees every state as
+// unknown).
+#include "platform/service_manager.h"
+
+namespace brisko::win32 {
+
+class Win32ServiceManager final : public ServiceManager {
+public:
+    ServiceState QueryState(const std::string& keyName) override;
+    std::optional<std::vector<std::pair<std::string, ServiceState>>> EnumerateStates() override;
+};
+
+}  // namespace brisko::win32

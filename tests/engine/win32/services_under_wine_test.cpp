@@ -1,0 +1,96 @@
+// The services page against Wine's service manager and registry: a service
+// created for the test is listed with its state and details, and stopping
+// and starting it through the page writes its start type and asks for the
+// net commands (recorded, not run).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "engine/item_passes.h"
+#include "engine/services.h"
+#include "platform/embedded_text_resources.h"
+#include "platform/registry_values.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry_store.h"
+#include "platform/win32/win32_service_manager.h"
+#include "prefs/preferences.h"
+#include "support/backends.h"
+#include "platform/text/case_fold.h"
+#include "support/memory_context.h"
+
+namespace brisko {
+namespace {
+
+class TestService {
+public:
+    TestService() {
+        manager_ = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        if (!manager_) return;
+        service_ = CreateServiceW(manager_, L"BriskoTestSvc", L"Brisko Test Service", SERVICE_ALL_ACCESS,
+                                  SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
+                                  L"C:\\windows\\system32\\notepad.exe", nullptr, nullptr, L"RpcSs\0", nullptr,
+                                  nullptr);
+    }
+    ~TestService() {
+        if (service_) {
+            DeleteService(service_);
+            CloseServiceHandle(service_);
+        }
+        if (manager_) CloseServiceHandle(manager_);
+    }
+    bool Created() const { return service_ != nullptr; }
+
+private:
+    SC_HANDLE manager_ = nullptr;
+    SC_HANDLE service_ = nullptr;
+};
+
+TEST(ServicesUnderWine, ACreatedServiceIsListedDescribedStoppedAndStarted) {
+    TestService created;
+    ASSERT_TRUE(created.Created()) << GetLastError();
+
+    win32::Win32RegistryStore registry;
+    win32::Win32FileSystem files;
+    win32::Win32ServiceManager services;
+    testing::RecordingLauncher processes;
+    testing::ScriptedPrompts prompts;
+    EmbeddedTextResources resources;
+    MemorySystemInfo system;
+    auto scratch = testing::MakeFilesUnderTest();
+    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services});
+    ctx.paths.preferencesFile = scratch->Path("Brisko.ini");
+
+    EXPECT_EQ(ServiceStatusText(services.QueryState("BriskoTestSvc")), "停止中");
+    EXPECT_EQ(ServiceStatusText(services.QueryState("NoSuchServiceHere")), "不明");
+    DetectItemStates(ctx);
+    auto& list = ctx.items.List(TweakCategory::Service);
+    size_t p = list.size();
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].label == "Brisko Test Service") p = i;
+    ASSERT_LT(p, list.size()) << "the new service is listed";
+    EXPECT_TRUE(list[p].ticked) << "it is stopped";
+    for (size_t i = 1; i < list.size(); ++i)
+        EXPECT_FALSE(text::RegistryNameLess(list[i].label, list[i - 1].label)) << "sorted at " << i;
+
+    const std::string details = ServiceDetailsText(ctx, "Brisko Test Service", "%s|%s|%s|%s|%s|%s|%s|%s|%s");
+    const std::string rpc = RegReadValue(registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\RpcSs",
+                                         "DisplayName", "String");
+    EXPECT_EQ(details, "Brisko Test Service|なし|BriskoTestSvc|Brisko Test Service|自動|ローカル システム|"
+                       "C:\\windows\\system32\\notepad.exe|\r\n　" + rpc + " (" +
+                           ServiceStatusText(services.QueryState("RpcSs")) + ")|依存関係なし");
+
+    // As if it had been running at detection: the user ticks it to stop it.
+    ctx.items.states.Set(TweakCategory::Service, p, false);
+    ApplyItemStates(ctx);
+    const std::string key = "\\SYSTEM\\CurrentControlSet\\Services\\BriskoTestSvc";
+    EXPECT_EQ(RegReadValue(registry, RegRoot::LocalMachine, key, "Start", "DWORD"), "3");
+    EXPECT_EQ(Preferences(files, ctx.paths.preferencesFile).Read("不要サービス", "Brisko Test Service"), "2");
+    EXPECT_EQ(processes.calls, std::vector<std::string>{"hidden|net stop \"Brisko Test Service\""});
+
+    list[p].ticked = false;
+    ApplyItemStates(ctx);
+    EXPECT_EQ(RegReadValue(registry, RegRoot::LocalMachine, key, "Start", "DWORD"), "2");
+    EXPECT_EQ(processes.calls.back(), "hidden|net start \"Brisko Test Service\"");
+}
+
+}  // namespace
+}  // namespace brisko
