@@ -6,6 +6,7 @@
 
 #include "engine/control_states.h"
 #include "engine/item_model.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/os_edition.h"
 #include "platform/processes.h"
@@ -25,6 +26,7 @@ struct Platform {
     const TextResources& resources;
     SystemInfo& system;
     ServiceManager& services;
+    Clock& clock;
 };
 
 // Paths detected once at start; "NULL" where not found.

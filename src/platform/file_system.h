@@ -33,6 +33,9 @@ public:
     virtual bool SetAttributes(const std::string& path, uint32_t attributes) = 0;
     // The entries of a folder, without "." and "..".
     virtual std::vector<FolderEntry> ListFolder(const std::string& path) = 0;
+    // One level; true when the folder exists afterwards.
+    virtual bool CreateFolder(const std::string& path) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
 };
 
 // The folder part of a path, without its trailing backslash.

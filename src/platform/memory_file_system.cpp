@@ -58,6 +58,22 @@ std::vector<FolderEntry> MemoryFileSystem::ListFolder(const std::string& path) {
     return entries;
 }
 
+bool MemoryFileSystem::CreateFolder(const std::string& path) {
+    auto existing = nodes_.find(Normalise(path));
+    if (existing != nodes_.end()) return existing->second.isFolder;
+    auto parent = nodes_.find(Normalise(ParentFolder(path)));
+    if (parent == nodes_.end() || !parent->second.isFolder || parent->second.writeDenied) return false;
+    AddFolder(path);
+    return true;
+}
+
+bool MemoryFileSystem::RemoveFile(const std::string& path) {
+    auto it = nodes_.find(Normalise(path));
+    if (it == nodes_.end() || it->second.isFolder) return false;
+    nodes_.erase(it);
+    return true;
+}
+
 void MemoryFileSystem::AddFolder(const std::string& path) {
     const std::string parent = ParentFolder(path);
     if (!parent.empty() && !nodes_.count(Normalise(parent))) AddFolder(parent);

@@ -14,6 +14,8 @@ public:
     std::optional<uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
     std::vector<FolderEntry> ListFolder(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override;
 
     // Test set-up: folders (with their parents), files, and folders whose
     // files may not be created or replaced.

@@ -56,5 +56,16 @@ TEST_F(FileSystemConformance, MissingFilesAndFolderListings) {
     EXPECT_TRUE(files.ReadFile(fs->Path("a.txt")).has_value()) << "an empty file exists";
 }
 
+TEST_F(FileSystemConformance, FoldersAreMadeOneLevelAndFilesRemoved) {
+    EXPECT_TRUE(files.CreateFolder(fs->Path("backups")));
+    EXPECT_TRUE(files.CreateFolder(fs->Path("backups"))) << "an existing folder is fine";
+    EXPECT_FALSE(files.CreateFolder(fs->Path("a\\b"))) << "only one level";
+    ASSERT_TRUE(files.WriteReplacing(fs->Path("backups\\x.ini"), "x"));
+    EXPECT_TRUE(files.RemoveFile(fs->Path("backups\\x.ini")));
+    EXPECT_FALSE(files.RemoveFile(fs->Path("backups\\x.ini")));
+    EXPECT_FALSE(files.RemoveFile(fs->Path("backups"))) << "not a folder";
+    EXPECT_EQ(Names(), std::vector<std::string>{"backups\\"});
+}
+
 }  // namespace
 }  // namespace brisko

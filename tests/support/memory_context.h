@@ -41,11 +41,12 @@ struct MemoryBackends {
     EmbeddedTextResources resources;
     MemorySystemInfo system;
     FakeServiceManager services;
+    SteppingClock clock;
 };
 
 // Backends first, so they outlive the context that refers to them.
 struct MemoryContext : MemoryBackends {
-    ProgramContext ctx{Platform{registry, files, processes, prompts, resources, system, services}};
+    ProgramContext ctx{Platform{registry, files, processes, prompts, resources, system, services, clock}};
 };
 
 }  // namespace brisko::testing

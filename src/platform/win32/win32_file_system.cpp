@@ -91,3 +91,16 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& path) {
 }
 
 }  // namespace brisko::win32
+
+namespace brisko::win32 {
+
+bool Win32FileSystem::CreateFolder(const std::string& path) {
+    const std::wstring p = Widen(path);
+    if (CreateDirectoryW(p.c_str(), nullptr)) return true;
+    const DWORD a = GetFileAttributesW(p.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& path) { return ::DeleteFileW(Widen(path).c_str()) != 0; }
+
+}  // namespace brisko::win32

@@ -11,6 +11,8 @@ public:
     std::optional<uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
     std::vector<FolderEntry> ListFolder(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override;
 };
 
 }  // namespace brisko::win32

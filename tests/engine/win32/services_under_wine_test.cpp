@@ -54,9 +54,10 @@ TEST(ServicesUnderWine, ACreatedServiceIsListedDescribedStoppedAndStarted) {
     testing::RecordingLauncher processes;
     testing::ScriptedPrompts prompts;
     EmbeddedTextResources resources;
+    SteppingClock clock;
     MemorySystemInfo system;
     auto scratch = testing::MakeFilesUnderTest();
-    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services});
+    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services, clock});
     ctx.paths.preferencesFile = scratch->Path("Brisko.ini");
 
     EXPECT_EQ(ServiceStatusText(services.QueryState("BriskoTestSvc")), "停止中");

@@ -53,6 +53,7 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
     testing::RecordingLauncher processes;
     testing::ScriptedPrompts prompts;
     EmbeddedTextResources resources;
+    SteppingClock clock;
     auto scratch = testing::MakeFilesUnderTest();
     ScratchProgramSystem system(scratch->folder);
 
@@ -87,7 +88,7 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
     } cleanup{sysoc};
 
     testing::FakeServiceManager services;
-    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services});
+    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services, clock});
     RunStartupSequence(ctx);
     EXPECT_EQ(ctx.os, (xp ? OsEdition{"NT", "XP"} : OsEdition{"9x", "98"}));
     EXPECT_EQ(ctx.paths.preferencesFile, scratch->folder + "\\Brisko.ini");
