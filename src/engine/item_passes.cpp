@@ -38,7 +38,8 @@ void DetectItemStates(ProgramContext& ctx) {
     }
 }
 
-void ApplyItemStates(ProgramContext& ctx) {
+std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
+    std::vector<AppliedItem> applied;
     ItemModel& m = ctx.items;
     m.states.SetServiceCount(m.List(TweakCategory::Service).size());
     for (TweakCategory c : kAllCategories) {
@@ -48,10 +49,13 @@ void ApplyItemStates(ProgramContext& ctx) {
             if (entry.ticked == m.states.Get(c, pos)) continue;
             ItemRule* rule = m.Rule(c, pos);
             if (!rule) continue;
-            const ApplyOutcome outcome = entry.ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx);
-            if (outcome == ApplyOutcome::Applied) m.states.Flip(c, pos);
+            const bool ticked = entry.ticked;
+            const ApplyOutcome outcome = ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx);
+            if (outcome != ApplyOutcome::GaveUp) m.states.Flip(c, pos);
+            applied.push_back({c, pos, ticked, outcome});
         }
     }
+    return applied;
 }
 
 void ResetItemLists(ProgramContext& ctx) {

@@ -12,11 +12,19 @@ void LoadItemLists(ProgramContext& ctx);
 // items are evaluated too. Never unticks, never records 0, never writes.
 void DetectItemStates(ProgramContext& ctx);
 
+struct AppliedItem {
+    TweakCategory category;
+    size_t position;
+    bool ticked;
+    ApplyOutcome outcome;
+};
+
 // Acts on every enabled item whose tick differs from its recorded state:
 // optimise when ticked, default when not, then flip the record (unless the
 // item gave up). A refused write throws BriskoError out of the pass: the items
-// before it are written and recorded, the items after it untouched.
-void ApplyItemStates(ProgramContext& ctx);
+// before it are written and recorded, the items after it untouched. Returns
+// the items acted on, in order.
+std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx);
 
 // Unticks every item, empties the service list and clears the state table.
 void ResetItemLists(ProgramContext& ctx);

@@ -9,6 +9,7 @@ class ProgramContext;
 enum class ApplyOutcome {
     Applied,  // the item was acted on: its state entry flips
     GaveUp,   // it could not act (its target file was not found): the entry stays
+    ReportedError,  // it told the user why it could not act, yet counts as done: the entry flips
 };
 
 class ItemRule {
@@ -18,6 +19,10 @@ public:
     virtual bool IsOptimised(ProgramContext& ctx) const = 0;
     virtual ApplyOutcome Optimise(ProgramContext& ctx) = 0;
     virtual ApplyOutcome ApplyDefault(ProgramContext& ctx) = 0;
+    // Whether reading the machine right after acting tells if the action
+    // took: false where the effect comes later (commands that run on their
+    // own) or where undoing by design writes nothing.
+    virtual bool CheckedAfterApply(bool /*ticked*/) const { return true; }
 };
 
 }  // namespace brisko

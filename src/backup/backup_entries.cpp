@@ -1,0 +1,425 @@
+#include "backup/backup_entries.h"
+
+#include <cstdio>
+
+#include "engine/service_control.h"
+#include "engine/services.h"
+#include "engine/system_items.h"
+#include "platform/profile/profile_file.h"
+#include "platform/registry_values.h"
+#include "platform/text/case_fold.h"
+#include "platform/value_text.h"
+#include "prefs/preference_keys.h"
+#include "prefs/program_preferences.h"
+#include "prefs/startup_fixups.h"
+
+namespace brisko {
+
+namespace {
+const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = RegRoot::ClassesRoot;
+const std::string kSystem = "システム", kSystem9 = "システム9", kDesktop = "デスクトップ", kExplorer = "エクスプローラ",
+                  kPower = "起動・終了", kOthers = "その他", kServices = "不要サービス", kServiceStarts = "不要サービス-s",
+                  kPcInfo = "パソコン情報";
+const std::string NULLT(kNullText);
+
+const std::string MM = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const std::string POLICIES = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const std::string DESK = "\\Control Panel\\Desktop";
+const std::string TRAY = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\TrayNotify";
+const std::string WSC = "\\SYSTEM\\CurrentControlSet\\Services\\wscsvc";
+const std::string NAMESPACE = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace";
+const std::string TASKS = "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
+const std::string EXTENSIONS = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions";
+const std::string MESSENGER = "{FB5F1910-F110-11d2-BB9E-00C04F795683}";
+const std::string SYSOC_COMPONENTS = "Components";
+
+std::string Read(ProgramContext& ctx, RegRoot root, const std::string& path, const std::string& name,
+                 std::string_view kindTag) {
+    return RegReadValue(ctx.platform.registry, root, path, name, kindTag);
+}
+void Write(ProgramContext& ctx, RegRoot root, const std::string& path, const std::string& name,
+           std::string_view kindTag, const std::string& textValue) {
+    RegWriteValue(ctx.platform.registry, root, path, name, kindTag, textValue);
+}
+std::string Flag(bool exists) { return exists ? "true" : "false"; }
+bool IsXp(const ProgramContext& ctx) { return ctx.os.edition == "XP"; }
+bool Is9x(const ProgramContext& ctx) { return ctx.os.family == "9x"; }
+
+// A registry value recorded with one kind and put back with another (usually the same);
+// `absentBecomes` replaces a missing entry on restore ("NULL": delete the value).
+BackupEntry Value(const std::string& section, const std::string& key, RegRoot root, std::string path,
+                  std::string name, std::string kindTag, std::string restoreKind = "", std::string absentBecomes = NULLT) {
+    if (restoreKind.empty()) restoreKind = kindTag;
+    return {[=](ProgramContext& ctx, const BackupRecorder& rec) { rec(section, key, Read(ctx, root, path, name, kindTag)); },
+            [=](ProgramContext& ctx, const BackupSource& b) {
+                std::string v = b.read(section, key);
+                if (v == NULLT) v = absentBecomes;
+                Write(ctx, root, path, name, restoreKind, v);
+            }};
+}
+
+// A value whose key, name or kind depends on the edition.
+struct ValueAt {
+    RegRoot root;
+    std::string path, name, kind;
+};
+using Locate = std::function<ValueAt(const ProgramContext&)>;
+BackupEntry ValueBy(const std::string& section, const std::string& key, Locate at) {
+    return {[=](ProgramContext& ctx, const BackupRecorder& rec) {
+                const ValueAt v = at(ctx);
+                rec(section, key, Read(ctx, v.root, v.path, v.name, v.kind));
+            },
+            [=](ProgramContext& ctx, const BackupSource& b) {
+                const ValueAt v = at(ctx);
+                Write(ctx, v.root, v.path, v.name, v.kind, b.read(section, key));
+            }};
+}
+
+void ShowMissingFile(ProgramContext& ctx, const char* item) {
+    ctx.platform.prompts.Error(std::string("[") + item +
+                               " 設定対象ファイルの検出に失敗しました。\r\n[オプション] から正しいファイルパスを設定することができます。");
+}
+
+std::string RemoveFirstHide(const std::string& line) {
+    const size_t at = text::AsciiLower(line).find("hide");
+    return at == std::string::npos ? line : line.substr(0, at) + line.substr(at + 4);
+}
+
+// The USB controller subkeys "0000", "0001", ... up to the first gap.
+std::vector<std::string> UsbControllers(ProgramContext& ctx) {
+    std::vector<std::string> keys;
+    const std::string usb = UsbClassKey(ctx.os);
+    for (int n = 0; n < 20; ++n) {
+        char name[8];
+        std::snprintf(name, sizeof name, "%04d", n);
+        if (!RegExists(ctx.platform.registry, HKLM, usb, name, "Key")) break;
+        keys.push_back(usb + "\\" + name);
+    }
+    return keys;
+}
+
+// net stop / net start for a service by its display name.
+void RunServiceCommand(ProgramContext& ctx, const std::string& keyName, bool stop) {
+    const std::string display = Read(ctx, HKLM, std::string(kServicesKey) + "\\" + keyName, "DisplayName", kind::kString);
+    if (UnsafeForCommandLine(display)) return;
+    ctx.platform.processes.RunHidden(std::string(stop ? "net stop \"" : "net start \"") + display + "\"");
+}
+
+std::string BootDefaultKey(ProgramContext& ctx) {
+    return IniReadValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "default");
+}
+
+void RecreateVideoHandler(ProgramContext& ctx, const std::string& clsid, const std::string& description) {
+    const std::string key = "\\CLSID\\" + clsid;
+    Write(ctx, HKCR, key, "", kind::kString, description);
+    Write(ctx, HKCR, key + "\\InProcServer32", "", kind::kExString, "%SystemRoot%\\System32\\shmedia.dll");
+    Write(ctx, HKCR, key + "\\InProcServer32", "ThreadingModel", kind::kString, "Both");
+}
+
+BackupEntry VideoHandler(const std::string& key, const std::string& clsid, const std::string& description) {
+    return {[=](ProgramContext& ctx, const BackupRecorder& rec) {
+                rec(kExplorer, key, Flag(RegExists(ctx.platform.registry, HKCR, "\\CLSID", clsid, "Key")));
+            },
+            [=](ProgramContext& ctx, const BackupSource& b) {
+                if (b.read(kExplorer, key) == "false") RegDeleteKeyTree(ctx.platform.registry, HKCR, "\\CLSID\\" + clsid);
+                else RecreateVideoHandler(ctx, clsid, description);
+            }};
+}
+
+std::vector<BackupEntry> SystemEntries() {
+    std::vector<BackupEntry> e;
+    e.push_back(Value(kSystem, "1", HKLM, MM, "DisablePagingExecutive", "DWORD"));
+    e.push_back(Value(kSystem, "2", HKLM, MM, "LargeSystemCache", "DWORD"));
+    e.push_back(Value(kSystem, "3", HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems", "Windows",
+                      "String", "ExString"));
+    e.push_back(Value(kSystem, "4", HKLM, MM, "IoPageLockLimit", "DWORD"));
+    e.push_back(Value(kSystem, "5", HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD"));
+    e.push_back(Value(kSystem, "6", HKLM, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "AlwaysUnloadDLL",
+                      "DWORD"));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     const auto keys = UsbControllers(ctx);
+                     for (size_t n = 0; n < keys.size(); ++n)
+                         rec(kSystem, "7." + std::to_string(n), Read(ctx, HKLM, keys[n], "IdleEnable", kind::kDword));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     const auto keys = UsbControllers(ctx);
+                     for (size_t n = 0; n < keys.size(); ++n)
+                         Write(ctx, HKLM, keys[n], "IdleEnable", kind::kDword, b.read(kSystem, "7." + std::to_string(n)));
+                 }});
+    e.push_back(Value(kSystem, "8", HKCU, POLICIES, "NoLowDiskSpaceChecks", "DWORD"));
+    // Item 9: the component lines the item changed, as kept in the preferences.
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     Preferences prefs = PreferencesOf(ctx);
+                     for (const auto& key : prefs.Keys(prefkey::kSystem9Memory))
+                         rec(kSystem9, key, prefs.Read(prefkey::kSystem9Memory, key));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     if (ctx.paths.sysocFilePath == NULLT) {
+                         ctx.platform.prompts.Error(kSysocMissingMessage);
+                         return;
+                     }
+                     Preferences prefs = PreferencesOf(ctx);
+                     FileSystem& files = ctx.platform.files;
+                     const auto kept = b.keys(kSystem9);
+                     if (!kept.empty()) {
+                         for (const auto& key : kept) {
+                             const std::string line = b.read(kSystem9, key);
+                             if (text::AsciiLower(line).find("hide") == std::string::npos) continue;
+                             prefs.Write(prefkey::kSystem9Memory, key, line);
+                             IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, RemoveFirstHide(line));
+                         }
+                         return;
+                     }
+                     for (const auto& key : prefs.Keys(prefkey::kSystem9Memory)) {
+                         IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key,
+                                       prefs.Read(prefkey::kSystem9Memory, key));
+                         prefs.Delete(prefkey::kSystem9Memory, key);
+                     }
+                 }});
+    e.push_back(Value(kSystem, "10", HKLM, "\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate", "DoNotAllowSP",
+                      "DWORD"));
+    return e;
+}
+std::vector<BackupEntry> DesktopEntries() {
+    std::vector<BackupEntry> e;
+    e.push_back(Value(kDesktop, "1", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
+                      "EnableBalloonTips", "DWORD"));
+    e.push_back(Value(kDesktop, "2", HKCU, DESK, "MenuShowDelay", "String"));
+    e.push_back(Value(kDesktop, "3", HKCU, POLICIES, "NoSimpleStartMenu", "DWORD"));
+    e.push_back(Value(kDesktop, "4", HKLM, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer",
+                      "Max Cached Icons", "String"));
+    e.push_back(Value(kDesktop, "5a", HKCU, POLICIES, "NoActiveDesktop", "DWORD"));
+    e.push_back(Value(kDesktop, "5b", HKCU, POLICIES, "NoActiveDesktopChanges", "DWORD"));
+    e.push_back(Value(kDesktop, "6a", HKCU, POLICIES, "ClassicShell", "DWORD"));
+    e.push_back(Value(kDesktop, "6b", HKCU, POLICIES, "NoCustomizeWebView", "DWORD"));
+    // Wallpaper: the one now in place is kept for the item, as optimising it would.
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kDesktop, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     PreferencesOf(ctx).Write(prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+                     const std::string v = b.read(kDesktop, "7");
+                     Write(ctx, HKCU, DESK, "Wallpaper", kind::kString, v == NULLT ? std::string() : v);
+                 }});
+    e.push_back(Value(kDesktop, "8", HKCU, POLICIES, "NoInstrumentation", "DWORD"));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kDesktop, "9a", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "IconStreams", "Value")));
+                     rec(kDesktop, "9b", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "PastIconsStream", "Value")));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     if (b.read(kDesktop, "9a") != "false" || b.read(kDesktop, "9b") != "false") return;
+                     RegDeleteValue(ctx.platform.registry, HKCU, TRAY, "IconStreams");
+                     RegDeleteValue(ctx.platform.registry, HKCU, TRAY, "PastIconsStream");
+                     if (ctx.platform.prompts.Confirm("\r\n[デスクトップ]⑨を有効にするために、Explorer.exeを再起動しますか？"))
+                         ctx.platform.processes.RestartExplorer();
+                 }});
+    // Security Center: its state, then its start type; restored start type first.
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kDesktop, "10", ServiceStatusText(ctx.platform.services.QueryState("wscsvc")));
+                     rec(kDesktop, "10-start", Read(ctx, HKLM, WSC, "Start", kind::kDword));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     std::string start = b.read(kDesktop, "10-start");
+                     Write(ctx, HKLM, WSC, "Start", kind::kDword, start == NULLT ? "3" : start);
+                     RunServiceCommand(ctx, "wscsvc", b.read(kDesktop, "10") == "停止中");
+                 }});
+    return e;
+}
+
+std::vector<BackupEntry> ExplorerEntries() {
+    std::vector<BackupEntry> e;
+    e.push_back(Value(kExplorer, "1", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState",
+                      "Use Search Asst", "String"));
+    e.push_back(Value(kExplorer, "2", HKLM, "\\System\\CurrentControlSet\\Control\\Update", "UpdateMode", "DWORD"));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kExplorer, "3", Flag(RegExists(ctx.platform.registry, HKLM, NAMESPACE, TASKS, "Key")));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     if (b.read(kExplorer, "3") == "false") RegDeleteKeyTree(ctx.platform.registry, HKLM, NAMESPACE + "\\" + TASKS);
+                     else Write(ctx, HKLM, NAMESPACE + "\\" + TASKS, "", kind::kString, "タスク");
+                 }});
+    const std::string exu = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+    e.push_back({[exu](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kExplorer, "4", Read(ctx, HKCU, exu, "DesktopProcess", kind::kDword));
+                 },
+                 [exu](ProgramContext& ctx, const BackupSource& b) {
+                     Write(ctx, HKCU, exu, "DesktopProcess", kind::kDword, b.read(kExplorer, "4") == NULLT ? NULLT : "1");
+                 }});
+    const std::string fs = "\\SYSTEM\\CurrentControlSet\\Control\\FileSystem";
+    e.push_back(Value(kExplorer, "5", HKLM, fs, "NtfsDisableLastAccessUpdate", "DWORD"));
+    e.push_back(Value(kExplorer, "6", HKLM, fs, "NtfsDisable8dot3NameCreation", "DWORD"));
+    e.push_back(VideoHandler("7a", "{87D62D94-71B3-4b9a-9489-5FE6850DC73E}", "Avi Properties Handler"));
+    e.push_back(VideoHandler("7b", "{40C3D757-D6E4-4b49-BB41-0E5BBEA28817}", "Video Media Properties Handler"));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kExplorer, "8", PreferencesOf(ctx).Read(prefkey::kExplorerMemory, "8"));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     const bool off = b.read(kExplorer, "8") == "true";
+                     PreferencesOf(ctx).Write(prefkey::kExplorerMemory, "8", off ? "true" : "false");
+                     const std::string verb = off ? "regsvr32 /u /s " : "regsvr32 /s ";
+                     ctx.platform.processes.RunHidden(verb + "cabview.dll");
+                     if (ctx.os.edition != "Me") ctx.platform.processes.RunHidden(verb + "zipfldr.dll");
+                 }});
+    e.push_back(Value(kExplorer, "9", HKCU, POLICIES, "NoThumbnailCache", "DWORD"));
+    // Two double quotes are recorded as such and read back empty: put them back.
+    const std::string tb = "\\Software\\Microsoft\\Internet Explorer\\Toolbar";
+    e.push_back({[tb](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kExplorer, "10", Read(ctx, HKCU, tb, "LinksFolderName", kind::kString));
+                 },
+                 [tb](ProgramContext& ctx, const BackupSource& b) {
+                     const std::string v = b.read(kExplorer, "10");
+                     Write(ctx, HKCU, tb, "LinksFolderName", kind::kString, v.empty() ? "\"\"" : v);
+                 }});
+    return e;
+}
+
+std::vector<BackupEntry> PowerEntries() {
+    std::vector<BackupEntry> e;
+    const std::string ctrl = "\\SYSTEM\\CurrentControlSet\\Control";
+    e.push_back(Value(kPower, "1", HKLM, "\\SOFTWARE\\Microsoft\\Dfrg\\BootOptimizeFunction", "Enable", "String"));
+    e.push_back(Value(kPower, "2", HKLM, ctrl, "WaitToKillServiceTimeout", "String", "String", "20000"));
+    e.push_back(Value(kPower, "3", HKCU, POLICIES, "ClearRecentDocsOnExit", "DWORD"));
+    e.push_back(Value(kPower, "4", HKLM, "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
+                      "KeepRasConnections", "String"));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     FileSystem& files = ctx.platform.files;
+                     const std::string& boot = ctx.paths.bootFilePath;
+                     rec(kPower, "5", Is9x(ctx) ? IniReadValue(files, boot, "Options", "Logo")
+                                                : IniReadValue(files, boot, "operating systems", BootDefaultKey(ctx)));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     FileSystem& files = ctx.platform.files;
+                     const std::string v = b.read(kPower, "5");
+                     if (Is9x(ctx)) {
+                         IniWriteValue(files, ctx.paths.bootFilePath, "Options", "Logo", v == NULLT ? "1" : v);
+                         return;
+                     }
+                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]5");
+                     const std::string entry = BootDefaultKey(ctx);
+                     if (entry != NULLT) IniWriteValue(files, ctx.paths.bootFilePath, "operating systems", entry, v);
+                 }});
+    e.push_back(Value(kPower, "6", HKCU, DESK, "AutoEndTasks", "String", "String", "0"));
+    e.push_back(Value(kPower, "7", HKCU, DESK, "WaitToKillAppTimeout", "String", "String", "20000"));
+    const std::string syspol = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\system";
+    e.push_back(Value(kPower, "8a", HKLM, syspol, "SynchronousMachineGroupPolicy", "DWORD"));
+    e.push_back(Value(kPower, "8b", HKLM, syspol, "SynchronousUserGroupPolicy", "DWORD"));
+    e.push_back(Value(kPower, "9", HKLM, MM, "ClearPageFileAtShutdown", "DWORD"));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kPower, "10", IniReadValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout"));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]10");
+                     IniWriteValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout", b.read(kPower, "10"));
+                 }});
+    return e;
+}
+
+std::vector<BackupEntry> OthersEntries() {
+    std::vector<BackupEntry> e;
+    const std::string player = "\\Software\\Microsoft\\MediaPlayer";
+    e.push_back({[player](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kOthers, "1", Read(ctx, HKCU, player + "\\Preferences", "DisableMRU", kind::kDword));
+                 },
+                 [player](ProgramContext& ctx, const BackupSource& b) {
+                     std::string v = b.read(kOthers, "1");
+                     if (v == NULLT) v = "0";
+                     Write(ctx, HKCU, player + "\\Preferences", "DisableMRU", kind::kDword, v);
+                     if (v != "1") return;
+                     RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentFileList");
+                     RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentURLList");
+                 }});
+    e.push_back(ValueBy(kOthers, "2", [](const ProgramContext& ctx) {
+        return IsXp(ctx) ? ValueAt{HKLM, "\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting", "DoReport", "DWORD"}
+                         : ValueAt{HKLM, "\\Software\\Microsoft\\Internet Explorer\\Main", "IEWatsonEnabled", "DWORD"};
+    }));
+    const std::string inet = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+    e.push_back(Value(kOthers, "3a", HKCU, inet, "MaxConnectionsPer1_0Server", "DWORD"));
+    e.push_back(Value(kOthers, "3b", HKCU, inet, "MaxConnectionsPerServer", "DWORD"));
+    e.push_back(Value(kOthers, "4", HKLM, "\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate\\AU", "NoAutoUpdate",
+                      "DWORD"));
+    e.push_back(Value(kOthers, "5a", HKCU, POLICIES, "NoResolveTrack", "DWORD"));
+    e.push_back(Value(kOthers, "5b", HKCU, POLICIES, "NoResolveSearch", "DWORD"));
+    e.push_back(Value(kOthers, "5c", HKCU, POLICIES, "LinkResolveIgnoreLinkInfo", "DWORD"));
+    e.push_back(ValueBy(kOthers, "6", [](const ProgramContext& ctx) {
+        return ValueAt{HKCU, DESK, Is9x(ctx) ? "UserPreferenceMask" : "UserPreferencesMask", "Binary"};
+    }));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kOthers, "7", Read(ctx, HKCU, POLICIES, "NoDriveTypeAutoRun", Is9x(ctx) ? kind::kBinary : kind::kDword));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     std::string v = b.read(kOthers, "7");
+                     if (Is9x(ctx)) {
+                         Write(ctx, HKCU, POLICIES, "NoDriveTypeAutoRun", kind::kBinary, v == NULLT ? "95" : v);
+                         return;
+                     }
+                     if (v == "0") {
+                         v = "255";
+                     } else if (v == NULLT || v == "1") {
+                         v = IsXp(ctx) ? "145" : "149";
+                         Write(ctx, HKLM, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun", kind::kDword, "1");
+                     }
+                     Write(ctx, HKCU, POLICIES, "NoDriveTypeAutoRun", kind::kDword, v);
+                 }});
+    e.push_back(Value(kOthers, "8", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", "Binary"));
+    e.push_back(Value(kOthers, "9", HKLM, "\\SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", "DWORD"));
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                     rec(kOthers, "10", Flag(RegExists(ctx.platform.registry, HKLM, EXTENSIONS, MESSENGER, "Key")));
+                 },
+                 [](ProgramContext& ctx, const BackupSource& b) {
+                     const std::string on = EXTENSIONS + "\\" + MESSENGER, off = EXTENSIONS + "\\;" + MESSENGER;
+                     if (b.read(kOthers, "10") == "false") RegMoveKey(ctx.platform.registry, HKLM, on, off);
+                     else RegMoveKey(ctx.platform.registry, HKLM, off, on);
+                 }});
+    return e;
+}
+
+BackupEntry ServiceEntries() {
+    return {[](ProgramContext& ctx, const BackupRecorder& rec) {
+                const auto services = ListServices(ctx);
+                for (const auto& s : services)
+                    rec(kServices, s.keyName, ServiceStatusText(ctx.platform.services.QueryState(s.keyName)));
+                for (const auto& s : services)
+                    rec(kServiceStarts, s.keyName,
+                        Read(ctx, HKLM, std::string(kServicesKey) + "\\" + s.keyName, "Start", kind::kDword));
+            },
+            [](ProgramContext& ctx, const BackupSource& b) {
+                for (const auto& keyName : b.keys(kServices)) {
+                    const std::string recorded = b.read(kServices, keyName);
+                    if (recorded == ServiceStatusText(ctx.platform.services.QueryState(keyName))) continue;
+                    const std::string key = std::string(kServicesKey) + "\\" + keyName;
+                    // A service that no longer exists is left alone (restoring would
+                    // create a key holding only its start type).
+                    if (!ctx.platform.registry.CanOpenKey(HKLM, key.substr(1), RegAccess::Query)) continue;
+                    const std::string display = Read(ctx, HKLM, key, "DisplayName", kind::kString);
+                    if (display != NULLT)
+                        PreferencesOf(ctx).Write(prefkey::kServicesMemory, display, Read(ctx, HKLM, key, "Start", kind::kDword));
+                    std::string start = b.read(kServiceStarts, keyName);
+                    Write(ctx, HKLM, key, "Start", kind::kDword, start == NULLT ? "3" : start);
+                    RunServiceCommand(ctx, keyName, recorded == "停止中");
+                }
+            }};
+}
+
+BackupEntry PcInformationEntries() {
+    return {[](ProgramContext& ctx, const BackupRecorder& rec) {
+                const std::string owner = Is9x(ctx) ? "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion"
+                                                    : "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+                rec(kPcInfo, "1", Read(ctx, HKLM, owner, "RegisteredOwner", kind::kString));
+                rec(kPcInfo, "2", Read(ctx, HKLM, owner, "RegisteredOrganization", kind::kString));
+                rec(kPcInfo, "3", Read(ctx, HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName",
+                                       "ComputerName", kind::kString));
+            },
+            [](ProgramContext&, const BackupSource&) {}};  // a restore leaves the PC information alone
+}
+}  // namespace
+
+std::vector<BackupEntry> BackupEntries() {
+    std::vector<BackupEntry> all;
+    for (auto part : {SystemEntries(), DesktopEntries(), ExplorerEntries(), PowerEntries(), OthersEntries()})
+        for (auto& entry : part) all.push_back(std::move(entry));
+    all.push_back(ServiceEntries());
+    all.push_back(PcInformationEntries());
+    return all;
+}
+
+}  // namespace brisko

@@ -1,0 +1,124 @@
+// Writing and recognising backup files on simulated machines.
+#include <gtest/gtest.h>
+
+#include "backup/backup_file.h"
+#include "platform/error.h"
+#include "platform/profile/profile_file.h"
+#include "platform/registry_values.h"
+#include "platform/text/cp932.h"
+#include "prefs/startup_sequence.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using testing::SimulatedContext;
+using testing::SimulatedWindows;
+
+const std::string kPath = "C:\\Program Files\\Brisko\\backups\\b.ini";
+
+std::string Text(SimulatedContext& sim, const std::string& path = kPath) {
+    return text::Cp932ToUtf8(sim.files.ReadFile(path).value_or("<none>"));
+}
+std::string Entry(SimulatedContext& sim, const std::string& section, const std::string& key) {
+    return IniReadValue(sim.files, kPath, section, key);
+}
+
+TEST(BackupFile, NameAndFolder) {
+    EXPECT_EQ(BackupFileName({2009, 4, 18, 7, 5, 9}), "backup_2009-04-18_07h05m09s.ini");
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    EXPECT_EQ(BackupsFolder(sim.ctx), "C:\\Program Files\\Brisko\\backups");
+    sim.clock.time = {2026, 12, 6, 23, 59, 58};
+    const std::string path = CreateBackup(sim.ctx, false);
+    EXPECT_EQ(path, "C:\\Program Files\\Brisko\\backups\\backup_2026-12-06_23h59m58s.ini");
+    EXPECT_EQ(sim.prompts.shown.back().text,
+              "バックアップを作成しました。\r\nC:\\Program Files\\Brisko\\backups\r\nbackup_2026-12-06_23h59m58s.ini");
+    EXPECT_EQ(CheckBackupFile(sim.files, path), BackupCheck::Backup);
+}
+
+TEST(BackupFile, XpBackupRecordsEveryEntryInItsPlace) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser;
+    RegWriteValue(sim.registry, HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD", "-1");
+    RegWriteValue(sim.registry, HKCU, "\\Software\\Microsoft\\Internet Explorer\\Toolbar", "LinksFolderName", "String", "\"\"");
+    RegWriteValue(sim.registry, HKLM, "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner", "String",
+                  "山田 太郎");
+    RegWriteValue(sim.registry, HKLM, "\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate", "DoNotAllowSP", "DWORD", "1");
+    IniWriteValue(sim.files, sim.ctx.paths.preferencesFile, "システム9", "msmsgs", "msgrocm.dll,OcEntry,msmsgs.inf,hide,7");
+    WriteBackupFile(sim.ctx, kPath);
+    const std::string t = Text(sim);
+    // Sections in the order of first appearance, key 10 of システム after 8.
+    size_t last = 0;
+    for (const char* section : {"[バックアップ]", "[システム]", "[デスクトップ]", "[エクスプローラ]", "[起動・終了]", "[その他]",
+                                "[不要サービス]", "[不要サービス-s]", "[パソコン情報]", "[バックアップ終了]"}) {
+        const size_t pos = t.find(section);
+        ASSERT_NE(pos, std::string::npos) << section;
+        EXPECT_GE(pos, last) << section;
+        last = pos;
+    }
+    EXPECT_NE(t.find("\r\n10=1\r\n[システム9]\r\nmsmsgs=msgrocm.dll,OcEntry,msmsgs.inf,hide,7\r\n[デスクトップ]"),
+              std::string::npos)
+        << "10 comes after the kept component lines but stands in システム";
+    EXPECT_EQ(Entry(sim, "システム", "1"), "0");
+    EXPECT_EQ(Entry(sim, "システム", "5"), "-1");
+    EXPECT_EQ(Entry(sim, "システム", "4"), "NULL") << "absent values leave no entry";
+    EXPECT_EQ(Entry(sim, "システム", "7.0"), "NULL") << "IdleEnable absent";
+    EXPECT_NE(t.find("%SystemRoot%\\system32\\csrss.exe"), std::string::npos);
+    EXPECT_EQ(Entry(sim, "その他", "6"), "UnfitType") << "the 8-byte mask of XP";
+    EXPECT_EQ(Entry(sim, "その他", "7"), "145");
+    EXPECT_EQ(Entry(sim, "その他", "10"), "true");
+    EXPECT_EQ(Entry(sim, "エクスプローラ", "10"), "") << "two double quotes read back empty";
+    EXPECT_NE(t.find("\r\n10=\"\"\r\n"), std::string::npos);
+    EXPECT_EQ(Entry(sim, "起動・終了", "10"), "30");
+    EXPECT_NE(Entry(sim, "起動・終了", "5").find("/fastdetect"), std::string::npos);
+    EXPECT_EQ(Entry(sim, "不要サービス", "Alerter"), "停止中");
+    EXPECT_EQ(Entry(sim, "不要サービス-s", "AudioSrv"), "2");
+    EXPECT_EQ(Entry(sim, "不要サービス", "Tcpip"), "NULL") << "drivers are left out";
+    EXPECT_EQ(Entry(sim, "不要サービス", "ExpandName"), "NULL");
+    EXPECT_EQ(Entry(sim, "システム9", "WBEM"), "NULL") << "System 9 was not applied";
+    EXPECT_EQ(Entry(sim, "パソコン情報", "1"), "山田 太郎");
+}
+
+TEST(BackupFile, NineXBackupsWithoutKeyOneAreStillRecognised) {
+    SimulatedContext sim(SimulatedWindows::Win98);
+    RunStartupSequence(sim.ctx);
+    WriteBackupFile(sim.ctx, kPath);
+    EXPECT_EQ(Entry(sim, "システム", "1"), "NULL") << "98 has no DisablePagingExecutive";
+    EXPECT_EQ(CheckBackupFile(sim.files, kPath), BackupCheck::Backup);
+    EXPECT_EQ(Entry(sim, "その他", "7"), "00000095") << "binary on 98";
+    EXPECT_EQ(Entry(sim, "起動・終了", "10"), "NULL") << "Msdos.sys has no timeout";
+}
+
+TEST(BackupFile, RecognitionRefusesWhatIsNoCompleteBackup) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    WriteBackupFile(sim.ctx, kPath);
+    const std::string whole = *sim.files.ReadFile(kPath);
+    auto check = [&](const std::string& bytes) {
+        sim.files.AddFile("C:\\x.ini", bytes);
+        return CheckBackupFile(sim.files, "C:\\x.ini");
+    };
+    EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n1=0\r\n")), BackupCheck::Backup) << "an older backup";
+    EXPECT_EQ(check(whole.substr(0, whole.size() / 2)), BackupCheck::Incomplete) << "cut short";
+    EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n2=0\r\n")), BackupCheck::NotABackup);
+    EXPECT_EQ(check(std::string("MZ\x90\0\x03\0[\x83V\x83X\x83""e\x83\x80]\r\n1=0", 22)), BackupCheck::NotABackup)
+        << "binary";
+    EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n1=0\r\n") + std::string(5 * 1024 * 1024, ' ')), BackupCheck::NotABackup)
+        << "far too large";
+    EXPECT_EQ(check(""), BackupCheck::NotABackup);
+    EXPECT_EQ(CheckBackupFile(sim.files, "C:\\missing.ini"), BackupCheck::NotABackup);
+}
+
+TEST(BackupFile, AWriteThatFailsLeavesNoFile) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    sim.files.AddFolder("C:\\Program Files\\Brisko\\backups");
+    sim.files.DenyWrites("C:\\Program Files\\Brisko\\backups");
+    EXPECT_THROW(WriteBackupFile(sim.ctx, kPath), BriskoError);
+    EXPECT_FALSE(sim.files.ReadFile(kPath));
+}
+
+}  // namespace
+}  // namespace brisko

@@ -1,0 +1,146 @@
+// Back up, change every item, restore: the machine is as it was.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "backup/backup_file.h"
+#include "backup/restore_command.h"
+#include "engine/item_passes.h"
+#include "platform/profile/profile_document.h"
+#include "platform/registry_values.h"
+#include "platform/text/cp932.h"
+#include "prefs/preferences.h"
+#include "prefs/startup_sequence.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using testing::SimulatedContext;
+using testing::SimulatedWindows;
+
+using Entries = std::map<std::string, std::string>;  // "section/key" -> text
+
+Entries ReadBackup(SimulatedContext& sim, const std::string& path) {
+    const auto doc = profile::ProfileDocument::Parse(sim.files.ReadFile(path).value_or(""));
+    Entries entries;
+    for (const char* section : {"システム", "システム9", "デスクトップ", "エクスプローラ", "起動・終了", "その他", "不要サービス",
+                                "不要サービス-s", "パソコン情報"})
+        for (const auto& key : doc.Keys(section)) entries[std::string(section) + "/" + key] = *doc.Read(section, key);
+    return entries;
+}
+
+std::vector<bool> Ticks(ProgramContext& ctx) {
+    std::vector<bool> ticks;
+    for (TweakCategory c : kSettingCategories)
+        for (const auto& e : ctx.items.List(c)) ticks.push_back(e.ticked);
+    return ticks;
+}
+
+class RestoreRoundTrip : public ::testing::TestWithParam<SimulatedWindows> {};
+
+TEST_P(RestoreRoundTrip, EveryTouchedValueComesBack) {
+    SimulatedContext sim(GetParam());
+    RunStartupSequence(sim.ctx);
+    Preferences prefs(sim.files, sim.ctx.paths.preferencesFile);
+    for (const char* key : {"System2", "System3", "System4"})
+        if (prefs.Read("DisabledItem", key) == "true") prefs.Delete("DisabledItem", key);
+    ResetItemLists(sim.ctx);
+    DetectItemStates(sim.ctx);
+    const auto ticksAtBackup = Ticks(sim.ctx);
+    const std::string before = "C:\\b1.ini", after = "C:\\b2.ini";
+    WriteBackupFile(sim.ctx, before);
+
+    // Change every item that can be changed: flip each enabled tick.
+    for (TweakCategory c : kSettingCategories)
+        for (auto& e : sim.ctx.items.List(c))
+            if (e.enabled) e.ticked = !e.ticked;
+    sim.prompts.AnswerNext(false);  // Desktop 9's restart question, where it applies
+    sim.prompts.AnswerNext(false);
+    ApplyItemStates(sim.ctx);
+    WriteBackupFile(sim.ctx, "C:\\changed.ini");
+    EXPECT_NE(ReadBackup(sim, before), ReadBackup(sim, "C:\\changed.ini")) << "the apply changed the machine";
+
+    sim.prompts.AnswerNext(false);
+    ASSERT_TRUE(RunRestoreCommand(sim.ctx, before));
+    WriteBackupFile(sim.ctx, after);
+    Entries expected = ReadBackup(sim, before), actual = ReadBackup(sim, after);
+    // What the restore writes on purpose where the backup had nothing: the
+    // compressed folders state, and the boot logo on the 9x family.
+    actual.erase("エクスプローラ/8");
+    if (GetParam() == SimulatedWindows::Win98) actual.erase("起動・終了/5");
+    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(Ticks(sim.ctx), ticksAtBackup) << "detection shows the ticks of the time of the backup";
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, RestoreRoundTrip,
+                         ::testing::Values(SimulatedWindows::Xp, SimulatedWindows::Win2000, SimulatedWindows::Win98));
+
+class RestoreRules : public ::testing::Test {
+protected:
+    SimulatedContext sim{SimulatedWindows::Xp};
+    void SetUp() override { RunStartupSequence(sim.ctx); }
+    void Restore(const std::string& body) {
+        sim.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[システム]\r\n1=0\r\n" + body));
+        ASSERT_TRUE(RunRestoreCommand(sim.ctx, "C:\\r.ini"));
+    }
+    std::string Hkcu(const std::string& key, const char* name, const char* k = "DWORD") {
+        return RegReadValue(sim.registry, RegRoot::CurrentUser, key, name, k);
+    }
+};
+
+TEST_F(RestoreRules, MissingEntriesHaveTheirOwnDefaults) {
+    Restore("[エクスプローラ]\r\n4=0\r\n");
+    EXPECT_EQ(Hkcu("\\Control Panel\\Desktop", "AutoEndTasks", "String"), "0");
+    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control",
+                           "WaitToKillServiceTimeout", "String"),
+              "20000");
+    EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess"), "1");
+    EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "NoDriveTypeAutoRun"), "145");
+    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun",
+                           "DWORD"),
+              "1");
+    EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Internet Explorer\\Toolbar", "LinksFolderName", "String"), "NULL");
+    EXPECT_EQ(sim.prompts.shown.back().text,
+              "Windows の設定を復元しました。\r\n復元した設定を反映するには Windows の再起動または再ログオンが必要です。");
+}
+
+TEST_F(RestoreRules, ServicesChangeOnlyWhereTheirStateDiffers) {
+    Restore("[不要サービス]\r\nAlerter=開始中\r\nAudioSrv=停止中\r\nDhcp=開始中\r\nGone=停止中\r\n"
+            "[不要サービス-s]\r\nAlerter=2\r\nAudioSrv=4\r\nDhcp=4\r\n");
+    auto start = [&](const char* key) {
+        return RegReadValue(sim.registry, RegRoot::LocalMachine, std::string("\\SYSTEM\\CurrentControlSet\\Services\\") + key,
+                            "Start", "DWORD");
+    };
+    EXPECT_EQ(start("Alerter"), "2");
+    EXPECT_EQ(start("AudioSrv"), "4");
+    EXPECT_EQ(start("Dhcp"), "2") << "same state: its start type stays";
+    EXPECT_FALSE(sim.registry.CanOpenKey(RegRoot::LocalMachine, "SYSTEM\\CurrentControlSet\\Services\\Gone", RegAccess::Query))
+        << "a service that is gone is not created";
+    const auto& calls = sim.processes.calls;
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "hidden|net start \"Alerter\""), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "hidden|net stop \"Windows Audio\""), calls.end());
+    EXPECT_EQ(Preferences(sim.files, sim.ctx.paths.preferencesFile).Read("不要サービス", "Alerter"), "4")
+        << "the start type it had is kept";
+}
+
+TEST_F(RestoreRules, RefusedFilesWarnAndChangeNothing) {
+    sim.files.AddFile("C:\\bin.ini", std::string("\x7F" "ELF\0\0[\x83V\x83X\x83""e\x83\x80]\r\n1=1", 20));
+    EXPECT_FALSE(RunRestoreCommand(sim.ctx, "C:\\bin.ini"));
+    EXPECT_EQ(sim.prompts.shown.back(),
+              (testing::ShownMessage{PromptKind::Warn, "\r\n選択されたファイルはバックアップ ファイルではありません。"}));
+    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine,
+                           "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
+                           "DisablePagingExecutive", "DWORD"),
+              "0");
+}
+
+TEST_F(RestoreRules, RebootQuestionWhenWanted) {
+    Preferences(sim.files, sim.ctx.paths.preferencesFile).SetRebootPromptWanted(true);
+    sim.prompts.AnswerNext(true);
+    Restore("");
+    EXPECT_EQ(sim.processes.calls.back(), "restart-windows");
+}
+
+}  // namespace
+}  // namespace brisko
