@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/menu_mask.h"
 #include "engine/service_control.h"
 #include "engine/services.h"
 #include "engine/system_items.h"
@@ -219,6 +220,9 @@ std::vector<BackupEntry> DesktopEntries() {
                      rec(kDesktop, "10-start", Read(ctx, HKLM, WSC, "Start", kind::kDword));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
+                     // Where there is no Security Center there is nothing to put back
+                     // (writing its start type would make a service key of nothing).
+                     if (!ctx.platform.registry.CanOpenKey(HKLM, WSC.substr(1), RegAccess::Query)) return;
                      std::string start = b.read(kDesktop, "10-start");
                      Write(ctx, HKLM, WSC, "Start", kind::kDword, start == NULLT ? "3" : start);
                      RunServiceCommand(ctx, "wscsvc", b.read(kDesktop, "10") == "停止中");
@@ -340,9 +344,9 @@ std::vector<BackupEntry> OthersEntries() {
     e.push_back(Value(kOthers, "5a", HKCU, POLICIES, "NoResolveTrack", "DWORD"));
     e.push_back(Value(kOthers, "5b", HKCU, POLICIES, "NoResolveSearch", "DWORD"));
     e.push_back(Value(kOthers, "5c", HKCU, POLICIES, "LinkResolveIgnoreLinkInfo", "DWORD"));
-    e.push_back(ValueBy(kOthers, "6", [](const ProgramContext& ctx) {
-        return ValueAt{HKCU, DESK, Is9x(ctx) ? "UserPreferenceMask" : "UserPreferencesMask", "Binary"};
-    }));
+    // The mask is recorded whole, however long (see menu_mask.h).
+    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) { rec(kOthers, "6", ReadMenuMask(ctx)); },
+                 [](ProgramContext& ctx, const BackupSource& b) { WriteMenuMask(ctx, b.read(kOthers, "6")); }});
     e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kOthers, "7", Read(ctx, HKCU, POLICIES, "NoDriveTypeAutoRun", Is9x(ctx) ? kind::kBinary : kind::kDword));
                  },

@@ -66,7 +66,7 @@ TEST(BackupFile, XpBackupRecordsEveryEntryInItsPlace) {
     EXPECT_EQ(Entry(sim, "システム", "4"), "NULL") << "absent values leave no entry";
     EXPECT_EQ(Entry(sim, "システム", "7.0"), "NULL") << "IdleEnable absent";
     EXPECT_NE(t.find("%SystemRoot%\\system32\\csrss.exe"), std::string::npos);
-    EXPECT_EQ(Entry(sim, "その他", "6"), "UnfitType") << "the 8-byte mask of XP";
+    EXPECT_EQ(Entry(sim, "その他", "6"), "9E3E078012000000") << "the 8-byte mask of XP, whole";
     EXPECT_EQ(Entry(sim, "その他", "7"), "145");
     EXPECT_EQ(Entry(sim, "その他", "10"), "true");
     EXPECT_EQ(Entry(sim, "エクスプローラ", "10"), "") << "two double quotes read back empty";

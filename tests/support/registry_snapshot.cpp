@@ -4,13 +4,15 @@
 
 namespace brisko::testing {
 
-RegistrySnapshot::Tree RegistrySnapshot::Capture(RegRoot root, const std::string& path) {
+RegistrySnapshot::Tree RegistrySnapshot::Capture(RegRoot root, const std::string& path, bool valuesOnly) {
     Tree tree;
+    tree.valuesOnly = valuesOnly;
     tree.exists = store_.CanOpenKey(root, path, RegAccess::Query);
     if (!tree.exists) return tree;
     for (const auto& name : store_.ValueNames(root, path))
         if (auto v = store_.QueryValue(root, path, name, RegAccess::Query)) tree.values.emplace_back(name, *v);
-    for (const auto& sub : store_.SubKeyNames(root, path)) tree.subkeys[sub] = Capture(root, JoinKeyPath(path, sub));
+    if (!valuesOnly)
+        for (const auto& sub : store_.SubKeyNames(root, path)) tree.subkeys[sub] = Capture(root, JoinKeyPath(path, sub));
     return tree;
 }
 
@@ -22,6 +24,7 @@ void RegistrySnapshot::Restore(RegRoot root, const std::string& path, const Tree
     store_.CreateKey(root, path);
     for (const auto& name : store_.ValueNames(root, path)) store_.DeleteValue(root, path, name);
     for (const auto& [name, value] : tree.values) store_.SetValue(root, path, name, value);
+    if (tree.valuesOnly) return;
     for (const auto& sub : store_.SubKeyNames(root, path))
         if (!tree.subkeys.count(sub)) RegDeleteKeyTree(store_, root, "\\" + JoinKeyPath(path, sub));
     for (const auto& [sub, subtree] : tree.subkeys) Restore(root, JoinKeyPath(path, sub), subtree);
@@ -29,6 +32,10 @@ void RegistrySnapshot::Restore(RegRoot root, const std::string& path, const Tree
 
 void RegistrySnapshot::Remember(RegRoot root, const std::string& keyPath) {
     remembered_.push_back({{root, keyPath}, Capture(root, keyPath)});
+}
+
+void RegistrySnapshot::RememberValues(RegRoot root, const std::string& keyPath) {
+    remembered_.push_back({{root, keyPath}, Capture(root, keyPath, true)});
 }
 
 RegistrySnapshot::~RegistrySnapshot() {

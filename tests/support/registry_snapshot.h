@@ -18,16 +18,19 @@ public:
     RegistrySnapshot(const RegistrySnapshot&) = delete;
     RegistrySnapshot& operator=(const RegistrySnapshot&) = delete;
 
-    // keyPath without the leading backslash.
+    // keyPath without the leading backslash; with everything below it.
     void Remember(RegRoot root, const std::string& keyPath);
+    // Only the key's own values (for keys with large subtrees).
+    void RememberValues(RegRoot root, const std::string& keyPath);
 
 private:
     struct Tree {
         bool exists = false;
+        bool valuesOnly = false;
         std::vector<std::pair<std::string, RegValueData>> values;
         std::map<std::string, Tree> subkeys;
     };
-    Tree Capture(RegRoot root, const std::string& path);
+    Tree Capture(RegRoot root, const std::string& path, bool valuesOnly = false);
     void Restore(RegRoot root, const std::string& path, const Tree& tree);
 
     RegistryStore& store_;

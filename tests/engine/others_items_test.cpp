@@ -1,0 +1,153 @@
+// The Others items with rules of their own, on simulated machines. The round
+// trip of every item on each edition is in power_items_test.cpp.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "engine/item_passes.h"
+#include "platform/registry_values.h"
+#include "prefs/startup_sequence.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using testing::SimulatedContext;
+using testing::SimulatedWindows;
+
+const TweakCategory kOthers = TweakCategory::Others;
+const RegRoot HKLM = RegRoot::LocalMachine;
+const RegRoot HKCU = RegRoot::CurrentUser;
+const std::string PLAYER = "\\Software\\Microsoft\\MediaPlayer\\Player";
+const std::string INET = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const std::string DESK = "\\Control Panel\\Desktop";
+const std::string CDROM = "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom";
+const std::string EXT = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions";
+const std::string MSGR = "{FB5F1910-F110-11d2-BB9E-00C04F795683}";
+
+std::string MaskHex(SimulatedContext& sim) {
+    const auto v = sim.registry.QueryValue(HKCU, DESK.substr(1), "UserPreferencesMask", RegAccess::Full);
+    if (!v || v->type != regtype::kBinary) return v ? "type " + std::to_string(v->type) : "NULL";
+    std::string hex;
+    char digits[3];
+    for (unsigned char b : v->bytes) {
+        std::snprintf(digits, sizeof digits, "%02X", b);
+        hex += digits;
+    }
+    return hex;
+}
+
+class OthersItems : public ::testing::Test {
+protected:
+    SimulatedContext sim{SimulatedWindows::Xp};
+    void Apply(int item, bool ticked) {
+        sim.Entry(kOthers, item).ticked = ticked;
+        ApplyItemStates(sim.ctx);
+    }
+    std::string Dword(RegRoot root, const std::string& key, const char* name) {
+        return RegReadValue(sim.registry, root, key, name, "DWORD");
+    }
+};
+
+TEST_F(OthersItems, Item3NeedsBothLimitsAtLeastTen) {
+    RunStartupSequence(sim.ctx);
+    const struct {
+        const char *first, *second;
+        bool ticked;
+    } cases[] = {{"10", "NULL", false}, {"10", "10", true}, {"11", "50", true}, {"9", "10", false},
+                 {"NULL", "NULL", false}};
+    for (const auto& c : cases) {
+        RegWriteValue(sim.registry, HKCU, INET, "MaxConnectionsPer1_0Server", "DWORD", c.first);
+        RegWriteValue(sim.registry, HKCU, INET, "MaxConnectionsPerServer", "DWORD", c.second);
+        sim.Redetect();
+        EXPECT_EQ(sim.Entry(kOthers, 3).ticked, c.ticked) << c.first << " " << c.second;
+    }
+}
+
+TEST(OthersMenuMask, KeptInThePreferencesAndPutBack) {
+    const struct {
+        std::optional<RegValueData> mask;
+        const char* olderEntry;
+        const char *kept, *afterUndo;
+    } cases[] = {
+        {RegValueData{regtype::kBinary, std::string("\x9E\x3E\x07\x80\x12\x00\x00\x00", 8)}, nullptr,
+         "9E3E078012000000", "9E3E078012000000"},
+        {RegValueData{regtype::kBinary, "\x9E\x3E\x07\x80"}, nullptr, "80073E9E", "9E3E0780"},
+        {RegValueData{regtype::kBinary, "\x9E\x3E"}, nullptr, "00003E9E", "9E3E0000"},
+        {RegValueData{regtype::kBinary, std::string("\x01\x02\x03\x04\x05", 5)}, nullptr, "0102030405",
+         "0102030405"},
+        {std::nullopt, "80073E9E", "80073E9E", "9E3E0780"},  // absent: the older entry stays
+        {std::nullopt, nullptr, "NULL", "NULL"},
+        {RegValueData{regtype::kSz, EncodeRegString("abc")}, nullptr, "UnfitType", "B0000000"},
+    };
+    for (const auto& c : cases) {
+        SimulatedContext s(SimulatedWindows::Xp);
+        s.registry.DeleteValue(HKCU, DESK.substr(1), "UserPreferencesMask");
+        if (c.mask) s.registry.SetValue(HKCU, DESK.substr(1), "UserPreferencesMask", *c.mask);
+        RunStartupSequence(s.ctx);
+        if (c.olderEntry) IniWriteValue(s.files, s.ctx.paths.preferencesFile, "その他", "6", c.olderEntry);
+        s.Entry(kOthers, 6).ticked = true;
+        ApplyItemStates(s.ctx);
+        EXPECT_EQ(s.Prefs("その他", "6"), c.kept);
+        EXPECT_EQ(MaskHex(s), "B0000000");
+        s.Entry(kOthers, 6).ticked = false;
+        ApplyItemStates(s.ctx);
+        EXPECT_EQ(MaskHex(s), c.afterUndo) << c.kept;
+        EXPECT_EQ(s.Prefs("その他", "6"), c.kept) << "the entry stays";
+    }
+}
+
+TEST_F(OthersItems, Item7TickLeavesCdAutoRunAlone) {
+    RegWriteValue(sim.registry, HKLM, CDROM, "AutoRun", "DWORD", "0");
+    RunStartupSequence(sim.ctx);
+    Apply(7, true);
+    EXPECT_EQ(Dword(HKLM, CDROM, "AutoRun"), "0");
+    Apply(7, false);
+    EXPECT_EQ(Dword(HKLM, CDROM, "AutoRun"), "1");
+}
+
+TEST_F(OthersItems, Item1UndoLeavesTheHistoryAlone) {
+    RunStartupSequence(sim.ctx);
+    Apply(1, true);
+    RegWriteValue(sim.registry, HKCU, PLAYER + "\\RecentFileList", "File0", "String", "C:\\My Music\\曲.wma");
+    RegWriteValue(sim.registry, HKCU, PLAYER + "\\RecentURLList", "URL0", "String", "http://example.jp/a.asx");
+    Apply(1, false);
+    EXPECT_EQ(Dword(HKCU, "\\Software\\Microsoft\\MediaPlayer\\Preferences", "DisableMRU"), "0");
+    EXPECT_TRUE(RegExists(sim.registry, HKCU, PLAYER, "RecentFileList", "Key"));
+    EXPECT_TRUE(RegExists(sim.registry, HKCU, PLAYER, "RecentURLList", "Key"));
+}
+
+// Every value and subkey below a key, as path/name -> data.
+void Dump(RegistryStore& reg, const std::string& path, const std::string& at,
+          std::map<std::string, RegValueData>& out) {
+    for (const auto& name : reg.ValueNames(HKLM, path))
+        out[at + "|" + name] = *reg.QueryValue(HKLM, path, name, RegAccess::Full);
+    for (const auto& sub : reg.SubKeyNames(HKLM, path)) {
+        out[at + "\\" + sub];
+        Dump(reg, path + "\\" + sub, at + "\\" + sub, out);
+    }
+}
+
+TEST_F(OthersItems, Item10MovesTheExtensionWithEverythingInItAndBack) {
+    const std::string ext = EXT.substr(1);
+    RegWriteValue(sim.registry, HKLM, EXT + "\\" + MSGR, "CLSID", "String", "{FB5F1911-F110-11d2-BB9E-00C04F795683}");
+    RegWriteValue(sim.registry, HKLM, EXT + "\\" + MSGR + "\\Sub\\Deeper", "Flag", "DWORD", "7");
+    std::map<std::string, RegValueData> before, now;
+    Dump(sim.registry, ext + "\\" + MSGR, "", before);
+    RunStartupSequence(sim.ctx);
+    Apply(10, true);
+    EXPECT_FALSE(sim.registry.CanOpenKey(HKLM, ext + "\\" + MSGR, RegAccess::Query));
+    Dump(sim.registry, ext + "\\;" + MSGR, "", now);
+    EXPECT_EQ(now, before);
+    Apply(10, false);
+    EXPECT_FALSE(sim.registry.CanOpenKey(HKLM, ext + "\\;" + MSGR, RegAccess::Query));
+    now.clear();
+    Dump(sim.registry, ext + "\\" + MSGR, "", now);
+    EXPECT_EQ(now, before);
+    EXPECT_EQ(before.size(), 5u) << "ButtonText, CLSID, Sub, Sub\\Deeper and its Flag";
+}
+
+}  // namespace
+}  // namespace brisko
