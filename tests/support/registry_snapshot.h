@@ -37,4 +37,7 @@ private:
     std::vector<std::pair<std::pair<RegRoot, std::string>, Tree>> remembered_;
 };
 
+// Remembers every key the items, the backups and the simulated machines touch.
+void RememberItemKeys(RegistrySnapshot& snapshot);
+
 }  // namespace brisko::testing

@@ -68,29 +68,8 @@ TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
     auto scratch = testing::MakeFilesUnderTest();
     ScratchProgram system(scratch->folder);
 
-    const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = RegRoot::ClassesRoot;
     testing::RegistrySnapshot snapshot(registry);
-    for (const char* key :
-         {"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-          "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems", "SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
-          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer",
-          "SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}",
-          "SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate", "SYSTEM\\CurrentControlSet\\Services\\wscsvc",
-          "System\\CurrentControlSet\\Control\\Update", "SYSTEM\\CurrentControlSet\\Control\\FileSystem",
-          "SOFTWARE\\Microsoft\\Dfrg", "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
-          "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\system", "SOFTWARE\\Microsoft\\PCHealth",
-          "SYSTEM\\CurrentControlSet\\Services\\Cdrom", "SOFTWARE\\Microsoft\\Outlook Express",
-          "SOFTWARE\\Microsoft\\Internet Explorer\\Extensions", "SOFTWARE\\Microsoft\\MediaPlayer"})
-        snapshot.Remember(HKLM, key);
-    snapshot.RememberValues(HKLM, "SYSTEM\\CurrentControlSet\\Control");
-    snapshot.RememberValues(HKLM, "Software\\Microsoft\\Internet Explorer\\Main");
-    for (const char* key : {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "Control Panel\\Desktop",
-                            "Software\\Microsoft\\Internet Explorer\\Toolbar", "Software\\Microsoft\\MediaPlayer",
-                            "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-                            "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"})
-        snapshot.Remember(HKCU, key);
-    for (const char* clsid : {"CLSID\\{87D62D94-71B3-4b9a-9489-5FE6850DC73E}", "CLSID\\{40C3D757-D6E4-4b49-BB41-0E5BBEA28817}"})
-        snapshot.Remember(HKCR, clsid);
+    testing::RememberItemKeys(snapshot);
 
     MemorySystemInfo ignored;
     testing::FillSimulatedMachine(testing::SimulatedWindows::Xp, registry, ignored, files, "C:");

@@ -57,18 +57,9 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
     auto scratch = testing::MakeFilesUnderTest();
     ScratchProgramSystem system(scratch->folder);
 
-    const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser;
+    const RegRoot HKLM = RegRoot::LocalMachine;
     testing::RegistrySnapshot snapshot(registry);
-    for (const char* key : {"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-                            "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems",
-                            "SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
-                            "SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}",
-                            "System\\CurrentControlSet\\Services\\Class\\Usb",
-                            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "SOFTWARE\\Microsoft\\MediaPlayer",
-                            "SOFTWARE\\Microsoft\\Internet Explorer\\Extensions",
-                            "SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate"})
-        snapshot.Remember(HKLM, key);
-    snapshot.Remember(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer");
+    testing::RememberItemKeys(snapshot);
 
     // The simulated machine's registry values and files, on the prefix's C: drive.
     MemorySystemInfo ignored;
@@ -126,7 +117,9 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
     const std::string mm = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
     // On 98 the disabled System 9 reads optimised: there is no sysoc.inf.
     EXPECT_EQ(redetect(), (xp ? std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} : std::vector<int>{5, 6, 7, 9}));
-    if (xp) EXPECT_EQ(RegReadValue(registry, HKLM, mm, "DisablePagingExecutive", "DWORD"), "1");
+    if (xp) {
+        EXPECT_EQ(RegReadValue(registry, HKLM, mm, "DisablePagingExecutive", "DWORD"), "1");
+    }
     EXPECT_EQ(RegReadValue(registry, HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority",
                            "DWORD"),
               "2");
