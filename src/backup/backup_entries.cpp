@@ -12,7 +12,7 @@
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "prefs/program_preferences.h"
-#include "prefs/startup_fixups.h"
+#include "engine/usb_controllers.h"
 
 namespace brisko {
 
@@ -86,19 +86,6 @@ std::string RemoveFirstHide(const std::string& line) {
     return at == std::string::npos ? line : line.substr(0, at) + line.substr(at + 4);
 }
 
-// The USB controller subkeys "0000", "0001", ... up to the first gap.
-std::vector<std::string> UsbControllers(ProgramContext& ctx) {
-    std::vector<std::string> keys;
-    const std::string usb = UsbClassKey(ctx.os);
-    for (int n = 0; n < 20; ++n) {
-        char name[8];
-        std::snprintf(name, sizeof name, "%04d", n);
-        if (!RegExists(ctx.platform.registry, HKLM, usb, name, "Key")) break;
-        keys.push_back(usb + "\\" + name);
-    }
-    return keys;
-}
-
 // net stop / net start for a service by its display name.
 void RunServiceCommand(ProgramContext& ctx, const std::string& keyName, bool stop) {
     const std::string display = Read(ctx, HKLM, std::string(kServicesKey) + "\\" + keyName, "DisplayName", kind::kString);
@@ -138,12 +125,12 @@ std::vector<BackupEntry> SystemEntries() {
     e.push_back(Value(kSystem, "6", HKLM, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "AlwaysUnloadDLL",
                       "DWORD"));
     e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
-                     const auto keys = UsbControllers(ctx);
+                     const auto keys = UsbControllerKeys(ctx);
                      for (size_t n = 0; n < keys.size(); ++n)
                          rec(kSystem, "7." + std::to_string(n), Read(ctx, HKLM, keys[n], "IdleEnable", kind::kDword));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     const auto keys = UsbControllers(ctx);
+                     const auto keys = UsbControllerKeys(ctx);
                      for (size_t n = 0; n < keys.size(); ++n)
                          Write(ctx, HKLM, keys[n], "IdleEnable", kind::kDword, b.read(kSystem, "7." + std::to_string(n)));
                  }});

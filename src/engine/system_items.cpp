@@ -8,7 +8,7 @@
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "prefs/program_preferences.h"
-#include "prefs/startup_fixups.h"
+#include "engine/usb_controllers.h"
 
 namespace brisko {
 
@@ -63,31 +63,18 @@ private:
 class UsbPollingRule final : public ItemRule {
 public:
     bool IsOptimised(ProgramContext& ctx) const override {
-        for (const auto& key : Controllers(ctx))
+        for (const auto& key : UsbControllerKeys(ctx))
             if (RegReadValue(ctx.platform.registry, HKLM, key, "IdleEnable", kind::kDword) != "1") return false;
         return true;
     }
     ApplyOutcome Optimise(ProgramContext& ctx) override {
-        for (const auto& key : Controllers(ctx))
+        for (const auto& key : UsbControllerKeys(ctx))
             RegWriteValue(ctx.platform.registry, HKLM, key, "IdleEnable", kind::kDword, "1");
         return ApplyOutcome::Applied;
     }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
-        for (const auto& key : Controllers(ctx)) RegDeleteValue(ctx.platform.registry, HKLM, key, "IdleEnable");
+        for (const auto& key : UsbControllerKeys(ctx)) RegDeleteValue(ctx.platform.registry, HKLM, key, "IdleEnable");
         return ApplyOutcome::Applied;
-    }
-
-private:
-    static std::vector<std::string> Controllers(ProgramContext& ctx) {
-        const std::string usb = UsbClassKey(ctx.os);
-        std::vector<std::string> keys;
-        for (int n = 0; n < 20; ++n) {
-            char name[8];
-            std::snprintf(name, sizeof name, "%04d", n);
-            if (!RegExists(ctx.platform.registry, HKLM, usb, name, "Key")) break;
-            keys.push_back(usb + "\\" + name);
-        }
-        return keys;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "prefs/startup_fixups.h"
 
+#include "engine/usb_controllers.h"
 #include "platform/registry_values.h"
 #include "prefs/preference_keys.h"
 #include "prefs/program_preferences.h"
@@ -15,11 +16,6 @@ void MakeUnavailable(ProgramContext& ctx, TweakCategory c, int number) {
     ctx.items.List(c).at(number - 1).enabled = false;
 }
 }  // namespace
-
-std::string UsbClassKey(const OsEdition& os) {
-    return os.family == "NT" ? "\\SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}"
-                             : "\\System\\CurrentControlSet\\Services\\Class\\Usb";
-}
 
 void RunStartupFixups(ProgramContext& ctx) {
     Preferences prefs = PreferencesOf(ctx);

@@ -9,7 +9,4 @@ namespace brisko {
 // Internet Explorer extension.
 void RunStartupFixups(ProgramContext& ctx);
 
-// The USB controller class key of the running family.
-std::string UsbClassKey(const OsEdition& os);
-
 }  // namespace brisko

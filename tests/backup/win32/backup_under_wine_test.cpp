@@ -9,36 +9,15 @@
 
 #include "backup/backup_file.h"
 #include "engine/item_passes.h"
-#include "platform/embedded_text_resources.h"
 #include "platform/profile/profile_document.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_registry_store.h"
-#include "platform/win32/win32_service_manager.h"
-#include "platform/win32/win32_system_info.h"
 #include "prefs/startup_sequence.h"
-#include "support/backends.h"
-#include "support/memory_context.h"
 #include "support/registry_snapshot.h"
 #include "support/simulated_machine.h"
+#include "support/win32/real_context.h"
 
 namespace brisko {
 namespace {
-
-class ScratchProgram final : public SystemInfo {
-public:
-    explicit ScratchProgram(std::string folder) : folder_(std::move(folder)) {}
-    OsVersion Version() override { return real_.Version(); }
-    std::string WindowsDirectory() override { return real_.WindowsDirectory(); }
-    uint32_t LogicalDriveMask() override { return real_.LogicalDriveMask(); }
-    DriveType TypeOfDrive(const std::string& root) override { return real_.TypeOfDrive(root); }
-    std::string CurrentDirectory() override { return folder_; }
-    std::string ExecutablePath() override { return folder_ + "\\Brisko.exe"; }
-
-private:
-    win32::Win32SystemInfo real_;
-    std::string folder_;
-};
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
@@ -58,16 +37,10 @@ void ReadBoth(FileSystem& files, const std::string& path, Entries& engine, Entri
 }
 
 TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
-    win32::Win32RegistryStore registry;
-    win32::Win32FileSystem files;
-    win32::Win32ServiceManager services;
-    testing::RecordingLauncher processes;
-    testing::ScriptedPrompts prompts;
-    EmbeddedTextResources resources;
-    SteppingClock clock;
-    auto scratch = testing::MakeFilesUnderTest();
-    ScratchProgram system(scratch->folder);
-
+    testing::RealContext real;
+    auto& [registry, files, services, processes, prompts, resources, clock, scratch, system] =
+        static_cast<testing::RealBackends&>(real);
+    ProgramContext& ctx = real.ctx;
     testing::RegistrySnapshot snapshot(registry);
     testing::RememberItemKeys(snapshot);
 
@@ -83,7 +56,6 @@ TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
         }
     } cleanup{sysoc};
 
-    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services, clock});
     RunStartupSequence(ctx);
     ASSERT_EQ(ctx.os.edition, "XP");
     const std::string before = scratch->Path("before.ini"), after = scratch->Path("after.ini");

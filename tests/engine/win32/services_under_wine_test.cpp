@@ -7,15 +7,10 @@
 
 #include "engine/item_passes.h"
 #include "engine/services.h"
-#include "platform/embedded_text_resources.h"
 #include "platform/registry_values.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_registry_store.h"
-#include "platform/win32/win32_service_manager.h"
 #include "prefs/preferences.h"
-#include "support/backends.h"
+#include "support/win32/real_context.h"
 #include "platform/text/case_fold.h"
-#include "support/memory_context.h"
 
 namespace brisko {
 namespace {
@@ -48,16 +43,10 @@ TEST(ServicesUnderWine, ACreatedServiceIsListedDescribedStoppedAndStarted) {
     TestService created;
     ASSERT_TRUE(created.Created()) << GetLastError();
 
-    win32::Win32RegistryStore registry;
-    win32::Win32FileSystem files;
-    win32::Win32ServiceManager services;
-    testing::RecordingLauncher processes;
-    testing::ScriptedPrompts prompts;
-    EmbeddedTextResources resources;
-    SteppingClock clock;
-    MemorySystemInfo system;
-    auto scratch = testing::MakeFilesUnderTest();
-    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services, clock});
+    testing::RealContext real;
+    auto& [registry, files, services, processes, prompts, resources, clock, scratch, system] =
+        static_cast<testing::RealBackends&>(real);
+    ProgramContext& ctx = real.ctx;
     ctx.paths.preferencesFile = scratch->Path("Brisko.ini");
 
     EXPECT_EQ(ServiceStatusText(services.QueryState("BriskoTestSvc")), "停止中");

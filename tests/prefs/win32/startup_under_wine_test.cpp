@@ -7,40 +7,18 @@
 #include <cstdlib>
 
 #include "engine/item_passes.h"
-#include "platform/embedded_text_resources.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_registry_store.h"
-#include "platform/win32/win32_system_info.h"
 #include "prefs/item_enabling.h"
 #include "prefs/preferences.h"
 #include "prefs/startup_sequence.h"
-#include "support/backends.h"
-#include "support/memory_context.h"
 #include "support/registry_snapshot.h"
 #include "support/simulated_machine.h"
+#include "support/win32/real_context.h"
 
 namespace brisko {
 namespace {
-
-// The real system, but with the program in a scratch folder so its
-// preferences file does not outlive the test.
-class ScratchProgramSystem final : public SystemInfo {
-public:
-    explicit ScratchProgramSystem(std::string folder) : folder_(std::move(folder)) {}
-    OsVersion Version() override { return real_.Version(); }
-    std::string WindowsDirectory() override { return real_.WindowsDirectory(); }
-    uint32_t LogicalDriveMask() override { return real_.LogicalDriveMask(); }
-    DriveType TypeOfDrive(const std::string& root) override { return real_.TypeOfDrive(root); }
-    std::string CurrentDirectory() override { return folder_; }
-    std::string ExecutablePath() override { return folder_ + "\\Brisko.exe"; }
-
-private:
-    win32::Win32SystemInfo real_;
-    std::string folder_;
-};
 
 TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
     const char* version = std::getenv("BRISKO_WINE_VERSION");
@@ -48,14 +26,10 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
         GTEST_SKIP() << "runs as winxp and as win98";
     const bool xp = std::string(version) == "winxp";
 
-    win32::Win32RegistryStore registry;
-    win32::Win32FileSystem files;
-    testing::RecordingLauncher processes;
-    testing::ScriptedPrompts prompts;
-    EmbeddedTextResources resources;
-    SteppingClock clock;
-    auto scratch = testing::MakeFilesUnderTest();
-    ScratchProgramSystem system(scratch->folder);
+    testing::RealContext real;
+    auto& [registry, files, services, processes, prompts, resources, clock, scratch, system] =
+        static_cast<testing::RealBackends&>(real);
+    ProgramContext& ctx = real.ctx;
 
     const RegRoot HKLM = RegRoot::LocalMachine;
     testing::RegistrySnapshot snapshot(registry);
@@ -78,8 +52,6 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
         std::string sysocPath;
     } cleanup{sysoc};
 
-    testing::FakeServiceManager services;
-    ProgramContext ctx(Platform{registry, files, processes, prompts, resources, system, services, clock});
     RunStartupSequence(ctx);
     EXPECT_EQ(ctx.os, (xp ? OsEdition{"NT", "XP"} : OsEdition{"9x", "98"}));
     EXPECT_EQ(ctx.paths.preferencesFile, scratch->folder + "\\Brisko.ini");
