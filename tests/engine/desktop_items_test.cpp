@@ -5,6 +5,7 @@
 #include "engine/item_passes.h"
 #include "platform/registry_values.h"
 #include "prefs/startup_sequence.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -12,7 +13,10 @@ namespace {
 
 using testing::ShownMessage;
 using testing::SimulatedContext;
+using testing::Probe;
 using testing::SimulatedWindows;
+using testing::kAny;
+using testing::kAsBefore;
 
 const RegRoot HKLM = RegRoot::LocalMachine;
 const RegRoot HKCU = RegRoot::CurrentUser;
@@ -26,17 +30,6 @@ const std::string kRestartQuestion = "\r\n[デスクトップ]⑨を有効にす
 const std::string kNetStop = "hidden|net stop \"Security Center\"";
 const std::string kNetStart = "hidden|net start \"Security Center\"";
 
-const char* const kAsBefore = "=";  // as on the fresh machine
-const char* const kAny = "*";       // not checked
-
-// What one value, key or preference reads. `how` is a kind tag, "Value"
-// (does the value exist), or "Pref" (key = section).
-struct Probe {
-    int item;
-    RegRoot root;
-    std::string key, name, how;
-    std::string optimised, undone;
-};
 
 const std::vector<Probe> kProbes = {
     {1, HKCU, ADV, "EnableBalloonTips", "DWORD", "0", "NULL"},
@@ -55,25 +48,6 @@ const std::vector<Probe> kProbes = {
     {10, HKLM, WSC, "Start", "DWORD", "3", "2"},
     {10, HKLM, "デスクトップ10", "Security Center", "Pref", "2", "2"},
 };
-
-std::string Read(SimulatedContext& sim, const Probe& p) {
-    if (p.how == "Pref") return sim.Prefs(p.key, p.name);
-    if (p.how == "Value") return RegExists(sim.registry, p.root, p.key, p.name, "Value") ? "yes" : "no";
-    return RegReadValue(sim.registry, p.root, p.key, p.name, p.how);
-}
-
-std::vector<int> TickedEnabled(SimulatedContext& sim) {
-    std::vector<int> numbers;
-    for (int n = 1; n <= 10; ++n)
-        if (sim.Entry(TweakCategory::Desktop, n).enabled && sim.Entry(TweakCategory::Desktop, n).ticked)
-            numbers.push_back(n);
-    return numbers;
-}
-
-void TickEnabled(SimulatedContext& sim, bool ticked) {
-    for (auto& e : sim.ctx.items.List(TweakCategory::Desktop))
-        if (e.enabled) e.ticked = ticked;
-}
 
 // The service manager follows the net commands run so far, as Windows would.
 void FollowNetCommands(SimulatedContext& sim) {
@@ -107,42 +81,30 @@ TEST_P(DesktopRoundTrip, DetectOptimiseDetectUndoDetect) {
     for (int n = 1; n <= 10; ++n)
         if (sim.Entry(TweakCategory::Desktop, n).enabled) enabled.push_back(n);
     ASSERT_EQ(enabled, c.enabled);
-    EXPECT_EQ(TickedEnabled(sim), c.tickedAtStart);
-    std::vector<std::string> before;
-    for (const Probe& p : kProbes) before.push_back(Read(sim, p));
+    EXPECT_EQ(testing::TickedEnabled(sim, TweakCategory::Desktop), c.tickedAtStart);
+    const std::vector<std::string> before = testing::ReadAll(sim, kProbes);
     auto isEnabled = [&](int item) { return sim.Entry(TweakCategory::Desktop, item).enabled; };
-    auto expectReads = [&](bool optimised) {
-        for (size_t i = 0; i < kProbes.size(); ++i) {
-            const Probe& p = kProbes[i];
-            std::string want = isEnabled(p.item) ? (optimised ? p.optimised : p.undone) : kAsBefore;
-            if (want == kAny) continue;
-            if (want == kAsBefore) want = before[i];
-            EXPECT_EQ(Read(sim, p), want) << "item " << p.item << " " << p.name << (optimised ? " optimised" : " undone");
-        }
-    };
+    auto expectReads = [&](bool optimised) { testing::ExpectReads(sim, TweakCategory::Desktop, kProbes, before, optimised); };
 
-    TickEnabled(sim, true);
+    testing::TickEnabled(sim, TweakCategory::Desktop, true);
     if (isEnabled(9)) sim.prompts.AnswerNext(false);
     ApplyItemStates(sim.ctx);
     FollowNetCommands(sim);
     expectReads(true);
     sim.Redetect();
-    EXPECT_EQ(TickedEnabled(sim), c.enabled);
+    EXPECT_EQ(testing::TickedEnabled(sim, TweakCategory::Desktop), c.enabled);
 
-    TickEnabled(sim, false);
+    testing::TickEnabled(sim, TweakCategory::Desktop, false);
     ApplyItemStates(sim.ctx);
     FollowNetCommands(sim);
     expectReads(false);
     sim.Redetect();
-    EXPECT_EQ(TickedEnabled(sim), c.tickedAfterUndo);
+    EXPECT_EQ(testing::TickedEnabled(sim, TweakCategory::Desktop), c.tickedAfterUndo);
     const std::vector<std::string> commands = {kNetStop, kNetStart};
     EXPECT_EQ(sim.processes.calls, isEnabled(10) ? commands : std::vector<std::string>());
 }
 
-std::string EditionName(const ::testing::TestParamInfo<EditionCase>& info) {
-    const char* names[] = {"Xp", "Win2000", "Nt4", "Win98"};
-    return names[static_cast<int>(info.param.edition)];
-}
+std::string EditionName(const ::testing::TestParamInfo<EditionCase>& info) { return testing::EditionName(info.param.edition); }
 
 INSTANTIATE_TEST_SUITE_P(Editions, DesktopRoundTrip,
                          ::testing::Values(

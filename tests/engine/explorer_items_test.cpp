@@ -5,13 +5,17 @@
 #include "engine/item_passes.h"
 #include "platform/registry_values.h"
 #include "prefs/startup_sequence.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
+using testing::Probe;
 using testing::SimulatedWindows;
+using testing::kAny;
+using testing::kAsBefore;
 
 const RegRoot HKLM = RegRoot::LocalMachine;
 const RegRoot HKCU = RegRoot::CurrentUser;
@@ -28,17 +32,6 @@ const std::string POL = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policie
 const std::string TB = "\\Software\\Microsoft\\Internet Explorer\\Toolbar";
 const std::string SHMEDIA = "%SystemRoot%\\System32\\shmedia.dll";
 
-const char* const kAsBefore = "=";  // as on the fresh machine
-
-// What one value, key or preference reads. `how` is a kind tag, "ExString"
-// (the text of a value that must have that kind), "Key" (does the subkey
-// `name` exist) or "Pref" (key = section).
-struct Probe {
-    int item;
-    RegRoot root;
-    std::string key, name, how;
-    std::string optimised, undone;
-};
 
 const std::vector<Probe> kProbes = {
     {1, HKCU, CAB, "Use Search Asst", "String", "no", "NULL"},
@@ -61,27 +54,6 @@ const std::vector<Probe> kProbes = {
     {10, HKCU, TB, "LinksFolderName", "String", "\"\"", "リンク"},
 };
 
-std::string Read(SimulatedContext& sim, const Probe& p) {
-    if (p.how == "Pref") return sim.Prefs(p.key, p.name);
-    if (p.how == "Key") return RegExists(sim.registry, p.root, p.key, p.name, "Key") ? "yes" : "no";
-    const std::string text = RegReadValue(sim.registry, p.root, p.key, p.name, p.how == "ExString" ? "String" : p.how);
-    if (p.how == "ExString" && text != "NULL") return RegValueKind(sim.registry, p.root, p.key, p.name) + ":" + text;
-    return text;
-}
-
-std::vector<int> TickedEnabled(SimulatedContext& sim) {
-    std::vector<int> numbers;
-    for (int n = 1; n <= 10; ++n)
-        if (sim.Entry(TweakCategory::Explorer, n).enabled && sim.Entry(TweakCategory::Explorer, n).ticked)
-            numbers.push_back(n);
-    return numbers;
-}
-
-void TickEnabled(SimulatedContext& sim, bool ticked) {
-    for (auto& e : sim.ctx.items.List(TweakCategory::Explorer))
-        if (e.enabled) e.ticked = ticked;
-}
-
 struct EditionCase {
     SimulatedWindows edition;
     std::vector<int> enabled;
@@ -98,39 +70,26 @@ TEST_P(ExplorerRoundTrip, DetectOptimiseDetectUndoDetect) {
     for (int n = 1; n <= 10; ++n)
         if (sim.Entry(TweakCategory::Explorer, n).enabled) enabled.push_back(n);
     ASSERT_EQ(enabled, c.enabled);
-    EXPECT_EQ(TickedEnabled(sim), c.tickedAtStart);
-    std::vector<std::string> before;
-    for (const Probe& p : kProbes) before.push_back(Read(sim, p));
+    EXPECT_EQ(testing::TickedEnabled(sim, TweakCategory::Explorer), c.tickedAtStart);
+    const std::vector<std::string> before = testing::ReadAll(sim, kProbes);
     auto isEnabled = [&](int item) { return sim.Entry(TweakCategory::Explorer, item).enabled; };
-    auto expectReads = [&](bool optimised) {
-        for (size_t i = 0; i < kProbes.size(); ++i) {
-            const Probe& p = kProbes[i];
-            std::string want = isEnabled(p.item) ? (optimised ? p.optimised : p.undone) : kAsBefore;
-            if (want == kAsBefore) want = before[i];
-            if (p.how == "ExString" && want != "NULL") want = "ExString:" + want;
-            EXPECT_EQ(Read(sim, p), want) << "item " << p.item << " " << p.key << " " << p.name
-                                          << (optimised ? " optimised" : " undone");
-        }
-    };
+    auto expectReads = [&](bool optimised) { testing::ExpectReads(sim, TweakCategory::Explorer, kProbes, before, optimised); };
 
-    TickEnabled(sim, true);
+    testing::TickEnabled(sim, TweakCategory::Explorer, true);
     ApplyItemStates(sim.ctx);
     expectReads(true);
     sim.Redetect();
-    EXPECT_EQ(TickedEnabled(sim), c.enabled);
+    EXPECT_EQ(testing::TickedEnabled(sim, TweakCategory::Explorer), c.enabled);
 
-    TickEnabled(sim, false);
+    testing::TickEnabled(sim, TweakCategory::Explorer, false);
     ApplyItemStates(sim.ctx);
     expectReads(false);
     sim.Redetect();
-    EXPECT_EQ(TickedEnabled(sim), std::vector<int>{});
+    EXPECT_EQ(testing::TickedEnabled(sim, TweakCategory::Explorer), std::vector<int>{});
     EXPECT_EQ(sim.processes.calls.size(), isEnabled(8) ? 4u : 0u);
 }
 
-std::string EditionName(const ::testing::TestParamInfo<EditionCase>& info) {
-    const char* names[] = {"Xp", "Win2000", "Nt4", "Win98"};
-    return names[static_cast<int>(info.param.edition)];
-}
+std::string EditionName(const ::testing::TestParamInfo<EditionCase>& info) { return testing::EditionName(info.param.edition); }
 
 INSTANTIATE_TEST_SUITE_P(Editions, ExplorerRoundTrip,
                          ::testing::Values(
