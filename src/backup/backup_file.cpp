@@ -6,7 +6,6 @@
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
 #include "platform/value_text.h"
-#include "prefs/program_preferences.h"
 
 namespace brisko {
 
@@ -44,8 +43,11 @@ std::string CreateBackup(ProgramContext& ctx, bool quiet) {
     const std::string folder = BackupsFolder(ctx);
     const std::string name = BackupFileName(ctx.platform.clock.Now());
     WriteBackupFile(ctx, folder + "\\" + name);
-    if (!quiet && !PreferencesOf(ctx).InformSuppressed())
-        ctx.platform.prompts.Inform("バックアップを作成しました。\r\n" + folder + "\r\n" + name);
+    if (!quiet)
+        ctx.platform.prompts.Inform(
+            "バックアップ ファイルを作成しました。\r\n\r\n設定変更によりコンピュータに問題が発生した場合に、\r\n"
+            "「保存と復元」からバックアップを指定することで、\r\nコンピュータの状態を以前の時点まで戻すことができます。\r\n\r\n"
+            "バックアップ フォルダ：" + folder + "\r\nバックアップ ファイル：" + name);
     return folder + "\\" + name;
 }
 

@@ -16,8 +16,9 @@ std::string BackupsFolder(const ProgramContext& ctx);
 // when the file cannot be written.
 void WriteBackupFile(ProgramContext& ctx, const std::string& path);
 
-// A new dated backup in the backups folder; returns its path. Unless quiet
-// (and unless information messages are switched off) says where it went.
+// A new dated backup in the backups folder; returns its path. Unless quiet,
+// says where it went (the backup button passes quiet when information
+// messages are switched off).
 std::string CreateBackup(ProgramContext& ctx, bool quiet);
 
 enum class BackupCheck { Backup, NotABackup, Incomplete };

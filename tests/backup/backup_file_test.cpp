@@ -32,8 +32,11 @@ TEST(BackupFile, NameAndFolder) {
     sim.clock.time = {2026, 12, 6, 23, 59, 58};
     const std::string path = CreateBackup(sim.ctx, false);
     EXPECT_EQ(path, "C:\\Program Files\\Brisko\\backups\\backup_2026-12-06_23h59m58s.ini");
-    EXPECT_EQ(sim.prompts.shown.back().text,
-              "バックアップを作成しました。\r\nC:\\Program Files\\Brisko\\backups\r\nbackup_2026-12-06_23h59m58s.ini");
+    const std::string& shown = sim.prompts.shown.back().text;
+    EXPECT_TRUE(shown.starts_with("バックアップ ファイルを作成しました。\r\n\r\n"));
+    EXPECT_TRUE(shown.ends_with("\r\n\r\nバックアップ フォルダ：C:\\Program Files\\Brisko\\backups\r\n"
+                                "バックアップ ファイル：backup_2026-12-06_23h59m58s.ini"))
+        << shown;
     EXPECT_EQ(CheckBackupFile(sim.files, path), BackupCheck::Backup);
 }
 
