@@ -1,5 +1,6 @@
 #include "prefs/item_enabling.h"
 
+#include "platform/profile/profile_file.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "prefs/program_preferences.h"
@@ -28,8 +29,10 @@ void MarkPreDisabledItems(ProgramContext& ctx) {
 }
 
 void ApplyDisabledItems(ProgramContext& ctx) {
-    const Preferences prefs = PreferencesOf(ctx);
-    auto read = [&](const std::string& key) { return prefs.Read(prefkey::kDisabledItem, key); };
+    // The section is read once, now, for the whole pass.
+    const IniSection section = IniReadSection(ctx.platform.files, ctx.paths.preferencesFile,
+                                              std::string(prefkey::kDisabledItem));
+    auto read = [&](const std::string& key) { return section.Read(key); };
     for (TweakCategory c : kSettingCategories) {
         auto& list = ctx.items.List(c);
         for (size_t i = 0; i < list.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
+#include "platform/text/case_fold.h"
 #include "platform/text/cp932.h"
 #include "platform/text/utf.h"
 #include "platform/value_text.h"
@@ -62,6 +63,20 @@ std::vector<std::string> IniSectionKeys(FileSystem& files, const std::string& pa
         keys.push_back(std::move(key));
     }
     return keys;
+}
+
+std::string IniSection::Read(const std::string& key) const {
+    for (const auto& [name, value] : entries)
+        if (text::AsciiNamesEqual(name, key)) return value;
+    return std::string(kNullText);
+}
+
+IniSection IniReadSection(FileSystem& files, const std::string& path, const std::string& section) {
+    const auto doc = Load(files, path);
+    IniSection result;
+    for (const auto& key : doc.Keys(section))
+        if (auto value = doc.Read(section, key)) result.entries.emplace_back(key, LimitAnsiLength(*value, kReadLimit));
+    return result;
 }
 
 void IniDeleteKey(FileSystem& files, const std::string& path, const std::string& section, const std::string& key) {

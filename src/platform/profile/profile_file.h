@@ -17,6 +17,14 @@ void IniWriteValue(FileSystem& files, const std::string& path, const std::string
                    const std::string& text);
 // Key names in file order, as many as 16384 bytes of names hold.
 std::vector<std::string> IniSectionKeys(FileSystem& files, const std::string& path, const std::string& section);
+// Every key of the section with its value, read in one go; a lookup in it
+// gives what IniReadValue would.
+struct IniSection {
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::string Read(const std::string& key) const;  // "NULL" when absent
+};
+IniSection IniReadSection(FileSystem& files, const std::string& path, const std::string& section);
+
 void IniDeleteKey(FileSystem& files, const std::string& path, const std::string& section, const std::string& key);
 
 }  // namespace brisko
