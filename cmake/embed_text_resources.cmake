@@ -1,8 +1,9 @@
-# Compiles the UTF-8 text resources under resources/text into the core, so the
-# host tests and the Windows program read the same texts. Each file's base
-# name is its resource name ("SystemText.txt" -> "SystemText").
+# Compiles the UTF-8 text resources under resources/text (plain .txt and rich
+# .rtf) into the core, so the host tests and the Windows program read the same
+# texts. Each file's base name is its resource name ("SystemText.txt" ->
+# "SystemText").
 function(brisko_embed_text_resources out_file)
-  file(GLOB texts CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/resources/text/*.txt")
+  file(GLOB texts CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/resources/text/*.txt" "${CMAKE_SOURCE_DIR}/resources/text/*.rtf")
   list(SORT texts)
   set(body "// Generated from resources/text by cmake/embed_text_resources.cmake.\n")
   string(APPEND body "#include \"platform/embedded_text_resources.h\"\n\nnamespace brisko {\nnamespace {\n")

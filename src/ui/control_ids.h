@@ -1,0 +1,42 @@
+#pragma once
+// Control ids of the main window, shared with the UI test driver.
+namespace brisko::ui {
+
+enum ControlId : int {
+    // Tool buttons of the title bar.
+    kBtnMinimum = 1001,
+    kBtnMaximize,
+    kBtnCloseSmall,
+    kBtnTop,
+    kBtnCompact,
+    kBtnPerformance,
+    kBtnTray,
+    // Side menu: the eight page buttons, then the four action buttons.
+    kBtnSystem = 1101,
+    kBtnDesktop,
+    kBtnExplorer,
+    kBtnPower,
+    kBtnOthers,
+    kBtnService,
+    kBtnUtility,
+    kBtnInfo,
+    kBtnRestore = 1121,
+    kBtnOption,
+    kBtnHelp,
+    kBtnClose,
+    // The settings panel.
+    kPgAccelTabs = 1201,
+    kPageFirst = 1210,  // the eight pages, in side-menu order
+    kListFirst = 1230,  // the list on each page, in the same order
+    kLblCount = 1301,
+    kBtnMoreInfo,
+    kBtnAccelerate,
+    kLblComment,
+    kComment,
+};
+
+inline constexpr int kPageCount = 8;
+// The notification-area icon's callback message.
+inline constexpr unsigned kTrayCallbackMessage = 0x0400 + 100;  // WM_USER + 100
+
+}  // namespace brisko::ui

@@ -1,0 +1,75 @@
+#include "ui/win32/glyph_button.h"
+
+namespace brisko::ui {
+
+namespace {
+constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {0, 0};
+    return {info.bmWidth, info.bmHeight};
+}
+
+void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+    const SIZE size = BitmapSize(bitmap);
+    if (!size.cx) return;
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, bitmap);
+    TransparentBlt(dc, x, y, width ? width : size.cx, height ? height : size.cy, source, 0, 0, size.cx, size.cy,
+                   kKeyColour);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+HWND CreateGlyphButton(HWND parent, int id, RECT r) {
+    return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORREF background) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) || look.down;
+    const bool disabled = item.itemState & ODS_DISABLED;
+    HBRUSH brush = CreateSolidBrush(pressed ? RGB(GetRValue(background) * 9 / 10, GetGValue(background) * 9 / 10,
+                                                  GetBValue(background) * 9 / 10)
+                                            : background);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+    if (pressed) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    else if (item.itemState & ODS_HOTLIGHT) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+
+    const SIZE glyph = BitmapSize(look.glyph);
+    const int offset = pressed ? 1 : 0;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    HGDIOBJ oldFont = look.font ? SelectObject(dc, look.font) : nullptr;
+    if (look.captionLeft) {
+        const int gy = r.top + (r.bottom - r.top - glyph.cy) / 2 + offset;
+        DrawKeyedBitmap(dc, look.glyph, r.left + 6 + offset, gy);
+        RECT text = {r.left + 12 + glyph.cx + offset, r.top + offset, r.right, r.bottom + offset};
+        DrawTextW(dc, look.caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    } else if (look.caption.empty()) {
+        DrawKeyedBitmap(dc, look.glyph, r.left + (r.right - r.left - glyph.cx) / 2 + offset,
+                        r.top + (r.bottom - r.top - glyph.cy) / 2 + offset);
+    } else {
+        SIZE textSize{};
+        GetTextExtentPoint32W(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &textSize);
+        const int total = glyph.cx + (glyph.cx ? 4 : 0) + textSize.cx;
+        const int x = r.left + (r.right - r.left - total) / 2 + offset;
+        DrawKeyedBitmap(dc, look.glyph, x, r.top + (r.bottom - r.top - glyph.cy) / 2 + offset);
+        RECT text = {x + glyph.cx + (glyph.cx ? 4 : 0), r.top + offset, r.right, r.bottom + offset};
+        DrawTextW(dc, look.caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (oldFont) SelectObject(dc, oldFont);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = r;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+}  // namespace brisko::ui

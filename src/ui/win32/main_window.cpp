@@ -1,0 +1,425 @@
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "engine/accelerate_flow.h"
+#include "platform/text_resources.h"
+#include "platform/win32/wide.h"
+#include "prefs/program_preferences.h"
+#include "prefs/startup_sequence.h"
+#include "ui/win32/rich_text.h"
+
+namespace brisko::ui {
+
+namespace {
+const wchar_t* const kClassName = L"TFrmMain";
+const wchar_t* const kCaption = L"Brisko version 1.0";
+const wchar_t* const kApplicationTitle = L"Brisko";
+
+const COLORREF kTitleColour = RGB(31, 78, 140);
+const COLORREF kMenuColour = RGB(220, 228, 240);
+COLORREF AccelColour() { return GetSysColor(COLOR_BTNFACE); }
+
+struct ButtonSpec {
+    int id;
+    const char* bitmap;
+    const wchar_t* caption;
+    const wchar_t* hint;
+};
+const ButtonSpec kToolButtons[] = {
+    {kBtnMinimum, "MinimizeImage", L"", L"最小化"},
+    {kBtnMaximize, "MaximizeImage", L"", L"最大化"},
+    {kBtnCloseSmall, "CloseImage", L"", L"閉じる"},
+    {kBtnTop, "TopImage", L"", L"最前面表示"},
+    {kBtnCompact, "CompactImage", L"", L"コンパクトモード"},
+    {kBtnPerformance, "PerformanceImage", L"", L"パフォーマンスモード"},
+    {kBtnTray, "TaskTrayImage", L"", L"タスクトレイに収納"},
+};
+const ButtonSpec kPageButtons[] = {
+    {kBtnSystem, "SystemImage", L"システム", L"システムやハードウェアに関する項目"},
+    {kBtnDesktop, "DesktopImage", L"デスクトップ", L"デスクトップやスタートメニューに関する項目"},
+    {kBtnExplorer, "ExplorerImage", L"エクスプローラ", L"エクスプローラやフォルダに関する項目"},
+    {kBtnPower, "PowerImage", L"起動・終了", L"パソコンの起動や終了に関する項目"},
+    {kBtnOthers, "OthersImage", L"その他", L"上記カテゴリに当てはまらない項目"},
+    {kBtnService, "ServicesImage", L"サービス", L"Windows サービス一覧"},
+    {kBtnUtility, "UtilityImage", L"ユーティリティ", L"Windows に搭載されている有用なツール"},
+    {kBtnInfo, "PCInfoImage", L"パソコン情報", L"パソコンに関する各種情報"},
+};
+const ButtonSpec kActionButtons[] = {
+    {kBtnRestore, "SaveRestoreImage", L"保存と復元", L"パソコンの状態を保存/復元する"},
+    {kBtnOption, "PropertiesImage", L"オプション", L"Brisko の設定を変更する"},
+    {kBtnHelp, "HelpImage", L"ヘルプ", L"Brisko のヘルプを表示"},
+    {kBtnClose, "ExitImage", L"終了", L"Brisko を終了する"},
+};
+const wchar_t* const kPageCaptions[kPageCount] = {L"システム", L"デスクトップ", L"エクスプローラ", L"起動・終了",
+                                                  L"その他",   L"サービス",     L"ユーティリティ", L"パソコン情報"};
+const TweakCategory kPageCategories[6] = {TweakCategory::System, TweakCategory::Desktop, TweakCategory::Explorer,
+                                          TweakCategory::Power,  TweakCategory::Others,  TweakCategory::Service};
+
+HFONT MakeFont(const Dpi& dpi, int pixels, bool bold) {
+    return CreateFontW(-dpi(pixels), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+}
+
+HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
+
+NOTIFYICONDATAW TrayIconRecord(HWND owner) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = 1;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    lstrcpynW(data.szTip, kApplicationTitle, 64);
+    return data;
+}
+}  // namespace
+
+MainWindow::MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts)
+    : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()) {}
+
+MainWindow::~MainWindow() {
+    for (HFONT f : {fonts_.menu, fonts_.bold, fonts_.glue, fonts_.comment})
+        if (f) DeleteObject(f);
+    for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
+}
+
+void MainWindow::Create() {
+    RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    smallScreen_ = GetSystemMetrics(SM_CYSCREEN) < kSmallScreenHeight;
+    const DWORD style = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int clientHeight = smallScreen_ ? (work.bottom - work.top - 6) : dpi_(kDesignClientHeight);
+    RECT bounds = {0, 0, dpi_(kDesignClientWidth), clientHeight};
+    AdjustWindowRectEx(&bounds, style, FALSE, 0);
+    const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
+    if (smallScreen_) {
+        bounds = {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + w, CW_USEDEFAULT + h};
+    } else {
+        const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+        bounds = {x, y, x + w, y + h};
+    }
+    CreateWindowOf(kClassName, kCaption, style, WS_EX_APPWINDOW, bounds, nullptr);
+    if (smallScreen_) SetWindowPos(Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_ && taskbarCreated_) {
+        // The shell restarted: an icon it showed is gone; put ours back, or
+        // the hidden program could not be reached any more.
+        if (inTray_) {
+            NOTIFYICONDATAW data = TrayIconRecord(Handle());
+            Shell_NotifyIconW(NIM_ADD, &data);
+        }
+        return 0;
+    }
+    switch (message) {
+        case WM_CREATE:
+            FormCreate();
+            return 0;
+        case WM_SIZE:
+            Layout();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMinTrackSize = {dpi_(100), dpi_(54)};
+            // Maximised, the window fills the work area: the task bar stays visible.
+            RECT work;
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+            const int frameX = GetSystemMetrics(SM_CXSIZEFRAME), frameY = GetSystemMetrics(SM_CYSIZEFRAME);
+            info->ptMaxPosition = {work.left - frameX, work.top - frameY};
+            info->ptMaxSize = {work.right - work.left + 2 * frameX, work.bottom - work.top + 2 * frameY};
+            return 0;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_DRAWITEM:
+            DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_COMMAND:
+            Command(LOWORD(wParam));
+            return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header->idFrom == kPgAccelTabs && header->code == TCN_SELCHANGE)
+                ShowPage(static_cast<int>(SendMessageW(Control(kPgAccelTabs), TCM_GETCURSEL, 0, 0)));
+            return 0;
+        }
+        case WM_LBUTTONDOWN: {
+            const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (p.y < dpi_(layout_.title.height)) TitleMouseDown();
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK: {
+            const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (p.y < dpi_(layout_.title.height)) BtnMaximizeClick();
+            return 0;
+        }
+        case kTrayCallbackMessage:
+            TrayCallback(lParam);
+            return 0;
+        case WM_CLOSE:
+            BtnCloseClick();
+            return 0;
+        case WM_DESTROY:
+            if (inTray_) {
+                NOTIFYICONDATAW data = TrayIconRecord(Handle());
+                Shell_NotifyIconW(NIM_DELETE, &data);
+            }
+            PostQuitMessage(0);
+            return 0;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}
+
+void MainWindow::FormCreate() {
+    prompts_.SetOwner(Handle());
+    fonts_ = {MakeFont(dpi_, 12, false), MakeFont(dpi_, 12, true), MakeFont(dpi_, 13, true), MakeFont(dpi_, 13, false)};
+    CreateControls();
+    LoadBitmaps();
+    ShowPage(0);
+    const auto intro = ctx_.platform.resources.Find("DefaultDescText");
+    SetRichText(Control(kComment), intro.value_or(""));
+    SendMessageW(Control(kComment), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(dpi_(3), dpi_(3)));
+    RunStartup();
+    ApplyStoredAppearance();
+    Layout();
+}
+
+void MainWindow::CreateControls() {
+    tips_ = std::make_unique<Tooltips>(Handle());
+    auto addButtons = [&](const auto& specs, HFONT font, bool captionLeft) {
+        for (const ButtonSpec& s : specs) {
+            HWND button = CreateGlyphButton(Handle(), s.id, {0, 0, 0, 0});
+            looks_[s.id] = {nullptr, s.caption, font, captionLeft, false};
+            tips_->Add(button, s.hint);
+        }
+    };
+    addButtons(kToolButtons, nullptr, false);
+    addButtons(kPageButtons, fonts_.menu, true);
+    addButtons(kActionButtons, fonts_.bold, true);
+
+    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kPgAccelTabs);
+    SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
+    for (int i = 0; i < kPageCount; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
+        SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        HWND list = MakeChild(Handle(), L"LISTBOX", L"", WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+                              kListFirst + i);
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.comment), FALSE);
+    }
+
+    HWND count = MakeChild(Handle(), L"STATIC", L"※ 未チェック %d / 全項目 %d", WS_VISIBLE | SS_LEFT, kLblCount);
+    SendMessageW(count, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
+    tips_->Add(CreateGlyphButton(Handle(), kBtnMoreInfo, {0, 0, 0, 0}), L"関連情報を表示");
+    looks_[kBtnMoreInfo] = {};
+    tips_->Add(CreateGlyphButton(Handle(), kBtnAccelerate, {0, 0, 0, 0}), L"チェックされた項目の設定を変更する");
+    looks_[kBtnAccelerate] = {nullptr, L"高速化", fonts_.glue, false, false};
+    HWND label = MakeChild(Handle(), L"STATIC", L"■ 解説", WS_VISIBLE | SS_LEFT, kLblComment);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
+    HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",
+                             WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kComment,
+                             WS_EX_CLIENTEDGE);
+    SendMessageW(comment, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.comment), FALSE);
+}
+
+void MainWindow::LoadBitmaps() {
+    auto load = [&](const char* name) {
+        HBITMAP& slot = bitmaps_[name];
+        if (!slot)
+            slot = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP,
+                                                   0, 0, LR_DEFAULTCOLOR));
+        return slot;
+    };
+    for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = load(s.bitmap);
+    for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = load(s.bitmap);
+    for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = load(s.bitmap);
+    looks_[kBtnAccelerate].glyph = load("AppIconImage");
+    looks_[kBtnMoreInfo].glyph = load("InfoBaloonImage");
+    load("RestoreDownImage");
+    load("BannerImage");
+    load("LogoImage");
+}
+
+void MainWindow::RunStartup() {
+    RunStartupSequence(ctx_);
+    if (!ctx_.controls.IsEnabled("BtnService")) EnableWindow(Control(kBtnService), FALSE);
+    FillLists();
+    UpdateCountLabel();
+}
+
+void MainWindow::FillLists() {
+    for (int page = 0; page < 6; ++page) {
+        HWND list = Control(kListFirst + page);
+        SendMessageW(list, LB_RESETCONTENT, 0, 0);
+        HDC dc = GetDC(list);
+        HGDIOBJ old = SelectObject(dc, fonts_.comment);
+        int widest = 0;
+        for (const ItemEntry& entry : ctx_.items.List(kPageCategories[page])) {
+            const std::wstring label = win32::Widen(entry.label);
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+            SIZE size{};
+            GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
+            widest = std::max<int>(widest, size.cx);
+        }
+        SelectObject(dc, old);
+        ReleaseDC(list, dc);
+        SendMessageW(list, LB_SETHORIZONTALEXTENT, widest + dpi_(8), 0);
+    }
+}
+
+void MainWindow::ApplyStoredAppearance() { showTabs_ = PreferencesOf(ctx_).ShowTab(); }
+
+void MainWindow::UpdateCountLabel() {
+    SetWindowTextW(Control(kLblCount), win32::Widen(ctx_.items.countText).c_str());
+}
+
+void MainWindow::Layout() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    layout_ = LayOutMainWindow(dpi_.ToDesign(client.right), dpi_.ToDesign(client.bottom), smallScreen_, showTabs_);
+    const MainLayout& l = layout_;
+    for (size_t i = 0; i < std::size(kToolButtons); ++i) Place(Control(kToolButtons[i].id), dpi_.Of(l.toolButtons[i]));
+    for (size_t i = 0; i < std::size(kPageButtons); ++i) Place(Control(kPageButtons[i].id), dpi_.Of(l.pageButtons[i]));
+    ShowWindow(Control(kBtnService), l.serviceButtonVisible ? SW_SHOW : SW_HIDE);
+    for (size_t i = 0; i < std::size(kActionButtons); ++i)
+        Place(Control(kActionButtons[i].id), dpi_.Of(l.actionButtons[i]));
+    Place(Control(kPgAccelTabs), dpi_.Of(l.tabs));
+    ShowWindow(Control(kPgAccelTabs), showTabs_ ? SW_SHOW : SW_HIDE);
+    for (int i = 0; i < kPageCount; ++i) Place(Control(kListFirst + i), dpi_.Of(l.pages));
+    Place(Control(kLblCount), dpi_.Of(l.count));
+    Place(Control(kBtnMoreInfo), dpi_.Of(l.moreInfo));
+    Place(Control(kBtnAccelerate), dpi_.Of(l.accelerate));
+    Place(Control(kLblComment), dpi_.Of(l.commentLabel));
+    Place(Control(kComment), dpi_.Of(l.comment));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void MainWindow::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    auto fill = [&](const RECT& r, COLORREF colour) {
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &r, brush);
+        DeleteObject(brush);
+    };
+    fill(client, AccelColour());
+    fill(dpi_.Of(layout_.title), kTitleColour);
+    const RECT banner = dpi_.Of(layout_.banner);
+    DrawKeyedBitmap(dc, bitmaps_["BannerImage"], banner.left, banner.top, banner.right - banner.left,
+                    banner.bottom - banner.top);
+    fill(dpi_.Of(layout_.sideMenu), kMenuColour);
+    if (layout_.actionBorderVisible) {
+        RECT border = dpi_.Of(layout_.actionBorder);
+        DrawEdge(dc, &border, BDR_SUNKENOUTER, BF_TOP | BF_BOTTOM);
+    }
+    const RECT about = dpi_.Of(layout_.about);
+    DrawKeyedBitmap(dc, bitmaps_["LogoImage"], about.left, about.top, about.right - about.left,
+                    about.bottom - about.top);
+}
+
+void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
+    auto it = looks_.find(static_cast<int>(item.CtlID));
+    if (it == looks_.end()) return;
+    const int id = static_cast<int>(item.CtlID);
+    const COLORREF background = id < kBtnSystem ? kTitleColour : id < kPgAccelTabs ? kMenuColour : AccelColour();
+    DrawGlyphButton(item, it->second, background);
+}
+
+void MainWindow::Command(int id) {
+    if (id >= kBtnSystem && id < kBtnSystem + kPageCount) return ShowPage(id - kBtnSystem);
+    switch (id) {
+        case kBtnMinimum: return BtnMinimumClick();
+        case kBtnMaximize: return BtnMaximizeClick();
+        case kBtnCloseSmall:
+        case kBtnClose: return BtnCloseClick();
+        case kBtnTop: return BtnTopClick();
+        case kBtnTray: return BtnTrayClick();
+        case kBtnAccelerate: return BtnAccelerateClick();
+        default: return;  // the compact, restore, options and help windows come with their own parts
+    }
+}
+
+void MainWindow::TitleMouseDown() {
+    if (IsZoomed(Handle())) return;
+    ReleaseCapture();
+    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF012, 0);  // move by the caption
+}
+
+void MainWindow::BtnMaximizeClick() {
+    const bool maximise = !IsZoomed(Handle());
+    ShowWindow(Handle(), maximise ? SW_MAXIMIZE : SW_RESTORE);
+    looks_[kBtnMaximize].glyph = bitmaps_[maximise ? "RestoreDownImage" : "MaximizeImage"];
+    tips_->Add(Control(kBtnMaximize), maximise ? L"元に戻す (縮小)" : L"最大化");
+    InvalidateRect(Control(kBtnMaximize), nullptr, TRUE);
+}
+
+void MainWindow::BtnMinimumClick() { ShowWindow(Handle(), SW_MINIMIZE); }
+
+void MainWindow::BtnTopClick() {
+    ButtonLook& look = looks_[kBtnTop];
+    look.down = !look.down;
+    SetWindowPos(Handle(), look.down ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    InvalidateRect(Control(kBtnTop), nullptr, TRUE);
+}
+
+void MainWindow::BtnTrayClick() {
+    NOTIFYICONDATAW data = TrayIconRecord(Handle());
+    Shell_NotifyIconW(NIM_ADD, &data);
+    inTray_ = true;
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void MainWindow::TrayCallback(LPARAM mouseMessage) {
+    if (mouseMessage != WM_LBUTTONDOWN || !inTray_) return;
+    NOTIFYICONDATAW data = TrayIconRecord(Handle());
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    inTray_ = false;
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void MainWindow::BtnCloseClick() { DestroyWindow(Handle()); }
+
+void MainWindow::BtnAccelerateClick() {
+    HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    struct RestoreCursor {
+        HCURSOR cursor;
+        ~RestoreCursor() { SetCursor(cursor); }
+    } restore{old};
+    ::brisko::BtnAccelerateClick(ctx_);
+    UpdateCountLabel();
+}
+
+void MainWindow::ShowPage(int page) {
+    for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
+    SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
+    TabSheetShow(page);
+}
+
+void MainWindow::TabSheetShow(int page) { currentItemList_ = page; }
+
+}  // namespace brisko::ui

@@ -1,0 +1,26 @@
+#pragma once
+// The program's four message boxes: "確認" (はい/いいえ), "情報", "警告" and
+// "エラー", with Japanese button captions whatever the system's language.
+#include <windows.h>
+
+#include "platform/prompts.h"
+
+namespace brisko::ui {
+
+class MessageBoxPrompts final : public Prompts {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    bool Confirm(const std::string& text) override;
+    void Inform(const std::string& text) override;
+    void Warn(const std::string& text) override;
+    void Error(const std::string& text) override;
+
+    // An error nothing else handled: captioned with the application title.
+    static void ShowUnhandledError(HWND owner, const std::string& text);
+
+private:
+    int Show(const std::string& text, PromptKind kind, UINT style);
+    HWND owner_ = nullptr;
+};
+
+}  // namespace brisko::ui

@@ -1,0 +1,19 @@
+#pragma once
+// Hints: a tooltip for each control that has one.
+#include <windows.h>
+
+#include <string>
+
+namespace brisko::ui {
+
+class Tooltips {
+public:
+    explicit Tooltips(HWND owner);
+    void Add(HWND control, const std::wstring& text);
+
+private:
+    HWND owner_;
+    HWND tip_;
+};
+
+}  // namespace brisko::ui

@@ -1,0 +1,34 @@
+#pragma once
+// A top-level window whose messages go to a virtual handler. Errors thrown
+// by a handler end the action that raised them and are shown in a message
+// box, after which the program goes on.
+#include <windows.h>
+
+#include <string>
+
+namespace brisko::ui {
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    // Registers the class once per process (a second call does nothing).
+    static void RegisterWindowClass(const wchar_t* className, HICON icon);
+    void CreateWindowOf(const wchar_t* className, const std::wstring& title, DWORD style, DWORD exStyle, RECT bounds,
+                        HWND owner);
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Shows an error nothing else handled; the caption is the application title.
+    virtual void ShowUnhandledError(const std::string& text);
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace brisko::ui
