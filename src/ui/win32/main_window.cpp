@@ -137,9 +137,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Maximised, the window fills the work area: the task bar stays visible.
             RECT work;
             SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-            const int frameX = GetSystemMetrics(SM_CXSIZEFRAME), frameY = GetSystemMetrics(SM_CYSIZEFRAME);
-            info->ptMaxPosition = {work.left - frameX, work.top - frameY};
-            info->ptMaxSize = {work.right - work.left + 2 * frameX, work.bottom - work.top + 2 * frameY};
+            RECT frame = {0, 0, 0, 0};
+            AdjustWindowRectEx(&frame, GetWindowLongW(Handle(), GWL_STYLE), FALSE, GetWindowLongW(Handle(), GWL_EXSTYLE));
+            info->ptMaxPosition = {work.left + frame.left, work.top + frame.top};
+            info->ptMaxSize = {work.right - work.left + frame.right - frame.left,
+                               work.bottom - work.top + frame.bottom - frame.top};
             return 0;
         }
         case WM_PAINT: {

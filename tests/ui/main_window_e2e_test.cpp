@@ -1,0 +1,119 @@
+// The main window end to end: Brisko runs under Wine on a display and the
+// tests drive it as a user would, through its controls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "ui/control_ids.h"
+#include "ui_driver.h"
+
+namespace brisko::ui {
+namespace {
+
+using driver::RunningBrisko;
+
+std::vector<int> VisiblePages(const RunningBrisko& app) {
+    std::vector<int> visible;
+    for (int i = 0; i < kPageCount; ++i)
+        if (IsWindowVisible(app.Control(kListFirst + i))) visible.push_back(i);
+    return visible;
+}
+
+TEST(MainWindow, StartsOnTheSystemPageAndStaysSingle) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main()) << "no main window";
+    EXPECT_EQ(driver::TextOf(app.Main()), L"Brisko version 1.0");
+    EXPECT_EQ(VisiblePages(app), std::vector<int>{0});
+    EXPECT_EQ(SendMessageW(app.Control(kListFirst), LB_GETCOUNT, 0, 0), 10);
+    const std::wstring count = driver::TextOf(app.Control(kLblCount));
+    EXPECT_EQ(count.rfind(L"※ 未チェック ", 0), 0u) << "the count label is filled";
+    EXPECT_NE(count.find(L" / 全項目 50"), std::wstring::npos);
+
+    EXPECT_EQ(driver::RunSecondCopy(), 0u) << "a second copy ends by itself";
+    EXPECT_EQ(driver::WindowsOfClass(L"TFrmMain").size(), 1u);
+    EXPECT_TRUE(IsWindowVisible(app.Main()));
+}
+
+TEST(MainWindow, EachSideMenuButtonShowsItsPage) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    const std::wstring folder = driver::PictureFolder();
+    for (int page = kPageCount - 1; page >= 0; --page) {
+        app.Click(kBtnSystem + page);
+        driver::Settle();
+        EXPECT_EQ(VisiblePages(app), std::vector<int>{page});
+        if (!folder.empty()) {
+            wchar_t name[32];
+            swprintf(name, 32, L"\\page-%d.bmp", page + 1);
+            EXPECT_TRUE(driver::SaveWindowPicture(app.Main(), folder + name));
+        }
+    }
+}
+
+TEST(MainWindow, TrayRoundTripReactsOnlyToALeftClick) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    app.Click(kBtnTray);
+    driver::Settle();
+    EXPECT_FALSE(IsWindowVisible(app.Main()));
+    EXPECT_EQ(driver::RunSecondCopy(), 0u);
+    EXPECT_FALSE(IsWindowVisible(app.Main())) << "a second copy leaves it in the tray";
+    SendMessageW(app.Main(), kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
+    EXPECT_FALSE(IsWindowVisible(app.Main())) << "a right click does nothing";
+    // The shell restarting while the window hides must not lose the icon.
+    SendMessageW(app.Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    SendMessageW(app.Main(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(app.Main()));
+}
+
+TEST(MainWindow, MaximisesToTheWorkAreaAndBack) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    RECT before;
+    GetWindowRect(app.Main(), &before);
+    app.Click(kBtnMaximize);
+    driver::Settle();
+    EXPECT_TRUE(IsZoomed(app.Main()));
+    RECT client, work;
+    GetClientRect(app.Main(), &client);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(client.bottom, work.bottom - work.top) << "the task bar stays visible";
+    app.Click(kBtnMaximize);
+    driver::Settle();
+    EXPECT_FALSE(IsZoomed(app.Main()));
+    RECT after;
+    GetWindowRect(app.Main(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+TEST(MainWindow, QuestionsUseTheProgramsCaptionsAndButtons) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    app.Click(kBtnAccelerate);
+    HWND box = driver::WaitForDialog(app.ProcessId(), L"確認");
+    ASSERT_TRUE(box) << "no confirmation";
+    EXPECT_EQ(driver::TextOf(GetDlgItem(box, IDYES)), L"はい(&Y)");
+    EXPECT_EQ(driver::TextOf(GetDlgItem(box, IDNO)), L"いいえ(&N)");
+    driver::Answer(box, IDNO);
+    EXPECT_FALSE(IsWindow(box));
+    EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"情報", 500)) << "No ends the flow with nothing done";
+}
+
+TEST(MainWindow, StartUpTime) {
+    std::vector<double> seconds;
+    for (int run = 0; run < 5; ++run) {
+        RunningBrisko app;
+        ASSERT_TRUE(app.Main());
+        seconds.push_back(app.SecondsToWindow());
+    }
+    std::sort(seconds.begin(), seconds.end());
+    std::printf("start-up to main window shown: median %.2f s (min %.2f, max %.2f)\n", seconds[2], seconds[0],
+                seconds[4]);
+    EXPECT_LT(seconds[2], 10.0);
+}
+
+}  // namespace
+}  // namespace brisko::ui

@@ -1,0 +1,147 @@
+#include "ui_driver.h"
+
+#include <chrono>
+#include <thread>
+
+namespace brisko::ui::driver {
+
+namespace {
+std::wstring Environment(const wchar_t* name) {
+    wchar_t buf[1024];
+    const DWORD n = GetEnvironmentVariableW(name, buf, 1024);
+    return n && n < 1024 ? std::wstring(buf, n) : std::wstring();
+}
+
+bool StartProgram(PROCESS_INFORMATION& process) {
+    std::wstring command = L"\"" + Environment(L"BRISKO_EXE") + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+}
+
+struct Search {
+    DWORD processId;
+    std::wstring caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == s->processId && IsWindowVisible(w) && TextOf(w) == s->caption) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+void Settle(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+RunningBrisko::RunningBrisko() {
+    const auto start = std::chrono::steady_clock::now();
+    if (!StartProgram(process_)) return;
+    for (int i = 0; i < 400 && !main_; ++i) {
+        HWND w = FindWindowW(L"TFrmMain", nullptr);
+        DWORD owner = 0;
+        if (w) GetWindowThreadProcessId(w, &owner);
+        if (w && owner == process_.dwProcessId && IsWindowVisible(w)) main_ = w;
+        else Settle(50);
+    }
+    secondsToWindow_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    Settle(200);
+}
+
+RunningBrisko::~RunningBrisko() { Close(); }
+
+void RunningBrisko::Click(int id) const {
+    PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+}
+
+void RunningBrisko::Close() {
+    if (!process_.hProcess) return;
+    if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = {};
+    main_ = nullptr;
+}
+
+DWORD RunSecondCopy(DWORD timeoutMs) {
+    PROCESS_INFORMATION process{};
+    if (!StartProgram(process)) return 0xFFFFFFFF;
+    DWORD code = 0xFFFFFFFE;
+    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    else TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return code;
+}
+
+std::vector<HWND> WindowsOfClass(const wchar_t* className) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExW(nullptr, nullptr, className, nullptr); w; w = FindWindowExW(nullptr, w, className, nullptr))
+        found.push_back(w);
+    return found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
+        Search search{processId, caption, nullptr};
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Settle(100);
+    }
+    return nullptr;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t buf[512];
+    const int n = GetWindowTextW(window, buf, 512);
+    return std::wstring(buf, n > 0 ? n : 0);
+}
+
+void Answer(HWND box, int button) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    for (int i = 0; i < 50 && IsWindow(box); ++i) Settle(100);
+}
+
+std::wstring PictureFolder() { return Environment(L"BRISKO_SCREENSHOTS"); }
+
+bool SaveWindowPicture(HWND window, const std::wstring& path) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return false;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    const DWORD rowBytes = ((w * 3 + 3) / 4) * 4, imageBytes = rowBytes * h;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageBytes;
+    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool ok = out != INVALID_HANDLE_VALUE && WriteFile(out, &file, sizeof file, &written, nullptr) &&
+                    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+                    WriteFile(out, bits, imageBytes, &written, nullptr);
+    if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+}  // namespace brisko::ui::driver

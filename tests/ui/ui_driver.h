@@ -1,0 +1,52 @@
+#pragma once
+// Drives a running Brisko through Win32 messages: starts it, finds its main
+// window by class, presses buttons by control id, reads what controls show,
+// answers message boxes by caption, and photographs windows.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace brisko::ui::driver {
+
+class RunningBrisko {
+public:
+    // Starts the program named by BRISKO_EXE and waits up to 20 s for its
+    // main window to show.
+    RunningBrisko();
+    ~RunningBrisko();
+    RunningBrisko(const RunningBrisko&) = delete;
+    RunningBrisko& operator=(const RunningBrisko&) = delete;
+
+    HWND Main() const { return main_; }
+    HWND Control(int id) const { return GetDlgItem(main_, id); }
+    DWORD ProcessId() const { return process_.dwProcessId; }
+    double SecondsToWindow() const { return secondsToWindow_; }
+    // Clicks a button as the user would; returns at once (the click may
+    // open a modal box).
+    void Click(int id) const;
+    void Close();
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+    double secondsToWindow_ = 0;
+};
+
+// Starts the program again and waits for that copy to end; its exit code.
+DWORD RunSecondCopy(DWORD timeoutMs = 20000);
+// Top-level windows of the class in any process.
+std::vector<HWND> WindowsOfClass(const wchar_t* className);
+// Waits for a dialog of the caption owned by the process; nullptr on timeout.
+HWND WaitForDialog(DWORD processId, const std::wstring& caption, DWORD timeoutMs = 10000);
+std::wstring TextOf(HWND window);
+// Presses a message box's button (IDYES, IDNO, IDOK) and waits for the box to go.
+void Answer(HWND box, int button);
+// Lets the program's thread handle what was sent to it.
+void Settle(DWORD ms = 300);
+// Saves what the screen shows of the window as a 24-bit BMP.
+bool SaveWindowPicture(HWND window, const std::wstring& path);
+// Where pictures go (BRISKO_SCREENSHOTS), or empty.
+std::wstring PictureFolder();
+
+}  // namespace brisko::ui::driver
