@@ -54,7 +54,7 @@ MainLayout LayOutMainWindow(int width, int height, bool smallScreen, bool showTa
     const int pagesHeight = showTabs ? kPagesWithTabs : kPagesWithoutTabs;
     l.tabs = {l.settings.left + 2, l.settings.top + 2, l.settings.width - 4, showTabs ? pagesHeight : 0};
     const int pagesTop = l.settings.top + 2 + (showTabs ? kTabStrip + 4 : 0);
-    l.pages = {l.settings.left + 4, pagesTop, l.settings.width - 8, l.settings.top + 2 + pagesHeight - pagesTop};
+    l.pages = {l.settings.left + 2, pagesTop, l.settings.width - 4, l.settings.top + 2 + pagesHeight - pagesTop};
     l.glue = {l.settings.left, l.settings.top + 2 + pagesHeight, l.settings.width, kGlueHeight};
     l.count = {l.glue.left + 6, l.glue.top + 6, 200, 16};
     l.moreInfo = {l.glue.left + 210, l.glue.top + 3, 24, 24};

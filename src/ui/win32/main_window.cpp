@@ -6,10 +6,12 @@
 #include <windowsx.h>
 
 #include "engine/accelerate_flow.h"
+#include "engine/services.h"
 #include "platform/text_resources.h"
 #include "platform/win32/wide.h"
 #include "prefs/program_preferences.h"
 #include "prefs/startup_sequence.h"
+#include "ui/reference_links.h"
 #include "ui/win32/rich_text.h"
 
 namespace brisko::ui {
@@ -59,9 +61,9 @@ const wchar_t* const kPageCaptions[kPageCount] = {L"システム", L"デスク�
 const TweakCategory kPageCategories[6] = {TweakCategory::System, TweakCategory::Desktop, TweakCategory::Explorer,
                                           TweakCategory::Power,  TweakCategory::Others,  TweakCategory::Service};
 
-HFONT MakeFont(const Dpi& dpi, int pixels, bool bold) {
+HFONT MakeFont(const Dpi& dpi, int pixels, bool bold, const wchar_t* face = L"Tahoma") {
     return CreateFontW(-dpi(pixels), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
 }
 
 HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0) {
@@ -88,7 +90,7 @@ MainWindow::MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts)
     : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()) {}
 
 MainWindow::~MainWindow() {
-    for (HFONT f : {fonts_.menu, fonts_.bold, fonts_.glue, fonts_.comment})
+    for (HFONT f : {fonts_.menu, fonts_.bold, fonts_.glue, fonts_.comment, fonts_.list})
         if (f) DeleteObject(f);
     for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
 }
@@ -153,19 +155,33 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND:
             return 1;
+        case WM_MEASUREITEM: {
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            const int page = static_cast<int>(item->CtlID) - kListFirst;
+            if (page >= 0 && page < 6 && checkLists_[page]) checkLists_[page]->Measure(*item);
+            else item->itemHeight = dpi_(18);
+            return TRUE;
+        }
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        case WM_COMMAND:
-            Command(LOWORD(wParam));
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (id >= kListFirst && id < kListFirst + kPageCount) {
+                if (HIWORD(wParam) == LBN_SELCHANGE) ListSelect(id - kListFirst);
+            } else if (id != kComment) {
+                Command(id);
+            }
             return 0;
+        }
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<NMHDR*>(lParam);
             if (header->idFrom == kPgAccelTabs && header->code == TCN_SELCHANGE)
                 ShowPage(static_cast<int>(SendMessageW(Control(kPgAccelTabs), TCM_GETCURSEL, 0, 0)));
+            if (header->idFrom == kComment) CommentNotify(*header);
             return 0;
         }
         case WM_LBUTTONDOWN: {
@@ -197,12 +213,16 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::FormCreate() {
     prompts_.SetOwner(Handle());
-    fonts_ = {MakeFont(dpi_, 12, false), MakeFont(dpi_, 12, true), MakeFont(dpi_, 13, true), MakeFont(dpi_, 13, false)};
+    // The lists use the Japanese UI face, whose own glyphs can be drawn narrower where a label is long.
+    fonts_ = {MakeFont(dpi_, 12, false), MakeFont(dpi_, 12, true), MakeFont(dpi_, 13, true), MakeFont(dpi_, 13, false),
+              MakeFont(dpi_, 12, false, L"MS UI Gothic")};
     CreateControls();
     LoadBitmaps();
     ShowPage(0);
     const auto intro = ctx_.platform.resources.Find("DefaultDescText");
     SetRichText(Control(kComment), intro.value_or(""));
+    descriptionFontPending_ = true;
+    SetReferenceLink(HomePageLink());
     SendMessageW(Control(kComment), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(dpi_(3), dpi_(3)));
     RunStartup();
     ApplyStoredAppearance();
@@ -229,9 +249,15 @@ void MainWindow::CreateControls() {
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
         SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-        HWND list = MakeChild(Handle(), L"LISTBOX", L"", WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-                              kListFirst + i);
-        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.comment), FALSE);
+        if (i < 6) {
+            checkLists_[i] = std::make_unique<CheckList>(Handle(), kListFirst + i, dpi_, fonts_.list);
+            checkLists_[i]->Bind(&ctx_.items.List(kPageCategories[i]));
+        } else {
+            HWND list = MakeChild(Handle(), L"LISTBOX", L"", WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+                                  kListFirst + i);
+            SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.list), FALSE);
+            SendMessageW(list, LB_SETITEMHEIGHT, 0, dpi_(18));
+        }
     }
 
     HWND count = MakeChild(Handle(), L"STATIC", L"※ 未チェック %d / 全項目 %d", WS_VISIBLE | SS_LEFT, kLblCount);
@@ -246,6 +272,10 @@ void MainWindow::CreateControls() {
                              WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kComment,
                              WS_EX_CLIENTEDGE);
     SendMessageW(comment, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.comment), FALSE);
+    // Web addresses in descriptions are links; changes are reported too.
+    SendMessageW(comment, EM_AUTOURLDETECT, TRUE, 0);
+    const LRESULT mask = SendMessageW(comment, EM_GETEVENTMASK, 0, 0);
+    SendMessageW(comment, EM_SETEVENTMASK, 0, mask | ENM_LINK | ENM_CHANGE);
 }
 
 void MainWindow::LoadBitmaps() {
@@ -274,23 +304,19 @@ void MainWindow::RunStartup() {
 }
 
 void MainWindow::FillLists() {
-    for (int page = 0; page < 6; ++page) {
+    RefreshLists();
+    for (int page : {6, 7}) {
         HWND list = Control(kListFirst + page);
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        HDC dc = GetDC(list);
-        HGDIOBJ old = SelectObject(dc, fonts_.comment);
-        int widest = 0;
-        for (const ItemEntry& entry : ctx_.items.List(kPageCategories[page])) {
-            const std::wstring label = win32::Widen(entry.label);
-            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
-            SIZE size{};
-            GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
-            widest = std::max<int>(widest, size.cx);
-        }
-        SelectObject(dc, old);
-        ReleaseDC(list, dc);
-        SendMessageW(list, LB_SETHORIZONTALEXTENT, widest + dpi_(8), 0);
+        const auto text = ctx_.platform.resources.Find(page == 6 ? "UtilityText" : "PCInfoText");
+        if (!text) continue;
+        for (const auto& line : LoadTextResource(ctx_.platform.resources, page == 6 ? "UtilityText" : "PCInfoText"))
+            if (!line.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Widen(line).c_str()));
     }
+}
+
+void MainWindow::RefreshLists() {
+    for (auto& list : checkLists_) list->Refresh();
 }
 
 void MainWindow::ApplyStoredAppearance() { showTabs_ = PreferencesOf(ctx_).ShowTab(); }
@@ -344,6 +370,8 @@ void MainWindow::Paint(HDC dc) {
 }
 
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
+    const int page = static_cast<int>(item.CtlID) - kListFirst;
+    if (page >= 0 && page < 6 && checkLists_[page]) return checkLists_[page]->Draw(item);
     auto it = looks_.find(static_cast<int>(item.CtlID));
     if (it == looks_.end()) return;
     const int id = static_cast<int>(item.CtlID);
@@ -361,6 +389,7 @@ void MainWindow::Command(int id) {
         case kBtnTop: return BtnTopClick();
         case kBtnTray: return BtnTrayClick();
         case kBtnAccelerate: return BtnAccelerateClick();
+        case kBtnMoreInfo: return BtnMoreInfoClick();
         default: return;  // the compact, restore, options and help windows come with their own parts
     }
 }
@@ -413,6 +442,7 @@ void MainWindow::BtnAccelerateClick() {
         ~RestoreCursor() { SetCursor(cursor); }
     } restore{old};
     ::brisko::BtnAccelerateClick(ctx_);
+    RefreshLists();
     UpdateCountLabel();
 }
 
@@ -423,5 +453,70 @@ void MainWindow::ShowPage(int page) {
 }
 
 void MainWindow::TabSheetShow(int page) { currentItemList_ = page; }
+
+void MainWindow::ListSelect(int page) {
+    const int position = static_cast<int>(SendMessageW(Control(kListFirst + page), LB_GETCURSEL, 0, 0));
+    if (position < 0) return;
+    static const char* const kKeys[kPageCount] = {"System", "Desktop", "Explorer", "Power", "Others", "", "Utility", "PCInfo"};
+    static const LinkList kLinks[kPageCount] = {LinkList::System, LinkList::Desktop, LinkList::Explorer,
+                                                LinkList::Power,  LinkList::Others,  LinkList::Service,
+                                                LinkList::Utility, LinkList::Info};
+    if (page == 5) {
+        // The service's properties, through the template's plain text.
+        const auto& services = ctx_.items.List(TweakCategory::Service);
+        if (position >= static_cast<int>(services.size())) return;
+        SetRichText(Control(kComment), ctx_.platform.resources.Find("ServicesText").value_or(""));
+        const int length = GetWindowTextLengthW(Control(kComment));
+        std::wstring plain(length + 1, L'\0');
+        GetWindowTextW(Control(kComment), plain.data(), length + 1);
+        plain.resize(length);
+        ShowPlainDescription(ServiceDetailsText(ctx_, services[position].label, win32::Narrow(plain)));
+    } else {
+        const auto text = ctx_.platform.resources.Find(std::string(kKeys[page]) + std::to_string(position) + "Text");
+        if (text) ShowPlainDescription(*text);
+    }
+    SetReferenceLink(ReferenceLink(kLinks[page], position));
+}
+
+void MainWindow::ShowPlainDescription(const std::string& text) {
+    HWND comment = Control(kComment);
+    SetWindowTextW(comment, win32::Widen(text).c_str());
+    if (!descriptionFontPending_) return;
+    // From the first description on, plain text takes the box's own font.
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_COLOR;
+    format.dwEffects = CFE_AUTOCOLOR;
+    format.yHeight = 13 * 15;  // 13 pixels in twips at 96 DPI
+    lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
+    SendMessageW(comment, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    descriptionFontPending_ = false;
+}
+
+void MainWindow::CommentNotify(const NMHDR& header) {
+    if (header.code != EN_LINK) return;
+    const auto& link = reinterpret_cast<const ENLINK&>(header);
+    if (link.msg != WM_LBUTTONDOWN) return;
+    CHARRANGE range = link.chrg;
+    SendMessageW(Control(kComment), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    std::wstring address(range.cpMax - range.cpMin + 1, L'\0');
+    const LRESULT n = SendMessageW(Control(kComment), EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(address.data()));
+    address.resize(n > 0 ? n : 0);
+    OpenAddress(win32::Narrow(address));
+}
+
+void MainWindow::SetReferenceLink(const std::string& link) {
+    referenceLink_ = link;
+    EnableWindow(Control(kBtnMoreInfo), !link.empty());
+}
+
+void MainWindow::BtnMoreInfoClick() {
+    if (!referenceLink_.empty()) OpenAddress(referenceLink_);
+}
+
+void MainWindow::OpenAddress(const std::string& address) {
+    const std::string folder = ctx_.paths.executable.substr(0, ctx_.paths.executable.find_last_of('\\'));
+    ctx_.platform.processes.ShellOpen("open", HelpFileUrl(address, folder), "", ShowMode::Normal);
+}
 
 }  // namespace brisko::ui

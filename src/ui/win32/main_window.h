@@ -11,6 +11,7 @@
 #include "engine/program_context.h"
 #include "ui/control_ids.h"
 #include "ui/main_layout.h"
+#include "ui/win32/check_list.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/message_box_prompts.h"
@@ -30,7 +31,7 @@ protected:
 
 private:
     struct Fonts {
-        HFONT menu = nullptr, bold = nullptr, glue = nullptr, comment = nullptr;
+        HFONT menu = nullptr, bold = nullptr, glue = nullptr, comment = nullptr, list = nullptr;
     };
 
     void FormCreate();
@@ -57,6 +58,13 @@ private:
     void ShowPage(int page);
     void TabSheetShow(int page);
     void UpdateCountLabel();
+    void RefreshLists();
+    void ListSelect(int page);
+    void ShowPlainDescription(const std::string& text);
+    void CommentNotify(const NMHDR& header);
+    void SetReferenceLink(const std::string& link);
+    void BtnMoreInfoClick();
+    void OpenAddress(const std::string& address);
 
     ProgramContext& ctx_;
     MessageBoxPrompts& prompts_;
@@ -71,6 +79,9 @@ private:
     std::map<int, ButtonLook> looks_;
     std::map<std::string, HBITMAP> bitmaps_;
     std::unique_ptr<Tooltips> tips_;
+    std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service
+    bool descriptionFontPending_ = false;
+    std::string referenceLink_;
 };
 
 }  // namespace brisko::ui

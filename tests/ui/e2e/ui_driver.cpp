@@ -98,14 +98,37 @@ HWND WaitForDialog(DWORD processId, const std::wstring& caption, DWORD timeoutMs
 }
 
 std::wstring TextOf(HWND window) {
-    wchar_t buf[512];
-    const int n = GetWindowTextW(window, buf, 512);
-    return std::wstring(buf, n > 0 ? n : 0);
+    // WM_GETTEXT itself: GetWindowText does not ask another process's controls.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
+    text.resize(copied);
+    return text;
 }
 
 void Answer(HWND box, int button) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
     for (int i = 0; i < 50 && IsWindow(box); ++i) Settle(100);
+}
+
+std::wstring ProgramFolder() {
+    const std::wstring exe = Environment(L"BRISKO_EXE");
+    return exe.substr(0, exe.find_last_of(L'\\'));
+}
+
+std::vector<std::wstring> FilesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return names;
 }
 
 std::wstring PictureFolder() { return Environment(L"BRISKO_SCREENSHOTS"); }

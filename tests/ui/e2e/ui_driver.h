@@ -46,6 +46,9 @@ void Answer(HWND box, int button);
 void Settle(DWORD ms = 300);
 // Saves what the screen shows of the window as a 24-bit BMP.
 bool SaveWindowPicture(HWND window, const std::wstring& path);
+// The folder of the program under test, and the names of the files in a folder.
+std::wstring ProgramFolder();
+std::vector<std::wstring> FilesIn(const std::wstring& folder);
 // Where pictures go (BRISKO_SCREENSHOTS), or empty.
 std::wstring PictureFolder();
 

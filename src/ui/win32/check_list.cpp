@@ -1,0 +1,128 @@
+#include "ui/win32/check_list.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "platform/win32/wide.h"
+
+namespace brisko::ui {
+
+namespace {
+constexpr int kLineHeight = 18;
+}
+
+CheckList::CheckList(HWND parent, int id, const Dpi& dpi, HFONT font)
+    : list_(CreateWindowExW(0, L"LISTBOX", L"",
+                            WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr)),
+      dpi_(dpi),
+      font_(font) {
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_(kLineHeight));
+    SetWindowSubclass(list_, &CheckList::Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CheckList::Refresh() {
+    if (!entries_) return;
+    const int shown = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
+    const bool sameLines = shown == static_cast<int>(entries_->size());
+    if (!sameLines) {
+        SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+        HDC dc = GetDC(list_);
+        HGDIOBJ old = SelectObject(dc, font_);
+        int widest = 0;
+        for (const ItemEntry& entry : *entries_) {
+            const std::wstring label = win32::Widen(entry.label);
+            SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+            SIZE size{};
+            GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
+            widest = std::max<int>(widest, size.cx);
+        }
+        SelectObject(dc, old);
+        ReleaseDC(list_, dc);
+        SendMessageW(list_, LB_SETHORIZONTALEXTENT, widest + CheckBoxWidth() + dpi_(12), 0);
+    }
+    for (size_t i = 0; i < entries_->size(); ++i) {
+        const ItemEntry& e = (*entries_)[i];
+        SendMessageW(list_, LB_SETITEMDATA, i, (e.ticked ? kTickedBit : 0) | (e.enabled ? kAvailableBit : 0));
+    }
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void CheckList::Measure(MEASUREITEMSTRUCT& item) const { item.itemHeight = dpi_(kLineHeight); }
+
+void CheckList::Draw(const DRAWITEMSTRUCT& item) const {
+    if (!entries_ || item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_->size()) return;
+    const ItemEntry& entry = (*entries_)[item.itemID];
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    RECT box = {r.left + dpi_(1), r.top + (r.bottom - r.top - dpi_(13)) / 2, 0, 0};
+    box.right = box.left + dpi_(13);
+    box.bottom = box.top + dpi_(13);
+    UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
+    if (entry.ticked) state |= DFCS_CHECKED;
+    if (!entry.enabled) state |= DFCS_INACTIVE;
+    DrawFrameControl(dc, &box, DFC_BUTTON, state);
+    RECT text = {box.right + dpi_(3), r.top, r.right, r.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(!entry.enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const std::wstring label = win32::Widen(entry.label);
+    // A label wider than the line is drawn a little narrower rather than cut:
+    // written at full width off screen, then squeezed into the room there is.
+    SIZE size{};
+    GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
+    const int room = text.right - text.left - dpi_(2);
+    const int height = text.bottom - text.top;
+    if (size.cx <= room || room <= 0) {
+        DrawTextW(dc, label.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    } else {
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP canvas = CreateCompatibleBitmap(dc, size.cx, height);
+        HGDIOBJ oldBitmap = SelectObject(memory, canvas);
+        HGDIOBJ oldFont = SelectObject(memory, GetCurrentObject(dc, OBJ_FONT));
+        RECT all = {0, 0, size.cx, height};
+        FillRect(memory, &all, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        SetBkMode(memory, TRANSPARENT);
+        SetTextColor(memory, GetTextColor(dc));
+        DrawTextW(memory, label.c_str(), -1, &all, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, text.left, text.top, room, height, memory, 0, 0, size.cx, height, SRCCOPY);
+        SelectObject(memory, oldFont);
+        SelectObject(memory, oldBitmap);
+        DeleteObject(canvas);
+        DeleteDC(memory);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+}
+
+void CheckList::Toggle(int index) {
+    if (!entries_ || index < 0 || index >= static_cast<int>(entries_->size())) return;
+    ItemEntry& entry = (*entries_)[index];
+    if (!entry.enabled) return;  // unavailable: not by mouse, not by keyboard
+    entry.ticked = !entry.ticked;
+    SendMessageW(list_, LB_SETITEMDATA, index, (entry.ticked ? kTickedBit : 0) | kAvailableBit);
+    RECT r;
+    SendMessageW(list_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    InvalidateRect(list_, &r, TRUE);
+}
+
+LRESULT CALLBACK CheckList::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
+    auto* self = reinterpret_cast<CheckList*>(ref);
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        const LRESULT hit = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lParam);
+        const int index = LOWORD(hit);
+        if (!HIWORD(hit) && GET_X_LPARAM(lParam) < self->dpi_(1) + self->CheckBoxWidth()) self->Toggle(index);
+    } else if (message == WM_KEYDOWN && wParam == VK_SPACE) {
+        self->Toggle(static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0)));
+        return 0;
+    } else if (message == WM_CHAR && wParam == L' ') {
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace brisko::ui
