@@ -175,6 +175,19 @@ TEST(CategoryPages, SelectingAnEntryShowsItsDescription) {
             driver::SaveWindowPicture(app.Main(), folder + name);
         }
     }
+    // A service shows its properties in the template's words.
+    app.Click(kBtnService);
+    driver::Settle();
+    HWND services = app.Control(kListFirst + 5);
+    ASSERT_GT(SendMessageW(services, LB_GETCOUNT, 0, 0), 0);
+    SendMessageW(services, LB_SETCURSEL, 0, 0);
+    PostMessageW(app.Main(), WM_COMMAND, MAKEWPARAM(kListFirst + 5, LBN_SELCHANGE), reinterpret_cast<LPARAM>(services));
+    driver::Settle();
+    const std::wstring details = driver::TextOf(app.Control(kComment));
+    EXPECT_NE(details.find(L"□ サービス名： "), std::wstring::npos);
+    EXPECT_EQ(details.find(L"%s"), std::wstring::npos) << "every placeholder filled";
+    if (!folder.empty()) driver::SaveWindowPicture(app.Main(), folder + L"\\description-service.bmp");
+
     // Others 10 has no reference page.
     HWND others = app.Control(kListFirst + 4);
     SendMessageW(others, LB_SETCURSEL, 9, 0);
