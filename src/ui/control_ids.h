@@ -26,8 +26,7 @@ enum ControlId : int {
     kBtnClose,
     // The settings panel.
     kPgAccelTabs = 1201,
-    kPageFirst = 1210,  // the eight pages, in side-menu order
-    kListFirst = 1230,  // the list on each page, in the same order
+    kListFirst = 1230,  // the list on each of the eight pages, in side-menu order
     kLblCount = 1301,
     kBtnMoreInfo,
     kBtnAccelerate,
