@@ -31,17 +31,15 @@ void ClickCheckBox(const RunningBrisko& app, int page, int index) {
     RECT r{};
     SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
     const LPARAM at = MAKELPARAM(r.left + 6, (r.top + r.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
-    driver::Settle(200);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
 }
 
 void PressSpace(const RunningBrisko& app, int page, int index) {
     HWND list = app.Control(kListFirst + page);
     SendMessageW(list, LB_SETCURSEL, index, 0);
-    PostMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
-    PostMessageW(list, WM_KEYUP, VK_SPACE, 0);
-    driver::Settle(200);
+    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(list, WM_KEYUP, VK_SPACE, 0);
 }
 
 // The prompt text of a message box.
@@ -110,7 +108,7 @@ TEST(CategoryPages, AccelerateWritesWhatWasTickedOnce) {
             if (ItemState(app, page, index) & kTicked) ClickCheckBox(app, page, index);  // start from unticked
         }
         // Write the two items' defaults first, so the tick below is a change.
-        app.Click(kBtnAccelerate);
+        app.ClickOpeningABox(kBtnAccelerate);
         if (HWND box = driver::WaitForDialog(app.ProcessId(), L"確認")) driver::Answer(box, IDYES);
         if (HWND box = driver::WaitForDialog(app.ProcessId(), L"情報", 3000)) driver::Answer(box, IDOK);
 
@@ -119,7 +117,7 @@ TEST(CategoryPages, AccelerateWritesWhatWasTickedOnce) {
         ClickCheckBox(app, 4, 7);
         ASSERT_TRUE(ItemState(app, 0, 4) & kTicked);
         ASSERT_TRUE(ItemState(app, 4, 7) & kTicked);
-        app.Click(kBtnAccelerate);
+        app.ClickOpeningABox(kBtnAccelerate);
         HWND confirm = driver::WaitForDialog(app.ProcessId(), L"確認");
         ASSERT_TRUE(confirm);
         EXPECT_EQ(BoxText(confirm), L"\r\nWindows の設定を変更しますか？");
@@ -137,7 +135,7 @@ TEST(CategoryPages, AccelerateWritesWhatWasTickedOnce) {
         EXPECT_EQ(link->bytes, std::string(4, '\0'));
         EXPECT_EQ(BackupCount(), backups + 1) << "the automatic backup stays";
 
-        app.Click(kBtnAccelerate);
+        app.ClickOpeningABox(kBtnAccelerate);
         confirm = driver::WaitForDialog(app.ProcessId(), L"確認");
         ASSERT_TRUE(confirm);
         driver::Answer(confirm, IDYES);
@@ -163,7 +161,7 @@ TEST(CategoryPages, SelectingAnEntryShowsItsDescription) {
         driver::Settle();
         HWND list = app.Control(kListFirst + page);
         SendMessageW(list, LB_SETCURSEL, 0, 0);
-        PostMessageW(app.Main(), WM_COMMAND, MAKEWPARAM(kListFirst + page, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        SendMessageW(app.Main(), WM_COMMAND, MAKEWPARAM(kListFirst + page, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
         driver::Settle();
         const std::wstring text = driver::TextOf(app.Control(kComment));
         EXPECT_GT(text.size(), 40u) << "page " << page;
@@ -181,7 +179,7 @@ TEST(CategoryPages, SelectingAnEntryShowsItsDescription) {
     HWND services = app.Control(kListFirst + 5);
     ASSERT_GT(SendMessageW(services, LB_GETCOUNT, 0, 0), 0);
     SendMessageW(services, LB_SETCURSEL, 0, 0);
-    PostMessageW(app.Main(), WM_COMMAND, MAKEWPARAM(kListFirst + 5, LBN_SELCHANGE), reinterpret_cast<LPARAM>(services));
+    SendMessageW(app.Main(), WM_COMMAND, MAKEWPARAM(kListFirst + 5, LBN_SELCHANGE), reinterpret_cast<LPARAM>(services));
     driver::Settle();
     const std::wstring details = driver::TextOf(app.Control(kComment));
     EXPECT_NE(details.find(L"□ サービス名： "), std::wstring::npos);
@@ -191,7 +189,7 @@ TEST(CategoryPages, SelectingAnEntryShowsItsDescription) {
     // Others 10 has no reference page.
     HWND others = app.Control(kListFirst + 4);
     SendMessageW(others, LB_SETCURSEL, 9, 0);
-    PostMessageW(app.Main(), WM_COMMAND, MAKEWPARAM(kListFirst + 4, LBN_SELCHANGE), reinterpret_cast<LPARAM>(others));
+    SendMessageW(app.Main(), WM_COMMAND, MAKEWPARAM(kListFirst + 4, LBN_SELCHANGE), reinterpret_cast<LPARAM>(others));
     driver::Settle();
     EXPECT_FALSE(IsWindowEnabled(app.Control(kBtnMoreInfo)));
 }

@@ -92,7 +92,7 @@ TEST(MainWindow, MaximisesToTheWorkAreaAndBack) {
 TEST(MainWindow, QuestionsUseTheProgramsCaptionsAndButtons) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
-    app.Click(kBtnAccelerate);
+    app.ClickOpeningABox(kBtnAccelerate);
     HWND box = driver::WaitForDialog(app.ProcessId(), L"確認");
     ASSERT_TRUE(box) << "no confirmation";
     EXPECT_EQ(driver::TextOf(GetDlgItem(box, IDYES)), L"はい(&Y)");

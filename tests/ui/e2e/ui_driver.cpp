@@ -56,6 +56,12 @@ RunningBrisko::RunningBrisko() {
 RunningBrisko::~RunningBrisko() { Close(); }
 
 void RunningBrisko::Click(int id) const {
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)),
+                        SMTO_ABORTIFHUNG, 10000, &unused);
+}
+
+void RunningBrisko::ClickOpeningABox(int id) const {
     PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
 }
 

@@ -22,9 +22,10 @@ public:
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     DWORD ProcessId() const { return process_.dwProcessId; }
     double SecondsToWindow() const { return secondsToWindow_; }
-    // Clicks a button as the user would; returns at once (the click may
-    // open a modal box).
+    // Clicks a button and returns once the program has handled the click.
     void Click(int id) const;
+    // Clicks a button that opens a modal box; returns at once.
+    void ClickOpeningABox(int id) const;
     void Close();
 
 private:
