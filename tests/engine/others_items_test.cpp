@@ -2,13 +2,13 @@
 // trip of every item on each edition is in power_items_test.cpp.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <optional>
 
 #include "engine/item_passes.h"
 #include "platform/registry_values.h"
 #include "prefs/startup_sequence.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -28,15 +28,7 @@ const std::string EXT = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions";
 const std::string MSGR = "{FB5F1910-F110-11d2-BB9E-00C04F795683}";
 
 std::string MaskHex(SimulatedContext& sim) {
-    const auto v = sim.registry.QueryValue(HKCU, DESK.substr(1), "UserPreferencesMask", RegAccess::Full);
-    if (!v || v->type != regtype::kBinary) return v ? "type " + std::to_string(v->type) : "NULL";
-    std::string hex;
-    char digits[3];
-    for (unsigned char b : v->bytes) {
-        std::snprintf(digits, sizeof digits, "%02X", b);
-        hex += digits;
-    }
-    return hex;
+    return testing::ReadBinaryHex(sim, HKCU, DESK, "UserPreferencesMask");
 }
 
 class OthersItems : public ::testing::Test {

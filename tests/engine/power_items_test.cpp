@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "engine/item_passes.h"
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
 #include "prefs/startup_sequence.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -101,23 +101,7 @@ std::string Read(SimulatedContext& sim, const Probe& p) {
     if (p.kind == "Boot") return IniReadValue(sim.files, sim.ctx.paths.bootFilePath, p.key, p.name);
     if (p.kind == "Key") return RegExists(sim.registry, p.root, p.key, p.name, "Key") ? "yes" : "no";
     if (p.kind != "Raw") return RegReadValue(sim.registry, p.root, p.key, p.name, p.kind);
-    const auto v = sim.registry.QueryValue(p.root, p.key.substr(1), p.name, RegAccess::Full);
-    if (!v || v->type != regtype::kBinary) return v ? "type " + std::to_string(v->type) : "NULL";
-    std::string hex;
-    char digits[3];
-    for (unsigned char b : v->bytes) {
-        std::snprintf(digits, sizeof digits, "%02X", b);
-        hex += digits;
-    }
-    return hex;
-}
-
-// Numbers of the enabled items that are ticked.
-std::vector<int> Ticked(SimulatedContext& sim, TweakCategory cat) {
-    std::vector<int> numbers;
-    for (int n = 1; n <= 10; ++n)
-        if (sim.Entry(cat, n).enabled && sim.Entry(cat, n).ticked) numbers.push_back(n);
-    return numbers;
+    return testing::ReadBinaryHex(sim, p.root, p.key, p.name);
 }
 
 struct EditionCase {
@@ -144,8 +128,8 @@ TEST_P(PowerAndOthersOn, DetectTickApplyUntickApply) {
         for (int n = 1; n <= 10; ++n) (sim.Entry(i ? kOthers : kPower, n).enabled ? enabled : disabled)[i].push_back(n);
     EXPECT_EQ(disabled[0], c.powerDisabled);
     EXPECT_EQ(disabled[1], c.othersDisabled);
-    EXPECT_EQ(Ticked(sim, kPower), c.powerTickedAtStart);
-    EXPECT_EQ(Ticked(sim, kOthers), std::vector<int>{});
+    EXPECT_EQ(testing::TickedEnabled(sim, kPower), c.powerTickedAtStart);
+    EXPECT_EQ(testing::TickedEnabled(sim, kOthers), std::vector<int>{});
 
     std::vector<Row> mine;
     std::vector<std::pair<Probe, std::string>> untouched;  // other editions' values stay as they were
@@ -167,11 +151,11 @@ TEST_P(PowerAndOthersOn, DetectTickApplyUntickApply) {
         sim.Redetect();
     };
     applyAll(true);
-    EXPECT_EQ(Ticked(sim, kPower), enabled[0]);
-    EXPECT_EQ(Ticked(sim, kOthers), enabled[1]);
+    EXPECT_EQ(testing::TickedEnabled(sim, kPower), enabled[0]);
+    EXPECT_EQ(testing::TickedEnabled(sim, kOthers), enabled[1]);
     applyAll(false);
-    EXPECT_EQ(Ticked(sim, kPower), std::vector<int>{});
-    EXPECT_EQ(Ticked(sim, kOthers), std::vector<int>{});
+    EXPECT_EQ(testing::TickedEnabled(sim, kPower), std::vector<int>{});
+    EXPECT_EQ(testing::TickedEnabled(sim, kOthers), std::vector<int>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, PowerAndOthersOn,

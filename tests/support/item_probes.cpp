@@ -27,6 +27,18 @@ void TickEnabled(SimulatedContext& sim, TweakCategory c, bool ticked) {
         if (e.enabled) e.ticked = ticked;
 }
 
+std::string ReadBinaryHex(SimulatedContext& sim, RegRoot root, const std::string& keyPath, const std::string& name) {
+    const auto v = sim.registry.QueryValue(root, keyPath.substr(1), name, RegAccess::Full);
+    if (!v || v->type != regtype::kBinary) return v ? "type " + std::to_string(v->type) : "NULL";
+    static const char digits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (unsigned char b : v->bytes) {
+        hex.push_back(digits[b >> 4]);
+        hex.push_back(digits[b & 0xF]);
+    }
+    return hex;
+}
+
 std::vector<std::string> ReadAll(SimulatedContext& sim, const std::vector<Probe>& probes) {
     std::vector<std::string> reads;
     for (const Probe& p : probes) reads.push_back(ReadProbe(sim, p));

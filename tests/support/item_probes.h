@@ -30,6 +30,9 @@ void TickEnabled(SimulatedContext& sim, TweakCategory c, bool ticked);
 // disabled item's probes must read as before.
 void ExpectReads(SimulatedContext& sim, TweakCategory c, const std::vector<Probe>& probes,
                  const std::vector<std::string>& before, bool optimised);
+// A binary value's bytes as upper-case hex, "NULL" when absent, or "type N"
+// when it is of another type.
+std::string ReadBinaryHex(SimulatedContext& sim, RegRoot root, const std::string& keyPath, const std::string& name);
 std::vector<std::string> ReadAll(SimulatedContext& sim, const std::vector<Probe>& probes);
 // The edition's name for parameterised tests.
 std::string EditionName(SimulatedWindows edition);
