@@ -1,11 +1,78 @@
-# Shared settings of the scripts: where things build and the Wine prefix.
+# Shared settings of the scripts: where things build, and which Wine runs
+# which of the two Windows builds.
+#
+#   x64: the x86-64 programs under 64-bit Wine (WINEARCH=win64). Runs on
+#        every 64-bit Linux, so it is always used.
+#   x86: the x86 programs under 32-bit Wine (WINEARCH=win32). Used only
+#        where the kernel runs 32-bit programs at all.
+#
+# Wine's loaders are called by their full paths: Debian's /usr/bin/wine
+# picks the 32-bit loader whenever it is installed, even where it cannot run.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
-export WINEPREFIX="$BUILD/wineprefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export LANG=ja_JP.UTF-8
+WINE64_LOADER=/usr/lib/wine/wine64
+WINE32_LOADER=/usr/lib/wine/wine
+
+# Chooses an architecture: its Windows build folders (WINBUILD for the
+# shipped program, built with the win32 thread model; WINTESTBUILD for the
+# test programs, built with the posix one, which GoogleTest needs), its CMake
+# toolchain file (TOOLCHAIN), its Wine and the given prefix (default: the
+# test prefix of that architecture).
+use_arch() {
+  ARCH="$1"
+  WINBUILD="$BUILD/win-$1"
+  WINTESTBUILD="$BUILD/win-$1-tests"
+  case "$1" in
+    x64) TOOLCHAIN="$ROOT/cmake/mingw-x86_64.cmake"
+         export WINEARCH=win64 WINELOADER="$WINE64_LOADER" ;;
+    x86) TOOLCHAIN="$ROOT/cmake/mingw-i686.cmake"
+         export WINEARCH=win32 WINELOADER="$WINE32_LOADER" ;;
+    *) echo "unknown architecture $1" >&2; return 1 ;;
+  esac
+  export WINEPREFIX="${2:-$BUILD/wineprefix-$1}"
+}
+
+wine() { "$WINELOADER" "$@"; }
+wineserver() {
+  local server=/usr/lib/wine/wineserver64
+  [ -x "$server" ] || server=/usr/lib/wine/wineserver32
+  "$server" "$@"
+}
+winepath() { "$WINELOADER" winepath.exe "$@" 2>/dev/null | tr -d '\r'; }
+
 # Sets the Windows edition Wine shows (win95 ... win10).
 set_wine_version() {
   wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1
 }
+
+# Makes the current prefix, once, as a Japanese Windows XP.
+make_prefix() {
+  [ -f "$WINEPREFIX/.brisko-ready" ] && return 0
+  echo "preparing the Wine prefix $WINEPREFIX ($ARCH)"
+  mkdir -p "$BUILD"
+  rm -rf "$WINEPREFIX"
+  wine wineboot.exe -i >/dev/null 2>&1 || { echo "wineboot failed in $WINEPREFIX" >&2; return 1; }
+  set_wine_version winxp
+  wineserver -w
+  touch "$WINEPREFIX/.brisko-ready"
+}
+
+# Whether this kernel runs 32-bit x86 programs. Tried, not guessed: a
+# 93-byte static i386 program whose only work is exit(0) is started.
+runs_32bit() {
+  local probe
+  probe="$(mktemp)"
+  echo 'f0VMRgEBAQAAAAAAAAAAAAIAAwABAAAAVIAECDQAAAAAAAAAAAAAADQAIAABAAAAAAAAAAEAAAAAAAAAAIAECACABAhdAAAAXQAAAAUAAAAAEAAAuAEAAAAx282A' |
+    base64 -d >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null
+  local rc=$?
+  rm -f "$probe"
+  return $rc
+}
+
+# Whether the x86 programs can run here: 32-bit programs run and 32-bit
+# Wine is installed.
+has_wine32() { [ -x "$WINE32_LOADER" ] && runs_32bit; }

@@ -30,6 +30,19 @@ bool WriteWhole(const std::wstring& path, const std::string& bytes) {
                     written == bytes.size() && FlushFileBuffers(file.get());
     return ok;
 }
+
+// Puts the finished temp file in the target's place. ReplaceFileW keeps the
+// target's identity (creation time, security); it is looked up at run time
+// so the program also loads where kernel32 lacks it, and the plain
+// replacing move stands in there.
+bool ReplaceWith(const std::wstring& target, const std::wstring& temp) {
+    using ReplaceFileFn = BOOL(WINAPI*)(LPCWSTR, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID);
+    const auto replace = reinterpret_cast<ReplaceFileFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "ReplaceFileW")));
+    if (replace)
+        return replace(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+    return MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
@@ -56,12 +69,12 @@ bool Win32FileSystem::WriteReplacing(const std::string& path, const std::string&
         DeleteFileW(temp.c_str());
         return false;
     }
-    if ((oldAttributes & FILE_ATTRIBUTE_READONLY) ||
-        !::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    if ((oldAttributes & FILE_ATTRIBUTE_READONLY) || !ReplaceWith(target, temp)) {
         DeleteFileW(temp.c_str());
         return false;
     }
-    // ReplaceFileW keeps the attributes on Windows; make sure of it elsewhere.
+    // ReplaceFileW keeps the attributes on Windows; make sure of it elsewhere
+    // and after the plain move.
     if (GetFileAttributesW(target.c_str()) != oldAttributes) SetFileAttributesW(target.c_str(), oldAttributes);
     return true;
 }

@@ -9,6 +9,7 @@ namespace brisko::ui {
 
 namespace {
 constexpr int kLineHeight = 18;
+constexpr wchar_t kSelfProperty[] = L"Brisko.CheckList";
 }
 
 CheckList::CheckList(HWND parent, int id, const Dpi& dpi, HFONT font)
@@ -21,7 +22,9 @@ CheckList::CheckList(HWND parent, int id, const Dpi& dpi, HFONT font)
       font_(font) {
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_(kLineHeight));
-    SetWindowSubclass(list_, &CheckList::Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetPropW(list_, kSelfProperty, this);
+    listProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckList::Subclass)));
 }
 
 void CheckList::Refresh() {
@@ -110,8 +113,13 @@ void CheckList::Toggle(int index) {
     InvalidateRect(list_, &r, TRUE);
 }
 
-LRESULT CALLBACK CheckList::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
-    auto* self = reinterpret_cast<CheckList*>(ref);
+LRESULT CALLBACK CheckList::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<CheckList*>(GetPropW(hwnd, kSelfProperty));
+    if (message == WM_NCDESTROY) {
+        RemovePropW(hwnd, kSelfProperty);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->listProc_));
+        return CallWindowProcW(self->listProc_, hwnd, message, wParam, lParam);
+    }
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
         const LRESULT hit = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lParam);
         const int index = LOWORD(hit);
@@ -122,7 +130,7 @@ LRESULT CALLBACK CheckList::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPA
     } else if (message == WM_CHAR && wParam == L' ') {
         return 0;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallWindowProcW(self->listProc_, hwnd, message, wParam, lParam);
 }
 
 }  // namespace brisko::ui

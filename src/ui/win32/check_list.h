@@ -28,8 +28,9 @@ public:
     static constexpr LPARAM kTickedBit = 1, kAvailableBit = 2;
 
 private:
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+    // The list box's own procedure, replaced by Subclass; the replacement
+    // works with every common controls version, down to Windows 2000's.
+    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Toggle(int index);
     int CheckBoxWidth() const { return dpi_(16); }
 
@@ -37,6 +38,7 @@ private:
     const Dpi& dpi_;
     HFONT font_;
     std::vector<ItemEntry>* entries_ = nullptr;
+    WNDPROC listProc_ = nullptr;
 };
 
 }  // namespace brisko::ui

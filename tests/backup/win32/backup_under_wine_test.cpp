@@ -83,6 +83,14 @@ TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
         if (expected[key] == "true") expected.erase(key), actual.erase(key);
     for (const char* key : {"エクスプローラ/8", "その他/1"})
         if (!expected.count(key)) actual.erase(key);
+    // A service's running state is the service manager's, not the restore's:
+    // the restore only asks for net start or stop, which this context records
+    // rather than runs, and a fresh prefix's own services still start and stop
+    // by themselves. The same services must be listed; their start types (the
+    // "-s" section) are what the restore writes and are compared in full.
+    for (auto* entries : {&expected, &actual})
+        for (auto& [key, value] : *entries)
+            if (key.starts_with("不要サービス/")) value = "(listed)";
     std::string differences;
     for (const auto& [key, value] : expected)
         if (!actual.count(key) || actual[key] != value) differences += key + ": " + value + " -> " + (actual.count(key) ? actual[key] : "(absent)") + "\n";
