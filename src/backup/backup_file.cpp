@@ -30,7 +30,7 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
     doc.Write(kOpenSection, kOpenKey, kFormat);
     doc.Write(kOpenSection, "OS", ctx.os.edition.empty() ? ctx.os.family : ctx.os.edition);
     const BackupRecorder record = [&](const std::string& section, const std::string& key, const std::string& text) {
-        if (text != kNullText) doc.Write(section, key, text);
+        if (text != kNullText) doc.Write(section, key, profile::ExactProfileText(text));
     };
     for (const auto& entry : BackupEntries()) entry.record(ctx, record);
     doc.Write(kCloseSection, kCloseKey, "1");
