@@ -13,18 +13,17 @@ const char* const kBackupNote =
     "\r\n\r\n※ 「保存と復元」から自動的に作成されたバックアップを指定することで、\r\n"
     "　コンピュータの状態を変更前の時点まで戻すことができます。";
 
-// Reads back every item the pass wrote to the registry or a file. Items
-// whose state disagrees with their tick did not take (a write refused
-// without a word, as DWORD writes are): they are named in one error box, and
-// their ticks and records follow what the machine shows.
+// Reads back every value and file each item wrote or deleted. An item whose
+// writes did not all take (a write refused without a word, as DWORD writes
+// are) is named in one error box, and its tick and record follow what the
+// machine shows.
 void CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& applied) {
     std::string failed;
     for (const AppliedItem& a : applied) {
         if (a.outcome != ApplyOutcome::Applied) continue;
+        if (WritesTook(ctx.platform.registry, ctx.platform.files, a.writes)) continue;
         ItemRule* rule = ctx.items.Rule(a.category, a.position);
-        if (!rule || !rule->CheckedAfterApply(a.ticked)) continue;
-        const bool optimised = rule->IsOptimised(ctx);
-        if (optimised == a.ticked) continue;
+        const bool optimised = rule && rule->IsOptimised(ctx);
         ItemEntry& entry = ctx.items.List(a.category)[a.position];
         failed += "\r\n" + entry.label;
         entry.ticked = optimised;

@@ -17,6 +17,7 @@ struct AppliedItem {
     size_t position;
     bool ticked;
     ApplyOutcome outcome;
+    std::vector<RecordedWrite> writes;  // what its action wrote and deleted, in order
 };
 
 // Acts on every enabled item whose tick differs from its recorded state:
