@@ -13,15 +13,14 @@ const char* const kBackupNote =
     "\r\n\r\n※ 「保存と復元」から自動的に作成されたバックアップを指定することで、\r\n"
     "　コンピュータの状態を変更前の時点まで戻すことができます。";
 
-// Reads back every value and file each item wrote or deleted. An item whose
-// writes did not all take (a write refused without a word, as DWORD writes
+// An item whose writes did not all take (a write refused without a word, as DWORD writes
 // are) is named in one error box, and its tick and record follow what the
-// machine shows.
-void CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& applied) {
+// machine shows. False when one was named.
+bool CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& applied) {
     std::string failed;
     for (const AppliedItem& a : applied) {
         if (a.outcome != ApplyOutcome::Applied) continue;
-        if (WritesTook(ctx.platform.registry, ctx.platform.files, a.writes)) continue;
+        if (a.writesTook) continue;
         ItemRule* rule = ctx.items.Rule(a.category, a.position);
         const bool optimised = rule && rule->IsOptimised(ctx);
         ItemEntry& entry = ctx.items.List(a.category)[a.position];
@@ -29,7 +28,9 @@ void CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& appl
         entry.ticked = optimised;
         ctx.items.states.Set(a.category, a.position, optimised);
     }
-    if (!failed.empty()) ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed);
+    if (failed.empty()) return true;
+    ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed);
+    return false;
 }
 }  // namespace
 
@@ -39,7 +40,12 @@ void BtnAccelerateClick(ProgramContext& ctx) {
     const bool autoBackup = !prefs.AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
     const ItemStateTable before = ctx.items.states;
-    CheckAppliedItems(ctx, ApplyItemStates(ctx));
+    // After items that did not take, no message may say the settings changed:
+    // the error stands, and the automatic backup is kept.
+    if (!CheckAppliedItems(ctx, ApplyItemStates(ctx))) {
+        UpdateItemCount(ctx);
+        return;
+    }
     if (ctx.items.states == before) {
         if (!prefs.InformSuppressed()) ctx.platform.prompts.Inform("\r\n変更された設定はありません。");
         if (!backup.empty()) ctx.platform.files.RemoveFile(backup);

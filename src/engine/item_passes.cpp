@@ -59,7 +59,8 @@ std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
                 throw;
             }
             if (outcome != ApplyOutcome::GaveUp) m.states.Flip(c, pos);
-            applied.push_back({c, pos, ticked, outcome, ctx.journal.Take()});
+            const bool took = WritesTook(ctx.platform.registry, ctx.platform.files, ctx.journal.Take());
+            applied.push_back({c, pos, ticked, outcome, took});
         }
     }
     return applied;
