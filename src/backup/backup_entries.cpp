@@ -276,7 +276,7 @@ std::vector<BackupEntry> PowerEntries() {
                      FileSystem& files = ctx.platform.files;
                      const std::string& boot = ctx.paths.bootFilePath;
                      rec(kPower, "5", Is9x(ctx) ? IniReadValue(files, boot, "Options", "Logo")
-                                                : IniReadValue(files, boot, "operating systems", BootDefaultKey(ctx)));
+                                                : IniReadRawValue(files, boot, "operating systems", BootDefaultKey(ctx)));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
                      FileSystem& files = ctx.platform.files;

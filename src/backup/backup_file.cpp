@@ -30,7 +30,7 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
     doc.Write(kOpenSection, kOpenKey, kFormat);
     doc.Write(kOpenSection, "OS", ctx.os.edition.empty() ? ctx.os.family : ctx.os.edition);
     const BackupRecorder record = [&](const std::string& section, const std::string& key, const std::string& text) {
-        if (text != kNullText) doc.Write(section, key, text);
+        if (text != kNullText) doc.Write(section, key, profile::ExactProfileText(text));
     };
     for (const auto& entry : BackupEntries()) entry.record(ctx, record);
     doc.Write(kCloseSection, kCloseKey, "1");
@@ -70,7 +70,18 @@ void RestoreFromBackup(ProgramContext& ctx, const std::string& path) {
             return doc.Read(section, key).value_or(std::string(kNullText));
         },
         [&](const std::string& section) { return doc.Keys(section); }};
-    for (const auto& entry : BackupEntries()) entry.restore(ctx, source);
+    // Every value put back is read back: a DWORD store or a deletion the
+    // registry refuses says nothing by itself, yet the restore is then incomplete.
+    ctx.journal.Start();
+    try {
+        for (const auto& entry : BackupEntries()) entry.restore(ctx, source);
+    } catch (...) {
+        ctx.journal.Take();
+        throw;
+    }
+    if (!WritesTook(ctx.platform.registry, ctx.platform.files, ctx.journal.Take()))
+        throw BriskoError("一部の設定を復元できませんでした。\r\n"
+                          "管理者の権限があるアカウントで、もう一度復元してください。");
 }
 
 }  // namespace brisko

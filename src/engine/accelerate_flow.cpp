@@ -13,24 +13,24 @@ const char* const kBackupNote =
     "\r\n\r\n※ 「保存と復元」から自動的に作成されたバックアップを指定することで、\r\n"
     "　コンピュータの状態を変更前の時点まで戻すことができます。";
 
-// Reads back every item the pass wrote to the registry or a file. Items
-// whose state disagrees with their tick did not take (a write refused
-// without a word, as DWORD writes are): they are named in one error box, and
-// their ticks and records follow what the machine shows.
-void CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& applied) {
+// An item whose writes did not all take (a write refused without a word, as DWORD writes
+// are) is named in one error box, and its tick and record follow what the
+// machine shows. False when one was named.
+bool CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& applied) {
     std::string failed;
     for (const AppliedItem& a : applied) {
         if (a.outcome != ApplyOutcome::Applied) continue;
+        if (a.writesTook) continue;
         ItemRule* rule = ctx.items.Rule(a.category, a.position);
-        if (!rule || !rule->CheckedAfterApply(a.ticked)) continue;
-        const bool optimised = rule->IsOptimised(ctx);
-        if (optimised == a.ticked) continue;
+        const bool optimised = rule && rule->IsOptimised(ctx);
         ItemEntry& entry = ctx.items.List(a.category)[a.position];
         failed += "\r\n" + entry.label;
         entry.ticked = optimised;
         ctx.items.states.Set(a.category, a.position, optimised);
     }
-    if (!failed.empty()) ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed);
+    if (failed.empty()) return true;
+    ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed);
+    return false;
 }
 }  // namespace
 
@@ -40,7 +40,12 @@ void BtnAccelerateClick(ProgramContext& ctx) {
     const bool autoBackup = !prefs.AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
     const ItemStateTable before = ctx.items.states;
-    CheckAppliedItems(ctx, ApplyItemStates(ctx));
+    // After items that did not take, no message may say the settings changed:
+    // the error stands, and the automatic backup is kept.
+    if (!CheckAppliedItems(ctx, ApplyItemStates(ctx))) {
+        UpdateItemCount(ctx);
+        return;
+    }
     if (ctx.items.states == before) {
         if (!prefs.InformSuppressed()) ctx.platform.prompts.Inform("\r\n変更された設定はありません。");
         if (!backup.empty()) ctx.platform.files.RemoveFile(backup);

@@ -74,7 +74,6 @@ public:
     }
     // Windows builds the streams again by itself.
     ApplyOutcome ApplyDefault(ProgramContext&) override { return ApplyOutcome::Applied; }
-    bool CheckedAfterApply(bool ticked) const override { return ticked; }
 
 private:
     static constexpr const char* kStreams[] = {"IconStreams", "PastIconsStream"};
@@ -89,8 +88,6 @@ public:
     bool IsOptimised(ProgramContext& ctx) const override {
         return ctx.platform.services.QueryState(kKeyName) == ServiceState::Stopped;
     }
-    // net stops and starts the service later, on its own.
-    bool CheckedAfterApply(bool) const override { return false; }
     ApplyOutcome Optimise(ProgramContext& ctx) override {
         const std::string name = DisplayName(ctx);
         if (name.empty()) return ApplyOutcome::GaveUp;

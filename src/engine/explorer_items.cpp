@@ -94,8 +94,6 @@ public:
     }
     ApplyOutcome Optimise(ProgramContext& ctx) override { return Register(ctx, false); }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Register(ctx, true); }
-    // regsvr32 does its work later, on its own.
-    bool CheckedAfterApply(bool) const override { return false; }
 
 private:
     static constexpr const char* kKey = "8";

@@ -50,9 +50,17 @@ std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
             ItemRule* rule = m.Rule(c, pos);
             if (!rule) continue;
             const bool ticked = entry.ticked;
-            const ApplyOutcome outcome = ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx);
+            ctx.journal.Start();
+            ApplyOutcome outcome;
+            try {
+                outcome = ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx);
+            } catch (...) {
+                ctx.journal.Take();
+                throw;
+            }
             if (outcome != ApplyOutcome::GaveUp) m.states.Flip(c, pos);
-            applied.push_back({c, pos, ticked, outcome});
+            const bool took = WritesTook(ctx.platform.registry, ctx.platform.files, ctx.journal.Take());
+            applied.push_back({c, pos, ticked, outcome, took});
         }
     }
     return applied;

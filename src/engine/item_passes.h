@@ -17,6 +17,9 @@ struct AppliedItem {
     size_t position;
     bool ticked;
     ApplyOutcome outcome;
+    // Whether every value and file its action wrote or deleted read back, right
+    // after it, as written or as gone.
+    bool writesTook = true;
 };
 
 // Acts on every enabled item whose tick differs from its recorded state:

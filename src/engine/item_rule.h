@@ -19,10 +19,6 @@ public:
     virtual bool IsOptimised(ProgramContext& ctx) const = 0;
     virtual ApplyOutcome Optimise(ProgramContext& ctx) = 0;
     virtual ApplyOutcome ApplyDefault(ProgramContext& ctx) = 0;
-    // Whether reading the machine right after acting tells if the action
-    // took: false where the effect comes later (commands that run on their
-    // own) or where undoing by design writes nothing.
-    virtual bool CheckedAfterApply(bool /*ticked*/) const { return true; }
 };
 
 }  // namespace brisko

@@ -98,7 +98,9 @@ private:
         FileSystem& files = ctx.platform.files;
         const std::string& boot = ctx.paths.bootFilePath;
         const std::string name = IniReadValue(files, boot, kBootLoader, "default");
-        return {name, IniReadValue(files, boot, kSystems, name)};
+        // The entry as written, its quoted description included: the profile
+        // read would take the quotes off an entry that has no switches.
+        return {name, IniReadRawValue(files, boot, kSystems, name)};
     }
     template <typename Change>
     static ApplyOutcome Edit(ProgramContext& ctx, Change change) {

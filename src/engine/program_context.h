@@ -15,6 +15,7 @@
 #include "platform/service_manager.h"
 #include "platform/system_info.h"
 #include "platform/text_resources.h"
+#include "platform/write_journal.h"
 
 namespace brisko {
 
@@ -42,10 +43,16 @@ struct ProgramPaths {
 
 class ProgramContext {
 public:
-    explicit ProgramContext(Platform p) : platform(p) {}
+    // The registry and files are reached through the journal, which records
+    // the writes of each item the apply pass acts on.
+    explicit ProgramContext(Platform p)
+        : journal(p.registry, p.files),
+          platform{journal.Registry(), journal.Files(), p.processes, p.prompts, p.resources, p.system, p.services,
+                   p.clock} {}
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
 
+    WriteJournal journal;
     Platform platform;
     OsEdition os;
     ProgramPaths paths;

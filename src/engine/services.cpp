@@ -29,8 +29,6 @@ public:
     bool IsOptimised(ProgramContext&) const override { return stopped_; }
     ApplyOutcome Optimise(ProgramContext& ctx) override { return Act(ctx, true); }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Act(ctx, false); }
-    // net stops and starts the service later, on its own.
-    bool CheckedAfterApply(bool) const override { return false; }
 
 private:
     ApplyOutcome Act(ProgramContext& ctx, bool stop) {

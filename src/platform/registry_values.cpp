@@ -5,15 +5,12 @@
 
 #include "platform/error.h"
 #include "platform/text/case_fold.h"
-#include "platform/text/cp932.h"
 #include "platform/text/utf.h"
 #include "platform/utilities.h"
 
 namespace brisko {
 
 namespace {
-constexpr size_t kMultiStringBuffer = 255;
-
 std::string StorePath(const std::string& keyPath) {
     return (!keyPath.empty() && keyPath.front() == '\\') ? keyPath.substr(1) : keyPath;
 }
@@ -30,32 +27,67 @@ uint32_t FromLittleEndian(const std::string& bytes) {
     return v;
 }
 
+// The whole list, however long: each NUL becomes a carriage return and a NUL
+// right after one ends the list.
 std::string ReadMultiString(RegistryStore& store, RegRoot root, const std::string& path, const std::string& name) {
     auto value = store.QueryValue(root, path, name, RegAccess::Query);
     if (!value) return std::string(kNullText);
-    const std::string ansi = text::Utf8ToCp932(DecodeRegData(value->bytes));
-    if (ansi.size() > kMultiStringBuffer) return std::string(kNullText);
-    std::string buffer = ansi;  // what the 255-byte buffer receives
-    buffer.resize(kMultiStringBuffer, '\0');
-    // Each NUL becomes a carriage return; a NUL right after one ends the list.
+    const std::string data = DecodeRegData(value->bytes) + '\0';
     std::string out;
-    for (size_t i = 0; i < buffer.size(); ++i) {
-        if (buffer[i] != '\0') {
-            out.push_back(buffer[i]);
+    for (size_t i = 0; i < data.size(); ++i) {
+        if (data[i] != '\0') {
+            out.push_back(data[i]);
             continue;
         }
         out.push_back('\r');
-        if (i + 1 >= buffer.size() || buffer[i + 1] == '\0') break;
+        if (i + 1 >= data.size() || data[i + 1] == '\0') break;
     }
-    return text::Cp932ToUtf8(out);
+    return out;
 }
 
-void CopyKeyTree(RegistryStore& store, RegRoot root, const std::string& from, const std::string& to) {
-    store.CreateKey(root, to);
-    for (const auto& valueName : store.ValueNames(root, from))
-        if (auto v = store.QueryValue(root, from, valueName, RegAccess::Full)) store.SetValue(root, to, valueName, *v);
+// Copies the values and subkeys of one key into another; false at the first
+// create or store that is refused.
+bool CopyKeyTree(RegistryStore& store, RegRoot root, const std::string& from, const std::string& to) {
+    if (!store.CreateKey(root, to)) return false;
+    for (const auto& valueName : store.ValueNames(root, from)) {
+        auto v = store.QueryValue(root, from, valueName, RegAccess::Query);
+        if (v && !store.SetValue(root, to, valueName, *v)) return false;
+    }
     for (const auto& sub : store.SubKeyNames(root, from))
-        CopyKeyTree(store, root, JoinKeyPath(from, sub), JoinKeyPath(to, sub));
+        if (!CopyKeyTree(store, root, JoinKeyPath(from, sub), JoinKeyPath(to, sub))) return false;
+    return true;
+}
+
+// Whether two keys hold the same values and, below them, the same subkeys.
+bool SameKeyTree(RegistryStore& store, RegRoot root, const std::string& a, const std::string& b) {
+    const auto names = store.ValueNames(root, a);
+    if (names.size() != store.ValueNames(root, b).size()) return false;
+    for (const auto& name : names)
+        if (store.QueryValue(root, a, name, RegAccess::Query) != store.QueryValue(root, b, name, RegAccess::Query))
+            return false;
+    const auto subs = store.SubKeyNames(root, a);
+    if (subs.size() != store.SubKeyNames(root, b).size()) return false;
+    for (const auto& sub : subs)
+        if (!SameKeyTree(store, root, JoinKeyPath(a, sub), JoinKeyPath(b, sub))) return false;
+    return true;
+}
+
+std::string RootName(RegRoot root) {
+    switch (root) {
+        case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
+        case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
+        case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    }
+    return {};
+}
+
+bool KeyExists(RegistryStore& store, RegRoot root, const std::string& path) {
+    return store.CanOpenKey(root, path, RegAccess::Query);
+}
+
+bool IsBelow(const std::string& path, const std::string& ancestor) {
+    const std::string lower = text::AsciiLower(path), top = text::AsciiLower(ancestor) + "\\";
+    return lower.compare(0, top.size(), top) == 0;
 }
 }  // namespace
 
@@ -136,8 +168,8 @@ void RegWriteValue(RegistryStore& store, RegRoot root, const std::string& keyPat
 }
 
 void RegDeleteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name) {
-    const std::string path = StorePath(keyPath);
-    if (store.CanOpenKey(root, path, RegAccess::Full)) store.DeleteValue(root, path, name);
+    // The store opens the key with full access itself; a refusal is not reported.
+    store.DeleteValue(root, StorePath(keyPath), name);
 }
 
 std::string RegValueKind(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name) {
@@ -160,16 +192,27 @@ std::vector<std::string> RegSubKeyNames(RegistryStore& store, RegRoot root, cons
 
 void RegDeleteKeyTree(RegistryStore& store, RegRoot root, const std::string& keyPath) {
     const std::string path = StorePath(keyPath);
-    if (path.empty() || !store.CanOpenKey(root, path, RegAccess::Full)) return;
+    if (path.empty() || !KeyExists(store, root, path)) return;
+    // Deepest first; a key the account may not delete stays, and so do its parents.
     for (const auto& sub : store.SubKeyNames(root, path)) RegDeleteKeyTree(store, root, JoinKeyPath(path, sub));
     store.DeleteKey(root, path);
 }
 
 void RegMoveKey(RegistryStore& store, RegRoot root, const std::string& oldPath, const std::string& newPath) {
     const std::string from = StorePath(oldPath), to = StorePath(newPath);
-    if (!store.CanOpenKey(root, from, RegAccess::Full) || store.CanOpenKey(root, to, RegAccess::Query)) return;
-    CopyKeyTree(store, root, from, to);
+    if (!KeyExists(store, root, from) || KeyExists(store, root, to)) return;
+    // The old key goes only once a complete, identical copy stands under the new name.
+    if (!store.CanOpenKey(root, from, RegAccess::Full) || IsBelow(to, from) || !CopyKeyTree(store, root, from, to) ||
+        !SameKeyTree(store, root, from, to)) {
+        RegDeleteKeyTree(store, root, newPath);
+        throw BriskoError(FormatUserMessage(
+            "レジストリ キー %s の名前を変更できませんでした。\r\n元のキーはそのまま残っています。", RootName(root) + oldPath));
+    }
     RegDeleteKeyTree(store, root, oldPath);
+    if (KeyExists(store, root, from))
+        throw BriskoError(FormatUserMessage(
+            "レジストリ キー %s を削除できませんでした。\r\n同じ内容のキーが新しい名前でも作成されています。",
+            RootName(root) + oldPath));
 }
 
 bool RegExists(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,

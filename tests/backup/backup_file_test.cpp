@@ -72,8 +72,8 @@ TEST(BackupFile, XpBackupRecordsEveryEntryInItsPlace) {
     EXPECT_EQ(Entry(sim, "その他", "6"), "9E3E078012000000") << "the 8-byte mask of XP, whole";
     EXPECT_EQ(Entry(sim, "その他", "7"), "145");
     EXPECT_EQ(Entry(sim, "その他", "10"), "true");
-    EXPECT_EQ(Entry(sim, "エクスプローラ", "10"), "") << "two double quotes read back empty";
-    EXPECT_NE(t.find("\r\n10=\"\"\r\n"), std::string::npos);
+    EXPECT_EQ(Entry(sim, "エクスプローラ", "10"), "\"\"") << "two double quotes read back as recorded";
+    EXPECT_NE(t.find("\r\n10=\"\"\"\"\r\n"), std::string::npos);
     EXPECT_EQ(Entry(sim, "起動・終了", "10"), "30");
     EXPECT_NE(Entry(sim, "起動・終了", "5").find("/fastdetect"), std::string::npos);
     EXPECT_EQ(Entry(sim, "不要サービス", "Alerter"), "停止中");
@@ -121,6 +121,32 @@ TEST(BackupFile, AWriteThatFailsLeavesNoFile) {
     sim.files.DenyWrites("C:\\Program Files\\Brisko\\backups");
     EXPECT_THROW(WriteBackupFile(sim.ctx, kPath), BriskoError);
     EXPECT_FALSE(sim.files.ReadFile(kPath));
+}
+
+TEST(BackupFile, RecordedTextsReadBackExactlyAndLineBreaksRefuseTheBackup) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    const RegRoot HKCU = RegRoot::CurrentUser;
+    const std::string desk = "\\Control Panel\\Desktop";
+    RegWriteValue(sim.registry, HKCU, desk, "Wallpaper", "String", "\"C:\\壁紙 1.bmp\"");
+    RegWriteValue(sim.registry, HKCU, desk, "MenuShowDelay", "String", " 400 ");
+    sim.files.AddFile(sim.ctx.paths.bootFilePath,
+                      "[boot loader]\r\ndefault=C:\\\r\n[operating systems]\r\nC:\\=\"Microsoft Windows\"\r\n");
+    WriteBackupFile(sim.ctx, kPath);
+    EXPECT_EQ(Entry(sim, "デスクトップ", "7"), "\"C:\\壁紙 1.bmp\"");
+    EXPECT_EQ(Entry(sim, "デスクトップ", "2"), " 400 ");
+    EXPECT_EQ(Entry(sim, "起動・終了", "5"), "\"Microsoft Windows\"") << "the boot entry with its quotes";
+
+    RegWriteValue(sim.registry, HKCU, desk, "Wallpaper", "String", "C:\\a.bmp\r\n[システム]\r\n3=x");
+    const std::string other = "C:\\Program Files\\Brisko\\backups\\c.ini";
+    try {
+        WriteBackupFile(sim.ctx, other);
+        ADD_FAILURE() << "a value with line breaks was written";
+    } catch (const BriskoError& e) {
+        EXPECT_EQ(std::string(e.what()), "[デスクトップ] 7 に書き込む内容に改行が含まれているため、書き込めません。\r\n"
+                                         "改行を含む値はファイルに正しく記録できません。");
+    }
+    EXPECT_FALSE(sim.files.ReadFile(other)) << "no backup rather than one that reads back otherwise";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "engine/accelerate_flow.h"
 #include "engine/item_passes.h"
 #include "platform/error.h"
+#include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
 #include "prefs/preferences.h"
 #include "prefs/startup_sequence.h"
@@ -113,7 +114,75 @@ TEST_F(AccelerateFlow, SilentlyRefusedWritesAreNamedAndUnticked) {
     EXPECT_FALSE(sim.Entry(TweakCategory::System, 5).ticked);
     EXPECT_FALSE(ctx.items.states.Get(TweakCategory::System, 4));
     EXPECT_TRUE(ctx.items.states.Get(TweakCategory::System, 0)) << "the item that took stays";
-    EXPECT_EQ(sim.prompts.shown.back().text, std::string(kChanged) + kNote);
+    EXPECT_EQ(sim.prompts.shown.size(), 2u) << "no message that the settings changed follows";
+    EXPECT_EQ(Backups(), 1u) << "the automatic backup is kept";
+}
+
+// Items whose own actions leave their detection disagreeing with the tick,
+// though every write took: none of them may be reported.
+TEST(AccelerateReadBack, ActionsThatLeaveDetectionOtherwiseAreNotReported) {
+    using W = testing::SimulatedWindows;
+    const RegRoot HKLM = RegRoot::LocalMachine;
+    const std::string subsystems = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
+    const std::string ext = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions\\";
+    const std::string messenger = "{FB5F1910-F110-11d2-BB9E-00C04F795683}";
+    const struct Case {
+        const char* name;
+        W edition;
+        TweakCategory category;
+        int number;
+        bool ticked;
+        std::function<void(testing::SimulatedContext&)> prepare;
+    } cases[] = {
+        {"Desktop 7 on NT with nothing kept", W::Nt4, TweakCategory::Desktop, 7, false, [](auto&) {}},
+        {"Startup 5 in capitals", W::Xp, TweakCategory::Power, 5, false,
+         [](testing::SimulatedContext& sim) {
+             IniWriteValue(sim.files, sim.ctx.paths.bootFilePath, "operating systems",
+                           "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS", "\"W\" /fastdetect /NOGUIBOOT");
+         }},
+        {"System 3 without 3072", W::Xp, TweakCategory::System, 3, true,
+         [&](testing::SimulatedContext& sim) {
+             RegWriteValue(sim.registry, HKLM, subsystems, "Windows", "ExString", "csrss.exe SharedSection=1024,4096");
+         }},
+        {"System 3 absent", W::Xp, TweakCategory::System, 3, true,
+         [&](testing::SimulatedContext& sim) { RegDeleteValue(sim.registry, HKLM, subsystems, "Windows"); }},
+        {"System 9 with nothing kept and nothing hidden", W::Xp, TweakCategory::System, 9, false,
+         [](testing::SimulatedContext& sim) {
+             sim.files.AddFile(sim.ctx.paths.sysocFilePath, "[Components]\r\nmsmsgs=msgrocm.dll,OcEntry,msmsgs.inf,,7\r\n");
+         }},
+        {"Others 10 with both keys", W::Xp, TweakCategory::Others, 10, true,
+         [&](testing::SimulatedContext& sim) {
+             RegWriteValue(sim.registry, HKLM, ext + messenger, "", "String", "on");
+             RegWriteValue(sim.registry, HKLM, ext + ";" + messenger, "", "String", "off");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::SimulatedContext sim(c.edition);
+        RunStartupSequence(sim.ctx);
+        c.prepare(sim);
+        sim.Entry(c.category, c.number).enabled = true;  // System 3 starts disabled for safety
+        sim.Entry(c.category, c.number).ticked = c.ticked;
+        sim.ctx.items.states.Set(c.category, c.number - 1, !c.ticked);
+        sim.prompts.AnswerNext(true);
+        BtnAccelerateClick(sim.ctx);
+        for (const auto& shown : sim.prompts.shown) EXPECT_NE(shown.kind, PromptKind::Error) << shown.text;
+        EXPECT_EQ(sim.ctx.items.states.Get(c.category, c.number - 1), c.ticked);
+        EXPECT_EQ(sim.prompts.shown.back().text, std::string(kChanged) + kNote);
+    }
+}
+
+TEST_F(AccelerateFlow, ADeletionRefusedWithoutAWordIsReported) {
+    // Without rights on the key its values read as absent, which is what
+    // unticking wants; only reading back what the item deleted tells.
+    const std::string policies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+    RegWriteValue(sim.registry, RegRoot::CurrentUser, "\\" + policies, "ClearRecentDocsOnExit", "DWORD", "1");
+    sim.registry.DenyWrites(RegRoot::CurrentUser, policies);
+    sim.Entry(TweakCategory::Power, 3).ticked = false;
+    ctx.items.states.Set(TweakCategory::Power, 2, true);
+    Press();
+    EXPECT_EQ(sim.prompts.shown[1],
+              (ShownMessage{PromptKind::Error, "次の項目は設定できませんでした\r\n" + sim.Entry(TweakCategory::Power, 3).label}));
 }
 
 }  // namespace

@@ -195,6 +195,19 @@ TEST(PowerBootFile, UndoRemovesTheFirstSwitchAsWrittenOnly) {
     }
 }
 
+TEST(PowerBootFile, AQuotedEntryWithoutSwitchesKeepsItsQuotes) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    const std::string head = "[boot loader]\r\ndefault=" + ENTRY + "\r\n[operating systems]\r\n" + ENTRY + "=";
+    sim.files.AddFile(BOOT_INI, head + "\"Microsoft Windows XP Professional\"\r\n");
+    RunStartupSequence(sim.ctx);
+    for (const bool ticked : {true, false}) {
+        sim.Entry(kPower, 5).ticked = ticked;
+        ApplyItemStates(sim.ctx);
+        EXPECT_EQ(sim.files.ReadFile(BOOT_INI),
+                  head + "\"Microsoft Windows XP Professional\"" + (ticked ? " /noguiboot" : "") + "\r\n");
+    }
+}
+
 TEST(PowerBootFile, NoDefaultEntryRefusesItem5) {
     const std::string noDefault = "[boot loader]\r\ntimeout=30\r\n[operating systems]\r\n" + ENTRY + "=\"W\"\r\n";
     const std::string noEntry = "[boot loader]\r\ndefault=" + ENTRY + "\r\n[operating systems]\r\nC:\\=\"DOS\"\r\n";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
+#include "platform/profile/profile_document.h"
 #include "platform/profile/profile_file.h"
 #include "platform/text/cp932.h"
 #include "support/backends.h"
@@ -169,6 +170,33 @@ TEST_F(ProfileFile, ARefusedWriteThrowsNamingTheFileAndLeavesItWhole) {
     } catch (const BriskoError& e) {
         EXPECT_EQ(std::string(e.what()), missingFolder + " に書き込めません");
     }
+}
+
+TEST_F(ProfileFile, LineBreaksAreRefusedBeforeTheFileIsTouched) {
+    Put("[S]\r\nk=v\r\n");
+    const struct {
+        const char *section, *key, *value;
+    } cases[] = {{"S", "k", "a\r\n[T]\r\nx=y"}, {"S", "k", "a\nb"}, {"S", "new\rkey", "v"}, {"S\n", "k", "v"}};
+    for (const auto& c : cases) {
+        try {
+            IniWriteValue(files, path, c.section, c.key, c.value);
+            ADD_FAILURE() << "no error for " << c.value;
+        } catch (const BriskoError& e) {
+            EXPECT_TRUE(std::string(e.what()).starts_with(path + " の [")) << e.what();
+        }
+    }
+    EXPECT_EQ(Bytes(), "[S]\r\nk=v\r\n");
+}
+
+TEST_F(ProfileFile, ExactTextReadsBackAsWrittenAndRawReadsKeepQuotes) {
+    for (const std::string value : {"plain", " leading", "trailing\t", "\"quoted\"", "'single'", "\"\"", "\"half",
+                                    "\"W\" /fastdetect", "   "}) {
+        IniWriteValue(files, path, "S", "k", profile::ExactProfileText(value));
+        EXPECT_EQ(Read("S", "k"), value) << "[" << value << "]";
+    }
+    Put("[S]\r\nq = \"Windows XP\"  \r\n");
+    EXPECT_EQ(IniReadRawValue(files, path, "S", "q"), "\"Windows XP\"");
+    EXPECT_EQ(IniReadRawValue(files, path, "S", "none"), "NULL");
 }
 
 }  // namespace

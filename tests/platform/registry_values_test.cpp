@@ -120,15 +120,12 @@ TEST_F(RegistryValues, MultiStringsReadAsCarriageReturnTerminatedLines) {
     EXPECT_EQ(Read("two", kind::kMultiString), "A\rB\r");
     EXPECT_EQ(Read("empty", kind::kMultiString), "\r");
     EXPECT_EQ(Read("jp", kind::kMultiString), "日本\r語\r");
-    // 255 bytes in the ANSI code page: 126 double-byte characters and the two
-    // terminators fit, 127 do not.
-    std::string fits, tooLong;
-    for (int i = 0; i < 126; ++i) fits += "あ";
-    tooLong = fits + "あ";
-    SetRaw("fits", regtype::kMultiSz, multi({fits.c_str()}));
-    SetRaw("long", regtype::kMultiSz, multi({tooLong.c_str()}));
-    EXPECT_EQ(Read("fits", kind::kMultiString), fits + "\r");
-    EXPECT_EQ(Read("long", kind::kMultiString), "NULL");
+    // Lists longer than 255 bytes read whole: a long dependency list must not
+    // read as no list at all.
+    std::string longest;
+    for (int i = 0; i < 300; ++i) longest += "あ";
+    SetRaw("long", regtype::kMultiSz, multi({"Tcpip", longest.c_str(), "Dhcp"}));
+    EXPECT_EQ(Read("long", kind::kMultiString), "Tcpip\r" + longest + "\rDhcp\r");
 }
 
 TEST_F(RegistryValues, KindQueriesAndExistence) {

@@ -43,8 +43,9 @@ RegistrySnapshot::~RegistrySnapshot() {
         Restore(it->first.first, it->first.second, it->second);
 }
 
-void RememberItemKeys(RegistrySnapshot& snapshot) {
+std::vector<ItemKey> ItemKeys() {
     const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = RegRoot::ClassesRoot;
+    std::vector<ItemKey> keys;
     for (const char* key :
          {"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
           "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems",
@@ -57,19 +58,26 @@ void RememberItemKeys(RegistrySnapshot& snapshot) {
           "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\system", "SOFTWARE\\Microsoft\\PCHealth",
           "SYSTEM\\CurrentControlSet\\Services\\Cdrom", "SOFTWARE\\Microsoft\\Outlook Express",
           "SOFTWARE\\Microsoft\\Internet Explorer\\Extensions", "SOFTWARE\\Microsoft\\MediaPlayer"})
-        snapshot.Remember(HKLM, key);
-    snapshot.RememberValues(HKLM, "SYSTEM\\CurrentControlSet\\Control");
-    snapshot.RememberValues(HKLM, "Software\\Microsoft\\Internet Explorer\\Main");
-    snapshot.RememberValues(HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
-    snapshot.RememberValues(HKLM, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
+        keys.push_back({HKLM, key, false});
+    for (const char* key : {"SYSTEM\\CurrentControlSet\\Control", "Software\\Microsoft\\Internet Explorer\\Main",
+                            "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion"})
+        keys.push_back({HKLM, key, true});
     for (const char* key : {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "Control Panel\\Desktop",
                             "Software\\Microsoft\\Internet Explorer\\Toolbar", "Software\\Microsoft\\MediaPlayer",
                             "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
                             "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"})
-        snapshot.Remember(HKCU, key);
+        keys.push_back({HKCU, key, false});
     for (const char* clsid :
          {"CLSID\\{87D62D94-71B3-4b9a-9489-5FE6850DC73E}", "CLSID\\{40C3D757-D6E4-4b49-BB41-0E5BBEA28817}"})
-        snapshot.Remember(HKCR, clsid);
+        keys.push_back({HKCR, clsid, false});
+    return keys;
+}
+
+void RememberItemKeys(RegistrySnapshot& snapshot) {
+    for (const ItemKey& k : ItemKeys()) {
+        if (k.valuesOnly) snapshot.RememberValues(k.root, k.path);
+        else snapshot.Remember(k.root, k.path);
+    }
 }
 
 }  // namespace brisko::testing

@@ -37,7 +37,15 @@ private:
     std::vector<std::pair<std::pair<RegRoot, std::string>, Tree>> remembered_;
 };
 
-// Remembers every key the items, the backups and the simulated machines touch.
+// Every key the items, the backups and the simulated machines touch; for
+// some (with large subtrees) only the key's own values.
+struct ItemKey {
+    RegRoot root;
+    std::string path;
+    bool valuesOnly;
+};
+std::vector<ItemKey> ItemKeys();
+// Remembers every one of them.
 void RememberItemKeys(RegistrySnapshot& snapshot);
 
 }  // namespace brisko::testing

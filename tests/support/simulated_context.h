@@ -8,11 +8,14 @@
 
 namespace brisko::testing {
 
+// Fills in-memory backends as the simulated machine.
+inline void FillSimulated(SimulatedWindows edition, MemoryBackends& b) {
+    FillSimulatedMachine(edition, b.registry, b.system, b.files, "C:");
+    if (edition != SimulatedWindows::Win98) FillSimulatedServices(b.registry, b.services);
+}
+
 struct SimulatedContext : MemoryContext {
-    explicit SimulatedContext(SimulatedWindows edition) {
-        FillSimulatedMachine(edition, registry, system, files, "C:");
-        if (edition != SimulatedWindows::Win98) FillSimulatedServices(registry, services);
-    }
+    explicit SimulatedContext(SimulatedWindows edition) { FillSimulated(edition, *this); }
     ItemEntry& Entry(TweakCategory c, int number) { return ctx.items.List(c).at(number - 1); }
     std::string Prefs(const std::string& section, const std::string& key) {
         return IniReadValue(files, ctx.paths.preferencesFile, section, key);

@@ -1,5 +1,6 @@
 #include "platform/profile/profile_document.h"
 
+#include "platform/error.h"
 #include "platform/text/case_fold.h"
 #include "platform/text/cp932.h"
 #include "platform/text/utf.h"
@@ -20,11 +21,11 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b);
 }
 
-std::string StripOneQuotePair(const std::string& v) {
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-        return v.substr(1, v.size() - 2);
-    return v;
+bool InQuotes(const std::string& v) {
+    return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
 }
+
+std::string StripOneQuotePair(const std::string& v) { return InQuotes(v) ? v.substr(1, v.size() - 2) : v; }
 
 // Line ends and the text between them, in a file's code units.
 template <typename Unit>
@@ -156,6 +157,14 @@ std::optional<std::string> ProfileDocument::Read(const std::string& section, con
     return StripOneQuotePair(lines_[k].value);
 }
 
+std::optional<std::string> ProfileDocument::ReadRaw(const std::string& section, const std::string& key) const {
+    const int s = FindSection(section);
+    if (s < 0) return std::nullopt;
+    const int k = FindKey(s, key);
+    if (k < 0 || !lines_[k].hasValue) return std::nullopt;
+    return lines_[k].value;
+}
+
 std::vector<std::string> ProfileDocument::Keys(const std::string& section) const {
     std::vector<std::string> keys;
     const int s = FindSection(section);
@@ -167,6 +176,8 @@ std::vector<std::string> ProfileDocument::Keys(const std::string& section) const
 }
 
 bool ProfileDocument::Write(const std::string& section, const std::string& key, const std::string& value) {
+    if (HoldsLineBreak(section) || HoldsLineBreak(key) || HoldsLineBreak(value))
+        throw BriskoError(LineBreakRefusal("", section, key));
     const int s = FindSection(section);
     if (s < 0) {
         if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = kCrLf;
@@ -197,6 +208,20 @@ bool ProfileDocument::Remove(const std::string& section, const std::string& key)
     if (k < 0) return false;
     lines_.erase(lines_.begin() + k);
     return true;
+}
+
+std::string ExactProfileText(const std::string& value) {
+    if (value.empty()) return value;
+    if (IsBlank(value.front()) || IsBlank(value.back()) || InQuotes(value)) return '"' + value + '"';
+    return value;
+}
+
+bool HoldsLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+
+std::string LineBreakRefusal(const std::string& file, const std::string& section, const std::string& key) {
+    return (file.empty() ? std::string() : file + " の ") + "[" + section + "] " + key +
+           " に書き込む内容に改行が含まれているため、書き込めません。\r\n"
+           "改行を含む値はファイルに正しく記録できません。";
 }
 
 }  // namespace brisko::profile

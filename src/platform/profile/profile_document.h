@@ -18,9 +18,13 @@ public:
     // quotes (" or ') removed; nullopt when the section or key is missing or
     // the key's line has no '='. Lines before the first section belong to none.
     std::optional<std::string> Read(const std::string& section, const std::string& key) const;
+    // The same with its quotes kept: the text as it stands after the '='.
+    std::optional<std::string> ReadRaw(const std::string& section, const std::string& key) const;
     // Names of the section's keys with a value, comments (';') left out.
     std::vector<std::string> Keys(const std::string& section) const;
-    // False when the key already held exactly that value.
+    // False when the key already held exactly that value. A section, key or
+    // value holding a line break would read back as further lines: it throws
+    // BriskoError instead and nothing is written.
     bool Write(const std::string& section, const std::string& key, const std::string& value);
     // False when there was no such key.
     bool Remove(const std::string& section, const std::string& key);
@@ -48,5 +52,15 @@ private:
     std::string bom_;
     std::vector<Line> lines_;
 };
+
+// The text to write so that Read gives back exactly `value`: one that begins
+// or ends with a blank, or stands in a pair of matching quotes, is put in one
+// more pair of double quotes, which the read removes again.
+std::string ExactProfileText(const std::string& value);
+
+// The refusal of a line break in what would be written to [section] key;
+// `file` names the file when known.
+std::string LineBreakRefusal(const std::string& file, const std::string& section, const std::string& key);
+bool HoldsLineBreak(const std::string& s);
 
 }  // namespace brisko::profile

@@ -46,9 +46,17 @@ std::string IniReadValue(FileSystem& files, const std::string& path, const std::
     return value ? LimitAnsiLength(*value, kReadLimit) : std::string(kNullText);
 }
 
+std::string IniReadRawValue(FileSystem& files, const std::string& path, const std::string& section,
+                            const std::string& key) {
+    auto value = Load(files, path).ReadRaw(section, key);
+    return value ? LimitAnsiLength(*value, kReadLimit) : std::string(kNullText);
+}
+
 void IniWriteValue(FileSystem& files, const std::string& path, const std::string& section, const std::string& key,
                    const std::string& textToWrite) {
     if (textToWrite == kNullText) return;
+    if (profile::HoldsLineBreak(section) || profile::HoldsLineBreak(key) || profile::HoldsLineBreak(textToWrite))
+        throw BriskoError(profile::LineBreakRefusal(path, section, key));
     ClearReadOnly(files, path);
     auto doc = Load(files, path);
     if (doc.Write(section, key, textToWrite)) Save(files, path, doc);

@@ -12,7 +12,12 @@ namespace brisko {
 // At most 2047 characters (bytes of the ANSI code page) are returned.
 std::string IniReadValue(FileSystem& files, const std::string& path, const std::string& section,
                          const std::string& key);
-// Writing "NULL" does nothing at all.
+// The value as it stands in the file, its quotes kept (blanks around it still
+// dropped): for entries whose quotes mean something, such as boot.ini's.
+std::string IniReadRawValue(FileSystem& files, const std::string& path, const std::string& section,
+                            const std::string& key);
+// Writing "NULL" does nothing at all. A section, key or text holding a line
+// break is refused with BriskoError before anything is touched.
 void IniWriteValue(FileSystem& files, const std::string& path, const std::string& section, const std::string& key,
                    const std::string& text);
 // Key names in file order, as many as 16384 bytes of names hold.

@@ -1,0 +1,76 @@
+#pragma once
+// Fault injection for tests: wrappers around a registry store and a file
+// system that count every write passing through and refuse the one chosen
+// by number, as a full disk or a missing right would. A refused write
+// changes nothing.
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/registry_store.h"
+
+namespace brisko::testing {
+
+class WriteFaults {
+public:
+    // Refuses the nth write from now on (1 for the next one); 0 refuses none.
+    void FailWrite(int n) {
+        failAt_ = n > 0 ? count_ + n : 0;
+        refused_.clear();
+    }
+    // Counts one write; false when it is the one to refuse.
+    bool Allow(const std::string& what);
+    int Count() const { return count_; }
+    // What the refused write was ("SetValue HKLM\\...\\name"), empty when none yet.
+    const std::string& Refused() const { return refused_; }
+
+private:
+    int count_ = 0;
+    int failAt_ = 0;
+    std::string refused_;
+};
+
+class FaultyRegistryStore final : public RegistryStore {
+public:
+    FaultyRegistryStore(RegistryStore& inner, WriteFaults& faults) : inner_(inner), faults_(faults) {}
+
+    bool CanOpenKey(RegRoot root, const std::string& path, RegAccess access) override {
+        return inner_.CanOpenKey(root, path, access);
+    }
+    bool CreateKey(RegRoot root, const std::string& path) override;
+    std::optional<RegValueData> QueryValue(RegRoot root, const std::string& path, const std::string& name,
+                                           RegAccess access) override {
+        return inner_.QueryValue(root, path, name, access);
+    }
+    bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegValueData& value) override;
+    bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override;
+    std::vector<std::string> SubKeyNames(RegRoot root, const std::string& path) override {
+        return inner_.SubKeyNames(root, path);
+    }
+    std::vector<std::string> ValueNames(RegRoot root, const std::string& path) override {
+        return inner_.ValueNames(root, path);
+    }
+    bool DeleteKey(RegRoot root, const std::string& path) override;
+
+private:
+    RegistryStore& inner_;
+    WriteFaults& faults_;
+};
+
+class FaultyFileSystem final : public FileSystem {
+public:
+    FaultyFileSystem(FileSystem& inner, WriteFaults& faults) : inner_(inner), faults_(faults) {}
+
+    std::optional<std::string> ReadFile(const std::string& path) override { return inner_.ReadFile(path); }
+    bool WriteReplacing(const std::string& path, const std::string& bytes) override;
+    std::optional<uint32_t> GetAttributes(const std::string& path) override { return inner_.GetAttributes(path); }
+    bool SetAttributes(const std::string& path, uint32_t attributes) override;
+    std::vector<FolderEntry> ListFolder(const std::string& path) override { return inner_.ListFolder(path); }
+    bool CreateFolder(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override;
+
+private:
+    FileSystem& inner_;
+    WriteFaults& faults_;
+};
+
+}  // namespace brisko::testing
