@@ -166,6 +166,50 @@ std::vector<std::string> ProfileDocument::Keys(const std::string& section) const
     return keys;
 }
 
+namespace {
+// The key part of a key line in its own code units: up to the first '='
+// before which the units decode to the key's name (in code page 932 a lead
+// byte swallows an '=' that follows it), blanks around it dropped.
+template <typename Units, typename Decode>
+std::optional<Units> KeyUnits(const Units& line, const std::string& name, Decode decode) {
+    const auto equals = typename Units::value_type('=');
+    for (size_t eq = line.find(equals);; eq = line.find(equals, eq + 1)) {
+        Units key = line.substr(0, eq);
+        if (Trim(decode(key)) != name) {
+            if (eq == Units::npos) return std::nullopt;
+            continue;
+        }
+        auto blank = [](auto u) { return u < 0x80 && IsBlank(static_cast<char>(u)); };
+        while (!key.empty() && blank(key.back())) key.pop_back();
+        size_t b = 0;
+        while (b < key.size() && blank(key[b])) ++b;
+        return key.substr(b);
+    }
+}
+}  // namespace
+
+// The key keeps its own bytes: a name that does not survive decoding (bytes
+// outside the code page) would otherwise be written back as another name.
+ProfileDocument::Line ProfileDocument::WithValue(const Line& keyLine, const std::string& value) const {
+    Line line = MakeLine(keyLine.name + "=" + value);
+    if (encoding_ == Encoding::Utf16Le) {
+        const auto decode = [](const std::u16string& u) { return text::Utf16ToUtf8(u); };
+        if (const auto key = KeyUnits(BytesToUtf16(keyLine.raw), keyLine.name, decode)) {
+            const std::u16string units = *key + u"=" + text::Utf8ToUtf16(value);
+            line.raw = Utf16ToBytes(units);
+            Classify(line, text::Utf16ToUtf8(units));
+        }
+    } else {
+        const auto decode = [](const std::string& b) { return text::Cp932ToUtf8(b); };
+        if (const auto key = KeyUnits(keyLine.raw, keyLine.name, decode)) {
+            line.raw = *key + "=" + text::Utf8ToCp932(value);
+            Classify(line, text::Cp932ToUtf8(line.raw));
+        }
+    }
+    line.end = keyLine.end;
+    return line;
+}
+
 bool ProfileDocument::Write(const std::string& section, const std::string& key, const std::string& value) {
     const int s = FindSection(section);
     if (s < 0) {
@@ -177,9 +221,7 @@ bool ProfileDocument::Write(const std::string& section, const std::string& key, 
     const int k = FindKey(s, key);
     if (k >= 0) {
         if (lines_[k].hasValue && lines_[k].value == value) return false;
-        const std::string end = lines_[k].end;
-        lines_[k] = MakeLine(lines_[k].name + "=" + value);
-        lines_[k].end = end;
+        lines_[k] = WithValue(lines_[k], value);
         return true;
     }
     // After the section's last non-blank line, so blank lines between sections stay.
