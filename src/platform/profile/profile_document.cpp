@@ -169,43 +169,48 @@ std::vector<std::string> ProfileDocument::Keys(const std::string& section) const
 namespace {
 // The key part of a key line in its own code units: up to the first '='
 // before which the units decode to the key's name (in code page 932 a lead
-// byte swallows an '=' that follows it), blanks around it dropped.
+// byte swallows an '=' that follows it), as it stands and with the blanks
+// around it dropped.
 template <typename Units, typename Decode>
-std::optional<Units> KeyUnits(const Units& line, const std::string& name, Decode decode) {
+std::vector<Units> KeyUnits(const Units& line, const std::string& name, Decode decode) {
     const auto equals = typename Units::value_type('=');
     for (size_t eq = line.find(equals);; eq = line.find(equals, eq + 1)) {
-        Units key = line.substr(0, eq);
-        if (Trim(decode(key)) != name) {
-            if (eq == Units::npos) return std::nullopt;
-            continue;
+        const Units key = line.substr(0, eq);
+        if (Trim(decode(key)) == name) {
+            auto blank = [](auto u) { return u < 0x80 && IsBlank(static_cast<char>(u)); };
+            size_t b = 0, e = key.size();
+            while (e > 0 && blank(key[e - 1])) --e;
+            while (b < e && blank(key[b])) ++b;
+            return {key.substr(b, e - b), key};
         }
-        auto blank = [](auto u) { return u < 0x80 && IsBlank(static_cast<char>(u)); };
-        while (!key.empty() && blank(key.back())) key.pop_back();
-        size_t b = 0;
-        while (b < key.size() && blank(key[b])) ++b;
-        return key.substr(b);
+        if (eq == Units::npos) return {};
     }
 }
 }  // namespace
 
 // The key keeps its own bytes: a name that does not survive decoding (bytes
 // outside the code page) would otherwise be written back as another name.
+// Blanks around it go where that leaves the name as it was.
 ProfileDocument::Line ProfileDocument::WithValue(const Line& keyLine, const std::string& value) const {
-    Line line = MakeLine(keyLine.name + "=" + value);
-    if (encoding_ == Encoding::Utf16Le) {
-        const auto decode = [](const std::u16string& u) { return text::Utf16ToUtf8(u); };
-        if (const auto key = KeyUnits(BytesToUtf16(keyLine.raw), keyLine.name, decode)) {
-            const std::u16string units = *key + u"=" + text::Utf8ToUtf16(value);
-            line.raw = Utf16ToBytes(units);
-            Classify(line, text::Utf16ToUtf8(units));
-        }
-    } else {
-        const auto decode = [](const std::string& b) { return text::Cp932ToUtf8(b); };
-        if (const auto key = KeyUnits(keyLine.raw, keyLine.name, decode)) {
-            line.raw = *key + "=" + text::Utf8ToCp932(value);
-            Classify(line, text::Cp932ToUtf8(line.raw));
-        }
+    Line line;
+    line.end = keyLine.end;
+    const bool utf16 = encoding_ == Encoding::Utf16Le;
+    const auto fromUtf16 = [](const std::u16string& u) { return text::Utf16ToUtf8(u); };
+    const auto fromAnsi = [](const std::string& b) { return text::Cp932ToUtf8(b); };
+    const auto keys = utf16 ? std::vector<std::string>{} : KeyUnits(keyLine.raw, keyLine.name, fromAnsi);
+    for (const auto& key : keys) {
+        line.raw = key + "=" + text::Utf8ToCp932(value);
+        Classify(line, fromAnsi(line.raw));
+        if (line.name == keyLine.name) return line;
     }
+    const auto keys16 = utf16 ? KeyUnits(BytesToUtf16(keyLine.raw), keyLine.name, fromUtf16) : std::vector<std::u16string>{};
+    for (const auto& key : keys16) {
+        const std::u16string units = key + u"=" + text::Utf8ToUtf16(value);
+        line.raw = Utf16ToBytes(units);
+        Classify(line, fromUtf16(units));
+        if (line.name == keyLine.name) return line;
+    }
+    line = MakeLine(keyLine.name + "=" + value);
     line.end = keyLine.end;
     return line;
 }
