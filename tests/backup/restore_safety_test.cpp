@@ -7,6 +7,7 @@
 
 #include "backup/backup_file.h"
 #include "backup/restore_command.h"
+#include "platform/error.h"
 #include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
@@ -24,13 +25,13 @@ const RegRoot HKLM = RegRoot::LocalMachine;
 const std::string kSubSystems = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
 const std::string kMemory = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 
-// Serves a file's bytes the first time only, as a file that becomes
-// unreadable (removed medium, lost share) between two reads would.
-class ReadsOnceFiles final : public FileSystem {
+// Serves a file's bytes a number of times only, as a file that becomes
+// unreadable (removed medium, lost share, locked) would.
+class FailingReads final : public FileSystem {
 public:
-    ReadsOnceFiles(FileSystem& inner, std::string path) : inner_(inner), path_(std::move(path)) {}
+    FailingReads(FileSystem& inner, std::string path, int reads) : inner_(inner), path_(std::move(path)), reads_(reads) {}
     std::optional<std::string> ReadFile(const std::string& path) override {
-        if (path == path_ && reads_++ > 0) return std::nullopt;
+        if (path == path_ && reads_-- <= 0) return std::nullopt;
         return inner_.ReadFile(path);
     }
     bool WriteReplacing(const std::string& p, const std::string& b) override { return inner_.WriteReplacing(p, b); }
@@ -43,7 +44,7 @@ public:
 private:
     FileSystem& inner_;
     std::string path_;
-    int reads_ = 0;
+    int reads_;
 };
 
 struct Machine : SimulatedContext {
@@ -132,7 +133,7 @@ TEST(RestoreSafety, TheFileIsReadOnceAndAnUnreadableOneIsRefused) {
     RegWriteValue(m.registry, HKLM, kMemory, "DisablePagingExecutive", "DWORD", "1");
     const std::string path = m.Backup();
     RegWriteValue(m.registry, HKLM, kMemory, "DisablePagingExecutive", "DWORD", "0");
-    ReadsOnceFiles once(m.files, path);
+    FailingReads once(m.files, path, 1);
     ProgramContext ctx(Platform{m.registry, once, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
     RunStartupSequence(ctx);
     m.prompts.AnswerNext(false);
@@ -144,6 +145,21 @@ TEST(RestoreSafety, TheFileIsReadOnceAndAnUnreadableOneIsRefused) {
     EXPECT_FALSE(RunRestoreCommand(ctx, path)) << "the same file, now unreadable";
     EXPECT_EQ(m.Last(), (ShownMessage{PromptKind::Warn, "\r\n選択されたファイルを読み込めないため、復元できません。"}));
     EXPECT_EQ(m.State(), before);
+}
+
+TEST(RestoreSafety, ABootFileThatCannotBeReadIsNeverReplaced) {
+    Machine m(SimulatedWindows::Xp);
+    const std::string path = m.Backup(), bootPath = m.ctx.paths.bootFilePath;
+    const std::string boot = *m.files.ReadFile(bootPath);
+    const uint32_t attributes = *m.files.GetAttributes(bootPath);
+    FailingReads locked(m.files, bootPath, 0);
+    ProgramContext ctx(Platform{m.registry, locked, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
+    RunStartupSequence(ctx);
+    ctx.paths.bootFilePath = bootPath;
+    m.prompts.AnswerNext(false);
+    EXPECT_THROW(RunRestoreCommand(ctx, path), BriskoError);
+    EXPECT_EQ(*m.files.ReadFile(bootPath), boot) << "not replaced by a file of the restored entries alone";
+    EXPECT_EQ(*m.files.GetAttributes(bootPath), attributes);
 }
 
 TEST(RestoreSafety, OnlyListedWin32ServicesAreRestoredEachByItsKey) {

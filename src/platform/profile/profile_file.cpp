@@ -57,8 +57,8 @@ std::string IniReadValue(FileSystem& files, const std::string& path, const std::
 void IniWriteValue(FileSystem& files, const std::string& path, const std::string& section, const std::string& key,
                    const std::string& textToWrite) {
     if (textToWrite == kNullText) return;
-    ClearReadOnly(files, path);
     auto doc = LoadForWrite(files, path);
+    ClearReadOnly(files, path);
     if (doc.Write(section, key, textToWrite)) Save(files, path, doc);
 }
 
@@ -88,8 +88,8 @@ IniSection IniReadSection(FileSystem& files, const std::string& path, const std:
 }
 
 void IniDeleteKey(FileSystem& files, const std::string& path, const std::string& section, const std::string& key) {
-    ClearReadOnly(files, path);
     auto doc = LoadForWrite(files, path);
+    ClearReadOnly(files, path);
     if (doc.Remove(section, key)) Save(files, path, doc);
 }
 
