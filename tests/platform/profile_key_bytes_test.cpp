@@ -17,6 +17,7 @@ TEST(ProfileKeyBytes, AWrittenValueStaysUnderAKeyThatDoesNotDecode) {
         {"a byte that is no character", "[s]\r\nk\x80y=1\r\n", "[s]\r\nk\x80y=v\r\n"},
         {"a lead byte before '='", "[s]\r\nab\x81=c = 1\r\n", "[s]\r\nab\x81=c=v\r\n"},
         {"a lead byte before blanks", "[s]\r\nk\x83\x0b\x0b=1\r\n", "[s]\r\nk\x83\x0b\x0b=v\r\n"},
+        {"a lead byte last, no '='", "[s]\r\nk\x97\r\nk\x97 =1\r\n", "[s]\r\nk\x97 =v\r\nk\x97 =1\r\n"},
         {"a NUL in the name", std::string("[s]\r\nk\0\x90\0y=1\r\n", 14), std::string("[s]\r\nk\0\x90\0y=v\r\n", 14)},
     };
     for (const auto& c : cases) {

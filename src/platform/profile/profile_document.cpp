@@ -169,8 +169,8 @@ std::vector<std::string> ProfileDocument::Keys(const std::string& section) const
 namespace {
 // The key part of a key line in its own code units: up to the first '='
 // before which the units decode to the key's name (in code page 932 a lead
-// byte swallows an '=' that follows it), as it stands and with the blanks
-// around it dropped.
+// byte swallows an '=' that follows it): with the blanks around it dropped,
+// as it stands, and followed by one blank.
 template <typename Units, typename Decode>
 std::vector<Units> KeyUnits(const Units& line, const std::string& name, Decode decode) {
     const auto equals = typename Units::value_type('=');
@@ -181,7 +181,8 @@ std::vector<Units> KeyUnits(const Units& line, const std::string& name, Decode d
             size_t b = 0, e = key.size();
             while (e > 0 && blank(key[e - 1])) --e;
             while (b < e && blank(key[b])) ++b;
-            return {key.substr(b, e - b), key};
+            // A last byte that would take the '=' as its second half keeps a blank.
+            return {key.substr(b, e - b), key, key + typename Units::value_type(' ')};
         }
         if (eq == Units::npos) return {};
     }
