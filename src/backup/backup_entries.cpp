@@ -1,5 +1,6 @@
 #include "backup/backup_entries.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/menu_mask.h"
@@ -23,6 +24,7 @@ const std::string kSystem = "システム", kSystem9 = "システム9", kDesktop
                   kPcInfo = "パソコン情報";
 const std::string NULLT(kNullText);
 
+const std::string SUBSYSTEMS = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
 const std::string MM = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 const std::string POLICIES = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 const std::string DESK = "\\Control Panel\\Desktop";
@@ -33,6 +35,7 @@ const std::string TASKS = "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
 const std::string EXTENSIONS = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions";
 const std::string MESSENGER = "{FB5F1910-F110-11d2-BB9E-00C04F795683}";
 const std::string SYSOC_COMPONENTS = "Components";
+constexpr long long kWin32ServiceTypes = 0x30;  // own process, shared process
 
 std::string Read(ProgramContext& ctx, RegRoot root, const std::string& path, const std::string& name,
                  std::string_view kindTag) {
@@ -45,6 +48,16 @@ void Write(ProgramContext& ctx, RegRoot root, const std::string& path, const std
 std::string Flag(bool exists) { return exists ? "true" : "false"; }
 bool IsXp(const ProgramContext& ctx) { return ctx.os.edition == "XP"; }
 bool Is9x(const ProgramContext& ctx) { return ctx.os.family == "9x"; }
+// A text the writer could have recorded: neither absent nor empty.
+bool IsRecordedText(const std::string& v) { return v != NULLT && !v.empty(); }
+
+// The row's keys that every backup of the family holds (any family when empty).
+BackupEntry AlwaysHeld(BackupEntry entry, std::vector<BackupKey> keys, std::string family = "") {
+    entry.alwaysHeld = [keys = std::move(keys), family = std::move(family)](const OsEdition& os) {
+        return family.empty() || os.family == family ? keys : std::vector<BackupKey>{};
+    };
+    return entry;
+}
 
 // A registry value recorded with one kind and put back with another (usually the same);
 // `absentBecomes` replaces a missing entry on restore ("NULL": delete the value).
@@ -86,11 +99,11 @@ std::string RemoveFirstHide(const std::string& line) {
     return at == std::string::npos ? line : line.substr(0, at) + line.substr(at + 4);
 }
 
-// net stop / net start for a service by its display name.
+// net stop / net start for a service by its key name, which unlike its
+// display name names exactly one service.
 void RunServiceCommand(ProgramContext& ctx, const std::string& keyName, bool stop) {
-    const std::string display = Read(ctx, HKLM, std::string(kServicesKey) + "\\" + keyName, "DisplayName", kind::kString);
-    if (UnsafeForCommandLine(display)) return;
-    ctx.platform.processes.RunHidden(std::string(stop ? "net stop \"" : "net start \"") + display + "\"");
+    if (UnsafeForCommandLine(keyName)) return;
+    ctx.platform.processes.RunHidden(std::string(stop ? "net stop \"" : "net start \"") + keyName + "\"");
 }
 
 std::string BootDefaultKey(ProgramContext& ctx) {
@@ -105,21 +118,30 @@ void RecreateVideoHandler(ProgramContext& ctx, const std::string& clsid, const s
 }
 
 BackupEntry VideoHandler(const std::string& key, const std::string& clsid, const std::string& description) {
-    return {[=](ProgramContext& ctx, const BackupRecorder& rec) {
+    return AlwaysHeld({[=](ProgramContext& ctx, const BackupRecorder& rec) {
                 rec(kExplorer, key, Flag(RegExists(ctx.platform.registry, HKCR, "\\CLSID", clsid, "Key")));
             },
             [=](ProgramContext& ctx, const BackupSource& b) {
                 if (b.read(kExplorer, key) == "false") RegDeleteKeyTree(ctx.platform.registry, HKCR, "\\CLSID\\" + clsid);
                 else RecreateVideoHandler(ctx, clsid, description);
-            }};
+            }},
+                      {{kExplorer, key}});
 }
 
 std::vector<BackupEntry> SystemEntries() {
     std::vector<BackupEntry> e;
     e.push_back(Value(kSystem, "1", HKLM, MM, "DisablePagingExecutive", "DWORD"));
     e.push_back(Value(kSystem, "2", HKLM, MM, "LargeSystemCache", "DWORD"));
-    e.push_back(Value(kSystem, "3", HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems", "Windows",
-                      "String", "ExString"));
+    // The Windows subsystem: NT does not start without it, so a restore only
+    // rewrites it from a recorded text and never deletes or empties it.
+    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
+                                rec(kSystem, "3", Read(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kString));
+                            },
+                            [](ProgramContext& ctx, const BackupSource& b) {
+                                const std::string v = b.read(kSystem, "3");
+                                if (IsRecordedText(v)) Write(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kExString, v);
+                            }},
+                           {{kSystem, "3"}}, "NT"));
     e.push_back(Value(kSystem, "4", HKLM, MM, "IoPageLockLimit", "DWORD"));
     e.push_back(Value(kSystem, "5", HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD"));
     e.push_back(Value(kSystem, "6", HKLM, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "AlwaysUnloadDLL",
@@ -190,7 +212,7 @@ std::vector<BackupEntry> DesktopEntries() {
                      Write(ctx, HKCU, DESK, "Wallpaper", kind::kString, v == NULLT ? std::string() : v);
                  }});
     e.push_back(Value(kDesktop, "8", HKCU, POLICIES, "NoInstrumentation", "DWORD"));
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "9a", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "IconStreams", "Value")));
                      rec(kDesktop, "9b", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "PastIconsStream", "Value")));
                  },
@@ -200,9 +222,10 @@ std::vector<BackupEntry> DesktopEntries() {
                      RegDeleteValue(ctx.platform.registry, HKCU, TRAY, "PastIconsStream");
                      if (ctx.platform.prompts.Confirm("\r\n[デスクトップ]⑨を有効にするために、Explorer.exeを再起動しますか？"))
                          ctx.platform.processes.RestartExplorer();
-                 }});
+                 }},
+                           {{kDesktop, "9a"}, {kDesktop, "9b"}}));
     // Security Center: its state, then its start type; restored start type first.
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "10", ServiceStatusText(ctx.platform.services.QueryState("wscsvc")));
                      rec(kDesktop, "10-start", Read(ctx, HKLM, WSC, "Start", kind::kDword));
                  },
@@ -213,7 +236,8 @@ std::vector<BackupEntry> DesktopEntries() {
                      std::string start = b.read(kDesktop, "10-start");
                      Write(ctx, HKLM, WSC, "Start", kind::kDword, start == NULLT ? "3" : start);
                      RunServiceCommand(ctx, "wscsvc", b.read(kDesktop, "10") == "停止中");
-                 }});
+                 }},
+                           {{kDesktop, "10"}}));
     return e;
 }
 
@@ -222,13 +246,14 @@ std::vector<BackupEntry> ExplorerEntries() {
     e.push_back(Value(kExplorer, "1", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState",
                       "Use Search Asst", "String"));
     e.push_back(Value(kExplorer, "2", HKLM, "\\System\\CurrentControlSet\\Control\\Update", "UpdateMode", "DWORD"));
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "3", Flag(RegExists(ctx.platform.registry, HKLM, NAMESPACE, TASKS, "Key")));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
                      if (b.read(kExplorer, "3") == "false") RegDeleteKeyTree(ctx.platform.registry, HKLM, NAMESPACE + "\\" + TASKS);
                      else Write(ctx, HKLM, NAMESPACE + "\\" + TASKS, "", kind::kString, "タスク");
-                 }});
+                 }},
+                           {{kExplorer, "3"}}));
     const std::string exu = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
     e.push_back({[exu](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "4", Read(ctx, HKCU, exu, "DesktopProcess", kind::kDword));
@@ -278,16 +303,19 @@ std::vector<BackupEntry> PowerEntries() {
                      rec(kPower, "5", Is9x(ctx) ? IniReadValue(files, boot, "Options", "Logo")
                                                 : IniReadRawValue(files, boot, "operating systems", BootDefaultKey(ctx)));
                  },
+                 // The boot file's entries are rewritten from a recorded text, never emptied.
                  [](ProgramContext& ctx, const BackupSource& b) {
+                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]5");
                      FileSystem& files = ctx.platform.files;
                      const std::string v = b.read(kPower, "5");
                      if (Is9x(ctx)) {
+                         if (v.empty()) return;
                          IniWriteValue(files, ctx.paths.bootFilePath, "Options", "Logo", v == NULLT ? "1" : v);
                          return;
                      }
-                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]5");
                      const std::string entry = BootDefaultKey(ctx);
-                     if (entry != NULLT) IniWriteValue(files, ctx.paths.bootFilePath, "operating systems", entry, v);
+                     if (IsRecordedText(v) && IsRecordedText(entry))
+                         IniWriteValue(files, ctx.paths.bootFilePath, "operating systems", entry, v);
                  }});
     e.push_back(Value(kPower, "6", HKCU, DESK, "AutoEndTasks", "String", "String", "0"));
     e.push_back(Value(kPower, "7", HKCU, DESK, "WaitToKillAppTimeout", "String", "String", "20000"));
@@ -300,7 +328,8 @@ std::vector<BackupEntry> PowerEntries() {
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
                      if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]10");
-                     IniWriteValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout", b.read(kPower, "10"));
+                     const std::string v = b.read(kPower, "10");
+                     if (IsRecordedText(v)) IniWriteValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout", v);
                  }});
     return e;
 }
@@ -353,15 +382,23 @@ std::vector<BackupEntry> OthersEntries() {
                  }});
     e.push_back(Value(kOthers, "8", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", "Binary"));
     e.push_back(Value(kOthers, "9", HKLM, "\\SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", "DWORD"));
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kOthers, "10", Flag(RegExists(ctx.platform.registry, HKLM, EXTENSIONS, MESSENGER, "Key")));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
                      const std::string on = EXTENSIONS + "\\" + MESSENGER, off = EXTENSIONS + "\\;" + MESSENGER;
                      if (b.read(kOthers, "10") == "false") RegMoveKey(ctx.platform.registry, HKLM, on, off);
                      else RegMoveKey(ctx.platform.registry, HKLM, off, on);
-                 }});
+                 }},
+                           {{kOthers, "10"}}));
     return e;
+}
+
+// A service key whose type says kernel or file-system driver.
+bool IsDriver(ProgramContext& ctx, const std::string& keyName) {
+    const std::string type = Read(ctx, HKLM, std::string(kServicesKey) + "\\" + keyName, "Type", kind::kDword);
+    if (type == NULLT || type == kUnfitType) return false;
+    return (std::stoll(type) & kWin32ServiceTypes) == 0;
 }
 
 BackupEntry ServiceEntries() {
@@ -373,20 +410,25 @@ BackupEntry ServiceEntries() {
                     rec(kServiceStarts, s.keyName,
                         Read(ctx, HKLM, std::string(kServicesKey) + "\\" + s.keyName, "Start", kind::kDword));
             },
+            // Only services the program lists now are put back, each by its key:
+            // a recorded name that is a driver, or no longer a service, is left
+            // alone (writing it would change a driver's start or create a key).
             [](ProgramContext& ctx, const BackupSource& b) {
-                for (const auto& keyName : b.keys(kServices)) {
-                    const std::string recorded = b.read(kServices, keyName);
-                    if (recorded == ServiceStatusText(ctx.platform.services.QueryState(keyName))) continue;
-                    const std::string key = std::string(kServicesKey) + "\\" + keyName;
-                    // A service that no longer exists is left alone (restoring would
-                    // create a key holding only its start type).
-                    if (!ctx.platform.registry.CanOpenKey(HKLM, key.substr(1), RegAccess::Query)) continue;
-                    const std::string display = Read(ctx, HKLM, key, "DisplayName", kind::kString);
-                    if (display != NULLT)
-                        PreferencesOf(ctx).Write(prefkey::kServicesMemory, display, Read(ctx, HKLM, key, "Start", kind::kDword));
-                    std::string start = b.read(kServiceStarts, keyName);
+                const auto listed = ListServices(ctx);
+                for (const auto& recordedName : b.keys(kServices)) {
+                    const auto it = std::find_if(listed.begin(), listed.end(), [&](const ListedService& s) {
+                        return text::RegistryNamesEqual(s.keyName, recordedName);
+                    });
+                    if (it == listed.end() || IsDriver(ctx, it->keyName)) continue;
+                    const std::string recorded = b.read(kServices, recordedName);
+                    if (recorded == ServiceStatusText(ctx.platform.services.QueryState(it->keyName))) continue;
+                    const std::string key = std::string(kServicesKey) + "\\" + it->keyName;
+                    if (it->displayName != NULLT)
+                        PreferencesOf(ctx).Write(prefkey::kServicesMemory, it->displayName,
+                                                 Read(ctx, HKLM, key, "Start", kind::kDword));
+                    std::string start = b.read(kServiceStarts, recordedName);
                     Write(ctx, HKLM, key, "Start", kind::kDword, start == NULLT ? "3" : start);
-                    RunServiceCommand(ctx, keyName, recorded == "停止中");
+                    RunServiceCommand(ctx, it->keyName, recorded == "停止中");
                 }
             }};
 }
@@ -411,6 +453,14 @@ std::vector<BackupEntry> BackupEntries() {
     all.push_back(ServiceEntries());
     all.push_back(PcInformationEntries());
     return all;
+}
+
+std::vector<BackupKey> KeysEveryBackupHolds(const OsEdition& os) {
+    std::vector<BackupKey> keys;
+    for (const auto& entry : BackupEntries())
+        if (entry.alwaysHeld)
+            for (auto& key : entry.alwaysHeld(os)) keys.push_back(std::move(key));
+    return keys;
 }
 
 }  // namespace brisko

@@ -19,12 +19,23 @@ struct BackupSource {
     std::function<std::vector<std::string>(const std::string& section)> keys;
 };
 
+struct BackupKey {
+    std::string section, key;
+};
+
 struct BackupEntry {
     std::function<void(ProgramContext& ctx, const BackupRecorder& record)> record;
     std::function<void(ProgramContext& ctx, const BackupSource& backup)> restore;
+    // The keys this row records on every machine of the edition, whatever
+    // its state (existence flags, a value Windows cannot start without).
+    std::function<std::vector<BackupKey>(const OsEdition& os)> alwaysHeld = nullptr;
 };
 
 // The rows for the running edition, in file order.
 std::vector<BackupEntry> BackupEntries();
+
+// The keys that every backup made on this edition holds: a file without its
+// opening mark is trusted only when it has them all.
+std::vector<BackupKey> KeysEveryBackupHolds(const OsEdition& os);
 
 }  // namespace brisko

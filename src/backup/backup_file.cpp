@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "backup/backup_entries.h"
+#include "backup/backup_marks.h"
+#include "backup/readable_registry.h"
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
 #include "platform/value_text.h"
@@ -10,10 +12,8 @@
 namespace brisko {
 
 namespace {
-// The marks that open and close every backup this program writes.
-const std::string kOpenSection = "バックアップ", kOpenKey = "形式", kFormat = "2";
-const std::string kCloseSection = "バックアップ終了", kCloseKey = "完了";
-constexpr size_t kLargestBackup = 4 * 1024 * 1024;
+using namespace backupmark;
+constexpr int kMostBackupsPerSecond = 1000;
 }  // namespace
 
 std::string BackupFileName(const LocalTime& t) {
@@ -28,11 +28,18 @@ std::string BackupsFolder(const ProgramContext& ctx) { return ParentFolder(ctx.p
 void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
     profile::ProfileDocument doc = profile::ProfileDocument::Parse("");
     doc.Write(kOpenSection, kOpenKey, kFormat);
-    doc.Write(kOpenSection, "OS", ctx.os.edition.empty() ? ctx.os.family : ctx.os.edition);
+    doc.Write(kOpenSection, kEditionKey, RecordedEdition(ctx.os));
     const BackupRecorder record = [&](const std::string& section, const std::string& key, const std::string& text) {
         if (text != kNullText) doc.Write(section, key, profile::ExactProfileText(text));
     };
-    for (const auto& entry : BackupEntries()) entry.record(ctx, record);
+    // The entries read the machine through a registry that refuses keys this
+    // account cannot read, everything else as the program holds it.
+    ReadableRegistry registry(ctx.platform.registry);
+    const Platform& p = ctx.platform;
+    ProgramContext reading(Platform{registry, p.files, p.processes, p.prompts, p.resources, p.system, p.services, p.clock});
+    reading.os = ctx.os;
+    reading.paths = ctx.paths;
+    for (const auto& entry : BackupEntries()) entry.record(reading, record);
     doc.Write(kCloseSection, kCloseKey, "1");
     ctx.platform.files.CreateFolder(ParentFolder(path));
     if (!ctx.platform.files.WriteReplacing(path, doc.Serialize()))
@@ -41,7 +48,12 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
 
 std::string CreateBackup(ProgramContext& ctx, bool quiet) {
     const std::string folder = BackupsFolder(ctx);
-    const std::string name = BackupFileName(ctx.platform.clock.Now());
+    const std::string stamp = BackupFileName(ctx.platform.clock.Now());
+    std::string name = stamp;
+    for (int n = 2; ctx.platform.files.GetAttributes(folder + "\\" + name); ++n) {
+        if (n > kMostBackupsPerSecond) throw BriskoError(FormatUserMessage("%s に書き込めません", folder + "\\" + stamp));
+        name = stamp.substr(0, stamp.size() - 4) + "_" + std::to_string(n) + ".ini";
+    }
     WriteBackupFile(ctx, folder + "\\" + name);
     if (!quiet)
         ctx.platform.prompts.Inform(
@@ -51,20 +63,9 @@ std::string CreateBackup(ProgramContext& ctx, bool quiet) {
     return folder + "\\" + name;
 }
 
-BackupCheck CheckBackupFile(FileSystem& files, const std::string& path) {
-    const auto attrs = files.GetAttributes(path);
-    if (!attrs || (*attrs & fileattr::kDirectory)) return BackupCheck::NotABackup;
-    const auto bytes = files.ReadFile(path);
-    if (!bytes || bytes->size() > kLargestBackup) return BackupCheck::NotABackup;
-    const bool utf16 = bytes->size() >= 2 && bytes->compare(0, 2, "\xFF\xFE") == 0;
-    if (!utf16 && bytes->find('\0') != std::string::npos) return BackupCheck::NotABackup;
-    const auto doc = profile::ProfileDocument::Parse(*bytes);
-    if (doc.Read(kOpenSection, kOpenKey)) return doc.Read(kCloseSection, kCloseKey) ? BackupCheck::Backup : BackupCheck::Incomplete;
-    return doc.Read("システム", "1") ? BackupCheck::Backup : BackupCheck::NotABackup;
-}
-
-void RestoreFromBackup(ProgramContext& ctx, const std::string& path) {
-    const auto doc = profile::ProfileDocument::Parse(ctx.platform.files.ReadFile(path).value_or(""));
+void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {
+    if (backup.check != BackupCheck::Backup) return;
+    const auto& doc = backup.entries;
     const BackupSource source{
         [&](const std::string& section, const std::string& key) {
             return doc.Read(section, key).value_or(std::string(kNullText));

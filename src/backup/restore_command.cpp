@@ -6,17 +6,32 @@
 
 namespace brisko {
 
-bool RunRestoreCommand(ProgramContext& ctx, const std::string& path) {
-    switch (CheckBackupFile(ctx.platform.files, path)) {
-        case BackupCheck::NotABackup:
-            ctx.platform.prompts.Warn("\r\n選択されたファイルはバックアップ ファイルではありません。");
-            return false;
-        case BackupCheck::Incomplete:
-            ctx.platform.prompts.Warn("\r\n選択されたバックアップ ファイルは途中で切れているため、復元できません。");
-            return false;
-        case BackupCheck::Backup: break;
+namespace {
+// Why a chosen file is not restored; empty when it may be.
+std::string Refusal(const ChosenBackup& backup, const OsEdition& running) {
+    switch (backup.check) {
+        case BackupCheck::Backup: return "";
+        case BackupCheck::NotABackup: return "\r\n選択されたファイルはバックアップ ファイルではありません。";
+        case BackupCheck::Unreadable: return "\r\n選択されたファイルを読み込めないため、復元できません。";
+        case BackupCheck::Incomplete: return "\r\n選択されたバックアップ ファイルは途中で切れているため、復元できません。";
+        case BackupCheck::EntriesMissing:
+            return "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。";
+        case BackupCheck::OtherFamily:
+            return "\r\n選択されたバックアップ ファイルは " + WindowsName(backup.madeOn) + " で作成されたもので、この " +
+                   WindowsName(RecordedEdition(running)) + " には復元できません。";
     }
-    RestoreFromBackup(ctx, path);
+    return "";
+}
+}  // namespace
+
+bool RunRestoreCommand(ProgramContext& ctx, const std::string& path) {
+    // The file is read once: what is recognised is what is restored.
+    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, path, ctx.os);
+    if (const std::string refusal = Refusal(backup, ctx.os); !refusal.empty()) {
+        ctx.platform.prompts.Warn(refusal);
+        return false;
+    }
+    RestoreFromBackup(ctx, backup);
     ResetItemLists(ctx);
     DetectItemStates(ctx);
     UpdateItemCount(ctx);

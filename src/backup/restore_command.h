@@ -3,8 +3,8 @@
 
 namespace brisko {
 
-// The restore button: refuses (with a warning) a file that is no complete
-// backup, restores, shows the restored machine again and reports, offering a
+// The restore button: reads the file once, refuses (with a warning that says
+// why) a file that is no complete backup for this Windows, restores, shows the restored machine again and reports, offering a
 // restart where the user wants that. False when nothing was restored.
 bool RunRestoreCommand(ProgramContext& ctx, const std::string& path);
 

@@ -37,7 +37,43 @@ TEST(BackupFile, NameAndFolder) {
     EXPECT_TRUE(shown.ends_with("\r\n\r\nバックアップ フォルダ：C:\\Program Files\\Brisko\\backups\r\n"
                                 "バックアップ ファイル：backup_2026-12-06_23h59m58s.ini"))
         << shown;
-    EXPECT_EQ(CheckBackupFile(sim.files, path), BackupCheck::Backup);
+    EXPECT_EQ(ReadChosenBackup(sim.files, path, sim.ctx.os).check, BackupCheck::Backup);
+}
+
+TEST(BackupFile, TwoBackupsInOneSecondGetTwoNames) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    sim.clock.time = {2026, 12, 6, 23, 59, 58};
+    const std::string first = CreateBackup(sim.ctx, true);
+    const std::string firstBytes = *sim.files.ReadFile(first);
+    RegWriteValue(sim.registry, RegRoot::CurrentUser, "\\Control Panel\\Desktop", "MenuShowDelay", "String", "0");
+    sim.clock.time = {2026, 12, 6, 23, 59, 58};
+    const std::string second = CreateBackup(sim.ctx, true);
+    EXPECT_EQ(second, "C:\\Program Files\\Brisko\\backups\\backup_2026-12-06_23h59m58s_2.ini");
+    EXPECT_EQ(*sim.files.ReadFile(first), firstBytes) << "the first backup stays as it was";
+    EXPECT_EQ(IniReadValue(sim.files, second, "デスクトップ", "2"), "0");
+}
+
+TEST(BackupFile, AKeyThatCannotBeReadRefusesTheBackup) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    const std::string memory = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+    sim.registry.DenyWrites(RegRoot::LocalMachine, "SYSTEM\\CurrentControlSet\\Services\\Alerter");
+    WriteBackupFile(sim.ctx, kPath);
+    EXPECT_EQ(Entry(sim, "不要サービス", "Alerter"), "NULL") << "a service that cannot be read is left out whole";
+    EXPECT_EQ(Entry(sim, "不要サービス-s", "Alerter"), "NULL");
+    sim.files.Remove(kPath);
+
+    sim.registry.DenyWrites(RegRoot::LocalMachine, memory);
+    try {
+        WriteBackupFile(sim.ctx, kPath);
+        ADD_FAILURE() << "a backup that would record DisablePagingExecutive as absent";
+    } catch (const BriskoError& e) {
+        EXPECT_EQ(std::string(e.what()), "レジストリ キー HKEY_LOCAL_MACHINE\\" + memory +
+                                             " を読み取る権限がないため、バックアップを作成できません。\r\n"
+                                             "管理者としてログオンしてから、もう一度実行してください。");
+    }
+    EXPECT_FALSE(sim.files.ReadFile(kPath));
 }
 
 TEST(BackupFile, XpBackupRecordsEveryEntryInItsPlace) {
@@ -89,7 +125,7 @@ TEST(BackupFile, NineXBackupsWithoutKeyOneAreStillRecognised) {
     RunStartupSequence(sim.ctx);
     WriteBackupFile(sim.ctx, kPath);
     EXPECT_EQ(Entry(sim, "システム", "1"), "NULL") << "98 has no DisablePagingExecutive";
-    EXPECT_EQ(CheckBackupFile(sim.files, kPath), BackupCheck::Backup);
+    EXPECT_EQ(ReadChosenBackup(sim.files, kPath, sim.ctx.os).check, BackupCheck::Backup);
     EXPECT_EQ(Entry(sim, "その他", "7"), "00000095") << "binary on 98";
     EXPECT_EQ(Entry(sim, "起動・終了", "10"), "NULL") << "Msdos.sys has no timeout";
 }
@@ -99,11 +135,8 @@ TEST(BackupFile, RecognitionRefusesWhatIsNoCompleteBackup) {
     RunStartupSequence(sim.ctx);
     WriteBackupFile(sim.ctx, kPath);
     const std::string whole = *sim.files.ReadFile(kPath);
-    auto check = [&](const std::string& bytes) {
-        sim.files.AddFile("C:\\x.ini", bytes);
-        return CheckBackupFile(sim.files, "C:\\x.ini");
-    };
-    EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n1=0\r\n")), BackupCheck::Backup) << "an older backup";
+    auto check = [&](const std::string& bytes) { return RecogniseBackup(bytes, sim.ctx.os).check; };
+    EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n1=0\r\n")), BackupCheck::EntriesMissing) << "an older fragment";
     EXPECT_EQ(check(whole.substr(0, whole.size() / 2)), BackupCheck::Incomplete) << "cut short";
     EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n2=0\r\n")), BackupCheck::NotABackup);
     EXPECT_EQ(check(std::string("MZ\x90\0\x03\0[\x83V\x83X\x83""e\x83\x80]\r\n1=0", 22)), BackupCheck::NotABackup)
@@ -111,7 +144,7 @@ TEST(BackupFile, RecognitionRefusesWhatIsNoCompleteBackup) {
     EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n1=0\r\n") + std::string(5 * 1024 * 1024, ' ')), BackupCheck::NotABackup)
         << "far too large";
     EXPECT_EQ(check(""), BackupCheck::NotABackup);
-    EXPECT_EQ(CheckBackupFile(sim.files, "C:\\missing.ini"), BackupCheck::NotABackup);
+    EXPECT_EQ(ReadChosenBackup(sim.files, "C:\\missing.ini", sim.ctx.os).check, BackupCheck::NotABackup);
 }
 
 TEST(BackupFile, AWriteThatFailsLeavesNoFile) {

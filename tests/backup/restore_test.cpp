@@ -103,7 +103,8 @@ protected:
     SimulatedContext sim{SimulatedWindows::Xp};
     void SetUp() override { RunStartupSequence(sim.ctx); }
     void Restore(const std::string& body) {
-        sim.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[システム]\r\n1=0\r\n" + body));
+        sim.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n" + body +
+                                                      "[バックアップ終了]\r\n完了=1\r\n"));
         ASSERT_TRUE(RunRestoreCommand(sim.ctx, "C:\\r.ini"));
     }
     std::string Hkcu(const std::string& key, const char* name, const char* k = "DWORD") {
@@ -141,7 +142,7 @@ TEST_F(RestoreRules, ServicesChangeOnlyWhereTheirStateDiffers) {
         << "a service that is gone is not created";
     const auto& calls = sim.processes.calls;
     EXPECT_NE(std::find(calls.begin(), calls.end(), "hidden|net start \"Alerter\""), calls.end());
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "hidden|net stop \"Windows Audio\""), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "hidden|net stop \"AudioSrv\""), calls.end());
     EXPECT_EQ(Preferences(sim.files, sim.ctx.paths.preferencesFile).Read("不要サービス", "Alerter"), "4")
         << "the start type it had is kept";
 }

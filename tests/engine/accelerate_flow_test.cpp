@@ -95,17 +95,24 @@ TEST_F(AccelerateFlow, InformOffAndRebootOffShowNothingButCount) {
     EXPECT_EQ(ctx.items.countText, CountWithOneMoreTicked());
 }
 
-TEST_F(AccelerateFlow, ARefusedWriteEndsTheFlowAndKeepsTheBackup) {
+TEST_F(AccelerateFlow, AKeyThatCannotBeReadEndsTheFlowBeforeTheBackup) {
+    // Without rights on the key it cannot be opened fully: the backup would
+    // record its values as absent, so it refuses, and nothing is applied.
     sim.registry.DenyWrites(RegRoot::CurrentUser, "Control Panel\\Desktop");
+    RegWriteValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
+                  "IRQ8Priority", "DWORD", "0");
     sim.Entry(TweakCategory::Desktop, 2).ticked = true;  // MenuShowDelay, a string
+    sim.Entry(TweakCategory::System, 5).ticked = true;
     sim.prompts.AnswerNext(true);
     EXPECT_THROW(BtnAccelerateClick(ctx), BriskoError);
-    EXPECT_EQ(Backups(), 1u);
+    EXPECT_EQ(Backups(), 0u);
+    EXPECT_EQ(Irq8(), "0");
 }
 
 TEST_F(AccelerateFlow, SilentlyRefusedWritesAreNamedAndUnticked) {
     // Without rights on the key, the DWORD write fails without a word.
     sim.registry.DenyWrites(RegRoot::LocalMachine, "SYSTEM\\CurrentControlSet\\Control\\PriorityControl");
+    prefs.SetAutoBackupSuppressed(true);  // a backup would refuse the key it cannot read
     sim.Entry(TweakCategory::System, 5).ticked = true;
     sim.Entry(TweakCategory::System, 1).ticked = true;
     Press();
@@ -115,7 +122,6 @@ TEST_F(AccelerateFlow, SilentlyRefusedWritesAreNamedAndUnticked) {
     EXPECT_FALSE(ctx.items.states.Get(TweakCategory::System, 4));
     EXPECT_TRUE(ctx.items.states.Get(TweakCategory::System, 0)) << "the item that took stays";
     EXPECT_EQ(sim.prompts.shown.size(), 2u) << "no message that the settings changed follows";
-    EXPECT_EQ(Backups(), 1u) << "the automatic backup is kept";
 }
 
 // Items whose own actions leave their detection disagreeing with the tick,
@@ -178,6 +184,7 @@ TEST_F(AccelerateFlow, ADeletionRefusedWithoutAWordIsReported) {
     const std::string policies = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
     RegWriteValue(sim.registry, RegRoot::CurrentUser, "\\" + policies, "ClearRecentDocsOnExit", "DWORD", "1");
     sim.registry.DenyWrites(RegRoot::CurrentUser, policies);
+    prefs.SetAutoBackupSuppressed(true);  // a backup would refuse the key it cannot read
     sim.Entry(TweakCategory::Power, 3).ticked = false;
     ctx.items.states.Set(TweakCategory::Power, 2, true);
     Press();

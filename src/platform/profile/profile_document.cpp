@@ -175,6 +175,56 @@ std::vector<std::string> ProfileDocument::Keys(const std::string& section) const
     return keys;
 }
 
+namespace {
+// The key part of a key line in its own code units: up to the first '='
+// before which the units decode to the key's name (in code page 932 a lead
+// byte swallows an '=' that follows it): with the blanks around it dropped,
+// as it stands, and followed by one blank.
+template <typename Units, typename Decode>
+std::vector<Units> KeyUnits(const Units& line, const std::string& name, Decode decode) {
+    const auto equals = typename Units::value_type('=');
+    for (size_t eq = line.find(equals);; eq = line.find(equals, eq + 1)) {
+        const Units key = line.substr(0, eq);
+        if (Trim(decode(key)) == name) {
+            auto blank = [](auto u) { return u < 0x80 && IsBlank(static_cast<char>(u)); };
+            size_t b = 0, e = key.size();
+            while (e > 0 && blank(key[e - 1])) --e;
+            while (b < e && blank(key[b])) ++b;
+            // A last byte that would take the '=' as its second half keeps a blank.
+            return {key.substr(b, e - b), key, key + typename Units::value_type(' ')};
+        }
+        if (eq == Units::npos) return {};
+    }
+}
+}  // namespace
+
+// The key keeps its own bytes: a name that does not survive decoding (bytes
+// outside the code page) would otherwise be written back as another name.
+// Blanks around it go where that leaves the name as it was.
+ProfileDocument::Line ProfileDocument::WithValue(const Line& keyLine, const std::string& value) const {
+    Line line;
+    line.end = keyLine.end;
+    const bool utf16 = encoding_ == Encoding::Utf16Le;
+    const auto fromUtf16 = [](const std::u16string& u) { return text::Utf16ToUtf8(u); };
+    const auto fromAnsi = [](const std::string& b) { return text::Cp932ToUtf8(b); };
+    const auto keys = utf16 ? std::vector<std::string>{} : KeyUnits(keyLine.raw, keyLine.name, fromAnsi);
+    for (const auto& key : keys) {
+        line.raw = key + "=" + text::Utf8ToCp932(value);
+        Classify(line, fromAnsi(line.raw));
+        if (line.name == keyLine.name) return line;
+    }
+    const auto keys16 = utf16 ? KeyUnits(BytesToUtf16(keyLine.raw), keyLine.name, fromUtf16) : std::vector<std::u16string>{};
+    for (const auto& key : keys16) {
+        const std::u16string units = key + u"=" + text::Utf8ToUtf16(value);
+        line.raw = Utf16ToBytes(units);
+        Classify(line, fromUtf16(units));
+        if (line.name == keyLine.name) return line;
+    }
+    line = MakeLine(keyLine.name + "=" + value);
+    line.end = keyLine.end;
+    return line;
+}
+
 bool ProfileDocument::Write(const std::string& section, const std::string& key, const std::string& value) {
     if (HoldsLineBreak(section) || HoldsLineBreak(key) || HoldsLineBreak(value))
         throw BriskoError(LineBreakRefusal("", section, key));
@@ -188,9 +238,7 @@ bool ProfileDocument::Write(const std::string& section, const std::string& key, 
     const int k = FindKey(s, key);
     if (k >= 0) {
         if (lines_[k].hasValue && lines_[k].value == value) return false;
-        const std::string end = lines_[k].end;
-        lines_[k] = MakeLine(lines_[k].name + "=" + value);
-        lines_[k].end = end;
+        lines_[k] = WithValue(lines_[k], value);
         return true;
     }
     // After the section's last non-blank line, so blank lines between sections stay.

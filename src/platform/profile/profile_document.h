@@ -42,6 +42,7 @@ private:
     };
 
     Line MakeLine(const std::string& textUtf8) const;
+    Line WithValue(const Line& keyLine, const std::string& value) const;
     static void Classify(Line& line, const std::string& textUtf8);
     // Index of the first line of the section's header, or -1.
     int FindSection(const std::string& section) const;

@@ -17,6 +17,14 @@ profile::ProfileDocument Load(FileSystem& files, const std::string& path) {
     return profile::ProfileDocument::Parse(files.ReadFile(path).value_or(std::string()));
 }
 
+// The file as a write starts from. A file that is there but cannot be read is
+// refused: writing one line into an empty document would replace it whole.
+profile::ProfileDocument LoadForWrite(FileSystem& files, const std::string& path) {
+    auto bytes = files.ReadFile(path);
+    if (!bytes && files.GetAttributes(path)) throw BriskoError(FormatUserMessage("%s に書き込めません", path));
+    return profile::ProfileDocument::Parse(bytes.value_or(std::string()));
+}
+
 void ClearReadOnly(FileSystem& files, const std::string& path) {
     if (auto attrs = files.GetAttributes(path); attrs && (*attrs & fileattr::kReadOnly))
         files.SetAttributes(path, *attrs & ~fileattr::kReadOnly);
@@ -57,8 +65,8 @@ void IniWriteValue(FileSystem& files, const std::string& path, const std::string
     if (textToWrite == kNullText) return;
     if (profile::HoldsLineBreak(section) || profile::HoldsLineBreak(key) || profile::HoldsLineBreak(textToWrite))
         throw BriskoError(profile::LineBreakRefusal(path, section, key));
+    auto doc = LoadForWrite(files, path);
     ClearReadOnly(files, path);
-    auto doc = Load(files, path);
     if (doc.Write(section, key, textToWrite)) Save(files, path, doc);
 }
 
@@ -88,8 +96,8 @@ IniSection IniReadSection(FileSystem& files, const std::string& path, const std:
 }
 
 void IniDeleteKey(FileSystem& files, const std::string& path, const std::string& section, const std::string& key) {
+    auto doc = LoadForWrite(files, path);
     ClearReadOnly(files, path);
-    auto doc = Load(files, path);
     if (doc.Remove(section, key)) Save(files, path, doc);
 }
 

@@ -71,7 +71,7 @@ TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
     prompts.AnswerNext(false);
     ApplyItemStates(ctx);
     prompts.AnswerNext(false);
-    RestoreFromBackup(ctx, before);
+    RestoreFromBackup(ctx, ReadChosenBackup(files, before, ctx.os));
     WriteBackupFile(ctx, after);
     Entries restored, ignoredSys;
     ReadBoth(files, after, restored, ignoredSys);

@@ -1,0 +1,15 @@
+#pragma once
+// The marks that open and close every backup this program writes. The
+// opening section also records the Windows the backup was made on.
+#include <string>
+
+namespace brisko::backupmark {
+
+inline const std::string kOpenSection = "バックアップ";
+inline const std::string kOpenKey = "形式";
+inline const std::string kFormat = "2";
+inline const std::string kEditionKey = "OS";
+inline const std::string kCloseSection = "バックアップ終了";
+inline const std::string kCloseKey = "完了";
+
+}  // namespace brisko::backupmark

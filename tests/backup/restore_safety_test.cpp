@@ -1,0 +1,212 @@
+// A restore never leaves Windows worse off: files that are no complete backup
+// for this machine are refused before anything is written, and what Windows
+// needs to start is rewritten, never deleted.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "backup/backup_file.h"
+#include "backup/restore_command.h"
+#include "platform/error.h"
+#include "platform/profile/profile_document.h"
+#include "platform/registry_values.h"
+#include "platform/text/cp932.h"
+#include "prefs/startup_sequence.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using testing::ShownMessage;
+using testing::SimulatedContext;
+using testing::SimulatedWindows;
+
+const RegRoot HKLM = RegRoot::LocalMachine;
+const std::string kSubSystems = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
+const std::string kMemory = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+
+// Serves a file's bytes a number of times only, as a file that becomes
+// unreadable (removed medium, lost share, locked) would.
+class FailingReads final : public FileSystem {
+public:
+    FailingReads(FileSystem& inner, std::string path, int reads) : inner_(inner), path_(std::move(path)), reads_(reads) {}
+    std::optional<std::string> ReadFile(const std::string& path) override {
+        if (path == path_ && reads_-- <= 0) return std::nullopt;
+        return inner_.ReadFile(path);
+    }
+    bool WriteReplacing(const std::string& p, const std::string& b) override { return inner_.WriteReplacing(p, b); }
+    std::optional<uint32_t> GetAttributes(const std::string& p) override { return inner_.GetAttributes(p); }
+    bool SetAttributes(const std::string& p, uint32_t a) override { return inner_.SetAttributes(p, a); }
+    std::vector<FolderEntry> ListFolder(const std::string& p) override { return inner_.ListFolder(p); }
+    bool CreateFolder(const std::string& p) override { return inner_.CreateFolder(p); }
+    bool RemoveFile(const std::string& p) override { return inner_.RemoveFile(p); }
+
+private:
+    FileSystem& inner_;
+    std::string path_;
+    int reads_;
+};
+
+struct Machine : SimulatedContext {
+    explicit Machine(SimulatedWindows edition) : SimulatedContext(edition) { RunStartupSequence(ctx); }
+    std::string Hklm(const std::string& key, const char* name, const char* kind = "DWORD") {
+        return RegReadValue(registry, HKLM, key, name, kind);
+    }
+    // Every value a backup records, as one text.
+    std::string State() {
+        WriteBackupFile(ctx, "C:\\state.ini");
+        return *files.ReadFile("C:\\state.ini");
+    }
+    // A backup of this machine, edited before it is put in place.
+    std::string Backup(const std::function<void(profile::ProfileDocument&)>& edit = {}) {
+        WriteBackupFile(ctx, "C:\\b.ini");
+        auto doc = profile::ProfileDocument::Parse(*files.ReadFile("C:\\b.ini"));
+        if (edit) edit(doc);
+        files.AddFile("C:\\b.ini", doc.Serialize());
+        return "C:\\b.ini";
+    }
+    const ShownMessage& Last() { return prompts.shown.back(); }
+};
+
+TEST(RestoreSafety, FilesThatAreNoBackupForThisMachineAreRefusedBeforeAnyWrite) {
+    Machine nine(SimulatedWindows::Win98);
+    WriteBackupFile(nine.ctx, "C:\\98.ini");
+    const std::string from98 = *nine.files.ReadFile("C:\\98.ini");
+
+    Machine xp(SimulatedWindows::Xp);
+    WriteBackupFile(xp.ctx, "C:\\xp.ini");
+    std::string older = text::Cp932ToUtf8(*xp.files.ReadFile("C:\\xp.ini"));
+    older = older.substr(older.find("[システム]"));  // the older format: no marks
+    older = older.substr(0, older.find("[バックアップ終了]"));
+    auto without = [&](const std::string& line) {
+        std::string s = older;
+        const size_t at = s.find(line);
+        EXPECT_NE(at, std::string::npos) << line;
+        return text::Utf8ToCp932(s.erase(at, line.size()));
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string warning;
+    } cases[] = {
+        {"an older fragment", text::Utf8ToCp932("[システム]\r\n1=1\r\n"),
+         "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。"},
+        {"an older file without the Windows subsystem", without("\r\n3=%SystemRoot%"),
+         "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。"},
+        {"an older file without a flag", without("\r\n7a=true"),
+         "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。"},
+        {"a backup of Windows 98", from98,
+         "\r\n選択されたバックアップ ファイルは Windows 98 で作成されたもので、この Windows XP には復元できません。"},
+    };
+    for (const auto& c : cases) {
+        xp.files.AddFile("C:\\r.ini", c.bytes);
+        const std::string before = xp.State();
+        EXPECT_FALSE(RunRestoreCommand(xp.ctx, "C:\\r.ini")) << c.what;
+        EXPECT_EQ(xp.Last(), (ShownMessage{PromptKind::Warn, c.warning})) << c.what;
+        EXPECT_EQ(xp.State(), before) << c.what << ": nothing written";
+    }
+    xp.files.AddFile("C:\\r.ini", text::Utf8ToCp932(older));
+    xp.prompts.AnswerNext(false);  // Desktop 9, whose flags say the blobs were absent
+    EXPECT_TRUE(RunRestoreCommand(xp.ctx, "C:\\r.ini")) << "a whole older backup is restored";
+}
+
+TEST(RestoreSafety, WhatWindowsNeedsToStartIsNeverDeletedOrEmptied) {
+    for (auto edition : {SimulatedWindows::Xp, SimulatedWindows::Win98}) {
+        Machine m(edition);
+        m.prompts.AnswerNext(false);
+        const std::string bootPath = m.ctx.paths.bootFilePath;
+        const std::string boot = *m.files.ReadFile(bootPath);
+        const std::string subsystem = m.Hklm(kSubSystems, "Windows", "String");
+        const std::string path = m.Backup([](profile::ProfileDocument& doc) {
+            doc.Remove("システム", "3");
+            doc.Write("起動・終了", "5", "");
+            doc.Remove("起動・終了", "10");
+        });
+        ASSERT_TRUE(RunRestoreCommand(m.ctx, path));
+        EXPECT_EQ(m.Hklm(kSubSystems, "Windows", "String"), subsystem);
+        EXPECT_EQ(*m.files.ReadFile(bootPath), boot);
+    }
+}
+
+TEST(RestoreSafety, TheFileIsReadOnceAndAnUnreadableOneIsRefused) {
+    Machine m(SimulatedWindows::Xp);
+    RegWriteValue(m.registry, HKLM, kMemory, "DisablePagingExecutive", "DWORD", "1");
+    const std::string path = m.Backup();
+    RegWriteValue(m.registry, HKLM, kMemory, "DisablePagingExecutive", "DWORD", "0");
+    FailingReads once(m.files, path, 1);
+    ProgramContext ctx(Platform{m.registry, once, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
+    RunStartupSequence(ctx);
+    m.prompts.AnswerNext(false);
+    ASSERT_TRUE(RunRestoreCommand(ctx, path));
+    EXPECT_EQ(m.Hklm(kMemory, "DisablePagingExecutive"), "1") << "restored from the bytes that were recognised";
+    EXPECT_NE(m.Hklm(kSubSystems, "Windows", "String"), "NULL");
+
+    const std::string before = m.State();
+    EXPECT_FALSE(RunRestoreCommand(ctx, path)) << "the same file, now unreadable";
+    EXPECT_EQ(m.Last(), (ShownMessage{PromptKind::Warn, "\r\n選択されたファイルを読み込めないため、復元できません。"}));
+    EXPECT_EQ(m.State(), before);
+}
+
+TEST(RestoreSafety, ABootFileThatCannotBeReadIsNeverReplaced) {
+    Machine m(SimulatedWindows::Xp);
+    const std::string path = m.Backup(), bootPath = m.ctx.paths.bootFilePath;
+    const std::string boot = *m.files.ReadFile(bootPath);
+    const uint32_t attributes = *m.files.GetAttributes(bootPath);
+    FailingReads locked(m.files, bootPath, 0);
+    ProgramContext ctx(Platform{m.registry, locked, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
+    RunStartupSequence(ctx);
+    ctx.paths.bootFilePath = bootPath;
+    m.prompts.AnswerNext(false);
+    EXPECT_THROW(RunRestoreCommand(ctx, path), BriskoError);
+    EXPECT_EQ(*m.files.ReadFile(bootPath), boot) << "not replaced by a file of the restored entries alone";
+    EXPECT_EQ(*m.files.GetAttributes(bootPath), attributes);
+}
+
+TEST(RestoreSafety, OnlyListedWin32ServicesAreRestoredEachByItsKey) {
+    Machine m(SimulatedWindows::Xp);
+    const std::string services = "\\SYSTEM\\CurrentControlSet\\Services\\";
+    for (const char* key : {"TwinA", "TwinB", "OddDriver"}) {
+        RegWriteValue(m.registry, HKLM, services + key, "DisplayName", "String", "同名のサービス");
+        RegWriteValue(m.registry, HKLM, services + key, "ObjectName", "String", "LocalSystem");
+        RegWriteValue(m.registry, HKLM, services + key, "Start", "DWORD", "3");
+    }
+    RegWriteValue(m.registry, HKLM, services + "OddDriver", "Type", "DWORD", "1");
+    m.services.states.emplace_back("TwinA", ServiceState::Running);
+    m.services.states.emplace_back("TwinB", ServiceState::Stopped);
+    m.services.states.emplace_back("OddDriver", ServiceState::Running);
+    m.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n"
+                                                   "[不要サービス]\r\nTcpip=停止中\r\nOddDriver=停止中\r\n"
+                                                   "twina=停止中\r\nTwinB=開始中\r\n"
+                                                   "[不要サービス-s]\r\nTcpip=4\r\nOddDriver=4\r\ntwina=4\r\nTwinB=2\r\n"
+                                                   "[バックアップ終了]\r\n完了=1\r\n"));
+    ASSERT_TRUE(RunRestoreCommand(m.ctx, "C:\\r.ini"));
+    EXPECT_EQ(m.Hklm(services + "Tcpip", "Start"), "1") << "a driver is never a restored service";
+    EXPECT_EQ(m.Hklm(services + "OddDriver", "Start"), "3") << "nor one whose type says driver";
+    EXPECT_EQ(m.Hklm(services + "TwinA", "Start"), "4");
+    EXPECT_EQ(m.Hklm(services + "TwinB", "Start"), "2");
+    std::vector<std::string> nets;
+    for (const auto& call : m.processes.calls)
+        if (call.find("net ") != std::string::npos && call.find("wscsvc") == std::string::npos) nets.push_back(call);
+    EXPECT_EQ(nets, (std::vector<std::string>{"hidden|net stop \"TwinA\"", "hidden|net start \"TwinB\""}));
+}
+
+TEST(RestoreSafety, NineXBootEntryWithoutABootFileIsSkippedWithAMessage) {
+    Machine m(SimulatedWindows::Win98);
+    const std::string path = m.Backup();
+    const std::string desk = "\\Control Panel\\Desktop";
+    RegWriteValue(m.registry, RegRoot::CurrentUser, desk, "AutoEndTasks", "String", "1");
+    m.ctx.paths.bootFilePath = "NULL";
+    m.prompts.AnswerNext(false);
+    ASSERT_TRUE(RunRestoreCommand(m.ctx, path));
+    const auto& shown = m.prompts.shown;
+    EXPECT_NE(std::find(shown.begin(), shown.end(),
+                        ShownMessage{PromptKind::Error, "[起動・終了]5 設定対象ファイルの検出に失敗しました。\r\n"
+                                                        "[オプション] から正しいファイルパスを設定することができます。"}),
+              shown.end());
+    EXPECT_NE(RegReadValue(m.registry, RegRoot::CurrentUser, desk, "AutoEndTasks", "String"), "1")
+        << "the entries after it are restored";
+    EXPECT_EQ(m.Last().kind, PromptKind::Inform);
+}
+
+}  // namespace
+}  // namespace brisko
