@@ -37,5 +37,8 @@ enum ControlId : int {
 inline constexpr int kPageCount = 8;
 // The notification-area icon's callback message.
 inline constexpr unsigned kTrayCallbackMessage = 0x0400 + 100;  // WM_USER + 100
+// A second copy asks the running one to come into view with this registered
+// message, wherever it is: in the notification area, minimised or behind.
+inline constexpr wchar_t kComeForwardMessage[] = L"Brisko.ComeForward";
 
 }  // namespace brisko::ui

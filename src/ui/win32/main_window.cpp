@@ -18,7 +18,8 @@ namespace brisko::ui {
 
 namespace {
 const wchar_t* const kClassName = L"TFrmMain";
-const wchar_t* const kCaption = L"Brisko version 1.0";
+// The window has no caption bar of its own; its text is what the task bar and
+// the window switcher show, the program's title.
 const wchar_t* const kApplicationTitle = L"Brisko";
 
 const COLORREF kTitleColour = RGB(31, 78, 140);
@@ -98,6 +99,7 @@ MainWindow::~MainWindow() {
 void MainWindow::Create() {
     RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    comeForward_ = RegisterWindowMessageW(kComeForwardMessage);
     smallScreen_ = GetSystemMetrics(SM_CYSCREEN) < kSmallScreenHeight;
     const DWORD style = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
     RECT work;
@@ -112,7 +114,7 @@ void MainWindow::Create() {
         const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
         bounds = {x, y, x + w, y + h};
     }
-    CreateWindowOf(kClassName, kCaption, style, WS_EX_APPWINDOW, bounds, nullptr);
+    CreateWindowOf(kClassName, kApplicationTitle, style, WS_EX_APPWINDOW, bounds, nullptr);
     if (smallScreen_) SetWindowPos(Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
 }
 
@@ -124,6 +126,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             NOTIFYICONDATAW data = TrayIconRecord(Handle());
             Shell_NotifyIconW(NIM_ADD, &data);
         }
+        return 0;
+    }
+    if (message == comeForward_ && comeForward_) {
+        ComeForward();
         return 0;
     }
     switch (message) {
@@ -155,6 +161,18 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND:
             return 1;
+        case WM_ACTIVATE:
+            // Like a dialog: leaving remembers the focused control, coming back restores it.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+            }
+            return Window::OnMessage(message, wParam, lParam);
+        case WM_SETFOCUS: {
+            HWND target = lastFocus_ && IsWindowVisible(lastFocus_) ? lastFocus_ : Control(kListFirst + currentItemList_);
+            SetFocus(target);
+            return 0;
+        }
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             const int page = static_cast<int>(item->CtlID) - kListFirst;
@@ -170,6 +188,14 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
+            if (id == IDOK) {
+                // Enter: the focused button is pressed, as in a dialog.
+                HWND focus = GetFocus();
+                wchar_t cls[16] = L"";
+                if (focus && IsChild(Handle(), focus)) GetClassNameW(focus, cls, 16);
+                if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
+                return 0;
+            }
             if (id >= kListFirst && id < kListFirst + kPageCount) {
                 if (HIWORD(wParam) == LBN_SELCHANGE) ListSelect(id - kListFirst);
             } else if (id != kComment) {
@@ -236,6 +262,9 @@ void MainWindow::CreateControls() {
             HWND button = CreateGlyphButton(Handle(), s.id, {0, 0, 0, 0});
             looks_[s.id] = {nullptr, s.caption, font, captionLeft, false};
             tips_->Add(button, s.hint);
+            // Drawn by the program, named all the same: screen readers and
+            // automation read a button's text.
+            SetWindowTextW(button, s.caption[0] ? s.caption : s.hint);
         }
     };
     addButtons(kToolButtons, nullptr, false);
@@ -262,9 +291,13 @@ void MainWindow::CreateControls() {
 
     HWND count = MakeChild(Handle(), L"STATIC", L"※ 未チェック %d / 全項目 %d", WS_VISIBLE | SS_LEFT, kLblCount);
     SendMessageW(count, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
-    tips_->Add(CreateGlyphButton(Handle(), kBtnMoreInfo, {0, 0, 0, 0}), L"関連情報を表示");
+    HWND moreInfo = CreateGlyphButton(Handle(), kBtnMoreInfo, {0, 0, 0, 0});
+    tips_->Add(moreInfo, L"関連情報を表示");
+    SetWindowTextW(moreInfo, L"関連情報を表示");
     looks_[kBtnMoreInfo] = {};
-    tips_->Add(CreateGlyphButton(Handle(), kBtnAccelerate, {0, 0, 0, 0}), L"チェックされた項目の設定を変更する");
+    HWND accelerate = CreateGlyphButton(Handle(), kBtnAccelerate, {0, 0, 0, 0});
+    tips_->Add(accelerate, L"チェックされた項目の設定を変更する");
+    SetWindowTextW(accelerate, L"高速化");
     looks_[kBtnAccelerate] = {nullptr, L"高速化", fonts_.glue, false, false};
     HWND label = MakeChild(Handle(), L"STATIC", L"■ 解説", WS_VISIBLE | SS_LEFT, kLblComment);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
@@ -404,8 +437,13 @@ void MainWindow::BtnMaximizeClick() {
     const bool maximise = !IsZoomed(Handle());
     ShowWindow(Handle(), maximise ? SW_MAXIMIZE : SW_RESTORE);
     looks_[kBtnMaximize].glyph = bitmaps_[maximise ? "RestoreDownImage" : "MaximizeImage"];
-    tips_->Add(Control(kBtnMaximize), maximise ? L"元に戻す (縮小)" : L"最大化");
+    SetHint(kBtnMaximize, maximise ? L"元に戻す (縮小)" : L"最大化");
     InvalidateRect(Control(kBtnMaximize), nullptr, TRUE);
+}
+
+void MainWindow::SetHint(int id, const wchar_t* hint) {
+    tips_->SetText(Control(id), hint);
+    if (looks_[id].caption.empty()) SetWindowTextW(Control(id), hint);
 }
 
 void MainWindow::BtnMinimumClick() { ShowWindow(Handle(), SW_MINIMIZE); }
@@ -425,11 +463,20 @@ void MainWindow::BtnTrayClick() {
 }
 
 void MainWindow::TrayCallback(LPARAM mouseMessage) {
-    if (mouseMessage != WM_LBUTTONDOWN || !inTray_) return;
+    if (mouseMessage == WM_LBUTTONDOWN && inTray_) LeaveTray();
+}
+
+void MainWindow::LeaveTray() {
     NOTIFYICONDATAW data = TrayIconRecord(Handle());
     Shell_NotifyIconW(NIM_DELETE, &data);
     inTray_ = false;
     ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void MainWindow::ComeForward() {
+    if (inTray_) return LeaveTray();
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
     SetForegroundWindow(Handle());
 }
 

@@ -53,6 +53,10 @@ private:
     void BtnTopClick();
     void BtnTrayClick();
     void TrayCallback(LPARAM mouseMessage);
+    void LeaveTray();
+    void ComeForward();
+    // A button's hint, which a picture-only button also carries as its text.
+    void SetHint(int id, const wchar_t* hint);
     void BtnCloseClick();
     void BtnAccelerateClick();
     void ShowPage(int page);
@@ -74,6 +78,8 @@ private:
     bool inTray_ = false;
     int currentItemList_ = 0;
     UINT taskbarCreated_ = 0;
+    UINT comeForward_ = 0;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
     MainLayout layout_;
     Fonts fonts_;
     std::map<int, ButtonLook> looks_;

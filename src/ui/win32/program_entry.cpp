@@ -10,6 +10,7 @@
 #include "platform/win32/win32_registry_store.h"
 #include "platform/win32/win32_service_manager.h"
 #include "platform/win32/win32_system_info.h"
+#include "ui/control_ids.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_box_prompts.h"
 
@@ -40,6 +41,10 @@ int RunProgram() {
     UpdateWindow(main.Handle());
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab, Shift+Tab, Enter, Esc and access keys move and act within the
+        // program's window that is active, as they do in a dialog.
+        HWND active = GetActiveWindow();
+        if (active && IsDialogMessageW(active, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -49,10 +54,18 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // A copy is running: bring its window forward and go.
+    // A copy is running: bring its window into view and go. The running copy
+    // does it itself, so that a window hidden in the notification area comes
+    // back too.
     if (HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Brisko")) {
         CloseHandle(running);
-        if (HWND window = FindWindowW(L"TFrmMain", nullptr)) SetForegroundWindow(window);
+        if (HWND window = FindWindowW(L"TFrmMain", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            AllowSetForegroundWindow(owner);  // the running copy may take the foreground from us
+            PostMessageW(window, RegisterWindowMessageW(brisko::ui::kComeForwardMessage), 0, 0);
+            SetForegroundWindow(window);
+        }
         return 0;
     }
     HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Brisko");

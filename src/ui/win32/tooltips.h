@@ -10,6 +10,8 @@ class Tooltips {
 public:
     explicit Tooltips(HWND owner);
     void Add(HWND control, const std::wstring& text);
+    // Changes the hint of a control added before.
+    void SetText(HWND control, const std::wstring& text);
 
 private:
     HWND owner_;

@@ -59,14 +59,23 @@ TEST(MainWindow, TrayRoundTripReactsOnlyToALeftClick) {
     app.Click(kBtnTray);
     driver::Settle();
     EXPECT_FALSE(IsWindowVisible(app.Main()));
-    EXPECT_EQ(driver::RunSecondCopy(), 0u);
-    EXPECT_FALSE(IsWindowVisible(app.Main())) << "a second copy leaves it in the tray";
     SendMessageW(app.Main(), kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
     EXPECT_FALSE(IsWindowVisible(app.Main())) << "a right click does nothing";
     // The shell restarting while the window hides must not lose the icon.
     SendMessageW(app.Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     SendMessageW(app.Main(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(app.Main()));
+    // Started again while the first copy hides in the tray, the program
+    // brings that copy back instead of ending with nothing shown.
+    app.Click(kBtnTray);
+    driver::Settle();
+    ASSERT_FALSE(IsWindowVisible(app.Main()));
+    EXPECT_EQ(driver::RunSecondCopy(), 0u);
+    driver::Settle();
+    EXPECT_TRUE(IsWindowVisible(app.Main()));
+    EXPECT_EQ(driver::WindowsOfClass(L"TFrmMain").size(), 1u);
+    SendMessageW(app.Main(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(app.Main())) << "the icon went with it: a click on a stale one changes nothing";
 }
 
 TEST(MainWindow, MaximisesToTheWorkAreaAndBack) {
@@ -74,9 +83,11 @@ TEST(MainWindow, MaximisesToTheWorkAreaAndBack) {
     ASSERT_TRUE(app.Main());
     RECT before;
     GetWindowRect(app.Main(), &before);
+    EXPECT_EQ(driver::TextOf(app.Control(kBtnMaximize)), L"最大化");
     app.Click(kBtnMaximize);
     driver::Settle();
     EXPECT_TRUE(IsZoomed(app.Main()));
+    EXPECT_EQ(driver::TextOf(app.Control(kBtnMaximize)), L"元に戻す (縮小)") << "the hint follows the state";
     RECT client, work;
     GetClientRect(app.Main(), &client);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -84,9 +95,46 @@ TEST(MainWindow, MaximisesToTheWorkAreaAndBack) {
     app.Click(kBtnMaximize);
     driver::Settle();
     EXPECT_FALSE(IsZoomed(app.Main()));
+    EXPECT_EQ(driver::TextOf(app.Control(kBtnMaximize)), L"最大化");
     RECT after;
     GetWindowRect(app.Main(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+// Every button is named by its caption, or by its hint where it shows only a
+// picture; the task bar shows the program's title.
+TEST(MainWindow, ButtonsAndTheWindowCarryTheirNames) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    EXPECT_EQ(driver::TextOf(app.Main()), L"Brisko");
+    const struct {
+        int id;
+        const wchar_t* name;
+    } named[] = {{kBtnTray, L"タスクトレイに収納"}, {kBtnCloseSmall, L"閉じる"}, {kBtnSystem, L"システム"},
+                 {kBtnInfo, L"パソコン情報"},       {kBtnRestore, L"保存と復元"}, {kBtnAccelerate, L"高速化"},
+                 {kBtnMoreInfo, L"関連情報を表示"}};
+    for (const auto& n : named) EXPECT_EQ(driver::TextOf(app.Control(n.id)), n.name) << n.id;
+}
+
+// The keyboard alone: the focus starts in the list, Tab walks through the
+// side menu, the list and 高速化, and Enter presses the focused button.
+TEST(MainWindow, TabWalksTheControlsAndEnterPressesAButton) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    SetForegroundWindow(app.Main());
+    driver::Settle();
+    EXPECT_EQ(GetDlgCtrlID(app.Focus()), kListFirst) << "the focus starts in the System list";
+    std::vector<int> reached;
+    for (int i = 0; i < 40; ++i) {
+        reached.push_back(GetDlgCtrlID(app.Focus()));
+        app.PressKey(VK_TAB);
+    }
+    for (int id : {int(kListFirst), int(kBtnSystem), int(kBtnDesktop), int(kBtnClose), int(kBtnAccelerate)})
+        EXPECT_NE(std::find(reached.begin(), reached.end(), id), reached.end()) << "Tab never reached control " << id;
+    for (int i = 0; i < 40 && GetDlgCtrlID(app.Focus()) != kBtnDesktop; ++i) app.PressKey(VK_TAB);
+    ASSERT_EQ(GetDlgCtrlID(app.Focus()), kBtnDesktop);
+    app.PressKey(VK_RETURN);
+    EXPECT_EQ(VisiblePages(app), std::vector<int>{1}) << "Enter on デスクトップ shows its page";
 }
 
 TEST(MainWindow, QuestionsUseTheProgramsCaptionsAndButtons) {

@@ -65,6 +65,24 @@ void RunningBrisko::ClickOpeningABox(int id) const {
     PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
 }
 
+HWND RunningBrisko::Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+void RunningBrisko::PressKey(UINT virtualKey) const {
+    HWND target = Focus();
+    if (!target) target = main_;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, 0)) << 16;
+    PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | scan);
+    PostMessageW(target, WM_KEYUP, virtualKey, 1 | scan | (3u << 30));
+    // A message sent after the posted ones returns once they were handled.
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &unused);
+}
+
 void RunningBrisko::Close() {
     if (!process_.hProcess) return;
     if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);

@@ -26,6 +26,10 @@ public:
     void Click(int id) const;
     // Clicks a button that opens a modal box; returns at once.
     void ClickOpeningABox(int id) const;
+    // The control of the program that has the keyboard focus, or nullptr.
+    HWND Focus() const;
+    // Types a key at the focused control (down, then up) and lets the program handle it.
+    void PressKey(UINT virtualKey) const;
     void Close();
 
 private:
