@@ -467,11 +467,12 @@ void MainWindow::TrayCallback(LPARAM mouseMessage) {
 }
 
 void MainWindow::LeaveTray() {
-    NOTIFYICONDATAW data = TrayIconRecord(Handle());
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    // The window first: the shell may take its time over the icon.
     inTray_ = false;
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
+    NOTIFYICONDATAW data = TrayIconRecord(Handle());
+    Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
 void MainWindow::ComeForward() {

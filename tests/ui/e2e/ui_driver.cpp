@@ -78,9 +78,14 @@ void RunningBrisko::PressKey(UINT virtualKey) const {
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, 0)) << 16;
     PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | scan);
     PostMessageW(target, WM_KEYUP, virtualKey, 1 | scan | (3u << 30));
-    // A message sent after the posted ones returns once they were handled.
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &unused);
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    for (DWORD waited = 0;; waited += 50) {
+        if (condition()) return true;
+        if (waited >= timeoutMs) return false;
+        Settle(50);
+    }
 }
 
 void RunningBrisko::Close() {

@@ -4,6 +4,7 @@
 // answers message boxes by caption, and photographs windows.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,9 @@ public:
     void ClickOpeningABox(int id) const;
     // The control of the program that has the keyboard focus, or nullptr.
     HWND Focus() const;
-    // Types a key at the focused control (down, then up) and lets the program handle it.
+    // Types a key at the focused control (down, then up). It returns at once:
+    // the program handles posted keys after any message sent to it, so wait
+    // for what the key does with WaitFor.
     void PressKey(UINT virtualKey) const;
     void Close();
 
@@ -49,6 +52,8 @@ std::wstring TextOf(HWND window);
 void Answer(HWND box, int button);
 // Lets the program's thread handle what was sent to it.
 void Settle(DWORD ms = 300);
+// Asks until the condition holds, at most the given time; whether it held.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // Saves what the screen shows of the window as a 24-bit BMP.
 bool SaveWindowPicture(HWND window, const std::wstring& path);
 // The folder of the program under test, and the names of the files in a folder.
