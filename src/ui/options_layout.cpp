@@ -4,7 +4,7 @@ namespace brisko::ui {
 
 namespace {
 constexpr int kTabHeight = 24, kMargin = 6, kLine = 20, kGroupHead = 18;
-constexpr int kRowLabelWidth = 104, kBoxWidth = 28;
+constexpr int kRowLabelWidth = 102, kBoxWidth = 27, kLastBoxWidth = 36;
 }  // namespace
 
 OptionsLayout LayOutOptionsWindow() {
@@ -46,6 +46,7 @@ OptionsLayout LayOutOptionsWindow() {
         const Rect row = line(l.disablingGroup, r, 8);
         l.rowLabels[r] = {row.left, row.top + 1, kRowLabelWidth, 16};
         for (int b = 0; b < 10; ++b) l.rowBoxes[r][b] = {row.left + kRowLabelWidth + b * kBoxWidth, row.top, kBoxWidth - 1, kLine - 2};
+        l.rowBoxes[r][9].width = kLastBoxWidth;  // "10" is two digits wide
         if (r == 5) l.rowBoxes[r][0].width = 120;  // "(全ての項目)"
     }
 

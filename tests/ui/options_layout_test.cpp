@@ -50,6 +50,7 @@ TEST(OptionsLayout, EveryPageFitsWithoutOverlaps) {
         for (int b = 0; b < boxes[r]; ++b) disabling.push_back({l.rowBoxes[r][b], l.disablingGroup});
     }
     ExpectPage(l, disabling, "disabling");
+    EXPECT_GE(l.rowBoxes[0][9].width, 34) << "room for the box and \"10\"";
 
     std::vector<std::pair<Rect, Rect>> version = {{l.productName, l.page}, {l.version, l.page}, {l.copyright, l.page},
                                                   {l.hidden, l.page}};
