@@ -181,6 +181,8 @@ void OptionsWindow::ShowModal(int page) {
 
 void OptionsWindow::Close() {
     open_ = false;
+    // The owner is enabled before this window goes, so that it is the one activated.
+    EnableWindow(main_.OwnerWindow(), TRUE);
     ShowWindow(Handle(), SW_HIDE);
     PostMessageW(Handle(), WM_NULL, 0, 0);  // wakes the modal loop so that it ends now
 }

@@ -17,6 +17,8 @@ void Tooltips::Add(HWND control, const std::wstring& text) {
     info.hwnd = owner_;
     info.uId = reinterpret_cast<UINT_PTR>(control);
     info.lpszText = const_cast<wchar_t*>(text.c_str());
+    // A control added again takes the new text instead of keeping the old one.
+    SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
