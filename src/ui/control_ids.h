@@ -32,6 +32,7 @@ enum ControlId : int {
     kBtnAccelerate,
     kLblComment,
     kComment,
+    kImgAbout,
 };
 
 inline constexpr int kPageCount = 8;

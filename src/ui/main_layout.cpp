@@ -8,7 +8,7 @@ namespace {
 constexpr int kTitleHeight = 51, kSideWidth = 131, kToolPanelWidth = 94;
 constexpr int kPageButtonWidth = 125, kPageButtonHeight = 36;
 constexpr int kActionPanelHeight = 166, kGlueHeight = 42;
-constexpr int kPagesWithTabs = 207, kPagesWithoutTabs = 190, kTabStrip = 17;
+constexpr int kPagesWithTabs = 207, kPagesWithButtonTabs = 210, kPagesWithoutTabs = 190, kTabStrip = 17;
 constexpr std::array<int, 8> kPageButtonTops = {3, 38, 73, 108, 143, 185, 227, 262};
 constexpr std::array<int, 4> kActionButtonTops = {15, 50, 85, 127};
 // Tool buttons inside their panel: left, top.
@@ -16,7 +16,7 @@ constexpr std::array<std::array<int, 2>, 7> kToolButtonPlaces = {
     {{24, 1}, {47, 1}, {70, 1}, {1, 25}, {24, 25}, {47, 25}, {70, 25}}};
 }  // namespace
 
-MainLayout LayOutMainWindow(int width, int height, bool smallScreen, bool showTabs) {
+MainLayout LayOutMainWindow(int width, int height, bool smallScreen, bool showTabs, bool buttonTabs) {
     MainLayout l;
     const int titleHeight = kTitleHeight - (smallScreen ? 3 : 0);
     l.title = {0, 0, width, titleHeight};
@@ -51,7 +51,7 @@ MainLayout LayOutMainWindow(int width, int height, bool smallScreen, bool showTa
         l.actionButtons[i] = {3, l.actionPanel.top + actionTops[i], kPageButtonWidth, kPageButtonHeight};
 
     l.settings = {kSideWidth, titleHeight, width - kSideWidth, height - titleHeight};
-    const int pagesHeight = showTabs ? kPagesWithTabs : kPagesWithoutTabs;
+    const int pagesHeight = !showTabs ? kPagesWithoutTabs : buttonTabs ? kPagesWithButtonTabs : kPagesWithTabs;
     l.tabs = {l.settings.left + 2, l.settings.top + 2, l.settings.width - 4, showTabs ? pagesHeight : 0};
     const int pagesTop = l.settings.top + 2 + (showTabs ? kTabStrip + 4 : 0);
     l.pages = {l.settings.left + 2, pagesTop, l.settings.width - 4, l.settings.top + 2 + pagesHeight - pagesTop};

@@ -30,7 +30,8 @@ inline constexpr int kSmallScreenHeight = 515;
 
 // The layout for a client area of the given size (design pixels). A screen
 // lower than 515 pixels gets the compact side menu; showTabs adds the page
-// tabs above the lists.
-MainLayout LayOutMainWindow(int clientWidth, int clientHeight, bool smallScreen, bool showTabs);
+// tabs above the lists; drawn as buttons (buttonTabs), they take 3 pixels more.
+MainLayout LayOutMainWindow(int clientWidth, int clientHeight, bool smallScreen, bool showTabs,
+                            bool buttonTabs = false);
 
 }  // namespace brisko::ui

@@ -19,6 +19,8 @@ TEST(MainLayout, DesignSizeKeepsTheDesignPlaces) {
     EXPECT_EQ(l.glue.top - l.settings.top, 2 + 190) << "without tabs the pages are 190 high";
     EXPECT_EQ(l.comment.bottom(), 515 - 4);
     EXPECT_EQ(LayOutMainWindow(597, 515, false, true).glue.top - l.settings.top, 2 + 207) << "with tabs, 207";
+    EXPECT_EQ(LayOutMainWindow(597, 515, false, true, true).glue.top - l.settings.top, 2 + 210) << "button tabs, 210";
+    EXPECT_EQ(LayOutMainWindow(597, 515, false, false, true).glue.top - l.settings.top, 2 + 190);
 }
 
 TEST(MainLayout, SmallScreensLoseTheServicesButtonAndMoveTheRestUp) {

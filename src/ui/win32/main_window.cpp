@@ -11,7 +11,9 @@
 #include "platform/win32/wide.h"
 #include "prefs/program_preferences.h"
 #include "prefs/startup_sequence.h"
+#include "ui/options_ids.h"
 #include "ui/reference_links.h"
+#include "ui/win32/glyph_colours.h"
 #include "ui/win32/rich_text.h"
 
 namespace brisko::ui {
@@ -22,9 +24,14 @@ const wchar_t* const kClassName = L"TFrmMain";
 // the window switcher show, the program's title.
 const wchar_t* const kApplicationTitle = L"Brisko";
 
-const COLORREF kTitleColour = RGB(31, 78, 140);
-const COLORREF kMenuColour = RGB(220, 228, 240);
-COLORREF AccelColour() { return GetSysColor(COLOR_BTNFACE); }
+// The look without a stored colour style: a blue title bar and a pale side menu.
+const int32_t kTitleColour = 0x8C4E1F;
+const int32_t kMenuColour = 0xF0E4DC;
+const int32_t kBtnFace = static_cast<int32_t>(0xFF00000F);
+// Glyphs drawn in 16 colours on displays of 256 colours or fewer.
+const int kReducedGlyphs[] = {kBtnCompact, kBtnTop, kBtnPerformance, kBtnSystem, kBtnDesktop, kBtnExplorer,
+                              kBtnPower, kBtnOthers, kBtnUtility, kBtnInfo, kBtnRestore, kBtnHelp,
+                              kBtnOption, kBtnClose, kBtnAccelerate, kBtnMoreInfo};
 
 struct ButtonSpec {
     int id;
@@ -88,12 +95,13 @@ NOTIFYICONDATAW TrayIconRecord(HWND owner) {
 }  // namespace
 
 MainWindow::MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts)
-    : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()) {}
+    : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()), panelColours_{kTitleColour, kMenuColour, kBtnFace} {}
 
 MainWindow::~MainWindow() {
     for (HFONT f : {fonts_.menu, fonts_.bold, fonts_.glue, fonts_.comment, fonts_.list})
         if (f) DeleteObject(f);
     for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
+    if (accelBrush_) DeleteObject(accelBrush_);
 }
 
 void MainWindow::Create() {
@@ -185,7 +193,13 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_ : GetSysColorBrush(COLOR_BTNFACE));
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(wParam) == Control(kImgAbout)) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id == IDOK) {
@@ -244,6 +258,7 @@ void MainWindow::FormCreate() {
               MakeFont(dpi_, 12, false, L"MS UI Gothic")};
     CreateControls();
     LoadBitmaps();
+    ReduceGlyphColours();
     ShowPage(0);
     const auto intro = ctx_.platform.resources.Find("DefaultDescText");
     SetRichText(Control(kComment), intro.value_or(""));
@@ -251,7 +266,7 @@ void MainWindow::FormCreate() {
     SetReferenceLink(HomePageLink());
     SendMessageW(Control(kComment), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(dpi_(3), dpi_(3)));
     RunStartup();
-    ApplyStoredAppearance();
+    LoadAppearance();
     Layout();
 }
 
@@ -299,6 +314,8 @@ void MainWindow::CreateControls() {
     tips_->Add(accelerate, L"チェックされた項目の設定を変更する");
     SetWindowTextW(accelerate, L"高速化");
     looks_[kBtnAccelerate] = {nullptr, L"高速化", fonts_.glue, false, false};
+    tips_->Add(MakeChild(Handle(), L"STATIC", L"", WS_VISIBLE | SS_NOTIFY | SS_OWNERDRAW, kImgAbout),
+               L"クリックでバージョン情報を表示");
     HWND label = MakeChild(Handle(), L"STATIC", L"■ 解説", WS_VISIBLE | SS_LEFT, kLblComment);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
     HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",
@@ -352,7 +369,70 @@ void MainWindow::RefreshLists() {
     for (auto& list : checkLists_) list->Refresh();
 }
 
-void MainWindow::ApplyStoredAppearance() { showTabs_ = PreferencesOf(ctx_).ShowTab(); }
+void MainWindow::ReduceGlyphColours() {
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    ReleaseDC(nullptr, screen);
+    if (bits > 8) return;
+    for (int id : kReducedGlyphs) {
+        HBITMAP reduced = ReduceTo16Colours(looks_[id].glyph);
+        if (!reduced) continue;
+        bitmaps_["16:" + std::to_string(id)] = reduced;
+        looks_[id].glyph = reduced;
+    }
+}
+
+void MainWindow::LoadAppearance() {
+    const StoredAppearance a = ReadStoredAppearance(PreferencesOf(ctx_));
+    if (a.fontSize) SetDescriptionFontSize(*a.fontSize);
+    if (a.alpha) SetAlpha(*a.alpha);
+    std::array<int32_t, 3> colours = panelColours_;
+    for (size_t i = 0; i < colours.size(); ++i)
+        if (a.panelColours[i]) colours[i] = *a.panelColours[i];
+    SetPanelColours(colours);
+    SetPagesStyle(a.pageStyle.value_or(pageStyle_), a.showTab);
+    ShowPage(0);
+}
+
+void MainWindow::SetDescriptionFontSize(int points) {
+    descriptionPoints_ = points;
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_SIZE;
+    format.yHeight = points * 20;
+    SendMessageW(Control(kComment), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+void MainWindow::SetAlpha(int alpha) {
+    alpha_ = alpha;
+    const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    if (alpha >= 255) {
+        SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+        return;
+    }
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void MainWindow::SetPanelColours(const std::array<int32_t, 3>& colours) {
+    panelColours_ = colours;
+    if (accelBrush_) DeleteObject(accelBrush_);
+    accelBrush_ = CreateSolidBrush(AccelColour());
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::SetPagesStyle(PageStyle style, bool showTabs) {
+    pageStyle_ = style;
+    showTabs_ = showTabs;
+    HWND tabs = Control(kPgAccelTabs);
+    LONG_PTR bits = GetWindowLongPtrW(tabs, GWL_STYLE) & ~static_cast<LONG_PTR>(TCS_BUTTONS | TCS_FLATBUTTONS);
+    if (style == PageStyle::Buttons) bits |= TCS_BUTTONS;
+    if (style == PageStyle::FlatButtons) bits |= TCS_BUTTONS | TCS_FLATBUTTONS;
+    SetWindowLongPtrW(tabs, GWL_STYLE, bits);
+    Layout();
+}
+
+void MainWindow::ItemAvailabilityChanged() { RefreshLists(); }
 
 void MainWindow::UpdateCountLabel() {
     SetWindowTextW(Control(kLblCount), win32::Widen(ctx_.items.countText).c_str());
@@ -361,7 +441,8 @@ void MainWindow::UpdateCountLabel() {
 void MainWindow::Layout() {
     RECT client;
     GetClientRect(Handle(), &client);
-    layout_ = LayOutMainWindow(dpi_.ToDesign(client.right), dpi_.ToDesign(client.bottom), smallScreen_, showTabs_);
+    layout_ = LayOutMainWindow(dpi_.ToDesign(client.right), dpi_.ToDesign(client.bottom), smallScreen_, showTabs_,
+                               pageStyle_ != PageStyle::Tabs);
     const MainLayout& l = layout_;
     for (size_t i = 0; i < std::size(kToolButtons); ++i) Place(Control(kToolButtons[i].id), dpi_.Of(l.toolButtons[i]));
     for (size_t i = 0; i < std::size(kPageButtons); ++i) Place(Control(kPageButtons[i].id), dpi_.Of(l.pageButtons[i]));
@@ -376,6 +457,7 @@ void MainWindow::Layout() {
     Place(Control(kBtnAccelerate), dpi_.Of(l.accelerate));
     Place(Control(kLblComment), dpi_.Of(l.commentLabel));
     Place(Control(kComment), dpi_.Of(l.comment));
+    Place(Control(kImgAbout), dpi_.Of(l.about));
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -388,27 +470,31 @@ void MainWindow::Paint(HDC dc) {
         DeleteObject(brush);
     };
     fill(client, AccelColour());
-    fill(dpi_.Of(layout_.title), kTitleColour);
+    fill(dpi_.Of(layout_.title), PaintColour(panelColours_[0]));
     const RECT banner = dpi_.Of(layout_.banner);
     DrawKeyedBitmap(dc, bitmaps_["BannerImage"], banner.left, banner.top, banner.right - banner.left,
                     banner.bottom - banner.top);
-    fill(dpi_.Of(layout_.sideMenu), kMenuColour);
+    fill(dpi_.Of(layout_.sideMenu), PaintColour(panelColours_[1]));
     if (layout_.actionBorderVisible) {
         RECT border = dpi_.Of(layout_.actionBorder);
         DrawEdge(dc, &border, BDR_SUNKENOUTER, BF_TOP | BF_BOTTOM);
     }
-    const RECT about = dpi_.Of(layout_.about);
-    DrawKeyedBitmap(dc, bitmaps_["LogoImage"], about.left, about.top, about.right - about.left,
-                    about.bottom - about.top);
 }
 
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int page = static_cast<int>(item.CtlID) - kListFirst;
     if (page >= 0 && page < 6 && checkLists_[page]) return checkLists_[page]->Draw(item);
-    auto it = looks_.find(static_cast<int>(item.CtlID));
-    if (it == looks_.end()) return;
     const int id = static_cast<int>(item.CtlID);
-    const COLORREF background = id < kBtnSystem ? kTitleColour : id < kPgAccelTabs ? kMenuColour : AccelColour();
+    if (id == kImgAbout) {
+        HBRUSH brush = CreateSolidBrush(AccelColour());
+        FillRect(item.hDC, &item.rcItem, brush);
+        DeleteObject(brush);
+        DrawKeyedBitmap(item.hDC, bitmaps_["LogoImage"], 0, 0, item.rcItem.right, item.rcItem.bottom);
+        return;
+    }
+    auto it = looks_.find(id);
+    if (it == looks_.end()) return;
+    const COLORREF background = PaintColour(panelColours_[id < kBtnSystem ? 0 : id < kPgAccelTabs ? 1 : 2]);
     DrawGlyphButton(item, it->second, background);
 }
 
@@ -423,7 +509,10 @@ void MainWindow::Command(int id) {
         case kBtnTray: return BtnTrayClick();
         case kBtnAccelerate: return BtnAccelerateClick();
         case kBtnMoreInfo: return BtnMoreInfoClick();
-        default: return;  // the compact, restore, options and help windows come with their own parts
+        case kBtnOption: return BtnOptionClick();
+        case kBtnHelp: return BtnHelpClick();
+        case kImgAbout: return ImgAboutClick();
+        default: return;  // the compact and restore windows come with their own parts
     }
 }
 
@@ -535,7 +624,7 @@ void MainWindow::ShowPlainDescription(const std::string& text) {
     format.cbSize = sizeof format;
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_COLOR;
     format.dwEffects = CFE_AUTOCOLOR;
-    format.yHeight = 13 * 15;  // 13 pixels in twips at 96 DPI
+    format.yHeight = descriptionPoints_ * 20;  // points in twips
     lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
     SendMessageW(comment, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     descriptionFontPending_ = false;
@@ -565,6 +654,20 @@ void MainWindow::BtnMoreInfoClick() {
 void MainWindow::OpenAddress(const std::string& address) {
     const std::string folder = ctx_.paths.executable.substr(0, ctx_.paths.executable.find_last_of('\\'));
     ctx_.platform.processes.ShellOpen("open", HelpFileUrl(address, folder), "", ShowMode::Normal);
+}
+
+void MainWindow::BtnOptionClick() { FrmSub().ShowModal(); }
+
+void MainWindow::ImgAboutClick() { FrmSub().ShowModal(kTbVersion); }
+
+void MainWindow::BtnHelpClick() { OpenAddress(HomePageLink()); }
+
+OptionsWindow& MainWindow::FrmSub() {
+    if (!frmSub_) {
+        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, prompts_);
+        frmSub_->Create();
+    }
+    return *frmSub_;
 }
 
 }  // namespace brisko::ui

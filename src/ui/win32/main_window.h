@@ -11,16 +11,18 @@
 #include "engine/program_context.h"
 #include "ui/control_ids.h"
 #include "ui/main_layout.h"
+#include "ui/win32/appearance_target.h"
 #include "ui/win32/check_list.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/message_box_prompts.h"
+#include "ui/win32/options_window.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/window.h"
 
 namespace brisko::ui {
 
-class MainWindow final : public Window {
+class MainWindow final : public Window, public AppearanceTarget {
 public:
     MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts);
     ~MainWindow() override;
@@ -39,7 +41,8 @@ private:
     void LoadBitmaps();
     void RunStartup();
     void FillLists();
-    void ApplyStoredAppearance();
+    void LoadAppearance();
+    void ReduceGlyphColours();
     void Layout();
     void Paint(HDC dc);
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -68,7 +71,24 @@ private:
     void CommentNotify(const NMHDR& header);
     void SetReferenceLink(const std::string& link);
     void BtnMoreInfoClick();
-    void OpenAddress(const std::string& address);
+    void OpenAddress(const std::string& address) override;
+    void BtnOptionClick();
+    void BtnHelpClick();
+    void ImgAboutClick();
+    OptionsWindow& FrmSub();
+
+    // What the options window changes.
+    HWND OwnerWindow() const override { return Handle(); }
+    int DescriptionFontSize() const override { return descriptionPoints_; }
+    void SetDescriptionFontSize(int points) override;
+    int Alpha() const override { return alpha_; }
+    void SetAlpha(int alpha) override;
+    std::array<int32_t, 3> PanelColours() const override { return panelColours_; }
+    void SetPanelColours(const std::array<int32_t, 3>& colours) override;
+    PageStyle PagesStyle() const override { return pageStyle_; }
+    void SetPagesStyle(PageStyle style, bool showTabs) override;
+    void ItemAvailabilityChanged() override;
+    COLORREF AccelColour() const { return PaintColour(panelColours_[2]); }
 
     ProgramContext& ctx_;
     MessageBoxPrompts& prompts_;
@@ -88,6 +108,13 @@ private:
     std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service
     bool descriptionFontPending_ = false;
     std::string referenceLink_;
+    // Title bar, side menu and settings panel.
+    std::array<int32_t, 3> panelColours_;
+    HBRUSH accelBrush_ = nullptr;
+    int alpha_ = 255;
+    int descriptionPoints_ = 10;
+    PageStyle pageStyle_ = PageStyle::Tabs;
+    std::unique_ptr<OptionsWindow> frmSub_;
 };
 
 }  // namespace brisko::ui

@@ -24,6 +24,8 @@ TOOLINFOW ToolOf(HWND owner, HWND control, const std::wstring& text) {
 void Tooltips::Add(HWND control, const std::wstring& text) {
     if (!tip_ || !control) return;
     TOOLINFOW info = ToolOf(owner_, control, text);
+    // A control added again takes the new text instead of keeping the old one.
+    SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 

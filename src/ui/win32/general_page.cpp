@@ -1,0 +1,109 @@
+#include "ui/win32/general_page.h"
+
+#include <commdlg.h>
+
+#include "platform/win32/wide.h"
+#include "prefs/preference_keys.h"
+#include "prefs/program_preferences.h"
+#include "ui/options_ids.h"
+
+namespace brisko::ui {
+
+namespace {
+constexpr int kFontPoints[5] = {12, 11, 10, 9, 8};  // RdFontG ... RdFontA
+}
+
+void GeneralPage::Create(const OptionsLayout& l) {
+    AddGroup(L"■ 解説", l.fontGroup);
+    AddLabel(L"■ 文字の大きさ", l.fontLabel);
+    const wchar_t* const fonts[5] = {L"最大", L"大", L"中 (標準)", L"小", L"最小"};
+    for (int i = 0; i < 5; ++i)
+        Add(L"BUTTON", fonts[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdFontG + i, l.fontRadios[i]);
+    AddGroup(L"■ メッセージダイアログ", l.messageGroup);
+    Add(L"BUTTON", L"設定変更後に再起動を促すメッセージを表示する", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, kChcReboot,
+        l.messageChecks[0]);
+    AddCheck(L"情報メッセージを表示しない (確認/エラーメッセージは除く)", kChcInform, l.messageChecks[1]);
+    AddGroup(L"■ 自動バックアップ", l.backupGroup);
+    AddCheck(L"設定変更前に自動的にバックアップを作成しない (非推奨)", kChcAutoRestore, l.backupCheck);
+    AddGroup(L"■ 設定ファイルのパス指定", l.pathGroup);
+    const wchar_t* const labels[2] = {L"Sysoc.inf", L"Boot.ini"};
+    for (int i = 0; i < 2; ++i) {
+        Add(L"STATIC", labels[i], SS_LEFT, kLblSysocPath + 3 * i, l.pathLabels[i]);
+        Add(L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP, kEdtSysocPath + 3 * i, l.pathEdits[i], WS_EX_CLIENTEDGE);
+        AddButton(L"参照...", kBtnSysocPath + 3 * i, l.pathButtons[i]);
+    }
+    AddButton(L"適用", kBtnOKO, l.apply);
+    AddButton(L"閉じる", kBtnCloseO, l.close);
+}
+
+void GeneralPage::Load() {
+    const Preferences prefs = PreferencesOf(host_.ctx);
+    const int points = host_.main.DescriptionFontSize();
+    int radio = kRdFontM;
+    for (int i = 0; i < 5; ++i)
+        if (kFontPoints[i] == points) radio = kRdFontG + i;
+    SetChecked(radio, true);
+    SetChecked(kChcReboot, prefs.RebootPromptWanted());
+    SetChecked(kChcInform, prefs.InformSuppressed());
+    SetChecked(kChcAutoRestore, prefs.AutoBackupSuppressed());
+    if (host_.ctx.os.family == "9x") {
+        for (int id : {kLblSysocPath, kEdtSysocPath, kBtnSysocPath}) EnableWindow(Item(id), FALSE);
+        SetWindowTextW(Item(kLblBootPath), L"Msdos.sys");
+    }
+    for (auto [key, id] : {std::pair{prefkey::kSysocPath, kEdtSysocPath}, std::pair{prefkey::kBootPath, kEdtBootPath}}) {
+        const std::string path = prefs.Read(prefkey::kSettings, key);
+        if (path != "NULL") SetWindowTextW(Item(id), win32::Widen(path).c_str());
+    }
+}
+
+bool GeneralPage::Command(int id, int code) {
+    if (code != BN_CLICKED) return id >= kRdFontG && id <= kBtnCloseO;
+    switch (id) {
+        case kBtnOKO: BtnOKOClick(); return true;
+        case kBtnSysocPath: BrowseClick(kLblSysocPath, kEdtSysocPath); return true;
+        case kBtnBootPath: BrowseClick(kLblBootPath, kEdtBootPath); return true;
+        default: return id >= kRdFontG && id <= kBtnCloseO;
+    }
+}
+
+int GeneralPage::DefaultButton() const { return kBtnOKO; }
+
+void GeneralPage::BtnOKOClick() {
+    int points = 10;
+    for (int i : {0, 1, 3, 4})
+        if (Checked(kRdFontG + i)) {
+            points = kFontPoints[i];
+            break;
+        }
+    host_.main.SetDescriptionFontSize(points);
+    Preferences prefs = PreferencesOf(host_.ctx);
+    prefs.Write(prefkey::kSettings, prefkey::kFontSize, std::to_string(points));
+    prefs.SetRebootPromptWanted(Checked(kChcReboot));
+    prefs.SetInformSuppressed(Checked(kChcInform));
+    prefs.SetAutoBackupSuppressed(Checked(kChcAutoRestore));
+    prefs.Write(prefkey::kSettings, prefkey::kSysocPath, TextOf(kEdtSysocPath));
+    prefs.Write(prefkey::kSettings, prefkey::kBootPath, TextOf(kEdtBootPath));
+}
+
+void GeneralPage::BrowseClick(int labelId, int editId) {
+    const std::string caption = TextOf(labelId);
+    std::string lower = caption;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    const std::wstring title = win32::Widen(caption + " ファイルを開く");
+    // The filter's pairs are separated by NULs and end with two.
+    std::wstring filter = win32::Widen(caption + " ファイル (" + lower + ")");
+    filter += L'\0' + win32::Widen(lower) + L'\0' + L"すべてのファイル (*.*)" + L'\0' + L"*.*" + L'\0';
+    wchar_t file[MAX_PATH] = L"";
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = host_.window;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameW(&dialog)) SetWindowTextW(Item(editId), file);
+}
+
+}  // namespace brisko::ui

@@ -1,0 +1,61 @@
+#pragma once
+// One page of the options window: its controls are children of the window,
+// shown while the page is selected. The page reads the preferences once when
+// the window is created and stores them when its apply button is pressed.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/program_context.h"
+#include "ui/options_layout.h"
+#include "ui/win32/appearance_target.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/tooltips.h"
+
+namespace brisko::ui {
+
+struct OptionsHost {
+    HWND window;
+    ProgramContext& ctx;
+    AppearanceTarget& main;
+    const Dpi& dpi;
+    HFONT font;
+    Tooltips& tips;
+};
+
+class OptionsPage {
+public:
+    explicit OptionsPage(OptionsHost& host) : host_(host) {}
+    virtual ~OptionsPage() = default;
+    OptionsPage(const OptionsPage&) = delete;
+    OptionsPage& operator=(const OptionsPage&) = delete;
+
+    virtual void Create(const OptionsLayout& layout) = 0;
+    virtual void Load() = 0;
+    // Handles a command of one of its controls; false when it is not one.
+    virtual bool Command(int id, int code) = 0;
+    // The button Enter presses.
+    virtual int DefaultButton() const = 0;
+    void Show(bool visible);
+
+protected:
+    HWND Add(const wchar_t* cls, const std::wstring& text, DWORD style, int id, const Rect& r, DWORD exStyle = 0);
+    HWND AddGroup(const std::wstring& text, const Rect& r) { return Add(L"BUTTON", text, BS_GROUPBOX, -1, r); }
+    HWND AddLabel(const std::wstring& text, const Rect& r) { return Add(L"STATIC", text, SS_LEFT, -1, r); }
+    HWND AddCheck(const std::wstring& text, int id, const Rect& r) {
+        return Add(L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, id, r);
+    }
+    HWND AddButton(const std::wstring& text, int id, const Rect& r) {
+        return Add(L"BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, id, r);
+    }
+    HWND Item(int id) const { return GetDlgItem(host_.window, id); }
+    bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(int id, bool on) const { SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+    std::string TextOf(int id) const;
+
+    OptionsHost& host_;
+    std::vector<HWND> controls_;
+};
+
+}  // namespace brisko::ui

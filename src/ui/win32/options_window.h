@@ -1,0 +1,66 @@
+#pragma once
+// The options window (class "TFrmSub", caption "オプション"): four pages
+// under one tab row, shown modally over the main window. It is created at
+// first use and kept, hidden, for the rest of the run; a later opening shows
+// what the user last left there.
+#include <windows.h>
+
+#include <memory>
+
+#include "engine/program_context.h"
+#include "ui/options_layout.h"
+#include "ui/win32/appearance_target.h"
+#include "ui/win32/customize_page.h"
+#include "ui/win32/disabling_page.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/general_page.h"
+#include "ui/win32/message_box_prompts.h"
+#include "ui/win32/tooltips.h"
+#include "ui/win32/version_page.h"
+#include "ui/win32/window.h"
+
+namespace brisko::ui {
+
+class OptionsWindow final : public Window {
+public:
+    OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts);
+    ~OptionsWindow() override;
+    void Create();
+    // Shows the window modally on the page given, or on the page it showed last
+    // (-1), and returns once it is closed.
+    void ShowModal(int page = -1);
+    // Redraws the page rows of the main window and of this window in new colours.
+    void RefreshPageStyles();
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    void ShowPage(int page);
+    void BtnHiddenClick();
+    void SetColour(int32_t colour);
+    void SetPageStyle(PageStyle style);
+    void Close();
+    // Hands a command to the page whose control sent it.
+    void PageOf(int id, int code);
+
+    ProgramContext& ctx_;
+    AppearanceTarget& main_;
+    MessageBoxPrompts& prompts_;
+    Dpi dpi_;
+    HFONT font_ = nullptr;
+    int32_t colour_;
+    HBRUSH brush_ = nullptr;
+    int page_ = 0;
+    bool customizeShown_ = false;
+    bool open_ = false;
+    std::unique_ptr<Tooltips> tips_;
+    std::unique_ptr<OptionsHost> host_;
+    std::unique_ptr<GeneralPage> general_;
+    std::unique_ptr<DisablingPage> disabling_;
+    std::unique_ptr<VersionPage> version_;
+    std::unique_ptr<CustomizePage> customize_;
+};
+
+}  // namespace brisko::ui

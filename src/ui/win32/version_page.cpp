@@ -1,0 +1,79 @@
+#include "ui/win32/version_page.h"
+
+#include "ui/options_ids.h"
+
+namespace brisko::ui {
+
+namespace {
+// The links open sections of the help file beside the program: the product
+// has no web pages of its own.
+struct Link {
+    const wchar_t* caption;
+    const wchar_t* text;
+    int id;
+    const char* address;
+};
+const Link kLinks[4] = {
+    {L"■ 公式サイト", L"Brisko 公式サイト", kLblOfficialSite, "help:Top"},
+    {L"■ 不具合報告", L"チケット登録 - Brisko ヘルプ「不具合の報告」", kLblNewTicket, "help:Report"},
+    {L"■ Web サイト", L"Brisko ヘルプ", kLblWebSite, "help:Top"},
+    {L"■ ブログ", L"Brisko ヘルプ「バージョン情報」", kLblBlog, "help:About"},
+};
+}  // namespace
+
+VersionPage::~VersionPage() {
+    for (HFONT f : {productFont_, linkFont_})
+        if (f) DeleteObject(f);
+}
+
+void VersionPage::Create(const OptionsLayout& l) {
+    LOGFONTW face{};
+    GetObjectW(host_.font, sizeof face, &face);
+    face.lfUnderline = TRUE;
+    linkFont_ = CreateFontIndirectW(&face);
+    face.lfWeight = FW_BOLD;
+    face.lfHeight = -host_.dpi(18);
+    productFont_ = CreateFontIndirectW(&face);
+
+    product_ = AddLabel(L"Brisko", l.productName);
+    SendMessageW(product_, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_), FALSE);
+    AddLabel(L"■ バージョン 1.0", l.version);
+    AddLabel(L"Copyright (C) 2026 Brisko 開発者", l.copyright);
+    for (int i = 0; i < 4; ++i) {
+        AddLabel(kLinks[i].caption, l.linkCaptions[i]);
+        HWND link = Add(L"STATIC", kLinks[i].text, SS_LEFT | SS_NOTIFY, kLinks[i].id, l.links[i]);
+        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+    }
+    HWND hidden = Add(L"BUTTON", L"", BS_ICON | BS_FLAT | WS_TABSTOP, kBtnHidden, l.hidden);
+    SendMessageW(hidden, BM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, 0)));
+    host_.tips.Add(hidden, L"Click...");
+    Rect ok = l.close;
+    AddButton(L"OK", kBtnOKV, ok);
+}
+
+bool VersionPage::IsLink(HWND control) const {
+    const int id = GetDlgCtrlID(control);
+    return id >= kLblOfficialSite && id <= kLblBlog;
+}
+
+bool VersionPage::ColourLabel(HWND control, HDC dc) const {
+    if (control == product_) SetTextColor(dc, RGB(128, 0, 0));
+    else if (IsLink(control)) SetTextColor(dc, RGB(0, 0, 255));
+    else return false;
+    return true;
+}
+
+bool VersionPage::Command(int id, int code) {
+    for (const Link& link : kLinks)
+        if (id == link.id) {
+            if (code == STN_CLICKED) host_.main.OpenAddress(link.address);
+            return true;
+        }
+    if (id == kBtnHidden && code == BN_CLICKED) revealCustomize_();
+    return id == kBtnHidden || id == kBtnOKV;
+}
+
+int VersionPage::DefaultButton() const { return kBtnOKV; }
+
+}  // namespace brisko::ui

@@ -1,0 +1,95 @@
+// Stored appearance and the disabling page's choices in the preferences file.
+#include <gtest/gtest.h>
+
+#include "platform/memory_file_system.h"
+#include "prefs/appearance.h"
+#include "prefs/disabling_choices.h"
+#include "prefs/preference_keys.h"
+
+namespace brisko {
+namespace {
+
+class AppearanceFile : public ::testing::Test {
+protected:
+    MemoryFileSystem files;
+    Preferences prefs{files, "C:\\Brisko\\Brisko.ini"};
+    void SetUp() override { files.AddFolder("C:\\Brisko"); }
+    std::string Setting(std::string_view key) { return prefs.Read(prefkey::kSettings, key); }
+};
+
+TEST_F(AppearanceFile, StartUpTakesPanelColoursOnlyUnderAStoredStyle) {
+    prefs.Write(prefkey::kSettings, prefkey::kTitleColor, "clRed");
+    prefs.Write(prefkey::kSettings, prefkey::kTabStyle, "buttons");
+    prefs.Write(prefkey::kSettings, prefkey::kTransparent, "4");
+    StoredAppearance a = ReadStoredAppearance(prefs);
+    EXPECT_FALSE(a.panelColours[0]) << "colour keys without a style are ignored";
+    EXPECT_FALSE(a.pageStyle) << "the page style is matched exactly";
+    EXPECT_FALSE(a.alpha) << "below 5 the window would vanish; it stays opaque";
+
+    prefs.Write(prefkey::kSettings, prefkey::kColorStyle, "anything");
+    prefs.Write(prefkey::kSettings, prefkey::kMenuColor, "$008080F0");
+    prefs.Write(prefkey::kSettings, prefkey::kTabStyle, "FlatButtons");
+    prefs.Write(prefkey::kSettings, prefkey::kTransparent, "200");
+    a = ReadStoredAppearance(prefs);
+    EXPECT_EQ(a.panelColours[0], 0x0000FF);
+    EXPECT_EQ(a.panelColours[1], 0x8080F0);
+    EXPECT_FALSE(a.panelColours[2]) << "a missing key leaves its panel";
+    EXPECT_EQ(a.pageStyle, PageStyle::FlatButtons);
+    EXPECT_EQ(a.alpha, 200);
+}
+
+TEST_F(AppearanceFile, DefaultStyleWithNothingStoredWritesNothing) {
+    EXPECT_FALSE(ColoursToApply(prefs, kDefaultStyle));
+    const size_t red = ColourStyleIndex("Red");
+    ASSERT_TRUE(ColoursToApply(prefs, red));
+    StoreColours(prefs, red, ColourStyles()[red].colours);
+    EXPECT_EQ(Setting(prefkey::kColorStyle), "Red");
+    for (auto key : {prefkey::kTitleColor, prefkey::kMenuColor, prefkey::kAccelColor, prefkey::kSubColor,
+                     prefkey::kRestoreColor, prefkey::kCompactColor})
+        EXPECT_EQ(Setting(key), "$008080F0") << key;
+
+    ASSERT_TRUE(ColoursToApply(prefs, kDefaultStyle)) << "back to the default once a style is stored";
+    StoreColours(prefs, kDefaultStyle, ColourStyles()[kDefaultStyle].colours);
+    EXPECT_EQ(Setting(prefkey::kColorStyle), "NULL");
+    EXPECT_EQ(Setting(prefkey::kCompactColor), "clBtnFace");
+    EXPECT_EQ(ColourStyleIndex("red"), kDefaultStyle) << "style names are matched exactly";
+    EXPECT_EQ(ColourStyleIndex("Optional"), kOptionalStyle);
+}
+
+TEST(TransparencyText, EmptyIsZeroGarbageIsOpaqueAndOutOfRangeIsRefused) {
+    EXPECT_EQ(TransparencyFromText(""), 0);
+    EXPECT_EQ(TransparencyFromText("128"), 128);
+    EXPECT_EQ(TransparencyFromText("12a"), 255);
+    EXPECT_EQ(TransparencyFromText("256"), std::nullopt);
+    EXPECT_EQ(TransparencyFromText("-1"), std::nullopt);
+    EXPECT_EQ(TransparencyFromText("99999999999"), std::nullopt);
+}
+
+TEST_F(AppearanceFile, DisablingBoxesKeepProgramChoicesAndTheServicePageDefault) {
+    const auto& keys = DisablingKeys();
+    ASSERT_EQ(keys.size(), 64u);
+    EXPECT_EQ(keys[0], "System1");
+    EXPECT_EQ(keys[50], "Service");
+    EXPECT_EQ(keys[63], "PCInfo3");
+    EXPECT_TRUE(DisablingBoxOf("Service", "NULL").ticked) << "the services page starts unavailable";
+    EXPECT_FALSE(DisablingBoxOf("System1", "NULL").ticked);
+    EXPECT_FALSE(DisablingBoxOf("System1", "True").ticked) << "only the exact text disables";
+    const DisablingBox pre = DisablingBoxOf("System2", "pre_true");
+    EXPECT_TRUE(pre.ticked && !pre.enabled);
+
+    prefs.Write(prefkey::kDisabledItem, "System2", "pre_true");
+    prefs.Write(prefkey::kDisabledItem, "System3", "true");
+    std::vector<DisablingBox> boxes(keys.size());
+    boxes[0] = {true, true};    // System1 ticked
+    boxes[1] = {false, false};  // System2 pre_true: left alone
+    boxes[2] = {false, true};   // System3 unticked
+    boxes[50] = {false, true};  // services allowed
+    StoreDisablingBoxes(prefs, boxes);
+    EXPECT_EQ(prefs.Read(prefkey::kDisabledItem, "System1"), "true");
+    EXPECT_EQ(prefs.Read(prefkey::kDisabledItem, "System2"), "pre_true");
+    EXPECT_EQ(prefs.Read(prefkey::kDisabledItem, "System3"), "NULL");
+    EXPECT_EQ(prefs.Read(prefkey::kDisabledItem, "Service"), "false");
+}
+
+}  // namespace
+}  // namespace brisko
