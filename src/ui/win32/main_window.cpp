@@ -390,6 +390,7 @@ void MainWindow::Command(int id) {
         case kBtnTray: return BtnTrayClick();
         case kBtnAccelerate: return BtnAccelerateClick();
         case kBtnMoreInfo: return BtnMoreInfoClick();
+        case kBtnRestore: return BtnRestoreClick();
         default: return;  // the compact, restore, options and help windows come with their own parts
     }
 }
@@ -444,6 +445,15 @@ void MainWindow::BtnAccelerateClick() {
     ::brisko::BtnAccelerateClick(ctx_);
     RefreshLists();
     UpdateCountLabel();
+}
+
+void MainWindow::BtnRestoreClick() {
+    if (!frmRestore_)
+        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
+            RefreshLists();
+            UpdateCountLabel();
+        });
+    frmRestore_->ShowModal(Handle());
 }
 
 void MainWindow::ShowPage(int page) {

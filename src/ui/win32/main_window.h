@@ -13,8 +13,10 @@
 #include "ui/main_layout.h"
 #include "ui/win32/check_list.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/message_box_prompts.h"
+#include "ui/win32/restore_window.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/window.h"
 
@@ -55,6 +57,7 @@ private:
     void TrayCallback(LPARAM mouseMessage);
     void BtnCloseClick();
     void BtnAccelerateClick();
+    void BtnRestoreClick();
     void ShowPage(int page);
     void TabSheetShow(int page);
     void UpdateCountLabel();
@@ -82,6 +85,8 @@ private:
     std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service
     bool descriptionFontPending_ = false;
     std::string referenceLink_;
+    FileOpenDialog dlgOpen_;
+    std::unique_ptr<RestoreWindow> frmRestore_;  // made at first use, kept for the run
 };
 
 }  // namespace brisko::ui
