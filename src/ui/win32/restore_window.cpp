@@ -310,11 +310,9 @@ void RestoreWindow::BtnRecoveryOEClick() {
 }
 
 void RestoreWindow::PressFocusedButton() {
-    HWND focus = GetFocus();
-    if (!focus || GetParent(focus) != Handle()) return;
-    wchar_t cls[16] = {};
-    GetClassNameW(focus, cls, 16);
-    if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
+    const int id = GetDlgCtrlID(GetFocus());
+    for (int button : {kBtnBackup, kBtnRecovery, kBtnBackupOE, kBtnRecoveryOE, kBtnRestoreCancel})
+        if (id == button && GetFocus() == Control(id)) return static_cast<void>(SendMessageW(Control(id), BM_CLICK, 0, 0));
 }
 
 void RestoreWindow::Close() {

@@ -3,6 +3,8 @@
 // keyboard. Registry values changed here are put back afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "registry_probe.h"
@@ -121,7 +123,7 @@ TEST(RestoreWindow, BackupThenRestoreFromItBringsBackAValueChangedAfterIt) {
 TEST(RestoreWindow, APreferencesFileIsRefusedWithTheWarningAndChangesNothing) {
     const std::wstring prefs = driver::ProgramFolder() + L"\\brisko.ini";
     {
-        std::ofstream out(prefs, std::ios::binary);  // "[環境設定]" in code page 932
+        std::ofstream out(std::filesystem::path(prefs), std::ios::binary);  // "[環境設定]" in code page 932
         out << "[\x8a\xc2\x8b\xab\x90\xdd\x92\xe8]\r\nDlgInform=On\r\n";
     }
     const auto link = driver::ReadRaw(HKEY_CURRENT_USER, kExplorer, L"link");
@@ -149,14 +151,12 @@ TEST(RestoreWindow, APreferencesFileIsRefusedWithTheWarningAndChangesNothing) {
 }
 
 // Presses a key in the window the program has focused, as the keyboard would.
-void Key(const RunningBrisko& app, WPARAM key, bool shift = false) {
+void Key(const RunningBrisko& app, WPARAM key) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(app.Main(), nullptr), &info);
-    if (shift) PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_SHIFT, 0);
     PostMessageW(info.hwndFocus, WM_KEYDOWN, key, 0);
     PostMessageW(info.hwndFocus, WM_KEYUP, key, 0xC0000000);
-    if (shift) PostMessageW(info.hwndFocus, WM_KEYUP, VK_SHIFT, 0xC0000000);
     driver::Settle(200);
 }
 
