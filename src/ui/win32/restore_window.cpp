@@ -49,20 +49,23 @@ HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style
 void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
 
 // While a long action runs: the hour-glass, and the window closed to input.
+// Afterwards the keyboard focus goes back to the control that had it.
 class BusyWindow {
 public:
-    explicit BusyWindow(HWND window) : window_(window), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
+    explicit BusyWindow(HWND window)
+        : window_(window), focus_(GetFocus()), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
         EnableWindow(window_, FALSE);
     }
     ~BusyWindow() {
         EnableWindow(window_, TRUE);
+        if (focus_ && IsWindowVisible(window_)) SetFocus(focus_);
         SetCursor(cursor_);
     }
     BusyWindow(const BusyWindow&) = delete;
     BusyWindow& operator=(const BusyWindow&) = delete;
 
 private:
-    HWND window_;
+    HWND window_, focus_;
     HCURSOR cursor_;
 };
 }  // namespace

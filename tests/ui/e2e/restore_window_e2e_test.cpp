@@ -204,6 +204,7 @@ TEST(RestoreWindow, TabMovesThroughTheControlsAndEscHidesTheSameWindow) {
     ASSERT_TRUE(box) << "Enter pressed the mail-rule backup";
     driver::Answer(box, box == driver::WaitForDialog(app.ProcessId(), L"確認", 0) ? IDNO : IDOK);
     driver::Settle();
+    EXPECT_EQ(FocusedId(app), kBtnBackupOE) << "the keyboard stays where it was";
 
     Key(app, VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(window)) << "Esc closes";
