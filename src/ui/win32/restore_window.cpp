@@ -22,7 +22,7 @@ constexpr int kPagePartFirst = 3100;
 enum PagePart { kPanel, kHeading, kBackupLabel, kRestoreLabel, kPicture, kPartCount };
 int PartId(int page, PagePart part) { return kPagePartFirst + page * 10 + part; }
 
-struct PageSpec {
+struct PageContents {
     const wchar_t* tab;
     const wchar_t* heading;
     int backupId;
@@ -31,7 +31,7 @@ struct PageSpec {
     const wchar_t* restoreLabel;
     const char* picture;
 };
-const PageSpec kPages[2] = {
+const PageContents kPages[2] = {
     {L"バックアップ", L"■ コンピュータの状態", kBtnBackup, L"コンピュータの状態を保存する", kBtnRecovery,
      L"以前の状態に戻す", "WindowsImage"},
     {L"Outlook Express", L"■ Outlook Express のメールルール", kBtnBackupOE, L"メールルールをバックアップ",
@@ -207,20 +207,20 @@ void RestoreWindow::FormCreate() {
 }
 
 void RestoreWindow::CreatePage(int page) {
-    const PageSpec& spec = kPages[page];
+    const PageContents& parts = kPages[page];
     // Created in drawing order: the panel first, clipped by what stands on it.
     MakeChild(Handle(), L"STATIC", L"", WS_CLIPSIBLINGS, PartId(page, kPanel), font_);
-    MakeChild(Handle(), L"STATIC", spec.heading, SS_LEFT | SS_NOPREFIX, PartId(page, kHeading), font_);
-    for (int id : {spec.backupId, spec.restoreId}) {
+    MakeChild(Handle(), L"STATIC", parts.heading, SS_LEFT | SS_NOPREFIX, PartId(page, kHeading), font_);
+    for (int id : {parts.backupId, parts.restoreId}) {
         HWND button = CreateGlyphButton(Handle(), id, {0, 0, 0, 0});
         // Drawn by the program, named by its label for screen readers and automation.
-        SetWindowTextW(button, id == spec.backupId ? spec.backupLabel : spec.restoreLabel);
-        looks_[id] = {bitmaps_[id == spec.backupId ? "BackupImage" : "RestoreImage"], L"", nullptr, false, false};
+        SetWindowTextW(button, id == parts.backupId ? parts.backupLabel : parts.restoreLabel);
+        looks_[id] = {bitmaps_[id == parts.backupId ? "BackupImage" : "RestoreImage"], L"", nullptr, false, false};
     }
-    MakeChild(Handle(), L"STATIC", spec.backupLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kBackupLabel), font_);
-    MakeChild(Handle(), L"STATIC", spec.restoreLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kRestoreLabel), font_);
+    MakeChild(Handle(), L"STATIC", parts.backupLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kBackupLabel), font_);
+    MakeChild(Handle(), L"STATIC", parts.restoreLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kRestoreLabel), font_);
     MakeChild(Handle(), L"STATIC", L"", SS_OWNERDRAW, PartId(page, kPicture), font_);
-    pictures_[PartId(page, kPicture)] = bitmaps_[spec.picture];
+    pictures_[PartId(page, kPicture)] = bitmaps_[parts.picture];
 }
 
 void RestoreWindow::Layout() {
@@ -232,12 +232,12 @@ void RestoreWindow::Layout() {
     const RestoreLayout l = LayOutRestoreWindow(panel);
     Place(Control(kPgRestore), dpi_.Of(l.pages));
     for (int page = 0; page < 2; ++page) {
-        const PageSpec& spec = kPages[page];
+        const PageContents& parts = kPages[page];
         Place(Control(PartId(page, kPanel)), dpi_.Of(l.panel));
         Place(Control(PartId(page, kHeading)), dpi_.Of(l.page.heading));
-        Place(Control(spec.backupId), dpi_.Of(l.page.backupButton));
+        Place(Control(parts.backupId), dpi_.Of(l.page.backupButton));
         Place(Control(PartId(page, kBackupLabel)), dpi_.Of(l.page.backupLabel));
-        Place(Control(spec.restoreId), dpi_.Of(l.page.restoreButton));
+        Place(Control(parts.restoreId), dpi_.Of(l.page.restoreButton));
         Place(Control(PartId(page, kRestoreLabel)), dpi_.Of(l.page.restoreLabel));
         Place(Control(PartId(page, kPicture)), dpi_.Of(l.page.picture));
     }
