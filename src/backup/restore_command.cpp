@@ -6,9 +6,7 @@
 
 namespace brisko {
 
-namespace {
-// Why a chosen file is not restored; empty when it may be.
-std::string Refusal(const ChosenBackup& backup, const OsEdition& running) {
+std::string RestoreRefusal(const ChosenBackup& backup, const OsEdition& running) {
     switch (backup.check) {
         case BackupCheck::Backup: return "";
         case BackupCheck::NotABackup: return "\r\n選択されたファイルはバックアップ ファイルではありません。";
@@ -22,12 +20,11 @@ std::string Refusal(const ChosenBackup& backup, const OsEdition& running) {
     }
     return "";
 }
-}  // namespace
 
 bool RunRestoreCommand(ProgramContext& ctx, const std::string& path) {
     // The file is read once: what is recognised is what is restored.
     const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, path, ctx.os);
-    if (const std::string refusal = Refusal(backup, ctx.os); !refusal.empty()) {
+    if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
         ctx.platform.prompts.Warn(refusal);
         return false;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "backup/chosen_backup.h"
 #include "engine/program_context.h"
 
 namespace brisko {
@@ -7,5 +8,8 @@ namespace brisko {
 // why) a file that is no complete backup for this Windows, restores, shows the restored machine again and reports, offering a
 // restart where the user wants that. False when nothing was restored.
 bool RunRestoreCommand(ProgramContext& ctx, const std::string& path);
+
+// The warning that refuses a chosen file; empty when it may be restored.
+std::string RestoreRefusal(const ChosenBackup& backup, const OsEdition& running);
 
 }  // namespace brisko

@@ -22,8 +22,11 @@ public:
     virtual void RunInNewConsole(const std::string& commandLine) = 0;
     // Runs a command line hidden and waits for it to end, calling keepAlive
     // whenever window messages arrive meanwhile so the window stays
-    // responsive. The command's exit code, or -1 when it could not start.
-    virtual int RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive) = 0;
+    // responsive. The command's exit code, kNotStarted when it could not
+    // start, or kTimedOut when it was still running after timeLimitMs (it is
+    // then ended, so it cannot go on writing afterwards).
+    virtual int RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive,
+                           int timeLimitMs = kNoTimeLimit) = 0;
     // Restarts the computer (enabling the shutdown privilege where there is
     // one); a refusal is not reported.
     virtual void RestartWindows() = 0;
@@ -32,6 +35,9 @@ public:
     virtual void RestartExplorer() = 0;
 
     static constexpr int kExplorerQuitWaitMs = 10000;
+    static constexpr int kNoTimeLimit = -1;
+    static constexpr int kNotStarted = -1;
+    static constexpr int kTimedOut = -2;
 };
 
 }  // namespace brisko

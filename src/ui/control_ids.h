@@ -1,5 +1,5 @@
 #pragma once
-// Control ids of the main window, shared with the UI test driver.
+// Control ids of the program's windows, shared with the UI test driver.
 namespace brisko::ui {
 
 enum ControlId : int {
@@ -33,6 +33,17 @@ enum ControlId : int {
     kLblComment,
     kComment,
     kImgAbout,
+};
+
+// The save-and-restore window ("TFrmRestore").
+enum RestoreControlId : int {
+    kPgRestore = 3001,
+    kBtnBackup,
+    kBtnRecovery,
+    kBtnBackupOE,
+    kBtnRecoveryOE,
+    kRestoreComment,
+    kBtnRestoreCancel = 2,  // IDCANCEL: Esc closes the window
 };
 
 inline constexpr int kPageCount = 8;

@@ -24,7 +24,7 @@ public:
     void ShellOpen(const std::string&, const std::string&, const std::string&, ShowMode) override {}
     void RunHidden(const std::string&) override {}
     void RunInNewConsole(const std::string&) override {}
-    int RunAndWait(const std::string&, const std::function<void()>&) override { return 0; }
+    int RunAndWait(const std::string&, const std::function<void()>&, int) override { return 0; }
     void RestartWindows() override {}
     void RestartExplorer() override {}
 };

@@ -7,19 +7,20 @@
 namespace brisko {
 namespace {
 
-TEST(RegistryTools, XpUsesRegAndOtherEditionsRegedit) {
+TEST(RegistryTools, XpUsesRegAndOtherEditionsRegeditAndBothAreWaitedFor) {
     testing::RecordingLauncher launcher;
+    launcher.exitCode = 3;
     const OsEdition xp{"NT", "XP"}, me{"9x", "Me"};
-    RegExportKey(launcher, xp, "HKCU", "\\Software\\Microsoft\\Outlook Express", "C:\\b\\mail rules.reg");
-    RegImportKey(launcher, xp, "HKCU", "\\Software\\Microsoft\\Outlook Express", "C:\\b\\mail rules.reg");
-    RegExportKey(launcher, me, "HKEY_CURRENT_USER", "\\Identities", "C:\\b\\r.reg");
-    RegImportKey(launcher, me, "HKEY_CURRENT_USER", "\\Identities", "C:\\b\\r.reg");
+    EXPECT_EQ(RegExportKey(launcher, xp, "HKCU", "\\Software\\Microsoft\\Outlook Express", "C:\\b\\mail rules.reg", {}), 3);
+    RegImportKey(launcher, xp, "HKCU", "\\Software\\Microsoft\\Outlook Express", "C:\\b\\mail rules.reg", {});
+    RegExportKey(launcher, me, "HKEY_CURRENT_USER", "\\Identities", "C:\\b\\r.reg", {});
+    RegImportKey(launcher, me, "HKEY_CURRENT_USER", "\\Identities", "C:\\b\\r.reg", {});
     EXPECT_EQ(launcher.calls,
               (std::vector<std::string>{
-                  "open|reg|save \"HKCU\\Software\\Microsoft\\Outlook Express\" \"C:\\b\\mail rules.reg\"|hidden",
-                  "open|reg|restore \"HKCU\\Software\\Microsoft\\Outlook Express\" \"C:\\b\\mail rules.reg\"|hidden",
-                  "Open|Regedit.exe|/E \"C:\\b\\r.reg\" \"HKEY_CURRENT_USER\\Identities\"|hidden",
-                  "Open|Regedit.exe|/s \"C:\\b\\r.reg\"|hidden",
+                  "wait|reg save \"HKCU\\Software\\Microsoft\\Outlook Express\" \"C:\\b\\mail rules.reg\"|60000",
+                  "wait|reg restore \"HKCU\\Software\\Microsoft\\Outlook Express\" \"C:\\b\\mail rules.reg\"|60000",
+                  "wait|Regedit.exe /E \"C:\\b\\r.reg\" \"HKEY_CURRENT_USER\\Identities\"|60000",
+                  "wait|Regedit.exe /s \"C:\\b\\r.reg\"|60000",
               }));
 }
 

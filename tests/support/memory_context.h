@@ -22,8 +22,9 @@ public:
     }
     void RunHidden(const std::string& commandLine) override { calls.push_back("hidden|" + commandLine); }
     void RunInNewConsole(const std::string& commandLine) override { calls.push_back("console|" + commandLine); }
-    int RunAndWait(const std::string& commandLine, const std::function<void()>&) override {
-        calls.push_back("wait|" + commandLine);
+    int RunAndWait(const std::string& commandLine, const std::function<void()>&, int timeLimitMs) override {
+        calls.push_back("wait|" + commandLine + "|" + std::to_string(timeLimitMs));
+        if (onWait) onWait(commandLine);
         return exitCode;
     }
     void RestartWindows() override { calls.push_back("restart-windows"); }
@@ -31,6 +32,8 @@ public:
 
     std::vector<std::string> calls;
     int exitCode = 0;
+    // Stands in for what the waited-for command does (say, writing its file).
+    std::function<void(const std::string&)> onWait;
 };
 
 struct MemoryBackends {

@@ -60,32 +60,49 @@ void Win32ProcessLauncher::RunInNewConsole(const std::string& commandLine) {
     StartAndForget(commandLine, CREATE_NEW_CONSOLE, SW_SHOWNORMAL);
 }
 
-int Win32ProcessLauncher::RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive) {
+int Win32ProcessLauncher::RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive,
+                                     int timeLimitMs) {
     PROCESS_INFORMATION started;
-    if (!Start(commandLine, 0, SW_HIDE, started)) return -1;
+    if (!Start(commandLine, 0, SW_HIDE, started)) return kNotStarted;
     CloseHandle(started.hThread);
 
-    bool quitSeen = false;
+    const DWORD begun = GetTickCount();
+    auto remaining = [&]() -> DWORD {
+        if (timeLimitMs < 0) return INFINITE;
+        const DWORD spent = GetTickCount() - begun;
+        return spent >= static_cast<DWORD>(timeLimitMs) ? 0 : static_cast<DWORD>(timeLimitMs) - spent;
+    };
+    bool quitSeen = false, timedOut = false;
     int quitCode = 0;
     for (;;) {
-        const DWORD woke = quitSeen ? WaitForSingleObject(started.hProcess, INFINITE)
-                                    : MsgWaitForMultipleObjects(1, &started.hProcess, FALSE, INFINITE, QS_ALLINPUT);
+        const DWORD woke = quitSeen ? WaitForSingleObject(started.hProcess, remaining())
+                                    : MsgWaitForMultipleObjects(1, &started.hProcess, FALSE, remaining(), QS_ALLINPUT);
         if (woke == WAIT_OBJECT_0) break;
+        if (woke == WAIT_TIMEOUT) {
+            timedOut = true;
+            break;
+        }
         if (woke == WAIT_OBJECT_0 + 1) {
             if (keepAlive) keepAlive();
             else quitSeen = !PumpWaitingMessages(quitCode);
             continue;
         }
         // The wait itself failed; wait without looking at messages instead.
-        WaitForSingleObject(started.hProcess, INFINITE);
+        if (WaitForSingleObject(started.hProcess, remaining()) == WAIT_TIMEOUT) timedOut = true;
         break;
+    }
+    if (timedOut) {
+        // A tool that hangs is ended, so it cannot write after the caller has moved on.
+        TerminateProcess(started.hProcess, 1);
+        WaitForSingleObject(started.hProcess, 5000);
     }
 
     DWORD exitCode = 0;
     const bool known = GetExitCodeProcess(started.hProcess, &exitCode) != FALSE;
     CloseHandle(started.hProcess);
     if (quitSeen) PostQuitMessage(quitCode);
-    return known ? static_cast<int>(exitCode) : -1;
+    if (timedOut) return kTimedOut;
+    return known ? static_cast<int>(exitCode) : kNotStarted;
 }
 
 void Win32ProcessLauncher::RestartWindows() {

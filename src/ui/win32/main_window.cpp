@@ -512,7 +512,8 @@ void MainWindow::Command(int id) {
         case kBtnOption: return BtnOptionClick();
         case kBtnHelp: return BtnHelpClick();
         case kImgAbout: return ImgAboutClick();
-        default: return;  // the compact and restore windows come with their own parts
+        case kBtnRestore: return BtnRestoreClick();
+        default: return;  // the compact window comes with its own part
     }
 }
 
@@ -581,6 +582,15 @@ void MainWindow::BtnAccelerateClick() {
     ::brisko::BtnAccelerateClick(ctx_);
     RefreshLists();
     UpdateCountLabel();
+}
+
+void MainWindow::BtnRestoreClick() {
+    if (!frmRestore_)
+        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
+            RefreshLists();
+            UpdateCountLabel();
+        });
+    frmRestore_->ShowModal(Handle());
 }
 
 void MainWindow::ShowPage(int page) {

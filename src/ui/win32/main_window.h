@@ -14,9 +14,11 @@
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/check_list.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/message_box_prompts.h"
 #include "ui/win32/options_window.h"
+#include "ui/win32/restore_window.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/window.h"
 
@@ -62,6 +64,7 @@ private:
     void SetHint(int id, const wchar_t* hint);
     void BtnCloseClick();
     void BtnAccelerateClick();
+    void BtnRestoreClick();
     void ShowPage(int page);
     void TabSheetShow(int page);
     void UpdateCountLabel();
@@ -115,6 +118,8 @@ private:
     int descriptionPoints_ = 10;
     PageStyle pageStyle_ = PageStyle::Tabs;
     std::unique_ptr<OptionsWindow> frmSub_;
+    FileOpenDialog dlgOpen_;
+    std::unique_ptr<RestoreWindow> frmRestore_;  // made at first use, kept for the run
 };
 
 }  // namespace brisko::ui

@@ -145,6 +145,16 @@ TEST_F(ProcessLauncherWithChild, RunAndWaitReturnsTheExitCodeOnceTheCommandHasEn
     EXPECT_EQ(WaitForMarker(marker, 0), "show=" + std::to_string(SW_HIDE)) << "written before RunAndWait returned";
 }
 
+TEST_F(ProcessLauncherWithChild, RunAndWaitEndsACommandThatOutlivesItsTimeLimit) {
+    const std::string marker = scratch->Path("late.marker");
+    ChildSettings child(marker, 2000);
+    const Stopwatch watch;
+    EXPECT_EQ(launcher.RunAndWait(ChildCommand(), {}, 300), ProcessLauncher::kTimedOut);
+    EXPECT_LT(watch.Ms(), 1500);
+    EXPECT_EQ(WaitForMarker(marker, 2500), "") << "ended, so it never writes afterwards";
+    EXPECT_EQ(launcher.RunAndWait("cmd.exe /c exit 6", {}, 10000), 6) << "a command within its limit";
+}
+
 TEST_F(ProcessLauncherWithChild, RestartExplorerWithNoShellRunningStartsTheShellCommandAtOnce) {
     // Never disturb a real shell: this only runs where there is none.
     if (FindWindowW(L"Progman", nullptr)) GTEST_SKIP() << "a shell is running here";

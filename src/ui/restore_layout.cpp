@@ -1,0 +1,24 @@
+#include "ui/restore_layout.h"
+
+namespace brisko::ui {
+
+RestoreLayout LayOutRestoreWindow(const Rect& panel) {
+    auto at = [&](int left, int top, int width, int height) {
+        return Rect{panel.left + left, panel.top + top, width, height};
+    };
+    RestoreLayout l;
+    l.pages = {0, 0, kRestoreClientWidth, 104};
+    l.panel = panel;
+    // Labels reach to the next control on their right, so no caption is cut short.
+    l.page.heading = at(5, 6, 226, 14);
+    l.page.backupButton = at(12, 26, 41, 41);
+    l.page.backupLabel = at(65, 40, 236 - 65 - 2, 14);
+    l.page.restoreButton = at(236, 26, 41, 41);
+    l.page.restoreLabel = at(289, 40, 400 - 289 - 1, 14);
+    l.page.picture = at(400, 3, 32, 32);
+    l.comment = {0, 104, kRestoreClientWidth, 185};
+    l.close = {369, 292, 73, 25};
+    return l;
+}
+
+}  // namespace brisko::ui

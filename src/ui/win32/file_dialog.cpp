@@ -1,0 +1,36 @@
+#include "ui/win32/file_dialog.h"
+
+#include <commdlg.h>
+
+#include "platform/win32/wide.h"
+
+namespace brisko::ui {
+
+void FileOpenDialog::Set(const std::wstring& title, const std::wstring& filter) {
+    title_ = title;
+    filter_ = filter;
+    for (wchar_t& c : filter_)
+        if (c == L'|') c = L'\0';
+    filter_.push_back(L'\0');
+}
+
+std::optional<std::string> FileOpenDialog::Run(const std::string& initialFolder) {
+    std::wstring file(MAX_PATH * 4, L'\0');
+    const std::wstring folder = win32::Widen(initialFolder);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;  // the size Windows 2000's dialog knows
+    ofn.hwndOwner = owner_;
+    ofn.lpstrFilter = filter_.empty() ? nullptr : filter_.c_str();
+    ofn.nFilterIndex = filterIndex_;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = folder.c_str();
+    ofn.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    filterIndex_ = ofn.nFilterIndex;
+    file.resize(wcslen(file.c_str()));
+    return win32::Narrow(file);
+}
+
+}  // namespace brisko::ui

@@ -1,0 +1,26 @@
+#pragma once
+// The main window's one file-open dialog ("DlgOpen"), shared by the windows
+// that ask for a file. Title and filter stay as the last user set them; the
+// chosen filter entry is kept from one use to the next.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace brisko::ui {
+
+class FileOpenDialog {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    // filter as "name|pattern|name|pattern".
+    void Set(const std::wstring& title, const std::wstring& filter);
+    // The chosen path, or nullopt when cancelled.
+    std::optional<std::string> Run(const std::string& initialFolder);
+
+private:
+    HWND owner_ = nullptr;
+    std::wstring title_, filter_;
+    DWORD filterIndex_ = 1;
+};
+
+}  // namespace brisko::ui

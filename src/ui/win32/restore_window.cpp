@@ -1,0 +1,327 @@
+#include "ui/win32/restore_window.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "backup/backup_file.h"
+#include "backup/mail_rules.h"
+#include "backup/restore_command.h"
+#include "platform/win32/wide.h"
+#include "prefs/colour_text.h"
+#include "prefs/preference_keys.h"
+#include "prefs/program_preferences.h"
+#include "ui/control_ids.h"
+
+namespace brisko::ui {
+
+namespace {
+const wchar_t* const kClassName = L"TFrmRestore";
+
+// The parts of each page without an id of their own in the shared list.
+constexpr int kPagePartFirst = 3100;
+enum PagePart { kPanel, kHeading, kBackupLabel, kRestoreLabel, kPicture, kPartCount };
+int PartId(int page, PagePart part) { return kPagePartFirst + page * 10 + part; }
+
+struct PageContents {
+    const wchar_t* tab;
+    const wchar_t* heading;
+    int backupId;
+    const wchar_t* backupLabel;
+    int restoreId;
+    const wchar_t* restoreLabel;
+    const char* picture;
+};
+const PageContents kPages[2] = {
+    {L"バックアップ", L"■ コンピュータの状態", kBtnBackup, L"コンピュータの状態を保存する", kBtnRecovery,
+     L"以前の状態に戻す", "WindowsImage"},
+    {L"Outlook Express", L"■ Outlook Express のメールルール", kBtnBackupOE, L"メールルールをバックアップ",
+     kBtnRecoveryOE, L"メールルールを復元", "OutlookImage"},
+};
+
+HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font,
+               DWORD exStyle = 0) {
+    HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
+void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
+
+// While a long action runs: the hour-glass, and the window closed to input.
+// Afterwards the keyboard focus goes back to the control that had it.
+class BusyWindow {
+public:
+    explicit BusyWindow(HWND window)
+        : window_(window), focus_(GetFocus()), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
+        EnableWindow(window_, FALSE);
+    }
+    ~BusyWindow() {
+        EnableWindow(window_, TRUE);
+        if (focus_ && IsWindowVisible(window_)) SetFocus(focus_);
+        SetCursor(cursor_);
+    }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    HWND window_, focus_;
+    HCURSOR cursor_;
+};
+}  // namespace
+
+RestoreWindow::RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
+                             std::function<void()> onRestored)
+    : ctx_(ctx), prompts_(prompts), dlgOpen_(dlgOpen), onRestored_(std::move(onRestored)), dpi_(Dpi::OfScreen()) {}
+
+RestoreWindow::~RestoreWindow() {
+    for (HFONT f : {font_, commentFont_})
+        if (f) DeleteObject(f);
+    if (panelBrush_) DeleteObject(panelBrush_);
+    for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
+}
+
+void RestoreWindow::ShowModal(HWND owner) {
+    owner_ = owner;
+    if (!Handle()) {
+        RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
+        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+        RECT bounds = {0, 0, dpi_(kRestoreClientWidth), dpi_(kRestoreClientHeight)};
+        AdjustWindowRectEx(&bounds, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT);
+        CreateWindowOf(kClassName, L"保存と復元", style, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                       {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, owner);
+        if (!Handle()) return;
+    }
+    // Centred on the main window.
+    RECT mine, theirs;
+    GetWindowRect(Handle(), &mine);
+    GetWindowRect(owner, &theirs);
+    const int w = mine.right - mine.left, h = mine.bottom - mine.top;
+    SetWindowPos(Handle(), nullptr, (theirs.left + theirs.right - w) / 2, (theirs.top + theirs.bottom - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+
+    ShowTab(page_);  // the page shown loads its description again
+    EnableWindow(owner, FALSE);
+    prompts_.SetOwner(Handle());
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    SetFocus(Control(kPgRestore));
+    MSG message;
+    bool quit = false;
+    while (IsWindowVisible(Handle())) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        if (IsDialogMessageW(Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    prompts_.SetOwner(owner);
+    EnableWindow(owner, TRUE);
+    if (quit) PostQuitMessage(static_cast<int>(message.wParam));
+    else SetForegroundWindow(owner);
+}
+
+LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            FormCreate();
+            return 0;
+        case WM_CTLCOLORSTATIC: {
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            if (id < kPagePartFirst || id >= kPagePartFirst + 20) break;
+            SetBkColor(reinterpret_cast<HDC>(wParam), panelColour_);
+            return reinterpret_cast<LRESULT>(panelBrush_);
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            if (auto it = looks_.find(static_cast<int>(item.CtlID)); it != looks_.end())
+                DrawGlyphButton(item, it->second, panelColour_);
+            if (auto it = pictures_.find(static_cast<int>(item.CtlID)); it != pictures_.end()) {
+                FillRect(item.hDC, &item.rcItem, panelBrush_);
+                DrawKeyedBitmap(item.hDC, it->second, item.rcItem.left, item.rcItem.top);
+            }
+            return TRUE;
+        }
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header->idFrom == kPgRestore && header->code == TCN_SELCHANGE)
+                ShowTab(static_cast<int>(SendMessageW(Control(kPgRestore), TCM_GETCURSEL, 0, 0)));
+            return 0;
+        }
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case kBtnBackup: BtnBackupClick(); break;
+                case kBtnRecovery: BtnRecoveryClick(); break;
+                case kBtnBackupOE: BtnBackupOEClick(); break;
+                case kBtnRecoveryOE: BtnRecoveryOEClick(); break;
+                case IDOK: PressFocusedButton(); break;  // Enter, where no button takes it itself
+                case IDCANCEL: Close(); break;           // the close button and Esc
+            }
+            return 0;
+        case WM_CLOSE:
+            Close();
+            return 0;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}
+
+void RestoreWindow::FormCreate() {
+    font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    const Preferences prefs = PreferencesOf(ctx_);
+    // The description's size: the stored font size in points, else 13 pixels.
+    const auto points = prefs.FontSize();
+    commentFont_ = CreateFontW(points ? -MulDiv(*points, dpi_.Value(), 72) : -dpi_(13), 0, 0, 0, FW_NORMAL, FALSE,
+                               FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH, L"Tahoma");
+    const auto colour = prefs.Color(prefkey::kRestoreColor);
+    panelColour_ = colour ? ResolveColor(*colour, [](int index) { return static_cast<uint32_t>(GetSysColor(index)); })
+                          : GetSysColor(COLOR_WINDOW);
+    panelBrush_ = CreateSolidBrush(panelColour_);
+    const std::string tabStyle = prefs.Read(prefkey::kSettings, prefkey::kTabStyle);
+    const DWORD tabLook = tabStyle == "Buttons" ? TCS_BUTTONS : tabStyle == "FlatButtons" ? TCS_BUTTONS | TCS_FLATBUTTONS : 0;
+
+    for (const char* name : {"BackupImage", "RestoreImage", "WindowsImage", "OutlookImage"})
+        bitmaps_[name] = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+
+    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | tabLook,
+                          kPgRestore, font_);
+    for (int page = 0; page < 2; ++page) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(kPages[page].tab);
+        SendMessageW(tabs, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
+        CreatePage(page);
+    }
+    HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",
+                             WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kRestoreComment,
+                             commentFont_, WS_EX_CLIENTEDGE);
+    SendMessageW(comment, EM_SETEVENTMASK, 0, 0);
+    MakeChild(Handle(), L"BUTTON", L"閉じる", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnRestoreCancel, font_);
+    Layout();
+    page_ = 0;
+    SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
+}
+
+void RestoreWindow::CreatePage(int page) {
+    const PageContents& parts = kPages[page];
+    // Created in drawing order: the panel first, clipped by what stands on it.
+    MakeChild(Handle(), L"STATIC", L"", WS_CLIPSIBLINGS, PartId(page, kPanel), font_);
+    MakeChild(Handle(), L"STATIC", parts.heading, SS_LEFT | SS_NOPREFIX, PartId(page, kHeading), font_);
+    for (int id : {parts.backupId, parts.restoreId}) {
+        HWND button = CreateGlyphButton(Handle(), id, {0, 0, 0, 0});
+        // Drawn by the program, named by its label for screen readers and automation.
+        SetWindowTextW(button, id == parts.backupId ? parts.backupLabel : parts.restoreLabel);
+        looks_[id] = {bitmaps_[id == parts.backupId ? "BackupImage" : "RestoreImage"], L"", nullptr, false, false};
+    }
+    MakeChild(Handle(), L"STATIC", parts.backupLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kBackupLabel), font_);
+    MakeChild(Handle(), L"STATIC", parts.restoreLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kRestoreLabel), font_);
+    MakeChild(Handle(), L"STATIC", L"", SS_OWNERDRAW, PartId(page, kPicture), font_);
+    pictures_[PartId(page, kPicture)] = bitmaps_[parts.picture];
+}
+
+void RestoreWindow::Layout() {
+    // The page control says where its pages go for its tab style and font.
+    RECT display = dpi_.Of(Rect{0, 0, kRestoreClientWidth, 104});
+    SendMessageW(Control(kPgRestore), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    const Rect panel{dpi_.ToDesign(display.left), dpi_.ToDesign(display.top),
+                     dpi_.ToDesign(display.right - display.left), dpi_.ToDesign(display.bottom - display.top)};
+    const RestoreLayout l = LayOutRestoreWindow(panel);
+    Place(Control(kPgRestore), dpi_.Of(l.pages));
+    for (int page = 0; page < 2; ++page) {
+        const PageContents& parts = kPages[page];
+        Place(Control(PartId(page, kPanel)), dpi_.Of(l.panel));
+        Place(Control(PartId(page, kHeading)), dpi_.Of(l.page.heading));
+        Place(Control(parts.backupId), dpi_.Of(l.page.backupButton));
+        Place(Control(PartId(page, kBackupLabel)), dpi_.Of(l.page.backupLabel));
+        Place(Control(parts.restoreId), dpi_.Of(l.page.restoreButton));
+        Place(Control(PartId(page, kRestoreLabel)), dpi_.Of(l.page.restoreLabel));
+        Place(Control(PartId(page, kPicture)), dpi_.Of(l.page.picture));
+    }
+    Place(Control(kRestoreComment), dpi_.Of(l.comment));
+    Place(Control(kBtnRestoreCancel), dpi_.Of(l.close));
+}
+
+void RestoreWindow::ShowTab(int page) {
+    page_ = page;
+    for (int p = 0; p < 2; ++p) {
+        const int show = p == page ? SW_SHOW : SW_HIDE;
+        for (int part = 0; part < kPartCount; ++part) ShowWindow(Control(PartId(p, static_cast<PagePart>(part))), show);
+        ShowWindow(Control(kPages[p].backupId), show);
+        ShowWindow(Control(kPages[p].restoreId), show);
+    }
+    if (page == 0) TbBriskoShow();
+    else TbOEShow();
+}
+
+void RestoreWindow::TbBriskoShow() {
+    HWND comment = Control(kRestoreComment);
+    SetWindowTextW(comment, win32::Widen(ctx_.platform.resources.Find("SaveRestoreText").value_or("")).c_str());
+    if (marginsSet_) return;
+    SendMessageW(comment, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(dpi_(3), dpi_(3)));
+    marginsSet_ = true;
+}
+
+void RestoreWindow::TbOEShow() {
+    SetWindowTextW(Control(kRestoreComment),
+                   win32::Widen(ctx_.platform.resources.Find("SaveRestoreOEText").value_or("")).c_str());
+}
+
+void RestoreWindow::BtnBackupClick() {
+    if (!ctx_.platform.prompts.Confirm("\r\nバックアップ ファイルを作成しますか？")) return;
+    BusyWindow busy(Handle());
+    CreateBackup(ctx_, PreferencesOf(ctx_).InformSuppressed());
+}
+
+void RestoreWindow::BtnRecoveryClick() {
+    const std::string folder = ParentFolder(ctx_.paths.executable);
+    const std::string backups = BackupsFolder(ctx_);
+    const auto attributes = ctx_.platform.files.GetAttributes(backups);
+    const bool haveBackups = attributes && (*attributes & fileattr::kDirectory);
+    dlgOpen_.SetOwner(Handle());
+    dlgOpen_.Set(L"復元するバックアップ ファイルを開く",
+                 L"バックアップ ファイル (*.ini)|*.ini|すべてのファイル (*.*)|*.*");
+    const auto chosen = dlgOpen_.Run(haveBackups ? backups : folder + "\\");
+    if (!chosen) return;
+    // Refused files get their warning before any question; the restore
+    // itself reads the file again and checks it once more.
+    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx_.platform.files, *chosen, ctx_.os), ctx_.os);
+    if (!refusal.empty()) return ctx_.platform.prompts.Warn(refusal);
+    const std::string name = chosen->substr(chosen->find_last_of('\\') + 1);
+    if (!ctx_.platform.prompts.Confirm("以下のバックアップ ファイルから Windows の設定を復元しますか？\r\n\r\nファイル名：" +
+                                       name))
+        return;
+    bool restored = false;
+    {
+        BusyWindow busy(Handle());
+        restored = RunRestoreCommand(ctx_, *chosen);
+    }
+    if (restored && onRestored_) onRestored_();
+}
+
+void RestoreWindow::BtnBackupOEClick() {
+    BusyWindow busy(Handle());
+    BackupMailRules(ctx_, {});  // the wait keeps the windows painted
+}
+
+void RestoreWindow::BtnRecoveryOEClick() {
+    BusyWindow busy(Handle());
+    RestoreMailRules(ctx_, {});
+}
+
+void RestoreWindow::PressFocusedButton() {
+    const int id = GetDlgCtrlID(GetFocus());
+    for (int button : {kBtnBackup, kBtnRecovery, kBtnBackupOE, kBtnRecoveryOE, kBtnRestoreCancel})
+        if (id == button && GetFocus() == Control(id)) return static_cast<void>(SendMessageW(Control(id), BM_CLICK, 0, 0));
+}
+
+void RestoreWindow::Close() {
+    // The main window takes input again before this one goes, so it is the one activated.
+    if (owner_) EnableWindow(owner_, TRUE);
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+}  // namespace brisko::ui

@@ -1,0 +1,67 @@
+#pragma once
+// The save-and-restore window (class "TFrmRestore"): a page for backups of
+// the Windows settings, a page for the Outlook Express mail rules, and a
+// description box. Created at first use, shown modally over the main window
+// and hidden, not destroyed, when closed.
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "engine/program_context.h"
+#include "ui/restore_layout.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/file_dialog.h"
+#include "ui/win32/glyph_button.h"
+#include "ui/win32/message_box_prompts.h"
+#include "ui/win32/window.h"
+
+namespace brisko::ui {
+
+class RestoreWindow final : public Window {
+public:
+    // onRestored runs after a restore has changed the machine, so the main
+    // window can show the new state.
+    RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
+                  std::function<void()> onRestored);
+    ~RestoreWindow() override;
+    // Creates the window on first use; returns once the user has closed it.
+    void ShowModal(HWND owner);
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    void CreatePage(int page);
+    void Layout();
+    void ShowTab(int page);
+    void TbBriskoShow();
+    void TbOEShow();
+    void BtnBackupClick();
+    void BtnRecoveryClick();
+    void BtnBackupOEClick();
+    void BtnRecoveryOEClick();
+    void PressFocusedButton();
+    void Close();
+    HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+
+    ProgramContext& ctx_;
+    MessageBoxPrompts& prompts_;
+    FileOpenDialog& dlgOpen_;
+    std::function<void()> onRestored_;
+    HWND owner_ = nullptr;
+    Dpi dpi_;
+    HFONT font_ = nullptr, commentFont_ = nullptr;
+    COLORREF panelColour_ = 0;
+    HBRUSH panelBrush_ = nullptr;
+    std::map<std::string, HBITMAP> bitmaps_;
+    std::map<int, ButtonLook> looks_;
+    std::map<int, HBITMAP> pictures_;
+    int page_ = 0;
+    bool marginsSet_ = false;
+};
+
+}  // namespace brisko::ui

@@ -1,0 +1,123 @@
+// The mail-rule buttons on simulated XP and 2000: the tool's command line,
+// its exit code, and the older backup kept whenever the tool fails.
+#include <gtest/gtest.h>
+
+#include "backup/mail_rules.h"
+#include "platform/registry_values.h"
+#include "prefs/startup_sequence.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using testing::SimulatedContext;
+using testing::SimulatedWindows;
+
+const std::string kRules = "\\Software\\Microsoft\\Outlook Express\\5.0\\Rules\\Mail";
+
+struct MailMachine : SimulatedContext {
+    explicit MailMachine(SimulatedWindows edition) : SimulatedContext(edition) {
+        RunStartupSequence(ctx);
+        processes.calls.clear();
+        for (const char* identity : {"{AAA}", "Default User", "{BBB}"})
+            RegWriteValue(registry, RegRoot::CurrentUser, std::string("\\Identities\\") + identity + kRules + "\\000",
+                          "Name", "String", "rule");
+    }
+    std::string Folder() const { return ParentFolder(ctx.paths.executable); }
+    std::string Backup() const { return MailRuleBackupPath(ctx); }
+    // The tool writes this into the file its command line names.
+    void ToolWrites(const std::string& bytes) {
+        processes.onWait = [this, bytes](const std::string& command) {
+            for (size_t open = command.find('"'); open != std::string::npos; open = command.find('"', open + 1)) {
+                const size_t close = command.find('"', open + 1);
+                const std::string arg = command.substr(open + 1, close - open - 1);
+                if (arg.find(":\\") != std::string::npos) files.WriteReplacing(arg, bytes);
+                open = close;
+            }
+        };
+    }
+};
+
+TEST(MailRules, CommandLinesOnXpAnd2000NameTheLastIdentityAndTheFixedFile) {
+    struct Case {
+        SimulatedWindows edition;
+        std::string exportLine, importLine;
+    };
+    const std::string key = "\\Identities\\{BBB}" + kRules;
+    for (const Case& c : {Case{SimulatedWindows::Xp, "reg save \"HKCU" + key + "\" \"%f.new\"",
+                               "reg restore \"HKCU" + key + "\" \"%f\""},
+                          Case{SimulatedWindows::Win2000, "Regedit.exe /E \"%f.new\" \"HKEY_CURRENT_USER" + key + "\"",
+                               "Regedit.exe /s \"%f\""}}) {
+        MailMachine m(c.edition);
+        m.ToolWrites("rules");
+        m.prompts.AnswerNext(true);
+        m.prompts.AnswerNext(true);
+        EXPECT_TRUE(BackupMailRules(m.ctx, {}));
+        EXPECT_TRUE(RestoreMailRules(m.ctx, {}));
+        auto expand = [&](std::string line) { return line.replace(line.find("%f"), 2, m.Backup()); };
+        EXPECT_EQ(m.processes.calls, (std::vector<std::string>{"wait|" + expand(c.exportLine) + "|60000",
+                                                                "wait|" + expand(c.importLine) + "|60000"}));
+        EXPECT_EQ(m.files.ReadFile(m.Backup()), "rules");
+        EXPECT_FALSE(m.files.GetAttributes(m.Backup() + ".new")) << "the temporary export is gone";
+        ASSERT_EQ(m.prompts.shown.size(), 4u);  // question, result, question, result
+        EXPECT_NE(m.prompts.shown[1].text.find("作成フォルダ：" + m.Folder() + "\\\r\n作成ファイル：OE メールルールのバックアップ.hiv"),
+                  std::string::npos);
+        EXPECT_EQ(m.prompts.shown[3].text, "\r\nOutlook Expressのメールルールを復元しました。");
+    }
+}
+
+TEST(MailRules, AFailedExportShowsTheToolAndItsCodeAndKeepsTheOlderBackup) {
+    struct Case {
+        SimulatedWindows edition;
+        int exitCode;
+        bool writesFile;
+        std::string says;
+    };
+    for (const Case& c : {Case{SimulatedWindows::Xp, 5, true, "reg がエラー (終了コード 5) で終了しました。"},
+                          Case{SimulatedWindows::Win2000, ProcessLauncher::kTimedOut, true, "Regedit.exe が 60 秒たっても終わらなかった"},
+                          // Regedit reports success even when it could not export.
+                          Case{SimulatedWindows::Win2000, 0, false, "Regedit.exe がバックアップ ファイルを作成しませんでした。"}}) {
+        MailMachine m(c.edition);
+        m.files.WriteReplacing(m.Backup(), "older rules");
+        if (c.writesFile) m.ToolWrites("half written");
+        m.processes.exitCode = c.exitCode;
+        m.prompts.AnswerNext(true);
+        EXPECT_FALSE(BackupMailRules(m.ctx, {}));
+        EXPECT_EQ(m.files.ReadFile(m.Backup()), "older rules") << c.says;
+        EXPECT_FALSE(m.files.GetAttributes(m.Backup() + ".new"));
+        ASSERT_EQ(m.prompts.shown.size(), 2u);
+        EXPECT_EQ(m.prompts.shown[1].kind, PromptKind::Error);
+        EXPECT_NE(m.prompts.shown[1].text.find(c.says), std::string::npos) << m.prompts.shown[1].text;
+        EXPECT_NE(m.prompts.shown[1].text.find("以前のバックアップはそのまま残っています。"), std::string::npos);
+    }
+}
+
+TEST(MailRules, RefusesWithoutIdentityOrBackupAndReportsAFailedImport) {
+    MailMachine m(SimulatedWindows::Xp);
+    EXPECT_FALSE(RestoreMailRules(m.ctx, {})) << "no backup yet";
+    EXPECT_EQ(m.prompts.shown.back().kind, PromptKind::Error);
+    EXPECT_EQ(m.prompts.shown.back().text, "\r\n作成されたメールルールのバックアップが、見つかりません。");
+
+    m.files.WriteReplacing(m.Backup(), "rules");
+    m.processes.exitCode = 1;
+    m.prompts.AnswerNext(true);
+    EXPECT_FALSE(RestoreMailRules(m.ctx, {}));
+    EXPECT_EQ(m.prompts.shown.back().kind, PromptKind::Error);
+    EXPECT_NE(m.prompts.shown.back().text.find("reg がエラー (終了コード 1)"), std::string::npos);
+
+    // Without an identity the tool would be handed all of HKEY_CURRENT_USER.
+    RegDeleteKeyTree(m.registry, RegRoot::CurrentUser, "\\Identities\\{AAA}");
+    RegDeleteKeyTree(m.registry, RegRoot::CurrentUser, "\\Identities\\{BBB}");
+    m.processes.calls.clear();
+    m.prompts.shown.clear();
+    EXPECT_FALSE(BackupMailRules(m.ctx, {}));
+    EXPECT_FALSE(RestoreMailRules(m.ctx, {}));
+    EXPECT_TRUE(m.processes.calls.empty());
+    ASSERT_EQ(m.prompts.shown.size(), 2u) << "refused before any question";
+    EXPECT_EQ(m.prompts.shown[0].kind, PromptKind::Warn);
+    EXPECT_NE(m.prompts.shown[0].text.find("ID が見つからない"), std::string::npos);
+    EXPECT_EQ(m.files.ReadFile(m.Backup()), "rules");
+}
+
+}  // namespace
+}  // namespace brisko

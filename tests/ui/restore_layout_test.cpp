@@ -1,0 +1,31 @@
+// Where the save-and-restore window puts things, in design pixels.
+#include <gtest/gtest.h>
+
+#include "ui/restore_layout.h"
+
+namespace brisko::ui {
+namespace {
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+TEST(RestoreLayout, PageControlsStandInThePanelAndLabelsEndBeforeTheNextControl) {
+    const Rect panel{4, 24, 436, 76};
+    const RestoreLayout l = LayOutRestoreWindow(panel);
+    EXPECT_EQ(l.page.backupButton, (Rect{16, 50, 41, 41})) << "12, 26 inside the panel";
+    for (const Rect& r : {l.page.heading, l.page.backupButton, l.page.backupLabel, l.page.restoreButton,
+                          l.page.restoreLabel, l.page.picture})
+        EXPECT_TRUE(Inside(r, panel));
+    // The longest labels: "コンピュータの状態を保存する" (14 characters of 12 pixels), "メールルールを復元" (9).
+    EXPECT_GE(l.page.backupLabel.width, 14 * 12);
+    EXPECT_LE(l.page.backupLabel.right(), l.page.restoreButton.left);
+    EXPECT_GE(l.page.restoreLabel.width, 9 * 12);
+    EXPECT_LE(l.page.restoreLabel.right(), l.page.picture.left);
+    EXPECT_EQ(l.comment.top, l.pages.bottom());
+    EXPECT_LE(l.close.bottom(), kRestoreClientHeight);
+}
+
+}  // namespace
+}  // namespace brisko::ui
