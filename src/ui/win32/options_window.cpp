@@ -161,17 +161,7 @@ void OptionsWindow::ShowModal(int page) {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     SetFocus(GetDlgItem(Handle(), kPgOption));
-    MSG message;
-    while (open_) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 1);  // the program is ending
-            break;
-        }
-        if (IsDialogMessageW(Handle(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    RunModalLoop(Handle(), [this] { return open_; });
     open_ = false;
     EnableWindow(owner, TRUE);
     prompts_.SetOwner(owner);

@@ -106,21 +106,10 @@ void RestoreWindow::ShowModal(HWND owner) {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     SetFocus(Control(kPgRestore));
-    MSG message;
-    bool quit = false;
-    while (IsWindowVisible(Handle())) {
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-            quit = true;
-            break;
-        }
-        if (IsDialogMessageW(Handle(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    const bool ending = !RunModalLoop(Handle(), [this] { return IsWindowVisible(Handle()) != FALSE; });
     prompts_.SetOwner(owner);
     EnableWindow(owner, TRUE);
-    if (quit) PostQuitMessage(static_cast<int>(message.wParam));
-    else SetForegroundWindow(owner);
+    if (!ending) SetForegroundWindow(owner);
 }
 
 LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -62,4 +62,19 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return 0;
 }
 
+bool RunModalLoop(HWND window, const std::function<bool()>& stillOpen) {
+    MSG message;
+    while (stillOpen()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 1);
+            return false;
+        }
+        if (IsDialogMessageW(window, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return true;
+}
+
 }  // namespace brisko::ui

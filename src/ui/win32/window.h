@@ -4,6 +4,7 @@
 // box, after which the program goes on.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace brisko::ui {
@@ -30,5 +31,10 @@ private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };
+
+// The message loop of a modal window: runs while stillOpen() holds, with the
+// keys acting within the window as in a dialog. When the program is told to
+// end meanwhile, it passes that on to the outer loop and returns false.
+bool RunModalLoop(HWND window, const std::function<bool()>& stillOpen);
 
 }  // namespace brisko::ui
