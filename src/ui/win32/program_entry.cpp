@@ -2,9 +2,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
+#include <string>
+
 #include "engine/program_context.h"
 #include "platform/embedded_text_resources.h"
+#include "platform/recording_process_launcher.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_process_launcher.h"
 #include "platform/win32/win32_registry_store.h"
@@ -28,9 +33,23 @@ struct Win32Backends {
     brisko::win32::Win32Clock clock;
 };
 
+// Where the environment asks for it (BRISKO_LAUNCH_LOG=file), the program
+// writes down what it would start instead of starting it: the end-to-end
+// tests press every button this way without opening tools or restarting.
+std::string LaunchLogPath() {
+    wchar_t path[MAX_PATH] = L"";
+    const DWORD n = GetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", path, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? brisko::win32::Narrow(path) : std::string();
+}
+
 int RunProgram() {
     Win32Backends backends;
-    brisko::ProgramContext ctx(brisko::Platform{backends.registry, backends.files, backends.processes,
+    const std::string launchLog = LaunchLogPath();
+    std::optional<brisko::RecordingProcessLauncher> recorder;
+    if (!launchLog.empty()) recorder.emplace(backends.files, launchLog);
+    brisko::ProcessLauncher& processes = recorder ? static_cast<brisko::ProcessLauncher&>(*recorder)
+                                                  : backends.processes;
+    brisko::ProgramContext ctx(brisko::Platform{backends.registry, backends.files, processes,
                                                 backends.prompts, backends.resources, backends.system,
                                                 backends.services, backends.clock});
     brisko::ui::MainWindow main(ctx, backends.prompts);

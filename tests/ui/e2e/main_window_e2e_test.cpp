@@ -142,6 +142,19 @@ TEST(MainWindow, TabWalksTheControlsAndEnterPressesAButton) {
         << "Enter on デスクトップ shows its page";
 }
 
+// With launches recorded, ヘルプ asks the shell to open the local help page,
+// and nothing is recorded before it.
+TEST(MainWindow, HelpOpensTheLocalHelpPage) {
+    RunningBrisko app(driver::Launches::Record);
+    ASSERT_TRUE(app.Main());
+    EXPECT_TRUE(driver::RecordedLaunches().empty());
+    app.Click(kBtnHelp);
+    const auto launches = driver::RecordedLaunches();
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_TRUE(launches[0].starts_with("ShellOpen\topen\tfile:///")) << launches[0];
+    EXPECT_NE(launches[0].find("#Top\t"), std::string::npos) << launches[0];
+}
+
 TEST(MainWindow, QuestionsUseTheProgramsCaptionsAndButtons) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());

@@ -12,6 +12,8 @@ std::wstring Environment(const wchar_t* name) {
     return n && n < 1024 ? std::wstring(buf, n) : std::wstring();
 }
 
+std::wstring LaunchLog() { return ProgramFolder() + L"\\launches.log"; }
+
 bool StartProgram(PROCESS_INFORMATION& process) {
     std::wstring command = L"\"" + Environment(L"BRISKO_EXE") + L"\"";
     STARTUPINFOW startup{};
@@ -39,9 +41,13 @@ BOOL CALLBACK MatchDialog(HWND w, LPARAM p) {
 
 void Settle(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-RunningBrisko::RunningBrisko() {
+RunningBrisko::RunningBrisko(Launches launches) {
+    DeleteFileW(LaunchLog().c_str());
+    SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", launches == Launches::Record ? LaunchLog().c_str() : nullptr);
     const auto start = std::chrono::steady_clock::now();
-    if (!StartProgram(process_)) return;
+    const bool started = StartProgram(process_);
+    SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", nullptr);
+    if (!started) return;
     for (int i = 0; i < 400 && !main_; ++i) {
         HWND w = FindWindowW(L"TFrmMain", nullptr);
         DWORD owner = 0;
@@ -54,6 +60,22 @@ RunningBrisko::RunningBrisko() {
 }
 
 RunningBrisko::~RunningBrisko() { Close(); }
+
+std::vector<std::string> RecordedLaunches() {
+    std::vector<std::string> lines;
+    HANDLE file = CreateFileW(LaunchLog().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return lines;
+    std::string bytes;
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    CloseHandle(file);
+    size_t start = 0;
+    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
 
 void RunningBrisko::Click(int id) const {
     DWORD_PTR unused = 0;

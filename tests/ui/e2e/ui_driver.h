@@ -10,11 +10,15 @@
 
 namespace brisko::ui::driver {
 
+// Whether the program really starts what its buttons start, or only writes
+// it down (see RecordedLaunches).
+enum class Launches { Run, Record };
+
 class RunningBrisko {
 public:
     // Starts the program named by BRISKO_EXE and waits up to 20 s for its
     // main window to show.
-    RunningBrisko();
+    explicit RunningBrisko(Launches launches = Launches::Run);
     ~RunningBrisko();
     RunningBrisko(const RunningBrisko&) = delete;
     RunningBrisko& operator=(const RunningBrisko&) = delete;
@@ -41,6 +45,10 @@ private:
     double secondsToWindow_ = 0;
 };
 
+// What a program started with Launches::Record was asked to start so far, one
+// entry per request, as "ShellOpen\t<verb>\t<file>\t<parameters>\t<show>",
+// "RunInNewConsole\t<line>", "RunAndWait\t<line>", "RestartWindows" and so on.
+std::vector<std::string> RecordedLaunches();
 // Starts the program again and waits for that copy to end; its exit code.
 DWORD RunSecondCopy(DWORD timeoutMs = 20000);
 // Top-level windows of the class in any process.
