@@ -1,6 +1,7 @@
 #include "engine/services.h"
 
 #include <algorithm>
+#include <map>
 
 #include "engine/service_control.h"
 #include "platform/registry_values.h"
@@ -101,11 +102,13 @@ void FillServiceList(ProgramContext& ctx) {
     // All states in one round trip; a service the enumeration does not name
     // is asked about on its own.
     const auto enumerated = ctx.platform.services.EnumerateStates();
+    std::map<std::u32string, ServiceState> states;  // by upper-cased key name; the first of equal names
+    if (enumerated)
+        for (const auto& [name, state] : *enumerated) states.emplace(text::RegistryUpper(name), state);
     auto stopped = [&](const ListedService& s) {
         if (!enumerated) return false;
-        for (const auto& [name, state] : *enumerated)
-            if (text::RegistryNamesEqual(name, s.keyName)) return state == ServiceState::Stopped;
-        return StateOf(ctx, s.keyName) == ServiceState::Stopped;
+        const auto it = states.find(text::RegistryUpper(s.keyName));
+        return (it != states.end() ? it->second : StateOf(ctx, s.keyName)) == ServiceState::Stopped;
     };
     std::vector<std::pair<ListedService, bool>> entries;
     for (auto& s : services) entries.emplace_back(s, stopped(s));

@@ -13,9 +13,11 @@ struct MemoryRegistryStore::Key {
     std::vector<std::unique_ptr<Key>> subkeys;                 // sorted by upper-cased name
 
     Key* Child(const std::string& childName) {
-        for (auto& k : subkeys)
-            if (text::RegistryNamesEqual(k->name, childName)) return k.get();
-        return nullptr;
+        auto at = std::lower_bound(subkeys.begin(), subkeys.end(), childName,
+                                   [](const std::unique_ptr<Key>& k, const std::string& n) {
+                                       return text::RegistryNameLess(k->name, n);
+                                   });
+        return at != subkeys.end() && text::RegistryNamesEqual((*at)->name, childName) ? at->get() : nullptr;
     }
     Key* AddChild(const std::string& childName) {
         auto key = std::make_unique<Key>();

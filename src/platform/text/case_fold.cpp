@@ -1,6 +1,7 @@
 #include "platform/text/case_fold.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/text/utf.h"
 
@@ -24,9 +25,36 @@ std::u32string RegistryUpper(const std::string& utf8) {
     return s;
 }
 
-bool RegistryNamesEqual(const std::string& a, const std::string& b) { return RegistryUpper(a) == RegistryUpper(b); }
+namespace {
+// Orders two names by their upper-cased letters while both are ASCII, without
+// building upper-cased copies: names are nearly always ASCII, and the
+// registry compares them all the time. nullopt when either holds a byte
+// beyond ASCII; the general rule decides then.
+std::optional<int> CompareAsciiUpper(const std::string& a, const std::string& b) {
+    const size_t n = std::min(a.size(), b.size());
+    auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 0x20 : c; };
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = a[i], y = b[i];
+        if ((x | y) >= 0x80) return std::nullopt;
+        if (upper(x) != upper(y)) return upper(x) < upper(y) ? -1 : 1;
+    }
+    for (size_t i = n; i < a.size(); ++i)
+        if (static_cast<unsigned char>(a[i]) >= 0x80) return std::nullopt;
+    for (size_t i = n; i < b.size(); ++i)
+        if (static_cast<unsigned char>(b[i]) >= 0x80) return std::nullopt;
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+}  // namespace
 
-bool RegistryNameLess(const std::string& a, const std::string& b) { return RegistryUpper(a) < RegistryUpper(b); }
+bool RegistryNamesEqual(const std::string& a, const std::string& b) {
+    if (const auto order = CompareAsciiUpper(a, b)) return *order == 0;
+    return RegistryUpper(a) == RegistryUpper(b);
+}
+
+bool RegistryNameLess(const std::string& a, const std::string& b) {
+    if (const auto order = CompareAsciiUpper(a, b)) return *order < 0;
+    return RegistryUpper(a) < RegistryUpper(b);
+}
 
 std::string AsciiLower(std::string s) {
     for (auto& c : s)
