@@ -404,8 +404,8 @@ bool IsDriver(ProgramContext& ctx, const std::string& keyName) {
 BackupEntry ServiceEntries() {
     return {[](ProgramContext& ctx, const BackupRecorder& rec) {
                 const auto services = ListServices(ctx);
-                for (const auto& s : services)
-                    rec(kServices, s.keyName, ServiceStatusText(ctx.platform.services.QueryState(s.keyName)));
+                const ServiceStates states(ctx);
+                for (const auto& s : services) rec(kServices, s.keyName, ServiceStatusText(states.Of(s.keyName)));
                 for (const auto& s : services)
                     rec(kServiceStarts, s.keyName,
                         Read(ctx, HKLM, std::string(kServicesKey) + "\\" + s.keyName, "Start", kind::kDword));

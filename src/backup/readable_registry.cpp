@@ -23,7 +23,13 @@ bool IsServiceKey(RegRoot root, const std::string& path) {
 
 void ReadableRegistry::RequireFullAccess(RegRoot root, const std::string& path) {
     if (IsServiceKey(root, path)) return;
-    if (inner_.CanOpenKey(root, path, RegAccess::Full) || !inner_.CanOpenKey(root, path, RegAccess::Query)) return;
+    auto known = std::make_pair(root, text::AsciiLower(path));
+    if (readable_.contains(known)) return;
+    if (inner_.CanOpenKey(root, path, RegAccess::Full)) {
+        readable_.insert(std::move(known));
+        return;
+    }
+    if (!inner_.CanOpenKey(root, path, RegAccess::Query)) return;
     throw BriskoError(FormatUserMessage(
         "レジストリ キー %s を読み取る権限がないため、バックアップを作成できません。\r\n"
         "管理者としてログオンしてから、もう一度実行してください。",

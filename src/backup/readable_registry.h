@@ -6,6 +6,9 @@
 // Service keys are the exception: a service whose key cannot be opened fully
 // is not listed, so it is left out of the backup whole and a restore leaves
 // it alone.
+#include <set>
+#include <utility>
+
 #include "platform/registry_store.h"
 
 namespace brisko {
@@ -28,6 +31,8 @@ public:
 private:
     void RequireFullAccess(RegRoot root, const std::string& path);
     RegistryStore& inner_;
+    // Keys already found readable: a backup reads many values of each.
+    std::set<std::pair<RegRoot, std::string>> readable_;
 };
 
 // "HKEY_LOCAL_MACHINE\SYSTEM\..." for a key path without its leading backslash.

@@ -1,7 +1,6 @@
 #include "engine/services.h"
 
 #include <algorithm>
-#include <map>
 
 #include "engine/service_control.h"
 #include "platform/registry_values.h"
@@ -97,18 +96,24 @@ std::vector<ListedService> ListServices(ProgramContext& ctx) {
     return listed;
 }
 
+ServiceStates::ServiceStates(ProgramContext& ctx) : ctx_(ctx) {
+    const auto enumerated = ctx.platform.services.EnumerateStates();
+    if (!enumerated) return;
+    enumerated_ = true;
+    for (const auto& [name, state] : *enumerated) states_.emplace(text::RegistryUpper(name), state);
+}
+
+ServiceState ServiceStates::Of(const std::string& keyName) const {
+    const auto it = states_.find(text::RegistryUpper(keyName));
+    return it != states_.end() ? it->second : StateOf(ctx_, keyName);
+}
+
 void FillServiceList(ProgramContext& ctx) {
     auto services = ListServices(ctx);
-    // All states in one round trip; a service the enumeration does not name
-    // is asked about on its own.
-    const auto enumerated = ctx.platform.services.EnumerateStates();
-    std::map<std::u32string, ServiceState> states;  // by upper-cased key name; the first of equal names
-    if (enumerated)
-        for (const auto& [name, state] : *enumerated) states.emplace(text::RegistryUpper(name), state);
+    // A manager that cannot be enumerated shows every service as running.
+    const ServiceStates states(ctx);
     auto stopped = [&](const ListedService& s) {
-        if (!enumerated) return false;
-        const auto it = states.find(text::RegistryUpper(s.keyName));
-        return (it != states.end() ? it->second : StateOf(ctx, s.keyName)) == ServiceState::Stopped;
+        return states.Enumerated() && states.Of(s.keyName) == ServiceState::Stopped;
     };
     std::vector<std::pair<ListedService, bool>> entries;
     for (auto& s : services) entries.emplace_back(s, stopped(s));

@@ -2,6 +2,7 @@
 // The services page: every Windows service (a subkey of the services key
 // with a plain-string display name and a logon account) as one entry, sorted
 // by display name; ticked when the service is stopped.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,21 @@ struct ListedService {
 
 // The listed services in the registry's order.
 std::vector<ListedService> ListServices(ProgramContext& ctx);
+
+// The states of every service from one enumeration of the service manager;
+// a service the enumeration does not name (or every service, when the
+// manager cannot be enumerated) is asked about on its own.
+class ServiceStates {
+public:
+    explicit ServiceStates(ProgramContext& ctx);
+    bool Enumerated() const { return enumerated_; }
+    ServiceState Of(const std::string& keyName) const;
+
+private:
+    ProgramContext& ctx_;
+    bool enumerated_ = false;
+    std::map<std::u32string, ServiceState> states_;  // by upper-cased key name; the first of equal names
+};
 
 // Fills the empty service list and its rules: one entry per listed service,
 // sorted without regard to case (equal names keep their order); each is

@@ -168,18 +168,5 @@ TEST(MainWindow, QuestionsUseTheProgramsCaptionsAndButtons) {
     EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"情報", 500)) << "No ends the flow with nothing done";
 }
 
-TEST(MainWindow, StartUpTime) {
-    std::vector<double> seconds;
-    for (int run = 0; run < 5; ++run) {
-        RunningBrisko app;
-        ASSERT_TRUE(app.Main());
-        seconds.push_back(app.SecondsToWindow());
-    }
-    std::sort(seconds.begin(), seconds.end());
-    std::printf("start-up to main window shown: median %.2f s (min %.2f, max %.2f)\n", seconds[2], seconds[0],
-                seconds[4]);
-    EXPECT_LT(seconds[2], 10.0);
-}
-
 }  // namespace
 }  // namespace brisko::ui

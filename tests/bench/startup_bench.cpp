@@ -1,0 +1,79 @@
+// Start to first window shown: starts each program given on the command line
+// in turn, alternating, waits for a visible top-level window of its process,
+// closes it and waits for it to end. Prints the median of the runs for each
+// program and the ratio of the first to the second.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindShown(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// Seconds from CreateProcess to a shown window; negative when none came.
+double SecondsToWindow(const std::wstring& program) {
+    std::wstring command = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const auto start = std::chrono::steady_clock::now();
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return -1;
+    Search search{process.dwProcessId, nullptr};
+    while (!search.found && std::chrono::steady_clock::now() - start < std::chrono::seconds(30)) {
+        EnumWindows(FindShown, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) Sleep(5);
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (search.found) PostMessageW(search.found, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return search.found ? seconds : -1;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: startup_bench PROGRAM YARDSTICK [RUNS]\n");
+        return 2;
+    }
+    const int runs = argc > 3 ? _wtoi(argv[3]) : 5;
+    std::vector<double> program, yardstick;
+    SecondsToWindow(argv[1]);  // a first start warms the file cache and Wine's own start-up
+    SecondsToWindow(argv[2]);
+    for (int run = 0; run < runs; ++run) {
+        program.push_back(SecondsToWindow(argv[1]));
+        yardstick.push_back(SecondsToWindow(argv[2]));
+    }
+    if (*std::min_element(program.begin(), program.end()) < 0 || *std::min_element(yardstick.begin(), yardstick.end()) < 0) {
+        std::printf("start-up\tno window came\n");
+        return 1;
+    }
+    const double a = Median(program), b = Median(yardstick);
+    std::printf("start-up\tbrisko.exe %.3f s\tbare window %.3f s\tratio %.2fx\t(medians of %d, alternating)\n", a, b,
+                a / b, runs);
+    return 0;
+}
