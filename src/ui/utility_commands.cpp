@@ -1,7 +1,6 @@
 #include "ui/utility_commands.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/utilities.h"
 
@@ -58,9 +57,10 @@ std::string DriveListEntry(char letter) { return std::string(1, letter) + kDrive
 
 std::optional<char> DriveLetterOf(const std::string& entry) {
     if (entry.empty()) return std::nullopt;
-    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(entry[0])));
-    if (c < 'A' || c > 'Z') return std::nullopt;
-    return c;
+    const char c = entry[0];
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    if (c >= 'A' && c <= 'Z') return c;
+    return std::nullopt;
 }
 
 uint64_t RoundToNearestEven(uint64_t dividend, uint64_t divisor) {

@@ -34,8 +34,9 @@ const ButtonSpec kButtons[kUtilityButtonCount] = {
 const char* const kDriveListNames[] = {"LstHDDefrag", "LstHDConvert"};
 const int kDriveLists[] = {kLstHDDefrag, kLstHDConvert};
 
-HWND MakeControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font) {
-    HWND control = CreateWindowExW(0, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
+HWND MakeControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font,
+                 DWORD exStyle = 0) {
+    HWND control = CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
@@ -59,8 +60,9 @@ UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi&
     }
     made.push_back(MakeControl(parent, L"BUTTON", L"クイック", WS_TABSTOP | BS_AUTOCHECKBOX, kChcQuickFormat, font));
     for (int id : kDriveLists) {
-        HWND drives = MakeControl(parent, L"LISTBOX", L"", WS_BORDER | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                  id, font);
+        // A sunken edge of two pixels leaves room for exactly one 14-pixel entry.
+        HWND drives = MakeControl(parent, L"LISTBOX", L"", WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, id, font,
+                                  WS_EX_CLIENTEDGE);
         SendMessageW(drives, LB_SETITEMHEIGHT, 0, dpi_(14));
         made.push_back(drives);
     }

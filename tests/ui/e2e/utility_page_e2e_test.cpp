@@ -86,8 +86,9 @@ TEST(UtilityPage, ButtonsStartTheEditionsToolsAndDisabledOnesNothing) {
     EXPECT_EQ(driver::RecordedLaunches(), nine ? ninetyEight : xp);
 
     const std::wstring folder = driver::PictureFolder();
-    if (!folder.empty())
+    if (!folder.empty()) {
         EXPECT_TRUE(driver::SaveWindowPicture(app.Main(), folder + (nine ? L"\\utilities-98.bmp" : L"\\utilities-xp.bmp")));
+    }
 }
 
 // Wine's answer for the C drive's file system decides the branch: NTFS gets
