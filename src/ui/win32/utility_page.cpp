@@ -7,6 +7,7 @@
 #include "ui/control_ids.h"
 #include "ui/utility_commands.h"
 #include "ui/utility_layout.h"
+#include "ui/win32/child_controls.h"
 #include "ui/win32/glyph_colours.h"
 
 namespace brisko::ui {
@@ -34,14 +35,6 @@ const ButtonSpec kButtons[kUtilityButtonCount] = {
 const char* const kDriveListNames[] = {"LstHDDefrag", "LstHDConvert"};
 const int kDriveLists[] = {kLstHDDefrag, kLstHDConvert};
 
-HWND MakeControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font,
-                 DWORD exStyle = 0) {
-    HWND control = CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
-
 }  // namespace
 
 UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font)
@@ -58,10 +51,10 @@ UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi&
         looks_[i] = {glyph, kButtons[i].caption, font, false, false};
         made.push_back(button);
     }
-    made.push_back(MakeControl(parent, L"BUTTON", L"クイック", WS_TABSTOP | BS_AUTOCHECKBOX, kChcQuickFormat, font));
+    made.push_back(MakeChild(parent, L"BUTTON", L"クイック", WS_TABSTOP | BS_AUTOCHECKBOX, kChcQuickFormat, font));
     for (int id : kDriveLists) {
         // A sunken edge of two pixels leaves room for exactly one 14-pixel entry.
-        HWND drives = MakeControl(parent, L"LISTBOX", L"", WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, id, font,
+        HWND drives = MakeChild(parent, L"LISTBOX", L"", WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, id, font,
                                   WS_EX_CLIENTEDGE);
         SendMessageW(drives, LB_SETITEMHEIGHT, 0, dpi_(14));
         made.push_back(drives);
@@ -114,10 +107,7 @@ void UtilityPage::ReduceGlyphColours() {
 
 void UtilityPage::Place(const Rect& page) {
     const UtilityLayout l = LayOutUtilityPage(page);
-    auto place = [&](int id, const Rect& r) {
-        const RECT d = dpi_.Of(r);
-        MoveWindow(Control(id), d.left, d.top, d.right - d.left, d.bottom - d.top, TRUE);
-    };
+    auto place = [&](int id, const Rect& r) { ::brisko::ui::Place(Control(id), dpi_.Of(r)); };
     for (int i = 0; i < kUtilityButtonCount; ++i) place(kUtilityButtonFirst + i, l.buttons[i]);
     place(kChcQuickFormat, l.quickFormat);
     place(kLstHDDefrag, l.defragDrives);
