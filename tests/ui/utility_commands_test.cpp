@@ -1,4 +1,5 @@
-// What the utilities page's buttons start, per Windows edition, and the NTFS
+// What the utilities page's buttons start where the edition makes a difference
+// (the shell-open names that never change are checked end to end), and the NTFS
 // conversion's placeholder arithmetic and flow.
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 using B = UtilityButton;
 using Calls = std::vector<std::string>;
 
-const OsEdition k95{"9x", "95"}, k98{"9x", "98"}, kNT{"NT", "NT"}, k2k{"NT", "2k"}, kXP{"NT", "XP"};
+const OsEdition k98{"9x", "98"}, kNT{"NT", "NT"}, k2k{"NT", "2k"}, kXP{"NT", "XP"};
 
 struct ButtonCase {
     OsEdition os;
@@ -37,15 +38,10 @@ const UtilityChoices kDriveD{false, "D ドライブ", "D ドライブ"};
 INSTANTIATE_TEST_SUITE_P(
     PerEdition, UtilityButtons,
     ::testing::Values(
-        ButtonCase{kXP, B::WMP6, {}, {"open|mplayer2||normal"}},
-        ButtonCase{k98, B::Net, {}, {"open|conf||normal"}},
-        ButtonCase{kXP, B::MS, {}, {"open|msconfig||normal"}},
         ButtonCase{k98, B::IP, {}, {"open|winipcfg||normal"}},
         ButtonCase{kXP, B::IP, {}, {"console|cmd /k ipconfig"}},
         ButtonCase{k98, B::Group, {}, {}},
         ButtonCase{kXP, B::Group, {}, {"open|gpedit.msc||normal"}},
-        ButtonCase{k95, B::Reg, {}, {"open|regedit||normal"}},
-        ButtonCase{kXP, B::DiskMgmt, {}, {"open|diskmgmt.msc||normal"}},
         ButtonCase{kXP, B::Format, {}, {"console|cmd /k format a:"}},
         ButtonCase{k98, B::Format, {true, "", ""}, {"console|command.com /k format a: /q"}},
         ButtonCase{k98, B::CUIDefrag, kDriveD, {"console|defrag D: /noprompt /f"}},
