@@ -9,4 +9,10 @@ std::string ParentFolder(const std::string& path) {
     return at == std::string::npos ? std::string() : p.substr(0, at);
 }
 
+bool FileSystem::VisitFolder(const std::string& path, const std::function<bool(const FolderEntry&)>& visit) {
+    for (const FolderEntry& entry : ListFolder(path))
+        if (!visit(entry)) return false;
+    return true;
+}
+
 }  // namespace brisko

@@ -2,6 +2,7 @@
 // Files and folders as the program reaches them. Paths are Windows paths in
 // UTF-8 ("C:\\WINDOWS\\system32\\drivers"); file contents are raw bytes.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ public:
     virtual bool SetAttributes(const std::string& path, uint32_t attributes) = 0;
     // The entries of a folder, without "." and "..".
     virtual std::vector<FolderEntry> ListFolder(const std::string& path) = 0;
+    // Hands the same entries to visit one at a time, as the system finds them,
+    // so that a folder of any size never has to be read whole before the caller
+    // can act; stops at the first false from visit and then returns false.
+    virtual bool VisitFolder(const std::string& path, const std::function<bool(const FolderEntry&)>& visit);
     // One level; true when the folder exists afterwards.
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;

@@ -8,6 +8,12 @@ namespace brisko {
 
 enum class ShowMode { Hidden, Normal };
 
+// Whether a program could be started, and the system's error code when not.
+struct StartResult {
+    bool started = true;
+    unsigned long errorCode = 0;
+};
+
 class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
@@ -20,6 +26,11 @@ public:
     virtual void RunHidden(const std::string& commandLine) = 0;
     // Starts a command line in a console window of its own; returns at once.
     virtual void RunInNewConsole(const std::string& commandLine) = 0;
+    // Starts a command line in a console window of its own and waits for it
+    // to end, calling keepAlive whenever window messages arrive meanwhile so
+    // the window stays responsive. Its exit code is not looked at.
+    virtual StartResult RunInNewConsoleAndWait(const std::string& commandLine,
+                                               const std::function<void()>& keepAlive) = 0;
     // Runs a command line hidden and waits for it to end, calling keepAlive
     // whenever window messages arrive meanwhile so the window stays
     // responsive. The command's exit code, kNotStarted when it could not

@@ -19,6 +19,12 @@ void RecordingProcessLauncher::RunInNewConsole(const std::string& commandLine) {
     Append("RunInNewConsole\t" + commandLine);
 }
 
+StartResult RecordingProcessLauncher::RunInNewConsoleAndWait(const std::string& commandLine,
+                                                             const std::function<void()>&) {
+    Append("RunInNewConsoleAndWait\t" + commandLine);
+    return {};
+}
+
 int RecordingProcessLauncher::RunAndWait(const std::string& commandLine, const std::function<void()>&, int) {
     Append("RunAndWait\t" + commandLine);
     return 0;

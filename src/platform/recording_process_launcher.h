@@ -17,11 +17,15 @@ public:
 
     // Lines: "ShellOpen\t<verb>\t<file>\t<parameters>\t<Normal|Hidden>",
     // "RunHidden\t<line>", "RunInNewConsole\t<line>", "RunAndWait\t<line>",
+    // "RunInNewConsoleAndWait\t<line>",
     // "RestartWindows", "RestartExplorer".
     void ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                    ShowMode show) override;
     void RunHidden(const std::string& commandLine) override;
     void RunInNewConsole(const std::string& commandLine) override;
+    // Counts as started.
+    StartResult RunInNewConsoleAndWait(const std::string& commandLine,
+                                       const std::function<void()>& keepAlive) override;
     // Counts as a command that ran and ended with exit code 0.
     int RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive,
                    int timeLimitMs = kNoTimeLimit) override;

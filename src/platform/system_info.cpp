@@ -16,4 +16,14 @@ DriveType MemorySystemInfo::TypeOfDrive(const std::string& root) {
     return DriveType::NoRootDir;
 }
 
+std::string MemorySystemInfo::FileSystemName(const std::string& root) {
+    const auto found = root.empty() ? fileSystems.end() : fileSystems.find(root[0]);
+    return found == fileSystems.end() ? std::string() : found->second;
+}
+
+uint64_t MemorySystemInfo::FreeBytesAvailable(const std::string& root) {
+    const auto found = root.empty() ? freeBytes.end() : freeBytes.find(root[0]);
+    return found == freeBytes.end() ? 0 : found->second;
+}
+
 }  // namespace brisko

@@ -1,6 +1,7 @@
 #pragma once
 // What the program asks the system about itself: its version, folders and drives.
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "platform/os_edition.h"
@@ -21,6 +22,11 @@ public:
     virtual DriveType TypeOfDrive(const std::string& root) = 0;  // root like "C:\\"
     virtual std::string CurrentDirectory() = 0;
     virtual std::string ExecutablePath() = 0;
+    // The file system of the volume at the root ("NTFS", "FAT32"); empty when
+    // the volume information cannot be read.
+    virtual std::string FileSystemName(const std::string& root) = 0;
+    // Bytes free on the drive of the root for the calling user; 0 when unknown.
+    virtual uint64_t FreeBytesAvailable(const std::string& root) = 0;
 };
 
 // A system described by plain values, for tests and simulated machines.
@@ -32,6 +38,8 @@ public:
     std::string otherDrives;            // letters of other drives (CD-ROM)
     std::string currentDirectory = "C:\\Documents and Settings\\user";
     std::string executablePath = "C:\\Program Files\\Brisko\\Brisko.exe";
+    std::map<char, std::string> fileSystems;  // by drive letter; absent: unreadable
+    std::map<char, uint64_t> freeBytes;        // by drive letter; absent: 0
 
     OsVersion Version() override { return version; }
     std::string WindowsDirectory() override { return windowsDirectory; }
@@ -39,6 +47,8 @@ public:
     DriveType TypeOfDrive(const std::string& root) override;
     std::string CurrentDirectory() override { return currentDirectory; }
     std::string ExecutablePath() override { return executablePath; }
+    std::string FileSystemName(const std::string& root) override;
+    uint64_t FreeBytesAvailable(const std::string& root) override;
 };
 
 }  // namespace brisko

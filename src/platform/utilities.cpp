@@ -34,14 +34,28 @@ std::string FormatHex8(uint32_t value) {
     return buf;
 }
 
+namespace {
+
+bool CountInto(FileSystem& files, const std::string& folder, size_t& count, const std::function<bool()>& keepAlive) {
+    return files.VisitFolder(folder, [&](const FolderEntry& entry) {
+        ++count;
+        if (keepAlive && count % kEntriesPerKeepAlive == 0 && !keepAlive()) return false;
+        return !entry.isFolder || CountInto(files, folder + "\\" + entry.name, count, keepAlive);
+    });
+}
+
+}  // namespace
+
 size_t CountFolderEntries(FileSystem& files, const std::string& folderPath) {
+    return CountFolderEntries(files, folderPath, {}).value_or(0);
+}
+
+std::optional<size_t> CountFolderEntries(FileSystem& files, const std::string& folderPath,
+                                         const std::function<bool()>& keepAlive) {
     std::string folder = folderPath;
     while (!folder.empty() && folder.back() == '\\') folder.pop_back();
     size_t count = 0;
-    for (const auto& entry : files.ListFolder(folder)) {
-        ++count;
-        if (entry.isFolder) count += CountFolderEntries(files, folder + "\\" + entry.name);
-    }
+    if (!CountInto(files, folder, count, keepAlive)) return std::nullopt;
     return count;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers several parts of the program share.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -19,6 +21,12 @@ std::string FormatHex8(uint32_t value);
 
 // Files plus folders below the folder, at every depth.
 size_t CountFolderEntries(FileSystem& files, const std::string& folderPath);
+// The same count for a tree that may be large: keepAlive is called after
+// every kEntriesPerKeepAlive entries (the window layer pumps its messages
+// there). When keepAlive returns false the count is abandoned: nullopt.
+inline constexpr size_t kEntriesPerKeepAlive = 64;
+std::optional<size_t> CountFolderEntries(FileSystem& files, const std::string& folderPath,
+                                         const std::function<bool()>& keepAlive);
 
 // Whether any of the (ASCII) characters occurs in the text, ignoring case.
 // The text is searched character by character, so no byte inside a

@@ -76,6 +76,9 @@ public:
         return inner_.SetAttributes(path, attributes);
     }
     std::vector<FolderEntry> ListFolder(const std::string& path) override { return inner_.ListFolder(path); }
+    bool VisitFolder(const std::string& path, const std::function<bool(const FolderEntry&)>& visit) override {
+        return inner_.VisitFolder(path, visit);
+    }
     bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
     bool RemoveFile(const std::string& path) override {
         journal_.Add(Record(Kind::RemoveFile, {}, path));

@@ -33,6 +33,12 @@ enum ControlId : int {
     kLblComment,
     kComment,
     kImgAbout,
+    // The utilities page: its ten buttons (① to ⑩), the quick-format box and
+    // the two drive lists.
+    kUtilityButtonFirst = 1401,
+    kChcQuickFormat = 1421,
+    kLstHDDefrag,
+    kLstHDConvert,
 };
 
 // The save-and-restore window ("TFrmRestore").

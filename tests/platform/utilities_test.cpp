@@ -43,5 +43,17 @@ TEST(Utilities, CountFolderEntriesCountsFilesAndFoldersAtEveryDepth) {
     EXPECT_EQ(CountFolderEntries(*fs->files, fs->Path("missing")), 0u);
 }
 
+TEST(Utilities, CountFolderEntriesKeepsTheCallerAliveAndCanBeAbandoned) {
+    auto fs = testing::MakeFilesUnderTest();
+    fs->MakeFolder(fs->Path("sub"));
+    for (int i = 0; i < 150; ++i) fs->PutFile(fs->Path("sub\\" + std::to_string(i)), "", fileattr::kArchive);
+    int calls = 0;
+    EXPECT_EQ(CountFolderEntries(*fs->files, fs->folder, [&] { return ++calls > 0; }), 151u);
+    EXPECT_EQ(calls, 151 / static_cast<int>(kEntriesPerKeepAlive));
+    calls = 0;
+    EXPECT_EQ(CountFolderEntries(*fs->files, fs->folder, [&] { return ++calls < 2; }), std::nullopt);
+    EXPECT_EQ(calls, 2) << "nothing more is asked once the count is abandoned";
+}
+
 }  // namespace
 }  // namespace brisko

@@ -22,6 +22,10 @@ public:
     }
     void RunHidden(const std::string& commandLine) override { calls.push_back("hidden|" + commandLine); }
     void RunInNewConsole(const std::string& commandLine) override { calls.push_back("console|" + commandLine); }
+    StartResult RunInNewConsoleAndWait(const std::string& commandLine, const std::function<void()>&) override {
+        calls.push_back("console-wait|" + commandLine);
+        return consoleStart;
+    }
     int RunAndWait(const std::string& commandLine, const std::function<void()>&, int timeLimitMs) override {
         calls.push_back("wait|" + commandLine + "|" + std::to_string(timeLimitMs));
         if (onWait) onWait(commandLine);
@@ -32,6 +36,7 @@ public:
 
     std::vector<std::string> calls;
     int exitCode = 0;
+    StartResult consoleStart;  // what RunInNewConsoleAndWait reports
     // Stands in for what the waited-for command does (say, writing its file).
     std::function<void(const std::string&)> onWait;
 };

@@ -91,16 +91,25 @@ bool Win32FileSystem::SetAttributes(const std::string& path, uint32_t attributes
 
 std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& path) {
     std::vector<FolderEntry> entries;
+    VisitFolder(path, [&](const FolderEntry& entry) {
+        entries.push_back(entry);
+        return true;
+    });
+    return entries;
+}
+
+bool Win32FileSystem::VisitFolder(const std::string& path, const std::function<bool(const FolderEntry&)>& visit) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(Widen(path + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return entries;
+    if (find == INVALID_HANDLE_VALUE) return true;
+    bool goOn = true;
     do {
         const std::wstring name = data.cFileName;
         if (name == L"." || name == L"..") continue;
-        entries.push_back({Narrow(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-    } while (FindNextFileW(find, &data));
+        goOn = visit({Narrow(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (goOn && FindNextFileW(find, &data));
     FindClose(find);
-    return entries;
+    return goOn;
 }
 
 }  // namespace brisko::win32

@@ -11,6 +11,7 @@ public:
     std::optional<uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
     std::vector<FolderEntry> ListFolder(const std::string& path) override;
+    bool VisitFolder(const std::string& path, const std::function<bool(const FolderEntry&)>& visit) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/message_pump.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::win32 {
@@ -30,20 +31,38 @@ void StartAndForget(const std::string& commandLine, DWORD creationFlags, WORD sh
     CloseHandle(started.hProcess);
 }
 
-// Dispatches what is waiting in this thread's queue. A WM_QUIT is taken out
-// of the way so it cannot wake the wait again and again; the caller posts it
-// back once the wait is over. Returns false when one was seen.
-bool PumpWaitingMessages(int& quitCode) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            quitCode = static_cast<int>(msg.wParam);
-            return false;
+// Waits for the process to end, at most timeLimitMs (negative: no limit),
+// handling window messages meanwhile: through keepAlive when there is one,
+// else dispatching them here. A WM_QUIT seen here is posted again once the
+// wait is over. False when the time ran out.
+bool WaitResponsively(HANDLE process, const std::function<void()>& keepAlive, int timeLimitMs) {
+    const DWORD begun = GetTickCount();
+    auto remaining = [&]() -> DWORD {
+        if (timeLimitMs < 0) return INFINITE;
+        const DWORD spent = GetTickCount() - begun;
+        return spent >= static_cast<DWORD>(timeLimitMs) ? 0 : static_cast<DWORD>(timeLimitMs) - spent;
+    };
+    bool quitSeen = false, timedOut = false;
+    int quitCode = 0;
+    for (;;) {
+        const DWORD woke = quitSeen ? WaitForSingleObject(process, remaining())
+                                    : MsgWaitForMultipleObjects(1, &process, FALSE, remaining(), QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0) break;
+        if (woke == WAIT_TIMEOUT) {
+            timedOut = true;
+            break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        if (woke == WAIT_OBJECT_0 + 1) {
+            if (keepAlive) keepAlive();
+            else quitSeen = !PumpWaitingMessages(quitCode);
+            continue;
+        }
+        // The wait itself failed; wait without looking at messages instead.
+        if (WaitForSingleObject(process, remaining()) == WAIT_TIMEOUT) timedOut = true;
+        break;
     }
-    return true;
+    if (quitSeen) PostQuitMessage(quitCode);
+    return !timedOut;
 }
 
 }  // namespace
@@ -60,37 +79,23 @@ void Win32ProcessLauncher::RunInNewConsole(const std::string& commandLine) {
     StartAndForget(commandLine, CREATE_NEW_CONSOLE, SW_SHOWNORMAL);
 }
 
+StartResult Win32ProcessLauncher::RunInNewConsoleAndWait(const std::string& commandLine,
+                                                         const std::function<void()>& keepAlive) {
+    PROCESS_INFORMATION started;
+    if (!Start(commandLine, CREATE_NEW_CONSOLE, SW_SHOWNORMAL, started)) return {false, GetLastError()};
+    CloseHandle(started.hThread);
+    WaitResponsively(started.hProcess, keepAlive, kNoTimeLimit);
+    CloseHandle(started.hProcess);
+    return {};
+}
+
 int Win32ProcessLauncher::RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive,
                                      int timeLimitMs) {
     PROCESS_INFORMATION started;
     if (!Start(commandLine, 0, SW_HIDE, started)) return kNotStarted;
     CloseHandle(started.hThread);
 
-    const DWORD begun = GetTickCount();
-    auto remaining = [&]() -> DWORD {
-        if (timeLimitMs < 0) return INFINITE;
-        const DWORD spent = GetTickCount() - begun;
-        return spent >= static_cast<DWORD>(timeLimitMs) ? 0 : static_cast<DWORD>(timeLimitMs) - spent;
-    };
-    bool quitSeen = false, timedOut = false;
-    int quitCode = 0;
-    for (;;) {
-        const DWORD woke = quitSeen ? WaitForSingleObject(started.hProcess, remaining())
-                                    : MsgWaitForMultipleObjects(1, &started.hProcess, FALSE, remaining(), QS_ALLINPUT);
-        if (woke == WAIT_OBJECT_0) break;
-        if (woke == WAIT_TIMEOUT) {
-            timedOut = true;
-            break;
-        }
-        if (woke == WAIT_OBJECT_0 + 1) {
-            if (keepAlive) keepAlive();
-            else quitSeen = !PumpWaitingMessages(quitCode);
-            continue;
-        }
-        // The wait itself failed; wait without looking at messages instead.
-        if (WaitForSingleObject(started.hProcess, remaining()) == WAIT_TIMEOUT) timedOut = true;
-        break;
-    }
+    const bool timedOut = !WaitResponsively(started.hProcess, keepAlive, timeLimitMs);
     if (timedOut) {
         // A tool that hangs is ended, so it cannot write after the caller has moved on.
         TerminateProcess(started.hProcess, 1);
@@ -100,7 +105,6 @@ int Win32ProcessLauncher::RunAndWait(const std::string& commandLine, const std::
     DWORD exitCode = 0;
     const bool known = GetExitCodeProcess(started.hProcess, &exitCode) != FALSE;
     CloseHandle(started.hProcess);
-    if (quitSeen) PostQuitMessage(quitCode);
     if (timedOut) return kTimedOut;
     return known ? static_cast<int>(exitCode) : kNotStarted;
 }

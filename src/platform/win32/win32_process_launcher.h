@@ -15,6 +15,8 @@ public:
                    ShowMode show) override;
     void RunHidden(const std::string& commandLine) override;
     void RunInNewConsole(const std::string& commandLine) override;
+    StartResult RunInNewConsoleAndWait(const std::string& commandLine,
+                                       const std::function<void()>& keepAlive) override;
     int RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive,
                    int timeLimitMs = kNoTimeLimit) override;
     void RestartWindows() override;

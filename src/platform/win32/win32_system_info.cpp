@@ -43,4 +43,17 @@ std::string Win32SystemInfo::ExecutablePath() {
     return Narrow(std::wstring(buf, n));
 }
 
+std::string Win32SystemInfo::FileSystemName(const std::string& root) {
+    wchar_t name[MAX_PATH + 1] = L"";
+    const BOOL read = GetVolumeInformationW(Widen(root).c_str(), nullptr, 0, nullptr, nullptr, nullptr, name,
+                                            MAX_PATH + 1);
+    return read ? Narrow(name) : std::string();
+}
+
+uint64_t Win32SystemInfo::FreeBytesAvailable(const std::string& root) {
+    ULARGE_INTEGER available{};
+    const BOOL read = GetDiskFreeSpaceExW(Widen(root).c_str(), &available, nullptr, nullptr);
+    return read ? available.QuadPart : 0;
+}
+
 }  // namespace brisko::win32

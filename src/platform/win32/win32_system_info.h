@@ -11,6 +11,8 @@ public:
     DriveType TypeOfDrive(const std::string& root) override;
     std::string CurrentDirectory() override;
     std::string ExecutablePath() override;
+    std::string FileSystemName(const std::string& root) override;
+    uint64_t FreeBytesAvailable(const std::string& root) override;
 };
 
 }  // namespace brisko::win32

@@ -191,7 +191,14 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC:
+            // The utilities page's box and drive lists have colours of their own.
+            if (HBRUSH own = utilityPage_ ? utilityPage_->Background(reinterpret_cast<HWND>(lParam),
+                                                                     reinterpret_cast<HDC>(wParam))
+                                          : nullptr)
+                return reinterpret_cast<LRESULT>(own);
+            if (message == WM_CTLCOLORLISTBOX) break;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_ : GetSysColorBrush(COLOR_BTNFACE));
         case WM_SETCURSOR:
@@ -210,7 +217,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
                 return 0;
             }
-            if (id >= kListFirst && id < kListFirst + kPageCount) {
+            if (utilityPage_->Owns(id)) {
+                utilityPage_->Command(id, HIWORD(wParam));
+            } else if (id >= kListFirst && id < kListFirst + kPageCount) {
                 if (HIWORD(wParam) == LBN_SELCHANGE) ListSelect(id - kListFirst);
             } else if (id != kComment) {
                 Command(id);
@@ -304,6 +313,8 @@ void MainWindow::CreateControls() {
         }
     }
 
+    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list);
+
     HWND count = MakeChild(Handle(), L"STATIC", L"※ 未チェック %d / 全項目 %d", WS_VISIBLE | SS_LEFT, kLblCount);
     SendMessageW(count, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
     HWND moreInfo = CreateGlyphButton(Handle(), kBtnMoreInfo, {0, 0, 0, 0});
@@ -351,6 +362,8 @@ void MainWindow::RunStartup() {
     if (!ctx_.controls.IsEnabled("BtnService")) EnableWindow(Control(kBtnService), FALSE);
     FillLists();
     UpdateCountLabel();
+    utilityPage_->FillDriveLists(ctx_.paths.fixedDriveLetters);
+    utilityPage_->ApplyControlStates(ctx_.controls);
 }
 
 void MainWindow::FillLists() {
@@ -380,6 +393,7 @@ void MainWindow::ReduceGlyphColours() {
         bitmaps_["16:" + std::to_string(id)] = reduced;
         looks_[id].glyph = reduced;
     }
+    utilityPage_->ReduceGlyphColours();
 }
 
 void MainWindow::LoadAppearance() {
@@ -432,7 +446,10 @@ void MainWindow::SetPagesStyle(PageStyle style, bool showTabs) {
     Layout();
 }
 
-void MainWindow::ItemAvailabilityChanged() { RefreshLists(); }
+void MainWindow::ItemAvailabilityChanged() {
+    RefreshLists();
+    utilityPage_->ApplyControlStates(ctx_.controls);
+}
 
 void MainWindow::UpdateCountLabel() {
     SetWindowTextW(Control(kLblCount), win32::Widen(ctx_.items.countText).c_str());
@@ -452,6 +469,7 @@ void MainWindow::Layout() {
     Place(Control(kPgAccelTabs), dpi_.Of(l.tabs));
     ShowWindow(Control(kPgAccelTabs), showTabs_ ? SW_SHOW : SW_HIDE);
     for (int i = 0; i < kPageCount; ++i) Place(Control(kListFirst + i), dpi_.Of(l.pages));
+    utilityPage_->Place(l.pages);
     Place(Control(kLblCount), dpi_.Of(l.count));
     Place(Control(kBtnMoreInfo), dpi_.Of(l.moreInfo));
     Place(Control(kBtnAccelerate), dpi_.Of(l.accelerate));
@@ -484,6 +502,7 @@ void MainWindow::Paint(HDC dc) {
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int page = static_cast<int>(item.CtlID) - kListFirst;
     if (page >= 0 && page < 6 && checkLists_[page]) return checkLists_[page]->Draw(item);
+    if (utilityPage_->Draw(item)) return;
     const int id = static_cast<int>(item.CtlID);
     if (id == kImgAbout) {
         HBRUSH brush = CreateSolidBrush(AccelColour());
@@ -595,6 +614,7 @@ void MainWindow::BtnRestoreClick() {
 
 void MainWindow::ShowPage(int page) {
     for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
+    utilityPage_->Show(page == 6);
     SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
     TabSheetShow(page);
 }

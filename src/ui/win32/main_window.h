@@ -20,6 +20,7 @@
 #include "ui/win32/options_window.h"
 #include "ui/win32/restore_window.h"
 #include "ui/win32/tooltips.h"
+#include "ui/win32/utility_page.h"
 #include "ui/win32/window.h"
 
 namespace brisko::ui {
@@ -109,6 +110,7 @@ private:
     std::map<std::string, HBITMAP> bitmaps_;
     std::unique_ptr<Tooltips> tips_;
     std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service
+    std::unique_ptr<UtilityPage> utilityPage_;               // the controls over the utilities list
     bool descriptionFontPending_ = false;
     std::string referenceLink_;
     // Title bar, side menu and settings panel.

@@ -11,6 +11,7 @@
 #include "prefs/preference_keys.h"
 #include "prefs/program_preferences.h"
 #include "ui/control_ids.h"
+#include "ui/win32/child_controls.h"
 
 namespace brisko::ui {
 
@@ -38,15 +39,6 @@ const PageContents kPages[2] = {
      kBtnRecoveryOE, L"メールルールを復元", "OutlookImage"},
 };
 
-HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font,
-               DWORD exStyle = 0) {
-    HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return child;
-}
-
-void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
 
 // While a long action runs: the hour-glass, and the window closed to input.
 // Afterwards the keyboard focus goes back to the control that had it.

@@ -155,6 +155,20 @@ TEST_F(ProcessLauncherWithChild, RunAndWaitEndsACommandThatOutlivesItsTimeLimit)
     EXPECT_EQ(launcher.RunAndWait("cmd.exe /c exit 6", {}, 10000), 6) << "a command within its limit";
 }
 
+TEST_F(ProcessLauncherWithChild, RunInNewConsoleAndWaitShowsTheConsoleAndReturnsOnceItHasEnded) {
+    const std::string marker = scratch->Path("console-wait.marker");
+    ChildSettings child(marker, 300);
+    const Stopwatch watch;
+    const StartResult started = launcher.RunInNewConsoleAndWait(ChildCommand(), [] {});
+    EXPECT_TRUE(started.started);
+    EXPECT_GE(watch.Ms(), 300);
+    EXPECT_EQ(WaitForMarker(marker, 0), "show=" + std::to_string(SW_SHOWNORMAL)) << "written before it returned";
+
+    const StartResult missing = launcher.RunInNewConsoleAndWait(kNoSuchProgram, [] {});
+    EXPECT_FALSE(missing.started);
+    EXPECT_EQ(missing.errorCode, static_cast<unsigned long>(ERROR_FILE_NOT_FOUND)) << "the system's own code";
+}
+
 TEST_F(ProcessLauncherWithChild, RestartExplorerWithNoShellRunningStartsTheShellCommandAtOnce) {
     // Never disturb a real shell: this only runs where there is none.
     if (FindWindowW(L"Progman", nullptr)) GTEST_SKIP() << "a shell is running here";

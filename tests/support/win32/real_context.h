@@ -26,6 +26,8 @@ public:
     DriveType TypeOfDrive(const std::string& root) override { return real_.TypeOfDrive(root); }
     std::string CurrentDirectory() override { return folder_; }
     std::string ExecutablePath() override { return folder_ + "\\Brisko.exe"; }
+    std::string FileSystemName(const std::string& root) override { return real_.FileSystemName(root); }
+    uint64_t FreeBytesAvailable(const std::string& root) override { return real_.FreeBytesAvailable(root); }
 
 private:
     win32::Win32SystemInfo real_;

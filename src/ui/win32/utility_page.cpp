@@ -1,0 +1,182 @@
+#include "ui/win32/utility_page.h"
+
+#include <vector>
+
+#include "platform/win32/message_pump.h"
+#include "platform/win32/wide.h"
+#include "ui/control_ids.h"
+#include "ui/utility_commands.h"
+#include "ui/utility_layout.h"
+#include "ui/win32/child_controls.h"
+#include "ui/win32/glyph_colours.h"
+
+namespace brisko::ui {
+
+namespace {
+
+struct ButtonSpec {
+    const char* bitmap;
+    const wchar_t* caption;
+    const wchar_t* hint;
+    bool reducedOnFewColours;
+};
+const ButtonSpec kButtons[kUtilityButtonCount] = {
+    {"MPCImage", L"①", L"Windows Media Player 6.4", false},
+    {"ConfImage", L"②", L"NetMeeting", true},
+    {"MSConfigImage", L"③", L"システム構成ユーティリティ", false},
+    {"IPConfigImage", L"④", L"IPアドレス", false},
+    {"GpeditImage", L"⑤", L"グループポリシーエディタ", false},
+    {"RegeditImage", L"⑥", L"レジストリエディタ", false},
+    {"DiskMgmtImage", L"⑦", L"ディスクの管理", false},
+    {"FormatImage", L"⑧", L"フォーマット", true},
+    {"DefragImage", L"⑨", L"デフラグ", true},
+    {"ConvertImage", L"⑩", L"NTFS変換", true},
+};
+const char* const kDriveListNames[] = {"LstHDDefrag", "LstHDConvert"};
+const int kDriveLists[] = {kLstHDDefrag, kLstHDConvert};
+
+}  // namespace
+
+UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font)
+    : ctx_(ctx), parent_(parent), list_(list), dpi_(dpi), font_(font), white_(CreateSolidBrush(RGB(255, 255, 255))) {
+    tips_ = std::make_unique<Tooltips>(parent);
+    std::vector<HWND> made;
+    for (int i = 0; i < kUtilityButtonCount; ++i) {
+        HWND button = CreateGlyphButton(parent, kUtilityButtonFirst + i, {0, 0, 0, 0});
+        ShowWindow(button, SW_HIDE);
+        SetWindowTextW(button, kButtons[i].hint);  // what screen readers and automation read
+        tips_->Add(button, kButtons[i].hint);
+        HBITMAP glyph = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::Widen(kButtons[i].bitmap).c_str(),
+                                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        looks_[i] = {glyph, kButtons[i].caption, font, false, false};
+        made.push_back(button);
+    }
+    made.push_back(MakeChild(parent, L"BUTTON", L"クイック", WS_TABSTOP | BS_AUTOCHECKBOX, kChcQuickFormat, font));
+    for (int id : kDriveLists) {
+        // A sunken edge of two pixels leaves room for exactly one 14-pixel entry.
+        HWND drives = MakeChild(parent, L"LISTBOX", L"", WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, id, font,
+                                  WS_EX_CLIENTEDGE);
+        SendMessageW(drives, LB_SETITEMHEIGHT, 0, dpi_(14));
+        made.push_back(drives);
+    }
+    // Just above the list in the stacking order, so they are drawn over it
+    // and the Tab key reaches them before the list; the list leaves them be.
+    HWND after = GetWindow(list, GW_HWNDPREV);
+    for (HWND control : made) {
+        SetWindowPos(control, after ? after : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = control;
+    }
+    SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) | WS_CLIPSIBLINGS);
+}
+
+UtilityPage::~UtilityPage() {
+    for (size_t i = 0; i < looks_.size(); ++i) {
+        if (reduced_[i]) DeleteObject(reduced_[i]);
+        else if (looks_[i].glyph) DeleteObject(looks_[i].glyph);
+    }
+    DeleteObject(white_);
+}
+
+void UtilityPage::FillDriveLists(const std::string& letters) {
+    for (int id : kDriveLists) {
+        HWND drives = Control(id);
+        SendMessageW(drives, LB_RESETCONTENT, 0, 0);
+        for (char letter : letters)
+            SendMessageW(drives, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Widen(DriveListEntry(letter)).c_str()));
+    }
+}
+
+void UtilityPage::ApplyControlStates(const ControlStates& controls) {
+    for (int i = 0; i < kUtilityButtonCount; ++i)
+        EnableWindow(Control(kUtilityButtonFirst + i), controls.IsEnabled(kUtilityButtons[i]));
+    for (int i = 0; i < 2; ++i) {
+        EnableWindow(Control(kDriveLists[i]), controls.IsEnabled(kDriveListNames[i]));
+        InvalidateRect(Control(kDriveLists[i]), nullptr, TRUE);
+    }
+}
+
+void UtilityPage::ReduceGlyphColours() {
+    for (int i = 0; i < kUtilityButtonCount; ++i) {
+        if (!kButtons[i].reducedOnFewColours || reduced_[i]) continue;
+        reduced_[i] = ReduceTo16Colours(looks_[i].glyph);
+        if (!reduced_[i]) continue;
+        DeleteObject(looks_[i].glyph);
+        looks_[i].glyph = reduced_[i];
+    }
+}
+
+void UtilityPage::Place(const Rect& page) {
+    const UtilityLayout l = LayOutUtilityPage(page);
+    auto place = [&](int id, const Rect& r) { ::brisko::ui::Place(Control(id), dpi_.Of(r)); };
+    for (int i = 0; i < kUtilityButtonCount; ++i) place(kUtilityButtonFirst + i, l.buttons[i]);
+    place(kChcQuickFormat, l.quickFormat);
+    place(kLstHDDefrag, l.defragDrives);
+    place(kLstHDConvert, l.convertDrives);
+}
+
+void UtilityPage::Show(bool visible) {
+    for (int id = kUtilityButtonFirst; id < kUtilityButtonFirst + kUtilityButtonCount; ++id)
+        ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
+    for (int id : {static_cast<int>(kChcQuickFormat), static_cast<int>(kLstHDDefrag), static_cast<int>(kLstHDConvert)})
+        ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
+}
+
+bool UtilityPage::Owns(int id) const {
+    return (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount) || id == kChcQuickFormat ||
+           id == kLstHDDefrag || id == kLstHDConvert;
+}
+
+void UtilityPage::Command(int id, int notification) {
+    // A disabled button starts nothing, however the click arrived.
+    if (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount && notification == BN_CLICKED &&
+        IsWindowEnabled(Control(id)))
+        ButtonClick(id - kUtilityButtonFirst);
+}
+
+std::string UtilityPage::SelectedEntry(int listId) const {
+    HWND drives = Control(listId);
+    const LRESULT selected = SendMessageW(drives, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return "";
+    std::wstring text(SendMessageW(drives, LB_GETTEXTLEN, selected, 0) + 1, L'\0');
+    text.resize(SendMessageW(drives, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data())));
+    return win32::Narrow(text);
+}
+
+void UtilityPage::ButtonClick(int index) {
+    // A click that arrives while a conversion waits is not started on top of it.
+    if (busy_) return;
+    busy_ = true;
+    const UtilityChoices choices{SendMessageW(Control(kChcQuickFormat), BM_GETCHECK, 0, 0) == BST_CHECKED,
+                                 SelectedEntry(kLstHDDefrag), SelectedEntry(kLstHDConvert)};
+    UtilityButtonClick(ctx_, static_cast<UtilityButton>(index), choices, [this] { return KeepAlive(); });
+    busy_ = false;
+    if (quitSeen_) PostQuitMessage(quitCode_);
+}
+
+bool UtilityPage::KeepAlive() {
+    if (!quitSeen_ && !win32::PumpWaitingMessages(quitCode_)) quitSeen_ = true;
+    return !quitSeen_;
+}
+
+bool UtilityPage::Draw(const DRAWITEMSTRUCT& item) {
+    const int index = static_cast<int>(item.CtlID) - kUtilityButtonFirst;
+    if (index < 0 || index >= kUtilityButtonCount) return false;
+    DrawGlyphButton(item, looks_[index], RGB(255, 255, 255));
+    return true;
+}
+
+HBRUSH UtilityPage::Background(HWND control, HDC dc) {
+    const int id = GetDlgCtrlID(control);
+    if (id == kChcQuickFormat) {
+        SetBkColor(dc, RGB(255, 255, 255));
+        return white_;
+    }
+    if ((id == kLstHDDefrag || id == kLstHDConvert) && !IsWindowEnabled(control)) {
+        // A drive list that cannot be used is greyed like an inactive border.
+        SetBkColor(dc, GetSysColor(COLOR_INACTIVEBORDER));
+        return GetSysColorBrush(COLOR_INACTIVEBORDER);
+    }
+    return nullptr;
+}
+
+}  // namespace brisko::ui

@@ -1,0 +1,66 @@
+#pragma once
+// The utilities page's controls over its list: the ten tool buttons (① to ⑩)
+// with their hints, the quick-format box and the two drive lists. They are
+// children of the main window, which hands them their messages; what a button
+// starts is decided in the core (ui/utility_commands.h).
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "engine/program_context.h"
+#include "ui/main_layout.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/glyph_button.h"
+#include "ui/win32/tooltips.h"
+
+namespace brisko::ui {
+
+class UtilityPage {
+public:
+    // list: the page's list, which the controls stand over.
+    UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font);
+    ~UtilityPage();
+    UtilityPage(const UtilityPage&) = delete;
+    UtilityPage& operator=(const UtilityPage&) = delete;
+
+    // One entry per fixed drive, in both lists; nothing is selected.
+    void FillDriveLists(const std::string& letters);
+    // Enabled or not as the edition and the "DisabledItem" choices say.
+    void ApplyControlStates(const ControlStates& controls);
+    // Glyphs in 16 colours for displays of 256 colours or fewer.
+    void ReduceGlyphColours();
+    void Place(const Rect& page);
+    void Show(bool visible);
+
+    bool Owns(int id) const;
+    void Command(int id, int notification);
+    // Draws one of the page's buttons; false when the item is not one of them.
+    bool Draw(const DRAWITEMSTRUCT& item);
+    // The background for one of the page's controls, or nullptr when it is not one.
+    HBRUSH Background(HWND control, HDC dc);
+
+private:
+    HWND Control(int id) const { return GetDlgItem(parent_, id); }
+    std::string SelectedEntry(int listId) const;
+    void ButtonClick(int index);
+    // Handles the window's messages during a long step; false once the
+    // program is closing.
+    bool KeepAlive();
+
+    ProgramContext& ctx_;
+    HWND parent_;
+    HWND list_;
+    Dpi dpi_;
+    HFONT font_;
+    std::unique_ptr<Tooltips> tips_;
+    std::array<ButtonLook, 10> looks_;
+    std::array<HBITMAP, 10> reduced_{};
+    HBRUSH white_ = nullptr;
+    bool busy_ = false;
+    bool quitSeen_ = false;
+    int quitCode_ = 0;
+};
+
+}  // namespace brisko::ui

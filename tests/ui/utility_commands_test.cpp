@@ -1,0 +1,157 @@
+// What the utilities page's buttons start where the edition makes a difference
+// (the shell-open names that never change are checked end to end), and the NTFS
+// conversion's placeholder arithmetic and flow.
+#include <gtest/gtest.h>
+
+#include "support/memory_context.h"
+#include "ui/utility_commands.h"
+
+namespace brisko {
+namespace {
+
+using B = UtilityButton;
+using Calls = std::vector<std::string>;
+
+const OsEdition k98{"9x", "98"}, kNT{"NT", "NT"}, k2k{"NT", "2k"}, kXP{"NT", "XP"};
+
+struct ButtonCase {
+    OsEdition os;
+    UtilityButton button;
+    UtilityChoices choices;
+    Calls calls;
+};
+
+class UtilityButtons : public ::testing::TestWithParam<ButtonCase> {};
+
+TEST_P(UtilityButtons, StartWhatTheEditionCallsFor) {
+    const ButtonCase& c = GetParam();
+    testing::MemoryContext m;
+    m.ctx.os = c.os;
+    m.system.fileSystems['D'] = "NTFS";
+    m.prompts.AnswerNext(true);  // the conversion's question
+    UtilityButtonClick(m.ctx, c.button, c.choices, {});
+    EXPECT_EQ(m.processes.calls, c.calls);
+}
+
+const UtilityChoices kDriveD{false, "D ドライブ", "D ドライブ"};
+
+INSTANTIATE_TEST_SUITE_P(
+    PerEdition, UtilityButtons,
+    ::testing::Values(
+        ButtonCase{k98, B::IP, {}, {"open|winipcfg||normal"}},
+        ButtonCase{kXP, B::IP, {}, {"console|cmd /k ipconfig"}},
+        ButtonCase{k98, B::Group, {}, {}},
+        ButtonCase{kXP, B::Group, {}, {"open|gpedit.msc||normal"}},
+        ButtonCase{kXP, B::Format, {}, {"console|cmd /k format a:"}},
+        ButtonCase{k98, B::Format, {true, "", ""}, {"console|command.com /k format a: /q"}},
+        ButtonCase{k98, B::CUIDefrag, kDriveD, {"console|defrag D: /noprompt /f"}},
+        ButtonCase{kXP, B::CUIDefrag, kDriveD, {"console|cmd /k defrag D: -v -f"}},
+        ButtonCase{k2k, B::CUIDefrag, {}, {"open|dfrg.msc||normal"}},
+        ButtonCase{kNT, B::CUIDefrag, kDriveD, {"open|dfrg.msc||normal"}},
+        ButtonCase{k2k, B::Convert, kDriveD, {"console|cmd /k %SystemRoot%\\system32\\convert D: /fs:ntfs /v"}},
+        ButtonCase{kXP, B::Convert, kDriveD, {"console|cmd /k %SystemRoot%\\system32\\convert D: /fs:ntfs /v"}}));
+
+TEST(UtilityButtons, ADriveButtonWithNoDriveChosenSaysSoAndStartsNothing) {
+    for (const auto& [os, button] : {std::pair{kXP, B::CUIDefrag}, {k98, B::CUIDefrag}, {kXP, B::Convert}}) {
+        testing::MemoryContext m;
+        m.ctx.os = os;
+        UtilityButtonClick(m.ctx, button, {}, {});
+        EXPECT_TRUE(m.processes.calls.empty());
+        ASSERT_EQ(m.prompts.shown.size(), 1u) << "no question before the drive is known";
+        EXPECT_EQ(m.prompts.shown[0], (testing::ShownMessage{PromptKind::Warn, kNoDriveChosenMessage}));
+    }
+}
+
+TEST(UtilityButtons, ConvertAnsweredNoStartsNothing) {
+    testing::MemoryContext m;
+    m.ctx.os = kXP;
+    m.prompts.AnswerNext(false);
+    UtilityButtonClick(m.ctx, B::Convert, kDriveD, {});
+    EXPECT_TRUE(m.processes.calls.empty());
+    ASSERT_EQ(m.prompts.shown.size(), 1u);
+    EXPECT_EQ(m.prompts.shown[0].text, kConvertQuestion);
+}
+
+TEST(ConversionEstimate, RoundsHalvesToTheEvenNeighbour) {
+    EXPECT_EQ(RoundToNearestEven(250, 100), 2u);
+    EXPECT_EQ(RoundToNearestEven(350, 100), 4u);
+    EXPECT_EQ(RoundToNearestEven(251, 100), 3u);
+    EXPECT_EQ(RoundToNearestEven(249, 100), 2u);
+    EXPECT_EQ(RoundToNearestEven(UINT64_MAX, 2), uint64_t{1} << 63) << "no overflow at the top";
+}
+
+TEST(ConversionEstimate, WorkedExampleAndItsBounds) {
+    // 2 GiB free, 100 000 entries: A lowered to 4 MiB, B = 2 674 326.
+    EXPECT_EQ(ConversionSpaceEstimate(2147483648u, 100000), 4194304u + 2674326u + 128000000u);
+    EXPECT_EQ(PlaceholderBytes(100000), 102400000u);
+    EXPECT_TRUE(PlaceholderFits(2147483648u, 100000));
+    // A is raised to 1 MiB on a nearly full drive.
+    EXPECT_EQ(ConversionSpaceEstimate(50000000, 0), 1048576u + 62267u);
+    EXPECT_FALSE(PlaceholderFits(200000000, 100000)) << "too little room";
+    // 500 GiB free, 3 000 000 entries: M + E = 7 584 775 764, far past 2^31 - 1.
+    EXPECT_EQ(ConversionSpaceEstimate(536870912000u, 3000000), 4512775764u);
+    EXPECT_EQ(PlaceholderBytes(3000000), 3072000000u);
+    EXPECT_TRUE(PlaceholderFits(536870912000u, 3000000));
+    EXPECT_FALSE(PlaceholderFits(5368709120u, 3000000)) << "5 GiB free is less than M + E = 6 922 880 119";
+}
+
+// A FAT drive X: with the given number of files in its root.
+struct FatDrive : testing::MemoryContext {
+    FatDrive(int entries, uint64_t freeBytes) {
+        ctx.os = kXP;
+        system.fileSystems['X'] = "FAT32";
+        system.freeBytes['X'] = freeBytes;
+        files.AddFolder("X:");
+        for (int i = 0; i < entries; ++i) files.AddFile("X:\\f" + std::to_string(i), "");
+        prompts.AnswerNext(true);
+    }
+    void Convert(const std::function<bool()>& keepAlive = {}) {
+        UtilityButtonClick(ctx, B::Convert, {false, "", "X ドライブ"}, keepAlive);
+    }
+};
+
+const char* const kPlainX = "console|cmd /k %SystemRoot%\\system32\\convert X: /fs:ntfs /v";
+
+TEST(ConvertOnXP, WorkedExampleMakesThePlaceholderThenConvertsIntoIt) {
+    FatDrive d(100000, 2147483648u);
+    d.Convert();
+    EXPECT_EQ(d.processes.calls,
+              (Calls{"console-wait|fsutil file createnew X:\\TmpMFT 102400000",
+                     "console|cmd /k %SystemRoot%\\system32\\convert X: /fs:ntfs /v /cvtarea:X:\\TmpMFT"}));
+}
+
+TEST(ConvertOnXP, PlainLineForNtfsTooLittleRoomOrUnreadableVolume) {
+    FatDrive full(1000, 3000000);
+    full.Convert();
+    EXPECT_EQ(full.processes.calls, Calls{kPlainX});
+
+    FatDrive ntfs(1000, 2147483648u);
+    ntfs.system.fileSystems['X'] = "NTFS";
+    ntfs.Convert();
+    EXPECT_EQ(ntfs.processes.calls, Calls{kPlainX});
+
+    FatDrive unknown(10, 2147483648u);
+    unknown.system.fileSystems.erase('X');
+    unknown.Convert();
+    ASSERT_EQ(unknown.processes.calls.size(), 2u) << "an unreadable volume counts as not NTFS";
+    EXPECT_EQ(unknown.processes.calls[0], "console-wait|fsutil file createnew X:\\TmpMFT 10240");
+}
+
+TEST(ConvertOnXP, APlaceholderToolThatCannotStartIsReportedWithItsCode) {
+    FatDrive d(10, 2147483648u);
+    d.processes.consoleStart = {false, 2};
+    d.Convert();
+    EXPECT_EQ(d.processes.calls.size(), 1u) << "no conversion line after the failed start";
+    EXPECT_EQ(d.prompts.shown.back(), (testing::ShownMessage{PromptKind::Error, "Exec Error 2."}));
+}
+
+TEST(ConvertOnXP, KeepsTheWindowAliveWhileCountingAndStopsWhenItCloses) {
+    FatDrive d(1000, 2147483648u);
+    int calls = 0;
+    d.Convert([&] { return ++calls < 5; });
+    EXPECT_EQ(calls, 5);
+    EXPECT_TRUE(d.processes.calls.empty()) << "a program closing during the count starts nothing";
+}
+
+}  // namespace
+}  // namespace brisko
