@@ -191,7 +191,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
+            if (HBRUSH box = pcInfoPage_->BoxColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<LRESULT>(box);
+            if (message == WM_CTLCOLOREDIT) break;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_ : GetSysColorBrush(COLOR_BTNFACE));
         case WM_SETCURSOR:
@@ -212,7 +216,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             if (id >= kListFirst && id < kListFirst + kPageCount) {
                 if (HIWORD(wParam) == LBN_SELCHANGE) ListSelect(id - kListFirst);
-            } else if (id != kComment) {
+            } else if (id != kComment && !pcInfoPage_->Command(id)) {
                 Command(id);
             }
             return 0;
@@ -224,6 +228,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (header->idFrom == kComment) CommentNotify(*header);
             return 0;
         }
+        case WM_CONTEXTMENU:
+            if (ContextPopup(reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) return 0;
+            break;
+        case WM_VKEYTOITEM:
+            return ListKey(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
         case WM_LBUTTONDOWN: {
             const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             if (p.y < dpi_(layout_.title.height)) TitleMouseDown();
@@ -297,12 +306,14 @@ void MainWindow::CreateControls() {
             checkLists_[i] = std::make_unique<CheckList>(Handle(), kListFirst + i, dpi_, fonts_.list);
             checkLists_[i]->Bind(&ctx_.items.List(kPageCategories[i]));
         } else {
-            HWND list = MakeChild(Handle(), L"LISTBOX", L"", WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+            HWND list = MakeChild(Handle(), L"LISTBOX", L"",
+                                  WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT,
                                   kListFirst + i);
             SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.list), FALSE);
             SendMessageW(list, LB_SETITEMHEIGHT, 0, dpi_(18));
         }
     }
+    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list);
 
     HWND count = MakeChild(Handle(), L"STATIC", L"※ 未チェック %d / 全項目 %d", WS_VISIBLE | SS_LEFT, kLblCount);
     SendMessageW(count, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
@@ -328,14 +339,16 @@ void MainWindow::CreateControls() {
     SendMessageW(comment, EM_SETEVENTMASK, 0, mask | ENM_LINK | ENM_CHANGE);
 }
 
+HBITMAP MainWindow::Bitmap(const char* name) {
+    HBITMAP& slot = bitmaps_[name];
+    if (!slot)
+        slot = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    return slot;
+}
+
 void MainWindow::LoadBitmaps() {
-    auto load = [&](const char* name) {
-        HBITMAP& slot = bitmaps_[name];
-        if (!slot)
-            slot = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP,
-                                                   0, 0, LR_DEFAULTCOLOR));
-        return slot;
-    };
+    auto load = [&](const char* name) { return Bitmap(name); };
     for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = load(s.bitmap);
     for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = load(s.bitmap);
     for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = load(s.bitmap);
@@ -344,12 +357,16 @@ void MainWindow::LoadBitmaps() {
     load("RestoreDownImage");
     load("BannerImage");
     load("LogoImage");
+    menus_ = std::make_unique<ContextMenus>(Handle(), ctx_.platform.processes,
+                                            [this](const char* name) { return Bitmap(name); });
 }
 
 void MainWindow::RunStartup() {
     RunStartupSequence(ctx_);
     if (!ctx_.controls.IsEnabled("BtnService")) EnableWindow(Control(kBtnService), FALSE);
     FillLists();
+    pcInfoPage_->Fill();
+    pcInfoPage_->ApplyAvailability();
     UpdateCountLabel();
 }
 
@@ -432,7 +449,10 @@ void MainWindow::SetPagesStyle(PageStyle style, bool showTabs) {
     Layout();
 }
 
-void MainWindow::ItemAvailabilityChanged() { RefreshLists(); }
+void MainWindow::ItemAvailabilityChanged() {
+    RefreshLists();
+    pcInfoPage_->ApplyAvailability();
+}
 
 void MainWindow::UpdateCountLabel() {
     SetWindowTextW(Control(kLblCount), win32::Widen(ctx_.items.countText).c_str());
@@ -452,6 +472,7 @@ void MainWindow::Layout() {
     Place(Control(kPgAccelTabs), dpi_.Of(l.tabs));
     ShowWindow(Control(kPgAccelTabs), showTabs_ ? SW_SHOW : SW_HIDE);
     for (int i = 0; i < kPageCount; ++i) Place(Control(kListFirst + i), dpi_.Of(l.pages));
+    pcInfoPage_->Place(l.pages);
     Place(Control(kLblCount), dpi_.Of(l.count));
     Place(Control(kBtnMoreInfo), dpi_.Of(l.moreInfo));
     Place(Control(kBtnAccelerate), dpi_.Of(l.accelerate));
@@ -588,6 +609,7 @@ void MainWindow::BtnRestoreClick() {
     if (!frmRestore_)
         frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
             RefreshLists();
+            pcInfoPage_->Fill();
             UpdateCountLabel();
         });
     frmRestore_->ShowModal(Handle());
@@ -595,6 +617,7 @@ void MainWindow::BtnRestoreClick() {
 
 void MainWindow::ShowPage(int page) {
     for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
+    pcInfoPage_->Show(page == 7);
     SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
     TabSheetShow(page);
 }
@@ -638,6 +661,23 @@ void MainWindow::ShowPlainDescription(const std::string& text) {
     lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
     SendMessageW(comment, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     descriptionFontPending_ = false;
+}
+
+bool MainWindow::ContextPopup(HWND control, POINT screen) {
+    const int list = GetDlgCtrlID(control) - kListFirst;
+    if (GetParent(control) == Handle() && list >= 0 && list < kPageCount)
+        return menus_->ListBoxContextPopup(control, screen);
+    wchar_t cls[32] = L"";
+    GetClassNameW(control, cls, 32);
+    // The description box here, or the one of the save-and-restore window.
+    if (lstrcmpiW(cls, L"RichEdit20W") == 0) return menus_->CommentContextPopup(control, screen);
+    return false;
+}
+
+bool MainWindow::ListKey(HWND list, UINT key) {
+    if (key != 'C' || GetKeyState(VK_CONTROL) >= 0) return false;
+    menus_->CopyListSelection(list);
+    return true;
 }
 
 void MainWindow::CommentNotify(const NMHDR& header) {
