@@ -193,8 +193,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-            if (HBRUSH box = pcInfoPage_->BoxColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
-                return reinterpret_cast<LRESULT>(box);
+            if (pcInfoPage_)
+                if (HBRUSH box = pcInfoPage_->BoxColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+                    return reinterpret_cast<LRESULT>(box);
             if (message == WM_CTLCOLOREDIT) break;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_ : GetSysColorBrush(COLOR_BTNFACE));
