@@ -1,13 +1,11 @@
 #include "ui/win32/context_menus.h"
 
-#include <richedit.h>
-
-#include <algorithm>
 #include <cstring>
 
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
 #include "ui/web_search.h"
+#include "ui/win32/rich_text.h"
 
 namespace brisko::ui {
 
@@ -84,12 +82,7 @@ int ContextMenus::Track(HMENU menu, HWND control, POINT screen) const {
 }
 
 bool ContextMenus::CommentContextPopup(HWND comment, POINT screen) {
-    CHARRANGE range{};
-    SendMessageW(comment, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    std::wstring selection(static_cast<size_t>(std::max<LONG>(range.cpMax - range.cpMin, 0)) + 1, L'\0');
-    const LRESULT n = SendMessageW(comment, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(selection.data()));
-    selection.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    searchText_ = win32::Narrow(selection);
+    searchText_ = SelectedRichText(comment);
     if (searchText_.empty()) return false;
     MENUITEMINFOW head{};
     head.cbSize = sizeof head;

@@ -687,10 +687,7 @@ void MainWindow::CommentNotify(const NMHDR& header) {
     if (link.msg != WM_LBUTTONDOWN) return;
     CHARRANGE range = link.chrg;
     SendMessageW(Control(kComment), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    std::wstring address(range.cpMax - range.cpMin + 1, L'\0');
-    const LRESULT n = SendMessageW(Control(kComment), EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(address.data()));
-    address.resize(n > 0 ? n : 0);
-    OpenAddress(win32::Narrow(address));
+    OpenAddress(SelectedRichText(Control(kComment)));
 }
 
 void MainWindow::SetReferenceLink(const std::string& link) {
