@@ -1,18 +1,13 @@
 // Where the PC information page puts things, for each height the page takes.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ui/pc_info_layout.h"
+#include "ui/rect_checks.h"
 
 namespace brisko::ui {
 namespace {
-
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
-           inner.bottom() <= outer.bottom();
-}
-bool Apart(const Rect& a, const Rect& b) {
-    return a.right() <= b.left || b.right() <= a.left || a.bottom() <= b.top || b.bottom() <= a.top;
-}
 
 class PcInfoLayoutTest : public ::testing::TestWithParam<bool> {};
 
@@ -33,7 +28,7 @@ TEST_P(PcInfoLayoutTest, EachBoxStandsBesideItsRowAndNothingOverlaps) {
         }
         for (size_t a = 0; a < all.size(); ++a) {
             EXPECT_TRUE(Inside(all[a], main.pages)) << a;
-            for (size_t b = a + 1; b < all.size(); ++b) EXPECT_TRUE(Apart(all[a], all[b])) << a << " " << b;
+            for (size_t b = a + 1; b < all.size(); ++b) EXPECT_FALSE(Overlap(all[a], all[b])) << a << " " << b;
         }
         EXPECT_LT(l.change.top, l.detail.top) << "change above detail";
     }
