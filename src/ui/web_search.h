@@ -14,8 +14,9 @@ inline constexpr std::array<SearchProvider, 5> kSearchProviders = {
     SearchProvider::Google, SearchProvider::EWords, SearchProvider::ITBinary, SearchProvider::Ascii,
     SearchProvider::ProgramSite};
 
-// The program's own web site, which the site search is restricted to.
-inline constexpr std::string_view kProgramSiteDomain = "brisko.example.jp";
+// The program's own web site, which the site search is restricted to. It has
+// none yet: a reserved example name stands in until it has.
+inline constexpr std::string_view kProgramSiteDomain = "brisko.example";
 
 // The menu caption of a provider, e.g. "Google 検索".
 std::string SearchProviderCaption(SearchProvider provider);

@@ -157,13 +157,6 @@ TEST(PcInformation, AChangeWritesTheThreeValuesThenReportsOrOffersARestart) {
     EXPECT_EQ(sim.prompts.shown, (std::vector<testing::ShownMessage>{{PromptKind::Confirm, kAsk}}));
 }
 
-TEST(PcInformation, OnThe9xFamilyTheOwnerGoesUnderItsOwnKey) {
-    Started sim(SimulatedWindows::Win98);
-    WritePcInformation(sim.ctx, {"鈴木", "商店", "SUZUKI"});
-    EXPECT_EQ(sim.Reg(k9x, "RegisteredOrganization"), "商店");
-    EXPECT_EQ(sim.Reg(kNt, "RegisteredOrganization"), "NULL");
-}
-
 TEST(PcInformation, ARefusedWriteStopsTheChangeAndNamesWhatWasWritten) {
     // Each value takes two writes: its key, then the value.
     for (int refused : {2, 4}) {
