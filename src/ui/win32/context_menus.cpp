@@ -5,11 +5,29 @@
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
 #include "ui/web_search.h"
+#include "ui/win32/glyph_button.h"
 #include "ui/win32/rich_text.h"
 
 namespace brisko::ui {
 
 namespace {
+// A copy of a picture with its see-through magenta filled in the menu colour.
+HBITMAP OnMenuColour(HBITMAP keyed) {
+    const SIZE size = BitmapSize(keyed);
+    if (!size.cx) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP copy = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, copy);
+    const RECT all = {0, 0, size.cx, size.cy};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
+    DrawKeyedBitmap(dc, keyed, 0, 0);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return copy;
+}
+
 void AddItem(HMENU menu, int id, const std::wstring& caption, HBITMAP picture, HMENU submenu = nullptr) {
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
@@ -58,16 +76,19 @@ ContextMenus::ContextMenus(HWND owner, ProcessLauncher& processes, const std::fu
       copyMenu_(CreatePopupMenu()),
       searchMenu_(CreatePopupMenu()),
       searchItems_(CreatePopupMenu()) {
-    AddItem(copyMenu_, kMenuItemCopy, L"コピー(&C)\tCtrl+C", bitmap("CopyImage"));
+    auto picture = [&](const char* name) { return pictures_.emplace_back(OnMenuColour(bitmap(name))); };
+    AddItem(copyMenu_, kMenuItemCopy, L"コピー(&C)\tCtrl+C", picture("CopyImage"));
     for (size_t i = 0; i < kSearchProviders.size(); ++i)
         AddItem(searchItems_, kSearchFirst + static_cast<int>(i), win32::Widen(SearchProviderCaption(kSearchProviders[i])),
-                bitmap(SearchProviderImage(kSearchProviders[i])));
-    AddItem(searchMenu_, 0, L"選択範囲を検索", bitmap("SearchImage"), searchItems_);
+                picture(SearchProviderImage(kSearchProviders[i])));
+    AddItem(searchMenu_, 0, L"選択範囲を検索", picture("SearchImage"), searchItems_);
 }
 
 ContextMenus::~ContextMenus() {
     DestroyMenu(copyMenu_);
     DestroyMenu(searchMenu_);  // with its submenu
+    for (HBITMAP p : pictures_)
+        if (p) DeleteObject(p);
 }
 
 int ContextMenus::Track(HMENU menu, HWND control, POINT screen) const {

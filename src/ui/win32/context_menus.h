@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/processes.h"
 
@@ -37,6 +38,7 @@ private:
     HWND owner_;
     ProcessLauncher& processes_;
     HMENU copyMenu_, searchMenu_, searchItems_;
+    std::vector<HBITMAP> pictures_;  // the menu's pictures, owned here
     std::string searchText_;  // the selection when the search menu last opened
     std::string copyText_;    // the entry's text when the copy menu last opened
 };

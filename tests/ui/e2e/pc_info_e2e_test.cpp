@@ -229,6 +229,8 @@ TEST(ContextMenus, TheCopyMenuPutsTheSelectedEntryOnTheClipboard) {
         RightClick(list);
         HWND menu = OpenMenu(app.ProcessId());
         ASSERT_TRUE(menu) << page;
+        if (const std::wstring folder = driver::PictureFolder(); !folder.empty() && page == 7)
+            driver::SaveWindowPicture(GetDesktopWindow(), folder + L"\\menu-copy.bmp");
         PostMessageW(menu, WM_CHAR, L'c', 1);  // the item's access key
         EXPECT_TRUE(driver::WaitFor([&] { return Clipboard() == ListEntry(list, 3); }, 3000))
             << page << ": " << Clipboard();
@@ -253,6 +255,8 @@ std::string SearchFromTheMenu(const RunningBrisko& app, HWND comment) {
     if (!menu) return "";
     MenuKey(menu, VK_DOWN);   // the head item
     MenuKey(menu, VK_RIGHT);  // its searches, the first chosen
+    if (const std::wstring folder = driver::PictureFolder(); !folder.empty())
+        driver::SaveWindowPicture(GetDesktopWindow(), folder + L"\\menu-search.bmp");
     MenuKey(menu, VK_RETURN);
     driver::WaitFor([&] { return driver::RecordedLaunches().size() > before; }, 3000);
     const auto launches = driver::RecordedLaunches();
