@@ -349,15 +349,14 @@ HBITMAP MainWindow::Bitmap(const char* name) {
 }
 
 void MainWindow::LoadBitmaps() {
-    auto load = [&](const char* name) { return Bitmap(name); };
-    for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = load(s.bitmap);
-    for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = load(s.bitmap);
-    for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = load(s.bitmap);
-    looks_[kBtnAccelerate].glyph = load("AppIconImage");
-    looks_[kBtnMoreInfo].glyph = load("InfoBaloonImage");
-    load("RestoreDownImage");
-    load("BannerImage");
-    load("LogoImage");
+    for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
+    for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
+    for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
+    looks_[kBtnAccelerate].glyph = Bitmap("AppIconImage");
+    looks_[kBtnMoreInfo].glyph = Bitmap("InfoBaloonImage");
+    Bitmap("RestoreDownImage");
+    Bitmap("BannerImage");
+    Bitmap("LogoImage");
     menus_ = std::make_unique<ContextMenus>(Handle(), ctx_.platform.processes,
                                             [this](const char* name) { return Bitmap(name); });
 }
