@@ -2,6 +2,7 @@
 
 #include "backup/backup_file.h"
 #include "engine/item_passes.h"
+#include "engine/pc_information.h"
 #include "prefs/program_preferences.h"
 
 namespace brisko {
@@ -30,6 +31,7 @@ bool RunRestoreCommand(ProgramContext& ctx, const std::string& path) {
     }
     RestoreFromBackup(ctx, backup);
     ResetItemLists(ctx);
+    ReadPcInformation(ctx);
     DetectItemStates(ctx);
     UpdateItemCount(ctx);
     const Preferences prefs = PreferencesOf(ctx);

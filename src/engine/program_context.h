@@ -6,6 +6,7 @@
 
 #include "engine/control_states.h"
 #include "engine/item_model.h"
+#include "engine/pc_information.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/os_edition.h"
@@ -58,6 +59,7 @@ public:
     ProgramPaths paths;
     ItemModel items;
     ControlStates controls;
+    PcInformation pcInformation;  // what the PC information page shows
 };
 
 }  // namespace brisko

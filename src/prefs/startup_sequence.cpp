@@ -3,6 +3,7 @@
 #include "engine/detect_os_edition.h"
 #include "engine/item_passes.h"
 #include "engine/item_rules.h"
+#include "engine/pc_information.h"
 #include "prefs/item_enabling.h"
 #include "prefs/migration.h"
 #include "prefs/path_detection.h"
@@ -16,6 +17,7 @@ void RunStartupSequence(ProgramContext& ctx) {
     DetectOsEdition(ctx);
     DetectPaths(ctx);
     RunStartupFixups(ctx);
+    ReadPcInformation(ctx);
     DetectItemStates(ctx);
     MarkPreDisabledItems(ctx);
     ApplyDisabledItems(ctx);

@@ -41,6 +41,29 @@ enum ControlId : int {
     kLstHDConvert,
 };
 
+// The PC information page: the ten boxes beside the list rows, then its buttons.
+enum PcInfoControlId : int {
+    kEdtUser = 1501,
+    kEdtCorp,
+    kEdtComputer,
+    kEdtProduct,
+    kEdtVersion,
+    kEdtID,
+    kEdtKey,
+    kEdtRoot,
+    kEdtCPU,
+    kEdtMHz,
+    kBtnChange,
+    kBtnDetail,
+};
+
+// The commands of the pop-up menus: the copy menu's item, then the searches in
+// their menu order.
+enum MenuCommandId : int {
+    kMenuItemCopy = 1601,
+    kSearchFirst,
+};
+
 // The save-and-restore window ("TFrmRestore").
 enum RestoreControlId : int {
     kPgRestore = 3001,

@@ -15,7 +15,7 @@ constexpr wchar_t kSelfProperty[] = L"Brisko.CheckList";
 CheckList::CheckList(HWND parent, int id, const Dpi& dpi, HFONT font)
     : list_(CreateWindowExW(0, L"LISTBOX", L"",
                             WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT,
                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr)),
       dpi_(dpi),

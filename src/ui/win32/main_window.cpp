@@ -192,13 +192,18 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-            // The utilities page's box and drive lists have colours of their own.
+            // The utilities page's box and drive lists and the PC information
+            // boxes have colours of their own.
             if (HBRUSH own = utilityPage_ ? utilityPage_->Background(reinterpret_cast<HWND>(lParam),
                                                                      reinterpret_cast<HDC>(wParam))
                                           : nullptr)
                 return reinterpret_cast<LRESULT>(own);
-            if (message == WM_CTLCOLORLISTBOX) break;
+            if (pcInfoPage_)
+                if (HBRUSH box = pcInfoPage_->BoxColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+                    return reinterpret_cast<LRESULT>(box);
+            if (message != WM_CTLCOLORSTATIC) break;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_ : GetSysColorBrush(COLOR_BTNFACE));
         case WM_SETCURSOR:
@@ -221,7 +226,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 utilityPage_->Command(id, HIWORD(wParam));
             } else if (id >= kListFirst && id < kListFirst + kPageCount) {
                 if (HIWORD(wParam) == LBN_SELCHANGE) ListSelect(id - kListFirst);
-            } else if (id != kComment) {
+            } else if (id != kComment && !pcInfoPage_->Command(id)) {
                 Command(id);
             }
             return 0;
@@ -233,6 +238,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (header->idFrom == kComment) CommentNotify(*header);
             return 0;
         }
+        case WM_CONTEXTMENU:
+            if (ContextPopup(reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) return 0;
+            break;
+        case WM_VKEYTOITEM:
+            return ListKey(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
         case WM_LBUTTONDOWN: {
             const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             if (p.y < dpi_(layout_.title.height)) TitleMouseDown();
@@ -306,12 +316,14 @@ void MainWindow::CreateControls() {
             checkLists_[i] = std::make_unique<CheckList>(Handle(), kListFirst + i, dpi_, fonts_.list);
             checkLists_[i]->Bind(&ctx_.items.List(kPageCategories[i]));
         } else {
-            HWND list = MakeChild(Handle(), L"LISTBOX", L"", WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+            HWND list = MakeChild(Handle(), L"LISTBOX", L"",
+                                  WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT,
                                   kListFirst + i);
             SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.list), FALSE);
             SendMessageW(list, LB_SETITEMHEIGHT, 0, dpi_(18));
         }
     }
+    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list);
 
     utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list);
 
@@ -339,28 +351,33 @@ void MainWindow::CreateControls() {
     SendMessageW(comment, EM_SETEVENTMASK, 0, mask | ENM_LINK | ENM_CHANGE);
 }
 
+HBITMAP MainWindow::Bitmap(const char* name) {
+    HBITMAP& slot = bitmaps_[name];
+    if (!slot)
+        slot = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    return slot;
+}
+
 void MainWindow::LoadBitmaps() {
-    auto load = [&](const char* name) {
-        HBITMAP& slot = bitmaps_[name];
-        if (!slot)
-            slot = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP,
-                                                   0, 0, LR_DEFAULTCOLOR));
-        return slot;
-    };
-    for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = load(s.bitmap);
-    for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = load(s.bitmap);
-    for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = load(s.bitmap);
-    looks_[kBtnAccelerate].glyph = load("AppIconImage");
-    looks_[kBtnMoreInfo].glyph = load("InfoBaloonImage");
-    load("RestoreDownImage");
-    load("BannerImage");
-    load("LogoImage");
+    for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
+    for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
+    for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
+    looks_[kBtnAccelerate].glyph = Bitmap("AppIconImage");
+    looks_[kBtnMoreInfo].glyph = Bitmap("InfoBaloonImage");
+    Bitmap("RestoreDownImage");
+    Bitmap("BannerImage");
+    Bitmap("LogoImage");
+    menus_ = std::make_unique<ContextMenus>(Handle(), ctx_.platform.processes,
+                                            [this](const char* name) { return Bitmap(name); });
 }
 
 void MainWindow::RunStartup() {
     RunStartupSequence(ctx_);
     if (!ctx_.controls.IsEnabled("BtnService")) EnableWindow(Control(kBtnService), FALSE);
     FillLists();
+    pcInfoPage_->Fill();
+    pcInfoPage_->ApplyAvailability();
     UpdateCountLabel();
     utilityPage_->FillDriveLists(ctx_.paths.fixedDriveLetters);
     utilityPage_->ApplyControlStates(ctx_.controls);
@@ -449,6 +466,7 @@ void MainWindow::SetPagesStyle(PageStyle style, bool showTabs) {
 void MainWindow::ItemAvailabilityChanged() {
     RefreshLists();
     utilityPage_->ApplyControlStates(ctx_.controls);
+    pcInfoPage_->ApplyAvailability();
 }
 
 void MainWindow::UpdateCountLabel() {
@@ -470,6 +488,7 @@ void MainWindow::Layout() {
     ShowWindow(Control(kPgAccelTabs), showTabs_ ? SW_SHOW : SW_HIDE);
     for (int i = 0; i < kPageCount; ++i) Place(Control(kListFirst + i), dpi_.Of(l.pages));
     utilityPage_->Place(l.pages);
+    pcInfoPage_->Place(l.pages);
     Place(Control(kLblCount), dpi_.Of(l.count));
     Place(Control(kBtnMoreInfo), dpi_.Of(l.moreInfo));
     Place(Control(kBtnAccelerate), dpi_.Of(l.accelerate));
@@ -607,6 +626,7 @@ void MainWindow::BtnRestoreClick() {
     if (!frmRestore_)
         frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
             RefreshLists();
+            pcInfoPage_->Fill();
             UpdateCountLabel();
         });
     frmRestore_->ShowModal(Handle());
@@ -615,6 +635,7 @@ void MainWindow::BtnRestoreClick() {
 void MainWindow::ShowPage(int page) {
     for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
     utilityPage_->Show(page == 6);
+    pcInfoPage_->Show(page == 7);
     SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
     TabSheetShow(page);
 }
@@ -660,16 +681,30 @@ void MainWindow::ShowPlainDescription(const std::string& text) {
     descriptionFontPending_ = false;
 }
 
+bool MainWindow::ContextPopup(HWND control, POINT screen) {
+    const int list = GetDlgCtrlID(control) - kListFirst;
+    if (GetParent(control) == Handle() && list >= 0 && list < kPageCount)
+        return menus_->ListBoxContextPopup(control, screen);
+    wchar_t cls[32] = L"";
+    GetClassNameW(control, cls, 32);
+    // The description box here, or the one of the save-and-restore window.
+    if (lstrcmpiW(cls, L"RichEdit20W") == 0) return menus_->CommentContextPopup(control, screen);
+    return false;
+}
+
+bool MainWindow::ListKey(HWND list, UINT key) {
+    if (key != 'C' || GetKeyState(VK_CONTROL) >= 0) return false;
+    menus_->CopyListSelection(list);
+    return true;
+}
+
 void MainWindow::CommentNotify(const NMHDR& header) {
     if (header.code != EN_LINK) return;
     const auto& link = reinterpret_cast<const ENLINK&>(header);
     if (link.msg != WM_LBUTTONDOWN) return;
     CHARRANGE range = link.chrg;
     SendMessageW(Control(kComment), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    std::wstring address(range.cpMax - range.cpMin + 1, L'\0');
-    const LRESULT n = SendMessageW(Control(kComment), EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(address.data()));
-    address.resize(n > 0 ? n : 0);
-    OpenAddress(win32::Narrow(address));
+    OpenAddress(SelectedRichText(Control(kComment)));
 }
 
 void MainWindow::SetReferenceLink(const std::string& link) {

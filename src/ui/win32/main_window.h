@@ -13,11 +13,13 @@
 #include "ui/main_layout.h"
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/check_list.h"
+#include "ui/win32/context_menus.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/message_box_prompts.h"
 #include "ui/win32/options_window.h"
+#include "ui/win32/pc_info_page.h"
 #include "ui/win32/restore_window.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/utility_page.h"
@@ -42,6 +44,8 @@ private:
     void FormCreate();
     void CreateControls();
     void LoadBitmaps();
+    // A bitmap resource, loaded once and kept for the run.
+    HBITMAP Bitmap(const char* name);
     void RunStartup();
     void FillLists();
     void LoadAppearance();
@@ -72,6 +76,10 @@ private:
     void RefreshLists();
     void ListSelect(int page);
     void ShowPlainDescription(const std::string& text);
+    // The context menus: the search menu on a description box, the copy menu on a list.
+    bool ContextPopup(HWND control, POINT screen);
+    // Ctrl+C in a list copies its selected entry; whether the key was that.
+    bool ListKey(HWND list, UINT key);
     void CommentNotify(const NMHDR& header);
     void SetReferenceLink(const std::string& link);
     void BtnMoreInfoClick();
@@ -111,6 +119,8 @@ private:
     std::unique_ptr<Tooltips> tips_;
     std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service
     std::unique_ptr<UtilityPage> utilityPage_;               // the controls over the utilities list
+    std::unique_ptr<PcInfoPage> pcInfoPage_;
+    std::unique_ptr<ContextMenus> menus_;
     bool descriptionFontPending_ = false;
     std::string referenceLink_;
     // Title bar, side menu and settings panel.

@@ -144,6 +144,11 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_CONTEXTMENU:
+            // The description box shares the main window's search menu.
+            if (reinterpret_cast<HWND>(wParam) == Control(kRestoreComment) && owner_)
+                return SendMessageW(owner_, WM_CONTEXTMENU, wParam, lParam);
+            break;
     }
     return Window::OnMessage(message, wParam, lParam);
 }

@@ -2,7 +2,10 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstring>
+
+#include "platform/win32/wide.h"
 
 namespace brisko::ui {
 
@@ -28,6 +31,22 @@ void SetRichText(HWND edit, const std::string& rtf) {
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
     stream.pfnCallback = ReadChunk;
     SendMessageW(edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+}
+
+std::string SelectedRichText(HWND edit) {
+    // Asked for in UTF-16 by code page: the plain selection messages answer
+    // in the ANSI code page where Windows is of the 9x family.
+    CHARRANGE range{};
+    SendMessageW(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    std::wstring selection(static_cast<size_t>(std::max<LONG>(range.cpMax - range.cpMin, 0)) + 1, L'\0');
+    GETTEXTEX request{};
+    request.cb = static_cast<DWORD>(selection.size() * sizeof(wchar_t));
+    request.flags = GT_SELECTION;
+    request.codepage = 1200;  // UTF-16
+    const LRESULT n = SendMessageW(edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                   reinterpret_cast<LPARAM>(selection.data()));
+    selection.resize(n > 0 ? std::min<size_t>(static_cast<size_t>(n), selection.size() - 1) : 0);
+    return win32::Narrow(selection);
 }
 
 }  // namespace brisko::ui

@@ -1,5 +1,5 @@
 #pragma once
-// Loading rich text (RTF) into a rich edit control.
+// Loading rich text (RTF) into a rich edit control, and reading its selection.
 #include <windows.h>
 
 #include <string>
@@ -7,5 +7,7 @@
 namespace brisko::ui {
 
 void SetRichText(HWND edit, const std::string& rtf);
+// The selected text (line breaks as carriage returns); empty when nothing is selected.
+std::string SelectedRichText(HWND edit);
 
 }  // namespace brisko::ui

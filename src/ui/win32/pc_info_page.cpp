@@ -1,0 +1,105 @@
+#include "ui/win32/pc_info_page.h"
+
+#include "engine/pc_information.h"
+#include "platform/win32/wide.h"
+#include "ui/control_ids.h"
+
+namespace brisko::ui {
+
+namespace {
+constexpr int kEditableBoxes = 3;
+constexpr int kNameLimit = 63;
+
+HWND Child(HWND parent, int id) { return GetDlgItem(parent, id); }
+
+std::string TextOf(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(length + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    text.resize(length);
+    return win32::Narrow(text);
+}
+}  // namespace
+
+PcInfoPage::PcInfoPage(HWND parent, HWND list, ProgramContext& ctx, const Dpi& dpi, HFONT font)
+    : parent_(parent), list_(list), ctx_(ctx), dpi_(dpi), silver_(CreateSolidBrush(RGB(192, 192, 192))) {
+    HWND previous = list;
+    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, DWORD exStyle, int id) {
+        HWND control = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_TABSTOP | style, 0, 0, 0, 0, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                       nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control;
+        return control;
+    };
+    for (int i = 0; i < static_cast<int>(kPcInformationRows); ++i) {
+        HWND box = make(L"EDIT", L"", ES_AUTOHSCROLL | (i < kEditableBoxes ? 0 : ES_READONLY), WS_EX_CLIENTEDGE,
+                        kEdtUser + i);
+        if (i < kEditableBoxes) SendMessageW(box, EM_LIMITTEXT, kNameLimit, 0);
+    }
+    make(L"BUTTON", L"変更", BS_PUSHBUTTON, 0, kBtnChange);
+    make(L"BUTTON", L"詳細", BS_PUSHBUTTON, 0, kBtnDetail);
+}
+
+PcInfoPage::~PcInfoPage() { DeleteObject(silver_); }
+
+void PcInfoPage::Place(const Rect& page) {
+    const PcInfoLayout l = LayOutPcInfoPage(page);
+    auto place = [&](HWND control, const Rect& r) {
+        const RECT d = dpi_.Of(r);
+        MoveWindow(control, d.left, d.top, d.right - d.left, d.bottom - d.top, TRUE);
+    };
+    place(list_, l.list);
+    for (size_t i = 0; i < l.boxes.size(); ++i) place(Child(parent_, kEdtUser + static_cast<int>(i)), l.boxes[i]);
+    place(Child(parent_, kBtnChange), l.change);
+    place(Child(parent_, kBtnDetail), l.detail);
+}
+
+void PcInfoPage::Show(bool visible) {
+    for (int id = kEdtUser; id <= kBtnDetail; ++id) ShowWindow(Child(parent_, id), visible ? SW_SHOW : SW_HIDE);
+}
+
+void PcInfoPage::Fill() {
+    for (size_t i = 0; i < kPcInformationRows; ++i)
+        SetWindowTextW(Child(parent_, kEdtUser + static_cast<int>(i)), win32::Widen(ctx_.pcInformation[i]).c_str());
+}
+
+bool PcInfoPage::EditableReadOnly(int box) const { return ctx_.controls.IsReadOnly(kPCInfoBoxes[box]); }
+
+void PcInfoPage::ApplyAvailability() {
+    for (int i = 0; i < kEditableBoxes; ++i) {
+        HWND box = Child(parent_, kEdtUser + i);
+        SendMessageW(box, EM_SETREADONLY, EditableReadOnly(i), 0);
+        InvalidateRect(box, nullptr, TRUE);
+    }
+}
+
+HBRUSH PcInfoPage::BoxColours(HWND control, HDC dc) const {
+    const int box = GetDlgCtrlID(control) - kEdtUser;
+    if (GetParent(control) != parent_ || box < 0 || box >= static_cast<int>(kPcInformationRows)) return nullptr;
+    int colour = COLOR_WINDOW;
+    if (box >= kEditableBoxes) colour = COLOR_INACTIVEBORDER;
+    else if (EditableReadOnly(box)) {
+        SetBkColor(dc, RGB(192, 192, 192));
+        return silver_;
+    }
+    SetBkColor(dc, GetSysColor(colour));
+    return GetSysColorBrush(colour);
+}
+
+bool PcInfoPage::Command(int id) {
+    if (id == kBtnChange) BtnChangeClick();
+    else if (id == kBtnDetail) BtnDetailClick();
+    else return false;
+    return true;
+}
+
+void PcInfoPage::BtnChangeClick() {
+    ChangePcInformation(ctx_, {TextOf(Child(parent_, kEdtUser)), TextOf(Child(parent_, kEdtCorp)),
+                               TextOf(Child(parent_, kEdtComputer))});
+}
+
+void PcInfoPage::BtnDetailClick() { ctx_.platform.processes.ShellOpen("open", "msinfo32", "", ShowMode::Normal); }
+
+}  // namespace brisko::ui

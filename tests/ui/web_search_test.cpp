@@ -1,0 +1,44 @@
+// The addresses and the caption of the description box's search menu.
+#include <gtest/gtest.h>
+
+#include "ui/web_search.h"
+
+namespace brisko::ui {
+namespace {
+
+TEST(WebSearch, EveryByteOutsideTheUnreservedSetIsEncoded) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Az09-._~", "Az09-._~"},
+        {"a b", "a%20b"},
+        {"R&D", "R%26D"},
+        {"C#", "C%23"},
+        {"100%", "100%25"},
+        {"a+b=c?d/e", "a%2Bb%3Dc%3Fd%2Fe"},
+        {"一\r\n二", "%E4%B8%80%0D%0A%E4%BA%8C"},
+        {"高速化", "%E9%AB%98%E9%80%9F%E5%8C%96"},
+    };
+    for (const auto& [text, encoded] : cases) EXPECT_EQ(PercentEncode(text), encoded) << text;
+}
+
+TEST(WebSearch, EachProviderTakesTheEncodedTextInItsQuery) {
+    const std::string text = "R&D #1";
+    EXPECT_EQ(SearchAddress(SearchProvider::Google, text), "https://www.google.co.jp/search?q=R%26D%20%231");
+    EXPECT_EQ(SearchAddress(SearchProvider::EWords, text), "https://e-words.jp/?w=R%26D%20%231");
+    EXPECT_EQ(SearchAddress(SearchProvider::ITBinary, text), "https://www.sophia-it.com/search/R%26D%20%231");
+    EXPECT_EQ(SearchAddress(SearchProvider::Ascii, text),
+              "https://www.google.co.jp/search?q=R%26D%20%231+site:yougo.ascii.jp/caltar/");
+    EXPECT_EQ(SearchAddress(SearchProvider::ProgramSite, text),
+              "https://www.google.co.jp/search?q=R%26D%20%231+site:" + std::string(kProgramSiteDomain));
+}
+
+TEST(WebSearch, LongSelectionsAreShortenedInTheCaption) {
+    EXPECT_EQ(SearchMenuCaption("高速化ツール"), "\"高速化ツール\" を検索");
+    EXPECT_EQ(SearchMenuCaption("12345678901234"), "\"12345678901234\" を検索") << "14 characters stay whole";
+    EXPECT_EQ(SearchMenuCaption("123456789012345"), "\"12345678901234...\" を検索");
+    EXPECT_EQ(SearchMenuCaption("あいうえおかきくけこさしすせそたちつてと"), "\"あいうえおかきくけこさしすせ...\" を検索");
+    // A character outside the basic plane counts twice and is never cut in half.
+    EXPECT_EQ(SearchMenuCaption("1234567890123\U0001F600xyz"), "\"1234567890123...\" を検索");
+}
+
+}  // namespace
+}  // namespace brisko::ui
