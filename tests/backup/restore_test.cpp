@@ -11,6 +11,7 @@
 #include "platform/text/cp932.h"
 #include "prefs/preferences.h"
 #include "prefs/startup_sequence.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -19,29 +20,9 @@ namespace {
 using testing::SimulatedContext;
 using testing::SimulatedWindows;
 
-using Entries = std::map<std::string, std::string>;  // "section/key" -> text
-
-Entries ReadBackup(SimulatedContext& sim, const std::string& path) {
-    const auto doc = profile::ProfileDocument::Parse(sim.files.ReadFile(path).value_or(""));
-    Entries entries;
-    for (const char* section : {"システム", "システム9", "デスクトップ", "エクスプローラ", "起動・終了", "その他", "不要サービス",
-                                "不要サービス-s", "パソコン情報"})
-        for (const auto& key : doc.Keys(section)) entries[std::string(section) + "/" + key] = *doc.Read(section, key);
-    return entries;
-}
-
-// The entries that differ, one "key: expected -> actual" line each.
-std::string Differences(const Entries& expected, const Entries& actual) {
-    std::string out;
-    for (const auto& [key, value] : expected) {
-        auto it = actual.find(key);
-        const std::string got = it == actual.end() ? "(absent)" : it->second;
-        if (got != value) out += key + ": " + value + " -> " + got + "\n";
-    }
-    for (const auto& [key, value] : actual)
-        if (!expected.count(key)) out += key + ": (absent) -> " + value + "\n";
-    return out;
-}
+using testing::Differences;
+using Entries = testing::BackupEntries;
+Entries ReadBackup(SimulatedContext& sim, const std::string& path) { return testing::ReadBackupEntries(sim.files, path); }
 
 std::vector<bool> Ticks(ProgramContext& ctx) {
     std::vector<bool> ticks;
