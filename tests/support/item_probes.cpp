@@ -153,8 +153,8 @@ void RoundTrip(ProgramContext& ctx, const EditionRow& row, const std::function<v
     std::vector<std::string> before, othersBefore;
     for (const Probe& p : mine) before.push_back(ReadProbe(ctx, p));
     for (const Probe& p : others) othersBefore.push_back(ReadProbe(ctx, p));
+    static_cast<ScriptedPrompts&>(ctx.platform.prompts).unscripted = false;
     auto applyAll = [&](bool optimised) {
-        for (int i = 0; i < 3; ++i) static_cast<ScriptedPrompts&>(ctx.platform.prompts).AnswerNext(false);
         TickEnabled(ctx, c, optimised);
         ApplyItemStates(ctx);
         if (afterApply) afterApply();

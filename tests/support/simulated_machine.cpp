@@ -1,5 +1,6 @@
 #include "support/simulated_machine.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "platform/memory_file_system.h"
