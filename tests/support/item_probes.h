@@ -5,6 +5,7 @@
 // subtrees and the comparison of backup entries.
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ struct DetectionCase {
     std::vector<std::vector<std::string>> writes;  // root, key, name, kind, text
     std::string text;                                 // the row, for messages
 };
+inline void PrintTo(const EditionRow& r, std::ostream* os) { *os << CategoryKey(r.category) << " " << static_cast<int>(r.edition); }
+inline void PrintTo(const DetectionCase& c, std::ostream* os) { *os << c.text; }
 const std::vector<Probe>& ItemProbes();
 const std::vector<EditionRow>& ItemEditions();
 const std::vector<DetectionCase>& DetectionCases();

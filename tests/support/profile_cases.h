@@ -1,6 +1,7 @@
 #pragma once
 // The profile-file cases of tests/data/profile_cases.tsv: a file, operations
 // on it and what they must give.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,6 @@ struct ProfileCase {
     std::vector<ProfileOp> ops;
 };
 const std::vector<ProfileCase>& ProfileCases();
-inline std::string ProfileCaseName(const ProfileCase& c) { return c.name; }
+inline void PrintTo(const ProfileCase& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace brisko::testing
