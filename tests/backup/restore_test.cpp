@@ -11,6 +11,7 @@
 #include "platform/text/cp932.h"
 #include "prefs/preferences.h"
 #include "prefs/startup_sequence.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -19,29 +20,9 @@ namespace {
 using testing::SimulatedContext;
 using testing::SimulatedWindows;
 
-using Entries = std::map<std::string, std::string>;  // "section/key" -> text
-
-Entries ReadBackup(SimulatedContext& sim, const std::string& path) {
-    const auto doc = profile::ProfileDocument::Parse(sim.files.ReadFile(path).value_or(""));
-    Entries entries;
-    for (const char* section : {"システム", "システム9", "デスクトップ", "エクスプローラ", "起動・終了", "その他", "不要サービス",
-                                "不要サービス-s", "パソコン情報"})
-        for (const auto& key : doc.Keys(section)) entries[std::string(section) + "/" + key] = *doc.Read(section, key);
-    return entries;
-}
-
-// The entries that differ, one "key: expected -> actual" line each.
-std::string Differences(const Entries& expected, const Entries& actual) {
-    std::string out;
-    for (const auto& [key, value] : expected) {
-        auto it = actual.find(key);
-        const std::string got = it == actual.end() ? "(absent)" : it->second;
-        if (got != value) out += key + ": " + value + " -> " + got + "\n";
-    }
-    for (const auto& [key, value] : actual)
-        if (!expected.count(key)) out += key + ": (absent) -> " + value + "\n";
-    return out;
-}
+using testing::Differences;
+using Entries = testing::BackupEntries;
+Entries ReadBackup(SimulatedContext& sim, const std::string& path) { return testing::ReadBackupEntries(sim.files, path); }
 
 std::vector<bool> Ticks(ProgramContext& ctx) {
     std::vector<bool> ticks;
@@ -55,13 +36,20 @@ class RestoreRoundTrip : public ::testing::TestWithParam<SimulatedWindows> {};
 TEST_P(RestoreRoundTrip, EveryTouchedValueComesBack) {
     SimulatedContext sim(GetParam());
     RunStartupSequence(sim.ctx);
-    Preferences prefs(sim.files, sim.ctx.paths.preferencesFile);
-    for (const char* key : {"System2", "System3", "System4"})
-        if (prefs.Read("DisabledItem", key) == "true") prefs.Delete("DisabledItem", key);
+    // The user enables System 2-4 where the program offers them.
+    if (GetParam() != SimulatedWindows::Win98) testing::EnableItems(sim.ctx, TweakCategory::System, {2, 3, 4});
     ResetItemLists(sim.ctx);
     DetectItemStates(sim.ctx);
     UpdateItemCount(sim.ctx);
     const auto ticksAtBackup = Ticks(sim.ctx);
+    // Every value of the item table as well, which catches an entry the backup
+    // forgot (it would be missing from both files compared below).
+    std::vector<testing::Probe> probes;
+    for (TweakCategory c : kSettingCategories)
+        for (const auto& p : testing::ProbesOn(c, GetParam(), true))
+            if (p.how != "Pref" && p.how != "File") probes.push_back(p);
+    std::vector<std::string> probedAtBackup;
+    for (const auto& p : probes) probedAtBackup.push_back(testing::ReadProbe(sim.ctx, p));
     const std::string before = "C:\\b1.ini", after = "C:\\b2.ini";
     WriteBackupFile(sim.ctx, before);
 
@@ -89,6 +77,19 @@ TEST_P(RestoreRoundTrip, EveryTouchedValueComesBack) {
     for (const char* key : {"エクスプローラ/8", "その他/1", "起動・終了/2", "起動・終了/5", "起動・終了/6", "起動・終了/7"})
         if (!expected.count(key)) actual.erase(key);
     EXPECT_EQ(Differences(expected, actual), "");
+    std::string notBack;
+    for (size_t i = 0; i < probes.size(); ++i) {
+        const testing::Probe& p = probes[i];
+        const std::string now = testing::ReadProbe(sim.ctx, p);
+        // As above: the tray blobs, a value of another type, and the defaults
+        // written where there was nothing.
+        const std::string item = std::string(CategoryKey(p.category)) + std::to_string(p.item);
+        const bool nothing = probedAtBackup[i] == "NULL" || probedAtBackup[i] == "UnfitType";
+        const bool asAbove = item == "Desktop9" ||
+                             (nothing && (item == "Explorer2" || item == "Others1" || item.starts_with("Power")));
+        if (now != probedAtBackup[i] && !asAbove) notBack += p.key + "|" + p.name + ": " + probedAtBackup[i] + " -> " + now + "\n";
+    }
+    EXPECT_EQ(notBack, "");
     auto ticks = Ticks(sim.ctx), wanted = ticksAtBackup;
     ticks[18] = wanted[18] = false;  // Desktop 9, as above
     ticks[21] = wanted[21] = false;  // Explorer 2, as above

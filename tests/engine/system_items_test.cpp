@@ -1,4 +1,4 @@
-// The System items on simulated machines: start, tick, apply, detect again.
+// The System items with rules of their own, on simulated machines.
 #include <gtest/gtest.h>
 
 #include "engine/item_passes.h"
@@ -6,9 +6,9 @@
 #include "platform/error.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
-#include "prefs/item_enabling.h"
 #include "prefs/preferences.h"
 #include "prefs/startup_sequence.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -29,73 +29,13 @@ protected:
 
     void Start() {
         RunStartupSequence(ctx);
-        // Enable System 2-4 as the options window would.
-        Preferences prefs(sim.files, ctx.paths.preferencesFile);
-        for (const char* key : {"System2", "System3", "System4"}) prefs.Delete("DisabledItem", key);
-        ApplyDisabledItems(ctx);
+        testing::EnableItems(ctx, TweakCategory::System, {2, 3, 4});
     }
     std::string Hklm(const std::string& key, const char* name, std::string_view kindTag = "DWORD") {
         return RegReadValue(sim.registry, RegRoot::LocalMachine, key, name, kindTag);
     }
     std::string Sysoc() { return text::Cp932ToUtf8(sim.files.ReadFile(SYSOC).value_or("")); }
-    void TickAll(bool ticked) {
-        for (auto& e : ctx.items.List(TweakCategory::System)) e.ticked = ticked;
-    }
-    std::vector<int> Ticked() {
-        std::vector<int> numbers;
-        for (int n = 1; n <= 10; ++n)
-            if (sim.Entry(TweakCategory::System, n).ticked) numbers.push_back(n);
-        return numbers;
-    }
 };
-
-TEST_F(SystemItems, XpTickApplyDetectUntickRestoresTheDefaults) {
-    Start();
-    TickAll(true);
-    ApplyItemStates(ctx);
-    EXPECT_EQ(Hklm(MM, "DisablePagingExecutive"), "1");
-    EXPECT_EQ(Hklm(MM, "LargeSystemCache"), "1");
-    EXPECT_NE(Hklm(SUB, "Windows", "String").find("SharedSection=1024,2048,512 "), std::string::npos);
-    EXPECT_EQ(RegValueKind(sim.registry, RegRoot::LocalMachine, SUB, "Windows"), "ExString");
-    EXPECT_EQ(Hklm(MM, "IoPageLockLimit"), "2097152");
-    EXPECT_EQ(Hklm("\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority"), "2");
-    EXPECT_EQ(Hklm("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "AlwaysUnloadDLL"), "NULL")
-        << "System 6 is disabled on XP and never written";
-    EXPECT_EQ(Hklm(USB + "\\0000", "IdleEnable"), "1");
-    EXPECT_EQ(Hklm(USB + "\\0001", "IdleEnable"), "1");
-    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::CurrentUser,
-                           "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
-                           "NoLowDiskSpaceChecks", "DWORD"),
-              "1");
-    EXPECT_EQ(Hklm("\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate", "DoNotAllowSP"), "1");
-    EXPECT_EQ(Sysoc().find("hide"), std::string::npos);
-    EXPECT_EQ(Sysoc().find("HIDE"), std::string::npos);
-    EXPECT_NE(Sysoc().find("\r\nWBEM=ocgen.dll,OcEntry,wbemoc.inf,,7\r\n"), std::string::npos) << "both commas stay";
-    EXPECT_NE(Sysoc().find("\r\nIndexSrv_System = setupqry.dll"), std::string::npos) << "untouched lines stay";
-    Preferences prefs(sim.files, ctx.paths.preferencesFile);
-    EXPECT_EQ(prefs.Keys("システム9"),
-              (std::vector<std::string>{"WBEM", "com", "dtc", "TerminalServer", "AutoUpdate", "msmsgs"}));
-    EXPECT_EQ(prefs.Read("システム9", "TerminalServer"), "TsOc.dll, HydraOc, TsOc.inf,HIDE,2");
-
-    sim.Redetect();
-    EXPECT_EQ(Ticked(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10})) << "6 reads optimised as before";
-
-    TickAll(false);
-    sim.Entry(TweakCategory::System, 6).ticked = true;  // disabled: as it was
-    ctx.items.states = {};
-    for (int n = 1; n <= 10; ++n) ctx.items.states.Set(TweakCategory::System, n - 1, true);
-    ApplyItemStates(ctx);
-    EXPECT_EQ(Hklm(MM, "DisablePagingExecutive"), "0");
-    EXPECT_EQ(Hklm(MM, "LargeSystemCache"), "0");
-    EXPECT_NE(Hklm(SUB, "Windows", "String").find("SharedSection=1024,3072,512 "), std::string::npos);
-    EXPECT_EQ(Hklm(MM, "IoPageLockLimit"), "NULL");
-    EXPECT_EQ(Hklm(USB + "\\0000", "IdleEnable"), "NULL");
-    EXPECT_EQ(Hklm("\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate", "DoNotAllowSP"), "NULL");
-    EXPECT_EQ(Sysoc(), testing::kSimulatedSysoc) << "sysoc.inf comes back byte for byte";
-    EXPECT_TRUE(prefs.Keys("システム9").empty());
-    sim.Redetect();
-    EXPECT_EQ(Ticked(), std::vector<int>{6});
-}
 
 TEST_F(SystemItems, Item9TwiceKeepsTheFirstResult) {
     Start();
@@ -186,44 +126,6 @@ TEST_F(SystemItems, UsbNeedsEveryControllerAndStopsAtTheFirstGap) {
     ApplyItemStates(ctx);
     EXPECT_EQ(Hklm(USB + "\\0001", "IdleEnable"), "1");
     EXPECT_EQ(Hklm(USB + "\\0003", "IdleEnable"), "NULL") << "0002 is missing, so 0003 is not visited";
-}
-
-TEST(SystemItemsOtherEditions, Windows2000AndNt4AndWin98) {
-    SimulatedContext w2k(SimulatedWindows::Win2000);
-    RunStartupSequence(w2k.ctx);
-    EXPECT_EQ(w2k.ctx.paths.sysocFilePath, "C:\\WINNT\\inf\\sysoc.inf");
-    for (auto& e : w2k.ctx.items.List(TweakCategory::System)) e.ticked = true;
-    ApplyItemStates(w2k.ctx);
-    // 2000 disables 6, 8 and 10 (and 2-4 by default).
-    EXPECT_EQ(RegReadValue(w2k.registry, RegRoot::LocalMachine, MM, "DisablePagingExecutive", "DWORD"), "1");
-    EXPECT_EQ(RegReadValue(w2k.registry, RegRoot::LocalMachine, MM, "LargeSystemCache", "DWORD"), "0");
-    EXPECT_EQ(RegReadValue(w2k.registry, RegRoot::LocalMachine,
-                           "\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate", "DoNotAllowSP", "DWORD"),
-              "NULL");
-
-    SimulatedContext nt4(SimulatedWindows::Nt4);
-    RunStartupSequence(nt4.ctx);
-    RegWriteValue(nt4.registry, RegRoot::LocalMachine, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer",
-                  "AlwaysUnloadDLL", "DWORD", "1");
-    nt4.Redetect();
-    EXPECT_FALSE(nt4.Entry(TweakCategory::System, 6).ticked);
-    nt4.Entry(TweakCategory::System, 6).ticked = true;
-    ApplyItemStates(nt4.ctx);
-    EXPECT_EQ(RegReadValue(nt4.registry, RegRoot::LocalMachine,
-                           "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "AlwaysUnloadDLL", "DWORD"),
-              "NULL") << "NT 4 keeps System 6: optimising deletes the value";
-
-    SimulatedContext w98(SimulatedWindows::Win98);
-    RunStartupSequence(w98.ctx);
-    w98.Entry(TweakCategory::System, 7).ticked = true;
-    w98.Entry(TweakCategory::System, 5).ticked = true;
-    ApplyItemStates(w98.ctx);
-    EXPECT_EQ(RegReadValue(w98.registry, RegRoot::LocalMachine,
-                           "\\System\\CurrentControlSet\\Services\\Class\\Usb\\0000", "IdleEnable", "DWORD"),
-              "1");
-    EXPECT_EQ(RegReadValue(w98.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
-                           "IRQ8Priority", "DWORD"),
-              "2");
 }
 
 }  // namespace

@@ -1,39 +1,89 @@
 #pragma once
-// Checking what items leave on a simulated machine: each probe names one
-// value, key or preference an item touches and what it must read after the
-// item was optimised and after it was undone.
+// The item table of tests/data/items.tsv and what the item tests share:
+// ticking and applying, reading what an item leaves (on a simulated machine
+// or on Wine's real registry, through the program context), dumps of registry
+// subtrees and the comparison of backup entries.
+#include <functional>
+#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "support/simulated_context.h"
+#include "engine/program_context.h"
+#include "support/simulated_machine.h"
 
 namespace brisko::testing {
 
 inline const char* const kAsBefore = "=";  // as on the fresh machine
 inline const char* const kAny = "*";       // not checked
 
+// One value, key, file line or preference an item touches (see items.tsv).
 struct Probe {
+    TweakCategory category;
     int item;
+    std::string editions;
     RegRoot root;
-    // `how`: a kind tag; "ExString" (the text, which must have that kind);
-    // "Value" / "Key" (does the value / subkey `name` exist: "yes" or "no");
-    // "Pref" (a preference, key = section).
     std::string key, name, how;
     std::string optimised, undone;
+    bool SameThing(const Probe& o) const { return root == o.root && key == o.key && name == o.name && how == o.how; }
 };
+// Which items an edition enables and ticks, and what the round trip runs.
+struct EditionRow {
+    TweakCategory category;
+    SimulatedWindows edition;
+    std::vector<int> enabled, tickedAtStart, tickedAfterUndo;
+    size_t commands;
+    std::vector<int> userEnables;
+};
+// Values written before the start, and whether the items then show ticked.
+struct DetectionCase {
+    TweakCategory category;
+    std::vector<int> items;
+    SimulatedWindows edition;
+    bool ticked;
+    std::vector<std::vector<std::string>> writes;  // root, key, name, kind, text
+    std::string text;                                 // the row, for messages
+};
+inline void PrintTo(const EditionRow& r, std::ostream* os) { *os << CategoryKey(r.category) << " " << static_cast<int>(r.edition); }
+inline void PrintTo(const DetectionCase& c, std::ostream* os) { *os << c.text; }
+const std::vector<Probe>& ItemProbes();
+const std::vector<EditionRow>& ItemEditions();
+const std::vector<DetectionCase>& DetectionCases();
+RegRoot RootNamed(const std::string& name);
 
-std::string ReadProbe(SimulatedContext& sim, const Probe& p);
+// What the probe reads now.
+std::string ReadProbe(ProgramContext& ctx, const Probe& p);
+// The category's probes that hold on the edition, and those of other
+// editions that must then stay as they were.
+std::vector<Probe> ProbesOn(TweakCategory c, SimulatedWindows edition, bool own);
+
 // Numbers of the enabled items that are ticked.
-std::vector<int> TickedEnabled(SimulatedContext& sim, TweakCategory c);
-void TickEnabled(SimulatedContext& sim, TweakCategory c, bool ticked);
-// Every probe against what optimising (or undoing) its item leaves; a
-// disabled item's probes must read as before.
-void ExpectReads(SimulatedContext& sim, TweakCategory c, const std::vector<Probe>& probes,
-                 const std::vector<std::string>& before, bool optimised);
+std::vector<int> TickedEnabled(ProgramContext& ctx, TweakCategory c);
+void TickEnabled(ProgramContext& ctx, TweakCategory c, bool ticked);
+// Applies one item ticked or not, whatever the machine was thought to be.
+void ApplyOne(ProgramContext& ctx, TweakCategory c, int item, bool ticked);
+// Lets the user enable items as the options window would.
+void EnableItems(ProgramContext& ctx, TweakCategory c, const std::vector<int>& items);
+// Ticks and applies every enabled item of the category, then unticks and
+// applies them; checks every probe, the ticks the machine then shows and the
+// commands run. Confirmations are answered no; `afterApply` stands in for
+// what Windows does after each pass.
+void RoundTrip(ProgramContext& ctx, const EditionRow& row, const std::function<void()>& afterApply = {});
+
 // A binary value's bytes as upper-case hex, "NULL" when absent, or "type N"
 // when it is of another type.
-std::string ReadBinaryHex(SimulatedContext& sim, RegRoot root, const std::string& keyPath, const std::string& name);
-std::vector<std::string> ReadAll(SimulatedContext& sim, const std::vector<Probe>& probes);
+std::string ReadBinaryHex(RegistryStore& reg, RegRoot root, const std::string& keyPath, const std::string& name);
+// Every value and subkey below a key, paths relative to it: "sub|name|type|data"
+// for a value, "sub" for a subkey; without the leading backslash.
+std::vector<std::string> SubtreeDump(RegistryStore& reg, RegRoot root, const std::string& path,
+                                     const std::string& at = "");
+
+// A backup file's entries ("section/key" -> text), and the entries that
+// differ, one "key: expected -> actual" line each.
+using BackupEntries = std::map<std::string, std::string>;
+BackupEntries ReadBackupEntries(FileSystem& files, const std::string& path);
+std::string Differences(const BackupEntries& expected, const BackupEntries& actual);
+
 // The edition's name for parameterised tests.
 std::string EditionName(SimulatedWindows edition);
 

@@ -1,6 +1,9 @@
 #include "support/registry_snapshot.h"
 
 #include "platform/registry_values.h"
+#include "platform/text/case_fold.h"
+#include "support/item_probes.h"
+#include "support/simulated_machine.h"
 
 namespace brisko::testing {
 
@@ -43,34 +46,32 @@ RegistrySnapshot::~RegistrySnapshot() {
         Restore(it->first.first, it->first.second, it->second);
 }
 
-std::vector<ItemKey> ItemKeys() {
-    const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = RegRoot::ClassesRoot;
-    std::vector<ItemKey> keys;
-    for (const char* key :
-         {"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-          "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems",
-          "SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer",
-          "SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}",
-          "System\\CurrentControlSet\\Services\\Class\\Usb", "SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate",
-          "SYSTEM\\CurrentControlSet\\Services\\wscsvc", "System\\CurrentControlSet\\Control\\Update",
-          "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "SOFTWARE\\Microsoft\\Dfrg",
-          "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
-          "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\system", "SOFTWARE\\Microsoft\\PCHealth",
-          "SYSTEM\\CurrentControlSet\\Services\\Cdrom", "SOFTWARE\\Microsoft\\Outlook Express",
-          "SOFTWARE\\Microsoft\\Internet Explorer\\Extensions", "SOFTWARE\\Microsoft\\MediaPlayer"})
-        keys.push_back({HKLM, key, false});
-    for (const char* key : {"SYSTEM\\CurrentControlSet\\Control", "Software\\Microsoft\\Internet Explorer\\Main",
-                            "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion"})
-        keys.push_back({HKLM, key, true});
-    for (const char* key : {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "Control Panel\\Desktop",
-                            "Software\\Microsoft\\Internet Explorer\\Toolbar", "Software\\Microsoft\\MediaPlayer",
-                            "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-                            "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"})
-        keys.push_back({HKCU, key, false});
-    for (const char* clsid :
-         {"CLSID\\{87D62D94-71B3-4b9a-9489-5FE6850DC73E}", "CLSID\\{40C3D757-D6E4-4b49-BB41-0E5BBEA28817}"})
-        keys.push_back({HKCR, clsid, false});
-    return keys;
+const std::vector<ItemKey>& ItemKeys() {
+    static const std::vector<ItemKey> all = [] {
+        // The simulated machines' keys and the keys the item table probes; a key
+        // with another of them below it is remembered by its values only.
+        std::vector<ItemKey> keys;
+        auto add = [&](RegRoot root, const std::string& path) {
+            for (const ItemKey& k : keys)
+                if (k.root == root && text::AsciiLower(k.path) == text::AsciiLower(path)) return;
+            keys.push_back({root, path, false});
+        };
+        for (SimulatedWindows e : {SimulatedWindows::Xp, SimulatedWindows::Win2000, SimulatedWindows::Nt4, SimulatedWindows::Win98})
+            for (const SimulatedKey& k : SimulatedKeys(e)) add(k.root, k.path);
+        for (const Probe& p : ItemProbes()) {
+            if (p.key.empty() || p.key[0] != '\\') continue;
+            add(p.root, p.how == "Key" ? p.key.substr(1) + "\\" + p.name : p.key.substr(1));
+        }
+        // What the PC information reads.
+        add(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+        add(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
+        for (ItemKey& k : keys)
+            for (const ItemKey& below : keys)
+                if (below.root == k.root && text::AsciiLower(below.path).starts_with(text::AsciiLower(k.path) + "\\"))
+                    k.valuesOnly = true;
+        return keys;
+    }();
+    return all;
 }
 
 void RememberItemKeys(RegistrySnapshot& snapshot) {

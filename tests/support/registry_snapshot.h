@@ -37,14 +37,14 @@ private:
     std::vector<std::pair<std::pair<RegRoot, std::string>, Tree>> remembered_;
 };
 
-// Every key the items, the backups and the simulated machines touch; for
-// some (with large subtrees) only the key's own values.
+// Every key the items, the backups and the simulated machines touch, from
+// the data files; for keys with others below them only the key's own values.
 struct ItemKey {
     RegRoot root;
     std::string path;
     bool valuesOnly;
 };
-std::vector<ItemKey> ItemKeys();
+const std::vector<ItemKey>& ItemKeys();
 // Remembers every one of them.
 void RememberItemKeys(RegistrySnapshot& snapshot);
 

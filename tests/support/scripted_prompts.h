@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     bool Confirm(const std::string& text) override {
         shown.push_back({PromptKind::Confirm, text});
         if (answers_.empty()) {
+            if (unscripted) return *unscripted;
             ADD_FAILURE() << "unexpected confirmation: " << text;
             return false;
         }
@@ -35,6 +37,8 @@ public:
     void Error(const std::string& text) override { shown.push_back({PromptKind::Error, text}); }
 
     std::vector<ShownMessage> shown;
+    // The answer to confirmations beyond the script; none fails the test.
+    std::optional<bool> unscripted;
 
 private:
     std::deque<bool> answers_;

@@ -1,105 +1,131 @@
 #include "support/simulated_machine.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "platform/memory_file_system.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
+#include "support/test_data.h"
 
 namespace brisko::testing {
 
-const char* const kSimulatedSysoc =
-    "[Version]\r\n"
-    "Signature = \"$Windows NT$\"\r\n"
-    "DriverVer=07/01/2001,5.1.2600.2180\r\n"
-    "\r\n"
-    "[Components]\r\n"
-    "NtComponents=ntoc.dll,NtOcSetupProc,,4\r\n"
-    "WBEM=ocgen.dll,OcEntry,wbemoc.inf,hide,7\r\n"
-    "Display=desk.cpl,DisplayOcSetupProc,,7\r\n"
-    "Fax=fxsocm.dll,FaxOcmSetupProc,fxsocm.inf,,7\r\n"
-    "com=comsetup.dll,OcEntry,comnt5.inf,hide,7\r\n"
-    "dtc=msdtcstp.dll,OcEntry,dtcnt5.inf,hide,7\r\n"
-    "IndexSrv_System = setupqry.dll,IndexSrv,setupqry.inf,,7\r\n"
-    "TerminalServer=TsOc.dll, HydraOc, TsOc.inf,HIDE,2\r\n"
-    "AutoUpdate=ocgen.dll,OcEntry,au.inf,hide,7\r\n"
-    "msmsgs=msgrocm.dll,OcEntry,msmsgs.inf,hide,7\r\n"
-    "msnexplr=ocmsn.dll,OcEntry,msnmsn.inf,,7\r\n"
-    "\r\n"
-    "[Global]\r\n"
-    "WindowTitle=%WindowTitle%\r\n"
-    "\r\n"
-    "[Strings]\r\n"
-    "WindowTitle=\"Windows XP Professional セットアップ\"\r\n";
+const std::string kSimulatedSysoc = TestData("sysoc.inf", true);
+
+
+std::string EditionTag(SimulatedWindows edition) {
+    const char* const tags[] = {"XP", "2K", "NT4", "98"};
+    return tags[static_cast<int>(edition)];
+}
+
+bool EditionListHolds(const std::string& tags, SimulatedWindows edition) {
+    if (tags.empty()) return true;
+    const std::string tag = EditionTag(edition);
+    const bool nt = edition != SimulatedWindows::Win98;
+    const bool nt5 = edition == SimulatedWindows::Xp || edition == SimulatedWindows::Win2000;
+    for (size_t at = 0, end; at < tags.size(); at = end + 1) {
+        end = std::min(tags.find(' ', at), tags.size());
+        if (end == at) continue;
+        const std::string t = tags.substr(at, end - at);
+        if (t == tag || (t == "NT" && nt) || (t == "NT5" && nt5)) return true;
+    }
+    return false;
+}
 
 namespace {
-const RegRoot HKLM = RegRoot::LocalMachine;
-const RegRoot HKCU = RegRoot::CurrentUser;
+// A quoted .reg string from `at` (just after its opening quote), unescaped.
+std::string Quoted(const std::string& line, size_t& at) {
+    std::string s;
+    for (; at < line.size() && line[at] != '"'; ++at) s += line[at] == '\\' ? line[++at] : line[at];
+    ++at;
+    return s;
+}
 
-void Set(RegistryStore& r, RegRoot root, const std::string& key, const std::string& name, std::string_view kindTag,
-         const std::string& value) {
-    RegWriteValue(r, root, key, name, kindTag, value);
+std::string Expanded(std::string s, const std::string& windows) {
+    for (size_t at; (at = s.find("%WINDIR%")) != std::string::npos;) s.replace(at, 8, windows);
+    return s;
+}
+
+void SetRegValue(RegistryStore& r, RegRoot root, const std::string& key, const std::string& line,
+                 const std::string& windows) {
+    size_t at = 1;
+    const std::string name = line[0] == '@' ? "" : Quoted(line, at);
+    const std::string data = line.substr(line.find('=', at) + 1);
+    r.CreateKey(root, key);
+    if (data.rfind("dword:", 0) == 0) {
+        RegWriteValue(r, root, "\\" + key, name, kind::kDword, std::to_string(std::stoul(data.substr(6), nullptr, 16)));
+    } else if (data.rfind("hex:", 0) == 0) {
+        std::string bytes;
+        for (size_t i = 4; i + 1 < data.size(); i += 3) bytes += static_cast<char>(std::stoi(data.substr(i, 2), nullptr, 16));
+        r.SetValue(root, key, name, {regtype::kBinary, bytes});
+    } else {
+        const bool expandable = data.rfind("str(2):", 0) == 0;
+        size_t from = data.find('"') + 1;
+        RegWriteValue(r, root, "\\" + key, name, expandable ? kind::kExString : kind::kString,
+                      Expanded(Quoted(data, from), windows));
+    }
+}
+// Walks the machine file: each key that holds on the edition (`valueLine`
+// null), then each of its values. Values follow their key line until the next
+// key line of any edition.
+void ForEachEntry(SimulatedWindows edition,
+                  const std::function<void(RegRoot, const std::string&, const std::string*)>& visit) {
+    bool holds = false;
+    RegRoot root = RegRoot::LocalMachine;
+    std::string key;
+    for (const auto& row : TestDataRows("machine.reg", ';')) {
+        const std::string& line = row[0];
+        if (line[0] != '[') {
+            if (holds) visit(root, key, &line);
+            continue;
+        }
+        const size_t close = line.find(']'), tags = line.find(';', close);
+        holds = EditionListHolds(tags == std::string::npos ? "" : line.substr(tags + 1), edition);
+        const std::string path = line.substr(1, close - 1), hive = path.substr(0, path.find('\\'));
+        root = hive == "HKEY_LOCAL_MACHINE" ? RegRoot::LocalMachine
+               : hive == "HKEY_CURRENT_USER" ? RegRoot::CurrentUser
+                                             : RegRoot::ClassesRoot;
+        key = path.substr(hive.size() + 1);
+        if (holds) visit(root, key, nullptr);
+    }
 }
 }  // namespace
+
+std::vector<SimulatedKey> SimulatedKeys(SimulatedWindows edition) {
+    std::vector<SimulatedKey> keys;
+    ForEachEntry(edition, [&](RegRoot root, const std::string& key, const std::string* value) {
+        if (!value) keys.push_back({root, key});
+    });
+    return keys;
+}
 
 void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& r, MemorySystemInfo& system, FileSystem& files,
                           const std::string& drive) {
     const bool nt = edition != SimulatedWindows::Win98;
-    const std::string windows = drive + (edition == SimulatedWindows::Win2000 || edition == SimulatedWindows::Nt4
-                                             ? "\\WINNT"
-                                             : "\\WINDOWS");
+    const bool winnt = edition == SimulatedWindows::Win2000 || edition == SimulatedWindows::Nt4;
+    const std::string windows = drive + (winnt ? "\\WINNT" : "\\WINDOWS");
     system.windowsDirectory = windows;
-    switch (edition) {
-        case SimulatedWindows::Xp: system.version = {2, 5, 1}; break;
-        case SimulatedWindows::Win2000: system.version = {2, 5, 0}; break;
-        case SimulatedWindows::Nt4: system.version = {2, 4, 0}; break;
-        case SimulatedWindows::Win98: system.version = {1, 4, 10}; break;
-    }
+    const OsVersion versions[] = {{2, 5, 1}, {2, 5, 0}, {2, 4, 0}, {1, 4, 10}};
+    system.version = versions[static_cast<int>(edition)];
     system.fixedDrives = "CD";
     system.otherDrives = "E";
-
-    const std::string mm = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-    if (nt) {
-        Set(r, HKLM, mm, "DisablePagingExecutive", "DWORD", "0");
-        Set(r, HKLM, mm, "LargeSystemCache", "DWORD", "0");
-        Set(r, HKLM, mm, "ClearPageFileAtShutdown", "DWORD", "0");
-        Set(r, HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems", "Windows", "ExString",
-            "%SystemRoot%\\system32\\csrss.exe ObjectDirectory=\\Windows SharedSection=1024,3072,512 Windows=On "
-            "SubSystemType=Windows ServerDll=basesrv,1 ServerDll=winsrv:UserServerDllInitialization,3 "
-            "ServerDll=winsrv:ConServerDllInitialization,2 ProfileControl=Off MaxRequestThreads=16");
-        Set(r, HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "Win32PrioritySeparation", "DWORD", "2");
-        const std::string usb = "\\SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}";
-        Set(r, HKLM, usb, "Class", "String", "USB");
-        Set(r, HKLM, usb + "\\0000", "DriverDesc", "String", "Intel(R) 82801DB/DBM USB Universal Host Controller - 24C2");
-        Set(r, HKLM, usb + "\\0001", "DriverDesc", "String", "Intel(R) 82801DB/DBM USB2 Enhanced Host Controller - 24CD");
-    } else {
-        Set(r, HKLM, "\\System\\CurrentControlSet\\Services\\Class\\Usb\\0000", "DriverDesc", "String",
-            "Intel 82371AB/EB PCI to USB Universal Host Controller");
-    }
-    Set(r, HKLM, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "SmartScreenEnabled", "String", "Prompt");
-    Set(r, HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "NoDriveTypeAutoRun",
-        nt ? "DWORD" : "Binary", nt ? "145" : "00000095");
-    Set(r, HKLM, "\\SOFTWARE\\Microsoft\\MediaPlayer\\9.0\\Registration", "UDBVersion", "String", "9.00.00.3250");
-    Set(r, HKLM, "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions\\{FB5F1910-F110-11d2-BB9E-00C04F795683}",
-        "ButtonText", "String", "Windows Messenger");
-
-    FillDesktopAndExplorerValues(edition, r);
-    FillPowerAndOthersValues(edition, r);
+    ForEachEntry(edition, [&](RegRoot root, const std::string& key, const std::string* value) {
+        if (value) SetRegValue(r, root, key, *value, winnt ? "C:\\WINNT" : "C:\\WINDOWS");
+        else r.CreateKey(root, key);
+    });
 
     if (auto* memory = dynamic_cast<MemoryFileSystem*>(&files)) {
-        memory->AddFolder(windows + "\\inf");
-        memory->AddFolder(windows + "\\System32");
-        memory->AddFolder("D:\\Data");
-        memory->AddFolder(system.executablePath.substr(0, system.executablePath.rfind('\\')));
-        memory->AddFolder(system.currentDirectory);
+        for (const std::string& folder : {windows + "\\inf", windows + "\\System32", std::string("D:\\Data"),
+                                          system.executablePath.substr(0, system.executablePath.rfind('\\')),
+                                          system.currentDirectory})
+            memory->AddFolder(folder);
     }
     if (nt) {
         files.WriteReplacing(windows + "\\inf\\sysoc.inf", text::Utf8ToCp932(kSimulatedSysoc));
-        files.WriteReplacing(drive + "\\boot.ini",
-                             "[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS\r\n"
-                             "[operating systems]\r\nmulti(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"Microsoft Windows "
-                             "XP Professional\" /noexecute=optin /fastdetect\r\n");
+        files.WriteReplacing(drive + "\\boot.ini", TestData("boot.ini", true));
         files.SetAttributes(drive + "\\boot.ini", fileattr::kHidden | fileattr::kSystem | fileattr::kReadOnly);
     } else {
-        files.WriteReplacing(drive + "\\Msdos.sys", "[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMulti=1\r\n");
+        files.WriteReplacing(drive + "\\Msdos.sys", TestData("Msdos.sys", true));
     }
 }
 

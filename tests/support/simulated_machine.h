@@ -1,8 +1,10 @@
 #pragma once
-// Simulated Japanese Windows machines for the core's tests: a registry with
-// the values a fresh installation has for every key the items and the
-// start-up read, the Windows folder with sysoc.inf, a boot file, and drives.
+// Simulated Japanese Windows machines for the core's tests, read from
+// tests/data: a registry with the values a fresh installation has for every
+// key the items and the start-up read (machine.reg), the Windows folder with
+// sysoc.inf, a boot file (boot.ini or Msdos.sys), and drives.
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "platform/registry_store.h"
@@ -14,7 +16,7 @@ enum class SimulatedWindows { Xp, Win2000, Nt4, Win98 };
 
 // The sysoc.inf of the simulated NT-family machines: six hidden components,
 // blanks around "=" on one line and after commas on another.
-extern const char* const kSimulatedSysoc;
+extern const std::string kSimulatedSysoc;
 
 // Fills the registry, files and system description. Files go below `drive`
 // ("C:" on the host; a scratch folder standing for the system drive under
@@ -22,9 +24,16 @@ extern const char* const kSimulatedSysoc;
 void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& registry, MemorySystemInfo& system,
                           FileSystem& files, const std::string& drive);
 
-// The parts of the machine each category's items read, called by
-// FillSimulatedMachine (one file each).
-void FillDesktopAndExplorerValues(SimulatedWindows edition, RegistryStore& registry);
-void FillPowerAndOthersValues(SimulatedWindows edition, RegistryStore& registry);
+// The tag of an edition in the data files ("XP", "2K", "NT4", "98"), and
+// whether a list of tags (also "NT" and "NT5"; empty: all) holds it.
+std::string EditionTag(SimulatedWindows edition);
+bool EditionListHolds(const std::string& tags, SimulatedWindows edition);
+
+// The registry keys the edition's machine holds, in file order.
+struct SimulatedKey {
+    RegRoot root;
+    std::string path;  // without the leading backslash
+};
+std::vector<SimulatedKey> SimulatedKeys(SimulatedWindows edition);
 
 }  // namespace brisko::testing
