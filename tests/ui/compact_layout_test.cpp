@@ -1,0 +1,60 @@
+// Where the compact window puts things, in design pixels.
+#include <gtest/gtest.h>
+
+#include "ui/compact_layout.h"
+
+namespace brisko::ui {
+namespace {
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+// A choice list's rectangle includes its drop-down; its closed field is ~21 high.
+Rect Shown(const CompactControl& c) {
+    Rect r = c.bounds;
+    if (c.kind == CompactKind::ChoiceList) r.height = 21;
+    return r;
+}
+
+TEST(CompactLayout, CompactStripHoldsTheFirstFiveButtons) {
+    int inStrip = 0;
+    for (const CompactControl& c : CompactControls())
+        if (c.kind == CompactKind::Button && Inside(c.bounds, {0, 0, kCompactStripWidth, kCompactStripHeight}))
+            ++inStrip;
+    EXPECT_EQ(inStrip, 5);
+}
+
+TEST(CompactLayout, EveryControlSitsInItsGroupWithoutOverlap) {
+    const Rect client{0, 0, kPerformanceClientWidth, kPerformanceClientHeight};
+    const auto& all = CompactControls();
+    const Rect* group = nullptr;
+    int groups = 0;
+    for (size_t i = 0; i < all.size(); ++i) {
+        const CompactControl& c = all[i];
+        EXPECT_TRUE(Inside(Shown(c), client)) << i;
+        if (c.kind == CompactKind::Group) {
+            group = &c.bounds;
+            ++groups;
+            continue;
+        }
+        if (c.kind == CompactKind::Button) continue;
+        ASSERT_NE(group, nullptr);
+        // Inside the frame, below the group's caption.
+        EXPECT_TRUE(Inside(Shown(c), {group->left + 2, group->top + 12, group->width - 4, group->height - 14})) << i;
+        for (size_t j = 0; j < i; ++j) {
+            if (all[j].kind != CompactKind::Group) EXPECT_FALSE(Overlap(Shown(c), Shown(all[j]))) << i << " " << j;
+        }
+    }
+    EXPECT_EQ(groups, 6);
+    // A value needs room for "100 %", "###,### Kbps" or "12,345,678 MB" (7 pixels a character).
+    for (const CompactControl& c : all) {
+        if (c.kind == CompactKind::Value) EXPECT_GE(c.bounds.width, (c.text == "## %" ? 5 : 10) * 7) << c.id;
+    }
+}
+
+}  // namespace
+}  // namespace brisko::ui
