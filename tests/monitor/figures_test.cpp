@@ -60,7 +60,7 @@ TEST(MonitorFigures, OctetRateTakesTheDifferenceModulo2To32) {
     const Case cases[] = {
         {1000, 129'000, 1000},                 // 128 000 octets in one interval
         {0, 500'000, 0},                       // no previous count yet
-        {0x7FFF0000u, 0x8001F400u, 1000},      // passes 2^31
+        {0x7FFF0000u, 0x8000F400u, 1000},      // passes 2^31
         {0xFFFF'0000u, 128'000 - 0x10000, 1000},  // wraps past 2^32
         {5000, 5000, 0},
         {1000, 1064, 0}, {1000, 1192, 2}, {1000, 1320, 2},  // 0.5, 1.5 and 2.5 kilobits

@@ -46,13 +46,17 @@ TEST(CompactLayout, EveryControlSitsInItsGroupWithoutOverlap) {
         // Inside the frame, below the group's caption.
         EXPECT_TRUE(Inside(Shown(c), {group->left + 2, group->top + 12, group->width - 4, group->height - 14})) << i;
         for (size_t j = 0; j < i; ++j) {
-            if (all[j].kind != CompactKind::Group) EXPECT_FALSE(Overlap(Shown(c), Shown(all[j]))) << i << " " << j;
+            if (all[j].kind != CompactKind::Group) {
+                EXPECT_FALSE(Overlap(Shown(c), Shown(all[j]))) << i << " " << j;
+            }
         }
     }
     EXPECT_EQ(groups, 6);
     // A value needs room for "100 %", "###,### Kbps" or "12,345,678 MB" (7 pixels a character).
     for (const CompactControl& c : all) {
-        if (c.kind == CompactKind::Value) EXPECT_GE(c.bounds.width, (c.text == "## %" ? 5 : 10) * 7) << c.id;
+        if (c.kind == CompactKind::Value) {
+            EXPECT_GE(c.bounds.width, (c.text == "## %" ? 5 : 10) * 7) << c.id;
+        }
     }
 }
 
