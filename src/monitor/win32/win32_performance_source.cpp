@@ -77,11 +77,7 @@ monitor::MemoryStatus Win32PerformanceSource::ReadMemoryStatus() {
 monitor::DriveSpace Win32PerformanceSource::ReadDriveSpace(char letter) {
     const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', 0};
     ULARGE_INTEGER freeToUser{}, total{}, totalFree{};
-    // A drive without a medium is answered here, not with a system box.
-    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const BOOL ok = GetDiskFreeSpaceExW(root, &freeToUser, &total, &totalFree);
-    SetErrorMode(old);
-    if (!ok) return {};
+    if (!GetDiskFreeSpaceExW(root, &freeToUser, &total, &totalFree)) return {};
     return {static_cast<int64_t>(total.QuadPart), static_cast<int64_t>(freeToUser.QuadPart)};
 }
 

@@ -13,6 +13,7 @@
 #include "ui/main_layout.h"
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/check_list.h"
+#include "ui/win32/compact_window.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
@@ -79,6 +80,7 @@ private:
     void BtnHelpClick();
     void ImgAboutClick();
     OptionsWindow& FrmSub();
+    void ShowCompact(bool performance);
 
     // What the options window changes.
     HWND OwnerWindow() const override { return Handle(); }
@@ -120,6 +122,7 @@ private:
     std::unique_ptr<OptionsWindow> frmSub_;
     FileOpenDialog dlgOpen_;
     std::unique_ptr<RestoreWindow> frmRestore_;  // made at first use, kept for the run
+    std::unique_ptr<CompactWindow> frmCompact_;  // likewise
 };
 
 }  // namespace brisko::ui
