@@ -83,6 +83,7 @@ void CompactWindow::Open(bool performance) {
     ShowWindow(main_, SW_HIDE);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
+    ReportProcessorError();
 }
 
 LRESULT CompactWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -275,6 +276,14 @@ void CompactWindow::DrawItem(const DRAWITEMSTRUCT& item) {
 
 void CompactWindow::Command(int id, int code) {
     switch (id) {
+        case IDOK: {
+            // Enter: the focused button is pressed, as in a dialog.
+            HWND focus = GetFocus();
+            wchar_t cls[16] = L"";
+            if (focus && IsChild(Handle(), focus)) GetClassNameW(focus, cls, 16);
+            if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
+            return;
+        }
         case kImgCompactIcon:
             if (code == STN_DBLCLK) BtnCompactClick();
             return;
@@ -285,7 +294,8 @@ void CompactWindow::Command(int id, int code) {
             performance_ = !performance_;
             looks_[kBtnCompactPerformance].down = performance_;
             InvalidateRect(Control(id), nullptr, TRUE);
-            return BtnPerformanceClick();
+            BtnPerformanceClick();
+            return ReportProcessorError();
         case kBtnCompactTray: return BtnTrayClick();
         case kBtnCompactMinimum: return BtnMinimumClick();
         case kBtnCompactClose: return PressMain(kBtnClose);
@@ -392,7 +402,16 @@ void CompactWindow::FillMonitorLists() {
         fill(kCmbNICList, choices.adapters);
         CmbNICListCloseUp();
     }
-    if (choices.processorError) ShowUnhandledError(std::string(choices.processorError) + ".");
+    processorError_ = choices.processorError;
+}
+
+void CompactWindow::ReportProcessorError() {
+    // Told once, when the window is there to be seen; the rest of the
+    // monitor runs on without the processor figure.
+    if (!processorError_) return;
+    const std::string text = std::string(processorError_) + ".";
+    processorError_ = nullptr;
+    ShowUnhandledError(text);
 }
 
 void CompactWindow::UpdateMonitor() {
@@ -412,7 +431,10 @@ void CompactWindow::UpdateMonitor() {
         SetLabel(kLblSendSpeed, monitor::RateLabel(u.sentRate));
     }
     // Shown once; the processor figure stands still from here on.
-    if (u.processorError) ShowUnhandledError(std::string(u.processorError) + ".");
+    if (u.processorError) {
+        processorError_ = u.processorError;
+        ReportProcessorError();
+    }
 }
 
 void CompactWindow::ShowAmount(int total, int free, int use, int bar, const monitor::Amount& amount) {

@@ -55,6 +55,7 @@ private:
     // Replaces a choice list with an editable one reading "未対応", or back.
     void MakeList(int id, bool unsupported);
     void UpdateMonitor();
+    void ReportProcessorError();
     void SetLabel(int id, const monitor::Label& text);
     void SetBar(int id, int value);
     void ShowAmount(int total, int free, int use, int bar, const monitor::Amount& amount);
@@ -67,6 +68,7 @@ private:
     bool performance_ = false;  // BtnPerformance is down
     bool placed_ = false;
     bool sampling_ = false;
+    const char* processorError_ = nullptr;  // a failed processor sample not yet told
     std::map<int, bool> unsupported_;  // lists that read "未対応"
     HFONT font_ = nullptr;
     COLORREF colour_ = 0;
