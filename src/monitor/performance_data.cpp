@@ -7,9 +7,9 @@ namespace brisko::monitor {
 namespace {
 // Field offsets of the published layout.
 constexpr size_t kBlockHeaderLength = 24, kBlockObjectCount = 28, kBlockSystemTime = 36, kBlockMinimum = 52;
-constexpr size_t kObjectTotalLength = 0, kObjectDefinitionLength = 4, kObjectHeaderLength = 8, kObjectNameIndex = 12,
+constexpr size_t kObjectDefinitionLength = 4, kObjectHeaderLength = 8, kObjectNameIndex = 12,
                  kObjectCounterCount = 32, kObjectInstanceCount = 40, kObjectMinimum = 44;
-constexpr size_t kCounterLength = 0, kCounterNameIndex = 4, kCounterOffset = 36, kCounterMinimum = 40;
+constexpr size_t kCounterNameIndex = 4, kCounterOffset = 36, kCounterMinimum = 40;
 constexpr size_t kInstanceMinimum = 4, kCounterBlockMinimum = 4;
 
 // A view of the block whose reads say whether they fit.
@@ -40,6 +40,22 @@ bool Advance(const Bytes& bytes, size_t at, uint32_t by, size_t minimum, size_t&
     if (by < minimum || !bytes.Fits(at, by)) return false;
     next = at + by;
     return true;
+}
+
+// Walks up to count entries from at, each next one at the current one + its
+// length (the field at 0), to the one whose name index is wanted.
+bool FindEntry(const Bytes& bytes, size_t at, uint32_t count, size_t nameField, size_t minimum, uint32_t wanted,
+               size_t& found) {
+    for (uint32_t i = 0; i < count; ++i) {
+        uint32_t length = 0, name = 0;
+        if (!bytes.Fits(at, minimum) || !bytes.U32(at, length) || !bytes.U32(at + nameField, name)) return false;
+        if (name == wanted) {
+            found = at;
+            return true;
+        }
+        if (!Advance(bytes, at, length, minimum, at)) return false;
+    }
+    return false;
 }
 
 int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
@@ -80,22 +96,11 @@ ProcessorBlock ParseProcessorBlock(std::span<const uint8_t> block, std::span<int
     // Fields: year, month, day of week, day, hour, minute, second, milliseconds.
     result.time = SystemTimeToFileTime(t[0], t[1], t[3], t[4], t[5], t[6], t[7]);
 
-    // The object types, one after another.
+    // The object types, one after another, up to the Processor object.
     size_t object = 0;
-    bool found = false;
-    if (!Advance(bytes, 0, headerLength, 0, object)) return fail(kNoProcessorObject);
-    for (uint32_t i = 0; i < objectCount; ++i) {
-        uint32_t total = 0, name = 0;
-        if (!bytes.Fits(object, kObjectMinimum) || !bytes.U32(object + kObjectTotalLength, total) ||
-            !bytes.U32(object + kObjectNameIndex, name))
-            return fail(kNoProcessorObject);
-        if (name == kProcessorObjectIndex) {
-            found = true;
-            break;
-        }
-        if (!Advance(bytes, object, total, kObjectMinimum, object)) return fail(kNoProcessorObject);
-    }
-    if (!found) return fail(kNoProcessorObject);
+    if (!Advance(bytes, 0, headerLength, 0, object) ||
+        !FindEntry(bytes, object, objectCount, kObjectNameIndex, kObjectMinimum, kProcessorObjectIndex, object))
+        return fail(kNoProcessorObject);
 
     uint32_t definitionLength = 0, objectHeaderLength = 0, counterCount = 0, instanceCount = 0;
     bytes.U32(object + kObjectDefinitionLength, definitionLength);
@@ -106,21 +111,10 @@ ProcessorBlock ParseProcessorBlock(std::span<const uint8_t> block, std::span<int
     // Its counter definitions, up to the processor time counter.
     size_t counter = 0;
     uint32_t counterOffset = 0;
-    found = false;
-    if (!Advance(bytes, object, objectHeaderLength, 0, counter)) return fail(kNoProcessorCounter);
-    for (uint32_t i = 0; i < counterCount; ++i) {
-        uint32_t length = 0, name = 0;
-        if (!bytes.Fits(counter, kCounterMinimum) || !bytes.U32(counter + kCounterLength, length) ||
-            !bytes.U32(counter + kCounterNameIndex, name))
-            return fail(kNoProcessorCounter);
-        if (name == kProcessorTimeCounterIndex) {
-            bytes.U32(counter + kCounterOffset, counterOffset);
-            found = true;
-            break;
-        }
-        if (!Advance(bytes, counter, length, kCounterMinimum, counter)) return fail(kNoProcessorCounter);
-    }
-    if (!found) return fail(kNoProcessorCounter);
+    if (!Advance(bytes, object, objectHeaderLength, 0, counter) ||
+        !FindEntry(bytes, counter, counterCount, kCounterNameIndex, kCounterMinimum, kProcessorTimeCounterIndex, counter))
+        return fail(kNoProcessorCounter);
+    bytes.U32(counter + kCounterOffset, counterOffset);
 
     // Its instances, each followed by its counter block. An object without
     // instances (-1) has none to read.

@@ -2,17 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "ui/compact_layout.h"
+#include "ui/rect_checks.h"
 
 namespace brisko::ui {
 namespace {
 
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
-           inner.bottom() <= outer.bottom();
-}
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
-}
 // A choice list's rectangle includes its drop-down; its closed field is ~21 high.
 Rect Shown(const CompactControl& c) {
     Rect r = c.bounds;

@@ -5,17 +5,10 @@
 #include <vector>
 
 #include "ui/options_layout.h"
+#include "ui/rect_checks.h"
 
 namespace brisko::ui {
 namespace {
-
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
-           inner.bottom() <= outer.bottom();
-}
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
-}
 
 void ExpectPage(const OptionsLayout& l, const std::vector<std::pair<Rect, Rect>>& controlsInGroups, const char* page) {
     std::vector<Rect> all;

@@ -2,14 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "ui/restore_layout.h"
+#include "ui/rect_checks.h"
 
 namespace brisko::ui {
 namespace {
-
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
-           inner.bottom() <= outer.bottom();
-}
 
 TEST(RestoreLayout, PageControlsStandInThePanelAndLabelsEndBeforeTheNextControl) {
     const Rect panel{4, 24, 436, 76};

@@ -276,14 +276,7 @@ void CompactWindow::DrawItem(const DRAWITEMSTRUCT& item) {
 
 void CompactWindow::Command(int id, int code) {
     switch (id) {
-        case IDOK: {
-            // Enter: the focused button is pressed, as in a dialog.
-            HWND focus = GetFocus();
-            wchar_t cls[16] = L"";
-            if (focus && IsChild(Handle(), focus)) GetClassNameW(focus, cls, 16);
-            if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
-            return;
-        }
+        case IDOK: return PressFocusedButton(Handle());  // Enter
         case kImgCompactIcon:
             if (code == STN_DBLCLK) BtnCompactClick();
             return;

@@ -42,7 +42,9 @@ LRESULT Ask(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) {
 
 void Photograph(HWND window, const wchar_t* name) {
     const std::wstring folder = driver::PictureFolder();
-    if (!folder.empty()) EXPECT_TRUE(driver::SaveWindowPicture(window, folder + L"\\" + name));
+    if (!folder.empty()) {
+        EXPECT_TRUE(driver::SaveWindowPicture(window, folder + L"\\" + name));
+    }
 }
 
 // A message box of the program (the windows themselves carry its title too).
@@ -158,11 +160,15 @@ TEST(CompactWindow, PerformanceButtonShowsFiguresThatChangeAndFilledLists) {
         EXPECT_NE(first.at(id).find(L" MB"), std::wstring::npos) << id;
         EXPECT_EQ(first.at(id).find(L'#'), std::wstring::npos) << id << ": " << first.at(id);
     }
-    if (adapters > 0) EXPECT_EQ(first.at(kLblReceiveSpeed), L"0 Kbbs") << "no earlier count at the first refresh";
+    if (adapters > 0) {
+        EXPECT_EQ(first.at(kLblReceiveSpeed), L"0 Kbbs") << "no earlier count at the first refresh";
+    }
     EXPECT_TRUE(driver::WaitFor([&] { return Figures(compact) != first; }, 2500)) << "nothing changed over two seconds";
     EXPECT_FALSE(WaitForBox(app, 2500))
         << "a missing processor figure is told once, not every second";
-    if (!processorMissing) EXPECT_EQ(driver::TextOf(GetDlgItem(compact, kLblCPUUse)).find(L'#'), std::wstring::npos);
+    if (!processorMissing) {
+        EXPECT_EQ(driver::TextOf(GetDlgItem(compact, kLblCPUUse)).find(L'#'), std::wstring::npos);
+    }
     Photograph(compact, L"performance-mode.bmp");
 
     // Back to the strip: the lists are emptied.
