@@ -7,8 +7,8 @@ namespace brisko::ui {
 namespace {
 constexpr int kGroupLeft = 3, kGroupWidth = 261;
 // Columns inside a group, from the window's left edge.
-constexpr int kCaption1 = 11, kValue1 = 43, kCaption2 = 133, kValue2 = 183, kValueWidth = 76;
-constexpr int kListLeft = 67, kBarLeft = 99, kBarWidth = 157;
+constexpr int kCaption1 = 11, kValue1 = 43, kCaption2 = 131, kValue2 = 185, kValueWidth = 76;
+constexpr int kBarLeft = 99, kBarWidth = 157;
 constexpr int kRowHeight = 14, kListRow = 13, kFirstRow = 35, kRowStep = 17;
 
 std::vector<CompactControl> Build() {
@@ -23,9 +23,10 @@ std::vector<CompactControl> Build() {
     auto group = [&](int top, int height, std::string_view caption) {
         c.push_back({K::Group, 0, caption, {kGroupLeft, top, kGroupWidth, height}});
     };
-    auto list = [&](int top, std::string_view caption, int id, int width) {
-        c.push_back({K::Caption, 0, caption, {kCaption1, top + kListRow + 3, kListLeft - kCaption1 - 2, kRowHeight}});
-        c.push_back({K::ChoiceList, id, "", {kListLeft, top + kListRow, width, 150}});
+    // A choice list behind its caption, which is given the room it needs.
+    auto list = [&](int top, std::string_view caption, int captionWidth, int id, int width) {
+        c.push_back({K::Caption, 0, caption, {kCaption1, top + kListRow + 3, captionWidth, kRowHeight}});
+        c.push_back({K::ChoiceList, id, "", {kCaption1 + captionWidth + 2, top + kListRow, width, 150}});
     };
     auto amounts = [&](int rowTop, int total, int free, std::string_view design) {
         c.push_back({K::Caption, 0, "合計", {kCaption1, rowTop, kValue1 - kCaption1, kRowHeight}});
@@ -40,7 +41,7 @@ std::vector<CompactControl> Build() {
     };
 
     group(24, 53, "CPU");
-    list(24, "表示 CPU", kCmbCPUList, 81);
+    list(24, "表示 CPU", 54, kCmbCPUList, 81);
     use(24 + kFirstRow, kLblCPUUse, kPrgCPUUse);
 
     const struct {
@@ -57,12 +58,12 @@ std::vector<CompactControl> Build() {
     }
 
     group(264, 70, "ハードディスク");
-    list(264, "表示ドライブ", kCmbHDList, 81);
+    list(264, "表示ドライブ", 74, kCmbHDList, 96);
     amounts(264 + kFirstRow, kLblHDTotal, kLblHDFree, "###,### MB");
     use(264 + kFirstRow + kRowStep, kLblHDUse, kPrgHDUse);
 
     group(341, 53, "ネットワーク");
-    list(341, "表示 NIC", kCmbNICList, 191);
+    list(341, "表示 NIC", 54, kCmbNICList, 191);
     const int row = 341 + kFirstRow;
     c.push_back({K::Caption, 0, "受信", {kCaption1, row, kValue1 - kCaption1, kRowHeight}});
     c.push_back({K::Value, kLblReceiveSpeed, "###,### Kbps", {kValue1, row, 84, kRowHeight}});

@@ -14,6 +14,15 @@ Rect Shown(const CompactControl& c) {
     return r;
 }
 
+// Width of a text in the 12-pixel UI font: 12 pixels a Japanese character
+// (three UTF-8 bytes), 7 an ASCII one.
+int TextWidth(std::string_view text) {
+    int width = 0;
+    for (size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 3)
+        width += static_cast<unsigned char>(text[i]) < 0x80 ? 7 : 12;
+    return width;
+}
+
 TEST(CompactLayout, CompactStripHoldsTheFirstFiveButtons) {
     int inStrip = 0;
     for (const CompactControl& c : CompactControls())
@@ -46,8 +55,11 @@ TEST(CompactLayout, EveryControlSitsInItsGroupWithoutOverlap) {
         }
     }
     EXPECT_EQ(groups, 6);
-    // A value needs room for "100 %", "###,### Kbps" or "12,345,678 MB" (7 pixels a character).
+    // Room for every caption, and for a value's "100 %", "###,### Kbps" or "12,345,678 MB".
     for (const CompactControl& c : all) {
+        if (c.kind == CompactKind::Caption) {
+            EXPECT_GE(c.bounds.width, TextWidth(c.text)) << c.text;
+        }
         if (c.kind == CompactKind::Value) {
             EXPECT_GE(c.bounds.width, (c.text == "## %" ? 5 : 10) * 7) << c.id;
         }

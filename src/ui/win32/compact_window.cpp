@@ -17,7 +17,9 @@ const wchar_t* const kClassName = L"TFrmCompact";
 const wchar_t* const kTitle = L"Brisko";
 constexpr UINT_PTR kTmrFreq = 1;
 constexpr UINT kRefreshMs = 1000;
-constexpr DWORD kStyle = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
+// Not WS_CLIPCHILDREN: the group boxes leave their inside to the window's
+// background.
+constexpr DWORD kStyle = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU;
 const wchar_t* const kCompactHint = L"コンパクトモード";
 const wchar_t* const kPerformanceHint = L"パフォーマンスモード";
 const wchar_t* const kUnsupported = L"未対応";

@@ -80,6 +80,7 @@ HWND OpenPerformanceMode(const RunningBrisko& app, bool& processorMissing) {
     driver::WaitFor([&] { return (compact = CompactOf(app)) && IsWindowVisible(compact); });
     HWND box = WaitForBox(app, 1500);
     processorMissing = box != nullptr;
+    std::printf("processor figure: %s\n", box ? "the system has none; told in a box" : "sampled");
     if (box) {
         EXPECT_EQ(driver::TextOf(box), L"Brisko") << "captioned with the program's title";
         driver::Answer(box, IDOK);
