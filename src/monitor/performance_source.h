@@ -43,9 +43,9 @@ public:
     // whether the table can be read at all.
     virtual bool OpenInterfaceTable() = 0;
     virtual void CloseInterfaceTable() = 0;
-    // Reads the interface table into table (resized to exactly the size the
-    // system reports; its capacity is kept from call to call). False when the
-    // table cannot be had or was not opened.
+    // Reads the interface table into table, resized to exactly the size the
+    // system reports; the room it had is offered first and kept from call to
+    // call. False when the table cannot be had or was not opened.
     virtual bool ReadInterfaceTable(std::vector<uint8_t>& table) = 0;
     // An adapter description of the table (system code page) as UTF-8.
     virtual std::string AdapterText(std::string_view description) { return std::string(description); }

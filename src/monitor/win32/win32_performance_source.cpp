@@ -96,11 +96,20 @@ void Win32PerformanceSource::CloseInterfaceTable() {
 
 bool Win32PerformanceSource::ReadInterfaceTable(std::vector<uint8_t>& table) {
     if (!getIfTable_) return false;
-    ULONG size = 0;
-    getIfTable_(nullptr, &size, FALSE);
-    if (size == 0) return false;
+    // Into the room the last table left, which is asked for only when it is
+    // too small: one call a refresh once warm.
+    ULONG size = static_cast<ULONG>(table.capacity());
     table.resize(size);
-    return getIfTable_(table.data(), &size, FALSE) == NO_ERROR;
+    DWORD result = size ? getIfTable_(table.data(), &size, FALSE) : ERROR_INSUFFICIENT_BUFFER;
+    if (result == ERROR_INSUFFICIENT_BUFFER) {
+        if (table.empty()) getIfTable_(nullptr, &size, FALSE);
+        if (size == 0) return false;
+        table.resize(size);
+        result = getIfTable_(table.data(), &size, FALSE);
+    }
+    if (result != NO_ERROR) return false;
+    table.resize(size);
+    return true;
 }
 
 std::string Win32PerformanceSource::AdapterText(std::string_view description) {
