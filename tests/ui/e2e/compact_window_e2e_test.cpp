@@ -130,6 +130,15 @@ TEST(CompactWindow, CompactButtonShowsTheStripAndTheMainWindowComesBack) {
         reinterpret_cast<LPARAM>(GetDlgItem(compact, kImgCompactIcon)));
     EXPECT_TRUE(IsWindowVisible(app.Main()));
     EXPECT_FALSE(IsWindowVisible(compact));
+
+    // The tray button hides both; the icon brings back the main window.
+    app.Click(kBtnCompact);
+    Press(compact, kBtnCompactTray);
+    EXPECT_FALSE(IsWindowVisible(compact));
+    EXPECT_FALSE(IsWindowVisible(app.Main()));
+    Ask(app.Main(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(app.Main()));
+    EXPECT_FALSE(IsWindowVisible(compact));
 }
 
 TEST(CompactWindow, PerformanceButtonShowsFiguresThatChangeAndFilledLists) {
@@ -171,6 +180,15 @@ TEST(CompactWindow, PerformanceButtonShowsFiguresThatChangeAndFilledLists) {
         EXPECT_EQ(driver::TextOf(GetDlgItem(compact, kLblCPUUse)).find(L'#'), std::wstring::npos);
     }
     Photograph(compact, L"performance-mode.bmp");
+
+    // Minimised, the monitor stops; restored, its figures stand still.
+    Press(compact, kBtnCompactMinimum);
+    EXPECT_TRUE(IsIconic(compact));
+    ShowWindow(compact, SW_RESTORE);
+    driver::Settle(1200);  // a tick already queued may still land
+    const auto restored = Figures(compact);
+    driver::Settle(2500);
+    EXPECT_EQ(Figures(compact), restored) << "no sampling after the minimise button";
 
     // Back to the strip: the lists are emptied.
     Press(compact, kBtnCompactPerformance);
