@@ -11,8 +11,8 @@ namespace brisko::monitor {
 
 inline constexpr uint32_t kProcessorObjectIndex = 238;
 inline constexpr uint32_t kProcessorTimeCounterIndex = 6;
-inline constexpr const char* kNoProcessorObject = "Unable to locate the \"Processor\" performance object";
-inline constexpr const char* kNoProcessorCounter = "Unable to locate the \"% of CPU usage\" performance counter";
+inline constexpr char kNoProcessorObject[] = "Unable to locate the \"Processor\" performance object";
+inline constexpr char kNoProcessorCounter[] = "Unable to locate the \"% of CPU usage\" performance counter";
 
 struct ProcessorBlock {
     const char* error = nullptr;  // one of the two texts above, or nullptr
