@@ -111,6 +111,7 @@ TEST(CompactWindow, CompactButtonShowsTheStripAndTheMainWindowComesBack) {
     EXPECT_EQ(Ask(GetDlgItem(compact, kCmbCPUList), CB_GETCOUNT), 0) << "the lists stay empty";
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(compact, kBtnCompactPerformance)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(compact, kBtnCompactClose))) << "outside the strip";
+    driver::Settle(800);  // painted
     Photograph(compact, L"compact-mode.bmp");
 
     // The frame does not resize: its edges answer as nowhere.
