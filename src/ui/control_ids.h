@@ -75,6 +75,41 @@ enum RestoreControlId : int {
     kBtnRestoreCancel = 2,  // IDCANCEL: Esc closes the window
 };
 
+// The compact window ("TFrmCompact"): its strip of buttons, then the monitor.
+enum CompactControlId : int {
+    kImgCompactIcon = 4001,  // Image1
+    kBtnCompactHelp,
+    kBtnCompactVersion,
+    kBtnCompactRestore,  // BtnCompact: back to the main window
+    kBtnCompactPerformance,
+    kBtnCompactTray,
+    kBtnCompactMinimum,
+    kBtnCompactClose,  // BtnClose_s
+    kCmbCPUList = 4101,
+    kCmbHDList,
+    kCmbNICList,
+    kLblCPUUse = 4201,
+    kLblMemTotal,
+    kLblMemFree,
+    kLblMemUse,
+    kLblVirtualTotal,
+    kLblVirtualFree,
+    kLblVirtualUse,
+    kLblPageTotal,
+    kLblPageFree,
+    kLblPageUse,
+    kLblHDTotal,
+    kLblHDFree,
+    kLblHDUse,
+    kLblReceiveSpeed,
+    kLblSendSpeed,
+    kPrgCPUUse = 4301,
+    kPrgMemUse,
+    kPrgVirtualUse,
+    kPrgPageUse,
+    kPrgHDUse,
+};
+
 inline constexpr int kPageCount = 8;
 // The notification-area icon's callback message.
 inline constexpr unsigned kTrayCallbackMessage = 0x0400 + 100;  // WM_USER + 100

@@ -551,7 +551,9 @@ void MainWindow::Command(int id) {
         case kBtnHelp: return BtnHelpClick();
         case kImgAbout: return ImgAboutClick();
         case kBtnRestore: return BtnRestoreClick();
-        default: return;  // the compact window comes with its own part
+        case kBtnCompact: return ShowCompact(false);
+        case kBtnPerformance: return ShowCompact(true);
+        default: return;
     }
 }
 
@@ -726,6 +728,11 @@ void MainWindow::BtnOptionClick() { FrmSub().ShowModal(); }
 void MainWindow::ImgAboutClick() { FrmSub().ShowModal(kTbVersion); }
 
 void MainWindow::BtnHelpClick() { OpenAddress(HomePageLink()); }
+
+void MainWindow::ShowCompact(bool performance) {
+    if (!frmCompact_) frmCompact_ = std::make_unique<CompactWindow>(ctx_, Handle());
+    frmCompact_->Open(performance);
+}
 
 OptionsWindow& MainWindow::FrmSub() {
     if (!frmSub_) {

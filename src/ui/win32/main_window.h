@@ -13,6 +13,7 @@
 #include "ui/main_layout.h"
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/check_list.h"
+#include "ui/win32/compact_window.h"
 #include "ui/win32/context_menus.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
@@ -88,6 +89,7 @@ private:
     void BtnHelpClick();
     void ImgAboutClick();
     OptionsWindow& FrmSub();
+    void ShowCompact(bool performance);
 
     // What the options window changes.
     HWND OwnerWindow() const override { return Handle(); }
@@ -132,6 +134,7 @@ private:
     std::unique_ptr<OptionsWindow> frmSub_;
     FileOpenDialog dlgOpen_;
     std::unique_ptr<RestoreWindow> frmRestore_;  // made at first use, kept for the run
+    std::unique_ptr<CompactWindow> frmCompact_;  // likewise
 };
 
 }  // namespace brisko::ui

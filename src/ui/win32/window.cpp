@@ -77,4 +77,11 @@ bool RunModalLoop(HWND window, const std::function<bool()>& stillOpen) {
     return true;
 }
 
+void PressFocusedButton(HWND window) {
+    HWND focus = GetFocus();
+    wchar_t cls[16] = L"";
+    if (focus && IsChild(window, focus)) GetClassNameW(focus, cls, 16);
+    if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
 }  // namespace brisko::ui

@@ -37,4 +37,8 @@ private:
 // end meanwhile, it passes that on to the outer loop and returns false.
 bool RunModalLoop(HWND window, const std::function<bool()>& stillOpen);
 
+// Enter in a window without a default button: the focused button of the
+// window, if a button has the focus, is pressed.
+void PressFocusedButton(HWND window);
+
 }  // namespace brisko::ui

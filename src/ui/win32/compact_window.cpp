@@ -1,0 +1,461 @@
+#include "ui/win32/compact_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "platform/win32/wide.h"
+#include "prefs/preference_keys.h"
+#include "prefs/program_preferences.h"
+#include "ui/compact_layout.h"
+#include "ui/win32/appearance_target.h"
+#include "ui/win32/glyph_colours.h"
+
+namespace brisko::ui {
+
+namespace {
+const wchar_t* const kClassName = L"TFrmCompact";
+const wchar_t* const kTitle = L"Brisko";
+constexpr UINT_PTR kTmrFreq = 1;
+constexpr UINT kRefreshMs = 1000;
+// Not WS_CLIPCHILDREN: the group boxes leave their inside to the window's
+// background.
+constexpr DWORD kStyle = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU;
+const wchar_t* const kCompactHint = L"コンパクトモード";
+const wchar_t* const kPerformanceHint = L"パフォーマンスモード";
+const wchar_t* const kUnsupported = L"未対応";
+
+struct StripButton {
+    int id;
+    const char* bitmap;
+    const wchar_t* hint;
+};
+const StripButton kStrip[] = {
+    {kBtnCompactHelp, "HelpSmallImage", L"ヘルプ"},
+    {kBtnCompactVersion, "InfoImage", L"バージョン情報"},
+    {kBtnCompactRestore, "RestoreCompactImage", L"元の大きさに戻す"},
+    {kBtnCompactPerformance, "PerformanceImage", kPerformanceHint},
+    {kBtnCompactTray, "TaskTrayImage", L"タスクトレイに収納"},
+    {kBtnCompactMinimum, "MinimizeImage", L"最小化"},
+    {kBtnCompactClose, "CloseImage", L"閉じる"},
+};
+// Glyphs drawn in 16 colours on displays of 256 colours or fewer.
+const int kReducedGlyphs[] = {kBtnCompactPerformance, kBtnCompactRestore, kBtnCompactHelp, kBtnCompactVersion};
+
+HWND MakeChild(HWND parent, const wchar_t* cls, const std::wstring& text, DWORD style, int id, const RECT& r) {
+    return CreateWindowExW(0, cls, text.c_str(), WS_CHILD | style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+int Selected(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
+}  // namespace
+
+CompactWindow::CompactWindow(ProgramContext& ctx, HWND mainWindow)
+    : ctx_(ctx), main_(mainWindow), dpi_(Dpi::OfScreen()), monitor_(source_, ctx.os) {}
+
+CompactWindow::~CompactWindow() {
+    if (Handle()) KillTimer(Handle(), kTmrFreq);
+    if (font_) DeleteObject(font_);
+    if (background_) DeleteObject(background_);
+    for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
+}
+
+void CompactWindow::Create() {
+    RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
+    CreateWindowOf(kClassName, kTitle, kStyle, WS_EX_APPWINDOW, {0, 0, 0, 0}, nullptr);
+}
+
+void CompactWindow::Open(bool performance) {
+    if (!Handle()) Create();
+    if (!Handle()) return;
+    performance_ = performance;
+    looks_[kBtnCompactPerformance].down = performance;
+    InvalidateRect(Control(kBtnCompactPerformance), nullptr, TRUE);
+    BtnPerformanceClick();
+    if (!placed_) {
+        // Centred over the main window the first time.
+        RECT m, c;
+        GetWindowRect(main_, &m);
+        GetWindowRect(Handle(), &c);
+        const int w = c.right - c.left, h = c.bottom - c.top;
+        SetWindowPos(Handle(), nullptr, (m.left + m.right - w) / 2, (m.top + m.bottom - h) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        placed_ = true;
+    }
+    ShowWindow(main_, SW_HIDE);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    ReportProcessorError();
+}
+
+LRESULT CompactWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            FormCreate();
+            return 0;
+        case WM_NCHITTEST: {
+            // The frame is there for its look: it cannot be used to resize.
+            const LRESULT hit = Window::OnMessage(message, wParam, lParam);
+            return hit >= HTLEFT && hit <= HTBOTTOMRIGHT ? HTNOWHERE : hit;
+        }
+        case WM_SHOWWINDOW:
+            // FormShow and FormHide.
+            if (wParam && performance_) SetSampling(true);
+            if (!wParam) SetSampling(false);
+            break;
+        case WM_TIMER:
+            if (wParam == kTmrFreq) UpdateMonitor();
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT r;
+            GetClientRect(Handle(), &r);
+            FillRect(reinterpret_cast<HDC>(wParam), &r, background_);
+            return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(background_);
+        case WM_MEASUREITEM:
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = dpi_(13);
+            return TRUE;
+        case WM_DRAWITEM:
+            DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_LBUTTONDOWN:
+            FormMouseDown();
+            return 0;
+        case WM_PARENTNOTIFY:
+            // A press on the icon drags the window like one on the background.
+            if (LOWORD(wParam) == WM_LBUTTONDOWN) {
+                const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                const RECT icon = dpi_.Of(CompactControls().front().bounds);
+                if (p.x >= icon.left && p.x < icon.right && p.y >= icon.top && p.y < icon.bottom) FormMouseDown();
+            }
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            BtnCompactClick();
+            return 0;
+        case WM_COMMAND:
+            Command(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CLOSE:
+            BtnCompactClick();
+            return 0;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}
+
+void CompactWindow::FormCreate() {
+    font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    CreateControls();
+    LoadBitmaps();
+    SizeClient(kCompactStripWidth, kCompactStripHeight);
+    ShowModeControls();
+    // The stored CompactColor, else the standard button face.
+    const auto colour = PreferencesOf(ctx_).Color(prefkey::kCompactColor);
+    colour_ = colour ? PaintColour(*colour) : GetSysColor(COLOR_BTNFACE);
+    background_ = CreateSolidBrush(colour_);
+}
+
+void CompactWindow::CreateControls() {
+    tips_ = std::make_unique<Tooltips>(Handle());
+    for (const CompactControl& c : CompactControls()) {
+        const RECT r = dpi_.Of(c.bounds);
+        const std::wstring text = win32::Widen(std::string(c.text));
+        HWND control = nullptr;
+        switch (c.kind) {
+            case CompactKind::Button:
+                if (c.id == kImgCompactIcon) {
+                    control = MakeChild(Handle(), L"STATIC", kCompactHint, WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, c.id, r);
+                    tips_->Add(control, kCompactHint);
+                } else {
+                    control = CreateGlyphButton(Handle(), c.id, r);
+                    for (const StripButton& s : kStrip)
+                        if (s.id == c.id) {
+                            tips_->Add(control, s.hint);
+                            SetWindowTextW(control, s.hint);
+                        }
+                    looks_[c.id] = {};
+                }
+                break;
+            case CompactKind::Group:
+                control = MakeChild(Handle(), L"BUTTON", text, WS_VISIBLE | BS_GROUPBOX, -1, r);
+                break;
+            case CompactKind::Caption:
+                control = MakeChild(Handle(), L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, -1, r);
+                break;
+            case CompactKind::Value:
+                control = MakeChild(Handle(), L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, c.id, r);
+                break;
+            case CompactKind::Bar:
+                control = MakeChild(Handle(), PROGRESS_CLASSW, L"", WS_VISIBLE, c.id, r);
+                SendMessageW(control, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+                break;
+            case CompactKind::ChoiceList:
+                MakeList(c.id, false);
+                break;
+        }
+        if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+}
+
+void CompactWindow::LoadBitmaps() {
+    auto load = [&](const char* name) {
+        HBITMAP& slot = bitmaps_[name];
+        if (!slot)
+            slot = static_cast<HBITMAP>(
+                LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        return slot;
+    };
+    for (const StripButton& s : kStrip) looks_[s.id].glyph = load(s.bitmap);
+    load("AppIconSmallImage");
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    ReleaseDC(nullptr, screen);
+    if (bits > 8) return;
+    for (int id : kReducedGlyphs) {
+        if (HBITMAP reduced = ReduceTo16Colours(looks_[id].glyph)) {
+            bitmaps_["16:" + std::to_string(id)] = reduced;
+            looks_[id].glyph = reduced;
+        }
+    }
+}
+
+void CompactWindow::MakeList(int id, bool unsupported) {
+    const auto it = unsupported_.find(id);
+    if (it != unsupported_.end() && it->second == unsupported) return;
+    unsupported_[id] = unsupported;
+    RECT r{};
+    for (const CompactControl& c : CompactControls())
+        if (c.id == id) r = dpi_.Of(c.bounds);
+    HWND old = Control(id);
+    const bool visible = !old || IsWindowVisible(old);
+    // The choice lists cannot be typed into; one that reads "未対応" is an
+    // editable box showing that word.
+    const DWORD style = WS_TABSTOP | WS_VSCROLL | (visible ? WS_VISIBLE : 0) |
+                        (unsupported ? CBS_DROPDOWN : CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS);
+    HWND list = MakeChild(Handle(), WC_COMBOBOXW, L"", style, id, r);
+    if (old) {
+        SetWindowPos(list, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // same tab order
+        DestroyWindow(old);
+    }
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (unsupported) SetWindowTextW(list, kUnsupported);
+    if (id == kCmbNICList) tips_->Add(list, L"");
+}
+
+void CompactWindow::DrawItem(const DRAWITEMSTRUCT& item) {
+    const int id = static_cast<int>(item.CtlID);
+    if (id == kImgCompactIcon) {
+        FillRect(item.hDC, &item.rcItem, background_);
+        HBITMAP icon = bitmaps_["AppIconSmallImage"];
+        const SIZE s = BitmapSize(icon);
+        const int w = dpi_(s.cx), h = dpi_(s.cy);
+        DrawKeyedBitmap(item.hDC, icon, (item.rcItem.right - w) / 2, (item.rcItem.bottom - h) / 2, w, h);
+        return;
+    }
+    if (item.CtlType == ODT_COMBOBOX) {
+        const bool selected = item.itemState & ODS_SELECTED;
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        if (item.itemID == static_cast<UINT>(-1)) return;
+        wchar_t text[260] = L"";
+        if (SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0) < 260)
+            SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        RECT r = item.rcItem;
+        r.left += dpi_(2);
+        DrawTextW(item.hDC, text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+        return;
+    }
+    auto it = looks_.find(id);
+    if (it != looks_.end())
+        DrawGlyphButton(item, it->second, colour_);
+}
+
+void CompactWindow::Command(int id, int code) {
+    switch (id) {
+        case IDOK: return PressFocusedButton(Handle());  // Enter
+        case kImgCompactIcon:
+            if (code == STN_DBLCLK) BtnCompactClick();
+            return;
+        case kBtnCompactHelp: return PressMain(kBtnHelp);
+        case kBtnCompactVersion: return PressMain(kImgAbout);
+        case kBtnCompactRestore: return BtnCompactClick();
+        case kBtnCompactPerformance:
+            performance_ = !performance_;
+            looks_[kBtnCompactPerformance].down = performance_;
+            InvalidateRect(Control(id), nullptr, TRUE);
+            BtnPerformanceClick();
+            return ReportProcessorError();
+        case kBtnCompactTray: return BtnTrayClick();
+        case kBtnCompactMinimum: return BtnMinimumClick();
+        case kBtnCompactClose: return PressMain(kBtnClose);
+        case kCmbNICList:
+            if (code == CBN_CLOSEUP) CmbNICListCloseUp();
+            return;
+        default: return;
+    }
+}
+
+void CompactWindow::PressMain(int id) {
+    SendMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, id)));
+}
+
+void CompactWindow::SizeClient(int width, int height) {
+    RECT r = {0, 0, dpi_(width), dpi_(height)};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CompactWindow::ShowModeControls() {
+    // In compact mode only what lies in the strip is there to reach.
+    const int stripRight = dpi_(kCompactStripWidth), stripBottom = dpi_(kCompactStripHeight);
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        const bool inStrip = r.right <= stripRight && r.bottom <= stripBottom;
+        ShowWindow(child, performance_ || inStrip ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void CompactWindow::FormMouseDown() {
+    ReleaseCapture();
+    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF012, 0);  // move by the caption
+}
+
+void CompactWindow::BtnCompactClick() {
+    ShowWindow(Handle(), SW_HIDE);  // stops sampling
+    ShowWindow(main_, SW_SHOW);
+    SetForegroundWindow(main_);
+}
+
+void CompactWindow::BtnPerformanceClick() {
+    if (!performance_) {
+        SetSampling(false);
+        SizeClient(kCompactStripWidth, kCompactStripHeight);
+        for (int id : {kCmbCPUList, kCmbHDList, kCmbNICList}) {
+            MakeList(id, false);
+            SendMessageW(Control(id), CB_RESETCONTENT, 0, 0);
+        }
+        tips_->SetText(Control(kImgCompactIcon), kCompactHint);
+    } else {
+        FillMonitorLists();
+        SetSampling(true);
+        UpdateMonitor();
+        SizeClient(kPerformanceClientWidth, kPerformanceClientHeight);
+        tips_->SetText(Control(kImgCompactIcon), kPerformanceHint);
+    }
+    ShowModeControls();
+}
+
+void CompactWindow::BtnTrayClick() {
+    PressMain(kBtnTray);
+    ShowWindow(Handle(), SW_HIDE);
+    SetSampling(false);
+}
+
+void CompactWindow::BtnMinimumClick() {
+    ShowWindow(Handle(), SW_MINIMIZE);
+    SetSampling(false);
+}
+
+void CompactWindow::CmbNICListCloseUp() {
+    wchar_t text[260] = L"";
+    GetWindowTextW(Control(kCmbNICList), text, 260);
+    tips_->SetText(Control(kCmbNICList), text);
+}
+
+void CompactWindow::SetSampling(bool on) {
+    if (on == sampling_) return;
+    sampling_ = on;
+    monitor_.SetSampling(on);
+    if (on) SetTimer(Handle(), kTmrFreq, kRefreshMs, nullptr);
+    else KillTimer(Handle(), kTmrFreq);
+}
+
+void CompactWindow::FillMonitorLists() {
+    const monitor::Monitor::Choices choices = monitor_.FillChoices(ctx_.paths.fixedDriveLetters);
+    auto fill = [&](int id, const std::vector<std::string>& entries) {
+        HWND list = Control(id);
+        SendMessageW(list, CB_RESETCONTENT, 0, 0);
+        for (const std::string& e : entries)
+            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Widen(e).c_str()));
+        SendMessageW(list, CB_SETCURSEL, entries.empty() ? -1 : 0, 0);
+    };
+    MakeList(kCmbCPUList, false);
+    fill(kCmbCPUList, choices.processors);
+    MakeList(kCmbHDList, choices.drives.empty());
+    if (!choices.drives.empty()) fill(kCmbHDList, choices.drives);
+    MakeList(kCmbNICList, !monitor_.NetworkSupported());
+    if (monitor_.NetworkSupported()) {
+        fill(kCmbNICList, choices.adapters);
+        CmbNICListCloseUp();
+    }
+    processorError_ = choices.processorError;
+}
+
+void CompactWindow::ReportProcessorError() {
+    // Told once, when the window is there to be seen; the rest of the
+    // monitor runs on without the processor figure.
+    if (!processorError_) return;
+    const std::string text = std::string(processorError_) + ".";
+    processorError_ = nullptr;
+    ShowUnhandledError(text);
+}
+
+void CompactWindow::UpdateMonitor() {
+    auto selected = [&](int id) { return unsupported_[id] ? -1 : Selected(Control(id)); };
+    const monitor::MonitorUpdate u =
+        monitor_.Update({Selected(Control(kCmbCPUList)), selected(kCmbHDList), selected(kCmbNICList)});
+    if (u.processorLoad) {
+        SetLabel(kLblCPUUse, monitor::FormatPlain(*u.processorLoad, " %"));
+        SetBar(kPrgCPUUse, *u.processorLoad);
+    }
+    ShowAmount(kLblMemTotal, kLblMemFree, kLblMemUse, kPrgMemUse, u.memory.physical);
+    ShowAmount(kLblVirtualTotal, kLblVirtualFree, kLblVirtualUse, kPrgVirtualUse, u.memory.virtualMemory);
+    ShowAmount(kLblPageTotal, kLblPageFree, kLblPageUse, kPrgPageUse, u.memory.pageFile);
+    if (u.drive) ShowAmount(kLblHDTotal, kLblHDFree, kLblHDUse, kPrgHDUse, *u.drive);
+    if (u.network) {
+        SetLabel(kLblReceiveSpeed, monitor::RateLabel(u.receivedRate));
+        SetLabel(kLblSendSpeed, monitor::RateLabel(u.sentRate));
+    }
+    // Shown once; the processor figure stands still from here on.
+    if (u.processorError) {
+        processorError_ = u.processorError;
+        ReportProcessorError();
+    }
+}
+
+void CompactWindow::ShowAmount(int total, int free, int use, int bar, const monitor::Amount& amount) {
+    SetLabel(total, monitor::FormatGrouped(amount.totalMb, " MB"));
+    SetLabel(free, monitor::FormatGrouped(amount.freeMb, " MB"));
+    SetLabel(use, monitor::FormatPlain(amount.use, " %"));
+    SetBar(bar, amount.use);
+}
+
+void CompactWindow::SetLabel(int id, const monitor::Label& text) {
+    monitor::Label& shown = shown_[static_cast<size_t>(id - kLblCPUUse)];
+    if (shown == text) return;
+    shown = text;
+    // The texts are ASCII: widened in place, without the heap.
+    wchar_t wide[sizeof text.text];
+    size_t i = 0;
+    for (; text.text[i]; ++i) wide[i] = static_cast<unsigned char>(text.text[i]);
+    wide[i] = 0;
+    SetWindowTextW(Control(id), wide);
+}
+
+void CompactWindow::SetBar(int id, int value) {
+    int& shown = bars_[static_cast<size_t>(id - kPrgCPUUse)];
+    if (shown == value) return;
+    shown = value;
+    SendMessageW(Control(id), PBM_SETPOS, static_cast<WPARAM>(value < 0 ? 0 : value > 100 ? 100 : value), 0);
+}
+
+}  // namespace brisko::ui

@@ -1,0 +1,172 @@
+// The sampling behind performance mode, against an in-memory source.
+#include <gtest/gtest.h>
+
+#include "monitor/memory_performance_source.h"
+#include "monitor/monitor.h"
+#include "monitor/performance_data.h"
+
+namespace brisko::monitor {
+namespace {
+
+const OsEdition kXp{"NT", "XP"};
+
+SystemTimeFields At(int second) { return {2024, 5, 1, 10, 0, second, 0}; }
+
+TEST(ProcessorSampler, GrowsItsBufferInStepsAndReusesIt) {
+    MemoryPerformanceSource source;
+    source.performanceData = MakeProcessorBlock({0, 0}, At(0));
+    source.performanceData.resize(5000);
+    ProcessorSampler sampler(source);
+    EXPECT_EQ(sampler.Sample(), nullptr);
+    EXPECT_EQ(sampler.BufferSize(), 8192u);
+    EXPECT_EQ(source.queries, 3) << "0 and 4 096 bytes are too small";
+    EXPECT_EQ(sampler.Sample(), nullptr);
+    EXPECT_EQ(source.queries, 4);
+    EXPECT_EQ(sampler.BufferSize(), 8192u);
+}
+
+TEST(ProcessorSampler, LoadNeedsTwoSamplesAtDifferentTimes) {
+    MemoryPerformanceSource source;
+    ProcessorSampler sampler(source);
+    source.performanceData = MakeProcessorBlock({1'000'000, 5'000'000}, At(0));
+    sampler.Sample();
+    EXPECT_EQ(sampler.Load(0), std::nullopt) << "the first sample after a reset only fills the counters";
+    source.performanceData = MakeProcessorBlock({3'500'000, 5'000'000}, At(1));
+    sampler.Sample();
+    EXPECT_EQ(sampler.Load(0), 75);
+    EXPECT_EQ(sampler.Load(1), 100);
+    EXPECT_EQ(sampler.Load(2), std::nullopt);
+    sampler.Sample();  // the same system time again
+    EXPECT_EQ(sampler.Load(0), std::nullopt);
+}
+
+TEST(ProcessorSampler, MoreInstancesLaterReReadTheCount) {
+    MemoryPerformanceSource source;
+    ProcessorSampler sampler(source);
+    source.performanceData = MakeProcessorBlock({0, 0}, At(0));
+    sampler.Sample();
+    source.performanceData = MakeProcessorBlock({0, 0, 0, 0, 0}, At(1));
+    EXPECT_EQ(sampler.Sample(), nullptr);
+    EXPECT_EQ(sampler.InstanceCount(), 5);
+    EXPECT_EQ(sampler.Load(3), std::nullopt) << "counts of two machine states are never mixed";
+    source.performanceData = MakeProcessorBlock({0, 0, 0, 5'000'000, 0}, At(2));
+    sampler.Sample();
+    EXPECT_EQ(sampler.Load(3), 50);
+}
+
+TEST(MonitorChoices, ProcessorEntriesNameTheTotalOnlyAboveTwoInstances) {
+    const std::pair<std::vector<int64_t>, std::vector<std::string>> cases[] = {
+        {{0, 0}, {"CPU #1"}},
+        {{0, 0, 0}, {"CPU #1", "CPU #2", "CPU Total"}},
+        {{0, 0, 0, 0, 0}, {"CPU #1", "CPU #2", "CPU #3", "CPU #4", "CPU Total"}},
+    };
+    for (const auto& [idle, entries] : cases) {
+        MemoryPerformanceSource source;
+        source.performanceData = MakeProcessorBlock(idle, At(0));
+        Monitor monitor(source, kXp);
+        EXPECT_EQ(monitor.FillChoices("").processors, entries);
+    }
+    MemoryPerformanceSource source;
+    Monitor nineX(source, {"9x", "98"});
+    EXPECT_EQ(nineX.FillChoices("").processors, std::vector<std::string>{"CPU #1"});
+    EXPECT_EQ(source.queries, 0);
+}
+
+TEST(MonitorChoices, DrivesAndEthernetAdapters) {
+    MemoryPerformanceSource source;
+    source.performanceData = MakeProcessorBlock({0, 0}, At(0));
+    source.interfaceTable = MakeInterfaceTable({{"Loopback", 24}, {"NIC A"}, {"Wireless", 71}, {"NIC B"}});
+    Monitor monitor(source, kXp);
+    const auto c = monitor.FillChoices("CE");
+    EXPECT_EQ(c.drives, (std::vector<std::string>{"C ドライブ", "E ドライブ"}));
+    EXPECT_EQ(c.adapters, (std::vector<std::string>{"NIC A", "NIC B"}));
+    EXPECT_EQ(source.ipHelperOpen, 0) << "the library is let go again";
+
+    Monitor win95(source, {"9x", "95"});
+    EXPECT_TRUE(win95.FillChoices("C").adapters.empty());
+    win95.SetSampling(true);
+    EXPECT_FALSE(win95.Update({0, 0, 0}).network);
+    EXPECT_EQ(source.ipHelperOpen, 0);
+}
+
+TEST(MonitorUpdate, FiguresOfEveryGroup) {
+    MemoryPerformanceSource source;
+    source.performanceData = MakeProcessorBlock({0, 0}, At(0));
+    source.memory = {30, 3221225472ull, 1073741824ull, 2ull << 30, 1ull << 30, 2ull << 30, 1536ull << 20};
+    source.drives['D'] = {100ll << 20, 40ll << 20};
+    source.interfaceTable = MakeInterfaceTable({{"NIC", 6, 1000, 2000}});
+    Monitor monitor(source, kXp);
+    monitor.FillChoices("CD");
+    monitor.SetSampling(true);
+    source.performanceData = MakeProcessorBlock({7'500'000, 0}, At(1));
+    MonitorUpdate u = monitor.Update({0, 1, 0});
+    EXPECT_EQ(u.processorLoad, 25);
+    EXPECT_EQ(u.memory.physical.totalMb, 3072);
+    EXPECT_EQ(u.memory.virtualMemory.use, 25);
+    ASSERT_TRUE(u.drive);
+    EXPECT_EQ(u.drive->use, 60);
+    EXPECT_TRUE(u.network);
+    EXPECT_EQ(u.receivedRate, 0) << "the first refresh has no earlier count";
+    source.interfaceTable = MakeInterfaceTable({{"NIC", 6, 129'000, 2000 + 256'000}});
+    u = monitor.Update({0, 1, 0});
+    EXPECT_EQ(u.processorLoad, std::nullopt) << "same sample time: the display keeps its figure";
+    EXPECT_EQ(u.receivedRate, 1000);
+    EXPECT_EQ(u.sentRate, 2000);
+    EXPECT_FALSE(monitor.Update({-1, -1, 5}).drive);
+}
+
+TEST(MonitorUpdate, AnotherAdapterStartsItsRateAtZero) {
+    MemoryPerformanceSource source;
+    source.performanceDataFails = true;
+    source.interfaceTable = MakeInterfaceTable({{"A", 6, 1000, 1000}, {"B", 6, 900'000'000, 5}});
+    Monitor monitor(source, kXp);
+    monitor.FillChoices("");
+    monitor.SetSampling(true);
+    monitor.Update({-1, -1, 0});
+    MonitorUpdate u = monitor.Update({-1, -1, 1});
+    EXPECT_EQ(u.receivedRate, 0) << "not B's count less A's";
+    source.interfaceTable = MakeInterfaceTable({{"A", 6, 1000, 1000}, {"B", 6, 900'128'000, 5}});
+    EXPECT_EQ(monitor.Update({-1, -1, 1}).receivedRate, 1000);
+}
+
+TEST(MonitorUpdate, AFailingProcessorSampleIsReportedOnceAndTheRestRuns) {
+    MemoryPerformanceSource source;
+    source.performanceData = MakeProcessorBlock({0, 0}, At(0), false);
+    source.memory.totalPhys = 1 << 30;
+    Monitor monitor(source, kXp);
+    const auto choices = monitor.FillChoices("C");
+    EXPECT_STREQ(choices.processorError, kNoProcessorObject);
+    EXPECT_TRUE(choices.processors.empty());
+    monitor.SetSampling(true);
+    const int queries = source.queries;
+    for (int tick = 0; tick < 5; ++tick) {
+        const MonitorUpdate u = monitor.Update({0, -1, -1});
+        EXPECT_EQ(u.processorError, nullptr);
+        EXPECT_EQ(u.memory.physical.totalMb, 1024);
+    }
+    EXPECT_EQ(source.queries, queries) << "the failing figure is stopped";
+
+    // Failing in a refresh rather than when the lists are filled: once too.
+    source.performanceData = MakeProcessorBlock({0, 0}, At(0));
+    monitor.FillChoices("C");
+    source.performanceData = MakeProcessorBlock({0, 0}, At(1), true, false);
+    EXPECT_STREQ(monitor.Update({0, -1, -1}).processorError, kNoProcessorCounter);
+    EXPECT_EQ(monitor.Update({0, -1, -1}).processorError, nullptr);
+}
+
+TEST(MonitorUpdate, NineXReadsTheDynamicStatistics) {
+    MemoryPerformanceSource source;
+    source.dynData["PerfStats\\StatData|Kernel\\CPUUsage"] = std::string("\x19\0\0\0", 4);
+    Monitor monitor(source, {"9x", "98"});
+    monitor.FillChoices("C");
+    monitor.SetSampling(true);
+    EXPECT_EQ(monitor.Update({0, -1, -1}).processorLoad, 25);
+    source.dynData.clear();
+    EXPECT_EQ(monitor.Update({0, -1, -1}).processorLoad, 0) << "an absent value reads 0";
+    monitor.SetSampling(false);
+    EXPECT_EQ(source.dynDataReads.front(), "PerfStats\\StartStat|");
+    EXPECT_EQ(source.dynDataReads.back(), "PerfStats\\StopStat|");
+}
+
+}  // namespace
+}  // namespace brisko::monitor

@@ -1,0 +1,80 @@
+// One sample of every figure from the real system (Wine, in the test runs).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "monitor/interface_table.h"
+#include "monitor/monitor.h"
+#include "monitor/performance_data.h"
+#include "monitor/win32/win32_performance_source.h"
+
+namespace brisko::monitor {
+namespace {
+
+TEST(Win32PerformanceSource, SamplesEveryFigureOnce) {
+    win32::Win32PerformanceSource source;
+    const MemoryStatus m = source.ReadMemoryStatus();
+    EXPECT_GT(m.totalPhys, 0u);
+    EXPECT_LE(m.availPhys, m.totalPhys);
+    EXPECT_LE(m.load, 100u);
+    EXPECT_GT(m.totalVirtual, 0u);
+    const DriveSpace c = source.ReadDriveSpace('C');
+    EXPECT_GT(c.total, 0);
+    EXPECT_LE(c.free, c.total);
+    EXPECT_EQ(source.ReadDriveSpace('Q').total, -1) << "no such drive";
+
+    ASSERT_TRUE(source.OpenInterfaceTable());
+    std::vector<uint8_t> table;
+    ASSERT_TRUE(source.ReadInterfaceTable(table));
+    EXPECT_GE(InterfaceRowCount(table), 1u) << "at least the loopback interface";
+    for (size_t i = 0; i < InterfaceRowCount(table); ++i) {
+        const InterfaceRow row = ReadInterfaceRow(table, i);
+        std::printf("interface %zu: type %u, \"%s\", %u octets in, %u out\n", i, row.type,
+                    std::string(row.description).c_str(), row.inOctets, row.outOctets);
+    }
+    source.CloseInterfaceTable();
+    EXPECT_FALSE(source.ReadInterfaceTable(table)) << "closed";
+
+    // What the performance data holds here: a Processor object with its
+    // instances, or the text the program shows when there is none.
+    ProcessorSampler sampler(source);
+    const char* error = sampler.Sample();
+    std::printf("performance data \"238\": %s, %d instances, buffer %zu bytes\n", error ? error : "Processor object",
+                sampler.InstanceCount(), sampler.BufferSize());
+    if (error) {
+        EXPECT_TRUE(std::string(error) == kNoProcessorObject || std::string(error) == kNoProcessorCounter) << error;
+    } else {
+        EXPECT_GE(sampler.InstanceCount(), 1);
+    }
+}
+
+// Which objects the system's performance data has at all ("Global").
+TEST(Win32PerformanceSource, ListsTheObjectsOfThePerformanceData) {
+    win32::Win32PerformanceSource source;
+    std::vector<uint8_t> buffer;
+    size_t received = 0;
+    QueryResult r = QueryResult::MoreData;
+    while (r == QueryResult::MoreData && buffer.size() < (16u << 20)) {
+        buffer.resize(buffer.size() + 4096);
+        r = source.QueryPerformanceData("Global", buffer, received);
+    }
+    std::printf("performance data \"Global\": %s, %zu bytes\n", r == QueryResult::Ok ? "answered" : "refused", received);
+    if (r != QueryResult::Ok) return;
+    auto u32 = [&](size_t at) {
+        uint32_t v = 0;
+        if (at + 4 <= received) std::memcpy(&v, buffer.data() + at, 4);
+        return v;
+    };
+    ASSERT_GE(received, 52u) << "a data block header at least";
+    size_t object = u32(24);
+    for (uint32_t i = 0; i < u32(28) && object + 44 <= received; ++i) {
+        std::printf("  object %u: name index %u, %d instances, %u counters\n", i, u32(object + 12),
+                    static_cast<int32_t>(u32(object + 40)), u32(object + 32));
+        if (u32(object) == 0) break;
+        object += u32(object);
+    }
+}
+
+}  // namespace
+}  // namespace brisko::monitor
