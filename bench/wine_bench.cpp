@@ -19,7 +19,7 @@
 
 #include "backup/backup_entries.h"
 #include "backup/backup_file.h"
-#include "engine/accelerate_flow.h"
+#include "backup/accelerate_flow.h"
 #include "engine/item_passes.h"
 #include "engine/services.h"
 #include "platform/embedded_text_resources.h"
@@ -30,7 +30,7 @@
 #include "platform/win32/win32_registry_store.h"
 #include "platform/win32/win32_service_manager.h"
 #include "platform/win32/win32_system_info.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 
 using namespace brisko;
 

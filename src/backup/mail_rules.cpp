@@ -3,7 +3,7 @@
 #include "platform/error.h"
 #include "platform/registry_tools.h"
 #include "platform/registry_values.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

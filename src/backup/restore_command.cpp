@@ -3,7 +3,7 @@
 #include "backup/backup_file.h"
 #include "engine/item_passes.h"
 #include "engine/pc_information.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

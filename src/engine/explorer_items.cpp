@@ -5,7 +5,7 @@
 #include "platform/registry_values.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

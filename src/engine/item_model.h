@@ -9,7 +9,7 @@
 
 #include "engine/item_rule.h"
 #include "engine/item_state_table.h"
-#include "engine/tweak_category.h"
+#include "platform/tweak_category.h"
 
 namespace brisko {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/tweak_category.h"
+#include "platform/tweak_category.h"
 
 namespace brisko {
 

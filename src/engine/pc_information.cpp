@@ -5,7 +5,7 @@
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
 #include "platform/utilities.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

@@ -7,7 +7,7 @@
 #include "platform/text/case_fold.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 #include "engine/usb_controllers.h"
 
 namespace brisko {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/tweak_category.h"
+#include "platform/tweak_category.h"
 
 namespace brisko::prefkey {
 

@@ -6,7 +6,7 @@
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {

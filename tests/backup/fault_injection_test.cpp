@@ -13,11 +13,11 @@
 #include "backup/backup_file.h"
 #include "backup/chosen_backup.h"
 #include "backup/restore_command.h"
-#include "engine/accelerate_flow.h"
+#include "backup/accelerate_flow.h"
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
 #include "platform/text/case_fold.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
 #include "support/registry_snapshot.h"
 

@@ -4,7 +4,7 @@
 
 #include "backup/mail_rules.h"
 #include "platform/registry_values.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {

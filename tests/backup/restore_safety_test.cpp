@@ -11,7 +11,7 @@
 #include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {

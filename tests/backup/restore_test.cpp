@@ -10,7 +10,7 @@
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
 #include "prefs/preferences.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
 

@@ -3,7 +3,7 @@
 
 #include "engine/item_passes.h"
 #include "platform/registry_values.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/registry_values.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
 

@@ -5,8 +5,8 @@
 #include "engine/pc_information.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
-#include "prefs/program_preferences.h"
-#include "prefs/startup_sequence.h"
+#include "engine/program_preferences.h"
+#include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
 #include "support/simulated_context.h"
 

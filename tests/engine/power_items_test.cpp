@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/item_passes.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {

@@ -5,7 +5,7 @@
 #include "engine/services.h"
 #include "platform/registry_values.h"
 #include "prefs/preferences.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {

@@ -1,6 +1,6 @@
 #include "fuzz/fuzz_machine.h"
 
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_services.h"
 
 namespace brisko::fuzz {

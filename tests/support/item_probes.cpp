@@ -8,7 +8,7 @@
 #include "platform/profile/profile_document.h"
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
-#include "prefs/item_enabling.h"
+#include "startup/item_enabling.h"
 #include "prefs/preference_keys.h"
 #include "prefs/preferences.h"
 #include "support/scripted_prompts.h"

@@ -5,7 +5,7 @@
 
 #include "platform/win32/wide.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 #include "ui/compact_layout.h"
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/glyph_colours.h"

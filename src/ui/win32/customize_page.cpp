@@ -7,7 +7,7 @@
 #include "platform/utilities.h"
 #include "platform/win32/wide.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 #include "ui/options_ids.h"
 
 namespace brisko::ui {

@@ -2,9 +2,9 @@
 
 #include "platform/win32/wide.h"
 #include "prefs/disabling_choices.h"
-#include "prefs/item_enabling.h"
+#include "startup/item_enabling.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 #include "ui/options_ids.h"
 
 namespace brisko::ui {

@@ -5,12 +5,12 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "engine/accelerate_flow.h"
+#include "backup/accelerate_flow.h"
 #include "engine/services.h"
 #include "platform/text_resources.h"
 #include "platform/win32/wide.h"
-#include "prefs/program_preferences.h"
-#include "prefs/startup_sequence.h"
+#include "engine/program_preferences.h"
+#include "startup/startup_sequence.h"
 #include "ui/options_ids.h"
 #include "ui/reference_links.h"
 #include "ui/win32/glyph_colours.h"

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 #include "ui/options_ids.h"
 
 namespace brisko::ui {

@@ -9,7 +9,7 @@
 #include "platform/win32/wide.h"
 #include "prefs/colour_text.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 #include "ui/control_ids.h"
 #include "ui/win32/child_controls.h"
 

@@ -11,7 +11,7 @@
 #include "engine/item_passes.h"
 #include "platform/profile/profile_document.h"
 #include "platform/win32/wide.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/registry_snapshot.h"
 #include "support/simulated_machine.h"
 #include "support/win32/real_context.h"

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "platform/win32/wide.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/registry_snapshot.h"
 #include "support/win32/real_context.h"

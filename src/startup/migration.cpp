@@ -1,8 +1,8 @@
-#include "prefs/migration.h"
+#include "startup/migration.h"
 
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

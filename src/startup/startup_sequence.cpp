@@ -1,13 +1,13 @@
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 
 #include "engine/detect_os_edition.h"
 #include "engine/item_passes.h"
 #include "engine/item_rules.h"
 #include "engine/pc_information.h"
-#include "prefs/item_enabling.h"
-#include "prefs/migration.h"
-#include "prefs/path_detection.h"
-#include "prefs/startup_fixups.h"
+#include "startup/item_enabling.h"
+#include "startup/migration.h"
+#include "startup/path_detection.h"
+#include "startup/startup_fixups.h"
 
 namespace brisko {
 

@@ -5,7 +5,7 @@
 #include "platform/text/cp932.h"
 #include "prefs/preferences.h"
 #include "prefs/preference_keys.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {

@@ -1,8 +1,8 @@
-#include "engine/accelerate_flow.h"
+#include "backup/accelerate_flow.h"
 
 #include "backup/backup_file.h"
 #include "engine/item_passes.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

@@ -1,4 +1,4 @@
-#include "engine/tweak_category.h"
+#include "platform/tweak_category.h"
 
 namespace brisko {
 

@@ -1,8 +1,8 @@
-#include "prefs/path_detection.h"
+#include "startup/path_detection.h"
 
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

@@ -1,7 +1,7 @@
 // Marking and applying the "DisabledItem" section.
 #include <gtest/gtest.h>
 
-#include "prefs/item_enabling.h"
+#include "startup/item_enabling.h"
 #include "prefs/preferences.h"
 #include "support/memory_context.h"
 

@@ -1,9 +1,9 @@
-#include "prefs/item_enabling.h"
+#include "startup/item_enabling.h"
 
 #include "platform/profile/profile_file.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 

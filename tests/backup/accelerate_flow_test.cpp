@@ -1,13 +1,13 @@
 // The accelerate button's flow on a simulated XP machine.
 #include <gtest/gtest.h>
 
-#include "engine/accelerate_flow.h"
+#include "backup/accelerate_flow.h"
 #include "engine/item_passes.h"
 #include "platform/error.h"
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
 #include "prefs/preferences.h"
-#include "prefs/startup_sequence.h"
+#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {

@@ -1,9 +1,9 @@
-#include "prefs/startup_fixups.h"
+#include "startup/startup_fixups.h"
 
 #include "engine/usb_controllers.h"
 #include "platform/registry_values.h"
 #include "prefs/preference_keys.h"
-#include "prefs/program_preferences.h"
+#include "engine/program_preferences.h"
 
 namespace brisko {
 
