@@ -125,8 +125,18 @@ TEST_F(RestoreRules, MissingEntriesHaveTheirOwnDefaults) {
                            "DWORD"),
               "1");
     EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Internet Explorer\\Toolbar", "LinksFolderName", "String"), "NULL");
+    // The Security Center starts on demand when its start type was not recorded.
+    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\wscsvc",
+                           "Start", "DWORD"),
+              "3");
     EXPECT_EQ(sim.prompts.shown.back().text,
               "Windows の設定を復元しました。\r\n復元した設定を反映するには Windows の再起動または再ログオンが必要です。");
+}
+
+// A component line the backup kept hidden is shown again: its first "hide" goes, nothing else.
+TEST_F(RestoreRules, KeptComponentLinesLoseTheirFirstHide) {
+    Restore("[システム9]\r\nWBEM=ocgen.dll,OcEntry,wbemoc.inf,HIDE,7\r\n");
+    EXPECT_EQ(IniReadValue(sim.files, sim.ctx.paths.sysocFilePath, "Components", "WBEM"), "ocgen.dll,OcEntry,wbemoc.inf,,7");
 }
 
 TEST_F(RestoreRules, ServicesChangeOnlyWhereTheirStateDiffers) {
