@@ -24,6 +24,7 @@ public:
     void ShellOpen(const std::string&, const std::string&, const std::string&, ShowMode) override {}
     void RunHidden(const std::string&) override {}
     void RunInNewConsole(const std::string&) override {}
+    StartResult RunInNewConsoleAndWait(const std::string&, const std::function<void()>&) override { return {}; }
     int RunAndWait(const std::string&, const std::function<void()>&, int) override { return 0; }
     void RestartWindows() override {}
     void RestartExplorer() override {}
