@@ -14,7 +14,6 @@ namespace brisko::ui {
 
 namespace {
 const wchar_t* const kClassName = L"TFrmCompact";
-const wchar_t* const kTitle = L"Brisko";
 constexpr UINT_PTR kTmrFreq = 1;
 constexpr UINT kRefreshMs = 1000;
 // Not WS_CLIPCHILDREN: the group boxes leave their inside to the window's
@@ -62,7 +61,7 @@ CompactWindow::~CompactWindow() {
 
 void CompactWindow::Create() {
     RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
-    CreateWindowOf(kClassName, kTitle, kStyle, WS_EX_APPWINDOW, {0, 0, 0, 0}, nullptr);
+    CreateWindowOf(kClassName, kApplicationTitle, kStyle, WS_EX_APPWINDOW, {0, 0, 0, 0}, nullptr);
 }
 
 void CompactWindow::Open(bool performance) {

@@ -20,9 +20,6 @@ namespace brisko::ui {
 
 namespace {
 const wchar_t* const kClassName = L"TFrmMain";
-// The window has no caption bar of its own; its text is what the task bar and
-// the window switcher show, the program's title.
-const wchar_t* const kApplicationTitle = L"Brisko";
 
 // The look without a stored colour style: a blue title bar and a pale side menu.
 const int32_t kTitleColour = 0x8C4E1F;
@@ -215,11 +212,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id == IDOK) {
-                // Enter: the focused button is pressed, as in a dialog.
-                HWND focus = GetFocus();
-                wchar_t cls[16] = L"";
-                if (focus && IsChild(Handle(), focus)) GetClassNameW(focus, cls, 16);
-                if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
+                PressFocusedButton(Handle());  // Enter, as in a dialog
                 return 0;
             }
             if (utilityPage_->Owns(id)) {

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "platform/win32/wide.h"
+#include "ui/win32/window.h"
 
 namespace brisko::ui {
 
 namespace {
-const wchar_t* const kApplicationTitle = L"Brisko";
 
 // Renames the Yes and No buttons of the box about to show.
 LRESULT CALLBACK RenameButtons(int code, WPARAM wParam, LPARAM lParam) {

@@ -9,6 +9,10 @@
 
 namespace brisko::ui {
 
+// The program's title: the caption of its message boxes, and the text the
+// task bar and the window switcher show for its caption-less windows.
+inline constexpr wchar_t kApplicationTitle[] = L"Brisko";
+
 class Window {
 public:
     Window() = default;
