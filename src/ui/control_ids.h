@@ -75,6 +75,13 @@ enum RestoreControlId : int {
     kBtnRestoreCancel = 2,  // IDCANCEL: Esc closes the window
 };
 
+// The accelerate confirmation with its list of changes ("TFrmChanges"); its
+// buttons are IDYES and IDNO, its question the static 0xFFFF, as in a message box.
+enum ChangesControlId : int {
+    kLblChanges = 3201,
+    kLstChanges,
+};
+
 // The compact window ("TFrmCompact"): its strip of buttons, then the monitor.
 enum CompactControlId : int {
     kImgCompactIcon = 4001,  // Image1

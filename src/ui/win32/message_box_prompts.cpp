@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32/wide.h"
+#include "ui/win32/change_preview_window.h"
 #include "ui/win32/window.h"
 
 namespace brisko::ui {
@@ -30,6 +31,9 @@ int MessageBoxPrompts::Show(const std::string& text, PromptKind kind, UINT style
 
 bool MessageBoxPrompts::Confirm(const std::string& text) {
     return Show(text, PromptKind::Confirm, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+bool MessageBoxPrompts::ConfirmChanges(const std::string& question, const std::vector<ChangeLine>& changes) {
+    return changes.empty() ? Confirm(question) : ConfirmChangesWindow(owner_, question, changes);
 }
 void MessageBoxPrompts::Inform(const std::string& text) { Show(text, PromptKind::Inform, MB_OK | MB_ICONINFORMATION); }
 void MessageBoxPrompts::Warn(const std::string& text) { Show(text, PromptKind::Warn, MB_OK | MB_ICONWARNING); }

@@ -11,6 +11,9 @@ class MessageBoxPrompts final : public Prompts {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     bool Confirm(const std::string& text) override;
+    // With changes to list, a window of its own with the list above the
+    // question; without, the message box.
+    bool ConfirmChanges(const std::string& question, const std::vector<ChangeLine>& changes) override;
     void Inform(const std::string& text) override;
     void Warn(const std::string& text) override;
     void Error(const std::string& text) override;

@@ -97,6 +97,36 @@ TEST(CategoryPages, UnavailableEntriesCannotBeTicked) {
     EXPECT_EQ((ItemState(app, 0, 4) & kTicked) != 0, before);
 }
 
+// The question lists what would change before anything is written; Tab
+// moves between its buttons and Esc answers いいえ, which changes nothing.
+TEST(CategoryPages, TheQuestionListsTheChangesAndNoChangesNothing) {
+    const auto irq8Before = driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
+    const size_t backups = BackupCount();
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    for (auto [page, index] : {std::pair{0, 4}, std::pair{1, 1}, std::pair{2, 1}}) ClickCheckBox(app, page, index);
+    app.ClickOpeningABox(kBtnAccelerate);
+    HWND confirm = driver::WaitForDialog(app.ProcessId(), L"確認");
+    ASSERT_TRUE(confirm);
+    const std::wstring list = driver::TextOf(GetDlgItem(confirm, kLstChanges));
+    EXPECT_NE(list.find(L"HKEY_LOCAL_MACHINE\\" + std::wstring(kPriority) + L"\\IRQ8Priority\r\n"), std::wstring::npos)
+        << "the ticked System item's value";
+    EXPECT_EQ(driver::TextOf(GetDlgItem(confirm, kLblChanges)).rfind(L"次の設定を変更します（", 0), 0u);
+    EXPECT_EQ(BoxText(confirm), L"\r\nWindows の設定を変更しますか？");
+    if (const std::wstring folder = driver::PictureFolder(); !folder.empty()) {
+        driver::Settle(500);  // painted
+        EXPECT_TRUE(driver::SaveWindowPicture(confirm, folder + L"\\change-preview.bmp"));
+    }
+    EXPECT_EQ(GetDlgCtrlID(app.Focus()), IDYES) << "はい first, as in the message box";
+    app.PressKey(VK_TAB);
+    EXPECT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == IDNO; }, 3000));
+    app.PressKey(VK_ESCAPE);
+    EXPECT_TRUE(driver::WaitFor([&] { return !IsWindowVisible(confirm); }, 3000));
+    EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"情報", 500));
+    EXPECT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"), irq8Before);
+    EXPECT_EQ(BackupCount(), backups);
+}
+
 TEST(CategoryPages, AccelerateWritesWhatWasTickedOnce) {
     const auto irq8Before = driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
     const auto linkBefore = driver::ReadRaw(HKEY_CURRENT_USER, kExplorer, L"link");

@@ -11,6 +11,7 @@ namespace brisko::ui::driver {
 struct RawValue {
     DWORD type = 0;
     std::string bytes;
+    bool operator==(const RawValue&) const = default;
 };
 
 std::optional<RawValue> ReadRaw(HKEY root, const wchar_t* key, const wchar_t* name);
