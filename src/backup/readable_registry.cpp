@@ -1,16 +1,10 @@
 #include "backup/readable_registry.h"
 
 #include "platform/error.h"
+#include "platform/registry_values.h"
 #include "platform/text/case_fold.h"
 
 namespace brisko {
-
-std::string FullKeyName(RegRoot root, const std::string& path) {
-    const char* rootName = root == RegRoot::LocalMachine  ? "HKEY_LOCAL_MACHINE"
-                           : root == RegRoot::CurrentUser ? "HKEY_CURRENT_USER"
-                                                          : "HKEY_CLASSES_ROOT";
-    return path.empty() ? rootName : std::string(rootName) + "\\" + path;
-}
 
 namespace {
 bool IsServiceKey(RegRoot root, const std::string& path) {

@@ -35,7 +35,4 @@ private:
     std::set<std::pair<RegRoot, std::string>> readable_;
 };
 
-// "HKEY_LOCAL_MACHINE\SYSTEM\..." for a key path without its leading backslash.
-std::string FullKeyName(RegRoot root, const std::string& path);
-
 }  // namespace brisko

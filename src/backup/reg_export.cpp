@@ -15,19 +15,10 @@ using Kind = RecordedWrite::Kind;
 
 constexpr size_t kHexLineWidth = 77;  // regedit's: a continued line stays within 80 columns
 
-std::string RootName(RegRoot root) {
-    switch (root) {
-        case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
-        case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
-        case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    }
-    return "";
-}
-
 std::string KeyName(const RecordedWrite& w) {
     std::string path = w.path;
     while (!path.empty() && path.front() == '\\') path.erase(0, 1);
-    return RootName(w.root) + (path.empty() ? "" : "\\" + path);
+    return FullKeyName(w.root, path);
 }
 
 std::string Quoted(const std::string& s) {

@@ -17,16 +17,7 @@ constexpr const char* kDeleted = "(削除)";
 constexpr const char* kPresent = "(あり)";
 constexpr size_t kShownBytes = 32;  // binary data beyond this is cut short with "…"
 
-std::string RootName(RegRoot root) {
-    switch (root) {
-        case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
-        case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
-        case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    }
-    return "";
-}
-
-std::string KeyText(const RecordedWrite& w) { return RootName(w.root) + "\\" + w.path; }
+std::string KeyText(const RecordedWrite& w) { return FullKeyName(w.root, w.path); }
 
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;

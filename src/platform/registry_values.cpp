@@ -215,6 +215,10 @@ void RegMoveKey(RegistryStore& store, RegRoot root, const std::string& oldPath, 
             RootName(root) + oldPath));
 }
 
+std::string FullKeyName(RegRoot root, const std::string& path) {
+    return path.empty() ? RootName(root) : RootName(root) + "\\" + path;
+}
+
 bool RegExists(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,
                std::string_view what) {
     const std::string path = StorePath(keyPath);

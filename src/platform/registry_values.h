@@ -23,6 +23,9 @@ void RegMoveKey(RegistryStore& store, RegRoot root, const std::string& oldPath, 
 bool RegExists(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,
                std::string_view what);
 
+// "HKEY_LOCAL_MACHINE\SYSTEM\..." for a key path without its leading backslash.
+std::string FullKeyName(RegRoot root, const std::string& path);
+
 // Raw string data as the wide registry functions store it, and back:
 // DecodeRegData keeps embedded NULs, DecodeRegString stops at the first.
 std::string EncodeRegString(const std::string& utf8);
