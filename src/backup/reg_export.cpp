@@ -69,11 +69,8 @@ std::string ValueLine(const RecordedWrite& w) {
         std::snprintf(text, sizeof text, "dword:%08x", n);
         return name + "=" + text;
     }
-    const std::string tag = v.type == regtype::kBinary ? "hex" : "hex(" + [&] {
-        char t[12];
-        std::snprintf(t, sizeof t, "%x", v.type);
-        return std::string(t);
-    }() + ")";
+    char tag[16] = "hex";
+    if (v.type != regtype::kBinary) std::snprintf(tag, sizeof tag, "hex(%x)", v.type);
     return name + "=" + HexData(tag, v.bytes, name.size() + 1);
 }
 

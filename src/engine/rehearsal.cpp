@@ -1,6 +1,7 @@
 #include "engine/rehearsal.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "engine/item_passes.h"
 #include "platform/text/case_fold.h"
