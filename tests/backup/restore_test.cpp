@@ -10,7 +10,6 @@
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
 #include "prefs/preferences.h"
-#include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
 
@@ -18,6 +17,7 @@ namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
+using testing::StartedContext;
 using testing::SimulatedWindows;
 
 using testing::Differences;
@@ -34,8 +34,7 @@ std::vector<bool> Ticks(ProgramContext& ctx) {
 class RestoreRoundTrip : public ::testing::TestWithParam<SimulatedWindows> {};
 
 TEST_P(RestoreRoundTrip, EveryTouchedValueComesBack) {
-    SimulatedContext sim(GetParam());
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(GetParam());
     // The user enables System 2-4 where the program offers them.
     if (GetParam() != SimulatedWindows::Win98) testing::EnableItems(sim.ctx, TweakCategory::System, {2, 3, 4});
     ResetItemLists(sim.ctx);
@@ -101,8 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Editions, RestoreRoundTrip,
 
 class RestoreRules : public ::testing::Test {
 protected:
-    SimulatedContext sim{SimulatedWindows::Xp};
-    void SetUp() override { RunStartupSequence(sim.ctx); }
+    StartedContext sim{SimulatedWindows::Xp};
     void Restore(const std::string& body) {
         sim.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n" + body +
                                                       "[バックアップ終了]\r\n完了=1\r\n"));

@@ -2,6 +2,7 @@
 // A program context on a simulated machine, started as the program starts.
 #include "engine/item_passes.h"
 #include "platform/profile/profile_file.h"
+#include "startup/startup_sequence.h"
 #include "support/memory_context.h"
 #include "support/simulated_machine.h"
 #include "support/simulated_services.h"
@@ -27,6 +28,11 @@ struct SimulatedContext : MemoryContext {
         ctx.items.states.Clear();
         DetectItemStates(ctx);
     }
+};
+
+// A simulated machine on which the program has started.
+struct StartedContext : SimulatedContext {
+    explicit StartedContext(SimulatedWindows edition) : SimulatedContext(edition) { RunStartupSequence(ctx); }
 };
 
 }  // namespace brisko::testing
