@@ -78,8 +78,14 @@ COLORREF ScreenColour(HWND window, int x, int y) {
 struct PanelColours {
     COLORREF title, menu, accel;
 };
+// Once the window has painted them: a window just shown may still show black.
 PanelColours PanelsOf(HWND main) {
-    return {ScreenColour(main, 10, 49), ScreenColour(main, 1, 120), ScreenColour(main, 132, 200)};
+    PanelColours shown{};
+    driver::WaitFor([&] {
+        shown = {ScreenColour(main, 10, 49), ScreenColour(main, 1, 120), ScreenColour(main, 132, 200)};
+        return shown.title && shown.menu && shown.accel;
+    }, 3000);
+    return shown;
 }
 
 HWND ShowCustomizePage(HWND options) {
