@@ -12,6 +12,7 @@
 #include "prefs/preference_keys.h"
 #include "prefs/preferences.h"
 #include "support/scripted_prompts.h"
+#include "support/simulated_context.h"
 #include "support/test_data.h"
 
 namespace brisko::testing {
@@ -173,10 +174,7 @@ void RoundTrip(ProgramContext& ctx, const EditionRow& row, const std::function<v
             EXPECT_EQ(ReadProbe(ctx, p), want) << p.item << " " << p.key << " " << p.name << (optimised ? " optimised" : " undone");
         }
         for (size_t i = 0; i < others.size(); ++i) EXPECT_EQ(ReadProbe(ctx, others[i]), othersBefore[i]) << others[i].name;
-        for (auto& list : ctx.items.lists)
-            for (auto& e : list) e.ticked = false;
-        ctx.items.states.Clear();
-        DetectItemStates(ctx);
+        Redetect(ctx);
     };
     applyAll(true);
     EXPECT_EQ(TickedEnabled(ctx, c), row.enabled) << "after optimising";

@@ -9,6 +9,14 @@
 
 namespace brisko::testing {
 
+// What the machine shows now: lists unticked, detection afresh.
+inline void Redetect(ProgramContext& ctx) {
+    for (auto& list : ctx.items.lists)
+        for (auto& e : list) e.ticked = false;
+    ctx.items.states.Clear();
+    DetectItemStates(ctx);
+}
+
 // Fills in-memory backends as the simulated machine.
 inline void FillSimulated(SimulatedWindows edition, MemoryBackends& b) {
     FillSimulatedMachine(edition, b.registry, b.system, b.files, "C:");
@@ -21,13 +29,7 @@ struct SimulatedContext : MemoryContext {
     std::string Prefs(const std::string& section, const std::string& key) {
         return IniReadValue(files, ctx.paths.preferencesFile, section, key);
     }
-    // What the machine shows now: lists unticked, detection afresh.
-    void Redetect() {
-        for (auto& list : ctx.items.lists)
-            for (auto& e : list) e.ticked = false;
-        ctx.items.states.Clear();
-        DetectItemStates(ctx);
-    }
+    void Redetect() { testing::Redetect(ctx); }
 };
 
 // A simulated machine on which the program has started.
