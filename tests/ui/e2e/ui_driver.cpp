@@ -93,12 +93,12 @@ void RunningBrisko::Click(int id) const { Press(main_, id); }
 
 void RunningBrisko::ClickOpeningABox(int id) const { PressOpeningABox(main_, id); }
 
-std::wstring RunningBrisko::ClickAndConfirm(int id, int answer) const {
+std::wstring RunningBrisko::ClickAndConfirm(int id) const {
     ClickOpeningABox(id);
     HWND question = WaitForDialog(ProcessId(), L"確認");
     if (!question) return L"";
-    Answer(question, answer);
-    HWND done = WaitForDialog(ProcessId(), L"情報", answer == IDYES ? 10000 : 500);
+    Answer(question, IDYES);
+    HWND done = WaitForDialog(ProcessId(), L"情報");
     if (!done) return L"";
     const std::wstring said = BoxText(done);
     Answer(done, IDOK);

@@ -31,10 +31,9 @@ public:
     void Click(int id) const;
     // Clicks a button that opens a modal box; returns at once.
     void ClickOpeningABox(int id) const;
-    // Clicks a button that asks first, answers the question with `answer` and
-    // the closing message with OK; the closing message's text, or "" when
-    // none came.
-    std::wstring ClickAndConfirm(int id, int answer = IDYES) const;
+    // Clicks a button that asks first, answers Yes and then the closing
+    // message with OK; the closing message's text, or "" when none came.
+    std::wstring ClickAndConfirm(int id) const;
     // The control of the program that has the keyboard focus, or nullptr.
     HWND Focus() const;
     // Types a key at the focused control (down, then up). It returns at once:
