@@ -7,7 +7,6 @@
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
 #include "prefs/preferences.h"
-#include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -23,14 +22,10 @@ const char* const kNote =
 
 class AccelerateFlow : public ::testing::Test {
 protected:
-    testing::SimulatedContext sim{testing::SimulatedWindows::Xp};
+    testing::StartedContext sim{testing::SimulatedWindows::Xp};
     ProgramContext& ctx = sim.ctx;
     Preferences prefs{sim.files, "C:\\Program Files\\Brisko\\Brisko.ini"};
-    std::string countAtStart;
-    void SetUp() override {
-        RunStartupSequence(ctx);
-        countAtStart = ctx.items.countText;
-    }
+    const std::string countAtStart = ctx.items.countText;
     // The count text with one unticked item fewer than at start.
     std::string CountWithOneMoreTicked() {
         const size_t from = countAtStart.find("ック ") + std::string("ック ").size();
@@ -186,8 +181,7 @@ TEST(AccelerateReadBack, ActionsThatLeaveDetectionOtherwiseAreNotReported) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        testing::SimulatedContext sim(c.edition);
-        RunStartupSequence(sim.ctx);
+        testing::StartedContext sim(c.edition);
         c.prepare(sim);
         sim.Entry(c.category, c.number).enabled = true;  // System 3 starts disabled for safety
         sim.Entry(c.category, c.number).ticked = c.ticked;

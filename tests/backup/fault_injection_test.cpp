@@ -19,6 +19,7 @@
 #include "platform/text/case_fold.h"
 #include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
+#include "support/item_probes.h"
 #include "support/registry_snapshot.h"
 
 namespace brisko {
@@ -126,13 +127,6 @@ void AnswerAll(Machine& m, bool first) {
     for (int i = 0; i < 8; ++i) m.prompts.AnswerNext(false);
 }
 
-// Ticks the other way every enabled item of the five setting lists.
-void FlipEveryItem(Machine& m) {
-    for (TweakCategory c : kSettingCategories)
-        for (auto& e : m.ctx.items.List(c))
-            if (e.enabled) e.ticked = !e.ticked;
-}
-
 void Apply(Machine& m) {
     AnswerAll(m, true);
     BtnAccelerateClick(m.ctx);
@@ -151,12 +145,12 @@ struct Phase {
 };
 
 const Phase kPhases[] = {
-    {"apply", [](Machine& m) { WriteBackupFile(m.ctx, kBefore), FlipEveryItem(m); }, Apply, "Windows の設定を変更しました"},
+    {"apply", [](Machine& m) { WriteBackupFile(m.ctx, kBefore), testing::FlipEveryItem(m.ctx); }, Apply, "Windows の設定を変更しました"},
     {"backup", [](Machine&) {}, [](Machine& m) { CreateBackup(m.ctx, false); }, "バックアップ ファイルを作成しました"},
     {"restore",
      [](Machine& m) {
          WriteBackupFile(m.ctx, kBefore);
-         FlipEveryItem(m);
+         testing::FlipEveryItem(m.ctx);
          Apply(m);
          m.prompts.shown.clear();
      },

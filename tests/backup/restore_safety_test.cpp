@@ -18,7 +18,6 @@ namespace brisko {
 namespace {
 
 using testing::ShownMessage;
-using testing::SimulatedContext;
 using testing::SimulatedWindows;
 
 const RegRoot HKLM = RegRoot::LocalMachine;
@@ -47,8 +46,8 @@ private:
     int reads_;
 };
 
-struct Machine : SimulatedContext {
-    explicit Machine(SimulatedWindows edition) : SimulatedContext(edition) { RunStartupSequence(ctx); }
+struct Machine : testing::StartedContext {
+    using StartedContext::StartedContext;
     std::string Hklm(const std::string& key, const char* name, const char* kind = "DWORD") {
         return RegReadValue(registry, HKLM, key, name, kind);
     }

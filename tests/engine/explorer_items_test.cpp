@@ -11,6 +11,7 @@ namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
+using testing::StartedContext;
 using testing::SimulatedWindows;
 
 const RegRoot HKLM = RegRoot::LocalMachine;
@@ -54,8 +55,7 @@ std::vector<std::string> Handlers(RegistryStore& reg) {
 }
 
 TEST(ExplorerKeys, VideoHandlersComeBackAsAFreshXpHasThem) {
-    SimulatedContext sim(SimulatedWindows::Xp);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Xp);
     const auto fresh = Handlers(sim.registry);
     ASSERT_EQ(fresh.size(), 8u);
     RegWriteValue(sim.registry, HKCR, VIDEO + "\\Extra", "", "String", "below");
@@ -114,8 +114,7 @@ TEST(ExplorerCompressedFolders, CommandsPerEdition) {
 }
 
 TEST(ExplorerLinksFolder, WritesTwoQuotesAsAPlainString) {
-    SimulatedContext sim(SimulatedWindows::Nt4);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Nt4);
     testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 10, true);
     const auto raw = sim.registry.QueryValue(HKCU, TB.substr(1), "LinksFolderName", RegAccess::Query);
     ASSERT_TRUE(raw);

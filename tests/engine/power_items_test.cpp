@@ -11,15 +11,17 @@ namespace {
 
 using testing::ShownMessage;
 using testing::SimulatedContext;
+using testing::StartedContext;
 using testing::SimulatedWindows;
 
 const TweakCategory kPower = TweakCategory::Power;
 const std::string BOOT_INI = "C:\\boot.ini";
 const std::string ENTRY = "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS";
+// A boot file whose default entry is ENTRY, up to its description.
+const std::string HEAD = "[boot loader]\r\ndefault=" + ENTRY + "\r\n[operating systems]\r\n" + ENTRY + "=";
 
 TEST(PowerBootFile, NoGuiBootGoesAfterTheLastSwitchAndLeavesTheFileAsItWas) {
-    SimulatedContext sim(SimulatedWindows::Xp);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Xp);
     const std::string original = *sim.files.ReadFile(BOOT_INI);
     const std::string withSwitch = original.substr(0, original.size() - 2) + " /noguiboot\r\n";
     for (const bool ticked : {true, false}) {
@@ -36,27 +38,25 @@ TEST(PowerBootFile, UndoRemovesTheFirstSwitchAsWrittenOnly) {
                  {"\"W\" /noguiboot /sos /noguiboot", "\"W\" /sos /noguiboot"}};
     for (const auto& c : cases) {
         SimulatedContext sim(SimulatedWindows::Xp);
-        const std::string head = "[boot loader]\r\ndefault=" + ENTRY + "\r\n[operating systems]\r\n" + ENTRY + "=";
-        sim.files.AddFile(BOOT_INI, head + c.entry + "\r\n");
+        sim.files.AddFile(BOOT_INI, HEAD + c.entry + "\r\n");
         RunStartupSequence(sim.ctx);
         EXPECT_TRUE(sim.Entry(kPower, 5).ticked) << c.entry;
         sim.Entry(kPower, 5).ticked = false;
         ApplyItemStates(sim.ctx);
-        EXPECT_EQ(sim.files.ReadFile(BOOT_INI), head + c.afterUndo + "\r\n");
+        EXPECT_EQ(sim.files.ReadFile(BOOT_INI), HEAD + c.afterUndo + "\r\n");
         EXPECT_FALSE(sim.ctx.items.states.Get(kPower, 4)) << "counted as done";
     }
 }
 
 TEST(PowerBootFile, AQuotedEntryWithoutSwitchesKeepsItsQuotes) {
     SimulatedContext sim(SimulatedWindows::Xp);
-    const std::string head = "[boot loader]\r\ndefault=" + ENTRY + "\r\n[operating systems]\r\n" + ENTRY + "=";
-    sim.files.AddFile(BOOT_INI, head + "\"Microsoft Windows XP Professional\"\r\n");
+    sim.files.AddFile(BOOT_INI, HEAD + "\"Microsoft Windows XP Professional\"\r\n");
     RunStartupSequence(sim.ctx);
     for (const bool ticked : {true, false}) {
         sim.Entry(kPower, 5).ticked = ticked;
         ApplyItemStates(sim.ctx);
         EXPECT_EQ(sim.files.ReadFile(BOOT_INI),
-                  head + "\"Microsoft Windows XP Professional\"" + (ticked ? " /noguiboot" : "") + "\r\n");
+                  HEAD + "\"Microsoft Windows XP Professional\"" + (ticked ? " /noguiboot" : "") + "\r\n");
     }
 }
 
@@ -96,8 +96,7 @@ TEST(PowerBootFile, WithoutBootFileItem5CountsAsDoneAndItem10TriesAgain) {
 }
 
 TEST(PowerMsdosSys, Item5TogglesTheLogoLine) {
-    SimulatedContext sim(SimulatedWindows::Win98);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Win98);
     const std::string head = "[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMulti=1\r\nLogo=";
     for (const bool ticked : {true, false}) {
         sim.Entry(kPower, 5).ticked = ticked;

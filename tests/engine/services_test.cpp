@@ -12,6 +12,7 @@ namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
+using testing::StartedContext;
 using testing::SimulatedWindows;
 
 const std::string SERVICES = "\\SYSTEM\\CurrentControlSet\\Services\\";
@@ -54,8 +55,7 @@ TEST_F(Services, ListedSortedAndTickedWhenStopped) {
 }
 
 TEST_F(Services, WithoutRightsNothingIsStoppedAndUnlistedServicesAreAskedAlone) {
-    SimulatedContext full(SimulatedWindows::Xp);
-    RunStartupSequence(full.ctx);
+    StartedContext full(SimulatedWindows::Xp);
     SimulatedContext other(SimulatedWindows::Xp);
     other.services.states.erase(other.services.states.begin());  // Alerter missing from the enumeration
     RunStartupSequence(other.ctx);

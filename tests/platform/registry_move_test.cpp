@@ -5,6 +5,7 @@
 #include "platform/error.h"
 #include "platform/memory_registry_store.h"
 #include "platform/registry_values.h"
+#include "support/item_probes.h"
 #include "support/write_faults.h"
 
 namespace brisko {
@@ -21,14 +22,11 @@ void FillKey(RegistryStore& store, const std::string& path) {
     RegWriteValue(store, HKLM, path + "\\Empty", "x", kind::kString, "NULL");
 }
 
-// Every value and subkey below the key, as "subpath|name=data" lines.
-std::string Dump(RegistryStore& store, const std::string& path, const std::string& shown = "") {
+// Every value and subkey below the key, or "(none)" when there is no key.
+std::string Dump(RegistryStore& store, const std::string& path) {
     if (!store.CanOpenKey(HKLM, path, RegAccess::Query)) return "(none)";
     std::string out;
-    for (const auto& n : store.ValueNames(HKLM, path))
-        out += shown + "|" + n + "=" + store.QueryValue(HKLM, path, n, RegAccess::Query)->bytes + "\n";
-    for (const auto& sub : store.SubKeyNames(HKLM, path))
-        out += shown + "\\" + sub + "\n" + Dump(store, JoinKeyPath(path, sub), shown + "\\" + sub);
+    for (const auto& line : testing::SubtreeDump(store, HKLM, path)) out += line + "\n";
     return out;
 }
 

@@ -12,6 +12,7 @@ namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
+using testing::StartedContext;
 using testing::SimulatedWindows;
 
 std::vector<int> DisabledNumbers(const ProgramContext& ctx, TweakCategory c) {
@@ -23,8 +24,7 @@ std::vector<int> DisabledNumbers(const ProgramContext& ctx, TweakCategory c) {
 }
 
 TEST(StartupSequence, FreshJapaneseXpMachine) {
-    SimulatedContext sim(SimulatedWindows::Xp);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Xp);
     const ProgramContext& ctx = sim.ctx;
     EXPECT_EQ(ctx.os, (OsEdition{"NT", "XP"}));
     EXPECT_EQ(ctx.paths.windowsFolder, "C:\\WINDOWS");
@@ -57,8 +57,7 @@ TEST(StartupSequence, FreshJapaneseXpMachine) {
 }
 
 TEST(StartupSequence, Windows98TakesMsdosSysAndTheNineXSet) {
-    SimulatedContext sim(SimulatedWindows::Win98);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Win98);
     EXPECT_EQ(sim.ctx.os, (OsEdition{"9x", "98"}));
     EXPECT_EQ(sim.ctx.paths.bootFilePath, "C:\\Msdos.sys");
     EXPECT_EQ(sim.ctx.paths.sysocFilePath, "NULL");
@@ -111,8 +110,7 @@ TEST(StartupSequence, MissingUsbPlayerAndMessengerMakeTheirItemsUnavailable) {
 }
 
 TEST(StartupSequence, OneTimeWorkRunsOnceAndAgainWhenItsMarkerIsDeleted) {
-    SimulatedContext sim(SimulatedWindows::Xp);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Xp);
     Preferences prefs(sim.files, sim.ctx.paths.preferencesFile);
     prefs.Delete("DisabledItem", "System3");  // the user enabled System 3
     SimulatedContext second(SimulatedWindows::Xp);

@@ -12,6 +12,7 @@
 #include "prefs/preference_keys.h"
 #include "prefs/preferences.h"
 #include "support/scripted_prompts.h"
+#include "support/simulated_context.h"
 #include "support/test_data.h"
 
 namespace brisko::testing {
@@ -129,6 +130,12 @@ void TickEnabled(ProgramContext& ctx, TweakCategory c, bool ticked) {
         if (e.enabled) e.ticked = ticked;
 }
 
+void FlipEveryItem(ProgramContext& ctx) {
+    for (TweakCategory c : kSettingCategories)
+        for (auto& e : ctx.items.List(c))
+            if (e.enabled) e.ticked = !e.ticked;
+}
+
 void ApplyOne(ProgramContext& ctx, TweakCategory c, int item, bool ticked) {
     ctx.items.List(c).at(item - 1).ticked = ticked;
     ctx.items.states.Set(c, item - 1, !ticked);
@@ -167,10 +174,7 @@ void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& 
             EXPECT_EQ(ReadProbe(ctx, p), want) << p.item << " " << p.key << " " << p.name << (optimised ? " optimised" : " undone");
         }
         for (size_t i = 0; i < others.size(); ++i) EXPECT_EQ(ReadProbe(ctx, others[i]), othersBefore[i]) << others[i].name;
-        for (auto& list : ctx.items.lists)
-            for (auto& e : list) e.ticked = false;
-        ctx.items.states.Clear();
-        DetectItemStates(ctx);
+        Redetect(ctx);
     };
     applyAll(true);
     EXPECT_EQ(TickedEnabled(ctx, c), row.enabled) << "after optimising";
@@ -224,6 +228,13 @@ std::string Differences(const BackupEntries& expected, const BackupEntries& actu
     for (const auto& [key, value] : actual)
         if (!expected.count(key)) out += key + ": (absent) -> " + value + "\n";
     return out;
+}
+
+void LeaveOutWhatARestoreSetsOtherwise(BackupEntries& before, BackupEntries& after) {
+    for (const char* key : {"デスクトップ/9a", "デスクトップ/9b", "エクスプローラ/2"})
+        if (before.count(key) && (before[key] == "true" || before[key] == "UnfitType")) after.erase(key), before.erase(key);
+    for (const char* key : {"エクスプローラ/8", "その他/1", "起動・終了/2", "起動・終了/5", "起動・終了/6", "起動・終了/7"})
+        if (!before.count(key)) after.erase(key);
 }
 
 std::string EditionName(SimulatedWindows edition) {

@@ -2,11 +2,20 @@
 // A program context on a simulated machine, started as the program starts.
 #include "engine/item_passes.h"
 #include "platform/profile/profile_file.h"
+#include "startup/startup_sequence.h"
 #include "support/memory_context.h"
 #include "support/simulated_machine.h"
 #include "support/simulated_services.h"
 
 namespace brisko::testing {
+
+// What the machine shows now: lists unticked, detection afresh.
+inline void Redetect(ProgramContext& ctx) {
+    for (auto& list : ctx.items.lists)
+        for (auto& e : list) e.ticked = false;
+    ctx.items.states.Clear();
+    DetectItemStates(ctx);
+}
 
 // Fills in-memory backends as the simulated machine.
 inline void FillSimulated(SimulatedWindows edition, MemoryBackends& b) {
@@ -20,13 +29,12 @@ struct SimulatedContext : MemoryContext {
     std::string Prefs(const std::string& section, const std::string& key) {
         return IniReadValue(files, ctx.paths.preferencesFile, section, key);
     }
-    // What the machine shows now: lists unticked, detection afresh.
-    void Redetect() {
-        for (auto& list : ctx.items.lists)
-            for (auto& e : list) e.ticked = false;
-        ctx.items.states.Clear();
-        DetectItemStates(ctx);
-    }
+    void Redetect() { testing::Redetect(ctx); }
+};
+
+// A simulated machine on which the program has started.
+struct StartedContext : SimulatedContext {
+    explicit StartedContext(SimulatedWindows edition) : SimulatedContext(edition) { RunStartupSequence(ctx); }
 };
 
 }  // namespace brisko::testing

@@ -12,8 +12,7 @@
 #include "platform/profile/profile_document.h"
 #include "platform/win32/wide.h"
 #include "startup/startup_sequence.h"
-#include "support/registry_snapshot.h"
-#include "support/simulated_machine.h"
+#include "support/item_probes.h"
 #include "support/win32/real_context.h"
 
 namespace brisko {
@@ -37,24 +36,10 @@ void ReadBoth(FileSystem& files, const std::string& path, Entries& engine, Entri
 }
 
 TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
-    testing::RealContext real;
+    testing::SimulatedPrefix real(testing::SimulatedWindows::Xp);
     auto& [registry, files, services, processes, prompts, resources, clock, scratch, system] =
         static_cast<testing::RealBackends&>(real);
     ProgramContext& ctx = real.ctx;
-    testing::RegistrySnapshot snapshot(registry);
-    testing::RememberItemKeys(snapshot);
-
-    MemorySystemInfo ignored;
-    testing::FillSimulatedMachine(testing::SimulatedWindows::Xp, registry, ignored, files, "C:");
-    const std::string sysoc = system.WindowsDirectory() + "\\inf\\sysoc.inf";
-    struct RemoveFiles {
-        std::string sysocPath;
-        ~RemoveFiles() {
-            SetFileAttributesW(L"C:\\boot.ini", FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(L"C:\\boot.ini");
-            DeleteFileW(win32::Widen(sysocPath).c_str());
-        }
-    } cleanup{sysoc};
 
     RunStartupSequence(ctx);
     ASSERT_EQ(ctx.os.edition, "XP");
@@ -65,9 +50,7 @@ TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
     EXPECT_GT(engine.size(), 40u);
     EXPECT_EQ(sys, engine) << "the system's profile functions read every entry as the engine wrote it";
 
-    for (TweakCategory c : kSettingCategories)
-        for (auto& e : ctx.items.List(c))
-            if (e.enabled) e.ticked = !e.ticked;
+    testing::FlipEveryItem(ctx);
     prompts.AnswerNext(false);
     ApplyItemStates(ctx);
     prompts.AnswerNext(false);
@@ -75,14 +58,8 @@ TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
     WriteBackupFile(ctx, after);
     Entries restored, ignoredSys;
     ReadBoth(files, after, restored, ignoredSys);
-    std::map<std::string, std::string> expected(engine.begin(), engine.end()), actual(restored.begin(), restored.end());
-    // The restore cannot bring back the tray icon blobs Desktop 9 deletes (the
-    // file records only that they existed), and writes the compressed folders
-    // state and the media player history setting on purpose.
-    for (const char* key : {"デスクトップ/9a", "デスクトップ/9b"})
-        if (expected[key] == "true") expected.erase(key), actual.erase(key);
-    for (const char* key : {"エクスプローラ/8", "その他/1"})
-        if (!expected.count(key)) actual.erase(key);
+    testing::BackupEntries expected(engine.begin(), engine.end()), actual(restored.begin(), restored.end());
+    testing::LeaveOutWhatARestoreSetsOtherwise(expected, actual);
     // A service's running state is the service manager's, not the restore's:
     // the restore only asks for net start or stop, which this context records
     // rather than runs, and a fresh prefix's own services still start and stop
@@ -91,12 +68,7 @@ TEST(BackupUnderWine, RoundTripOnTheRealRegistry) {
     for (auto* entries : {&expected, &actual})
         for (auto& [key, value] : *entries)
             if (key.starts_with("不要サービス/")) value = "(listed)";
-    std::string differences;
-    for (const auto& [key, value] : expected)
-        if (!actual.count(key) || actual[key] != value) differences += key + ": " + value + " -> " + (actual.count(key) ? actual[key] : "(absent)") + "\n";
-    for (const auto& [key, value] : actual)
-        if (!expected.count(key)) differences += key + ": (absent) -> " + value + "\n";
-    EXPECT_EQ(differences, "");
+    EXPECT_EQ(testing::Differences(expected, actual), "");
 }
 
 }  // namespace

@@ -4,12 +4,9 @@
 // item 10 reads the Security Center's state from the service manager, which
 // the prefix does not run.
 #include <gtest/gtest.h>
-#include <windows.h>
 
-#include "platform/win32/wide.h"
 #include "startup/startup_sequence.h"
 #include "support/item_probes.h"
-#include "support/registry_snapshot.h"
 #include "support/win32/real_context.h"
 
 namespace brisko {
@@ -25,20 +22,7 @@ std::vector<testing::EditionRow> XpRows() {
 class ItemsUnderWine : public ::testing::TestWithParam<testing::EditionRow> {};
 
 TEST_P(ItemsUnderWine, RoundTripOnTheRealRegistry) {
-    testing::RealContext real;
-    testing::RegistrySnapshot snapshot(real.registry);
-    testing::RememberItemKeys(snapshot);
-    MemorySystemInfo ignored;
-    testing::FillSimulatedMachine(testing::SimulatedWindows::Xp, real.registry, ignored, real.files, "C:");
-    const std::wstring sysoc = win32::Widen(real.system.WindowsDirectory() + "\\inf\\sysoc.inf");
-    struct RemoveFiles {
-        std::wstring sysoc;
-        ~RemoveFiles() {
-            SetFileAttributesW(L"C:\\boot.ini", FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(L"C:\\boot.ini");
-            DeleteFileW(sysoc.c_str());
-        }
-    } cleanup{sysoc};
+    testing::SimulatedPrefix real(testing::SimulatedWindows::Xp);
     RunStartupSequence(real.ctx);
     ASSERT_EQ(real.ctx.os.edition, "XP");
     testing::RoundTrip(real.ctx, real.prompts, GetParam());

@@ -112,24 +112,20 @@ protected:
 };
 
 TEST_F(ProcessLauncherWithChild, RunHiddenAndRunInNewConsoleReturnBeforeTheCommandEnds) {
-    const std::string hidden = scratch->Path("hidden.marker");
-    const std::string console = scratch->Path("console.marker");
-    {
-        ChildSettings child(hidden, kChildSleepMs);
+    const struct {
+        std::string marker;
+        void (Win32ProcessLauncher::*run)(const std::string&);
+        int show;
+    } starts[] = {{scratch->Path("hidden.marker"), &Win32ProcessLauncher::RunHidden, SW_HIDE},
+                  {scratch->Path("console.marker"), &Win32ProcessLauncher::RunInNewConsole, SW_SHOWNORMAL}};
+    for (const auto& s : starts) {
+        ChildSettings child(s.marker, kChildSleepMs);
         const Stopwatch watch;
-        launcher.RunHidden(ChildCommand());
+        (launcher.*s.run)(ChildCommand());
         EXPECT_LT(watch.Ms(), 1000);
-        EXPECT_FALSE(Exists(hidden)) << "the child cannot have finished yet";
+        EXPECT_FALSE(Exists(s.marker)) << "the child cannot have finished yet";
     }
-    {
-        ChildSettings child(console, kChildSleepMs);
-        const Stopwatch watch;
-        launcher.RunInNewConsole(ChildCommand());
-        EXPECT_LT(watch.Ms(), 1000);
-        EXPECT_FALSE(Exists(console)) << "the child cannot have finished yet";
-    }
-    EXPECT_EQ(WaitForMarker(hidden, 15000), "show=" + std::to_string(SW_HIDE));
-    EXPECT_EQ(WaitForMarker(console, 15000), "show=" + std::to_string(SW_SHOWNORMAL));
+    for (const auto& s : starts) EXPECT_EQ(WaitForMarker(s.marker, 15000), "show=" + std::to_string(s.show));
 }
 
 TEST_F(ProcessLauncherWithChild, RunAndWaitReturnsTheExitCodeOnceTheCommandHasEnded) {

@@ -9,12 +9,9 @@
 #include "engine/item_passes.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
-#include "platform/win32/wide.h"
 #include "startup/item_enabling.h"
 #include "prefs/preferences.h"
 #include "startup/startup_sequence.h"
-#include "support/registry_snapshot.h"
-#include "support/simulated_machine.h"
 #include "support/win32/real_context.h"
 
 namespace brisko {
@@ -26,31 +23,12 @@ TEST(EditionUnderWine, StartupAndSystemItemsOnTheRealRegistry) {
         GTEST_SKIP() << "runs as winxp and as win98";
     const bool xp = std::string(version) == "winxp";
 
-    testing::RealContext real;
+    testing::SimulatedPrefix real(xp ? testing::SimulatedWindows::Xp : testing::SimulatedWindows::Win98);
     auto& [registry, files, services, processes, prompts, resources, clock, scratch, system] =
         static_cast<testing::RealBackends&>(real);
     ProgramContext& ctx = real.ctx;
-
     const RegRoot HKLM = RegRoot::LocalMachine;
-    testing::RegistrySnapshot snapshot(registry);
-    testing::RememberItemKeys(snapshot);
-
-    // The simulated machine's registry values and files, on the prefix's C: drive.
-    MemorySystemInfo ignored;
-    testing::FillSimulatedMachine(xp ? testing::SimulatedWindows::Xp : testing::SimulatedWindows::Win98, registry,
-                                  ignored, files, "C:");
-    const std::string windows = system.WindowsDirectory();
-    const std::string sysoc = windows + "\\inf\\sysoc.inf";
-    struct RemoveFiles {
-        ~RemoveFiles() {
-            for (const wchar_t* f : {L"C:\\boot.ini", L"C:\\Msdos.sys"}) {
-                SetFileAttributesW(f, FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(f);
-            }
-            DeleteFileW(win32::Widen(sysocPath).c_str());
-        }
-        std::string sysocPath;
-    } cleanup{sysoc};
+    const std::string& sysoc = real.sysocPath;
 
     RunStartupSequence(ctx);
     EXPECT_EQ(ctx.os, (xp ? OsEdition{"NT", "XP"} : OsEdition{"9x", "98"}));

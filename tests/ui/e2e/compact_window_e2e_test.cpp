@@ -14,25 +14,12 @@ namespace {
 
 using driver::RunningBrisko;
 
-HWND CompactOf(const RunningBrisko& app) {
-    for (HWND w : driver::WindowsOfClass(L"TFrmCompact")) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == app.ProcessId()) return w;
-    }
-    return nullptr;
-}
+HWND CompactOf(const RunningBrisko& app) { return driver::WaitForWindow(app.ProcessId(), L"TFrmCompact"); }
 
 SIZE ClientSize(HWND w) {
     RECT r;
     GetClientRect(w, &r);
     return {r.right, r.bottom};
-}
-
-void Press(HWND window, int id) {
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                        reinterpret_cast<LPARAM>(GetDlgItem(window, id)), SMTO_ABORTIFHUNG, 10000, &unused);
 }
 
 LRESULT Ask(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) {
@@ -41,44 +28,16 @@ LRESULT Ask(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) {
     return static_cast<LRESULT>(result);
 }
 
-void Photograph(HWND window, const wchar_t* name) {
-    const std::wstring folder = driver::PictureFolder();
-    if (!folder.empty()) {
-        EXPECT_TRUE(driver::SaveWindowPicture(window, folder + L"\\" + name));
-    }
-}
-
 // A message box of the program (the windows themselves carry its title too).
 HWND WaitForBox(const RunningBrisko& app, DWORD timeoutMs) {
-    struct Search {
-        DWORD process;
-        HWND found;
-    } search{app.ProcessId(), nullptr};
-    driver::WaitFor(
-        [&] {
-            EnumWindows(
-                [](HWND w, LPARAM p) -> BOOL {
-                    auto* s = reinterpret_cast<Search*>(p);
-                    DWORD owner = 0;
-                    wchar_t cls[16] = L"";
-                    GetWindowThreadProcessId(w, &owner);
-                    GetClassNameW(w, cls, 16);
-                    if (owner == s->process && IsWindowVisible(w) && lstrcmpW(cls, L"#32770") == 0) s->found = w;
-                    return !s->found;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    return driver::WaitForWindow(app.ProcessId(), L"#32770", timeoutMs);
 }
 
 // Opens performance mode. Where the system has no Processor object the
 // program says so in one box, which is answered.
 HWND OpenPerformanceMode(const RunningBrisko& app, bool& processorMissing) {
     app.ClickOpeningABox(kBtnPerformance);
-    HWND compact = nullptr;
-    driver::WaitFor([&] { return (compact = CompactOf(app)) && IsWindowVisible(compact); });
+    HWND compact = CompactOf(app);
     HWND box = WaitForBox(app, 1500);
     processorMissing = box != nullptr;
     std::printf("processor figure: %s\n", box ? "the system has none; told in a box" : "sampled");
@@ -113,7 +72,7 @@ TEST(CompactWindow, CompactButtonShowsTheStripAndTheMainWindowComesBack) {
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(compact, kBtnCompactPerformance)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(compact, kBtnCompactClose))) << "outside the strip";
     driver::Settle(800);  // painted
-    Photograph(compact, L"compact-mode.bmp");
+    driver::Picture(compact, L"compact-mode");
 
     // The frame does not resize: its edges answer as nowhere.
     RECT r;
@@ -121,7 +80,7 @@ TEST(CompactWindow, CompactButtonShowsTheStripAndTheMainWindowComesBack) {
     for (POINT p : {POINT{r.left, (r.top + r.bottom) / 2}, POINT{r.right - 1, r.bottom - 1}})
         EXPECT_EQ(Ask(compact, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)), HTNOWHERE);
 
-    Press(compact, kBtnCompactRestore);
+    driver::Press(compact, kBtnCompactRestore);
     EXPECT_TRUE(IsWindowVisible(app.Main()));
     EXPECT_FALSE(IsWindowVisible(compact));
 
@@ -135,7 +94,7 @@ TEST(CompactWindow, CompactButtonShowsTheStripAndTheMainWindowComesBack) {
 
     // The tray button hides both; the icon brings back the main window.
     app.Click(kBtnCompact);
-    Press(compact, kBtnCompactTray);
+    driver::Press(compact, kBtnCompactTray);
     EXPECT_FALSE(IsWindowVisible(compact));
     EXPECT_FALSE(IsWindowVisible(app.Main()));
     Ask(app.Main(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
@@ -186,10 +145,10 @@ TEST(CompactWindow, PerformanceButtonShowsFiguresThatChangeAndFilledLists) {
     if (!processorMissing) {
         EXPECT_EQ(driver::TextOf(GetDlgItem(compact, kLblCPUUse)).find(L'#'), std::wstring::npos);
     }
-    Photograph(compact, L"performance-mode.bmp");
+    driver::Picture(compact, L"performance-mode");
 
     // Minimised, the monitor stops; restored, its figures stand still.
-    Press(compact, kBtnCompactMinimum);
+    driver::Press(compact, kBtnCompactMinimum);
     EXPECT_TRUE(IsIconic(compact));
     ShowWindow(compact, SW_RESTORE);
     driver::Settle(1200);  // a tick already queued may still land
@@ -198,11 +157,11 @@ TEST(CompactWindow, PerformanceButtonShowsFiguresThatChangeAndFilledLists) {
     EXPECT_EQ(Figures(compact), restored) << "no sampling after the minimise button";
 
     // Back to the strip: the lists are emptied.
-    Press(compact, kBtnCompactPerformance);
+    driver::Press(compact, kBtnCompactPerformance);
     EXPECT_EQ(ClientSize(compact).cx, 115);
     EXPECT_EQ(Ask(hd, CB_GETCOUNT), 0);
     // The window's end button ends the program.
-    Press(compact, kBtnCompactClose);
+    driver::Press(compact, kBtnCompactClose);
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(app.Main()); }));
 }
 

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "ui/control_ids.h"
@@ -40,16 +38,11 @@ TEST(MainWindow, StartsOnTheSystemPageAndStaysSingle) {
 TEST(MainWindow, EachSideMenuButtonShowsItsPage) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
-    const std::wstring folder = driver::PictureFolder();
     for (int page = kPageCount - 1; page >= 0; --page) {
         app.Click(kBtnSystem + page);
         driver::Settle();
         EXPECT_EQ(VisiblePages(app), std::vector<int>{page});
-        if (!folder.empty()) {
-            wchar_t name[32];
-            swprintf(name, 32, L"\\page-%d.bmp", page + 1);
-            EXPECT_TRUE(driver::SaveWindowPicture(app.Main(), folder + name));
-        }
+        driver::Picture(app.Main(), L"page-" + std::to_wstring(page + 1));
     }
 }
 
@@ -123,19 +116,14 @@ TEST(MainWindow, TabWalksTheControlsAndEnterPressesAButton) {
     SetForegroundWindow(app.Main());
     driver::Settle();
     EXPECT_EQ(GetDlgCtrlID(app.Focus()), kListFirst) << "the focus starts in the System list";
-    const auto tab = [&] {
-        const HWND before = app.Focus();
-        app.PressKey(VK_TAB);
-        return driver::WaitFor([&] { return app.Focus() != before; }, 3000);
-    };
     std::vector<int> reached;
     for (int i = 0; i < 30; ++i) {
         reached.push_back(GetDlgCtrlID(app.Focus()));
-        ASSERT_TRUE(tab()) << "Tab moved the focus nowhere from control " << reached.back();
+        ASSERT_TRUE(app.Tab()) << "Tab moved the focus nowhere from control " << reached.back();
     }
     for (int id : {int(kListFirst), int(kBtnSystem), int(kBtnDesktop), int(kBtnClose), int(kBtnAccelerate)})
         EXPECT_NE(std::find(reached.begin(), reached.end(), id), reached.end()) << "Tab never reached control " << id;
-    for (int i = 0; i < 30 && GetDlgCtrlID(app.Focus()) != kBtnDesktop; ++i) tab();
+    for (int i = 0; i < 30 && GetDlgCtrlID(app.Focus()) != kBtnDesktop; ++i) app.Tab();
     ASSERT_EQ(GetDlgCtrlID(app.Focus()), kBtnDesktop);
     app.PressKey(VK_RETURN);
     EXPECT_TRUE(driver::WaitFor([&] { return VisiblePages(app) == std::vector<int>{1}; }, 3000))

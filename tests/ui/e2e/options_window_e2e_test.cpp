@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ui/control_ids.h"
 #include "ui/options_ids.h"
@@ -14,14 +15,14 @@ namespace {
 
 using driver::RunningBrisko;
 
-constexpr LPARAM kTicked = 1, kAvailable = 2;
-const wchar_t* const kSettings = L"環境設定";
+using driver::kAvailable;
+using driver::kTicked;
 
-std::wstring PreferencesPath() { return driver::ProgramFolder() + L"\\brisko.ini"; }
+const wchar_t* const kSettings = L"環境設定";
 
 std::wstring Stored(const wchar_t* section, const wchar_t* key) {
     wchar_t value[256];
-    GetPrivateProfileStringW(section, key, L"NULL", value, 256, PreferencesPath().c_str());
+    GetPrivateProfileStringW(section, key, L"NULL", value, 256, driver::PreferencesPath().c_str());
     return value;
 }
 
@@ -29,19 +30,12 @@ std::wstring Stored(const wchar_t* section, const wchar_t* key) {
 class OptionsWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::wstring path = PreferencesPath();
-        had_ = CopyFileW(path.c_str(), (path + L".before").c_str(), FALSE) != FALSE;
         // No stored appearance: the colours start as the program draws them by default.
         for (const wchar_t* key : {L"ColorStyle", L"TitleColor", L"MenuColor", L"AccelColor", L"SubColor",
                                    L"RestoreColor", L"CompactColor", L"Transparent", L"TabStyle", L"ShowTab"})
-            WritePrivateProfileStringW(kSettings, key, nullptr, path.c_str());
+            WritePrivateProfileStringW(kSettings, key, nullptr, driver::PreferencesPath().c_str());
     }
-    void TearDown() override {
-        const std::wstring path = PreferencesPath();
-        if (had_) MoveFileExW((path + L".before").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-        else DeleteFileW(path.c_str());
-    }
-    bool had_ = false;
+    driver::KeptPreferences kept_;
 };
 
 HWND OpenOptions(const RunningBrisko& app, int via = kBtnOption) {
@@ -57,9 +51,8 @@ void Press(HWND window, int id) {
     driver::Settle(200);
 }
 
-void Key(HWND control, WPARAM key) {
-    PostMessageW(control, WM_KEYDOWN, key, 1);
-    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+void Key(HWND control, UINT key) {
+    driver::PressKeyAt(control, key);
     driver::Settle(300);
 }
 
@@ -69,17 +62,6 @@ void NextPage(HWND window, int times = 1) {
 }
 
 bool Checked(HWND window, int id) { return SendMessageW(GetDlgItem(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-LPARAM ItemState(const RunningBrisko& app, int page, int index) {
-    return SendMessageW(app.Control(kListFirst + page), LB_GETITEMDATA, index, 0);
-}
-
-void PressSpace(const RunningBrisko& app, int page, int index) {
-    HWND list = app.Control(kListFirst + page);
-    SendMessageW(list, LB_SETCURSEL, index, 0);
-    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(list, WM_KEYUP, VK_SPACE, 0);
-}
 
 // What the screen shows at a point of the window's client area.
 COLORREF ScreenColour(HWND window, int x, int y) {
@@ -96,13 +78,14 @@ COLORREF ScreenColour(HWND window, int x, int y) {
 struct PanelColours {
     COLORREF title, menu, accel;
 };
+// Once the window has painted them: a window just shown may still show black.
 PanelColours PanelsOf(HWND main) {
-    return {ScreenColour(main, 10, 49), ScreenColour(main, 1, 120), ScreenColour(main, 132, 200)};
-}
-
-void Picture(HWND window, const wchar_t* name) {
-    const std::wstring folder = driver::PictureFolder();
-    if (!folder.empty()) EXPECT_TRUE(driver::SaveWindowPicture(window, folder + L"\\" + name + L".bmp"));
+    PanelColours shown{};
+    driver::WaitFor([&] {
+        shown = {ScreenColour(main, 10, 49), ScreenColour(main, 1, 120), ScreenColour(main, 132, 200)};
+        return shown.title && shown.menu && shown.accel;
+    }, 3000);
+    return shown;
 }
 
 HWND ShowCustomizePage(HWND options) {
@@ -119,7 +102,7 @@ TEST_F(OptionsWindow, AllowingTheServicesPageMakesItsEntriesTickable) {
     ASSERT_TRUE(app.Main());
     const int services = static_cast<int>(SendMessageW(app.Control(kListFirst + 5), LB_GETCOUNT, 0, 0));
     ASSERT_GT(services, 0) << "Wine lists services";
-    EXPECT_FALSE(ItemState(app, 5, 0) & kAvailable) << "the services page starts unavailable";
+    EXPECT_FALSE(app.ItemState(5, 0) & kAvailable) << "the services page starts unavailable";
 
     HWND options = OpenOptions(app);
     ASSERT_TRUE(options);
@@ -128,17 +111,17 @@ TEST_F(OptionsWindow, AllowingTheServicesPageMakesItsEntriesTickable) {
     EXPECT_TRUE(Checked(options, kChcService)) << "an absent key reads as disabled";
     Press(options, kChcService);
     Press(options, kBtnOKD);
-    Picture(options, L"options-disabling");
+    driver::Picture(options, L"options-disabling");
     Press(options, kBtnCloseOK);
     EXPECT_FALSE(IsWindowVisible(options));
     EXPECT_EQ(Stored(L"DisabledItem", L"Service"), L"false");
 
     app.Click(kBtnService);
-    for (int i = 0; i < services; ++i) ASSERT_TRUE(ItemState(app, 5, i) & kAvailable) << "entry " << i;
-    const LPARAM before = ItemState(app, 5, 0);
-    PressSpace(app, 5, 0);
-    EXPECT_NE(ItemState(app, 5, 0) & kTicked, before & kTicked) << "the entry can be ticked now";
-    Picture(app.Main(), L"options-services-allowed");
+    for (int i = 0; i < services; ++i) ASSERT_TRUE(app.ItemState(5, i) & kAvailable) << "entry " << i;
+    const LPARAM before = app.ItemState(5, 0);
+    app.PressSpace(5, 0);
+    EXPECT_NE(app.ItemState(5, 0) & kTicked, before & kTicked) << "the entry can be ticked now";
+    driver::Picture(app.Main(), L"options-services-allowed");
 }
 
 TEST_F(OptionsWindow, RedColoursTheThreeMainPanelsAndStoresEveryColourKey) {
@@ -149,15 +132,13 @@ TEST_F(OptionsWindow, RedColoursTheThreeMainPanelsAndStoresEveryColourKey) {
     ShowCustomizePage(options);
     Press(options, kRdStyleFirst + 6);  // Red
     Press(options, kBtnOKH);
-    Picture(options, L"options-customize-red");
+    driver::Picture(options, L"options-customize-red");
     Press(options, kBtnCloseH);
     driver::Settle();
     const COLORREF red = RGB(240, 128, 128);
     const PanelColours panels = PanelsOf(app.Main());
-    EXPECT_EQ(panels.title, red);
-    EXPECT_EQ(panels.menu, red);
-    EXPECT_EQ(panels.accel, red);
-    Picture(app.Main(), L"main-red");
+    EXPECT_EQ(std::tie(panels.title, panels.menu, panels.accel), std::tie(red, red, red));
+    driver::Picture(app.Main(), L"main-red");
     EXPECT_EQ(Stored(kSettings, L"ColorStyle"), L"Red");
     for (const wchar_t* key :
          {L"TitleColor", L"MenuColor", L"AccelColor", L"SubColor", L"RestoreColor", L"CompactColor"})
@@ -183,16 +164,14 @@ TEST_F(OptionsWindow, TheDefaultStyleWithNothingStoredWritesNothing) {
          {L"ColorStyle", L"TitleColor", L"MenuColor", L"AccelColor", L"SubColor", L"RestoreColor", L"CompactColor"})
         EXPECT_EQ(Stored(kSettings, key), L"NULL") << key;
     const PanelColours after = PanelsOf(app.Main());
-    EXPECT_EQ(after.title, before.title);
-    EXPECT_EQ(after.menu, before.menu);
-    EXPECT_EQ(after.accel, before.accel);
+    EXPECT_EQ(std::tie(after.title, after.menu, after.accel), std::tie(before.title, before.menu, before.accel));
 }
 
 TEST_F(OptionsWindow, DisablingAnItemGreysItAtOnceAndAfterARestart) {
     {
         RunningBrisko app;
         ASSERT_TRUE(app.Main());
-        ASSERT_TRUE(ItemState(app, 0, 0) & kAvailable) << "System item 1 applies here";
+        ASSERT_TRUE(app.ItemState(0, 0) & kAvailable) << "System item 1 applies here";
         HWND options = OpenOptions(app);
         ASSERT_TRUE(options);
         NextPage(options);
@@ -202,17 +181,17 @@ TEST_F(OptionsWindow, DisablingAnItemGreysItAtOnceAndAfterARestart) {
         Press(options, kChcDisablingFirst);
         Press(options, kBtnOKD);
         Press(options, kBtnCloseOK);
-        EXPECT_FALSE(ItemState(app, 0, 0) & kAvailable) << "greyed at once";
-        Picture(app.Main(), L"main-system1-disabled");
+        EXPECT_FALSE(app.ItemState(0, 0) & kAvailable) << "greyed at once";
+        driver::Picture(app.Main(), L"main-system1-disabled");
         EXPECT_EQ(Stored(L"DisabledItem", L"System1"), L"true");
         EXPECT_EQ(Stored(L"DisabledItem", L"System2"), system2) << "an untouched box keeps its key";
     }
     RunningBrisko again;
     ASSERT_TRUE(again.Main());
-    const LPARAM state = ItemState(again, 0, 0);
+    const LPARAM state = again.ItemState(0, 0);
     EXPECT_FALSE(state & kAvailable) << "still greyed after a restart";
-    PressSpace(again, 0, 0);
-    EXPECT_EQ(ItemState(again, 0, 0), state) << "and it cannot be ticked";
+    again.PressSpace(0, 0);
+    EXPECT_EQ(again.ItemState(0, 0), state) << "and it cannot be ticked";
 }
 
 TEST_F(OptionsWindow, LogoOpensTheVersionPageAndKeysActOnTheButtons) {
@@ -222,7 +201,7 @@ TEST_F(OptionsWindow, LogoOpensTheVersionPageAndKeysActOnTheButtons) {
     ASSERT_TRUE(options);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "the logo opens the version page";
     EXPECT_FALSE(IsWindowEnabled(app.Main())) << "the window is modal";
-    Picture(options, L"options-version");
+    driver::Picture(options, L"options-version");
     Key(GetDlgItem(options, kPgOption), VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(options)) << "Esc closes";
     EXPECT_TRUE(IsWindowEnabled(app.Main()));
@@ -232,7 +211,7 @@ TEST_F(OptionsWindow, LogoOpensTheVersionPageAndKeysActOnTheButtons) {
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "it opens on the page it showed last";
     for (int i = 0; i < 2; ++i) Key(GetDlgItem(options, kPgOption), VK_LEFT);
     ASSERT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKO)));
-    Picture(options, L"options-general");
+    driver::Picture(options, L"options-general");
     Key(GetDlgItem(options, kPgOption), VK_RETURN);
     EXPECT_EQ(Stored(kSettings, L"FontSize"), L"10") << "Enter pressed the general page's apply button";
     EXPECT_TRUE(IsWindowVisible(options)) << "applying leaves the window open";

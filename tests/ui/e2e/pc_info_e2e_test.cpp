@@ -21,12 +21,7 @@ const wchar_t* const k9xKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 const wchar_t* const kNameKey = L"SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
 
 // The key of the owner and organisation for the Windows Wine shows now.
-const wchar_t* OwnerKey() {
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExW(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT ? kNtKey : k9xKey;
-}
+const wchar_t* OwnerKey() { return driver::Is9x() ? k9xKey : kNtKey; }
 
 std::wstring RegText(const wchar_t* key, const wchar_t* name) {
     const auto raw = driver::ReadRaw(HKEY_LOCAL_MACHINE, key, name);
@@ -39,24 +34,12 @@ void SetText(const RunningBrisko& app, int id, const wchar_t* text) {
     SendMessageW(app.Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-std::wstring BoxText(HWND box) { return driver::TextOf(GetDlgItem(box, 0xFFFF)); }
-
 // The pop-up menu the program shows, once it shows.
 HWND OpenMenu(DWORD processId, DWORD timeoutMs = 3000) {
-    HWND found = nullptr;
-    driver::WaitFor(
-        [&] {
-            for (HWND menu : driver::WindowsOfClass(L"#32768")) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(menu, &owner);
-                if (owner == processId && IsWindowVisible(menu)) found = menu;
-            }
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
+    return driver::WaitForWindow(processId, L"#32768", timeoutMs);
 }
 
+// Posted: the program's menu loop runs until the menu is chosen from.
 void RightClick(HWND control) {
     const LPARAM at = MAKELPARAM(10, 10);
     PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, at);
@@ -64,8 +47,7 @@ void RightClick(HWND control) {
 }
 
 void MenuKey(HWND menu, UINT key) {
-    PostMessageW(menu, WM_KEYDOWN, key, 1);
-    PostMessageW(menu, WM_KEYUP, key, 0xC0000001);
+    driver::PressKeyAt(menu, key);
     driver::Settle(200);
 }
 
@@ -115,10 +97,7 @@ TEST(PcInfoPage, TheBoxesShowThePrefixsNamesBesideTheList) {
     MapWindowPoints(nullptr, app.Main(), reinterpret_cast<POINT*>(&box), 2);
     EXPECT_EQ(box.top, row.top);
 
-    const std::wstring folder = driver::PictureFolder();
-    if (!folder.empty()) {
-        EXPECT_TRUE(driver::SaveWindowPicture(app.Main(), folder + L"\\page-pcinfo.bmp"));
-    }
+    driver::Picture(app.Main(), L"page-pcinfo");
 }
 
 // The keyboard alone: from the list, Tab walks the ten boxes and the two
@@ -129,8 +108,7 @@ TEST(PcInfoPage, TabWalksTheBoxesAndEnterPressesDetail) {
     SetForegroundWindow(app.Main());
     app.Click(kBtnInfo);
     HWND list = app.Control(kListFirst + 7);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    driver::MouseClick(list, 10, 10);
     ASSERT_TRUE(driver::WaitFor([&] { return app.Focus() == list; }, 3000));
     for (int id = kEdtUser; id <= kBtnDetail; ++id) {
         app.PressKey(VK_TAB);
@@ -145,36 +123,15 @@ TEST(PcInfoPage, TabWalksTheBoxesAndEnterPressesDetail) {
 // Leaves the three names and the preferences as they were.
 class PcInfoChange : public ::testing::Test {
 protected:
-    void SetUp() override {
-        owner_ = driver::ReadRaw(HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOwner");
-        corp_ = driver::ReadRaw(HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOrganization");
-        computer_ = driver::ReadRaw(HKEY_LOCAL_MACHINE, kNameKey, L"ComputerName");
-        prefs_ = driver::ProgramFolder() + L"\\brisko.ini";
-        hadPrefs_ = CopyFileW(prefs_.c_str(), (prefs_ + L".before").c_str(), FALSE) != FALSE;
-    }
-    void TearDown() override {
-        driver::PutBack(HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOwner", owner_);
-        driver::PutBack(HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOrganization", corp_);
-        driver::PutBack(HKEY_LOCAL_MACHINE, kNameKey, L"ComputerName", computer_);
-        if (hadPrefs_) MoveFileExW((prefs_ + L".before").c_str(), prefs_.c_str(), MOVEFILE_REPLACE_EXISTING);
-        else DeleteFileW(prefs_.c_str());
-    }
-    static bool Same(const std::optional<driver::RawValue>& a, const std::optional<driver::RawValue>& b) {
-        return a.has_value() == b.has_value() && (!a || (a->type == b->type && a->bytes == b->bytes));
-    }
-    bool Unchanged() const {
-        return Same(driver::ReadRaw(HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOwner"), owner_) &&
-               Same(driver::ReadRaw(HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOrganization"), corp_) &&
-               Same(driver::ReadRaw(HKEY_LOCAL_MACHINE, kNameKey, L"ComputerName"), computer_);
-    }
-    std::optional<driver::RawValue> owner_, corp_, computer_;
-    std::wstring prefs_;
-    bool hadPrefs_ = false;
+    bool Unchanged() const { return owner_.Unchanged() && corp_.Unchanged() && computer_.Unchanged(); }
+    driver::KeptValue owner_{HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOwner"};
+    driver::KeptValue corp_{HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOrganization"};
+    driver::KeptValue computer_{HKEY_LOCAL_MACHINE, kNameKey, L"ComputerName"};
+    driver::KeptPreferences kept_;
 };
-
 TEST_F(PcInfoChange, AnInvalidNameIsRefusedAndAValidChangeWritesAllThree) {
     // With the restart question wanted, as the options window stores it.
-    WritePrivateProfileStringW(L"環境設定", L"DlgReboot", L"On", prefs_.c_str());
+    WritePrivateProfileStringW(L"環境設定", L"DlgReboot", L"On", driver::PreferencesPath().c_str());
     RunningBrisko app(driver::Launches::Record);
     ASSERT_TRUE(app.Main());
     app.Click(kBtnInfo);
@@ -185,7 +142,7 @@ TEST_F(PcInfoChange, AnInvalidNameIsRefusedAndAValidChangeWritesAllThree) {
     app.ClickOpeningABox(kBtnChange);
     HWND box = driver::WaitForDialog(app.ProcessId(), L"エラー");
     ASSERT_TRUE(box) << "a blank in a computer name is refused";
-    EXPECT_EQ(BoxText(box).rfind(L"指定したコンピュータ名は有効ではありません。", 0), 0u) << BoxText(box);
+    EXPECT_EQ(driver::BoxText(box).rfind(L"指定したコンピュータ名は有効ではありません。", 0), 0u) << driver::BoxText(box);
     driver::Answer(box, IDOK);
     EXPECT_TRUE(Unchanged());
     EXPECT_EQ(driver::TextOf(app.Control(kEdtComputer)), L"MY PC") << "the boxes stay as typed";
@@ -194,11 +151,11 @@ TEST_F(PcInfoChange, AnInvalidNameIsRefusedAndAValidChangeWritesAllThree) {
     app.ClickOpeningABox(kBtnChange);
     box = driver::WaitForDialog(app.ProcessId(), L"確認");
     ASSERT_TRUE(box);
-    EXPECT_EQ(BoxText(box), L"\r\n表示されている使用者/会社名/コンピュータ名を設定しますか？");
+    EXPECT_EQ(driver::BoxText(box), L"\r\n表示されている使用者/会社名/コンピュータ名を設定しますか？");
     driver::Answer(box, IDYES);
     box = driver::WaitForDialog(app.ProcessId(), L"確認");
     ASSERT_TRUE(box) << "the restart question";
-    EXPECT_NE(BoxText(box).find(L"今すぐ再起動しますか？"), std::wstring::npos);
+    EXPECT_NE(driver::BoxText(box).find(L"今すぐ再起動しますか？"), std::wstring::npos);
     EXPECT_EQ(RegText(OwnerKey(), L"RegisteredOwner"), L"試験 太郎");
     const auto corp = driver::ReadRaw(HKEY_LOCAL_MACHINE, OwnerKey(), L"RegisteredOrganization");
     ASSERT_TRUE(corp) << "an empty organisation is written as an empty value";
@@ -229,16 +186,14 @@ TEST(ContextMenus, TheCopyMenuPutsTheSelectedEntryOnTheClipboard) {
         RightClick(list);
         HWND menu = OpenMenu(app.ProcessId());
         ASSERT_TRUE(menu) << page;
-        if (const std::wstring folder = driver::PictureFolder(); !folder.empty() && page == 7)
-            driver::SaveWindowPicture(GetDesktopWindow(), folder + L"\\menu-copy.bmp");
+        if (page == 7) driver::Picture(GetDesktopWindow(), L"menu-copy");
         PostMessageW(menu, WM_CHAR, L'c', 1);  // the item's access key
         EXPECT_TRUE(driver::WaitFor([&] { return Clipboard() == ListEntry(list, 3); }, 3000))
             << page << ": " << Clipboard();
     }
     // Ctrl+C in a list copies its selected entry too.
     HWND list = app.Control(kListFirst + 7);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    driver::MouseClick(list, 10, 10);
     keybd_event(VK_CONTROL, 0, 0, 0);
     keybd_event('C', 0, 0, 0);
     keybd_event('C', 0, KEYEVENTF_KEYUP, 0);
@@ -255,8 +210,7 @@ std::string SearchFromTheMenu(const RunningBrisko& app, HWND comment) {
     if (!menu) return "";
     MenuKey(menu, VK_DOWN);   // the head item
     MenuKey(menu, VK_RIGHT);  // its searches, the first chosen
-    if (const std::wstring folder = driver::PictureFolder(); !folder.empty())
-        driver::SaveWindowPicture(GetDesktopWindow(), folder + L"\\menu-search.bmp");
+    driver::Picture(GetDesktopWindow(), L"menu-search");
     MenuKey(menu, VK_RETURN);
     driver::WaitFor([&] { return driver::RecordedLaunches().size() > before; }, 3000);
     const auto launches = driver::RecordedLaunches();

@@ -27,4 +27,9 @@ void PutBack(HKEY root, const wchar_t* key, const wchar_t* name, const std::opti
     RegCloseKey(h);
 }
 
+bool KeptValue::Unchanged() const {
+    const auto now = ReadRaw(root_, key_, name_);
+    return now.has_value() == before_.has_value() && (!now || (now->type == before_->type && now->bytes == before_->bytes));
+}
+
 }  // namespace brisko::ui::driver

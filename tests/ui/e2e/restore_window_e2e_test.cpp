@@ -18,32 +18,11 @@ using driver::RunningBrisko;
 
 const wchar_t* const kExplorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
-HWND WaitForRestoreWindow(const RunningBrisko& app) {
-    for (int i = 0; i < 100; ++i) {
-        for (HWND w : driver::WindowsOfClass(L"TFrmRestore")) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == app.ProcessId() && IsWindowVisible(w)) return w;
-        }
-        driver::Settle(100);
-    }
-    return nullptr;
-}
-
 HWND OpenRestoreWindow(const RunningBrisko& app) {
     app.ClickOpeningABox(kBtnRestore);
-    HWND window = WaitForRestoreWindow(app);
+    HWND window = driver::WaitForWindow(app.ProcessId(), L"TFrmRestore");
     driver::Settle();
     return window;
-}
-
-void Press(HWND window, int id) {
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
-
-void Picture(HWND window, const wchar_t* name) {
-    const std::wstring folder = driver::PictureFolder();
-    if (!folder.empty()) EXPECT_TRUE(driver::SaveWindowPicture(window, folder + L"\\" + name));
 }
 
 // Types the path into the open dialog's file name box and presses 開く.
@@ -51,7 +30,7 @@ void ChooseFile(DWORD processId, const std::wstring& path) {
     HWND dialog = driver::WaitForDialog(processId, L"復元するバックアップ ファイルを開く");
     ASSERT_TRUE(dialog) << "no file dialog";
     driver::Settle(500);
-    Picture(dialog, L"restore-file-dialog.bmp");
+    driver::Picture(dialog, L"restore-file-dialog");
     HWND name = GetDlgItem(dialog, 0x47c);  // cmb13, the explorer-style name box
     if (!name) name = GetDlgItem(dialog, 0x480);  // edt1
     ASSERT_TRUE(name);
@@ -60,25 +39,23 @@ void ChooseFile(DWORD processId, const std::wstring& path) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
-std::vector<std::wstring> Backups() { return driver::FilesIn(driver::ProgramFolder() + L"\\backups"); }
-
 TEST(RestoreWindow, BackupThenRestoreFromItBringsBackAValueChangedAfterIt) {
-    const auto linkBefore = driver::ReadRaw(HKEY_CURRENT_USER, kExplorer, L"link");
+    const driver::KeptValue link(HKEY_CURRENT_USER, kExplorer, L"link");
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
     HWND window = OpenRestoreWindow(app);
     ASSERT_TRUE(window) << "保存と復元 opens the window";
     EXPECT_EQ(driver::TextOf(window), L"保存と復元");
     EXPECT_FALSE(IsWindowEnabled(app.Main())) << "modal";
-    Picture(window, L"restore-window.bmp");
+    driver::Picture(window, L"restore-window");
 
-    const auto before = Backups();
-    Press(window, kBtnBackup);
+    const auto before = driver::Backups();
+    driver::PressOpeningABox(window, kBtnBackup);
     HWND box = driver::WaitForDialog(app.ProcessId(), L"確認");
     ASSERT_TRUE(box);
     driver::Answer(box, IDYES);
     if (HWND done = driver::WaitForDialog(app.ProcessId(), L"情報")) driver::Answer(done, IDOK);
-    const auto after = Backups();
+    const auto after = driver::Backups();
     ASSERT_EQ(after.size(), before.size() + 1) << "保存 makes one backup";
     std::wstring made;
     for (const auto& name : after)
@@ -89,13 +66,13 @@ TEST(RestoreWindow, BackupThenRestoreFromItBringsBackAValueChangedAfterIt) {
     driver::PutBack(HKEY_CURRENT_USER, kExplorer, L"link", changed);
     ASSERT_EQ(driver::ReadRaw(HKEY_CURRENT_USER, kExplorer, L"link")->bytes, changed.bytes);
 
-    Press(window, kBtnRecovery);
+    driver::PressOpeningABox(window, kBtnRecovery);
     ChooseFile(app.ProcessId(), driver::ProgramFolder() + L"\\backups\\" + made);
     box = driver::WaitForDialog(app.ProcessId(), L"確認");
     ASSERT_TRUE(box) << "the restore asks first";
     driver::Settle();
-    Picture(box, L"restore-confirm.bmp");
-    const std::wstring question = driver::TextOf(GetDlgItem(box, 0xFFFF));
+    driver::Picture(box, L"restore-confirm");
+    const std::wstring question = driver::BoxText(box);
     EXPECT_NE(question.find(L"ファイル名：" + made), std::wstring::npos) << "names the file";
     driver::Answer(box, IDYES);
     // Until the closing message (or restart question): questions on the way
@@ -107,10 +84,10 @@ TEST(RestoreWindow, BackupThenRestoreFromItBringsBackAValueChangedAfterIt) {
         for (const wchar_t* c : {L"確認", L"情報", L"警告", L"エラー"}) {
             HWND box = driver::WaitForDialog(app.ProcessId(), c, 0);
             if (!box) continue;
-            const std::wstring said = driver::TextOf(GetDlgItem(box, 0xFFFF));
+            const std::wstring said = driver::BoxText(box);
             const std::wstring kind = c;
             if (said.find(L"Windows の設定を復元しました。") != std::wstring::npos) {
-                Picture(box, L"restore-done.bmp");
+                driver::Picture(box, L"restore-done");
                 done = true;
             } else if (kind == L"警告" || (kind == L"エラー" && said.find(L"設定対象ファイルの検出に失敗") == std::wstring::npos)) {
                 unexpected = said;
@@ -122,63 +99,50 @@ TEST(RestoreWindow, BackupThenRestoreFromItBringsBackAValueChangedAfterIt) {
     EXPECT_TRUE(done) << "the restore ends with its message";
     EXPECT_EQ(unexpected, L"");
     // Back as it was: the same bytes, or gone again when there was none.
-    const auto link = driver::ReadRaw(HKEY_CURRENT_USER, kExplorer, L"link");
-    EXPECT_EQ(link.has_value(), linkBefore.has_value()) << "the value of the backup is back";
-    if (link && linkBefore) EXPECT_EQ(link->bytes, linkBefore->bytes) << "the value of the backup is back";
+    EXPECT_TRUE(link.Unchanged()) << "the value of the backup is back";
 
-    Press(window, kBtnRestoreCancel);
+    driver::PressOpeningABox(window, kBtnRestoreCancel);
     driver::Settle();
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindowEnabled(app.Main()));
-    driver::PutBack(HKEY_CURRENT_USER, kExplorer, L"link", linkBefore);
 }
 
 TEST(RestoreWindow, APreferencesFileIsRefusedWithTheWarningAndChangesNothing) {
-    const std::wstring prefs = driver::ProgramFolder() + L"\\brisko.ini";
+    const driver::KeptPreferences kept;
+    const std::wstring prefs = driver::PreferencesPath();
     {
         std::ofstream out(std::filesystem::path(prefs), std::ios::binary);  // "[環境設定]" in code page 932
         out << "[\x8a\xc2\x8b\xab\x90\xdd\x92\xe8]\r\nDlgInform=On\r\n";
     }
-    const auto link = driver::ReadRaw(HKEY_CURRENT_USER, kExplorer, L"link");
+    const driver::KeptValue link(HKEY_CURRENT_USER, kExplorer, L"link");
     driver::PutBack(HKEY_CURRENT_USER, kExplorer, L"link", driver::RawValue{REG_BINARY, std::string("\x05\x00\x00\x00", 4)});
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
     HWND window = OpenRestoreWindow(app);
     ASSERT_TRUE(window);
-    const auto backupsBefore = Backups();
-    Press(window, kBtnRecovery);
+    const auto backupsBefore = driver::Backups();
+    driver::PressOpeningABox(window, kBtnRecovery);
     ChooseFile(app.ProcessId(), prefs);
     HWND warning = driver::WaitForDialog(app.ProcessId(), L"警告");
     ASSERT_TRUE(warning) << "refused with a warning";
     driver::Settle();
-    Picture(warning, L"restore-refused.bmp");
-    EXPECT_EQ(driver::TextOf(GetDlgItem(warning, 0xFFFF)), L"\r\n選択されたファイルはバックアップ ファイルではありません。");
+    driver::Picture(warning, L"restore-refused");
+    EXPECT_EQ(driver::BoxText(warning), L"\r\n選択されたファイルはバックアップ ファイルではありません。");
     driver::Answer(warning, IDOK);
     EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"確認", 1000)) << "nothing asked, nothing restored";
     EXPECT_EQ(driver::ReadRaw(HKEY_CURRENT_USER, kExplorer, L"link")->bytes, std::string("\x05\x00\x00\x00", 4));
-    EXPECT_EQ(Backups(), backupsBefore);
-    Press(window, kBtnRestoreCancel);
-    driver::PutBack(HKEY_CURRENT_USER, kExplorer, L"link", link);
+    EXPECT_EQ(driver::Backups(), backupsBefore);
+    driver::PressOpeningABox(window, kBtnRestoreCancel);
     app.Close();
-    DeleteFileW(prefs.c_str());
 }
 
 // Presses a key in the window the program has focused, as the keyboard would.
-void Key(const RunningBrisko& app, WPARAM key) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(app.Main(), nullptr), &info);
-    PostMessageW(info.hwndFocus, WM_KEYDOWN, key, 0);
-    PostMessageW(info.hwndFocus, WM_KEYUP, key, 0xC0000000);
+void Key(const RunningBrisko& app, UINT key) {
+    app.PressKey(key);
     driver::Settle(200);
 }
 
-int FocusedId(const RunningBrisko& app) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(app.Main(), nullptr), &info);
-    return info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0;
-}
+int FocusedId(const RunningBrisko& app) { return app.Focus() ? GetDlgCtrlID(app.Focus()) : 0; }
 
 TEST(RestoreWindow, TabMovesThroughTheControlsAndEscHidesTheSameWindow) {
     RunningBrisko app;
@@ -196,7 +160,7 @@ TEST(RestoreWindow, TabMovesThroughTheControlsAndEscHidesTheSameWindow) {
     Key(app, VK_RIGHT);  // the arrow keys turn the pages
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kBtnBackupOE)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, kBtnBackup)));
-    Picture(window, L"restore-window-mail.bmp");
+    driver::Picture(window, L"restore-window-mail");
     Key(app, VK_TAB);
     EXPECT_EQ(FocusedId(app), kBtnBackupOE);
     Key(app, VK_RETURN);  // Enter presses the focused button

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include "ui/control_ids.h"
+
 namespace brisko::ui::driver {
 
 namespace {
@@ -77,14 +79,41 @@ std::vector<std::string> RecordedLaunches() {
     return lines;
 }
 
-void RunningBrisko::Click(int id) const {
+void Press(HWND window, int id) {
     DWORD_PTR unused = 0;
-    SendMessageTimeoutW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)),
+    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)),
                         SMTO_ABORTIFHUNG, 10000, &unused);
 }
 
-void RunningBrisko::ClickOpeningABox(int id) const {
-    PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+void PressOpeningABox(HWND window, int id) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+void RunningBrisko::Click(int id) const { Press(main_, id); }
+
+void RunningBrisko::ClickOpeningABox(int id) const { PressOpeningABox(main_, id); }
+
+std::wstring RunningBrisko::ClickAndConfirm(int id) const {
+    ClickOpeningABox(id);
+    HWND question = WaitForDialog(ProcessId(), L"確認");
+    if (!question) return L"";
+    Answer(question, IDYES);
+    HWND done = WaitForDialog(ProcessId(), L"情報");
+    if (!done) return L"";
+    const std::wstring said = BoxText(done);
+    Answer(done, IDOK);
+    return said;
+}
+
+LPARAM RunningBrisko::ItemState(int page, int index) const {
+    return SendMessageW(Control(kListFirst + page), LB_GETITEMDATA, index, 0);
+}
+
+void RunningBrisko::PressSpace(int page, int index) const {
+    HWND list = Control(kListFirst + page);
+    SendMessageW(list, LB_SETCURSEL, index, 0);
+    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(list, WM_KEYUP, VK_SPACE, 0);
 }
 
 HWND RunningBrisko::Focus() const {
@@ -94,12 +123,30 @@ HWND RunningBrisko::Focus() const {
     return info.hwndFocus;
 }
 
+void PressKeyAt(HWND control, UINT virtualKey) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, 0)) << 16;
+    PostMessageW(control, WM_KEYDOWN, virtualKey, 1 | scan);
+    PostMessageW(control, WM_KEYUP, virtualKey, 1 | scan | (3u << 30));
+}
+
 void RunningBrisko::PressKey(UINT virtualKey) const {
     HWND target = Focus();
-    if (!target) target = main_;
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, 0)) << 16;
-    PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | scan);
-    PostMessageW(target, WM_KEYUP, virtualKey, 1 | scan | (3u << 30));
+    PressKeyAt(target ? target : main_, virtualKey);
+}
+
+bool RunningBrisko::Tab() const {
+    const HWND before = Focus();
+    PressKey(VK_TAB);
+    return WaitFor([&] { return Focus() != before; }, 3000);
+}
+
+void MouseClick(HWND control, int x, int y) {
+    RECT r{};
+    GetClientRect(control, &r);
+    const LPARAM at = MAKELPARAM(x < 0 ? r.right / 2 : x, y < 0 ? r.bottom / 2 : y);
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutW(control, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_ABORTIFHUNG, 10000, &unused);
+    SendMessageTimeoutW(control, WM_LBUTTONUP, 0, at, SMTO_ABORTIFHUNG, 10000, &unused);
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -138,6 +185,21 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className) {
     return found;
 }
 
+HWND WaitForWindow(DWORD processId, const wchar_t* className, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND w : WindowsOfClass(className)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == processId && IsWindowVisible(w)) found = w;
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
 HWND WaitForDialog(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
     for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
         Search search{processId, caption, nullptr};
@@ -159,6 +221,8 @@ std::wstring TextOf(HWND window) {
     text.resize(copied);
     return text;
 }
+
+std::wstring BoxText(HWND box) { return TextOf(GetDlgItem(box, 0xFFFF)); }
 
 void Answer(HWND box, int button) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
@@ -183,6 +247,33 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder) {
 }
 
 std::wstring PictureFolder() { return Environment(L"BRISKO_SCREENSHOTS"); }
+
+void Picture(HWND window, const std::wstring& name) {
+    const std::wstring folder = PictureFolder();
+    if (!folder.empty()) SaveWindowPicture(window, folder + L"\\" + name + L".bmp");
+}
+
+std::wstring PreferencesPath() { return ProgramFolder() + L"\\brisko.ini"; }
+
+std::vector<std::wstring> Backups() { return FilesIn(ProgramFolder() + L"\\backups"); }
+
+bool Is9x() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    GetVersionExW(&info);
+    return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+KeptPreferences::KeptPreferences() {
+    const std::wstring path = PreferencesPath();
+    had_ = CopyFileW(path.c_str(), (path + L".before").c_str(), FALSE) != FALSE;
+}
+
+KeptPreferences::~KeptPreferences() {
+    const std::wstring path = PreferencesPath();
+    if (had_) MoveFileExW((path + L".before").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    else DeleteFileW(path.c_str());
+}
 
 bool SaveWindowPicture(HWND window, const std::wstring& path) {
     RECT r;

@@ -31,12 +31,21 @@ public:
     void Click(int id) const;
     // Clicks a button that opens a modal box; returns at once.
     void ClickOpeningABox(int id) const;
+    // Clicks a button that asks first, answers Yes and then the closing
+    // message with OK; the closing message's text, or "" when none came.
+    std::wstring ClickAndConfirm(int id) const;
     // The control of the program that has the keyboard focus, or nullptr.
     HWND Focus() const;
     // Types a key at the focused control (down, then up). It returns at once:
     // the program handles posted keys after any message sent to it, so wait
     // for what the key does with WaitFor.
     void PressKey(UINT virtualKey) const;
+    // Presses Tab and waits for the focus to move; whether it moved.
+    bool Tab() const;
+    // The state of a line of a page's list: kTicked, kAvailable.
+    LPARAM ItemState(int page, int index) const;
+    // Selects a line of a page's list and presses the space bar on it.
+    void PressSpace(int page, int index) const;
     void Close();
 
 private:
@@ -44,6 +53,20 @@ private:
     HWND main_ = nullptr;
     double secondsToWindow_ = 0;
 };
+
+constexpr LPARAM kTicked = 1, kAvailable = 2;
+
+// Presses a button of any window of the program and returns once handled;
+// PressOpeningABox returns at once, for buttons that open a modal box.
+void Press(HWND window, int id);
+void PressOpeningABox(HWND window, int id);
+// Posts a key (down, then up) to a control.
+void PressKeyAt(HWND control, UINT virtualKey);
+// A left click at a point of the control's client area, by default its middle.
+void MouseClick(HWND control, int x = -1, int y = -1);
+// Waits for a visible top-level window of the class owned by the process;
+// nullptr on timeout.
+HWND WaitForWindow(DWORD processId, const wchar_t* className, DWORD timeoutMs = 10000);
 
 // What a program started with Launches::Record was asked to start so far, one
 // entry per request, as "ShellOpen\t<verb>\t<file>\t<parameters>\t<show>",
@@ -56,6 +79,8 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className);
 // Waits for a dialog of the caption owned by the process; nullptr on timeout.
 HWND WaitForDialog(DWORD processId, const std::wstring& caption, DWORD timeoutMs = 10000);
 std::wstring TextOf(HWND window);
+// The prompt text of a message box.
+std::wstring BoxText(HWND box);
 // Presses a message box's button (IDYES, IDNO, IDOK) and waits for the box to go.
 void Answer(HWND box, int button);
 // Lets the program's thread handle what was sent to it.
@@ -69,5 +94,24 @@ std::wstring ProgramFolder();
 std::vector<std::wstring> FilesIn(const std::wstring& folder);
 // Where pictures go (BRISKO_SCREENSHOTS), or empty.
 std::wstring PictureFolder();
+// Saves the window as <name>.bmp in the picture folder, where there is one.
+void Picture(HWND window, const std::wstring& name);
+// The program's preferences file and the backup files made so far.
+std::wstring PreferencesPath();
+std::vector<std::wstring> Backups();
+// Whether Wine shows a Windows of the 9x family.
+bool Is9x();
+
+// Keeps the preferences file as a test found it: restored when it ends.
+class KeptPreferences {
+public:
+    KeptPreferences();
+    ~KeptPreferences();
+    KeptPreferences(const KeptPreferences&) = delete;
+    KeptPreferences& operator=(const KeptPreferences&) = delete;
+
+private:
+    bool had_ = false;
+};
 
 }  // namespace brisko::ui::driver

@@ -16,24 +16,7 @@ namespace {
 using driver::RunningBrisko;
 using Lines = std::vector<std::string>;
 
-bool Is9x() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    GetVersionExW(&info);
-    return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
-}
-
 int Button(int number) { return kUtilityButtonFirst + number - 1; }  // ① is 1
-
-// A left click in the middle of a control, as the mouse gives it.
-void MouseClick(HWND control, int y = -1) {
-    RECT r{};
-    GetClientRect(control, &r);
-    const LPARAM at = MAKELPARAM(r.right / 2, y < 0 ? r.bottom / 2 : y);
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutW(control, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_ABORTIFHUNG, 10000, &unused);
-    SendMessageTimeoutW(control, WM_LBUTTONUP, 0, at, SMTO_ABORTIFHUNG, 10000, &unused);
-}
 
 // Chooses the C drive in a drive list by clicking its entry.
 void ChooseDriveC(const RunningBrisko& app, int list) {
@@ -43,7 +26,7 @@ void ChooseDriveC(const RunningBrisko& app, int list) {
     SendMessageW(drives, LB_SETTOPINDEX, c, 0);
     RECT r{};
     SendMessageW(drives, LB_GETITEMRECT, c, reinterpret_cast<LPARAM>(&r));
-    MouseClick(drives, (r.top + r.bottom) / 2);
+    driver::MouseClick(drives, -1, (r.top + r.bottom) / 2);
     EXPECT_EQ(SendMessageW(drives, LB_GETCURSEL, 0, 0), c);
 }
 
@@ -57,7 +40,7 @@ TEST(UtilityPage, ButtonsStartTheEditionsToolsAndDisabledOnesNothing) {
     RunningBrisko app(driver::Launches::Record);
     ASSERT_TRUE(app.Main());
     ShowUtilities(app);
-    const bool nine = Is9x();
+    const bool nine = driver::Is9x();
     for (int n = 1; n <= 10; ++n) {
         const bool ruledOut = nine && (n == 5 || n == 7 || n == 10);
         EXPECT_EQ(IsWindowEnabled(app.Control(Button(n))) != FALSE, !ruledOut) << "button " << n;
@@ -68,10 +51,10 @@ TEST(UtilityPage, ButtonsStartTheEditionsToolsAndDisabledOnesNothing) {
     EXPECT_EQ(SendMessageW(app.Control(kLstHDDefrag), LB_GETCURSEL, 0, 0), LB_ERR) << "nothing chosen at start";
 
     ChooseDriveC(app, kLstHDDefrag);
-    MouseClick(app.Control(kChcQuickFormat));
+    driver::MouseClick(app.Control(kChcQuickFormat));
     EXPECT_EQ(SendMessageW(app.Control(kChcQuickFormat), BM_GETCHECK, 0, 0), BST_CHECKED);
     for (int n = 1; n <= 9; ++n) {
-        MouseClick(app.Control(Button(n)));
+        driver::MouseClick(app.Control(Button(n)));
         driver::Settle(100);
     }
     const Lines xp = {"ShellOpen\topen\tmplayer2\t\tNormal",     "ShellOpen\topen\tconf\t\tNormal",
@@ -85,10 +68,7 @@ TEST(UtilityPage, ButtonsStartTheEditionsToolsAndDisabledOnesNothing) {
                                "RunInNewConsole\tdefrag C: /noprompt /f"};
     EXPECT_EQ(driver::RecordedLaunches(), nine ? ninetyEight : xp);
 
-    const std::wstring folder = driver::PictureFolder();
-    if (!folder.empty()) {
-        EXPECT_TRUE(driver::SaveWindowPicture(app.Main(), folder + (nine ? L"\\utilities-98.bmp" : L"\\utilities-xp.bmp")));
-    }
+    driver::Picture(app.Main(), nine ? L"utilities-98" : L"utilities-xp");
 }
 
 // Wine's answer for the C drive's file system decides the branch: NTFS gets
@@ -97,9 +77,9 @@ TEST(UtilityPage, ConvertAsksFirstAndNeedsAChosenDrive) {
     RunningBrisko app(driver::Launches::Record);
     ASSERT_TRUE(app.Main());
     ShowUtilities(app);
-    if (Is9x()) {
+    if (driver::Is9x()) {
         // Ruled out here: a click on the greyed button asks nothing and starts nothing.
-        MouseClick(app.Control(Button(10)));
+        driver::MouseClick(app.Control(Button(10)));
         EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"確認", 500));
         EXPECT_TRUE(driver::RecordedLaunches().empty());
         return;
@@ -108,14 +88,14 @@ TEST(UtilityPage, ConvertAsksFirstAndNeedsAChosenDrive) {
     app.ClickOpeningABox(Button(10));
     HWND box = driver::WaitForDialog(app.ProcessId(), L"警告");
     ASSERT_TRUE(box) << "no drive chosen: a message instead of a command";
-    EXPECT_NE(driver::TextOf(GetDlgItem(box, 0xFFFF)).find(L"ドライブが選択されていません"), std::wstring::npos);
+    EXPECT_NE(driver::BoxText(box).find(L"ドライブが選択されていません"), std::wstring::npos);
     driver::Answer(box, IDOK);
 
     ChooseDriveC(app, kLstHDConvert);
     app.ClickOpeningABox(Button(10));
     box = driver::WaitForDialog(app.ProcessId(), L"確認");
     ASSERT_TRUE(box);
-    EXPECT_EQ(driver::TextOf(GetDlgItem(box, 0xFFFF)).rfind(L"指定したドライブのファイルシステムをFATからNTFSに変換しますか？", 0), 0u);
+    EXPECT_EQ(driver::BoxText(box).rfind(L"指定したドライブのファイルシステムをFATからNTFSに変換しますか？", 0), 0u);
     driver::Answer(box, IDNO);
     driver::Settle();
     EXPECT_TRUE(driver::RecordedLaunches().empty()) << "answering No runs nothing";
@@ -144,23 +124,18 @@ TEST(UtilityPage, TabReachesTheButtonsAndEnterOrSpacePressesThem) {
     ASSERT_TRUE(app.Main());
     ShowUtilities(app);
     SetForegroundWindow(app.Main());
-    const auto tab = [&] {
-        const HWND before = app.Focus();
-        app.PressKey(VK_TAB);
-        return driver::WaitFor([&] { return app.Focus() != before; }, 3000);
-    };
-    for (int i = 0; i < 40 && GetDlgCtrlID(app.Focus()) != Button(6); ++i) ASSERT_TRUE(tab());
+    for (int i = 0; i < 40 && GetDlgCtrlID(app.Focus()) != Button(6); ++i) ASSERT_TRUE(app.Tab());
     ASSERT_EQ(GetDlgCtrlID(app.Focus()), Button(6)) << "Tab reaches ⑥";
     app.PressKey(VK_RETURN);
     ASSERT_TRUE(driver::WaitFor([] { return driver::RecordedLaunches().size() == 1; }, 3000));
-    ASSERT_TRUE(tab());
+    ASSERT_TRUE(app.Tab());
     const int next = GetDlgCtrlID(app.Focus());
-    EXPECT_EQ(next, Is9x() ? Button(8) : Button(7)) << "Tab skips a disabled button";
+    EXPECT_EQ(next, driver::Is9x() ? Button(8) : Button(7)) << "Tab skips a disabled button";
     app.PressKey(VK_SPACE);
     ASSERT_TRUE(driver::WaitFor([] { return driver::RecordedLaunches().size() == 2; }, 3000));
     const Lines got = driver::RecordedLaunches();
     EXPECT_EQ(got[0], "ShellOpen\topen\tregedit\t\tNormal");
-    EXPECT_EQ(got[1], Is9x() ? "RunInNewConsole\tcommand.com /k format a:" : "ShellOpen\topen\tdiskmgmt.msc\t\tNormal");
+    EXPECT_EQ(got[1], driver::Is9x() ? "RunInNewConsole\tcommand.com /k format a:" : "ShellOpen\topen\tdiskmgmt.msc\t\tNormal");
 }
 
 }  // namespace
