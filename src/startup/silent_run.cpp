@@ -1,0 +1,187 @@
+#include "startup/silent_run.h"
+
+#include <cstdio>
+
+#include "backup/backup_file.h"
+#include "backup/restore_command.h"
+#include "backup/tweak_plan.h"
+#include "engine/item_passes.h"
+#include "engine/program_preferences.h"
+#include "platform/error.h"
+#include "startup/startup_sequence.h"
+
+namespace brisko {
+
+namespace {
+constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
+
+// The text as lines, without empty leading and trailing ones.
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += text[i];
+        }
+    }
+    while (!lines.empty() && lines.front().empty()) lines.erase(lines.begin());
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+std::string Stamp(const LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+// Appends the run's block to the command log; a log that cannot be written
+// is said on the console and changes no exit code.
+void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, int code) {
+    const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
+    std::string block = "==== " + Stamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
+    for (const std::string& line : log.Lines()) block += line + "\r\n";
+    block += "終了コード " + std::to_string(code) + "\r\n\r\n";
+    ctx.platform.files.CreateFolder(ParentFolder(path));
+    const std::string before = ctx.platform.files.ReadFile(path).value_or(kUtf8Mark);
+    if (!ctx.platform.files.WriteReplacing(path, before + block)) log.Note("記録ファイルに書き込めません: " + path);
+}
+
+std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
+    return "[" + std::string(CategoryName(c)) + "] " + ctx.items.List(c)[position].label;
+}
+
+// The accelerate flow without its questions: the automatic backup (unless the
+// preferences switch it off), the apply pass, the read-back. Names every item
+// that did not take; the backup is removed again when nothing changed.
+int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
+    const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
+    const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
+    if (autoBackup) log.Note("バックアップ: " + backup);
+    else log.Note("自動バックアップは設定で無効です。");
+    const ItemStateTable before = ctx.items.states;
+    int code = kExitDone;
+    for (const AppliedItem& a : ApplyItemStates(ctx)) {
+        const std::string name = ItemName(ctx, a.category, a.position);
+        if (a.outcome == ApplyOutcome::GaveUp || !a.writesTook) {
+            ItemRule* rule = ctx.items.Rule(a.category, a.position);
+            const bool optimised = rule && rule->IsOptimised(ctx);
+            ctx.items.List(a.category)[a.position].ticked = optimised;
+            ctx.items.states.Set(a.category, a.position, optimised);
+            log.Note("設定できませんでした: " + name);
+            code = kExitItemsNotSet;
+        } else {
+            log.Note((a.ticked ? "最適化: " : "既定に戻す: ") + name);
+        }
+    }
+    UpdateItemCount(ctx);
+    if (ctx.items.states == before) {
+        log.Note("変更された設定はありません。");
+        if (!backup.empty()) ctx.platform.files.RemoveFile(backup);
+    }
+    return code;
+}
+
+int Apply(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    const PlanLoad plan = LoadPlanFile(ctx, command.file);
+    if (!plan.recognised) {
+        log.Note("プラン ファイルではないか、壊れています。何も変更しません: " + command.file);
+        return kExitRefused;
+    }
+    for (const std::string& name : plan.refused) log.Note("無効または利用できない項目のため設定しません: " + name);
+    const int code = ApplyTicks(ctx, log);
+    return plan.refused.empty() ? code : kExitItemsNotSet;
+}
+
+int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.file, ctx.os);
+    if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+        log.Note(refusal);
+        return kExitRefused;
+    }
+    RestoreFromBackup(ctx, backup);
+    log.Note("Windows の設定を復元しました: " + command.file);
+    return kExitDone;
+}
+
+int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    switch (command.kind) {
+        case CommandKind::Window:
+        case CommandKind::Usage: return kExitDone;
+        case CommandKind::Invalid: return kExitRefused;
+        case CommandKind::Apply: return Apply(ctx, command, log);
+        case CommandKind::Backup:
+            log.Note("バックアップ: " + (command.file.empty() ? CreateBackup(ctx, true)
+                                                             : CreateBackupIn(ctx, command.file)));
+            return kExitDone;
+        case CommandKind::Restore: return Restore(ctx, command, log);
+        case CommandKind::ExportPlan:
+            WritePlanFile(ctx, command.file);
+            log.Note("プラン ファイルを書き出しました: " + command.file);
+            return kExitDone;
+        case CommandKind::ExportReg: break;
+    }
+    return kExitRefused;
+}
+}  // namespace
+
+bool CommandLog::Confirm(const std::string& text) {
+    Write("質問 (自動的に「いいえ」と答えました): ", text);
+    return false;
+}
+
+void CommandLog::Inform(const std::string& text) { Write("", text); }
+void CommandLog::Warn(const std::string& text) { Write("警告: ", text); }
+void CommandLog::Error(const std::string& text) {
+    ++errors_;
+    Write("エラー: ", text);
+}
+void CommandLog::Note(const std::string& text) { Write("", text); }
+
+void CommandLog::Write(const std::string& prefix, const std::string& text) {
+    // The prefix goes before the first line; the rest stand under it, indented.
+    const std::vector<std::string> lines = LinesOf(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        lines_.push_back(i == 0 ? prefix + lines[i] : (prefix.empty() ? "" : "  ") + lines[i]);
+        if (echo_) echo_(lines_.back());
+    }
+}
+
+std::string CommandLogPath(const std::string& executablePath) {
+    return ParentFolder(executablePath) + "\\backups\\brisko-command.log";
+}
+
+int RefuseCommand(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, const std::string& reason) {
+    log.Note(reason);
+    AppendToLogFile(ctx, log, commandLine, kExitRefused);
+    return kExitRefused;
+}
+
+int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& log, const std::string& commandLine) {
+    if (command.kind == CommandKind::Usage || command.kind == CommandKind::Invalid) {
+        if (!command.error.empty()) log.Note(command.error);
+        log.Note(UsageText());
+        const int code = command.kind == CommandKind::Usage ? kExitDone : kExitRefused;
+        AppendToLogFile(ctx, log, commandLine, code);
+        return code;
+    }
+    int code = kExitDone;
+    try {
+        RunStartupSequence(ctx);
+        code = Run(ctx, command, log);
+    } catch (const BriskoError& e) {
+        log.Note(std::string("エラー: ") + e.what());
+        code = kExitWriteFailed;
+    }
+    // An error the task showed (a file it could not find, say) leaves items not set.
+    if (code == kExitDone && log.Errors() > 0) code = kExitItemsNotSet;
+    AppendToLogFile(ctx, log, commandLine, code);
+    return code;
+}
+
+}  // namespace brisko
