@@ -38,6 +38,12 @@ std::optional<bool> Wanted(const std::string& value) {
     return std::nullopt;
 }
 
+// The number of an item key ("1" to "10"); 0 for anything else.
+size_t ItemNumber(const std::string& key) {
+    if (key.empty() || key.size() > 2 || key.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return key.size() == 1 ? size_t(key[0] - '0') : size_t(key[0] - '0') * 10 + size_t(key[1] - '0');
+}
+
 // A wanted tick, before anything is set: category, list position (or, for a
 // service not listed here, none) and the name it is refused under.
 struct Want {
@@ -55,8 +61,7 @@ std::optional<std::vector<Want>> ReadWants(ProgramContext& ctx, const profile::P
         const std::string section(CategoryKey(c));
         for (const std::string& key : doc.Keys(section)) {
             const auto ticked = Wanted(doc.Read(section, key).value_or(""));
-            const size_t number = key.size() <= 2 && key.find_first_not_of("0123456789") == std::string::npos
-                                      ? std::stoul("0" + key) : 0;
+            const size_t number = ItemNumber(key);
             if (!ticked || number < 1 || number > kItemsPerCategory) return std::nullopt;
             const auto& list = ctx.items.List(c);
             const std::string label = number <= list.size() ? list[number - 1].label : std::to_string(number);
