@@ -329,7 +329,7 @@ void RestoreWindow::BtnPlanLoadClick() {
     if (onRestored_) onRestored_();  // the main window shows the new ticks
     if (!load.refused.empty()) return ctx_.platform.prompts.Warn(PlanRefusalMessage(load));
     if (!PreferencesOf(ctx_).InformSuppressed())
-        ctx_.platform.prompts.Inform("\r\nプランを読み込みました。\r\n「高速化」を押すと、Windows の設定が変更されます。");
+        ctx_.platform.prompts.Inform("\r\nプランを読み込みました。\r\n「高速化」を押すと設定が変更されます。");
 }
 
 void RestoreWindow::PressFocusedButton() {
