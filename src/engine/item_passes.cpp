@@ -38,6 +38,10 @@ void DetectItemStates(ProgramContext& ctx) {
     }
 }
 
+bool ItemEnabled(const ProgramContext& ctx, TweakCategory c, size_t position) {
+    return ServiceCategory(c) ? ctx.controls.IsEnabled("LstService") : ctx.items.List(c)[position].enabled;
+}
+
 std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
     std::vector<AppliedItem> applied;
     ItemModel& m = ctx.items;
@@ -45,7 +49,7 @@ std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
     for (TweakCategory c : kAllCategories) {
         for (size_t pos = 0; pos < m.List(c).size(); ++pos) {
             const ItemEntry& entry = m.List(c)[pos];
-            if (ServiceCategory(c) ? !ctx.controls.IsEnabled("LstService") : !entry.enabled) continue;
+            if (!ItemEnabled(ctx, c, pos)) continue;
             if (entry.ticked == m.states.Get(c, pos)) continue;
             ItemRule* rule = m.Rule(c, pos);
             if (!rule) continue;

@@ -12,6 +12,10 @@ void LoadItemLists(ProgramContext& ctx);
 // items are evaluated too. Never unticks, never records 0, never writes.
 void DetectItemStates(ProgramContext& ctx);
 
+// Whether the apply pass may act on the item at all: its entry is enabled
+// (the services: the service list is).
+bool ItemEnabled(const ProgramContext& ctx, TweakCategory category, size_t position);
+
 struct AppliedItem {
     TweakCategory category;
     size_t position;

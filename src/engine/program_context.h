@@ -13,6 +13,7 @@
 #include "platform/processes.h"
 #include "platform/prompts.h"
 #include "platform/registry_store.h"
+#include "platform/rehearsing_actions.h"
 #include "platform/service_manager.h"
 #include "platform/system_info.h"
 #include "platform/text_resources.h"
@@ -45,15 +46,23 @@ struct ProgramPaths {
 class ProgramContext {
 public:
     // The registry and files are reached through the journal, which records
-    // the writes of each item the apply pass acts on.
+    // the writes of each item the apply pass acts on; the launcher and the
+    // prompts through stand-ins that keep a rehearsal from starting or asking
+    // anything.
     explicit ProgramContext(Platform p)
-        : journal(p.registry, p.files),
-          platform{journal.Registry(), journal.Files(), p.processes, p.prompts, p.resources, p.system, p.services,
+        : journal(p.registry, p.files), launcher_(journal, p.processes), prompts_(journal, p.prompts),
+          platform{journal.Registry(), journal.Files(), launcher_, prompts_, p.resources, p.system, p.services,
                    p.clock} {}
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
 
     WriteJournal journal;
+
+private:
+    RehearsingLauncher launcher_;
+    RehearsingPrompts prompts_;
+
+public:
     Platform platform;
     OsEdition os;
     ProgramPaths paths;

@@ -23,94 +23,127 @@ RecordedWrite Record(Kind kind, RegRoot root, const std::string& path, const std
 
 class WriteJournal::RecordingRegistry final : public RegistryStore {
 public:
-    RecordingRegistry(WriteJournal& journal, RegistryStore& inner) : journal_(journal), inner_(inner) {}
+    explicit RecordingRegistry(WriteJournal& journal) : journal_(journal) {}
     bool CanOpenKey(RegRoot root, const std::string& path, RegAccess access) override {
-        return inner_.CanOpenKey(root, path, access);
+        return inner().CanOpenKey(root, path, access);
     }
     bool CreateKey(RegRoot root, const std::string& path) override {
         journal_.Add(Record(Kind::CreateKey, root, path));
-        return inner_.CreateKey(root, path);
+        return inner().CreateKey(root, path);
     }
     std::optional<RegValueData> QueryValue(RegRoot root, const std::string& path, const std::string& name,
                                            RegAccess access) override {
-        return inner_.QueryValue(root, path, name, access);
+        return inner().QueryValue(root, path, name, access);
     }
     bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegValueData& value) override {
         RecordedWrite w = Record(Kind::SetValue, root, path, name);
         w.data = value;
         journal_.Add(std::move(w));
-        return inner_.SetValue(root, path, name, value);
+        return inner().SetValue(root, path, name, value);
     }
     bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override {
         journal_.Add(Record(Kind::DeleteValue, root, path, name));
-        return inner_.DeleteValue(root, path, name);
+        return inner().DeleteValue(root, path, name);
     }
     std::vector<std::string> SubKeyNames(RegRoot root, const std::string& path) override {
-        return inner_.SubKeyNames(root, path);
+        return inner().SubKeyNames(root, path);
     }
     std::vector<std::string> ValueNames(RegRoot root, const std::string& path) override {
-        return inner_.ValueNames(root, path);
+        return inner().ValueNames(root, path);
     }
     bool DeleteKey(RegRoot root, const std::string& path) override {
         journal_.Add(Record(Kind::DeleteKey, root, path));
-        return inner_.DeleteKey(root, path);
+        return inner().DeleteKey(root, path);
     }
 
 private:
+    RegistryStore& inner() { return journal_.TargetRegistry(); }
     WriteJournal& journal_;
-    RegistryStore& inner_;
 };
 
 class WriteJournal::RecordingFiles final : public FileSystem {
 public:
-    RecordingFiles(WriteJournal& journal, FileSystem& inner) : journal_(journal), inner_(inner) {}
-    std::optional<std::string> ReadFile(const std::string& path) override { return inner_.ReadFile(path); }
+    explicit RecordingFiles(WriteJournal& journal) : journal_(journal) {}
+    std::optional<std::string> ReadFile(const std::string& path) override { return inner().ReadFile(path); }
     bool WriteReplacing(const std::string& path, const std::string& bytes) override {
         RecordedWrite w = Record(Kind::WriteFile, {}, path);
         w.bytes = bytes;
         journal_.Add(std::move(w));
-        return inner_.WriteReplacing(path, bytes);
+        return inner().WriteReplacing(path, bytes);
     }
-    std::optional<uint32_t> GetAttributes(const std::string& path) override { return inner_.GetAttributes(path); }
+    std::optional<uint32_t> GetAttributes(const std::string& path) override { return inner().GetAttributes(path); }
     bool SetAttributes(const std::string& path, uint32_t attributes) override {
-        return inner_.SetAttributes(path, attributes);
+        return inner().SetAttributes(path, attributes);
     }
-    std::vector<FolderEntry> ListFolder(const std::string& path) override { return inner_.ListFolder(path); }
+    std::vector<FolderEntry> ListFolder(const std::string& path) override { return inner().ListFolder(path); }
     bool VisitFolder(const std::string& path, const std::function<bool(const FolderEntry&)>& visit) override {
-        return inner_.VisitFolder(path, visit);
+        return inner().VisitFolder(path, visit);
     }
-    bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
+    bool CreateFolder(const std::string& path) override { return inner().CreateFolder(path); }
     bool RemoveFile(const std::string& path) override {
         journal_.Add(Record(Kind::RemoveFile, {}, path));
-        return inner_.RemoveFile(path);
+        return inner().RemoveFile(path);
     }
 
 private:
+    FileSystem& inner() { return journal_.TargetFiles(); }
     WriteJournal& journal_;
-    FileSystem& inner_;
+};
+
+struct WriteJournal::Rehearsal {
+    Rehearsal(RegistryStore& registry, FileSystem& files) : registry(registry), files(files) {}
+    RegistryOverlay registry;
+    FileOverlay files;
 };
 
 WriteJournal::WriteJournal(RegistryStore& registry, FileSystem& files)
-    : registry_(registry), files_(files), recordingRegistry_(std::make_unique<RecordingRegistry>(*this, registry)),
-      recordingFiles_(std::make_unique<RecordingFiles>(*this, files)) {}
+    : registry_(registry), files_(files), recordingRegistry_(std::make_unique<RecordingRegistry>(*this)),
+      recordingFiles_(std::make_unique<RecordingFiles>(*this)) {}
 
 WriteJournal::~WriteJournal() = default;
 
 RegistryStore& WriteJournal::Registry() { return *recordingRegistry_; }
 FileSystem& WriteJournal::Files() { return *recordingFiles_; }
+RegistryStore& WriteJournal::TargetRegistry() { return rehearsal_ ? rehearsal_->registry : registry_; }
+FileSystem& WriteJournal::TargetFiles() { return rehearsal_ ? rehearsal_->files : files_; }
 
 void WriteJournal::Start() {
-    writes_.clear();
-    recording_ = true;
+    // Outside a rehearsal a Start begins afresh, whatever was left open.
+    if (!rehearsal_) {
+        starts_.clear();
+        writes_.clear();
+    }
+    starts_.push_back(writes_.size());
 }
 
-std::vector<RecordedWrite> WriteJournal::Take() {
-    recording_ = false;
-    return std::move(writes_);
+void WriteJournal::StartRehearsal() {
+    starts_.clear();
+    writes_.clear();
+    notes_.clear();
+    starts_.push_back(0);
+    rehearsal_ = std::make_unique<Rehearsal>(registry_, files_);
+}
+
+std::vector<RecordedWrite> WriteJournal::Take(std::vector<std::string>* notes) {
+    const size_t from = starts_.empty() ? 0 : starts_.back();
+    if (!starts_.empty()) starts_.pop_back();
+    // An inner Take copies: the recording around it keeps what it saw.
+    std::vector<RecordedWrite> taken(writes_.begin() + static_cast<std::ptrdiff_t>(from), writes_.end());
+    if (starts_.empty()) writes_.clear();
+    if (rehearsal_ && starts_.empty()) {
+        rehearsal_.reset();
+        if (notes) *notes = std::move(notes_);
+        notes_.clear();
+    }
+    return taken;
 }
 
 void WriteJournal::Add(RecordedWrite write) {
-    if (recording_) writes_.push_back(std::move(write));
+    if (!starts_.empty()) writes_.push_back(std::move(write));
+}
+
+void WriteJournal::Note(std::string text) {
+    if (rehearsal_) notes_.push_back(std::move(text));
 }
 
 namespace {

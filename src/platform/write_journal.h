@@ -4,12 +4,19 @@
 // must hold what was written, one deleted must be gone. The journal sits in
 // front of the real store and file system for the whole run and records only
 // between Start and Take.
+//
+// It can also rehearse an action: between StartRehearsal and its Take the
+// writes are recorded but go to an overlay instead, which later reads see;
+// nothing reaches the registry or the files. Inside a rehearsal, Start and
+// Take nest: the inner Take hands over the writes since its Start and the
+// rehearsal goes on.
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/registry_store.h"
+#include "platform/rehearsal_overlay.h"
 
 namespace brisko {
 
@@ -21,6 +28,7 @@ struct RecordedWrite {
     std::string name;   // value name
     RegValueData data;  // what SetValue stored
     std::string bytes;  // what WriteFile wrote
+    bool operator==(const RecordedWrite&) const = default;
 };
 
 class WriteJournal {
@@ -35,20 +43,37 @@ public:
     FileSystem& Files();
 
     void Start();
-    // Stops recording and hands over what was recorded since Start.
-    std::vector<RecordedWrite> Take();
+    void StartRehearsal();
+    // Hands over what was recorded since the matching Start or
+    // StartRehearsal; the outermost one stops recording, and ends the
+    // rehearsal, dropping its overlay. notes gets what was noted meanwhile.
+    std::vector<RecordedWrite> Take(std::vector<std::string>* notes = nullptr);
+
+    bool Rehearsing() const { return rehearsal_ != nullptr; }
+    // Something the rehearsed action would have done besides writing (a
+    // command, a question); kept only while rehearsing.
+    void Note(std::string text);
+    // How much has been recorded and noted so far, to split a rehearsal's
+    // record by the steps it made.
+    size_t WritesSoFar() const { return writes_.size(); }
+    size_t NotesSoFar() const { return notes_.size(); }
 
 private:
     class RecordingRegistry;
     class RecordingFiles;
+    struct Rehearsal;
     void Add(RecordedWrite write);
+    RegistryStore& TargetRegistry();
+    FileSystem& TargetFiles();
 
     RegistryStore& registry_;
     FileSystem& files_;
     std::unique_ptr<RecordingRegistry> recordingRegistry_;
     std::unique_ptr<RecordingFiles> recordingFiles_;
-    bool recording_ = false;
+    std::unique_ptr<Rehearsal> rehearsal_;
+    std::vector<size_t> starts_;  // where each open Start began in writes_
     std::vector<RecordedWrite> writes_;
+    std::vector<std::string> notes_;
 };
 
 // Whether the last word on every value, key and file the writes touched

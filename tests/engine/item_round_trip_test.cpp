@@ -32,7 +32,7 @@ TEST_P(ItemRoundTrip, DetectOptimiseDetectUndoDetect) {
     RegWriteValue(sim.registry, RegRoot::CurrentUser, player + "\\RecentFileList", "File0", "String", "C:\\曲.wma");
     RegWriteValue(sim.registry, RegRoot::CurrentUser, player + "\\RecentURLList", "URL0", "String", "http://a.jp/");
     RunStartupSequence(sim.ctx);
-    RoundTrip(sim.ctx, row, [&] { FollowNetCommands(sim); });
+    RoundTrip(sim.ctx, sim.prompts, row, [&] { FollowNetCommands(sim); });
     EXPECT_EQ(sim.processes.calls.size(), row.commands);
 }
 

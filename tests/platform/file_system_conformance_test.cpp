@@ -4,15 +4,18 @@
 
 #include <algorithm>
 
+#include "platform/rehearsal_overlay.h"
 #include "support/backends.h"
 
 namespace brisko {
 namespace {
 
-class FileSystemConformance : public ::testing::Test {
+// Param: through an overlay, as a rehearsal sees the file system.
+class FileSystemConformance : public ::testing::TestWithParam<bool> {
 protected:
     std::unique_ptr<testing::FilesUnderTest> fs = testing::MakeFilesUnderTest();
-    FileSystem& files = *fs->files;
+    FileOverlay overlay{*fs->files};
+    FileSystem& files = GetParam() ? static_cast<FileSystem&>(overlay) : *fs->files;
     std::vector<std::string> Names() {
         std::vector<std::string> names;
         for (const auto& e : files.ListFolder(fs->folder)) names.push_back(e.name + (e.isFolder ? "\\" : ""));
@@ -21,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(FileSystemConformance, ReplacingWritesWholeAndLeavesNothingBeside) {
+TEST_P(FileSystemConformance, ReplacingWritesWholeAndLeavesNothingBeside) {
     const std::string path = fs->Path("Brisko.ini");
     ASSERT_TRUE(files.WriteReplacing(path, "first"));
     ASSERT_TRUE(files.WriteReplacing(path, std::string("second\0bytes", 12)));
@@ -29,14 +32,14 @@ TEST_F(FileSystemConformance, ReplacingWritesWholeAndLeavesNothingBeside) {
     EXPECT_EQ(Names(), std::vector<std::string>{"Brisko.ini"}) << "no temporary file is left";
 }
 
-TEST_F(FileSystemConformance, ReplacingKeepsHiddenAndSystemAttributes) {
+TEST_P(FileSystemConformance, ReplacingKeepsHiddenAndSystemAttributes) {
     const std::string path = fs->Path("boot.ini");
     fs->PutFile(path, "[boot loader]\r\n", fileattr::kHidden | fileattr::kSystem);
     ASSERT_TRUE(files.WriteReplacing(path, "[boot loader]\r\ntimeout=3\r\n"));
     EXPECT_EQ(*files.GetAttributes(path) & (fileattr::kHidden | fileattr::kSystem), fileattr::kHidden | fileattr::kSystem);
 }
 
-TEST_F(FileSystemConformance, ARefusedReplacementKeepsTheOldFile) {
+TEST_P(FileSystemConformance, ARefusedReplacementKeepsTheOldFile) {
     const std::string path = fs->Path("locked.ini");
     fs->PutFile(path, "old", fileattr::kReadOnly);
     EXPECT_FALSE(files.WriteReplacing(path, "new"));
@@ -45,7 +48,7 @@ TEST_F(FileSystemConformance, ARefusedReplacementKeepsTheOldFile) {
     EXPECT_FALSE(files.WriteReplacing(fs->Path("missing folder\\x.ini"), "x"));
 }
 
-TEST_F(FileSystemConformance, MissingFilesAndFolderListings) {
+TEST_P(FileSystemConformance, MissingFilesAndFolderListings) {
     EXPECT_FALSE(files.ReadFile(fs->Path("none")));
     EXPECT_FALSE(files.GetAttributes(fs->Path("none")));
     EXPECT_FALSE(files.SetAttributes(fs->Path("none"), fileattr::kHidden));
@@ -56,7 +59,7 @@ TEST_F(FileSystemConformance, MissingFilesAndFolderListings) {
     EXPECT_TRUE(files.ReadFile(fs->Path("a.txt")).has_value()) << "an empty file exists";
 }
 
-TEST_F(FileSystemConformance, FoldersAreMadeOneLevelAndFilesRemoved) {
+TEST_P(FileSystemConformance, FoldersAreMadeOneLevelAndFilesRemoved) {
     EXPECT_TRUE(files.CreateFolder(fs->Path("backups")));
     EXPECT_TRUE(files.CreateFolder(fs->Path("backups"))) << "an existing folder is fine";
     EXPECT_FALSE(files.CreateFolder(fs->Path("a\\b"))) << "only one level";
@@ -66,6 +69,9 @@ TEST_F(FileSystemConformance, FoldersAreMadeOneLevelAndFilesRemoved) {
     EXPECT_FALSE(files.RemoveFile(fs->Path("backups"))) << "not a folder";
     EXPECT_EQ(Names(), std::vector<std::string>{"backups\\"});
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, FileSystemConformance, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Overlaid" : "Direct"; });
 
 }  // namespace
 }  // namespace brisko

@@ -4,20 +4,23 @@
 #include <gtest/gtest.h>
 
 #include "platform/registry_values.h"
+#include "platform/rehearsal_overlay.h"
 #include "support/backends.h"
 
 namespace brisko {
 namespace {
 
-class RegistryStoreConformance : public ::testing::Test {
+// Param: through an overlay, as a rehearsal sees the registry.
+class RegistryStoreConformance : public ::testing::TestWithParam<bool> {
 protected:
     std::unique_ptr<testing::RegistryUnderTest> reg = testing::MakeRegistryUnderTest();
-    RegistryStore& store = *reg->store;
+    RegistryOverlay overlay{*reg->store};
+    RegistryStore& store = GetParam() ? static_cast<RegistryStore&>(overlay) : *reg->store;
     RegRoot root = reg->root;
     std::string Key(const std::string& sub = "") { return reg->StorePath(sub); }
 };
 
-TEST_F(RegistryStoreConformance, CreateKeyMakesEveryMissingParent) {
+TEST_P(RegistryStoreConformance, CreateKeyMakesEveryMissingParent) {
     EXPECT_FALSE(store.CanOpenKey(root, Key("a\\b\\c"), RegAccess::Full));
     ASSERT_TRUE(store.CreateKey(root, Key("a\\b\\c")));
     EXPECT_TRUE(store.CanOpenKey(root, Key("a"), RegAccess::Full));
@@ -25,7 +28,7 @@ TEST_F(RegistryStoreConformance, CreateKeyMakesEveryMissingParent) {
     EXPECT_TRUE(store.CreateKey(root, Key("a\\b\\c"))) << "creating an existing key opens it";
 }
 
-TEST_F(RegistryStoreConformance, NamesMatchWithoutCaseAndKeepTheirCase) {
+TEST_P(RegistryStoreConformance, NamesMatchWithoutCaseAndKeepTheirCase) {
     ASSERT_TRUE(store.CreateKey(root, Key("MixedCase")));
     EXPECT_TRUE(store.CanOpenKey(root, Key("mixedcase"), RegAccess::Full));
     ASSERT_TRUE(store.SetValue(root, Key("MIXEDCASE"), "ValueName", {regtype::kDword, std::string("\x01\0\0\0", 4)}));
@@ -38,7 +41,7 @@ TEST_F(RegistryStoreConformance, NamesMatchWithoutCaseAndKeepTheirCase) {
     EXPECT_EQ(store.SubKeyNames(root, Key()), std::vector<std::string>{"MixedCase"});
 }
 
-TEST_F(RegistryStoreConformance, DefaultValueHasTheEmptyName) {
+TEST_P(RegistryStoreConformance, DefaultValueHasTheEmptyName) {
     ASSERT_TRUE(store.CreateKey(root, Key("k")));
     EXPECT_FALSE(store.QueryValue(root, Key("k"), "", RegAccess::Full)) << "a new key has no default value";
     ASSERT_TRUE(store.SetValue(root, Key("k"), "", {regtype::kSz, EncodeRegString("既定")}));
@@ -49,7 +52,7 @@ TEST_F(RegistryStoreConformance, DefaultValueHasTheEmptyName) {
     EXPECT_FALSE(store.QueryValue(root, Key("k"), "", RegAccess::Full));
 }
 
-TEST_F(RegistryStoreConformance, RawTypedBytesComeBackUnchanged) {
+TEST_P(RegistryStoreConformance, RawTypedBytesComeBackUnchanged) {
     ASSERT_TRUE(store.CreateKey(root, Key("raw")));
     const std::vector<RegValueData> samples = {
         {regtype::kBinary, std::string("\xB0", 1)},
@@ -69,7 +72,7 @@ TEST_F(RegistryStoreConformance, RawTypedBytesComeBackUnchanged) {
     }
 }
 
-TEST_F(RegistryStoreConformance, SubkeysEnumerateInOrderOfTheirUpperCasedNames) {
+TEST_P(RegistryStoreConformance, SubkeysEnumerateInOrderOfTheirUpperCasedNames) {
     for (const char* name : {"b", "A_", "ab", "Ca", "a", "[x", "Z"}) ASSERT_TRUE(store.CreateKey(root, Key(name)));
     const auto names = store.SubKeyNames(root, Key());
     if (testing::RunningUnderWine()) {
@@ -82,7 +85,7 @@ TEST_F(RegistryStoreConformance, SubkeysEnumerateInOrderOfTheirUpperCasedNames) 
     }
 }
 
-TEST_F(RegistryStoreConformance, ValuesEnumerateInCreationOrder) {
+TEST_P(RegistryStoreConformance, ValuesEnumerateInCreationOrder) {
     ASSERT_TRUE(store.CreateKey(root, Key("vals")));
     for (const char* name : {"zeta", "Alpha", "mid"})
         ASSERT_TRUE(store.SetValue(root, Key("vals"), name, {regtype::kSz, EncodeRegString("x")}));
@@ -95,7 +98,7 @@ TEST_F(RegistryStoreConformance, ValuesEnumerateInCreationOrder) {
     }
 }
 
-TEST_F(RegistryStoreConformance, DeleteKeyRefusesAKeyWithSubkeys) {
+TEST_P(RegistryStoreConformance, DeleteKeyRefusesAKeyWithSubkeys) {
     ASSERT_TRUE(store.CreateKey(root, Key("p\\child")));
     EXPECT_FALSE(store.DeleteKey(root, Key("p")));
     EXPECT_TRUE(store.DeleteKey(root, Key("p\\child")));
@@ -104,7 +107,7 @@ TEST_F(RegistryStoreConformance, DeleteKeyRefusesAKeyWithSubkeys) {
     EXPECT_FALSE(store.DeleteKey(root, Key("p")));
 }
 
-TEST_F(RegistryStoreConformance, MissingThingsAreReportedAsMissing) {
+TEST_P(RegistryStoreConformance, MissingThingsAreReportedAsMissing) {
     EXPECT_FALSE(store.QueryValue(root, Key("nokey"), "v", RegAccess::Query));
     EXPECT_FALSE(store.SetValue(root, Key("nokey"), "v", {regtype::kSz, EncodeRegString("x")}))
         << "setting a value does not create its key";
@@ -113,6 +116,9 @@ TEST_F(RegistryStoreConformance, MissingThingsAreReportedAsMissing) {
     ASSERT_TRUE(store.CreateKey(root, Key("k")));
     EXPECT_FALSE(store.DeleteValue(root, Key("k"), "absent"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, RegistryStoreConformance, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Overlaid" : "Direct"; });
 
 }  // namespace
 }  // namespace brisko

@@ -141,7 +141,7 @@ void EnableItems(ProgramContext& ctx, TweakCategory c, const std::vector<int>& i
     ApplyDisabledItems(ctx);
 }
 
-void RoundTrip(ProgramContext& ctx, const EditionRow& row, const std::function<void()>& afterApply) {
+void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& row, const std::function<void()>& afterApply) {
     const TweakCategory c = row.category;
     EnableItems(ctx, c, row.userEnables);
     std::vector<int> enabled;
@@ -153,7 +153,7 @@ void RoundTrip(ProgramContext& ctx, const EditionRow& row, const std::function<v
     std::vector<std::string> before, othersBefore;
     for (const Probe& p : mine) before.push_back(ReadProbe(ctx, p));
     for (const Probe& p : others) othersBefore.push_back(ReadProbe(ctx, p));
-    static_cast<ScriptedPrompts&>(ctx.platform.prompts).unscripted = false;
+    prompts.unscripted = false;
     auto applyAll = [&](bool optimised) {
         TickEnabled(ctx, c, optimised);
         ApplyItemStates(ctx);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/program_context.h"
+#include "support/scripted_prompts.h"
 #include "support/simulated_machine.h"
 
 namespace brisko::testing {
@@ -66,9 +67,10 @@ void ApplyOne(ProgramContext& ctx, TweakCategory c, int item, bool ticked);
 void EnableItems(ProgramContext& ctx, TweakCategory c, const std::vector<int>& items);
 // Ticks and applies every enabled item of the category, then unticks and
 // applies them; checks every probe, the ticks the machine then shows and the
-// commands run. Confirmations are answered no; `afterApply` stands in for
-// what Windows does after each pass.
-void RoundTrip(ProgramContext& ctx, const EditionRow& row, const std::function<void()>& afterApply = {});
+// commands run. Confirmations (to prompts, the context's) are answered no;
+// `afterApply` stands in for what Windows does after each pass.
+void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& row,
+               const std::function<void()>& afterApply = {});
 
 // A binary value's bytes as upper-case hex, "NULL" when absent, or "type N"
 // when it is of another type.

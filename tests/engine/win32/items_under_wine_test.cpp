@@ -41,7 +41,7 @@ TEST_P(ItemsUnderWine, RoundTripOnTheRealRegistry) {
     } cleanup{sysoc};
     RunStartupSequence(real.ctx);
     ASSERT_EQ(real.ctx.os.edition, "XP");
-    testing::RoundTrip(real.ctx, GetParam());
+    testing::RoundTrip(real.ctx, real.prompts, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, ItemsUnderWine, ::testing::ValuesIn(XpRows()),

@@ -1,0 +1,52 @@
+#pragma once
+// The launcher and the prompts as the program reaches them: they pass
+// everything through, except while the journal rehearses an action. Then
+// nothing starts and no question is shown: each start, restart and message is
+// noted in the journal as a line of text, and every question gets No, the
+// answer that changes nothing more.
+#include "platform/processes.h"
+#include "platform/prompts.h"
+#include "platform/write_journal.h"
+
+namespace brisko {
+
+class RehearsingLauncher final : public ProcessLauncher {
+public:
+    RehearsingLauncher(WriteJournal& journal, ProcessLauncher& inner) : journal_(journal), inner_(inner) {}
+
+    void ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
+                   ShowMode show) override;
+    void RunHidden(const std::string& commandLine) override;
+    void RunInNewConsole(const std::string& commandLine) override;
+    // Rehearsed: counts as started.
+    StartResult RunInNewConsoleAndWait(const std::string& commandLine,
+                                       const std::function<void()>& keepAlive) override;
+    // Rehearsed: counts as a command that ended with exit code 0.
+    int RunAndWait(const std::string& commandLine, const std::function<void()>& keepAlive,
+                   int timeLimitMs = kNoTimeLimit) override;
+    void RestartWindows() override;
+    void RestartExplorer() override;
+
+private:
+    bool Rehearsed(const std::string& note);
+    WriteJournal& journal_;
+    ProcessLauncher& inner_;
+};
+
+class RehearsingPrompts final : public Prompts {
+public:
+    RehearsingPrompts(WriteJournal& journal, Prompts& inner) : journal_(journal), inner_(inner) {}
+
+    bool Confirm(const std::string& text) override;
+    bool ConfirmChanges(const std::string& question, const std::vector<ChangeLine>& changes) override;
+    void Inform(const std::string& text) override;
+    void Warn(const std::string& text) override;
+    void Error(const std::string& text) override;
+
+private:
+    bool Rehearsed(PromptKind kind, const std::string& text);
+    WriteJournal& journal_;
+    Prompts& inner_;
+};
+
+}  // namespace brisko
