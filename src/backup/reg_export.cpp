@@ -1,0 +1,176 @@
+#include "backup/reg_export.h"
+
+#include <cstdio>
+
+#include "backup/backup_file.h"
+#include "engine/rehearsal.h"
+#include "platform/error.h"
+#include "platform/registry_values.h"
+#include "platform/text/utf.h"
+
+namespace brisko {
+
+namespace {
+using Kind = RecordedWrite::Kind;
+
+constexpr size_t kHexLineWidth = 77;  // regedit's: a continued line stays within 80 columns
+
+std::string RootName(RegRoot root) {
+    switch (root) {
+        case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
+        case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
+        case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    }
+    return "";
+}
+
+std::string KeyName(const RecordedWrite& w) {
+    std::string path = w.path;
+    while (!path.empty() && path.front() == '\\') path.erase(0, 1);
+    return RootName(w.root) + (path.empty() ? "" : "\\" + path);
+}
+
+std::string Quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// "hex(2):25,00,..." wrapped as regedit wraps it; lineStart is how much of
+// the line the name and "=" already take.
+std::string HexData(const std::string& tag, const std::string& bytes, size_t lineStart) {
+    std::string out = tag + ":";
+    size_t column = lineStart + out.size();
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char cell[4];
+        std::snprintf(cell, sizeof cell, "%02x", static_cast<unsigned char>(bytes[i]));
+        out += cell;
+        column += 2;
+        if (i + 1 == bytes.size()) break;
+        out += ',';
+        ++column;
+        if (column >= kHexLineWidth) {
+            out += "\\\n  ";
+            column = 2;
+        }
+    }
+    return out;
+}
+
+// A string regedit can quote: no line breaks or NULs inside, one NUL at the end.
+bool PlainString(const std::string& bytes) {
+    const std::string text = DecodeRegString(bytes);
+    return text.find_first_of("\r\n") == std::string::npos && EncodeRegString(text) == bytes;
+}
+
+std::string ValueLine(const RecordedWrite& w) {
+    const std::string name = w.name.empty() ? "@" : Quoted(w.name);
+    if (w.kind == Kind::DeleteValue) return name + "=-";
+    const RegValueData& v = w.data;
+    if (v.type == regtype::kSz && PlainString(v.bytes)) return name + "=" + Quoted(DecodeRegString(v.bytes));
+    if (v.type == regtype::kDword && v.bytes.size() == 4) {
+        uint32_t n = 0;
+        for (int i = 3; i >= 0; --i) n = n << 8 | static_cast<unsigned char>(v.bytes[i]);
+        char text[16];
+        std::snprintf(text, sizeof text, "dword:%08x", n);
+        return name + "=" + text;
+    }
+    const std::string tag = v.type == regtype::kBinary ? "hex" : "hex(" + [&] {
+        char t[12];
+        std::snprintf(t, sizeof t, "%x", v.type);
+        return std::string(t);
+    }() + ")";
+    return name + "=" + HexData(tag, v.bytes, name.size() + 1);
+}
+
+void AddCommentLines(std::string& out, const std::string& comment) {
+    size_t from = 0;
+    while (from <= comment.size()) {
+        size_t to = comment.find('\n', from);
+        if (to == std::string::npos) to = comment.size();
+        std::string line = comment.substr(from, to - from);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        out += "; " + line + "\n";
+        from = to + 1;
+    }
+}
+
+// What a rehearsed action does that a .reg cannot: its file edits, commands
+// and the errors it would report.
+std::vector<std::string> NotInRegFile(const std::vector<RecordedWrite>& writes, const std::vector<std::string>& notes) {
+    std::vector<std::string> left;
+    for (const auto& w : writes) {
+        const std::string what = w.kind == Kind::WriteFile ? "ファイルの変更: " : w.kind == Kind::RemoveFile ? "ファイルの削除: " : "";
+        if (!what.empty() && (left.empty() || left.back() != what + w.path)) left.push_back(what + w.path);
+    }
+    for (const auto& note : notes)
+        if (!note.starts_with(PromptCaption(PromptKind::Confirm)) && !note.starts_with(PromptCaption(PromptKind::Inform)))
+            left.push_back(note);
+    return left;
+}
+
+const char* const kLeftOut = "次の設定は .reg ファイルに含められません。Brisko で設定してください。";
+}  // namespace
+
+std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vector<std::string>& comments) {
+    std::string out = "Windows Registry Editor Version 5.00\n\n";
+    for (const auto& c : comments) AddCommentLines(out, c);
+    std::string section;  // the key of the open section, empty when none
+    for (const auto& w : writes) {
+        if (w.kind == Kind::WriteFile || w.kind == Kind::RemoveFile) continue;
+        const std::string key = KeyName(w);
+        if (w.kind == Kind::DeleteKey) {
+            out += "\n[-" + key + "]\n";
+            section.clear();
+            continue;
+        }
+        if (key != section) {
+            out += "\n[" + key + "]\n";
+            section = key;
+        }
+        if (w.kind != Kind::CreateKey) out += ValueLine(w) + "\n";
+    }
+    return out;
+}
+
+std::string ExportTicksAsReg(ProgramContext& ctx) {
+    std::vector<RecordedWrite> writes;
+    std::vector<std::string> comments;
+    for (const RehearsedItem& item : RehearseApply(ctx, RehearsalScope::EveryEnabledItem)) {
+        writes.insert(writes.end(), item.writes.begin(), item.writes.end());
+        const auto left = NotInRegFile(item.writes, item.otherActions);
+        if (left.empty()) continue;
+        if (comments.empty()) comments.push_back(kLeftOut);
+        std::string line = "[" + std::string(CategoryName(item.category)) + "] " + item.label;
+        for (const auto& l : left) line += "\n　" + l;
+        comments.push_back(line);
+    }
+    return RegFileText(writes, comments);
+}
+
+std::string ExportBackupAsReg(ProgramContext& ctx, const ChosenBackup& backup) {
+    std::vector<std::string> notes;
+    const auto writes = RehearseWrites(ctx, [&] { RestoreFromBackup(ctx, backup); }, &notes);
+    std::vector<std::string> comments = NotInRegFile(writes, notes);
+    if (!comments.empty()) comments.insert(comments.begin(), kLeftOut);
+    return RegFileText(writes, comments);
+}
+
+void WriteRegFile(FileSystem& files, const std::string& path, const std::string& text) {
+    std::string crlf;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) crlf += '\r';
+        crlf += text[i];
+    }
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : text::Utf8ToUtf16(crlf)) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    if (!files.WriteReplacing(path, bytes)) throw BriskoError(FormatUserMessage("%s に書き込めません", path));
+}
+
+}  // namespace brisko

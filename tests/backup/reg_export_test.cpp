@@ -1,0 +1,146 @@
+// .reg files: the text for each kind of write, and round trips through a
+// fresh simulated machine that imports the file as regedit would.
+#include <gtest/gtest.h>
+
+#include "backup/backup_file.h"
+#include "backup/reg_export.h"
+#include "engine/rehearsal.h"
+#include "platform/error.h"
+#include "platform/registry_values.h"
+#include "startup/startup_sequence.h"
+#include "support/item_probes.h"
+#include "support/reg_file_reader.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using namespace testing;
+using Kind = RecordedWrite::Kind;
+
+RecordedWrite W(Kind kind, RegRoot root, std::string path, std::string name = "", uint32_t type = 0,
+                std::string bytes = "") {
+    return {kind, root, std::move(path), std::move(name), {type, std::move(bytes)}, {}};
+}
+
+TEST(RegExport, EveryKindOfWrite) {
+    const auto HKCU = RegRoot::CurrentUser, HKLM = RegRoot::LocalMachine;
+    const std::vector<RecordedWrite> writes = {
+        W(Kind::CreateKey, HKCU, "Control Panel\\Desktop"),
+        W(Kind::SetValue, HKCU, "Control Panel\\Desktop", "Wall\"pa\\per", regtype::kSz, EncodeRegString("C:\\壁紙.bmp")),
+        W(Kind::SetValue, HKCU, "Control Panel\\Desktop", "", regtype::kSz, EncodeRegString("既定")),
+        W(Kind::SetValue, HKCU, "Control Panel\\Desktop", "Delay", regtype::kDword, std::string("\x2c\x01\0\0", 4)),
+        W(Kind::DeleteValue, HKCU, "Control Panel\\Desktop", "Gone"),
+        W(Kind::WriteFile, HKCU, "C:\\boot.ini"),
+        W(Kind::SetValue, HKLM, "Software\\B", "Bin", regtype::kBinary, std::string("\x00\xff", 2)),
+        W(Kind::SetValue, HKLM, "Software\\B", "Path", regtype::kExpandSz, EncodeRegString("%W%")),
+        W(Kind::SetValue, HKLM, "Software\\B", "Multi", regtype::kMultiSz, std::string("A\0\0\0\0\0", 6)),
+        W(Kind::SetValue, HKLM, "Software\\B", "Q", regtype::kQword, std::string(8, '\x01')),
+        W(Kind::SetValue, HKLM, "Software\\B", "Lines", regtype::kSz, EncodeRegString("a\r\nb")),
+        W(Kind::SetValue, HKLM, "Software\\B", "Long", regtype::kBinary, std::string(30, '\x11')),
+        W(Kind::DeleteKey, HKLM, "Software\\B\\Old"),
+        W(Kind::SetValue, HKLM, "Software\\B", "Again", regtype::kDword, std::string(4, '\xff')),
+    };
+    EXPECT_EQ(RegFileText(writes, {"一行目\r\n二行目"}),
+              "Windows Registry Editor Version 5.00\n\n"
+              "; 一行目\n; 二行目\n"
+              "\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"
+              "\"Wall\\\"pa\\\\per\"=\"C:\\\\壁紙.bmp\"\n"
+              "@=\"既定\"\n"
+              "\"Delay\"=dword:0000012c\n"
+              "\"Gone\"=-\n"
+              "\n[HKEY_LOCAL_MACHINE\\Software\\B]\n"
+              "\"Bin\"=hex:00,ff\n"
+              "\"Path\"=hex(2):25,00,57,00,25,00,00,00\n"
+              "\"Multi\"=hex(7):41,00,00,00,00,00\n"
+              "\"Q\"=hex(b):01,01,01,01,01,01,01,01\n"
+              "\"Lines\"=hex(1):61,00,0d,00,0a,00,62,00,00,00\n"
+              "\"Long\"=hex:11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,\\\n"
+              "  11,11,11,11,11,11,11,11\n"
+              "\n[-HKEY_LOCAL_MACHINE\\Software\\B\\Old]\n"
+              "\n[HKEY_LOCAL_MACHINE\\Software\\B]\n"
+              "\"Again\"=dword:ffffffff\n");
+}
+
+// The items a .reg sets whole: no file edits and no commands.
+std::vector<std::pair<TweakCategory, size_t>> RegistryOnlyItems(ProgramContext& ctx) {
+    std::vector<std::pair<TweakCategory, size_t>> items;
+    for (const auto& item : RehearseApply(ctx, RehearsalScope::EveryEnabledItem)) {
+        const bool files = std::any_of(item.writes.begin(), item.writes.end(), [](const RecordedWrite& w) {
+            return w.kind == Kind::WriteFile || w.kind == Kind::RemoveFile;
+        });
+        const bool commands = std::any_of(item.otherActions.begin(), item.otherActions.end(),
+                                          [](const std::string& a) { return a.starts_with("実行: "); });
+        if (!files && !commands) items.emplace_back(item.category, item.position);
+    }
+    return items;
+}
+
+const std::string kRegPath = "C:\\plan.reg";
+
+// Imports the .reg text, written as a file, into the machine.
+void ImportInto(SimulatedContext& from, const std::string& text, SimulatedContext& to) {
+    WriteRegFile(from.files, kRegPath, text);
+    ImportRegFile(to.registry, *from.files.ReadFile(kRegPath));
+}
+
+class RegExportRoundTrip : public ::testing::TestWithParam<SimulatedWindows> {};
+
+TEST_P(RegExportRoundTrip, AFreshMachineImportingTheTicksDetectsThemOnEveryRegistryItem) {
+    SimulatedContext a(GetParam()), b(GetParam());
+    RunStartupSequence(a.ctx);
+    size_t n = 0;
+    for (auto& list : a.ctx.items.lists)
+        for (auto& e : list) e.ticked = ++n % 2 == 0;  // both directions: optimise and default
+    const std::string text = ExportTicksAsReg(a.ctx);
+    EXPECT_NE(text.find("\n; ["), std::string::npos) << "items with file edits or commands named";
+    ImportInto(a, text, b);
+    RunStartupSequence(b.ctx);
+    const auto registryItems = RegistryOnlyItems(a.ctx);
+    EXPECT_GT(registryItems.size(), 10u);
+    for (const auto& [c, pos] : registryItems)
+        EXPECT_EQ(b.ctx.items.List(c)[pos].ticked, a.ctx.items.List(c)[pos].ticked)
+            << CategoryKey(c) << " " << pos + 1 << " " << a.ctx.items.List(c)[pos].label;
+}
+
+// Importing the export of a backup leaves every value as restoring it does
+// (regedit opens a key to delete a value in it, so a missing key comes back empty).
+TEST_P(RegExportRoundTrip, ABackupsFileWritesWhatRestoringItWrites) {
+    const std::string backup = "C:\\Program Files\\Brisko\\backups\\b.ini";
+    auto changedMachine = [&](SimulatedContext& sim) {
+        RunStartupSequence(sim.ctx);
+        WriteBackupFile(sim.ctx, backup);
+        for (auto& list : sim.ctx.items.lists)
+            for (auto& e : list) e.ticked = e.enabled && !e.ticked;
+        sim.prompts.unscripted = false;
+        ApplyItemStates(sim.ctx);
+    };
+    auto registry = [](SimulatedContext& sim) {
+        std::vector<std::string> dump;
+        for (RegRoot root : {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine})
+            for (auto& line : SubtreeDump(sim.registry, root, ""))
+                if (line.find('|') != std::string::npos) dump.push_back(std::to_string(int(root)) + line);
+        return dump;
+    };
+    SimulatedContext exported(GetParam()), restored(GetParam());
+    changedMachine(exported);
+    changedMachine(restored);
+    const auto changed = registry(exported);
+    ImportInto(exported, ExportBackupAsReg(exported.ctx, ReadChosenBackup(exported.files, backup, exported.ctx.os)),
+               exported);
+    RestoreFromBackup(restored.ctx, ReadChosenBackup(restored.files, backup, restored.ctx.os));
+    EXPECT_NE(registry(restored), changed);
+    EXPECT_EQ(registry(exported), registry(restored));
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, RegExportRoundTrip, ::testing::Values(SimulatedWindows::Xp, SimulatedWindows::Win98),
+                         [](const auto& info) { return EditionName(info.param); });
+
+TEST(RegExport, ARefusedFileThrows) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    sim.files.DenyWrites("C:\\Program Files\\Brisko");
+    EXPECT_THROW(WriteRegFile(sim.files, "C:\\Program Files\\Brisko\\x.reg", "x"), BriskoError);
+}
+
+}  // namespace
+}  // namespace brisko
