@@ -1,8 +1,10 @@
 #include "startup/silent_run.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "backup/backup_file.h"
+#include "backup/reg_export.h"
 #include "backup/restore_command.h"
 #include "backup/tweak_plan.h"
 #include "engine/item_passes.h"
@@ -87,15 +89,46 @@ int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
     return code;
 }
 
-int Apply(ProgramContext& ctx, const Command& command, CommandLog& log) {
-    const PlanLoad plan = LoadPlanFile(ctx, command.file);
+// Loads the plan into the ticks and names what it could not set: kExitDone,
+// kExitItemsNotSet, or kExitRefused for a file that is no plan.
+int LoadPlan(ProgramContext& ctx, const std::string& path, CommandLog& log) {
+    const PlanLoad plan = LoadPlanFile(ctx, path);
     if (!plan.recognised) {
-        log.Note("プラン ファイルではないか、壊れています。何も変更しません: " + command.file);
+        log.Note("プラン ファイルではないか、壊れています。何も変更しません: " + path);
         return kExitRefused;
     }
     for (const std::string& name : plan.refused) log.Note("無効または利用できない項目のため設定しません: " + name);
-    const int code = ApplyTicks(ctx, log);
-    return plan.refused.empty() ? code : kExitItemsNotSet;
+    return plan.refused.empty() ? kExitDone : kExitItemsNotSet;
+}
+
+int Apply(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    const int loaded = LoadPlan(ctx, command.file, log);
+    if (loaded == kExitRefused) return loaded;
+    return std::max(loaded, ApplyTicks(ctx, log));
+}
+
+// The .reg of the current ticks, of a plan, or of a backup (told apart by the
+// file's opening mark).
+int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    int code = kExitDone;
+    std::string text;
+    if (command.source.empty()) {
+        text = ExportTicksAsReg(ctx);
+    } else if (HasPlanMark(ctx.platform.files.ReadFile(command.source).value_or(""))) {
+        code = LoadPlan(ctx, command.source, log);
+        if (code == kExitRefused) return code;
+        text = ExportTicksAsReg(ctx);
+    } else {
+        const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.source, ctx.os);
+        if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+            log.Note(refusal);
+            return kExitRefused;
+        }
+        text = ExportBackupAsReg(ctx, backup);
+    }
+    WriteRegFile(ctx.platform.files, command.file, text);
+    log.Note(".reg ファイルを書き出しました: " + command.file);
+    return code;
 }
 
 int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
@@ -124,7 +157,7 @@ int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
             WritePlanFile(ctx, command.file);
             log.Note("プラン ファイルを書き出しました: " + command.file);
             return kExitDone;
-        case CommandKind::ExportReg: break;
+        case CommandKind::ExportReg: return ExportReg(ctx, command, log);
     }
     return kExitRefused;
 }

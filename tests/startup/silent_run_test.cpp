@@ -55,6 +55,11 @@ const Case kCases[] = {
      "無効または利用できない項目のため設定しません: [サービス] Gone", [](Machine& m) { return m.Irq8() == "2"; }},
     {{"/backup", "C:\\saved"}, "", 0, "バックアップ: C:\\saved\\backup_", [](Machine& m) { return m.FilesIn("C:\\saved") == 1; }},
     {{"/restore", "C:\\plan.ini"}, kHead + kTail, 2, "選択されたファイルはバックアップ ファイルではありません。", {}},
+    {{"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, kHead + "[System]\r\n5=1\r\n" + kTail, 0,
+     ".reg ファイルを書き出しました: C:\\out.reg",
+     [](Machine& m) { return m.Irq8() == "NULL" && m.files.ReadFile("C:\\out.reg").value_or("").starts_with("\xFF\xFE"); }},
+    {{"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, kHead + "[System]\r\n5=7\r\n" + kTail, 2,
+     "プラン ファイルではないか、壊れています。", [](Machine& m) { return !m.files.ReadFile("C:\\out.reg"); }},
     {{"/export-plan", "C:\\out.ini"}, "", 0, "プラン ファイルを書き出しました: C:\\out.ini",
      [](Machine& m) { return HasPlanMark(m.files.ReadFile("C:\\out.ini").value_or("")); }},
 };
