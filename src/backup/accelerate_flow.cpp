@@ -1,8 +1,10 @@
 #include "backup/accelerate_flow.h"
 
 #include "backup/backup_file.h"
+#include "engine/change_preview.h"
 #include "engine/item_passes.h"
 #include "engine/program_preferences.h"
+#include "platform/error.h"
 
 namespace brisko {
 
@@ -13,46 +15,64 @@ const char* const kBackupNote =
     "\r\n\r\n※ 「保存と復元」から自動的に作成されたバックアップを指定することで、\r\n"
     "　コンピュータの状態を変更前の時点まで戻すことができます。";
 
-// An item whose writes did not all take (a write refused without a word, as DWORD writes
-// are) is named in one error box, and its tick and record follow what the
-// machine shows. False when one was named.
-bool CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& applied) {
-    std::string failed;
+// An item whose writes did not all take (a write refused without a word, as
+// DWORD writes are) gets its tick and record as the machine shows; returns
+// the labels of such items.
+std::vector<std::string> CheckAppliedItems(ProgramContext& ctx, const std::vector<AppliedItem>& applied) {
+    std::vector<std::string> failed;
     for (const AppliedItem& a : applied) {
         if (a.outcome != ApplyOutcome::Applied) continue;
         if (a.writesTook) continue;
         ItemRule* rule = ctx.items.Rule(a.category, a.position);
         const bool optimised = rule && rule->IsOptimised(ctx);
         ItemEntry& entry = ctx.items.List(a.category)[a.position];
-        failed += "\r\n" + entry.label;
+        failed.push_back(entry.label);
         entry.ticked = optimised;
         ctx.items.states.Set(a.category, a.position, optimised);
     }
-    if (failed.empty()) return true;
-    ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed);
-    return false;
+    return failed;
 }
 }  // namespace
 
-void BtnAccelerateClick(ProgramContext& ctx) {
-    if (!ctx.platform.prompts.Confirm("\r\nWindows の設定を変更しますか？")) return;
-    const Preferences prefs = PreferencesOf(ctx);
-    const bool autoBackup = !prefs.AutoBackupSuppressed();
+AccelerateResult RunAccelerate(ProgramContext& ctx) {
+    AccelerateResult result;
+    const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
     const ItemStateTable before = ctx.items.states;
+    result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx));
+    result.changed = !(ctx.items.states == before);
+    if (!result.notSet.empty() || result.changed) {
+        UpdateItemCount(ctx);
+        result.backup = backup;
+    } else if (!backup.empty()) {
+        ctx.platform.files.RemoveFile(backup);
+    }
+    return result;
+}
+
+void BtnAccelerateClick(ProgramContext& ctx) {
+    std::vector<ChangeLine> changes;
+    try {
+        changes = PreviewChanges(ctx);
+    } catch (const BriskoError&) {
+        // No list then: the question stands alone, and applying reports the refusal.
+    }
+    if (!ctx.platform.prompts.ConfirmChanges("\r\nWindows の設定を変更しますか？", changes)) return;
+    const Preferences prefs = PreferencesOf(ctx);
+    const AccelerateResult result = RunAccelerate(ctx);
     // After items that did not take, no message may say the settings changed:
     // the error stands, and the automatic backup is kept.
-    if (!CheckAppliedItems(ctx, ApplyItemStates(ctx))) {
-        UpdateItemCount(ctx);
+    if (!result.notSet.empty()) {
+        std::string failed;
+        for (const auto& label : result.notSet) failed += "\r\n" + label;
+        ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed);
         return;
     }
-    if (ctx.items.states == before) {
+    if (!result.changed) {
         if (!prefs.InformSuppressed()) ctx.platform.prompts.Inform("\r\n変更された設定はありません。");
-        if (!backup.empty()) ctx.platform.files.RemoveFile(backup);
         return;
     }
-    UpdateItemCount(ctx);
-    const std::string note = autoBackup ? kBackupNote : "";
+    const std::string note = prefs.AutoBackupSuppressed() ? "" : kBackupNote;
     if (prefs.RebootPromptWanted()) {
         if (ctx.platform.prompts.Confirm(std::string(kChangedMessage) + "\r\n今すぐ再起動しますか？" + note))
             ctx.platform.processes.RestartWindows();

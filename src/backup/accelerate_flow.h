@@ -1,11 +1,27 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "engine/program_context.h"
 
 namespace brisko {
 
-// The accelerate button: confirm, back up, apply the changed ticks, check
-// that they took, report, offer a restart. A refused write throws BriskoError
-// out of it (the automatic backup is then kept).
+struct AccelerateResult {
+    bool changed = false;              // some item's record changed
+    std::vector<std::string> notSet;   // labels of the items whose writes did not all take
+    std::string backup;                // the automatic backup kept; empty when none
+};
+
+// The accelerate button's work without its questions and messages: back up
+// (unless the preferences switch the automatic backup off), apply the changed
+// ticks and check that they took. An item that did not take gets its tick and
+// record as the machine shows; the backup is then kept. When nothing changed
+// the backup is removed again. A refused write throws BriskoError out of it
+// (the automatic backup is then kept).
+AccelerateResult RunAccelerate(ProgramContext& ctx);
+
+// The accelerate button: confirm with the list of changes, run the above,
+// report, offer a restart.
 void BtnAccelerateClick(ProgramContext& ctx);
 
 }  // namespace brisko

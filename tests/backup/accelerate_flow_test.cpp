@@ -55,6 +55,28 @@ TEST_F(AccelerateFlow, NoWritesNoBackupWhenNotConfirmed) {
     EXPECT_EQ(Backups(), 0u);
 }
 
+// The question lists every change: values with their text now and to be
+// written, the changed lines of a file, the commands.
+TEST_F(AccelerateFlow, TheQuestionListsEachChange) {
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    sim.Entry(TweakCategory::Power, 10).ticked = true;
+    sim.Entry(TweakCategory::Explorer, 8).ticked = true;
+    Press(false);
+    const std::string explorer8 = "[エクスプローラ] " + sim.Entry(TweakCategory::Explorer, 8).label;
+    EXPECT_EQ(sim.prompts.listed,
+              (std::vector<ChangeLine>{
+                  {"[システム] " + sim.Entry(TweakCategory::System, 5).label,
+                   "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl\\IRQ8Priority", "(なし)",
+                   "0x00000002 (2)"},
+                  {explorer8, "実行: regsvr32 /u /s cabview.dll", "", ""},
+                  {explorer8, "実行: regsvr32 /u /s zipfldr.dll", "", ""},
+                  {"[起動・終了] " + sim.Entry(TweakCategory::Power, 10).label, "C:\\boot.ini (行 2)", "timeout=30",
+                   "timeout=5"}}));
+    EXPECT_EQ(sim.prompts.shown.size(), 1u);
+    EXPECT_TRUE(sim.processes.calls.empty());
+    EXPECT_EQ(Irq8(), "NULL");
+}
+
 TEST_F(AccelerateFlow, NothingChangedDeletesTheAutomaticBackup) {
     Press();
     EXPECT_EQ(sim.prompts.shown.back(), (ShownMessage{PromptKind::Inform, "\r\n変更された設定はありません。"}));

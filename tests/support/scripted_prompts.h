@@ -32,11 +32,16 @@ public:
         answers_.pop_front();
         return yes;
     }
+    bool ConfirmChanges(const std::string& question, const std::vector<ChangeLine>& changes) override {
+        listed = changes;
+        return Confirm(question);
+    }
     void Inform(const std::string& text) override { shown.push_back({PromptKind::Inform, text}); }
     void Warn(const std::string& text) override { shown.push_back({PromptKind::Warn, text}); }
     void Error(const std::string& text) override { shown.push_back({PromptKind::Error, text}); }
 
     std::vector<ShownMessage> shown;
+    std::vector<ChangeLine> listed;  // the changes the last confirmation listed
     // The answer to confirmations beyond the script; none fails the test.
     std::optional<bool> unscripted;
 
