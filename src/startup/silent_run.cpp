@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
 #include "backup/reg_export.h"
 #include "backup/restore_command.h"
 #include "backup/tweak_plan.h"
-#include "engine/item_passes.h"
 #include "engine/program_preferences.h"
 #include "platform/error.h"
 #include "startup/startup_sequence.h"
@@ -58,35 +58,20 @@ std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
     return "[" + std::string(CategoryName(c)) + "] " + ctx.items.List(c)[position].label;
 }
 
-// The accelerate flow without its questions: the automatic backup (unless the
-// preferences switch it off), the apply pass, the read-back. Names every item
-// that did not take; the backup is removed again when nothing changed.
+// The accelerate button's work without its questions; the log names every
+// item whose record changed and every item that did not take.
 int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
-    const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
-    const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
-    if (autoBackup) log.Note("バックアップ: " + backup);
-    else log.Note("自動バックアップは設定で無効です。");
     const ItemStateTable before = ctx.items.states;
-    int code = kExitDone;
-    for (const AppliedItem& a : ApplyItemStates(ctx)) {
-        const std::string name = ItemName(ctx, a.category, a.position);
-        if (a.outcome == ApplyOutcome::GaveUp || !a.writesTook) {
-            ItemRule* rule = ctx.items.Rule(a.category, a.position);
-            const bool optimised = rule && rule->IsOptimised(ctx);
-            ctx.items.List(a.category)[a.position].ticked = optimised;
-            ctx.items.states.Set(a.category, a.position, optimised);
-            log.Note("設定できませんでした: " + name);
-            code = kExitItemsNotSet;
-        } else {
-            log.Note((a.ticked ? "最適化: " : "既定に戻す: ") + name);
-        }
-    }
-    UpdateItemCount(ctx);
-    if (ctx.items.states == before) {
-        log.Note("変更された設定はありません。");
-        if (!backup.empty()) ctx.platform.files.RemoveFile(backup);
-    }
-    return code;
+    const AccelerateResult result = RunAccelerate(ctx);
+    if (!result.backup.empty()) log.Note("バックアップ: " + result.backup);
+    else if (PreferencesOf(ctx).AutoBackupSuppressed()) log.Note("自動バックアップは設定で無効です。");
+    for (TweakCategory c : kAllCategories)
+        for (size_t i = 0; i < ctx.items.List(c).size(); ++i)
+            if (ctx.items.states.Get(c, i) != before.Get(c, i))
+                log.Note((ctx.items.states.Get(c, i) ? "最適化: " : "既定に戻す: ") + ItemName(ctx, c, i));
+    for (const std::string& label : result.notSet) log.Note("設定できませんでした: " + label);
+    if (!result.changed && result.notSet.empty()) log.Note("変更された設定はありません。");
+    return result.notSet.empty() ? kExitDone : kExitItemsNotSet;
 }
 
 // Loads the plan into the ticks and names what it could not set: kExitDone,
