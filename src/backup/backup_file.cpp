@@ -46,8 +46,7 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
         throw BriskoError(FormatUserMessage("%s に書き込めません", path));
 }
 
-std::string CreateBackup(ProgramContext& ctx, bool quiet) {
-    const std::string folder = BackupsFolder(ctx);
+std::string CreateBackupIn(ProgramContext& ctx, const std::string& folder) {
     const std::string stamp = BackupFileName(ctx.platform.clock.Now());
     std::string name = stamp;
     for (int n = 2; ctx.platform.files.GetAttributes(folder + "\\" + name); ++n) {
@@ -55,12 +54,19 @@ std::string CreateBackup(ProgramContext& ctx, bool quiet) {
         name = stamp.substr(0, stamp.size() - 4) + "_" + std::to_string(n) + ".ini";
     }
     WriteBackupFile(ctx, folder + "\\" + name);
+    return folder + "\\" + name;
+}
+
+std::string CreateBackup(ProgramContext& ctx, bool quiet) {
+    const std::string folder = BackupsFolder(ctx);
+    const std::string path = CreateBackupIn(ctx, folder);
+    const std::string name = path.substr(folder.size() + 1);
     if (!quiet)
         ctx.platform.prompts.Inform(
             "バックアップ ファイルを作成しました。\r\n\r\n設定変更によりコンピュータに問題が発生した場合に、\r\n"
             "「保存と復元」からバックアップを指定することで、\r\nコンピュータの状態を以前の時点まで戻すことができます。\r\n\r\n"
             "バックアップ フォルダ：" + folder + "\r\nバックアップ ファイル：" + name);
-    return folder + "\\" + name;
+    return path;
 }
 
 void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {

@@ -23,6 +23,8 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path);
 // never the first one's name. Unless quiet, says where it went (the backup
 // button passes quiet when information messages are switched off).
 std::string CreateBackup(ProgramContext& ctx, bool quiet);
+// The same dated backup in another folder (created, one level, when missing); returns its path.
+std::string CreateBackupIn(ProgramContext& ctx, const std::string& folder);
 
 // Writes every recorded value back; does nothing unless the file was
 // recognised as a backup for this machine. A refused write throws

@@ -72,6 +72,8 @@ enum RestoreControlId : int {
     kBtnBackupOE,
     kBtnRecoveryOE,
     kRestoreComment,
+    kBtnPlanSave,
+    kBtnPlanLoad,
     kBtnRestoreCancel = 2,  // IDCANCEL: Esc closes the window
 };
 

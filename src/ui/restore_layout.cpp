@@ -18,6 +18,8 @@ RestoreLayout LayOutRestoreWindow(const Rect& panel) {
     l.page.picture = at(400, 3, 32, 32);
     l.comment = {0, 104, kRestoreClientWidth, 185};
     l.close = {369, 292, 73, 25};
+    l.planSave = {2, 292, 124, 25};
+    l.planLoad = {130, 292, 124, 25};
     return l;
 }
 

@@ -17,6 +17,7 @@ struct RestoreLayout {
     Rect panel;    // the area each page's panel fills
     RestorePageLayout page;
     Rect comment, close;
+    Rect planSave, planLoad;  // the tweak-plan buttons, left of the close button
 };
 
 // panel is the page control's display area for its tabs (the window asks the

@@ -21,6 +21,15 @@ TEST(RestoreLayout, PageControlsStandInThePanelAndLabelsEndBeforeTheNextControl)
     EXPECT_LE(l.page.restoreLabel.right(), l.page.picture.left);
     EXPECT_EQ(l.comment.top, l.pages.bottom());
     EXPECT_LE(l.close.bottom(), kRestoreClientHeight);
+    // The plan buttons share the close button's row, below the description, clear of each other.
+    const Rect client{0, 0, kRestoreClientWidth, kRestoreClientHeight};
+    for (const Rect& r : {l.planSave, l.planLoad}) {
+        EXPECT_TRUE(Inside(r, client));
+        EXPECT_GE(r.top, l.comment.bottom());
+        EXPECT_FALSE(Overlap(r, l.close));
+        EXPECT_GE(r.width, 7 * 12 + 40);  // "プランを読み込む" and its access key
+    }
+    EXPECT_FALSE(Overlap(l.planSave, l.planLoad));
 }
 
 }  // namespace

@@ -15,7 +15,18 @@ void FileOpenDialog::Set(const std::wstring& title, const std::wstring& filter) 
 }
 
 std::optional<std::string> FileOpenDialog::Run(const std::string& initialFolder) {
-    std::wstring file(MAX_PATH * 4, L'\0');
+    return Show(initialFolder, "", nullptr);
+}
+
+std::optional<std::string> FileOpenDialog::RunSave(const std::string& initialFolder, const std::string& name,
+                                                   const std::wstring& extension) {
+    return Show(initialFolder, name, extension.c_str());
+}
+
+std::optional<std::string> FileOpenDialog::Show(const std::string& initialFolder, const std::string& name,
+                                                const wchar_t* saveExtension) {
+    std::wstring file = win32::Widen(name);
+    file.resize(MAX_PATH * 4, L'\0');
     const std::wstring folder = win32::Widen(initialFolder);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;  // the size Windows 2000's dialog knows
@@ -26,8 +37,10 @@ std::optional<std::string> FileOpenDialog::Run(const std::string& initialFolder)
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrInitialDir = folder.c_str();
     ofn.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    ofn.lpstrDefExt = saveExtension;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                (saveExtension ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(saveExtension ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
     filterIndex_ = ofn.nFilterIndex;
     file.resize(wcslen(file.c_str()));
     return win32::Narrow(file);

@@ -16,8 +16,15 @@ public:
     void Set(const std::wstring& title, const std::wstring& filter);
     // The chosen path, or nullopt when cancelled.
     std::optional<std::string> Run(const std::string& initialFolder);
+    // The save form: asks before replacing a file; the extension is added
+    // when the name has none.
+    std::optional<std::string> RunSave(const std::string& initialFolder, const std::string& name,
+                                       const std::wstring& extension);
 
 private:
+    std::optional<std::string> Show(const std::string& initialFolder, const std::string& name,
+                                    const wchar_t* saveExtension);
+
     HWND owner_ = nullptr;
     std::wstring title_, filter_;
     DWORD filterIndex_ = 1;

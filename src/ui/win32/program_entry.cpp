@@ -2,57 +2,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <optional>
-#include <string>
-
-#include "engine/program_context.h"
-#include "platform/embedded_text_resources.h"
-#include "platform/recording_process_launcher.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_process_launcher.h"
-#include "platform/win32/win32_registry_store.h"
-#include "platform/win32/win32_service_manager.h"
-#include "platform/win32/win32_system_info.h"
 #include "ui/control_ids.h"
+#include "ui/win32/command_line_entry.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_box_prompts.h"
+#include "ui/win32/win32_backends.h"
 
 namespace {
 
-// Everything the program's context refers to, made once at start.
-struct Win32Backends {
-    brisko::win32::Win32RegistryStore registry;
-    brisko::win32::Win32FileSystem files;
-    brisko::win32::Win32ProcessLauncher processes;
-    brisko::ui::MessageBoxPrompts prompts;
-    brisko::EmbeddedTextResources resources;
-    brisko::win32::Win32SystemInfo system;
-    brisko::win32::Win32ServiceManager services;
-    brisko::win32::Win32Clock clock;
-};
-
-// Where the environment asks for it (BRISKO_LAUNCH_LOG=file), the program
-// writes down what it would start instead of starting it: the end-to-end
-// tests press every button this way without opening tools or restarting.
-std::string LaunchLogPath() {
-    wchar_t path[MAX_PATH] = L"";
-    const DWORD n = GetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", path, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? brisko::win32::Narrow(path) : std::string();
-}
-
 int RunProgram() {
-    Win32Backends backends;
-    const std::string launchLog = LaunchLogPath();
-    std::optional<brisko::RecordingProcessLauncher> recorder;
-    if (!launchLog.empty()) recorder.emplace(backends.files, launchLog);
-    brisko::ProcessLauncher& processes = recorder ? static_cast<brisko::ProcessLauncher&>(*recorder)
-                                                  : backends.processes;
-    brisko::ProgramContext ctx(brisko::Platform{backends.registry, backends.files, processes,
-                                                backends.prompts, backends.resources, backends.system,
-                                                backends.services, backends.clock});
-    brisko::ui::MainWindow main(ctx, backends.prompts);
+    brisko::ui::Win32Backends backends;
+    brisko::ui::MessageBoxPrompts prompts;
+    brisko::ProgramContext ctx(backends.With(prompts));
+    brisko::ui::MainWindow main(ctx, prompts);
     main.Create();
     if (!main.Handle()) return 1;
     backends.processes.SetOwnerWindow(main.Handle());
@@ -73,6 +35,8 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Switches run one command without any window.
+    if (const auto args = brisko::ui::CommandLineArguments(); !args.empty()) return brisko::ui::RunCommandLine(args);
     // A copy is running: bring its window into view and go. The running copy
     // does it itself, so that a window hidden in the notification area comes
     // back too.

@@ -6,6 +6,8 @@
 #include "backup/backup_file.h"
 #include "backup/mail_rules.h"
 #include "backup/restore_command.h"
+#include "backup/tweak_plan.h"
+#include "engine/item_passes.h"
 #include "platform/win32/wide.h"
 #include "prefs/colour_text.h"
 #include "prefs/preference_keys.h"
@@ -17,6 +19,7 @@ namespace brisko::ui {
 
 namespace {
 const wchar_t* const kClassName = L"TFrmRestore";
+const wchar_t* const kPlanFilter = L"プラン ファイル (*.ini)|*.ini|すべてのファイル (*.*)|*.*";
 
 // The parts of each page without an id of their own in the shared list.
 constexpr int kPagePartFirst = 3100;
@@ -137,6 +140,8 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 case kBtnRecovery: BtnRecoveryClick(); break;
                 case kBtnBackupOE: BtnBackupOEClick(); break;
                 case kBtnRecoveryOE: BtnRecoveryOEClick(); break;
+                case kBtnPlanSave: BtnPlanSaveClick(); break;
+                case kBtnPlanLoad: BtnPlanLoadClick(); break;
                 case IDOK: PressFocusedButton(); break;  // Enter, where no button takes it itself
                 case IDCANCEL: Close(); break;           // the close button and Esc
             }
@@ -186,6 +191,9 @@ void RestoreWindow::FormCreate() {
                              WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kRestoreComment,
                              commentFont_, WS_EX_CLIENTEDGE);
     SendMessageW(comment, EM_SETEVENTMASK, 0, 0);
+    MakeChild(Handle(), L"BUTTON", L"プランを保存(&S)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanSave, font_);
+    MakeChild(Handle(), L"BUTTON", L"プランを読み込む(&L)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanLoad,
+              font_);
     MakeChild(Handle(), L"BUTTON", L"閉じる", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnRestoreCancel, font_);
     Layout();
     page_ = 0;
@@ -229,6 +237,8 @@ void RestoreWindow::Layout() {
     }
     Place(Control(kRestoreComment), dpi_.Of(l.comment));
     Place(Control(kBtnRestoreCancel), dpi_.Of(l.close));
+    Place(Control(kBtnPlanSave), dpi_.Of(l.planSave));
+    Place(Control(kBtnPlanLoad), dpi_.Of(l.planLoad));
 }
 
 void RestoreWindow::ShowTab(int page) {
@@ -298,9 +308,34 @@ void RestoreWindow::BtnRecoveryOEClick() {
     RestoreMailRules(ctx_, {});
 }
 
+void RestoreWindow::BtnPlanSaveClick() {
+    dlgOpen_.SetOwner(Handle());
+    dlgOpen_.Set(L"プランを保存", kPlanFilter);
+    const auto chosen = dlgOpen_.RunSave(ParentFolder(ctx_.paths.executable) + "\\", "brisko-plan.ini", L"ini");
+    if (!chosen) return;
+    WritePlanFile(ctx_, *chosen);
+    if (!PreferencesOf(ctx_).InformSuppressed())
+        ctx_.platform.prompts.Inform("\r\n今のチェックの状態をプランとして保存しました。\r\n\r\nファイル：" + *chosen);
+}
+
+void RestoreWindow::BtnPlanLoadClick() {
+    dlgOpen_.SetOwner(Handle());
+    dlgOpen_.Set(L"読み込むプランを開く", kPlanFilter);
+    const auto chosen = dlgOpen_.Run(ParentFolder(ctx_.paths.executable) + "\\");
+    if (!chosen) return;
+    const PlanLoad load = LoadPlanFile(ctx_, *chosen);
+    if (!load.recognised) return ctx_.platform.prompts.Warn("\r\n選択されたファイルはプラン ファイルではありません。");
+    UpdateItemCount(ctx_);
+    if (onRestored_) onRestored_();  // the main window shows the new ticks
+    if (!load.refused.empty()) return ctx_.platform.prompts.Warn(PlanRefusalMessage(load));
+    if (!PreferencesOf(ctx_).InformSuppressed())
+        ctx_.platform.prompts.Inform("\r\nプランを読み込みました。\r\n「高速化」を押すと設定が変更されます。");
+}
+
 void RestoreWindow::PressFocusedButton() {
     const int id = GetDlgCtrlID(GetFocus());
-    for (int button : {kBtnBackup, kBtnRecovery, kBtnBackupOE, kBtnRecoveryOE, kBtnRestoreCancel})
+    for (int button : {kBtnBackup, kBtnRecovery, kBtnBackupOE, kBtnRecoveryOE, kBtnPlanSave, kBtnPlanLoad,
+                       kBtnRestoreCancel})
         if (id == button && GetFocus() == Control(id)) return static_cast<void>(SendMessageW(Control(id), BM_CLICK, 0, 0));
 }
 

@@ -22,8 +22,8 @@ namespace brisko::ui {
 
 class RestoreWindow final : public Window {
 public:
-    // onRestored runs after a restore has changed the machine, so the main
-    // window can show the new state.
+    // onRestored runs after a restore has changed the machine, or a plan the
+    // ticks, so the main window can show the new state.
     RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
                   std::function<void()> onRestored);
     ~RestoreWindow() override;
@@ -44,6 +44,8 @@ private:
     void BtnRecoveryClick();
     void BtnBackupOEClick();
     void BtnRecoveryOEClick();
+    void BtnPlanSaveClick();
+    void BtnPlanLoadClick();
     void PressFocusedButton();
     void Close();
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }

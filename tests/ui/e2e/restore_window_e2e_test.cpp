@@ -25,12 +25,13 @@ HWND OpenRestoreWindow(const RunningBrisko& app) {
     return window;
 }
 
-// Types the path into the open dialog's file name box and presses 開く.
-void ChooseFile(DWORD processId, const std::wstring& path) {
-    HWND dialog = driver::WaitForDialog(processId, L"復元するバックアップ ファイルを開く");
+// Types the path into the file dialog's name box and presses its OK button.
+void ChooseFile(DWORD processId, const std::wstring& path,
+                const std::wstring& title = L"復元するバックアップ ファイルを開く") {
+    HWND dialog = driver::WaitForDialog(processId, title);
     ASSERT_TRUE(dialog) << "no file dialog";
     driver::Settle(500);
-    driver::Picture(dialog, L"restore-file-dialog");
+    if (title.starts_with(L"復元")) driver::Picture(dialog, L"restore-file-dialog");
     HWND name = GetDlgItem(dialog, 0x47c);  // cmb13, the explorer-style name box
     if (!name) name = GetDlgItem(dialog, 0x480);  // edt1
     ASSERT_TRUE(name);
@@ -152,11 +153,12 @@ TEST(RestoreWindow, TabMovesThroughTheControlsAndEscHidesTheSameWindow) {
     EXPECT_EQ(FocusedId(app), kPgRestore);
     EXPECT_EQ(driver::TextOf(GetDlgItem(window, kBtnBackup)), L"コンピュータの状態を保存する") << "named for screen readers";
     std::vector<int> order;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         Key(app, VK_TAB);
         order.push_back(FocusedId(app));
     }
-    EXPECT_EQ(order, (std::vector<int>{kBtnBackup, kBtnRecovery, kBtnRestoreCancel, kPgRestore}));
+    EXPECT_EQ(order,
+              (std::vector<int>{kBtnBackup, kBtnRecovery, kBtnPlanSave, kBtnPlanLoad, kBtnRestoreCancel, kPgRestore}));
     Key(app, VK_RIGHT);  // the arrow keys turn the pages
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kBtnBackupOE)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, kBtnBackup)));
@@ -181,6 +183,35 @@ TEST(RestoreWindow, TabMovesThroughTheControlsAndEscHidesTheSameWindow) {
     driver::Settle();
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindow(window)) << "hidden, not destroyed";
+}
+
+// The access keys of the plan buttons: the current ticks saved as a plan, and
+// that plan loaded again.
+TEST(RestoreWindow, PlanSavedAndLoadedAgainByTheirAccessKeys) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    HWND window = OpenRestoreWindow(app);
+    ASSERT_TRUE(window);
+    const std::wstring plan = driver::ProgramFolder() + L"\\e2e-plan.ini";
+    DeleteFileW(plan.c_str());
+    auto accessKey = [&](wchar_t key) { PostMessageW(app.Focus(), WM_SYSCHAR, key, 1 << 29); };  // Alt+key
+    accessKey(L's');
+    ChooseFile(app.ProcessId(), plan, L"プランを保存");
+    HWND saved = driver::WaitForDialog(app.ProcessId(), L"情報");
+    ASSERT_TRUE(saved) << "saved";
+    driver::Answer(saved, IDOK);
+    std::ifstream file(std::filesystem::path(plan), std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(text.starts_with("[BriskoPlan]")) << text.substr(0, 40);
+    accessKey(L'l');
+    ChooseFile(app.ProcessId(), plan, L"読み込むプランを開く");
+    HWND loaded = driver::WaitForDialog(app.ProcessId(), L"情報");
+    ASSERT_TRUE(loaded) << "loaded, nothing refused";
+    driver::Picture(loaded, L"plan-loaded");
+    driver::Answer(loaded, IDOK);
+    driver::PressOpeningABox(window, kBtnRestoreCancel);
+    app.Close();
+    DeleteFileW(plan.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,144 @@
+#include "backup/tweak_plan.h"
+
+#include <map>
+#include <optional>
+
+#include "engine/services.h"
+#include "platform/error.h"
+#include "platform/profile/profile_document.h"
+
+namespace brisko {
+
+namespace {
+using namespace planmark;
+constexpr size_t kLargestPlan = 1024 * 1024;
+
+// The service key name behind each entry of the service list, in list order.
+// Entries with equal display names take the last of them, as their rules do.
+std::vector<std::string> ServiceKeyNames(ProgramContext& ctx) {
+    std::map<std::string, std::string> byDisplay;
+    for (const ListedService& s : ListServices(ctx)) byDisplay[s.displayName] = s.keyName;
+    std::vector<std::string> keys;
+    for (const ItemEntry& e : ctx.items.List(TweakCategory::Service)) keys.push_back(byDisplay[e.label]);
+    return keys;
+}
+
+bool Available(ProgramContext& ctx, TweakCategory c, size_t position) {
+    if (!ctx.items.Rule(c, position) || !ctx.items.List(c)[position].enabled) return false;
+    return c != TweakCategory::Service || ctx.controls.IsEnabled("LstService");
+}
+
+std::string RefusedName(TweakCategory c, const std::string& label) {
+    return "[" + std::string(CategoryName(c)) + "] " + label;
+}
+
+std::optional<bool> Wanted(const std::string& value) {
+    if (value == "1") return true;
+    if (value == "0") return false;
+    return std::nullopt;
+}
+
+// The number of an item key ("1" to "10"); 0 for anything else.
+size_t ItemNumber(const std::string& key) {
+    if (key.empty() || key.size() > 2 || key.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return key.size() == 1 ? size_t(key[0] - '0') : size_t(key[0] - '0') * 10 + size_t(key[1] - '0');
+}
+
+// A wanted tick, before anything is set: category, list position (or, for a
+// service not listed here, none) and the name it is refused under.
+struct Want {
+    TweakCategory category;
+    std::optional<size_t> position;
+    std::string name;
+    bool ticked;
+};
+
+// Every wanted tick of the document, or nullopt when it is no complete plan.
+std::optional<std::vector<Want>> ReadWants(ProgramContext& ctx, const profile::ProfileDocument& doc) {
+    if (doc.Read(kOpenSection, kOpenKey) != kFormat || !doc.Read(kCloseSection, kCloseKey)) return std::nullopt;
+    std::vector<Want> wants;
+    for (TweakCategory c : kSettingCategories) {
+        const std::string section(CategoryKey(c));
+        for (const std::string& key : doc.Keys(section)) {
+            const auto ticked = Wanted(doc.Read(section, key).value_or(""));
+            const size_t number = ItemNumber(key);
+            if (!ticked || number < 1 || number > kItemsPerCategory) return std::nullopt;
+            const auto& list = ctx.items.List(c);
+            const std::string label = number <= list.size() ? list[number - 1].label : std::to_string(number);
+            wants.push_back({c, number <= list.size() ? std::optional(number - 1) : std::nullopt, label, *ticked});
+        }
+    }
+    const std::string services(CategoryKey(TweakCategory::Service));
+    const std::vector<std::string> keyNames = ServiceKeyNames(ctx);
+    for (const std::string& key : doc.Keys(services)) {
+        const auto ticked = Wanted(doc.Read(services, key).value_or(""));
+        if (!ticked) return std::nullopt;
+        Want want{TweakCategory::Service, std::nullopt, key, *ticked};
+        for (size_t i = 0; i < keyNames.size(); ++i)
+            if (keyNames[i] == key) {
+                want.position = i;
+                want.name = ctx.items.List(TweakCategory::Service)[i].label;
+            }
+        wants.push_back(want);
+    }
+    return wants;
+}
+
+// The document of the bytes; a UTF-8 mark (a plan saved by an editor) is dropped.
+profile::ProfileDocument PlanDocument(const std::string& bytes) {
+    const bool utf8 = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    return profile::ProfileDocument::Parse(utf8 ? bytes.substr(3) : bytes);
+}
+}  // namespace
+
+bool HasPlanMark(const std::string& bytes) {
+    if (bytes.size() > kLargestPlan) return false;
+    return PlanDocument(bytes).Read(kOpenSection, kOpenKey).has_value();
+}
+
+void WritePlanFile(ProgramContext& ctx, const std::string& path) {
+    profile::ProfileDocument doc = profile::ProfileDocument::Parse("");
+    doc.Write(kOpenSection, kOpenKey, kFormat);
+    for (TweakCategory c : kSettingCategories) {
+        const auto& list = ctx.items.List(c);
+        for (size_t i = 0; i < list.size(); ++i)
+            doc.Write(std::string(CategoryKey(c)), std::to_string(i + 1), list[i].ticked ? "1" : "0");
+    }
+    const auto& services = ctx.items.List(TweakCategory::Service);
+    const std::vector<std::string> keyNames = ServiceKeyNames(ctx);
+    for (size_t i = 0; i < services.size(); ++i)
+        if (!keyNames[i].empty())
+            doc.Write(std::string(CategoryKey(TweakCategory::Service)), keyNames[i], services[i].ticked ? "1" : "0");
+    doc.Write(kCloseSection, kCloseKey, "1");
+    if (!ctx.platform.files.WriteReplacing(path, doc.Serialize()))
+        throw BriskoError(FormatUserMessage("%s に書き込めません", path));
+}
+
+std::string PlanRefusalMessage(const PlanLoad& load) {
+    std::string text = "次の項目は無効か、このコンピュータでは使えないため、プランの通りに設定できませんでした。\r\n";
+    for (const std::string& name : load.refused) text += "\r\n" + name;
+    return text;
+}
+
+PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path) {
+    PlanLoad load;
+    const auto attributes = ctx.platform.files.GetAttributes(path);
+    if (!attributes || (*attributes & fileattr::kDirectory)) return load;
+    const auto bytes = ctx.platform.files.ReadFile(path);
+    const bool utf16 = bytes && bytes->size() >= 2 && bytes->compare(0, 2, "\xFF\xFE") == 0;
+    if (!bytes || bytes->size() > kLargestPlan || (!utf16 && bytes->find('\0') != std::string::npos)) return load;
+    const auto wants = ReadWants(ctx, PlanDocument(*bytes));
+    if (!wants) return load;
+    load.recognised = true;
+    for (const Want& w : *wants) {
+        if (w.position && Available(ctx, w.category, *w.position)) {
+            ctx.items.List(w.category)[*w.position].ticked = w.ticked;
+            continue;
+        }
+        const bool tickedNow = w.position && ctx.items.List(w.category)[*w.position].ticked;
+        if (w.ticked != tickedNow) load.refused.push_back(RefusedName(w.category, w.name));
+    }
+    return load;
+}
+
+}  // namespace brisko

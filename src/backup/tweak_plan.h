@@ -1,0 +1,45 @@
+#pragma once
+// Tweak plans: the wanted tick of every item and listed service, kept in a
+// profile file so that one choice can be saved, loaded again and taken to
+// other machines. A plan opens with its own mark and closes with another, so
+// that a file cut short is never taken for a plan. Marks, sections and keys
+// are plain ASCII, so a plan edited and saved in any encoding still reads.
+#include <string>
+#include <vector>
+
+#include "engine/program_context.h"
+
+namespace brisko {
+
+namespace planmark {
+inline const std::string kOpenSection = "BriskoPlan";
+inline const std::string kOpenKey = "Format";
+inline const std::string kFormat = "1";
+inline const std::string kCloseSection = "BriskoPlanEnd";
+inline const std::string kCloseKey = "Complete";
+}  // namespace planmark
+
+// Whether the bytes open with a plan's mark (however damaged the rest).
+bool HasPlanMark(const std::string& bytes);
+
+// Writes the current ticks: one section per category by its English key,
+// item number = 1 or 0, and the services by their key names. Throws
+// BriskoError when the file cannot be written.
+void WritePlanFile(ProgramContext& ctx, const std::string& path);
+
+struct PlanLoad {
+    bool recognised = false;
+    std::vector<std::string> refused;  // "[category] label" of items the plan could not set
+};
+
+// Sets the ticks the plan names. A disabled or unavailable item (or a service
+// not listed here) is never ticked or unticked by it: it is named in
+// `refused` when the plan wants it otherwise. A file that is not a complete
+// plan (no marks, unknown item numbers, values other than 1 and 0) changes
+// nothing and is not recognised.
+PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path);
+
+// The one message that names the items a loaded plan could not tick or untick.
+std::string PlanRefusalMessage(const PlanLoad& load);
+
+}  // namespace brisko

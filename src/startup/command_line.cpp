@@ -1,0 +1,72 @@
+#include "startup/command_line.h"
+
+#include "platform/text/case_fold.h"
+
+namespace brisko {
+
+namespace {
+bool IsSwitch(const std::string& arg) { return arg.size() > 1 && (arg[0] == '/' || arg[0] == '-'); }
+
+struct SwitchForm {
+    const char* name;
+    CommandKind kind;
+    size_t least, most;  // file arguments after the switch
+};
+constexpr SwitchForm kForms[] = {
+    {"?", CommandKind::Usage, 0, 0},           {"apply", CommandKind::Apply, 1, 1},
+    {"backup", CommandKind::Backup, 0, 1},     {"restore", CommandKind::Restore, 1, 1},
+    {"export-plan", CommandKind::ExportPlan, 1, 1}, {"export-reg", CommandKind::ExportReg, 1, 2},
+};
+
+Command Invalid(const std::string& why) {
+    Command c;
+    c.kind = CommandKind::Invalid;
+    c.error = why;
+    return c;
+}
+}  // namespace
+
+Command ParseCommandLine(const std::vector<std::string>& args) {
+    if (args.empty()) return {};
+    const std::string first = text::AsciiLower(args[0]);
+    const SwitchForm* form = nullptr;
+    for (const SwitchForm& f : kForms)
+        if (IsSwitch(first) && first.substr(1) == f.name) form = &f;
+    if (!form) return Invalid("不明なスイッチです: " + args[0]);
+    Command c;
+    c.kind = form->kind;
+    std::vector<std::string> files;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (c.kind == CommandKind::Apply && text::AsciiLower(args[i]) == "/quiet") c.quiet = true;
+        else if (IsSwitch(args[i])) return Invalid("このスイッチは使えません: " + args[i]);
+        else files.push_back(args[i]);
+    }
+    if (files.size() < form->least) return Invalid("ファイル名が指定されていません: " + args[0]);
+    if (files.size() > form->most) return Invalid("余分な引数があります: " + files[form->most]);
+    if (!files.empty()) c.file = files[0];
+    if (files.size() > 1) c.source = files[1];
+    return c;
+}
+
+const std::string& UsageText() {
+    static const std::string text =
+        "使い方: brisko.exe [スイッチ]\r\n"
+        "スイッチを付けると、ウィンドウを開かずに次の処理を一つ行います。\r\n"
+        "\r\n"
+        "  /apply プラン [/quiet]   プラン ファイルの通りに設定を変更します (先に自動バックアップ)。\r\n"
+        "                           /quiet はコンソールに何も表示しません。\r\n"
+        "  /backup [フォルダ]       バックアップ ファイルを作成します (既定は backups フォルダ)。\r\n"
+        "  /restore バックアップ    バックアップ ファイルから設定を復元します。\r\n"
+        "  /export-plan ファイル    今の設定の状態をプラン ファイルに書き出します。\r\n"
+        "  /export-reg ファイル [プラン|バックアップ]\r\n"
+        "                           プランまたはバックアップの通りにする .reg ファイルを書き出します。\r\n"
+        "                           省略すると今のチェックの状態を書き出します。\r\n"
+        "  /?                       この説明を表示します。\r\n"
+        "\r\n"
+        "終了コード: 0 完了 / 1 設定できなかった項目あり / 2 引数またはファイルの誤り (何も変更しません)\r\n"
+        "            / 3 書き込みに失敗\r\n"
+        "記録: backups\\brisko-command.log に実行ごとに追記します。\r\n";
+    return text;
+}
+
+}  // namespace brisko

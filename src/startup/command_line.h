@@ -1,0 +1,38 @@
+#pragma once
+// The switches that run one task without the main window, for administrators
+// and deployment tools.
+#include <string>
+#include <vector>
+
+namespace brisko {
+
+enum class CommandKind {
+    Window,      // no switches: the program as usual
+    Usage,       // /?
+    Invalid,     // switches that make no command; `error` says why
+    Apply,       // /apply PLAN [/quiet]
+    Backup,      // /backup [FOLDER]
+    Restore,     // /restore BACKUP
+    ExportPlan,  // /export-plan FILE
+    ExportReg,   // /export-reg FILE [PLAN|BACKUP]
+};
+
+struct Command {
+    CommandKind kind = CommandKind::Window;
+    std::string file;    // the plan, folder, backup or file written
+    std::string source;  // /export-reg's plan or backup; empty for the current machine
+    bool quiet = false;  // nothing on the console; the log file still gets everything
+    std::string error;
+};
+
+// Exit codes of a command.
+inline constexpr int kExitDone = 0, kExitItemsNotSet = 1, kExitRefused = 2, kExitWriteFailed = 3;
+
+// The arguments after the program's name. Switches begin with '/' or '-' and
+// are matched without regard to case.
+Command ParseCommandLine(const std::vector<std::string>& args);
+
+// What /? prints.
+const std::string& UsageText();
+
+}  // namespace brisko

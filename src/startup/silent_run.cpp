@@ -1,0 +1,205 @@
+#include "startup/silent_run.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "backup/accelerate_flow.h"
+#include "backup/backup_file.h"
+#include "backup/reg_export.h"
+#include "backup/restore_command.h"
+#include "backup/tweak_plan.h"
+#include "engine/program_preferences.h"
+#include "platform/error.h"
+#include "startup/startup_sequence.h"
+
+namespace brisko {
+
+namespace {
+constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
+
+// The text as lines, without empty leading and trailing ones.
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += text[i];
+        }
+    }
+    while (!lines.empty() && lines.front().empty()) lines.erase(lines.begin());
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+std::string Stamp(const LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+// Appends the run's block to the command log; a log that cannot be written
+// is said on the console and changes no exit code.
+void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, int code) {
+    const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
+    std::string block = "==== " + Stamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
+    for (const std::string& line : log.Lines()) block += line + "\r\n";
+    block += "終了コード " + std::to_string(code) + "\r\n\r\n";
+    ctx.platform.files.CreateFolder(ParentFolder(path));
+    const std::string before = ctx.platform.files.ReadFile(path).value_or(kUtf8Mark);
+    if (!ctx.platform.files.WriteReplacing(path, before + block)) log.Note("記録ファイルに書き込めません: " + path);
+}
+
+std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
+    return "[" + std::string(CategoryName(c)) + "] " + ctx.items.List(c)[position].label;
+}
+
+// The accelerate button's work without its questions; the log names every
+// item whose record changed and every item that did not take.
+int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
+    const ItemStateTable before = ctx.items.states;
+    const AccelerateResult result = RunAccelerate(ctx);
+    if (!result.backup.empty()) log.Note("バックアップ: " + result.backup);
+    else if (PreferencesOf(ctx).AutoBackupSuppressed()) log.Note("自動バックアップは設定で無効です。");
+    for (TweakCategory c : kAllCategories)
+        for (size_t i = 0; i < ctx.items.List(c).size(); ++i)
+            if (ctx.items.states.Get(c, i) != before.Get(c, i))
+                log.Note((ctx.items.states.Get(c, i) ? "最適化: " : "既定に戻す: ") + ItemName(ctx, c, i));
+    for (const std::string& label : result.notSet) log.Note("設定できませんでした: " + label);
+    if (!result.changed && result.notSet.empty()) log.Note("変更された設定はありません。");
+    return result.notSet.empty() ? kExitDone : kExitItemsNotSet;
+}
+
+// Loads the plan into the ticks and names what it could not set: kExitDone,
+// kExitItemsNotSet, or kExitRefused for a file that is no plan.
+int LoadPlan(ProgramContext& ctx, const std::string& path, CommandLog& log) {
+    const PlanLoad plan = LoadPlanFile(ctx, path);
+    if (!plan.recognised) {
+        log.Note("プラン ファイルではないか、壊れています。何も変更しません: " + path);
+        return kExitRefused;
+    }
+    for (const std::string& name : plan.refused) log.Note("無効または利用できない項目のため設定しません: " + name);
+    return plan.refused.empty() ? kExitDone : kExitItemsNotSet;
+}
+
+int Apply(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    const int loaded = LoadPlan(ctx, command.file, log);
+    if (loaded == kExitRefused) return loaded;
+    return std::max(loaded, ApplyTicks(ctx, log));
+}
+
+// The .reg of the current ticks, of a plan, or of a backup (told apart by the
+// file's opening mark).
+int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    int code = kExitDone;
+    std::string text;
+    if (command.source.empty()) {
+        text = ExportTicksAsReg(ctx);
+    } else if (HasPlanMark(ctx.platform.files.ReadFile(command.source).value_or(""))) {
+        code = LoadPlan(ctx, command.source, log);
+        if (code == kExitRefused) return code;
+        text = ExportTicksAsReg(ctx);
+    } else {
+        const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.source, ctx.os);
+        if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+            log.Note(refusal);
+            return kExitRefused;
+        }
+        text = ExportBackupAsReg(ctx, backup);
+    }
+    WriteRegFile(ctx.platform.files, command.file, text);
+    log.Note(".reg ファイルを書き出しました: " + command.file);
+    return code;
+}
+
+int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.file, ctx.os);
+    if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+        log.Note(refusal);
+        return kExitRefused;
+    }
+    RestoreFromBackup(ctx, backup);
+    log.Note("Windows の設定を復元しました: " + command.file);
+    return kExitDone;
+}
+
+int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
+    switch (command.kind) {
+        case CommandKind::Window:
+        case CommandKind::Usage: return kExitDone;
+        case CommandKind::Invalid: return kExitRefused;
+        case CommandKind::Apply: return Apply(ctx, command, log);
+        case CommandKind::Backup:
+            log.Note("バックアップ: " + (command.file.empty() ? CreateBackup(ctx, true)
+                                                             : CreateBackupIn(ctx, command.file)));
+            return kExitDone;
+        case CommandKind::Restore: return Restore(ctx, command, log);
+        case CommandKind::ExportPlan:
+            WritePlanFile(ctx, command.file);
+            log.Note("プラン ファイルを書き出しました: " + command.file);
+            return kExitDone;
+        case CommandKind::ExportReg: return ExportReg(ctx, command, log);
+    }
+    return kExitRefused;
+}
+}  // namespace
+
+bool CommandLog::Confirm(const std::string& text) {
+    Write("質問 (自動的に「いいえ」と答えました): ", text);
+    return false;
+}
+
+void CommandLog::Inform(const std::string& text) { Write("", text); }
+void CommandLog::Warn(const std::string& text) { Write("警告: ", text); }
+void CommandLog::Error(const std::string& text) {
+    ++errors_;
+    Write("エラー: ", text);
+}
+void CommandLog::Note(const std::string& text) { Write("", text); }
+
+void CommandLog::Write(const std::string& prefix, const std::string& text) {
+    // The prefix goes before the first line; the rest stand under it, indented.
+    const std::vector<std::string> lines = LinesOf(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        lines_.push_back(i == 0 ? prefix + lines[i] : (prefix.empty() ? "" : "  ") + lines[i]);
+        if (echo_) echo_(lines_.back());
+    }
+}
+
+std::string CommandLogPath(const std::string& executablePath) {
+    return ParentFolder(executablePath) + "\\backups\\brisko-command.log";
+}
+
+int RefuseCommand(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, const std::string& reason) {
+    log.Note(reason);
+    AppendToLogFile(ctx, log, commandLine, kExitRefused);
+    return kExitRefused;
+}
+
+int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& log, const std::string& commandLine) {
+    if (command.kind == CommandKind::Usage || command.kind == CommandKind::Invalid) {
+        if (!command.error.empty()) log.Note(command.error);
+        log.Note(UsageText());
+        const int code = command.kind == CommandKind::Usage ? kExitDone : kExitRefused;
+        AppendToLogFile(ctx, log, commandLine, code);
+        return code;
+    }
+    int code = kExitDone;
+    try {
+        RunStartupSequence(ctx);
+        code = Run(ctx, command, log);
+    } catch (const BriskoError& e) {
+        log.Note(std::string("エラー: ") + e.what());
+        code = kExitWriteFailed;
+    }
+    // An error the task showed (a file it could not find, say) leaves items not set.
+    if (code == kExitDone && log.Errors() > 0) code = kExitItemsNotSet;
+    AppendToLogFile(ctx, log, commandLine, code);
+    return code;
+}
+
+}  // namespace brisko

@@ -1,0 +1,48 @@
+#pragma once
+// Everything the program's context refers to on Windows, made once at start,
+// for the window and for the command line alike.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "engine/program_context.h"
+#include "platform/embedded_text_resources.h"
+#include "platform/recording_process_launcher.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_process_launcher.h"
+#include "platform/win32/win32_registry_store.h"
+#include "platform/win32/win32_service_manager.h"
+#include "platform/win32/win32_system_info.h"
+
+namespace brisko::ui {
+
+struct Win32Backends {
+    // Where the environment asks for it (BRISKO_LAUNCH_LOG=file), the program
+    // writes down what it would start instead of starting it: the end-to-end
+    // tests press every button this way without opening tools or restarting.
+    Win32Backends() {
+        wchar_t path[MAX_PATH] = L"";
+        const DWORD n = GetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", path, MAX_PATH);
+        if (n > 0 && n < MAX_PATH) recorder.emplace(files, win32::Narrow(path));
+    }
+    ProcessLauncher& Launcher() {
+        return recorder ? static_cast<ProcessLauncher&>(*recorder) : processes;
+    }
+    Platform With(Prompts& prompts) {
+        return Platform{registry, files, Launcher(), prompts, resources, system, services, clock};
+    }
+
+    win32::Win32RegistryStore registry;
+    win32::Win32FileSystem files;
+    win32::Win32ProcessLauncher processes;
+    EmbeddedTextResources resources;
+    win32::Win32SystemInfo system;
+    win32::Win32ServiceManager services;
+    win32::Win32Clock clock;
+    std::optional<RecordingProcessLauncher> recorder;
+};
+
+}  // namespace brisko::ui

@@ -1,0 +1,102 @@
+// The command line on a simulated XP machine: each command line, its exit
+// code, what it wrote and what the log says.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "backup/tweak_plan.h"
+#include "platform/registry_values.h"
+#include "startup/silent_run.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+using testing::SimulatedWindows;
+
+const std::string kFolder = "C:\\Program Files\\Brisko";
+const std::string kHead = "[BriskoPlan]\r\nFormat=1\r\n", kTail = "[BriskoPlanEnd]\r\nComplete=1\r\n";
+
+struct Machine : testing::MemoryBackends {
+    Machine() { testing::FillSimulated(SimulatedWindows::Xp, *this); }
+    std::vector<std::string> echoed;
+    CommandLog log{[this](const std::string& line) { echoed.push_back(line); }};
+    ProgramContext ctx{Platform{registry, files, processes, log, resources, system, services, clock}};
+    std::string Irq8() {
+        return RegReadValue(registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
+                            "IRQ8Priority", "DWORD");
+    }
+    size_t FilesIn(const std::string& folder) {
+        size_t n = 0;
+        for (const auto& e : files.ListFolder(folder)) n += e.name.ends_with(".ini");
+        return n;
+    }
+};
+
+struct Case {
+    std::vector<std::string> args;
+    std::string plan;  // put at C:\plan.ini first when not empty
+    int code;
+    std::string logged;  // a line the log holds
+    std::function<bool(Machine&)> wrote;
+};
+
+const Case kCases[] = {
+    {{"/?"}, "", 0, "使い方: brisko.exe [スイッチ]", {}},
+    {{"/Frobnicate"}, "", 2, "不明なスイッチです: /Frobnicate", {}},
+    {{"-APPLY"}, "", 2, "ファイル名が指定されていません: -APPLY", {}},
+    {{"/backup", "C:\\a", "C:\\b"}, "", 2, "余分な引数があります: C:\\b", {}},
+    {{"/restore", "C:\\plan.ini", "/quiet"}, "", 2, "このスイッチは使えません: /quiet", {}},
+    {{"/apply", "C:\\plan.ini", "/quiet"}, kHead + "[System]\r\n5=1\r\n" + kTail, 0, "最適化: [システム] ",
+     [](Machine& m) { return m.Irq8() == "2" && m.FilesIn(kFolder + "\\backups") == 1; }},
+    {{"/apply", "C:\\plan.ini"}, kHead + "[System]\r\n5=1\r\n", 2, "プラン ファイルではないか、壊れています。",
+     [](Machine& m) { return m.Irq8() == "NULL" && m.FilesIn(kFolder + "\\backups") == 0; }},
+    {{"/apply", "C:\\plan.ini"}, kHead + "[System]\r\n5=1\r\n[Service]\r\nGone=1\r\n" + kTail, 1,
+     "無効または利用できない項目のため設定しません: [サービス] Gone", [](Machine& m) { return m.Irq8() == "2"; }},
+    {{"/backup", "C:\\saved"}, "", 0, "バックアップ: C:\\saved\\backup_", [](Machine& m) { return m.FilesIn("C:\\saved") == 1; }},
+    {{"/restore", "C:\\plan.ini"}, kHead + kTail, 2, "選択されたファイルはバックアップ ファイルではありません。", {}},
+    {{"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, kHead + "[System]\r\n5=1\r\n" + kTail, 0,
+     ".reg ファイルを書き出しました: C:\\out.reg",
+     [](Machine& m) { return m.Irq8() == "NULL" && m.files.ReadFile("C:\\out.reg").value_or("").starts_with("\xFF\xFE"); }},
+    {{"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, kHead + "[System]\r\n5=7\r\n" + kTail, 2,
+     "プラン ファイルではないか、壊れています。", [](Machine& m) { return !m.files.ReadFile("C:\\out.reg"); }},
+    {{"/export-plan", "C:\\out.ini"}, "", 0, "プラン ファイルを書き出しました: C:\\out.ini",
+     [](Machine& m) { return HasPlanMark(m.files.ReadFile("C:\\out.ini").value_or("")); }},
+};
+
+TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
+    for (const Case& c : kCases) {
+        Machine m;
+        if (!c.plan.empty()) m.files.WriteReplacing("C:\\plan.ini", c.plan);
+        std::string line;
+        for (const auto& a : c.args) line += (line.empty() ? "" : " ") + a;
+        const Command command = ParseCommandLine(c.args);
+        EXPECT_EQ(RunSilentCommand(m.ctx, command, m.log, line), c.code) << line;
+        EXPECT_NE(std::find_if(m.echoed.begin(), m.echoed.end(),
+                               [&](const std::string& l) { return l.starts_with(c.logged); }),
+                  m.echoed.end())
+            << line;
+        if (c.wrote) {
+            EXPECT_TRUE(c.wrote(m)) << line;
+        }
+        const std::string file = m.files.ReadFile(CommandLogPath(m.system.executablePath)).value_or("");
+        EXPECT_NE(file.find("brisko.exe " + line + "\r\n"), std::string::npos) << line;
+        EXPECT_NE(file.find("終了コード " + std::to_string(c.code) + "\r\n"), std::string::npos) << line;
+    }
+}
+
+TEST(SilentRun, QuestionsGetTheSafeAnswerAndTheLogSaysSo) {
+    CommandLog log;
+    EXPECT_FALSE(log.Confirm("\r\n今すぐ再起動しますか？"));
+    log.Error("\r\n[起動・終了]10 設定対象ファイルの検出に失敗しました。");
+    log.Inform("一行目\r\n二行目");
+    EXPECT_EQ(log.Lines(), (std::vector<std::string>{"質問 (自動的に「いいえ」と答えました): 今すぐ再起動しますか？",
+                                                      "エラー: [起動・終了]10 設定対象ファイルの検出に失敗しました。",
+                                                      "一行目", "二行目"}));
+    EXPECT_EQ(log.Errors(), 1);
+}
+
+TEST(SilentRun, NoSwitchesOpenTheWindow) { EXPECT_EQ(ParseCommandLine({}).kind, CommandKind::Window); }
+
+}  // namespace
+}  // namespace brisko
