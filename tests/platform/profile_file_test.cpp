@@ -44,11 +44,7 @@ TEST_P(ProfileFileCase, GivesTheExpectedResults) {
                 EXPECT_EQ(keys, op.key);
                 break;
             }
-            case 'B': {
-                const auto bytes = files.ReadFile(path);
-                EXPECT_EQ(bytes ? text::Cp932ToUtf8(*bytes) : "(none)", op.value);
-                break;
-            }
+            case 'B': EXPECT_EQ(text::Cp932ToUtf8(files.ReadFile(path).value_or("(none)")), op.value); break;
         }
     }
 }

@@ -5,21 +5,19 @@
 namespace brisko {
 namespace {
 
-TEST(BooleanText, WritesTrueAndFalseAndReadsThemBack) {
+TEST(BooleanText, WritesTrueAndFalse) {
     EXPECT_EQ(BoolToText(true), "True");
     EXPECT_EQ(BoolToText(false), "False");
-    EXPECT_TRUE(TextToBoolLenient(BoolToText(true)));
-    EXPECT_FALSE(TextToBoolLenient(BoolToText(false)));
 }
 
 TEST(BooleanText, ReadsWordsInAnyCaseAndNonZeroNumbersAsTrue) {
-    for (const char* yes : {"true", "TRUE", "tRuE", "1", "-1", "2", "+3", "007", "99999999999"})
+    for (const char* yes : {"True", "true", "TRUE", "tRuE", "1", "-1", "2", "+3", "007", "99999999999"})
         EXPECT_TRUE(TextToBoolLenient(yes)) << yes;
 }
 
 TEST(BooleanText, ReadsEverythingElseAsFalse) {
-    for (const char* no : {"false", "FALSE", "0", "-0", "000", "", "NULL", "-", "+", "yes", "1x", " 1", "True ",
-                           "truex", "$1"})
+    for (const char* no : {"False", "false", "FALSE", "0", "-0", "000", "", "NULL", "-", "+", "yes", "1x", " 1",
+                           "True ", "truex", "$1"})
         EXPECT_FALSE(TextToBoolLenient(no)) << '"' << no << '"';
 }
 

@@ -72,42 +72,31 @@ TEST_F(PreferencesFile, MessageOptionsStoreOnlyTheirNonDefaultValue) {
     EXPECT_FALSE(prefs.RebootPromptWanted()) << "only the exact text counts";
 }
 
+// The tab flag reads as a boolean text (tested on its own); transparency is
+// 5 to 254 and the font size 8 to 12, and anything else keeps the default.
 TEST_F(PreferencesFile, NumbersAndFlagsFallBackToTheirDefaults) {
     auto set = [&](std::string_view key, const char* v) { prefs.Write(prefkey::kSettings, key, v); };
     EXPECT_FALSE(prefs.ShowTab()) << "absent hides the tabs";
-    for (const char* yes : {"True", "TRUE", "1", "-1"}) {
-        set(prefkey::kShowTab, yes);
-        EXPECT_TRUE(prefs.ShowTab()) << yes;
+    set(prefkey::kShowTab, "-1");
+    EXPECT_TRUE(prefs.ShowTab());
+    using Number = std::pair<const char*, std::optional<int>>;
+    for (const auto& [text, alpha] : {Number{"4", {}}, {"5", 5}, {"254", 254}, {"255", {}}}) {
+        set(prefkey::kTransparent, text);
+        EXPECT_EQ(prefs.TransparencyAlpha(), alpha) << text;
     }
-    for (const char* no : {"False", "0", "yes", ""}) {
-        set(prefkey::kShowTab, no);
-        EXPECT_FALSE(prefs.ShowTab()) << no;
-    }
-    set(prefkey::kTransparent, "4");
-    EXPECT_FALSE(prefs.TransparencyAlpha());
-    set(prefkey::kTransparent, "5");
-    EXPECT_EQ(prefs.TransparencyAlpha(), 5);
-    set(prefkey::kTransparent, "254");
-    EXPECT_EQ(prefs.TransparencyAlpha(), 254);
-    set(prefkey::kTransparent, "255");
-    EXPECT_FALSE(prefs.TransparencyAlpha());
-    set(prefkey::kFontSize, "11");
-    EXPECT_EQ(prefs.FontSize(), 11);
-    for (const char* bad : {"x", "10pt", "", "30"}) {
-        set(prefkey::kFontSize, bad);
-        EXPECT_FALSE(prefs.FontSize()) << bad;
+    for (const auto& [text, size] :
+         {Number{"7", {}}, {"8", 8}, {"12", 12}, {"13", {}}, {"x", {}}, {"10pt", {}}, {"", {}}}) {
+        set(prefkey::kFontSize, text);
+        EXPECT_EQ(prefs.FontSize(), size) << text;
     }
 }
 
-TEST_F(PreferencesFile, ColoursOfTheStylesStoreAsNamesOrHex) {
-    // The colours the style buttons set, with the text each is stored as.
-    const std::vector<std::pair<int32_t, const char*>> styles = {
-        {static_cast<int32_t>(0xFF00000F), "clBtnFace"}, {0x639AFF, "$00639AFF"}, {0x9CCFCE, "$009CCFCE"},
-        {0x9CCFFF, "$009CCFFF"}, {0xF0CAA6, "clSkyBlue"}, {0xC0C0C0, "clSilver"}, {0xC0DCC0, "clMoneyGreen"},
-        {0xFFFFFF, "clWhite"}, {0x696969, "$00696969"}, {0xF0FBFF, "clCream"}, {0x8080F0, "$008080F0"},
-        {0x8CE6F0, "$008CE6F0"},
-    };
-    for (const auto& [colour, textForm] : styles) {
+// Colours are stored through the colour texts: a system colour and a named
+// one by name, any other as hex.
+TEST_F(PreferencesFile, ColoursStoreAsNamesOrHex) {
+    const std::pair<int32_t, const char*> samples[] = {
+        {static_cast<int32_t>(0xFF00000F), "clBtnFace"}, {0xF0CAA6, "clSkyBlue"}, {0x639AFF, "$00639AFF"}};
+    for (const auto& [colour, textForm] : samples) {
         prefs.SetColor(prefkey::kTitleColor, colour);
         EXPECT_EQ(prefs.Read(prefkey::kSettings, prefkey::kTitleColor), textForm);
         EXPECT_EQ(prefs.Color(prefkey::kTitleColor), colour) << textForm;

@@ -51,25 +51,28 @@ INSTANTIATE_TEST_SUITE_P(
         ButtonCase{k2k, B::Convert, kDriveD, {"console|cmd /k %SystemRoot%\\system32\\convert D: /fs:ntfs /v"}},
         ButtonCase{kXP, B::Convert, kDriveD, {"console|cmd /k %SystemRoot%\\system32\\convert D: /fs:ntfs /v"}}));
 
-TEST(UtilityButtons, ADriveButtonWithNoDriveChosenSaysSoAndStartsNothing) {
-    for (const auto& [os, button] : {std::pair{kXP, B::CUIDefrag}, {k98, B::CUIDefrag}, {kXP, B::Convert}}) {
+// A drive button with no drive chosen warns before any question; a
+// conversion answered No starts nothing either.
+TEST(UtilityButtons, NoDriveOrNoToTheQuestionStartsNothing) {
+    const struct {
+        OsEdition os;
+        UtilityButton button;
+        UtilityChoices choices;
+        testing::ShownMessage shown;
+    } cases[] = {
+        {kXP, B::CUIDefrag, {}, {PromptKind::Warn, kNoDriveChosenMessage}},
+        {k98, B::CUIDefrag, {}, {PromptKind::Warn, kNoDriveChosenMessage}},
+        {kXP, B::Convert, {}, {PromptKind::Warn, kNoDriveChosenMessage}},
+        {kXP, B::Convert, kDriveD, {PromptKind::Confirm, kConvertQuestion}},
+    };
+    for (const auto& c : cases) {
         testing::MemoryContext m;
-        m.ctx.os = os;
-        UtilityButtonClick(m.ctx, button, {}, {});
+        m.ctx.os = c.os;
+        m.prompts.AnswerNext(false);
+        UtilityButtonClick(m.ctx, c.button, c.choices, {});
         EXPECT_TRUE(m.processes.calls.empty());
-        ASSERT_EQ(m.prompts.shown.size(), 1u) << "no question before the drive is known";
-        EXPECT_EQ(m.prompts.shown[0], (testing::ShownMessage{PromptKind::Warn, kNoDriveChosenMessage}));
+        EXPECT_EQ(m.prompts.shown, std::vector{c.shown}) << c.shown.text;
     }
-}
-
-TEST(UtilityButtons, ConvertAnsweredNoStartsNothing) {
-    testing::MemoryContext m;
-    m.ctx.os = kXP;
-    m.prompts.AnswerNext(false);
-    UtilityButtonClick(m.ctx, B::Convert, kDriveD, {});
-    EXPECT_TRUE(m.processes.calls.empty());
-    ASSERT_EQ(m.prompts.shown.size(), 1u);
-    EXPECT_EQ(m.prompts.shown[0].text, kConvertQuestion);
 }
 
 TEST(ConversionEstimate, RoundsHalvesToTheEvenNeighbour) {
@@ -83,8 +86,6 @@ TEST(ConversionEstimate, RoundsHalvesToTheEvenNeighbour) {
 TEST(ConversionEstimate, WorkedExampleAndItsBounds) {
     // 2 GiB free, 100 000 entries: A lowered to 4 MiB, B = 2 674 326.
     EXPECT_EQ(ConversionSpaceEstimate(2147483648u, 100000), 4194304u + 2674326u + 128000000u);
-    EXPECT_EQ(PlaceholderBytes(100000), 102400000u);
-    EXPECT_TRUE(PlaceholderFits(2147483648u, 100000));
     // A is raised to 1 MiB on a nearly full drive.
     EXPECT_EQ(ConversionSpaceEstimate(50000000, 0), 1048576u + 62267u);
     EXPECT_FALSE(PlaceholderFits(200000000, 100000)) << "too little room";
@@ -112,29 +113,28 @@ struct FatDrive : testing::MemoryContext {
 
 const char* const kPlainX = "console|cmd /k %SystemRoot%\\system32\\convert X: /fs:ntfs /v";
 
-TEST(ConvertOnXP, WorkedExampleMakesThePlaceholderThenConvertsIntoIt) {
-    FatDrive d(100000, 2147483648u);
-    d.Convert();
-    EXPECT_EQ(d.processes.calls,
-              (Calls{"console-wait|fsutil file createnew X:\\TmpMFT 102400000",
-                     "console|cmd /k %SystemRoot%\\system32\\convert X: /fs:ntfs /v /cvtarea:X:\\TmpMFT"}));
-}
-
-TEST(ConvertOnXP, PlainLineForNtfsTooLittleRoomOrUnreadableVolume) {
-    FatDrive full(1000, 3000000);
-    full.Convert();
-    EXPECT_EQ(full.processes.calls, Calls{kPlainX});
-
-    FatDrive ntfs(1000, 2147483648u);
-    ntfs.system.fileSystems['X'] = "NTFS";
-    ntfs.Convert();
-    EXPECT_EQ(ntfs.processes.calls, Calls{kPlainX});
-
-    FatDrive unknown(10, 2147483648u);
-    unknown.system.fileSystems.erase('X');
-    unknown.Convert();
-    ASSERT_EQ(unknown.processes.calls.size(), 2u) << "an unreadable volume counts as not NTFS";
-    EXPECT_EQ(unknown.processes.calls[0], "console-wait|fsutil file createnew X:\\TmpMFT 10240");
+// The worked example makes the placeholder and converts into it; NTFS, too
+// little room or an unreadable volume (counted as not NTFS) change that.
+TEST(ConvertOnXP, MakesAPlaceholderWhereAFatDriveHasRoom) {
+    const std::string cvtarea = kPlainX + std::string(" /cvtarea:X:\\TmpMFT");
+    const struct {
+        int entries;
+        uint64_t freeBytes;
+        const char* fileSystem;  // none: unreadable
+        Calls calls;
+    } cases[] = {
+        {100000, 2147483648u, "FAT32", {"console-wait|fsutil file createnew X:\\TmpMFT 102400000", cvtarea}},
+        {1000, 3000000, "FAT32", {kPlainX}},
+        {1000, 2147483648u, "NTFS", {kPlainX}},
+        {10, 2147483648u, nullptr, {"console-wait|fsutil file createnew X:\\TmpMFT 10240", cvtarea}},
+    };
+    for (const auto& c : cases) {
+        FatDrive d(c.entries, c.freeBytes);
+        d.system.fileSystems.erase('X');
+        if (c.fileSystem) d.system.fileSystems['X'] = c.fileSystem;
+        d.Convert();
+        EXPECT_EQ(d.processes.calls, c.calls) << c.entries << " entries, " << c.freeBytes << " bytes free";
+    }
 }
 
 TEST(ConvertOnXP, APlaceholderToolThatCannotStartIsReportedWithItsCode) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "monitor/interface_table.h"
 #include "monitor/monitor.h"
@@ -46,33 +45,6 @@ TEST(Win32PerformanceSource, SamplesEveryFigureOnce) {
         EXPECT_TRUE(std::string(error) == kNoProcessorObject || std::string(error) == kNoProcessorCounter) << error;
     } else {
         EXPECT_GE(sampler.InstanceCount(), 1);
-    }
-}
-
-// Which objects the system's performance data has at all ("Global").
-TEST(Win32PerformanceSource, ListsTheObjectsOfThePerformanceData) {
-    win32::Win32PerformanceSource source;
-    std::vector<uint8_t> buffer;
-    size_t received = 0;
-    QueryResult r = QueryResult::MoreData;
-    while (r == QueryResult::MoreData && buffer.size() < (16u << 20)) {
-        buffer.resize(buffer.size() + 4096);
-        r = source.QueryPerformanceData("Global", buffer, received);
-    }
-    std::printf("performance data \"Global\": %s, %zu bytes\n", r == QueryResult::Ok ? "answered" : "refused", received);
-    if (r != QueryResult::Ok) return;
-    auto u32 = [&](size_t at) {
-        uint32_t v = 0;
-        if (at + 4 <= received) std::memcpy(&v, buffer.data() + at, 4);
-        return v;
-    };
-    ASSERT_GE(received, 52u) << "a data block header at least";
-    size_t object = u32(24);
-    for (uint32_t i = 0; i < u32(28) && object + 44 <= received; ++i) {
-        std::printf("  object %u: name index %u, %d instances, %u counters\n", i, u32(object + 12),
-                    static_cast<int32_t>(u32(object + 40)), u32(object + 32));
-        if (u32(object) == 0) break;
-        object += u32(object);
     }
 }
 

@@ -111,19 +111,6 @@ TEST_P(ProfileDifferential, EngineAndSystemAgree) {
 INSTANTIATE_TEST_SUITE_P(Table, ProfileDifferential, ::testing::ValuesIn(testing::ProfileCases()),
                          [](const auto& info) { return info.param.name; });
 
-// Windows refuses to write a read-only file, so the attribute is cleared
-// first (Wine run as root writes it all the same).
-TEST_F(ProfileDifferentialFiles, ReadOnlyFileClearedFirst) {
-    const std::string mine = fs->Path("ro-engine.ini"), sys = fs->Path("ro-system.ini");
-    fs->PutFile(mine, "[S]\r\nk=1\r\n", fileattr::kReadOnly);
-    fs->PutFile(sys, "[S]\r\nk=1\r\n", fileattr::kReadOnly);
-    IniWriteValue(files, mine, "S", "k", "2");
-    SetFileAttributesW(Widen(sys).c_str(), FILE_ATTRIBUTE_ARCHIVE);
-    ASSERT_TRUE(WritePrivateProfileStringW(L"S", L"k", L"2", Widen(sys).c_str()));
-    EXPECT_EQ(files.ReadFile(mine), files.ReadFile(sys));
-    EXPECT_EQ(*files.GetAttributes(mine) & FILE_ATTRIBUTE_READONLY, 0u);
-}
-
 TEST_F(ProfileDifferentialFiles, LongValuesThroughTheAnsiFunction) {
     const std::string path = fs->Path("long.ini");
     fs->PutFile(path, "[S]\r\na=" + std::string(3000, 'x') + "\r\n", fileattr::kArchive);
