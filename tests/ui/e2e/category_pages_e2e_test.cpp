@@ -76,7 +76,7 @@ TEST(CategoryPages, UnavailableEntriesCannotBeTicked) {
 // moves between its buttons and Esc answers いいえ, which changes nothing.
 TEST(CategoryPages, TheQuestionListsTheChangesAndNoChangesNothing) {
     const auto irq8Before = driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
-    const size_t backups = BackupCount();
+    const auto backups = driver::Backups();
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
     for (auto [page, index] : {std::pair{0, 4}, std::pair{1, 1}, std::pair{2, 1}}) ClickCheckBox(app, page, index);
@@ -87,11 +87,9 @@ TEST(CategoryPages, TheQuestionListsTheChangesAndNoChangesNothing) {
     EXPECT_NE(list.find(L"HKEY_LOCAL_MACHINE\\" + std::wstring(kPriority) + L"\\IRQ8Priority\r\n"), std::wstring::npos)
         << "the ticked System item's value";
     EXPECT_EQ(driver::TextOf(GetDlgItem(confirm, kLblChanges)).rfind(L"次の設定を変更します（", 0), 0u);
-    EXPECT_EQ(BoxText(confirm), L"\r\nWindows の設定を変更しますか？");
-    if (const std::wstring folder = driver::PictureFolder(); !folder.empty()) {
-        driver::Settle(500);  // painted
-        EXPECT_TRUE(driver::SaveWindowPicture(confirm, folder + L"\\change-preview.bmp"));
-    }
+    EXPECT_EQ(driver::BoxText(confirm), L"\r\nWindows の設定を変更しますか？");
+    driver::Settle(500);  // painted
+    driver::Picture(confirm, L"change-preview");
     EXPECT_EQ(GetDlgCtrlID(app.Focus()), IDYES) << "はい first, as in the message box";
     app.PressKey(VK_TAB);
     EXPECT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == IDNO; }, 3000));
@@ -99,7 +97,7 @@ TEST(CategoryPages, TheQuestionListsTheChangesAndNoChangesNothing) {
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindowVisible(confirm); }, 3000));
     EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"情報", 500));
     EXPECT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"), irq8Before);
-    EXPECT_EQ(BackupCount(), backups);
+    EXPECT_EQ(driver::Backups(), backups);
 }
 
 TEST(CategoryPages, AccelerateWritesWhatWasTickedOnce) {
