@@ -75,13 +75,15 @@ int RunCommandLine(const std::vector<std::string>& args) {
     CommandLog log([&console](const std::string& line) { console.Line(line); });
     Win32Backends backends;
     ProgramContext ctx(backends.With(log));
-    if (HANDLE running = OpenMutexW(SYNCHRONIZE, FALSE, L"Brisko")) {
-        CloseHandle(running);
+    // Made and tested in one call, so that a window starting at the same
+    // moment cannot slip in between.
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Brisko");
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
         return RefuseCommand(ctx, log, Joined(args),
                              "Brisko が実行中のため、コマンドを実行できません。\r\n"
                              "開いている Brisko を閉じてから、もう一度実行してください。");
     }
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Brisko");
     const int code = RunSilentCommand(ctx, command, log, Joined(args));
     if (mutex) CloseHandle(mutex);
     return code;
