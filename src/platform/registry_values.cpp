@@ -224,6 +224,12 @@ bool RegExists(RegistryStore& store, RegRoot root, const std::string& keyPath, c
     const std::string path = StorePath(keyPath);
     if (!store.CanOpenKey(root, path, RegAccess::Full)) return false;
     if (what == "Key") {
+        // Opening the subkey answers at once; the listing, which can run to
+        // thousands of names under CLSID, is only needed for one that exists
+        // but cannot be opened.
+        if (!name.empty() && name.find('\\') == std::string::npos &&
+            store.CanOpenKey(root, path.empty() ? name : path + "\\" + name, RegAccess::Query))
+            return true;
         for (const auto& sub : store.SubKeyNames(root, path))
             if (text::RegistryNamesEqual(sub, name)) return true;
         return false;
