@@ -278,8 +278,7 @@ void MainWindow::FormCreate() {
     SetReferenceLink(HomePageLink());
     SendMessageW(Control(kComment), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(dpi_(3), dpi_(3)));
     RunStartup();
-    LoadAppearance();
-    Layout();
+    LoadAppearance();  // lays the window out in the stored page style
 }
 
 void MainWindow::CreateControls() {
