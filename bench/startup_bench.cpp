@@ -26,8 +26,14 @@ BOOL CALLBACK FindShown(HWND window, LPARAM parameter) {
     return FALSE;
 }
 
+BOOL CALLBACK CountChild(HWND, LPARAM parameter) {
+    ++*reinterpret_cast<int*>(parameter);
+    return TRUE;
+}
+
 // Seconds from CreateProcess to a shown window; negative when none came.
-double SecondsToWindow(const std::wstring& program) {
+// Counts the shown window's child windows (controls) into *children.
+double SecondsToWindow(const std::wstring& program, int* children = nullptr) {
     std::wstring command = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -41,6 +47,10 @@ double SecondsToWindow(const std::wstring& program) {
         if (!search.found) Sleep(5);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (search.found && children) {
+        *children = 0;
+        EnumChildWindows(search.found, CountChild, reinterpret_cast<LPARAM>(children));
+    }
     if (search.found) PostMessageW(search.found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
@@ -62,10 +72,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     const int runs = argc > 3 ? _wtoi(argv[3]) : 5;
     std::vector<double> program, yardstick;
+    int controls = 0;
     SecondsToWindow(argv[1]);  // a first start warms the file cache and Wine's own start-up
     SecondsToWindow(argv[2]);
     for (int run = 0; run < runs; ++run) {
-        program.push_back(SecondsToWindow(argv[1]));
+        program.push_back(SecondsToWindow(argv[1], &controls));
         yardstick.push_back(SecondsToWindow(argv[2]));
     }
     if (*std::min_element(program.begin(), program.end()) < 0 || *std::min_element(yardstick.begin(), yardstick.end()) < 0) {
@@ -73,7 +84,8 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     const double a = Median(program), b = Median(yardstick);
-    std::printf("start-up\tbrisko.exe %.3f s\tbare window %.3f s\tratio %.2fx\t(medians of %d, alternating)\n", a, b,
-                a / b, runs);
+    std::printf("start-up\tbrisko.exe %.3f s\tbare window %.3f s\tratio %.2fx\t(medians of %d, alternating; "
+                "brisko.exe's window shows with %d child windows, the bare one with none)\n",
+                a, b, a / b, runs, controls);
     return 0;
 }
