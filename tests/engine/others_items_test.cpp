@@ -18,7 +18,6 @@ using testing::SimulatedWindows;
 const TweakCategory kOthers = TweakCategory::Others;
 const RegRoot HKLM = RegRoot::LocalMachine;
 const RegRoot HKCU = RegRoot::CurrentUser;
-const std::string PLAYER = "\\Software\\Microsoft\\MediaPlayer\\Player";
 const std::string DESK = "\\Control Panel\\Desktop";
 const std::string CDROM = "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom";
 const std::string EXT = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions";
@@ -80,17 +79,6 @@ TEST_F(OthersItems, Item7TickLeavesCdAutoRunAlone) {
     EXPECT_EQ(Dword(HKLM, CDROM, "AutoRun"), "0");
     Apply(7, false);
     EXPECT_EQ(Dword(HKLM, CDROM, "AutoRun"), "1");
-}
-
-TEST_F(OthersItems, Item1UndoLeavesTheHistoryAlone) {
-    RunStartupSequence(sim.ctx);
-    Apply(1, true);
-    RegWriteValue(sim.registry, HKCU, PLAYER + "\\RecentFileList", "File0", "String", "C:\\My Music\\曲.wma");
-    RegWriteValue(sim.registry, HKCU, PLAYER + "\\RecentURLList", "URL0", "String", "http://example.jp/a.asx");
-    Apply(1, false);
-    EXPECT_EQ(Dword(HKCU, "\\Software\\Microsoft\\MediaPlayer\\Preferences", "DisableMRU"), "0");
-    EXPECT_TRUE(RegExists(sim.registry, HKCU, PLAYER, "RecentFileList", "Key"));
-    EXPECT_TRUE(RegExists(sim.registry, HKCU, PLAYER, "RecentURLList", "Key"));
 }
 
 TEST_F(OthersItems, Item10MovesTheExtensionWithEverythingInItAndBack) {

@@ -86,43 +86,41 @@ TEST(PcInformation, ARestoreReadsThemAgain) {
     EXPECT_EQ(sim.ctx.pcInformation[0], "鈴木 花子");
 }
 
-struct NamesCase {
-    PcNames names;
-    std::optional<PromptKind> refusedWith;
-};
-
-class PcNamesCheck : public ::testing::TestWithParam<NamesCase> {};
-
-TEST_P(PcNamesCheck, RefusesForbiddenCharactersAndEmptyNames) {
-    const auto refusal = CheckPcNames(GetParam().names);
-    ASSERT_EQ(refusal.has_value(), GetParam().refusedWith.has_value());
-    if (refusal) {
-        EXPECT_EQ(refusal->kind, *GetParam().refusedWith);
+TEST(PcInformation, NamesWithForbiddenCharactersOrEmptyAreRefused) {
+    const std::string user = "指定した使用者名は有効ではありません。\r\n使用者名に次の文字は使えません：/\\[]\":;|<>+=,?*";
+    const std::string empty = "\r\nユーザー名およびコンピュータ名を空欄にすることはできません。";
+    const struct {
+        PcNames names;
+        std::optional<PromptKind> refusedWith;
+        std::string text;  // checked when not empty
+    } cases[] = {
+        {{"山田", "", "PC_1%"}, {}, ""},      // "_" and "%" fit a computer name
+        {{"ソフト表", "ソ", "PC"}, {}, ""},  // second bytes 0x5C in Shift-JIS
+        {{"a b", "", "PC"}, {}, ""},         // blanks fit a user name
+        {{"a*b", "", "PC"}, PromptKind::Error, user},
+        {{"a\\b", "", "PC"}, PromptKind::Error, user},
+        {{"a", "b?", "PC"}, PromptKind::Error,
+         "指定した会社名は有効ではありません。\r\n会社名に次の文字は使えません：/\\[]\":;|<>+=,?*"},
+        {{"a", "x=y", "PC"}, PromptKind::Error, ""},
+        {{"a", "", "MY PC"}, PromptKind::Error,
+         "指定したコンピュータ名は有効ではありません。\r\nコンピュータ名に次の文字は使えません："
+         "`~!@#$ ^&*()=+[]{}\\|;:'\",<>/?"},
+        {{"a", "", "PC'1"}, PromptKind::Error, ""},
+        {{"a", "", "PC~"}, PromptKind::Error, ""},
+        {{"", "", "PC"}, PromptKind::Warn, empty},
+        {{"a", "", ""}, PromptKind::Warn, empty},
+        {{"a", "", "NULL"}, PromptKind::Warn, ""},  // would delete the value
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.names.user + "|" + c.names.corp + "|" + c.names.computer);
+        const auto refusal = CheckPcNames(c.names);
+        ASSERT_EQ(refusal.has_value(), c.refusedWith.has_value());
+        if (!refusal) continue;
+        EXPECT_EQ(refusal->kind, *c.refusedWith);
+        if (!c.text.empty()) {
+            EXPECT_EQ(refusal->text, c.text);
+        }
     }
-}
-
-const std::optional<PromptKind> kFine, kError = PromptKind::Error, kWarn = PromptKind::Warn;
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PcNamesCheck,
-    ::testing::Values(NamesCase{{"山田", "", "PC_1%"}, kFine},                // "_" and "%" fit a computer name
-                      NamesCase{{"ソフト表", "ソ", "PC"}, kFine},              // second bytes 0x5C in Shift-JIS
-                      NamesCase{{"a*b", "", "PC"}, kError}, NamesCase{{"a", "x=y", "PC"}, kError},
-                      NamesCase{{"a\\b", "", "PC"}, kError}, NamesCase{{"a", "", "MY PC"}, kError},
-                      NamesCase{{"a", "", "PC'1"}, kError}, NamesCase{{"a", "", "PC~"}, kError},
-                      NamesCase{{"a b", "", "PC"}, kFine},                     // blanks fit a user name
-                      NamesCase{{"", "", "PC"}, kWarn}, NamesCase{{"a", "", ""}, kWarn},
-                      NamesCase{{"a", "", "NULL"}, kWarn}));                   // would delete the value
-
-TEST(PcInformation, RefusalMessagesListTheForbiddenCharacters) {
-    EXPECT_EQ(CheckPcNames({"a/", "", "PC"})->text,
-              "指定した使用者名は有効ではありません。\r\n使用者名に次の文字は使えません：/\\[]\":;|<>+=,?*");
-    EXPECT_EQ(CheckPcNames({"a", "b?", "PC"})->text,
-              "指定した会社名は有効ではありません。\r\n会社名に次の文字は使えません：/\\[]\":;|<>+=,?*");
-    EXPECT_EQ(CheckPcNames({"a", "b", "P C"})->text,
-              "指定したコンピュータ名は有効ではありません。\r\nコンピュータ名に次の文字は使えません："
-              "`~!@#$ ^&*()=+[]{}\\|;:'\",<>/?");
-    EXPECT_EQ(CheckPcNames({"a", "b", ""})->text,
-              "\r\nユーザー名およびコンピュータ名を空欄にすることはできません。");
 }
 
 const std::string kAsk = "\r\n表示されている使用者/会社名/コンピュータ名を設定しますか？";

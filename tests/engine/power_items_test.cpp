@@ -1,5 +1,5 @@
-// The start-up and shutdown items with rules of their own: the boot file and
-// Msdos.sys, on simulated machines.
+// The boot file edits of the start-up and shutdown items, on simulated
+// machines (the item table checks the switch itself and Msdos.sys).
 #include <gtest/gtest.h>
 
 #include "engine/item_passes.h"
@@ -11,7 +11,6 @@ namespace {
 
 using testing::ShownMessage;
 using testing::SimulatedContext;
-using testing::StartedContext;
 using testing::SimulatedWindows;
 
 const TweakCategory kPower = TweakCategory::Power;
@@ -19,17 +18,6 @@ const std::string BOOT_INI = "C:\\boot.ini";
 const std::string ENTRY = "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS";
 // A boot file whose default entry is ENTRY, up to its description.
 const std::string HEAD = "[boot loader]\r\ndefault=" + ENTRY + "\r\n[operating systems]\r\n" + ENTRY + "=";
-
-TEST(PowerBootFile, NoGuiBootGoesAfterTheLastSwitchAndLeavesTheFileAsItWas) {
-    StartedContext sim(SimulatedWindows::Xp);
-    const std::string original = *sim.files.ReadFile(BOOT_INI);
-    const std::string withSwitch = original.substr(0, original.size() - 2) + " /noguiboot\r\n";
-    for (const bool ticked : {true, false}) {
-        sim.Entry(kPower, 5).ticked = ticked;
-        ApplyItemStates(sim.ctx);
-        EXPECT_EQ(sim.files.ReadFile(BOOT_INI), ticked ? withSwitch : original);
-    }
-}
 
 TEST(PowerBootFile, UndoRemovesTheFirstSwitchAsWrittenOnly) {
     const struct {
@@ -93,18 +81,6 @@ TEST(PowerBootFile, WithoutBootFileItem5CountsAsDoneAndItem10TriesAgain) {
     ApplyItemStates(sim.ctx);
     EXPECT_EQ(sim.prompts.shown.size(), 3u) << "only item 10 tries again";
     EXPECT_FALSE(sim.files.ReadFile(BOOT_INI)) << "no boot file is made";
-}
-
-TEST(PowerMsdosSys, Item5TogglesTheLogoLine) {
-    StartedContext sim(SimulatedWindows::Win98);
-    const std::string head = "[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMulti=1\r\nLogo=";
-    for (const bool ticked : {true, false}) {
-        sim.Entry(kPower, 5).ticked = ticked;
-        ApplyItemStates(sim.ctx);
-        EXPECT_EQ(sim.files.ReadFile("C:\\Msdos.sys"), head + (ticked ? "0" : "1") + "\r\n");
-        sim.Redetect();
-        EXPECT_EQ(sim.Entry(kPower, 5).ticked, ticked);
-    }
 }
 
 }  // namespace

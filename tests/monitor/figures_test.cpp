@@ -16,13 +16,6 @@ TEST(MonitorFigures, RoundsTiesToTheEvenNeighbour) {
     EXPECT_EQ(Megabytes(3221225472.0), 3072);
 }
 
-TEST(MonitorFigures, ProcessorLoadFromTheIdleGrowth) {
-    EXPECT_EQ(ProcessorLoad(2'500'000, 10'000'000), 75);
-    EXPECT_EQ(ProcessorLoad(10'000'000, 10'000'000), 0);
-    EXPECT_EQ(ProcessorLoad(0, 10'000'000), 100);
-    EXPECT_EQ(ProcessorLoad(2'550'000, 10'000'000), 74) << "74.5 goes to the even 74";
-}
-
 TEST(MonitorFigures, MemoryAboveFourGigabytesKeepsItsSize) {
     MemoryStatus s;
     s.load = 41;

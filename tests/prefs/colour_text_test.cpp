@@ -38,7 +38,9 @@ TEST(ColourText, TextsReadAsTheTableSaysAndUnnamedValuesWriteAsHex) {
             continue;
         }
         EXPECT_EQ(TextToColor(text), Hex(row[2])) << text;
-        if (!named.count(row[2])) EXPECT_EQ(ColorToText(Hex(row[2])), "$" + row[2]);
+        if (!named.count(row[2])) {
+            EXPECT_EQ(ColorToText(Hex(row[2])), "$" + row[2]);
+        }
     }
 }
 

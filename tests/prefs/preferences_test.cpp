@@ -3,7 +3,6 @@
 
 #include "platform/memory_file_system.h"
 #include "platform/text/cp932.h"
-#include "prefs/colour_text.h"
 #include "prefs/preference_keys.h"
 #include "prefs/preferences.h"
 
@@ -89,21 +88,6 @@ TEST_F(PreferencesFile, NumbersAndFlagsFallBackToTheirDefaults) {
         set(prefkey::kFontSize, text);
         EXPECT_EQ(prefs.FontSize(), size) << text;
     }
-}
-
-// Colours are stored through the colour texts: a system colour and a named
-// one by name, any other as hex.
-TEST_F(PreferencesFile, ColoursStoreAsNamesOrHex) {
-    const std::pair<int32_t, const char*> samples[] = {
-        {static_cast<int32_t>(0xFF00000F), "clBtnFace"}, {0xF0CAA6, "clSkyBlue"}, {0x639AFF, "$00639AFF"}};
-    for (const auto& [colour, textForm] : samples) {
-        prefs.SetColor(prefkey::kTitleColor, colour);
-        EXPECT_EQ(prefs.Read(prefkey::kSettings, prefkey::kTitleColor), textForm);
-        EXPECT_EQ(prefs.Color(prefkey::kTitleColor), colour) << textForm;
-    }
-    prefs.Write(prefkey::kSettings, prefkey::kMenuColor, "not a colour");
-    EXPECT_FALSE(prefs.Color(prefkey::kMenuColor)) << "keeps the design colour";
-    EXPECT_FALSE(prefs.Color(prefkey::kAccelColor));
 }
 
 }  // namespace

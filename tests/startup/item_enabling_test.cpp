@@ -57,24 +57,18 @@ TEST_F(ItemEnabling, ApplyingFollowsTheExactValues) {
     EXPECT_FALSE(ctx.controls.IsReadOnly("EdtUser"));
 }
 
-TEST_F(ItemEnabling, TheServicesPageNeedsAnExplicitValue) {
-    auto servicesEnabled = [&] {
+TEST_F(ItemEnabling, TheServicesPageNeedsAnExplicitFalse) {
+    auto& services = ctx.items.List(TweakCategory::Service);
+    for (const std::string value : {"NULL", "false", "true"}) {
+        if (value != "NULL") Set("Service", value);
+        services[1].enabled = !services[1].enabled;
         ApplyDisabledItems(ctx);
-        for (const auto& e : ctx.items.List(TweakCategory::Service))
-            if (e.enabled != ctx.items.List(TweakCategory::Service)[0].enabled) ADD_FAILURE() << "mixed";
-        return ctx.items.List(TweakCategory::Service)[0].enabled;
-    };
-    EXPECT_FALSE(servicesEnabled()) << "absent disables the page";
-    Set("Service", "false");
-    EXPECT_TRUE(servicesEnabled());
-    Set("Service", "true");
-    EXPECT_FALSE(servicesEnabled());
+        for (const auto& e : services) EXPECT_EQ(e.enabled, value == "false") << value;
+    }
     Set("Service", "pre_true");
-    ctx.items.List(TweakCategory::Service)[1].enabled = true;
+    services[1].enabled = true;
     ApplyDisabledItems(ctx);
-    EXPECT_TRUE(ctx.items.List(TweakCategory::Service)[1].enabled) << "pre_true leaves the list";
-    prefs.Delete("DisabledItem", "Service");
-    EXPECT_FALSE(servicesEnabled());
+    EXPECT_TRUE(services[1].enabled) << "pre_true leaves the list";
 }
 
 }  // namespace

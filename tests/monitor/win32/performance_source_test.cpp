@@ -1,8 +1,6 @@
 // One sample of every figure from the real system (Wine, in the test runs).
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "monitor/interface_table.h"
 #include "monitor/monitor.h"
 #include "monitor/performance_data.h"
@@ -27,11 +25,6 @@ TEST(Win32PerformanceSource, SamplesEveryFigureOnce) {
     std::vector<uint8_t> table;
     ASSERT_TRUE(source.ReadInterfaceTable(table));
     EXPECT_GE(InterfaceRowCount(table), 1u) << "at least the loopback interface";
-    for (size_t i = 0; i < InterfaceRowCount(table); ++i) {
-        const InterfaceRow row = ReadInterfaceRow(table, i);
-        std::printf("interface %zu: type %u, \"%s\", %u octets in, %u out\n", i, row.type,
-                    std::string(row.description).c_str(), row.inOctets, row.outOctets);
-    }
     source.CloseInterfaceTable();
     EXPECT_FALSE(source.ReadInterfaceTable(table)) << "closed";
 
@@ -39,8 +32,6 @@ TEST(Win32PerformanceSource, SamplesEveryFigureOnce) {
     // instances, or the text the program shows when there is none.
     ProcessorSampler sampler(source);
     const char* error = sampler.Sample();
-    std::printf("performance data \"238\": %s, %d instances, buffer %zu bytes\n", error ? error : "Processor object",
-                sampler.InstanceCount(), sampler.BufferSize());
     if (error) {
         EXPECT_TRUE(std::string(error) == kNoProcessorObject || std::string(error) == kNoProcessorCounter) << error;
     } else {
