@@ -4,16 +4,15 @@
 // puts every value back, and nothing outside the items' keys is touched.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <iostream>
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 
+#include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
 #include "backup/chosen_backup.h"
 #include "backup/restore_command.h"
-#include "backup/accelerate_flow.h"
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
 #include "platform/text/case_fold.h"
@@ -44,7 +43,8 @@ void DumpKey(RegistryStore& reg, RegRoot root, const std::string& path, State& o
     }
     const std::string tag = std::to_string(static_cast<int>(root)) + "\\" + path + "|";
     if (!valuesAreItems)
-        for (const auto& n : reg.ValueNames(root, path)) out[tag + n] = reg.QueryValue(root, path, n, RegAccess::Query)->bytes;
+        for (const auto& n : reg.ValueNames(root, path))
+            out[tag + n] = reg.QueryValue(root, path, n, RegAccess::Query)->bytes;
     for (const auto& sub : reg.SubKeyNames(root, path)) DumpKey(reg, root, JoinKeyPath(path, sub), out);
 }
 
@@ -58,7 +58,8 @@ State Untouchable(Machine& m) {
             const std::string path = folder + "\\" + e.name;
             const std::string lower = text::AsciiLower(path);
             if (lower == text::AsciiLower(kBackups)) continue;
-            if (e.isFolder) files(path);
+            if (e.isFolder)
+                files(path);
             else if (lower != text::AsciiLower(p.bootFilePath) && lower != text::AsciiLower(p.sysocFilePath) &&
                      lower != text::AsciiLower(p.preferencesFile))
                 s["file " + path] = *m.files.ReadFile(path);
@@ -98,7 +99,7 @@ bool RestoredOtherwiseByDesign(const std::string& section, const std::string& ke
                                const std::optional<std::string>& recorded, const std::optional<std::string>& now) {
     if (recorded == "UnfitType" || (section == "デスクトップ" && (key == "9a" || key == "9b"))) return true;
     static const std::map<std::string, std::vector<std::string>> defaults = {
-        {"その他 1", {"0"}},       {"その他 7", {"145", "00000095"}}, {"エクスプローラ 8", {"false"}},
+        {"その他 1", {"0"}},         {"その他 7", {"145", "00000095"}}, {"エクスプローラ 8", {"false"}},
         {"起動・終了 2", {"20000"}}, {"起動・終了 5", {"1"}},           {"起動・終了 6", {"0"}},
         {"起動・終了 7", {"20000"}}};
     const auto d = defaults.find(section + " " + key);
@@ -110,14 +111,15 @@ bool RestoredOtherwiseByDesign(const std::string& section, const std::string& ke
 std::string NotPutBack(const std::string& before, const std::string& after) {
     const auto a = profile::ProfileDocument::Parse(before), b = profile::ProfileDocument::Parse(after);
     std::string out;
-    for (const char* section :
-         {"システム", "システム9", "デスクトップ", "エクスプローラ", "起動・終了", "その他", "不要サービス", "不要サービス-s"}) {
+    for (const char* section : {"システム", "システム9", "デスクトップ", "エクスプローラ", "起動・終了", "その他",
+                                "不要サービス", "不要サービス-s"}) {
         auto keys = a.Keys(section);
         for (const auto& k : b.Keys(section)) keys.push_back(k);
         for (const auto& k : keys)
-            if (a.Read(section, k) != b.Read(section, k) && !RestoredOtherwiseByDesign(section, k, a.Read(section, k), b.Read(section, k)))
-                out += "\n  [" + std::string(section) + "] " + k + ": " + a.Read(section, k).value_or("(none)") + " / " +
-                       b.Read(section, k).value_or("(none)");
+            if (a.Read(section, k) != b.Read(section, k) &&
+                !RestoredOtherwiseByDesign(section, k, a.Read(section, k), b.Read(section, k)))
+                out += "\n  [" + std::string(section) + "] " + k + ": " + a.Read(section, k).value_or("(none)") +
+                       " / " + b.Read(section, k).value_or("(none)");
     }
     return out;
 }
@@ -145,7 +147,8 @@ struct Phase {
 };
 
 const Phase kPhases[] = {
-    {"apply", [](Machine& m) { WriteBackupFile(m.ctx, kBefore), testing::FlipEveryItem(m.ctx); }, Apply, "Windows の設定を変更しました"},
+    {"apply", [](Machine& m) { WriteBackupFile(m.ctx, kBefore), testing::FlipEveryItem(m.ctx); }, Apply,
+     "Windows の設定を変更しました"},
     {"backup", [](Machine&) {}, [](Machine& m) { CreateBackup(m.ctx, false); }, "バックアップ ファイルを作成しました"},
     {"restore",
      [](Machine& m) {
@@ -158,10 +161,12 @@ const Phase kPhases[] = {
 };
 
 struct Outcome {
+    int writes = 0;  // how many writes the run made
+    OsEdition running;
     State untouchable, backups;
-    std::string everything;    // what a backup records, as the run left it
-    std::string afterRestore;  // the same after restoring the backup made before
-    std::string before;        // the backup made before
+    std::string everything;                    // what a backup records, as the run left it
+    std::string afterRestore;                  // the same after restoring the backup made before
+    std::string before;                        // the backup made before
     std::vector<testing::ShownMessage> shown;  // an error that ended the run comes last
 };
 
@@ -175,8 +180,7 @@ Told Telling(const Outcome& o, const Outcome& clean, const char* success) {
     Told t;
     for (const auto& m : o.shown) {
         const bool isSuccess = m.kind != PromptKind::Error && m.text.starts_with(success);
-        if (m.kind == PromptKind::Error &&
-            std::find(clean.shown.begin(), clean.shown.end(), m) == clean.shown.end())
+        if (m.kind == PromptKind::Error && std::find(clean.shown.begin(), clean.shown.end(), m) == clean.shown.end())
             t.error = true;
         t.successAfter = t.successAfter || (isSuccess && t.error);
         t.success = t.success || isSuccess;
@@ -193,11 +197,14 @@ Outcome RunOnce(SimulatedWindows edition, const Phase& phase, int failAt, State*
     m.prompts.shown.clear();
     m.faults.FailWrite(failAt);
     Outcome o;
+    o.running = m.ctx.os;
+    const int from = m.faults.Count();
     try {
         phase.run(m);
     } catch (const BriskoError& e) {
         m.prompts.shown.push_back({PromptKind::Error, e.what()});  // the window shows it in an error box
     }
+    o.writes = m.faults.Count() - from;
     if (refused) *refused = m.faults.Refused();
     m.faults.FailWrite(0);
     o.shown = m.prompts.shown;
@@ -218,26 +225,13 @@ TEST_P(FaultInjection, EveryRefusedWriteIsReportedAndRecoverable) {
     int injected = 0;
     for (const Phase& phase : kPhases) {
         SCOPED_TRACE(phase.name);
-        // Without faults: how many writes there are, and what they lead to.
-        int writes = 0;
-        OsEdition running;
-        {
-            Machine m(GetParam());
-            RunStartupSequence(m.ctx);
-            running = m.ctx.os;
-            phase.prepare(m);
-            m.prompts.shown.clear();
-            const int from = m.faults.Count();
-            phase.run(m);
-            writes = m.faults.Count() - from;
-        }
         State initial;
         const Outcome clean = RunOnce(GetParam(), phase, 0, &initial);
         const Told cleanTold = Telling(clean, Outcome{}, phase.success);
         ASSERT_TRUE(cleanTold.success) << clean.shown.back().text;
         EXPECT_EQ(NotPutBack(clean.before, clean.afterRestore), "");
-        ASSERT_GT(writes, 0);
-        for (int n = 1; n <= writes; ++n) {
+        ASSERT_GT(clean.writes, 0);
+        for (int n = 1; n <= clean.writes; ++n) {
             std::string refused;
             const Outcome o = RunOnce(GetParam(), phase, n, nullptr, &refused);
             SCOPED_TRACE("refused write " + std::to_string(n) + ": " + refused);
@@ -250,16 +244,16 @@ TEST_P(FaultInjection, EveryRefusedWriteIsReportedAndRecoverable) {
             EXPECT_FALSE(told.successAfter);
             // Every backup that passes for complete is the one a clean run writes.
             for (const auto& [name, bytes] : o.backups) {
-                if (RecogniseBackup(bytes, running).check == BackupCheck::Backup) {
+                if (RecogniseBackup(bytes, clean.running).check == BackupCheck::Backup) {
                     EXPECT_EQ(bytes, clean.backups.count(name) ? clean.backups.at(name) : "") << name;
                 }
             }
             EXPECT_EQ(NotPutBack(o.before, o.afterRestore), "") << "the backup made before puts every value back";
-            EXPECT_TRUE(o.untouchable == initial) << "something outside the items' keys changed: " << Difference(initial, o.untouchable);
+            EXPECT_TRUE(o.untouchable == initial)
+                << "something outside the items' keys changed: " << Difference(initial, o.untouchable);
         }
     }
     ::testing::Test::RecordProperty("injected_failures", injected);
-    std::cout << "fault injection: " << injected << " injected failures\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, FaultInjection, ::testing::Values(SimulatedWindows::Xp, SimulatedWindows::Win98),

@@ -28,7 +28,8 @@ const std::string kMemory = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manag
 // unreadable (removed medium, lost share, locked) would.
 class FailingReads final : public FileSystem {
 public:
-    FailingReads(FileSystem& inner, std::string path, int reads) : inner_(inner), path_(std::move(path)), reads_(reads) {}
+    FailingReads(FileSystem& inner, std::string path, int reads)
+        : inner_(inner), path_(std::move(path)), reads_(reads) {}
     std::optional<std::string> ReadFile(const std::string& path) override {
         if (path == path_ && reads_-- <= 0) return std::nullopt;
         return inner_.ReadFile(path);
@@ -89,13 +90,17 @@ TEST(RestoreSafety, FilesThatAreNoBackupForThisMachineAreRefusedBeforeAnyWrite) 
         std::string warning;
     } cases[] = {
         {"an older fragment", text::Utf8ToCp932("[システム]\r\n1=1\r\n"),
-         "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。"},
+         "\r\n選択されたバックアップ "
+         "ファイルには必要な項目がそろっていないため、復元できません。"},
         {"an older file without the Windows subsystem", without("\r\n3=%SystemRoot%"),
-         "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。"},
+         "\r\n選択されたバックアップ "
+         "ファイルには必要な項目がそろっていないため、復元できません。"},
         {"an older file without a flag", without("\r\n7a=true"),
-         "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。"},
+         "\r\n選択されたバックアップ "
+         "ファイルには必要な項目がそろっていないため、復元できません。"},
         {"a backup of Windows 98", from98,
-         "\r\n選択されたバックアップ ファイルは Windows 98 で作成されたもので、この Windows XP には復元できません。"},
+         "\r\n選択されたバックアップ ファイルは Windows 98 "
+         "で作成されたもので、この Windows XP には復元できません。"},
     };
     for (const auto& c : cases) {
         xp.files.AddFile("C:\\r.ini", c.bytes);
@@ -152,7 +157,8 @@ TEST(RestoreSafety, ABootFileThatCannotBeReadIsNeverReplaced) {
     const std::string boot = *m.files.ReadFile(bootPath);
     const uint32_t attributes = *m.files.GetAttributes(bootPath);
     FailingReads locked(m.files, bootPath, 0);
-    ProgramContext ctx(Platform{m.registry, locked, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
+    ProgramContext ctx(
+        Platform{m.registry, locked, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
     RunStartupSequence(ctx);
     ctx.paths.bootFilePath = bootPath;
     m.prompts.AnswerNext(false);
@@ -161,6 +167,8 @@ TEST(RestoreSafety, ABootFileThatCannotBeReadIsNeverReplaced) {
     EXPECT_EQ(*m.files.GetAttributes(bootPath), attributes);
 }
 
+// Services change only where their state differs, each by its own key, and
+// never a driver nor a service that is gone.
 TEST(RestoreSafety, OnlyListedWin32ServicesAreRestoredEachByItsKey) {
     Machine m(SimulatedWindows::Xp);
     const std::string services = "\\SYSTEM\\CurrentControlSet\\Services\\";
@@ -173,16 +181,20 @@ TEST(RestoreSafety, OnlyListedWin32ServicesAreRestoredEachByItsKey) {
     m.services.states.emplace_back("TwinA", ServiceState::Running);
     m.services.states.emplace_back("TwinB", ServiceState::Stopped);
     m.services.states.emplace_back("OddDriver", ServiceState::Running);
-    m.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n"
-                                                   "[不要サービス]\r\nTcpip=停止中\r\nOddDriver=停止中\r\n"
-                                                   "twina=停止中\r\nTwinB=開始中\r\n"
-                                                   "[不要サービス-s]\r\nTcpip=4\r\nOddDriver=4\r\ntwina=4\r\nTwinB=2\r\n"
-                                                   "[バックアップ終了]\r\n完了=1\r\n"));
+    m.files.AddFile("C:\\r.ini",
+                    text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n"
+                                      "[不要サービス]\r\nTcpip=停止中\r\nOddDriver=停止中\r\n"
+                                      "twina=停止中\r\nTwinB=開始中\r\nDhcp=開始中\r\nGone=停止中\r\n"
+                                      "[不要サービス-s]\r\nTcpip=4\r\nOddDriver=4\r\ntwina=4\r\nTwinB=2\r\n"
+                                      "Dhcp=4\r\n[バックアップ終了]\r\n完了=1\r\n"));
     ASSERT_TRUE(RunRestoreCommand(m.ctx, "C:\\r.ini"));
     EXPECT_EQ(m.Hklm(services + "Tcpip", "Start"), "1") << "a driver is never a restored service";
     EXPECT_EQ(m.Hklm(services + "OddDriver", "Start"), "3") << "nor one whose type says driver";
     EXPECT_EQ(m.Hklm(services + "TwinA", "Start"), "4");
     EXPECT_EQ(m.Hklm(services + "TwinB", "Start"), "2");
+    EXPECT_EQ(m.Hklm(services + "Dhcp", "Start"), "2") << "same state: its start type stays";
+    EXPECT_FALSE(m.registry.CanOpenKey(HKLM, "SYSTEM\\CurrentControlSet\\Services\\Gone", RegAccess::Query));
+    EXPECT_EQ(m.Prefs("不要サービス", "同名のサービス"), "3") << "the start type it had is kept";
     std::vector<std::string> nets;
     for (const auto& call : m.processes.calls)
         if (call.find("net ") != std::string::npos && call.find("wscsvc") == std::string::npos) nets.push_back(call);
@@ -199,8 +211,9 @@ TEST(RestoreSafety, NineXBootEntryWithoutABootFileIsSkippedWithAMessage) {
     ASSERT_TRUE(RunRestoreCommand(m.ctx, path));
     const auto& shown = m.prompts.shown;
     EXPECT_NE(std::find(shown.begin(), shown.end(),
-                        ShownMessage{PromptKind::Error, "[起動・終了]5 設定対象ファイルの検出に失敗しました。\r\n"
-                                                        "[オプション] から正しいファイルパスを設定することができます。"}),
+                        ShownMessage{PromptKind::Error,
+                                     "[起動・終了]5 設定対象ファイルの検出に失敗しました。\r\n"
+                                     "[オプション] から正しいファイルパスを設定することができます。"}),
               shown.end());
     EXPECT_NE(RegReadValue(m.registry, RegRoot::CurrentUser, desk, "AutoEndTasks", "String"), "1")
         << "the entries after it are restored";

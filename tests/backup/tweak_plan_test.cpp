@@ -2,6 +2,8 @@
 // unknown items are never set by a plan, and a damaged file changes nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "backup/tweak_plan.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
@@ -23,11 +25,9 @@ protected:
         return ticks;
     }
     void Put(const std::string& text) { sim.files.WriteReplacing(kPlan, text); }
-    size_t ServicePosition(const std::string& displayName) {
-        const auto& list = ctx.items.List(TweakCategory::Service);
-        for (size_t i = 0; i < list.size(); ++i)
-            if (list[i].label == displayName) return i;
-        return list.size();
+    ItemEntry& Service(const std::string& displayName) {
+        auto& list = ctx.items.List(TweakCategory::Service);
+        return *std::find_if(list.begin(), list.end(), [&](const ItemEntry& e) { return e.label == displayName; });
     }
 };
 
@@ -35,9 +35,8 @@ TEST_F(TweakPlan, SavedTicksComeBackIncludingServices) {
     ASSERT_GT(ctx.items.List(TweakCategory::Service).size(), 3u);
     for (auto [c, n] : {std::pair{TweakCategory::System, 5}, {TweakCategory::Others, 9}, {TweakCategory::Desktop, 1}})
         sim.Entry(c, n).ticked = !sim.Entry(c, n).ticked;
-    auto& services = ctx.items.List(TweakCategory::Service);
-    services[ServicePosition("DHCP Client")].ticked = true;
-    services[ServicePosition("Alerter")].ticked = false;
+    Service("DHCP Client").ticked = true;
+    Service("Alerter").ticked = false;
     const auto wanted = Ticks();
     WritePlanFile(ctx, kPlan);
     for (auto& list : ctx.items.lists)
@@ -60,7 +59,7 @@ TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {
     EXPECT_TRUE(load.recognised);
     EXPECT_FALSE(disabled.ticked);
     EXPECT_NE(sim.Entry(TweakCategory::Others, 1).ticked, othersTick);  // the rest of the plan still counts
-    ASSERT_EQ(load.refused.size(), 2u);  // an absent service left unticked is no refusal
+    ASSERT_EQ(load.refused.size(), 2u);                                 // an absent service left unticked is no refusal
     EXPECT_EQ(load.refused[0], "[エクスプローラ] " + disabled.label);
     EXPECT_EQ(load.refused[1], "[サービス] NoSuchService");
 }
@@ -68,8 +67,8 @@ TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {
 TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {
     const std::string head = "[BriskoPlan]\r\nFormat=1\r\n", tail = "[BriskoPlanEnd]\r\nComplete=1\r\n";
     const std::string cases[] = {
-        "[System]\r\n1=1\r\n" + tail,                        // no opening mark
-        head + "[System]\r\n1=1\r\n",                        // cut short
+        "[System]\r\n1=1\r\n" + tail,                              // no opening mark
+        head + "[System]\r\n1=1\r\n",                              // cut short
         "[BriskoPlan]\r\nFormat=9\r\n[System]\r\n1=1\r\n" + tail,  // a later format
         head + "[System]\r\n1=yes\r\n" + tail,
         head + "[Desktop]\r\n11=1\r\n" + tail,

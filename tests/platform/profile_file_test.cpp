@@ -35,16 +35,24 @@ TEST_P(ProfileFileCase, GivesTheExpectedResults) {
     for (const testing::ProfileOp& op : c.ops) {
         SCOPED_TRACE(std::string(1, op.kind) + " [" + op.section + "] " + op.key);
         switch (op.kind) {
-            case 'W': IniWriteValue(files, path, op.section, op.key, op.value); break;
-            case 'D': IniDeleteKey(files, path, op.section, op.key); break;
-            case 'R': EXPECT_EQ(IniReadValue(files, path, op.section, op.key), op.value); break;
+            case 'W':
+                IniWriteValue(files, path, op.section, op.key, op.value);
+                break;
+            case 'D':
+                IniDeleteKey(files, path, op.section, op.key);
+                break;
+            case 'R':
+                EXPECT_EQ(IniReadValue(files, path, op.section, op.key), op.value);
+                break;
             case 'K': {
                 std::string keys;
                 for (const auto& k : IniSectionKeys(files, path, op.section)) keys += k + ",";
                 EXPECT_EQ(keys, op.key);
                 break;
             }
-            case 'B': EXPECT_EQ(text::Cp932ToUtf8(files.ReadFile(path).value_or("(none)")), op.value); break;
+            case 'B':
+                EXPECT_EQ(text::Cp932ToUtf8(files.ReadFile(path).value_or("(none)")), op.value);
+                break;
         }
     }
 }
@@ -74,17 +82,7 @@ TEST_F(ProfileFile, ReadOnlyFilesAreClearedBeforeWritingAndOtherAttributesKept) 
     EXPECT_EQ(Read("S", "k"), "NULL");
 }
 
-TEST_F(ProfileFile, ARefusedWriteThrowsNamingTheFileAndLeavesItWhole) {
-    const std::string missingFolder = fs->Path("no such folder\\x.ini");
-    try {
-        IniWriteValue(files, missingFolder, "S", "k", "v");
-        FAIL() << "no error";
-    } catch (const BriskoError& e) {
-        EXPECT_EQ(std::string(e.what()), missingFolder + " に書き込めません");
-    }
-}
-
-TEST_F(ProfileFile, LineBreaksAreRefusedBeforeTheFileIsTouched) {
+TEST_F(ProfileFile, LineBreaksAndRefusedWritesThrowAndLeaveTheFileWhole) {
     Put("[S]\r\nk=v\r\n");
     const struct {
         const char *section, *key, *value;
@@ -98,11 +96,18 @@ TEST_F(ProfileFile, LineBreaksAreRefusedBeforeTheFileIsTouched) {
         }
     }
     EXPECT_EQ(Bytes(), "[S]\r\nk=v\r\n");
+    const std::string missingFolder = fs->Path("no such folder\\x.ini");
+    try {
+        IniWriteValue(files, missingFolder, "S", "k", "v");
+        ADD_FAILURE() << "no error";
+    } catch (const BriskoError& e) {
+        EXPECT_EQ(std::string(e.what()), missingFolder + " に書き込めません");
+    }
 }
 
 TEST_F(ProfileFile, ExactTextReadsBackAsWrittenAndRawReadsKeepQuotes) {
-    for (const std::string value : {"plain", " leading", "trailing\t", "\"quoted\"", "'single'", "\"\"", "\"half",
-                                    "\"W\" /fastdetect", "   "}) {
+    for (const std::string value :
+         {"plain", " leading", "trailing\t", "\"quoted\"", "'single'", "\"\"", "\"half", "\"W\" /fastdetect", "   "}) {
         IniWriteValue(files, path, "S", "k", profile::ExactProfileText(value));
         EXPECT_EQ(Read("S", "k"), value) << "[" << value << "]";
     }
