@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ui/change_preview_layout.h"
+#include "ui/compact_layout.h"
+#include "ui/options_layout.h"
 #include "ui/pc_info_layout.h"
 #include "ui/rect_checks.h"
 #include "ui/restore_layout.h"
@@ -91,6 +93,86 @@ TEST(Layouts, PcInfoBoxesStandBesideTheirRowsWithAndWithoutTabs) {
             ExpectFitted(page, all, "PC information, width " + std::to_string(width));
         }
     }
+}
+
+// Width of a text in the 12-pixel UI font: 12 pixels a Japanese character
+// (three UTF-8 bytes), 7 an ASCII one.
+int TextWidth(std::string_view text) {
+    int width = 0;
+    for (size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 3)
+        width += static_cast<unsigned char>(text[i]) < 0x80 ? 7 : 12;
+    return width;
+}
+
+TEST(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
+    const Rect client{0, 0, kPerformanceClientWidth, kPerformanceClientHeight};
+    std::vector<Rect> frames, inStrip;
+    std::vector<std::vector<Rect>> groups;
+    for (const CompactControl& c : CompactControls()) {
+        // A choice list's rectangle includes its drop-down; its closed field is ~21 high.
+        const Rect r =
+            c.kind == CompactKind::ChoiceList ? Rect{c.bounds.left, c.bounds.top, c.bounds.width, 21} : c.bounds;
+        EXPECT_TRUE(Inside(r, client)) << c.id << " " << c.text;
+        if (c.kind == CompactKind::Group) {
+            frames.push_back(r);
+            groups.emplace_back();
+        } else if (c.kind == CompactKind::Button) {
+            if (Inside(r, {0, 0, kCompactStripWidth, kCompactStripHeight})) inStrip.push_back(r);
+        } else {
+            ASSERT_FALSE(groups.empty());
+            groups.back().push_back(r);
+        }
+        // Room for every caption, and for a value's "100 %", "###,### Kbps" or "12,345,678 MB".
+        if (c.kind == CompactKind::Caption) EXPECT_GE(c.bounds.width, TextWidth(c.text)) << c.text;
+        if (c.kind == CompactKind::Value) EXPECT_GE(c.bounds.width, (c.text == "## %" ? 5 : 10) * 7) << c.id;
+    }
+    EXPECT_EQ(inStrip.size(), 5u) << "the strip holds the first five buttons";
+    ASSERT_EQ(frames.size(), 6u);
+    ExpectFitted(client, frames, "groups");
+    for (size_t g = 0; g < frames.size(); ++g) {
+        // Inside the frame, below the group's caption.
+        const Rect& f = frames[g];
+        ExpectFitted({f.left + 2, f.top + 12, f.width - 4, f.height - 14}, groups[g], "group " + std::to_string(g));
+    }
+}
+
+TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
+    const OptionsLayout l = LayOutOptionsWindow();
+    EXPECT_EQ(l.page.bottom(), kOptionsClientHeight - 4);
+    std::vector<Rect> paths;
+    for (int i = 0; i < 2; ++i) paths.insert(paths.end(), {l.pathLabels[i], l.pathEdits[i], l.pathButtons[i]});
+    std::vector<Rect> rows;
+    const int boxes[8] = {10, 10, 10, 10, 10, 1, 10, 3};
+    for (int r = 0; r < 8; ++r) {
+        rows.push_back(l.rowLabels[r]);
+        rows.insert(rows.end(), l.rowBoxes[r].begin(), l.rowBoxes[r].begin() + boxes[r]);
+    }
+    EXPECT_GE(l.rowBoxes[0][9].width, 34) << "room for the box and \"10\"";
+    std::vector<Rect> version = {l.productName, l.version, l.copyright, l.hidden, l.apply, l.close};
+    version.insert(version.end(), l.linkCaptions.begin(), l.linkCaptions.end());
+    version.insert(version.end(), l.links.begin(), l.links.end());
+    std::vector<Rect> colours(l.styleRadios.begin(), l.styleRadios.end());
+    colours.insert(colours.end(), l.swatches.begin(), l.swatches.end());
+    colours.insert(colours.end(), l.swatchLabels.begin(), l.swatchLabels.end());
+    std::vector<Rect> pageStyles(l.pageStyleRadios.begin(), l.pageStyleRadios.end());
+    pageStyles.push_back(l.showTab);
+    std::vector<Rect> font(l.fontRadios.begin(), l.fontRadios.end());
+    font.push_back(l.fontLabel);
+
+    // Each page: its groups and the buttons clear of each other, each group's controls inside it.
+    ExpectFitted(l.page, {l.fontGroup, l.messageGroup, l.backupGroup, l.pathGroup, l.apply, l.close}, "general");
+    ExpectFitted(l.fontGroup, font, "font");
+    ExpectFitted(l.messageGroup, {l.messageChecks.begin(), l.messageChecks.end()}, "messages");
+    ExpectFitted(l.backupGroup, {l.backupCheck}, "backup");
+    ExpectFitted(l.pathGroup, paths, "paths");
+    ExpectFitted(l.page, {l.disablingNote, l.disablingGroup, l.apply, l.close}, "disabling");
+    ExpectFitted(l.disablingGroup, rows, "disabling rows");
+    ExpectFitted(l.page, version, "version");
+    ExpectFitted(l.page, {l.transparencyGroup, l.colourGroup, l.pageStyleGroup, l.apply, l.close}, "customize");
+    ExpectFitted(l.transparencyGroup, {l.transparencyScroll, l.transparencyEdit, l.transparencyMin, l.transparencyMax},
+                 "transparency");
+    ExpectFitted(l.colourGroup, colours, "colours");
+    ExpectFitted(l.pageStyleGroup, pageStyles, "page styles");
 }
 
 TEST(Layouts, ChangePreviewFitsShortAndLongQuestions) {

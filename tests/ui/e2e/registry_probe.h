@@ -27,7 +27,6 @@ public:
     KeptValue(const KeptValue&) = delete;
     KeptValue& operator=(const KeptValue&) = delete;
 
-    const std::optional<RawValue>& Before() const { return before_; }
     // Whether the value is now as it was, type and bytes.
     bool Unchanged() const;
 

@@ -46,7 +46,6 @@ void Settle(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms
 RunningBrisko::RunningBrisko(Launches launches) {
     DeleteFileW(LaunchLog().c_str());
     SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", launches == Launches::Record ? LaunchLog().c_str() : nullptr);
-    const auto start = std::chrono::steady_clock::now();
     const bool started = StartProgram(process_);
     SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", nullptr);
     if (!started) return;
@@ -57,7 +56,6 @@ RunningBrisko::RunningBrisko(Launches launches) {
         if (w && owner == process_.dwProcessId && IsWindowVisible(w)) main_ = w;
         else Settle(50);
     }
-    secondsToWindow_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     Settle(200);
 }
 
@@ -107,13 +105,6 @@ std::wstring RunningBrisko::ClickAndConfirm(int id) const {
 
 LPARAM RunningBrisko::ItemState(int page, int index) const {
     return SendMessageW(Control(kListFirst + page), LB_GETITEMDATA, index, 0);
-}
-
-void RunningBrisko::PressSpace(int page, int index) const {
-    HWND list = Control(kListFirst + page);
-    SendMessageW(list, LB_SETCURSEL, index, 0);
-    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(list, WM_KEYUP, VK_SPACE, 0);
 }
 
 HWND RunningBrisko::Focus() const {
@@ -234,10 +225,12 @@ std::wstring ProgramFolder() {
     return exe.substr(0, exe.find_last_of(L'\\'));
 }
 
-std::vector<std::wstring> FilesIn(const std::wstring& folder) {
+std::wstring PreferencesPath() { return ProgramFolder() + L"\\brisko.ini"; }
+
+std::vector<std::wstring> Backups() {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    HANDLE find = FindFirstFileW((ProgramFolder() + L"\\backups\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
@@ -245,17 +238,6 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     FindClose(find);
     return names;
 }
-
-std::wstring PictureFolder() { return Environment(L"BRISKO_SCREENSHOTS"); }
-
-void Picture(HWND window, const std::wstring& name) {
-    const std::wstring folder = PictureFolder();
-    if (!folder.empty()) SaveWindowPicture(window, folder + L"\\" + name + L".bmp");
-}
-
-std::wstring PreferencesPath() { return ProgramFolder() + L"\\brisko.ini"; }
-
-std::vector<std::wstring> Backups() { return FilesIn(ProgramFolder() + L"\\backups"); }
 
 bool Is9x() {
     OSVERSIONINFOW info{};
@@ -275,9 +257,10 @@ KeptPreferences::~KeptPreferences() {
     else DeleteFileW(path.c_str());
 }
 
-bool SaveWindowPicture(HWND window, const std::wstring& path) {
+void Picture(HWND window, const std::wstring& name) {
+    const std::wstring folder = Environment(L"BRISKO_SCREENSHOTS");
     RECT r;
-    if (!GetWindowRect(window, &r)) return false;
+    if (folder.empty() || !GetWindowRect(window, &r)) return;
     const int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -297,16 +280,18 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info.bmiHeader;
     file.bfSize = file.bfOffBits + imageBytes;
+    const std::wstring path = folder + L"\\" + name + L".bmp";
     HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    const bool ok = out != INVALID_HANDLE_VALUE && WriteFile(out, &file, sizeof file, &written, nullptr) &&
-                    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-                    WriteFile(out, bits, imageBytes, &written, nullptr);
-    if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+    if (out != INVALID_HANDLE_VALUE) {
+        WriteFile(out, &file, sizeof file, &written, nullptr);
+        WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+        WriteFile(out, bits, imageBytes, &written, nullptr);
+        CloseHandle(out);
+    }
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return ok;
 }
 
 }  // namespace brisko::ui::driver

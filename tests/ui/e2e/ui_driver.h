@@ -26,7 +26,6 @@ public:
     HWND Main() const { return main_; }
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     DWORD ProcessId() const { return process_.dwProcessId; }
-    double SecondsToWindow() const { return secondsToWindow_; }
     // Clicks a button and returns once the program has handled the click.
     void Click(int id) const;
     // Clicks a button that opens a modal box; returns at once.
@@ -44,14 +43,11 @@ public:
     bool Tab() const;
     // The state of a line of a page's list: kTicked, kAvailable.
     LPARAM ItemState(int page, int index) const;
-    // Selects a line of a page's list and presses the space bar on it.
-    void PressSpace(int page, int index) const;
     void Close();
 
 private:
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
-    double secondsToWindow_ = 0;
 };
 
 constexpr LPARAM kTicked = 1, kAvailable = 2;
@@ -87,14 +83,10 @@ void Answer(HWND box, int button);
 void Settle(DWORD ms = 300);
 // Asks until the condition holds, at most the given time; whether it held.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
-// Saves what the screen shows of the window as a 24-bit BMP.
-bool SaveWindowPicture(HWND window, const std::wstring& path);
-// The folder of the program under test, and the names of the files in a folder.
+// The folder of the program under test.
 std::wstring ProgramFolder();
-std::vector<std::wstring> FilesIn(const std::wstring& folder);
-// Where pictures go (BRISKO_SCREENSHOTS), or empty.
-std::wstring PictureFolder();
-// Saves the window as <name>.bmp in the picture folder, where there is one.
+// Saves what the screen shows of the window as a 24-bit <name>.bmp in the
+// picture folder (BRISKO_SCREENSHOTS), where there is one.
 void Picture(HWND window, const std::wstring& name);
 // The program's preferences file and the backup files made so far.
 std::wstring PreferencesPath();
