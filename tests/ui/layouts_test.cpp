@@ -2,16 +2,49 @@
 // room for the longest Japanese texts, for each size a window takes.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <type_traits>
+#include <vector>
+
 #include "ui/change_preview_layout.h"
 #include "ui/compact_layout.h"
 #include "ui/options_layout.h"
 #include "ui/pc_info_layout.h"
-#include "ui/rect_checks.h"
 #include "ui/restore_layout.h"
 #include "ui/utility_layout.h"
 
 namespace brisko::ui {
 namespace {
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+// Every part stands inside the area and no two parts overlap; a part is a Rect
+// or a range of them. Neighbouring buttons share their one-pixel border, so a
+// part's last row and column may lie on its neighbour or the area's edge.
+template <typename... Parts>
+void ExpectFitted(const std::string& what, const Rect& area, const Parts&... parts) {
+    std::vector<Rect> all;
+    auto add = [&](const auto& part) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, Rect>)
+            all.push_back(part);
+        else
+            all.insert(all.end(), std::begin(part), std::end(part));
+    };
+    (add(parts), ...);
+    auto body = [](const Rect& r) { return Rect{r.left, r.top, r.width - 1, r.height - 1}; };
+    for (size_t i = 0; i < all.size(); ++i) {
+        EXPECT_TRUE(Inside(body(all[i]), area)) << what << ": part " << i;
+        for (size_t j = i + 1; j < all.size(); ++j)
+            EXPECT_FALSE(Overlap(body(all[i]), body(all[j]))) << what << ": parts " << i << " and " << j;
+    }
+}
 
 struct MainCase {
     int width, height;
@@ -28,16 +61,15 @@ TEST(Layouts, MainWindowFitsAtEverySizeAndTabStyle) {
         SCOPED_TRACE(::testing::Message()
                      << c.width << "x" << c.height << " small " << c.smallScreen << " tabs " << c.tabs << c.buttonTabs);
         const MainLayout l = LayOutMainWindow(c.width, c.height, c.smallScreen, c.tabs, c.buttonTabs);
-        ExpectFitted({0, 0, c.width, c.height}, {l.title, l.sideMenu, l.settings}, "window");
-        ExpectFitted(l.title, {l.banner, l.toolPanel}, "title");
-        ExpectFitted(l.toolPanel, {l.toolButtons.begin(), l.toolButtons.end()}, "tool buttons");
-        std::vector<Rect> side = {l.actionPanel};
-        for (size_t i = 0; i < l.pageButtons.size(); ++i)
-            if (i != 5 || l.serviceButtonVisible) side.push_back(l.pageButtons[i]);
-        ExpectFitted(l.sideMenu, side, "side menu");
-        ExpectFitted(l.actionPanel, {l.actionButtons.begin(), l.actionButtons.end()}, "action buttons");
-        ExpectFitted(l.settings, {l.pages, l.glue, l.comment}, "settings");
-        ExpectFitted(l.glue, {l.count, l.moreInfo, l.accelerate, l.about, l.commentLabel}, "glue");
+        ExpectFitted("window", {0, 0, c.width, c.height}, l.title, l.sideMenu, l.settings);
+        ExpectFitted("title", l.title, l.banner, l.toolPanel);
+        ExpectFitted("tool buttons", l.toolPanel, l.toolButtons);
+        std::vector<Rect> pageButtons(l.pageButtons.begin(), l.pageButtons.end());
+        if (!l.serviceButtonVisible) pageButtons.erase(pageButtons.begin() + 5);
+        ExpectFitted("side menu", l.sideMenu, l.actionPanel, pageButtons);
+        ExpectFitted("action buttons", l.actionPanel, l.actionButtons);
+        ExpectFitted("settings", l.settings, l.pages, l.glue, l.comment);
+        ExpectFitted("glue", l.glue, l.count, l.moreInfo, l.accelerate, l.about, l.commentLabel);
         EXPECT_EQ(l.serviceButtonVisible, !c.smallScreen);
         EXPECT_GE(l.pages.height, 186) << "room for ten list lines";
     }
@@ -50,11 +82,8 @@ TEST(Layouts, UtilityPageFitsAndKeepsToTheRightEdgeOfAWiderPage) {
     const Rect design = LayOutMainWindow(kDesignClientWidth, kDesignClientHeight, false, false).pages;
     const Rect wide = LayOutMainWindow(kDesignClientWidth + 200, kDesignClientHeight + 100, false, true).pages;
     const UtilityLayout a = LayOutUtilityPage(design), b = LayOutUtilityPage(wide);
-    for (const auto& [page, l] : {std::pair{design, a}, std::pair{wide, b}}) {
-        std::vector<Rect> parts(l.buttons.begin(), l.buttons.end());
-        parts.insert(parts.end(), {l.quickFormat, l.defragDrives, l.convertDrives});
-        ExpectFitted(page, parts, "utilities");
-    }
+    for (const auto& [page, l] : {std::pair{design, a}, std::pair{wide, b}})
+        ExpectFitted("utilities", page, l.buttons, l.quickFormat, l.defragDrives, l.convertDrives);
     for (size_t i = 0; i < a.buttons.size(); ++i) {
         EXPECT_EQ(wide.right() - b.buttons[i].left, design.right() - a.buttons[i].left) << i;
         EXPECT_EQ(b.buttons[i].top - wide.top, a.buttons[i].top - design.top) << i;
@@ -66,9 +95,9 @@ TEST(Layouts, RestoreWindowFitsItsLongestLabels) {
     const Rect panel{4, 24, 436, 76};
     const RestoreLayout l = LayOutRestoreWindow(panel);
     const RestorePageLayout& p = l.page;
-    ExpectFitted(panel, {p.heading, p.backupButton, p.backupLabel, p.restoreButton, p.restoreLabel, p.picture}, "page");
-    ExpectFitted({0, 0, kRestoreClientWidth, kRestoreClientHeight},
-                 {l.pages, l.comment, l.close, l.planSave, l.planLoad}, "window");
+    ExpectFitted("page", panel, p.heading, p.backupButton, p.backupLabel, p.restoreButton, p.restoreLabel, p.picture);
+    ExpectFitted("window", {0, 0, kRestoreClientWidth, kRestoreClientHeight}, l.pages, l.comment, l.close, l.planSave,
+                 l.planLoad);
     // "コンピュータの状態を保存する" (14 characters of 12 pixels), "メールルールを復元" (9),
     // "プランを読み込む" (7) and its access key.
     EXPECT_GE(p.backupLabel.width, 14 * 12);
@@ -82,15 +111,13 @@ TEST(Layouts, PcInfoBoxesStandBesideTheirRowsWithAndWithoutTabs) {
             const Rect page = LayOutMainWindow(width, kDesignClientHeight, false, tabs).pages;
             const PcInfoLayout l = LayOutPcInfoPage(page);
             EXPECT_EQ(l.list.height, 10 * kPcInfoRowHeight) << "all ten rows show without scrolling";
-            std::vector<Rect> all = {l.list, l.change, l.detail};
             for (int i = 0; i < 10; ++i) {
                 EXPECT_EQ(l.boxes[i].top, l.list.top + i * kPcInfoRowHeight);
                 EXPECT_EQ(l.boxes[i].height, kPcInfoRowHeight);
                 // Room for a processor name such as "Intel(R) Pentium(R) 4 CPU 3.00GHz".
                 EXPECT_GE(l.boxes[i].width, 200);
-                all.push_back(l.boxes[i]);
             }
-            ExpectFitted(page, all, "PC information, width " + std::to_string(width));
+            ExpectFitted("PC information, width " + std::to_string(width), page, l.list, l.change, l.detail, l.boxes);
         }
     }
 }
@@ -128,19 +155,17 @@ TEST(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
     }
     EXPECT_EQ(inStrip.size(), 5u) << "the strip holds the first five buttons";
     ASSERT_EQ(frames.size(), 6u);
-    ExpectFitted(client, frames, "groups");
+    ExpectFitted("groups", client, frames);
     for (size_t g = 0; g < frames.size(); ++g) {
         // Inside the frame, below the group's caption.
         const Rect& f = frames[g];
-        ExpectFitted({f.left + 2, f.top + 12, f.width - 4, f.height - 14}, groups[g], "group " + std::to_string(g));
+        ExpectFitted("group " + std::to_string(g), {f.left + 2, f.top + 12, f.width - 4, f.height - 14}, groups[g]);
     }
 }
 
 TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
     const OptionsLayout l = LayOutOptionsWindow();
     EXPECT_EQ(l.page.bottom(), kOptionsClientHeight - 4);
-    std::vector<Rect> paths;
-    for (int i = 0; i < 2; ++i) paths.insert(paths.end(), {l.pathLabels[i], l.pathEdits[i], l.pathButtons[i]});
     std::vector<Rect> rows;
     const int boxes[8] = {10, 10, 10, 10, 10, 1, 10, 3};
     for (int r = 0; r < 8; ++r) {
@@ -148,38 +173,28 @@ TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
         rows.insert(rows.end(), l.rowBoxes[r].begin(), l.rowBoxes[r].begin() + boxes[r]);
     }
     EXPECT_GE(l.rowBoxes[0][9].width, 34) << "room for the box and \"10\"";
-    std::vector<Rect> version = {l.productName, l.version, l.copyright, l.hidden, l.apply, l.close};
-    version.insert(version.end(), l.linkCaptions.begin(), l.linkCaptions.end());
-    version.insert(version.end(), l.links.begin(), l.links.end());
-    std::vector<Rect> colours(l.styleRadios.begin(), l.styleRadios.end());
-    colours.insert(colours.end(), l.swatches.begin(), l.swatches.end());
-    colours.insert(colours.end(), l.swatchLabels.begin(), l.swatchLabels.end());
-    std::vector<Rect> pageStyles(l.pageStyleRadios.begin(), l.pageStyleRadios.end());
-    pageStyles.push_back(l.showTab);
-    std::vector<Rect> font(l.fontRadios.begin(), l.fontRadios.end());
-    font.push_back(l.fontLabel);
-
     // Each page: its groups and the buttons clear of each other, each group's controls inside it.
-    ExpectFitted(l.page, {l.fontGroup, l.messageGroup, l.backupGroup, l.pathGroup, l.apply, l.close}, "general");
-    ExpectFitted(l.fontGroup, font, "font");
-    ExpectFitted(l.messageGroup, {l.messageChecks.begin(), l.messageChecks.end()}, "messages");
-    ExpectFitted(l.backupGroup, {l.backupCheck}, "backup");
-    ExpectFitted(l.pathGroup, paths, "paths");
-    ExpectFitted(l.page, {l.disablingNote, l.disablingGroup, l.apply, l.close}, "disabling");
-    ExpectFitted(l.disablingGroup, rows, "disabling rows");
-    ExpectFitted(l.page, version, "version");
-    ExpectFitted(l.page, {l.transparencyGroup, l.colourGroup, l.pageStyleGroup, l.apply, l.close}, "customize");
-    ExpectFitted(l.transparencyGroup, {l.transparencyScroll, l.transparencyEdit, l.transparencyMin, l.transparencyMax},
-                 "transparency");
-    ExpectFitted(l.colourGroup, colours, "colours");
-    ExpectFitted(l.pageStyleGroup, pageStyles, "page styles");
+    ExpectFitted("general", l.page, l.fontGroup, l.messageGroup, l.backupGroup, l.pathGroup, l.apply, l.close);
+    ExpectFitted("font", l.fontGroup, l.fontLabel, l.fontRadios);
+    ExpectFitted("messages", l.messageGroup, l.messageChecks);
+    ExpectFitted("backup", l.backupGroup, l.backupCheck);
+    ExpectFitted("paths", l.pathGroup, l.pathLabels, l.pathEdits, l.pathButtons);
+    ExpectFitted("disabling", l.page, l.disablingNote, l.disablingGroup, l.apply, l.close);
+    ExpectFitted("disabling rows", l.disablingGroup, rows);
+    ExpectFitted("version", l.page, l.productName, l.version, l.copyright, l.hidden, l.linkCaptions, l.links, l.apply,
+                 l.close);
+    ExpectFitted("customize", l.page, l.transparencyGroup, l.colourGroup, l.pageStyleGroup, l.apply, l.close);
+    ExpectFitted("transparency", l.transparencyGroup, l.transparencyScroll, l.transparencyEdit, l.transparencyMin,
+                 l.transparencyMax);
+    ExpectFitted("colours", l.colourGroup, l.styleRadios, l.swatches, l.swatchLabels);
+    ExpectFitted("page styles", l.pageStyleGroup, l.pageStyleRadios, l.showTab);
 }
 
 TEST(Layouts, ChangePreviewFitsShortAndLongQuestions) {
     for (int lines : {0, 2, 5}) {
         const ChangePreviewLayout l = LayOutChangePreview(lines);
-        ExpectFitted({0, 0, kPreviewClientWidth, kPreviewClientHeight}, {l.heading, l.list, l.question, l.yes, l.no},
-                     std::to_string(lines) + " lines");
+        ExpectFitted(std::to_string(lines) + " lines", {0, 0, kPreviewClientWidth, kPreviewClientHeight}, l.heading,
+                     l.list, l.question, l.yes, l.no);
         EXPECT_GE(l.question.height, std::max(lines, 1) * kPreviewLineHeight);
         EXPECT_GE(l.list.height, 10 * kPreviewLineHeight) << "room for ten changes";
         EXPECT_LT(l.yes.left, l.no.left) << "はい before いいえ";

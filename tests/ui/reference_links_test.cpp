@@ -1,4 +1,7 @@
-// The "more information" pages of the list entries and the help-file URLs.
+// What the main window shows for a list entry: its description and its "more
+// information" page, and the help-file URLs.
+#include "ui/reference_links.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/reference_links.h"
+#include "platform/embedded_text_resources.h"
+#include "platform/text_resources.h"
 
 namespace brisko::ui {
 namespace {
@@ -27,6 +31,23 @@ std::string ReadHelpPage() {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// A list entry's description "<page><position>Text" for each entry of the page's
+// list "<page>Text", the introduction and the services template: the window
+// skips a missing one without a word.
+TEST(DescriptionResources, EveryListEntryHasOne) {
+    const EmbeddedTextResources resources;
+    for (const char* page : {"System", "Desktop", "Explorer", "Power", "Others", "Utility", "PCInfo"}) {
+        size_t position = 0;
+        for (const auto& label : LoadTextResource(resources, std::string(page) + "Text")) {
+            if (label.empty()) continue;
+            const std::string name = std::string(page) + std::to_string(position++) + "Text";
+            EXPECT_TRUE(resources.Find(name).has_value()) << name << " for " << label;
+        }
+        EXPECT_GT(position, 0u) << page;
+    }
+    for (const char* name : {"DefaultDescText", "ServicesText"}) EXPECT_TRUE(resources.Find(name).has_value()) << name;
 }
 
 TEST(ReferenceLinks, EveryEntryHasAWebOrHelpPageButTheLastOthersEntry) {
@@ -73,7 +94,8 @@ TEST(ReferenceLinks, HelpFileUrls) {
     const struct {
         const char *link, *folder, *url;
     } cases[] = {
-        {"help:System1", "C:\\Program Files\\Brisko", "file:///C:/Program%20Files/Brisko/help/brisko-help.html#System1"},
+        {"help:System1", "C:\\Program Files\\Brisko",
+         "file:///C:/Program%20Files/Brisko/help/brisko-help.html#System1"},
         {"help:Top", "C:\\Brisko\\", "file:///C:/Brisko/help/brisko-help.html#Top"},
         {"help:Services", "D:\\", "file:///D:/help/brisko-help.html#Services"},
         {"help:PCInfo9", "\\\\server\\tools\\Brisko", "file://server/tools/Brisko/help/brisko-help.html#PCInfo9"},

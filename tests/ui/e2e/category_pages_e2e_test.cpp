@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <string>
 
-#include "registry_probe.h"
 #include "ui/control_ids.h"
 #include "ui_driver.h"
 

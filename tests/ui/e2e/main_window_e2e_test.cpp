@@ -20,50 +20,19 @@ std::vector<int> VisiblePages(const RunningBrisko& app) {
     return visible;
 }
 
-TEST(MainWindow, StartsOnTheSystemPageStaysSingleAndShowsEachPage) {
+// The window starts on the System page with the focus in its list, and a
+// second copy ends by itself. The keyboard alone: Tab walks through the side
+// menu, the list and 高速化, and Enter presses the focused button. Each side
+// menu button shows its page.
+TEST(MainWindow, StartsSingleAndTheKeyboardAndSideMenuShowThePages) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main()) << "no main window";
     EXPECT_EQ(driver::TextOf(app.Main()), L"Brisko") << "the task bar shows the program's title";
     EXPECT_EQ(VisiblePages(app), std::vector<int>{0});
     EXPECT_NE(driver::TextOf(app.Control(kLblCount)).find(L" / 全項目 50"), std::wstring::npos);
-
     EXPECT_EQ(driver::RunSecondCopy(), 0u) << "a second copy ends by itself";
     EXPECT_EQ(driver::WindowsOfClass(L"TFrmMain").size(), 1u);
-    for (int page = kPageCount - 1; page >= 0; --page) {
-        app.Click(kBtnSystem + page);
-        driver::Settle();
-        EXPECT_EQ(VisiblePages(app), std::vector<int>{page});
-        driver::Picture(app.Main(), L"page-" + std::to_wstring(page + 1));
-    }
-}
 
-TEST(MainWindow, TrayRoundTripReactsOnlyToALeftClick) {
-    RunningBrisko app;
-    ASSERT_TRUE(app.Main());
-    app.Click(kBtnTray);
-    driver::Settle();
-    EXPECT_FALSE(IsWindowVisible(app.Main()));
-    SendMessageW(app.Main(), kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
-    EXPECT_FALSE(IsWindowVisible(app.Main())) << "a right click does nothing";
-    // The shell restarting while the window hides must not lose the icon.
-    SendMessageW(app.Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    SendMessageW(app.Main(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
-    EXPECT_TRUE(IsWindowVisible(app.Main()));
-    // Started again while the first copy hides in the tray, the program
-    // brings that copy back instead of ending with nothing shown.
-    app.Click(kBtnTray);
-    driver::Settle();
-    ASSERT_FALSE(IsWindowVisible(app.Main()));
-    EXPECT_EQ(driver::RunSecondCopy(), 0u);
-    EXPECT_TRUE(driver::WaitFor([&] { return IsWindowVisible(app.Main()) != FALSE; }));
-    EXPECT_EQ(driver::WindowsOfClass(L"TFrmMain").size(), 1u);
-}
-
-// The keyboard alone: the focus starts in the list, Tab walks through the
-// side menu, the list and 高速化, and Enter presses the focused button.
-TEST(MainWindow, TabWalksTheControlsAndEnterPressesAButton) {
-    RunningBrisko app;
-    ASSERT_TRUE(app.Main());
     SetForegroundWindow(app.Main());
     driver::Settle();
     EXPECT_EQ(GetDlgCtrlID(app.Focus()), kListFirst) << "the focus starts in the System list";
@@ -79,6 +48,13 @@ TEST(MainWindow, TabWalksTheControlsAndEnterPressesAButton) {
     app.PressKey(VK_RETURN);
     EXPECT_TRUE(driver::WaitFor([&] { return VisiblePages(app) == std::vector<int>{1}; }, 3000))
         << "Enter on デスクトップ shows its page";
+
+    for (int page = kPageCount - 1; page >= 0; --page) {
+        app.Click(kBtnSystem + page);
+        driver::Settle();
+        EXPECT_EQ(VisiblePages(app), std::vector<int>{page});
+        driver::Picture(app.Main(), L"page-" + std::to_wstring(page + 1));
+    }
 }
 
 }  // namespace

@@ -15,24 +15,11 @@ namespace {
 
 using driver::RunningBrisko;
 
-const wchar_t* const kSettings = L"環境設定";
-
-std::wstring Stored(const wchar_t* key) {
-    wchar_t value[256];
-    GetPrivateProfileStringW(kSettings, key, L"NULL", value, 256, driver::PreferencesPath().c_str());
-    return value;
-}
-
-// Each test starts from the preferences file as it found it and leaves it so.
+// Each test starts and ends as a first run: no preferences file.
 class OptionsWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // No stored appearance: the colours start as the program draws them by default.
-        for (const wchar_t* key : {L"ColorStyle", L"TitleColor", L"MenuColor", L"AccelColor", L"SubColor",
-                                   L"RestoreColor", L"CompactColor", L"Transparent", L"TabStyle", L"ShowTab"})
-            WritePrivateProfileStringW(kSettings, key, nullptr, driver::PreferencesPath().c_str());
-    }
-    driver::KeptPreferences kept_;
+    void SetUp() override { DeleteFileW(driver::PreferencesPath().c_str()); }
+    void TearDown() override { DeleteFileW(driver::PreferencesPath().c_str()); }
 };
 
 HWND OpenOptions(const RunningBrisko& app, int via = kBtnOption) {
@@ -51,11 +38,6 @@ void Press(HWND window, int id) {
 void Key(HWND control, UINT key) {
     driver::PressKeyAt(control, key);
     driver::Settle(300);
-}
-
-// Moves along the tab row with the arrow key, as a user does.
-void NextPage(HWND window, int times = 1) {
-    for (int i = 0; i < times; ++i) Key(GetDlgItem(window, kPgOption), VK_RIGHT);
 }
 
 // What the screen shows at a point of the window's client area.
@@ -80,12 +62,36 @@ std::vector<COLORREF> PanelsOf(HWND main) {
     return shown;
 }
 
-TEST_F(OptionsWindow, RedColoursTheThreeMainPanelsNowAndAtTheNextStart) {
+// The logo opens the version page and Esc closes the window, which opens again
+// on that page; the arrow keys turn the pages, Enter presses the page's apply
+// button; Red on the customize page colours the main window's three panels at
+// once and at the next start.
+TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursTheMainWindow) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
-    HWND options = OpenOptions(app);
+    HWND options = OpenOptions(app, kImgAbout);
     ASSERT_TRUE(options);
-    NextPage(options, 2);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "the logo opens the version page";
+    EXPECT_FALSE(IsWindowEnabled(app.Main())) << "the window is modal";
+    driver::Picture(options, L"options-version");
+    Key(GetDlgItem(options, kPgOption), VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(options)) << "Esc closes";
+    EXPECT_TRUE(IsWindowEnabled(app.Main()));
+
+    options = OpenOptions(app);
+    ASSERT_TRUE(options);
+    HWND tabs = GetDlgItem(options, kPgOption);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "it opens on the page it showed last";
+    for (UINT key : {VK_LEFT, VK_LEFT}) Key(tabs, key);
+    ASSERT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKO)));
+    driver::Picture(options, L"options-general");
+    Key(tabs, VK_RETURN);
+    wchar_t fontSize[8] = L"";
+    GetPrivateProfileStringW(L"環境設定", L"FontSize", L"", fontSize, 8, driver::PreferencesPath().c_str());
+    EXPECT_STREQ(fontSize, L"10") << "Enter pressed the general page's apply button";
+    EXPECT_TRUE(IsWindowVisible(options)) << "applying leaves the window open";
+
+    for (UINT key : {VK_RIGHT, VK_RIGHT}) Key(tabs, key);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(options, kBtnOKH))) << "the customize page stays hidden until asked for";
     Press(options, kBtnHidden);
     ASSERT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKH)));
@@ -101,30 +107,6 @@ TEST_F(OptionsWindow, RedColoursTheThreeMainPanelsNowAndAtTheNextStart) {
     RunningBrisko again;
     ASSERT_TRUE(again.Main());
     EXPECT_EQ(PanelsOf(again.Main()), red) << "the next start applies the stored colours";
-}
-
-TEST_F(OptionsWindow, LogoOpensTheVersionPageAndKeysActOnTheButtons) {
-    RunningBrisko app;
-    ASSERT_TRUE(app.Main());
-    HWND options = OpenOptions(app, kImgAbout);
-    ASSERT_TRUE(options);
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "the logo opens the version page";
-    EXPECT_FALSE(IsWindowEnabled(app.Main())) << "the window is modal";
-    driver::Picture(options, L"options-version");
-    Key(GetDlgItem(options, kPgOption), VK_ESCAPE);
-    EXPECT_FALSE(IsWindowVisible(options)) << "Esc closes";
-    EXPECT_TRUE(IsWindowEnabled(app.Main()));
-
-    options = OpenOptions(app);
-    ASSERT_TRUE(options);
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "it opens on the page it showed last";
-    for (int i = 0; i < 2; ++i) Key(GetDlgItem(options, kPgOption), VK_LEFT);
-    ASSERT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKO)));
-    driver::Picture(options, L"options-general");
-    Key(GetDlgItem(options, kPgOption), VK_RETURN);
-    EXPECT_EQ(Stored(L"FontSize"), L"10") << "Enter pressed the general page's apply button";
-    EXPECT_TRUE(IsWindowVisible(options)) << "applying leaves the window open";
-    Press(options, kBtnCloseO);
 }
 
 }  // namespace

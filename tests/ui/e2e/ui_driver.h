@@ -1,10 +1,12 @@
 #pragma once
 // Drives a running Brisko through Win32 messages: starts it, finds its main
 // window by class, presses buttons by control id, reads what controls show,
-// answers message boxes by caption, and photographs windows.
+// answers message boxes by caption, photographs windows, and reads and puts
+// back the registry values the tests let it change.
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,16 +96,33 @@ std::vector<std::wstring> Backups();
 // Whether Wine shows a Windows of the 9x family.
 bool Is9x();
 
-// Keeps the preferences file as a test found it: restored when it ends.
-class KeptPreferences {
+struct RawValue {
+    DWORD type = 0;
+    std::string bytes;
+    bool operator==(const RawValue&) const = default;
+};
+
+std::optional<RawValue> ReadRaw(HKEY root, const wchar_t* key, const wchar_t* name);
+// Writes the value back as it was, or deletes it when it was absent.
+void PutBack(HKEY root, const wchar_t* key, const wchar_t* name, const std::optional<RawValue>& value);
+
+// A value put back as it was when the test ends, however it ends.
+class KeptValue {
 public:
-    KeptPreferences();
-    ~KeptPreferences();
-    KeptPreferences(const KeptPreferences&) = delete;
-    KeptPreferences& operator=(const KeptPreferences&) = delete;
+    KeptValue(HKEY root, const wchar_t* key, const wchar_t* name)
+        : root_(root), key_(key), name_(name), before_(ReadRaw(root, key, name)) {}
+    ~KeptValue() { PutBack(root_, key_, name_, before_); }
+    KeptValue(const KeptValue&) = delete;
+    KeptValue& operator=(const KeptValue&) = delete;
+
+    // Whether the value is now as it was, type and bytes.
+    bool Unchanged() const { return ReadRaw(root_, key_, name_) == before_; }
 
 private:
-    bool had_ = false;
+    HKEY root_;
+    const wchar_t* key_;
+    const wchar_t* name_;
+    std::optional<RawValue> before_;
 };
 
 }  // namespace brisko::ui::driver
