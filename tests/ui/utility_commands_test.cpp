@@ -40,12 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ButtonCase{k98, B::IP, {}, {"open|winipcfg||normal"}},
         ButtonCase{kXP, B::IP, {}, {"console|cmd /k ipconfig"}},
-        ButtonCase{k98, B::Group, {}, {}},
         ButtonCase{kXP, B::Group, {}, {"open|gpedit.msc||normal"}},
         ButtonCase{kXP, B::Format, {}, {"console|cmd /k format a:"}},
         ButtonCase{k98, B::Format, {true, "", ""}, {"console|command.com /k format a: /q"}},
         ButtonCase{k98, B::CUIDefrag, kDriveD, {"console|defrag D: /noprompt /f"}},
-        ButtonCase{kXP, B::CUIDefrag, kDriveD, {"console|cmd /k defrag D: -v -f"}},
         ButtonCase{k2k, B::CUIDefrag, {}, {"open|dfrg.msc||normal"}},
         ButtonCase{kNT, B::CUIDefrag, kDriveD, {"open|dfrg.msc||normal"}},
         ButtonCase{k2k, B::Convert, kDriveD, {"console|cmd /k %SystemRoot%\\system32\\convert D: /fs:ntfs /v"}},

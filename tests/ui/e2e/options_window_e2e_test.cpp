@@ -3,7 +3,6 @@
 // store is checked on the host.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "ui/control_ids.h"
@@ -40,23 +39,19 @@ void Key(HWND control, UINT key) {
     driver::Settle(300);
 }
 
-// What the screen shows at a point of the window's client area.
-COLORREF ScreenColour(HWND window, int x, int y) {
-    POINT p = {x, y};
-    ClientToScreen(window, &p);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-// Client points of the title bar, the side menu and the settings panel that no
-// control covers, once the window has painted them (a window just shown may
-// still show black).
+// What the screen shows at client points of the title bar, the side menu and
+// the settings panel that no control covers, once the window has painted them
+// (a window just shown may still show black).
 std::vector<COLORREF> PanelsOf(HWND main) {
     std::vector<COLORREF> shown;
     driver::WaitFor([&] {
-        shown = {ScreenColour(main, 10, 49), ScreenColour(main, 1, 120), ScreenColour(main, 132, 200)};
+        shown.clear();
+        HDC screen = GetDC(nullptr);
+        for (POINT p : {POINT{10, 49}, POINT{1, 120}, POINT{132, 200}}) {
+            ClientToScreen(main, &p);
+            shown.push_back(GetPixel(screen, p.x, p.y));
+        }
+        ReleaseDC(nullptr, screen);
         return shown[0] && shown[1] && shown[2];
     }, 3000);
     return shown;

@@ -69,8 +69,7 @@ TEST(RestoreWindow, BackupThenRestoreFromItBringsBackAValueChangedAfterIt) {
     ASSERT_TRUE(box) << "the restore asks first";
     driver::Settle();
     driver::Picture(box, L"restore-confirm");
-    const std::wstring question = driver::BoxText(box);
-    EXPECT_NE(question.find(L"ファイル名：" + made), std::wstring::npos) << "names the file";
+    EXPECT_NE(driver::BoxText(box).find(L"ファイル名：" + made), std::wstring::npos) << "names the file";
     driver::Answer(box, IDYES);
     // Until the closing message (or restart question): questions on the way
     // (restart the shell?) are answered No; this prefix has no optional-
@@ -112,9 +111,9 @@ void Key(const RunningBrisko& app, UINT key) {
 
 int FocusedId(const RunningBrisko& app) { return app.Focus() ? GetDlgCtrlID(app.Focus()) : 0; }
 
-// Tab walks the controls; the plan buttons' access keys save the current ticks
-// as a plan and load it again; the arrow keys turn the pages, Enter presses
-// the focused button and Esc hides the window, which shows again as it was.
+// Tab walks the controls; the arrow keys turn the pages, Enter presses the
+// focused button; the plan buttons' access keys save the current ticks as a
+// plan and load it again; Esc hides the window, which shows again as it was.
 TEST(RestoreWindow, TheKeyboardAloneDrivesTheWindow) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
@@ -129,19 +128,6 @@ TEST(RestoreWindow, TheKeyboardAloneDrivesTheWindow) {
     EXPECT_EQ(order,
               (std::vector<int>{kBtnBackup, kBtnRecovery, kBtnPlanSave, kBtnPlanLoad, kBtnRestoreCancel, kPgRestore}));
 
-    const std::wstring plan = driver::ProgramFolder() + L"\\e2e-plan.ini";
-    DeleteFileW(plan.c_str());
-    const std::pair<wchar_t, const wchar_t*> plans[] = {{L's', L"プランを保存"}, {L'l', L"読み込むプランを開く"}};
-    for (const auto& [key, title] : plans) {
-        PostMessageW(app.Focus(), WM_SYSCHAR, key, 1 << 29);  // Alt+key
-        ChooseFile(app.ProcessId(), plan, title);
-        HWND done = driver::WaitForDialog(app.ProcessId(), L"情報");
-        ASSERT_TRUE(done) << "saved, then loaded with nothing refused";
-        driver::Picture(done, key == L's' ? L"plan-saved" : L"plan-loaded");
-        driver::Answer(done, IDOK);
-        EXPECT_NE(GetFileAttributesW(plan.c_str()), INVALID_FILE_ATTRIBUTES);
-    }
-    DeleteFileW(plan.c_str());
     Key(app, VK_RIGHT);  // the arrow keys turn the pages
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kBtnBackupOE)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, kBtnBackup)));
@@ -155,6 +141,19 @@ TEST(RestoreWindow, TheKeyboardAloneDrivesTheWindow) {
     driver::Settle();
     EXPECT_EQ(FocusedId(app), kBtnBackupOE) << "the keyboard stays where it was";
 
+    const std::wstring plan = driver::ProgramFolder() + L"\\e2e-plan.ini";
+    DeleteFileW(plan.c_str());
+    const std::pair<wchar_t, const wchar_t*> plans[] = {{L's', L"プランを保存"}, {L'l', L"読み込むプランを開く"}};
+    for (const auto& [key, title] : plans) {
+        PostMessageW(app.Focus(), WM_SYSCHAR, key, 1 << 29);  // Alt+key
+        ChooseFile(app.ProcessId(), plan, title);
+        HWND done = driver::WaitForDialog(app.ProcessId(), L"情報");
+        ASSERT_TRUE(done) << "saved, then loaded with nothing refused";
+        driver::Picture(done, key == L's' ? L"plan-saved" : L"plan-loaded");
+        driver::Answer(done, IDOK);
+        EXPECT_NE(GetFileAttributesW(plan.c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    DeleteFileW(plan.c_str());
     Key(app, VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(window)) << "Esc closes";
     EXPECT_TRUE(IsWindowEnabled(app.Main()));
