@@ -45,6 +45,7 @@ TEST(PcInfoPage, CopyMenuAndKeyboardActOnThePage) {
     RightClick(list);
     HWND menu = driver::WaitForWindow(app.ProcessId(), L"#32768", 3000);
     ASSERT_TRUE(menu);
+    driver::Settle(500);  // painted
     driver::Picture(GetDesktopWindow(), L"menu-copy");
     driver::PressKeyAt(menu, VK_ESCAPE);
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindowVisible(menu); }, 3000));
