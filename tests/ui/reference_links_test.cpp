@@ -1,4 +1,7 @@
-// The "more information" pages of the list entries and the help-file URLs.
+// What the main window shows for a list entry: its description and its "more
+// information" page, and the help-file URLs.
+#include "ui/reference_links.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/reference_links.h"
+#include "platform/embedded_text_resources.h"
+#include "platform/text_resources.h"
 
 namespace brisko::ui {
 namespace {
@@ -29,6 +33,23 @@ std::string ReadHelpPage() {
     return text.str();
 }
 
+// A list entry's description "<page><position>Text" for each entry of the page's
+// list "<page>Text", the introduction and the services template: the window
+// skips a missing one without a word.
+TEST(DescriptionResources, EveryListEntryHasOne) {
+    const EmbeddedTextResources resources;
+    for (const char* page : {"System", "Desktop", "Explorer", "Power", "Others", "Utility", "PCInfo"}) {
+        size_t position = 0;
+        for (const auto& label : LoadTextResource(resources, std::string(page) + "Text")) {
+            if (label.empty()) continue;
+            const std::string name = std::string(page) + std::to_string(position++) + "Text";
+            EXPECT_TRUE(resources.Find(name).has_value()) << name << " for " << label;
+        }
+        EXPECT_GT(position, 0u) << page;
+    }
+    for (const char* name : {"DefaultDescText", "ServicesText"}) EXPECT_TRUE(resources.Find(name).has_value()) << name;
+}
+
 TEST(ReferenceLinks, EveryEntryHasAWebOrHelpPageButTheLastOthersEntry) {
     for (const LinkList list : kTableLists) {
         for (int p = 0; p < kReferenceLinksPerList; ++p) {
@@ -43,18 +64,13 @@ TEST(ReferenceLinks, EveryEntryHasAWebOrHelpPageButTheLastOthersEntry) {
     }
 }
 
-TEST(ReferenceLinks, SharedPagesAndPositionsWithoutEntries) {
-    EXPECT_EQ(ReferenceLink(LinkList::Info, 9), ReferenceLink(LinkList::Info, 8))
-        << "the CPUID entry opens the CPU entry's page";
-
+TEST(ReferenceLinks, EveryServiceSharesOnePageAndNoSelectionHasNone) {
     const std::string service = ReferenceLink(LinkList::Service, 0);
     EXPECT_TRUE(IsHelpLink(service) || IsWebLink(service));
-    for (const int p : {1, 9, 10, 57, 199}) EXPECT_EQ(ReferenceLink(LinkList::Service, p), service) << p;
-
-    EXPECT_EQ(ReferenceLink(LinkList::System, -1), "") << "nothing selected";
+    for (const int p : {1, 57, 199}) EXPECT_EQ(ReferenceLink(LinkList::Service, p), service) << p;
+    EXPECT_EQ(ReferenceLink(LinkList::System, -1), "");
     EXPECT_EQ(ReferenceLink(LinkList::Service, -1), "");
     EXPECT_EQ(ReferenceLink(LinkList::Utility, 10), "") << "only ten entries per list";
-    EXPECT_EQ(HomePageLink(), "help:Top");
 }
 
 TEST(ReferenceLinks, EveryHelpLinkHasItsSectionInTheHelpPage) {
@@ -72,28 +88,25 @@ TEST(ReferenceLinks, EveryHelpLinkHasItsSectionInTheHelpPage) {
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
 }
 
-TEST(ReferenceLinks, HelpLinksBecomeFileUrlsBesideTheProgram) {
-    EXPECT_EQ(HelpFileUrl("help:System1", "C:\\Program Files\\Brisko"),
-              "file:///C:/Program%20Files/Brisko/help/brisko-help.html#System1");
-    EXPECT_EQ(HelpFileUrl("help:Top", "C:\\Brisko\\"), "file:///C:/Brisko/help/brisko-help.html#Top")
-        << "a trailing separator adds no empty path step";
-    EXPECT_EQ(HelpFileUrl("help:Services", "D:\\"), "file:///D:/help/brisko-help.html#Services");
-    EXPECT_EQ(HelpFileUrl("help:PCInfo9", "\\\\server\\tools\\Brisko"),
-              "file://server/tools/Brisko/help/brisko-help.html#PCInfo9");
-    EXPECT_EQ(HelpFileUrl("help:Top", "C:\\100% fast #1"),
-              "file:///C:/100%25%20fast%20%231/help/brisko-help.html#Top")
-        << "'%' and '#' in a folder name must not end the path early";
-    EXPECT_EQ(HelpFileUrl("help:Top", "C:\\ツール\\Brisko"), "file:///C:/ツール/Brisko/help/brisko-help.html#Top")
-        << "non-ASCII folder names are kept as they are";
-}
-
-TEST(ReferenceLinks, OtherLinksPassThroughUnchanged) {
-    const std::string web = "https://ja.wikipedia.org/wiki/Microsoft_Windows";
-    EXPECT_EQ(HelpFileUrl(web, "C:\\Program Files\\Brisko"), web);
-    EXPECT_EQ(HelpFileUrl("http://example.com/a b", "C:\\Brisko"), "http://example.com/a b");
-    EXPECT_EQ(HelpFileUrl("", "C:\\Brisko"), "") << "an entry without a page stays without one";
-    EXPECT_EQ(HelpFileUrl("help:Top", ""), "help:Top") << "no folder, no file URL";
-    EXPECT_EQ(HelpFileUrl("helpdesk", "C:\\Brisko"), "helpdesk");
+// Help links become file URLs of the help page beside the program; any other
+// link, or a missing folder, passes through unchanged.
+TEST(ReferenceLinks, HelpFileUrls) {
+    const struct {
+        const char *link, *folder, *url;
+    } cases[] = {
+        {"help:System1", "C:\\Program Files\\Brisko",
+         "file:///C:/Program%20Files/Brisko/help/brisko-help.html#System1"},
+        {"help:Top", "C:\\Brisko\\", "file:///C:/Brisko/help/brisko-help.html#Top"},
+        {"help:Services", "D:\\", "file:///D:/help/brisko-help.html#Services"},
+        {"help:PCInfo9", "\\\\server\\tools\\Brisko", "file://server/tools/Brisko/help/brisko-help.html#PCInfo9"},
+        {"help:Top", "C:\\100% fast #1", "file:///C:/100%25%20fast%20%231/help/brisko-help.html#Top"},
+        {"help:Top", "C:\\ツール\\Brisko", "file:///C:/ツール/Brisko/help/brisko-help.html#Top"},
+        {"http://example.com/a b", "C:\\Brisko", "http://example.com/a b"},
+        {"", "C:\\Brisko", ""},
+        {"help:Top", "", "help:Top"},
+        {"helpdesk", "C:\\Brisko", "helpdesk"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HelpFileUrl(c.link, c.folder), c.url) << c.link << " in " << c.folder;
 }
 
 }  // namespace

@@ -23,10 +23,6 @@ TEST(WebSearch, EveryByteOutsideTheUnreservedSetIsEncoded) {
 TEST(WebSearch, EachProviderTakesTheEncodedTextInItsQuery) {
     const std::string text = "R&D #1";
     EXPECT_EQ(SearchAddress(SearchProvider::Google, text), "https://www.google.co.jp/search?q=R%26D%20%231");
-    EXPECT_EQ(SearchAddress(SearchProvider::EWords, text), "https://e-words.jp/?w=R%26D%20%231");
-    EXPECT_EQ(SearchAddress(SearchProvider::ITBinary, text), "https://www.sophia-it.com/search/R%26D%20%231");
-    EXPECT_EQ(SearchAddress(SearchProvider::Ascii, text),
-              "https://www.google.co.jp/search?q=R%26D%20%231+site:yougo.ascii.jp/caltar/");
     EXPECT_EQ(SearchAddress(SearchProvider::ProgramSite, text),
               "https://www.google.co.jp/search?q=R%26D%20%231+site:" + std::string(kProgramSiteDomain));
 }

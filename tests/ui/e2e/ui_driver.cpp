@@ -1,6 +1,8 @@
 #include "ui_driver.h"
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "ui/control_ids.h"
@@ -23,21 +25,22 @@ bool StartProgram(PROCESS_INFORMATION& process) {
     return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
 }
 
-struct Search {
-    DWORD processId;
-    std::wstring caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == s->processId && IsWindowVisible(w) && TextOf(w) == s->caption) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
+// Waits for a visible top-level window of the process, of the class (any
+// where none is given), that matches; nullptr on timeout.
+HWND WaitForOwned(DWORD processId, const wchar_t* className, const std::function<bool(HWND)>& matches,
+                  DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND w : WindowsOfClass(className)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == processId && IsWindowVisible(w) && matches(w)) return (found = w) != nullptr;
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
 }
 }  // namespace
 
@@ -46,18 +49,10 @@ void Settle(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms
 RunningBrisko::RunningBrisko(Launches launches) {
     DeleteFileW(LaunchLog().c_str());
     SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", launches == Launches::Record ? LaunchLog().c_str() : nullptr);
-    const auto start = std::chrono::steady_clock::now();
     const bool started = StartProgram(process_);
     SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", nullptr);
     if (!started) return;
-    for (int i = 0; i < 400 && !main_; ++i) {
-        HWND w = FindWindowW(L"TFrmMain", nullptr);
-        DWORD owner = 0;
-        if (w) GetWindowThreadProcessId(w, &owner);
-        if (w && owner == process_.dwProcessId && IsWindowVisible(w)) main_ = w;
-        else Settle(50);
-    }
-    secondsToWindow_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    main_ = WaitForWindow(process_.dwProcessId, L"TFrmMain", 20000);
     Settle(200);
 }
 
@@ -65,17 +60,9 @@ RunningBrisko::~RunningBrisko() { Close(); }
 
 std::vector<std::string> RecordedLaunches() {
     std::vector<std::string> lines;
-    HANDLE file = CreateFileW(LaunchLog().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lines;
-    std::string bytes;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
-    CloseHandle(file);
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
+    std::ifstream log(std::filesystem::path(LaunchLog()), std::ios::binary);
+    // Whole lines only: the last one may be still being written.
+    for (std::string line; std::getline(log, line) && !log.eof();) lines.push_back(line.substr(0, line.find('\r')));
     return lines;
 }
 
@@ -107,13 +94,6 @@ std::wstring RunningBrisko::ClickAndConfirm(int id) const {
 
 LPARAM RunningBrisko::ItemState(int page, int index) const {
     return SendMessageW(Control(kListFirst + page), LB_GETITEMDATA, index, 0);
-}
-
-void RunningBrisko::PressSpace(int page, int index) const {
-    HWND list = Control(kListFirst + page);
-    SendMessageW(list, LB_SETCURSEL, index, 0);
-    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(list, WM_KEYUP, VK_SPACE, 0);
 }
 
 HWND RunningBrisko::Focus() const {
@@ -186,28 +166,11 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className) {
 }
 
 HWND WaitForWindow(DWORD processId, const wchar_t* className, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitFor(
-        [&] {
-            for (HWND w : WindowsOfClass(className)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == processId && IsWindowVisible(w)) found = w;
-            }
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
+    return WaitForOwned(processId, className, [](HWND) { return true; }, timeoutMs);
 }
 
 HWND WaitForDialog(DWORD processId, const std::wstring& caption, DWORD timeoutMs) {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
-        Search search{processId, caption, nullptr};
-        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Settle(100);
-    }
-    return nullptr;
+    return WaitForOwned(processId, nullptr, [&](HWND w) { return TextOf(w) == caption; }, timeoutMs);
 }
 
 std::wstring TextOf(HWND window) {
@@ -234,28 +197,15 @@ std::wstring ProgramFolder() {
     return exe.substr(0, exe.find_last_of(L'\\'));
 }
 
-std::vector<std::wstring> FilesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    return names;
-}
-
-std::wstring PictureFolder() { return Environment(L"BRISKO_SCREENSHOTS"); }
-
-void Picture(HWND window, const std::wstring& name) {
-    const std::wstring folder = PictureFolder();
-    if (!folder.empty()) SaveWindowPicture(window, folder + L"\\" + name + L".bmp");
-}
-
 std::wstring PreferencesPath() { return ProgramFolder() + L"\\brisko.ini"; }
 
-std::vector<std::wstring> Backups() { return FilesIn(ProgramFolder() + L"\\backups"); }
+std::vector<std::wstring> Backups() {
+    std::vector<std::wstring> names;
+    std::error_code none;
+    for (const auto& file : std::filesystem::directory_iterator(ProgramFolder() + L"\\backups", none))
+        names.push_back(file.path().filename().wstring());
+    return names;
+}
 
 bool Is9x() {
     OSVERSIONINFOW info{};
@@ -264,20 +214,10 @@ bool Is9x() {
     return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }
 
-KeptPreferences::KeptPreferences() {
-    const std::wstring path = PreferencesPath();
-    had_ = CopyFileW(path.c_str(), (path + L".before").c_str(), FALSE) != FALSE;
-}
-
-KeptPreferences::~KeptPreferences() {
-    const std::wstring path = PreferencesPath();
-    if (had_) MoveFileExW((path + L".before").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-    else DeleteFileW(path.c_str());
-}
-
-bool SaveWindowPicture(HWND window, const std::wstring& path) {
+void Picture(HWND window, const std::wstring& name) {
+    const std::wstring folder = Environment(L"BRISKO_SCREENSHOTS");
     RECT r;
-    if (!GetWindowRect(window, &r)) return false;
+    if (folder.empty() || !GetWindowRect(window, &r)) return;
     const int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -297,16 +237,43 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info.bmiHeader;
     file.bfSize = file.bfOffBits + imageBytes;
+    const std::wstring path = folder + L"\\" + name + L".bmp";
     HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    const bool ok = out != INVALID_HANDLE_VALUE && WriteFile(out, &file, sizeof file, &written, nullptr) &&
-                    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-                    WriteFile(out, bits, imageBytes, &written, nullptr);
-    if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+    if (out != INVALID_HANDLE_VALUE) {
+        WriteFile(out, &file, sizeof file, &written, nullptr);
+        WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+        WriteFile(out, bits, imageBytes, &written, nullptr);
+        CloseHandle(out);
+    }
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return ok;
+}
+
+std::optional<RawValue> ReadRaw(HKEY root, const wchar_t* key, const wchar_t* name) {
+    HKEY h;
+    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, &h) != ERROR_SUCCESS) return std::nullopt;
+    DWORD type = 0, size = 0;
+    std::optional<RawValue> value;
+    if (RegQueryValueExW(h, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+        RawValue v{type, std::string(size, '\0')};
+        if (RegQueryValueExW(h, name, nullptr, &type, reinterpret_cast<BYTE*>(v.bytes.data()), &size) == ERROR_SUCCESS)
+            value = v;
+    }
+    RegCloseKey(h);
+    return value;
+}
+
+void PutBack(HKEY root, const wchar_t* key, const wchar_t* name, const std::optional<RawValue>& value) {
+    HKEY h;
+    if (RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) != ERROR_SUCCESS) return;
+    if (value)
+        RegSetValueExW(h, name, 0, value->type, reinterpret_cast<const BYTE*>(value->bytes.data()),
+                       static_cast<DWORD>(value->bytes.size()));
+    else
+        RegDeleteValueW(h, name);
+    RegCloseKey(h);
 }
 
 }  // namespace brisko::ui::driver

@@ -1,10 +1,12 @@
 #pragma once
 // Drives a running Brisko through Win32 messages: starts it, finds its main
 // window by class, presses buttons by control id, reads what controls show,
-// answers message boxes by caption, and photographs windows.
+// answers message boxes by caption, photographs windows, and reads and puts
+// back the registry values the tests let it change.
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,6 @@ public:
     HWND Main() const { return main_; }
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     DWORD ProcessId() const { return process_.dwProcessId; }
-    double SecondsToWindow() const { return secondsToWindow_; }
     // Clicks a button and returns once the program has handled the click.
     void Click(int id) const;
     // Clicks a button that opens a modal box; returns at once.
@@ -44,14 +45,11 @@ public:
     bool Tab() const;
     // The state of a line of a page's list: kTicked, kAvailable.
     LPARAM ItemState(int page, int index) const;
-    // Selects a line of a page's list and presses the space bar on it.
-    void PressSpace(int page, int index) const;
     void Close();
 
 private:
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
-    double secondsToWindow_ = 0;
 };
 
 constexpr LPARAM kTicked = 1, kAvailable = 2;
@@ -87,14 +85,10 @@ void Answer(HWND box, int button);
 void Settle(DWORD ms = 300);
 // Asks until the condition holds, at most the given time; whether it held.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
-// Saves what the screen shows of the window as a 24-bit BMP.
-bool SaveWindowPicture(HWND window, const std::wstring& path);
-// The folder of the program under test, and the names of the files in a folder.
+// The folder of the program under test.
 std::wstring ProgramFolder();
-std::vector<std::wstring> FilesIn(const std::wstring& folder);
-// Where pictures go (BRISKO_SCREENSHOTS), or empty.
-std::wstring PictureFolder();
-// Saves the window as <name>.bmp in the picture folder, where there is one.
+// Saves what the screen shows of the window as a 24-bit <name>.bmp in the
+// picture folder (BRISKO_SCREENSHOTS), where there is one.
 void Picture(HWND window, const std::wstring& name);
 // The program's preferences file and the backup files made so far.
 std::wstring PreferencesPath();
@@ -102,16 +96,33 @@ std::vector<std::wstring> Backups();
 // Whether Wine shows a Windows of the 9x family.
 bool Is9x();
 
-// Keeps the preferences file as a test found it: restored when it ends.
-class KeptPreferences {
+struct RawValue {
+    DWORD type = 0;
+    std::string bytes;
+    bool operator==(const RawValue&) const = default;
+};
+
+std::optional<RawValue> ReadRaw(HKEY root, const wchar_t* key, const wchar_t* name);
+// Writes the value back as it was, or deletes it when it was absent.
+void PutBack(HKEY root, const wchar_t* key, const wchar_t* name, const std::optional<RawValue>& value);
+
+// A value put back as it was when the test ends, however it ends.
+class KeptValue {
 public:
-    KeptPreferences();
-    ~KeptPreferences();
-    KeptPreferences(const KeptPreferences&) = delete;
-    KeptPreferences& operator=(const KeptPreferences&) = delete;
+    KeptValue(HKEY root, const wchar_t* key, const wchar_t* name)
+        : root_(root), key_(key), name_(name), before_(ReadRaw(root, key, name)) {}
+    ~KeptValue() { PutBack(root_, key_, name_, before_); }
+    KeptValue(const KeptValue&) = delete;
+    KeptValue& operator=(const KeptValue&) = delete;
+
+    // Whether the value is now as it was, type and bytes.
+    bool Unchanged() const { return ReadRaw(root_, key_, name_) == before_; }
 
 private:
-    bool had_ = false;
+    HKEY root_;
+    const wchar_t* key_;
+    const wchar_t* name_;
+    std::optional<RawValue> before_;
 };
 
 }  // namespace brisko::ui::driver

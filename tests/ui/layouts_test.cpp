@@ -1,0 +1,213 @@
+// The windows' layouts: every part inside its area, none overlapping another,
+// room for the longest Japanese texts, for each size a window takes.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "ui/change_preview_layout.h"
+#include "ui/compact_layout.h"
+#include "ui/options_layout.h"
+#include "ui/pc_info_layout.h"
+#include "ui/restore_layout.h"
+#include "ui/utility_layout.h"
+
+namespace brisko::ui {
+namespace {
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+// Every part stands inside the area and no two parts overlap; a part is a Rect
+// or a range of them. Neighbouring buttons share their one-pixel border, so a
+// part's last row and column may lie on its neighbour or the area's edge.
+template <typename... Parts>
+void ExpectFitted(const std::string& what, const Rect& area, const Parts&... parts) {
+    std::vector<Rect> all;
+    auto add = [&](const auto& part) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, Rect>)
+            all.push_back(part);
+        else
+            all.insert(all.end(), std::begin(part), std::end(part));
+    };
+    (add(parts), ...);
+    auto body = [](const Rect& r) { return Rect{r.left, r.top, r.width - 1, r.height - 1}; };
+    for (size_t i = 0; i < all.size(); ++i) {
+        EXPECT_TRUE(Inside(body(all[i]), area)) << what << ": part " << i;
+        for (size_t j = i + 1; j < all.size(); ++j)
+            EXPECT_FALSE(Overlap(body(all[i]), body(all[j]))) << what << ": parts " << i << " and " << j;
+    }
+}
+
+struct MainCase {
+    int width, height;
+    bool smallScreen, tabs, buttonTabs;
+};
+
+TEST(Layouts, MainWindowFitsAtEverySizeAndTabStyle) {
+    const MainCase cases[] = {{597, 515, false, false, false},
+                              {597, 515, false, true, false},
+                              {597, 515, false, true, true},
+                              {597, 474, true, false, false},
+                              {1024, 700, false, true, false}};
+    for (const MainCase& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.width << "x" << c.height << " small " << c.smallScreen << " tabs " << c.tabs << c.buttonTabs);
+        const MainLayout l = LayOutMainWindow(c.width, c.height, c.smallScreen, c.tabs, c.buttonTabs);
+        ExpectFitted("window", {0, 0, c.width, c.height}, l.title, l.sideMenu, l.settings);
+        ExpectFitted("title", l.title, l.banner, l.toolPanel);
+        ExpectFitted("tool buttons", l.toolPanel, l.toolButtons);
+        std::vector<Rect> pageButtons(l.pageButtons.begin(), l.pageButtons.end());
+        if (!l.serviceButtonVisible) pageButtons.erase(pageButtons.begin() + 5);
+        ExpectFitted("side menu", l.sideMenu, l.actionPanel, pageButtons);
+        ExpectFitted("action buttons", l.actionPanel, l.actionButtons);
+        ExpectFitted("settings", l.settings, l.pages, l.glue, l.comment);
+        ExpectFitted("glue", l.glue, l.count, l.moreInfo, l.accelerate, l.about, l.commentLabel);
+        EXPECT_EQ(l.serviceButtonVisible, !c.smallScreen);
+        EXPECT_GE(l.pages.height, 186) << "room for ten list lines";
+    }
+    const MainLayout tiny = LayOutMainWindow(100, 54, false, false);
+    EXPECT_GE(tiny.comment.height, 0);
+    EXPECT_GE(tiny.pages.height, 0);
+}
+
+TEST(Layouts, UtilityPageFitsAndKeepsToTheRightEdgeOfAWiderPage) {
+    const Rect design = LayOutMainWindow(kDesignClientWidth, kDesignClientHeight, false, false).pages;
+    const Rect wide = LayOutMainWindow(kDesignClientWidth + 200, kDesignClientHeight + 100, false, true).pages;
+    const UtilityLayout a = LayOutUtilityPage(design), b = LayOutUtilityPage(wide);
+    for (const auto& [page, l] : {std::pair{design, a}, std::pair{wide, b}})
+        ExpectFitted("utilities", page, l.buttons, l.quickFormat, l.defragDrives, l.convertDrives);
+    for (size_t i = 0; i < a.buttons.size(); ++i) {
+        EXPECT_EQ(wide.right() - b.buttons[i].left, design.right() - a.buttons[i].left) << i;
+        EXPECT_EQ(b.buttons[i].top - wide.top, a.buttons[i].top - design.top) << i;
+    }
+    EXPECT_EQ(wide.right() - b.convertDrives.left, design.right() - a.convertDrives.left);
+}
+
+TEST(Layouts, RestoreWindowFitsItsLongestLabels) {
+    const Rect panel{4, 24, 436, 76};
+    const RestoreLayout l = LayOutRestoreWindow(panel);
+    const RestorePageLayout& p = l.page;
+    ExpectFitted("page", panel, p.heading, p.backupButton, p.backupLabel, p.restoreButton, p.restoreLabel, p.picture);
+    ExpectFitted("window", {0, 0, kRestoreClientWidth, kRestoreClientHeight}, l.pages, l.comment, l.close, l.planSave,
+                 l.planLoad);
+    // "コンピュータの状態を保存する" (14 characters of 12 pixels), "メールルールを復元" (9),
+    // "プランを読み込む" (7) and its access key.
+    EXPECT_GE(p.backupLabel.width, 14 * 12);
+    EXPECT_GE(p.restoreLabel.width, 9 * 12);
+    for (const Rect& r : {l.planSave, l.planLoad}) EXPECT_GE(r.width, 7 * 12 + 40);
+}
+
+TEST(Layouts, PcInfoBoxesStandBesideTheirRowsWithAndWithoutTabs) {
+    for (bool tabs : {false, true}) {
+        for (int width : {kDesignClientWidth, 1024}) {
+            const Rect page = LayOutMainWindow(width, kDesignClientHeight, false, tabs).pages;
+            const PcInfoLayout l = LayOutPcInfoPage(page);
+            EXPECT_EQ(l.list.height, 10 * kPcInfoRowHeight) << "all ten rows show without scrolling";
+            for (int i = 0; i < 10; ++i) {
+                EXPECT_EQ(l.boxes[i].top, l.list.top + i * kPcInfoRowHeight);
+                EXPECT_EQ(l.boxes[i].height, kPcInfoRowHeight);
+                // Room for a processor name such as "Intel(R) Pentium(R) 4 CPU 3.00GHz".
+                EXPECT_GE(l.boxes[i].width, 200);
+            }
+            ExpectFitted("PC information, width " + std::to_string(width), page, l.list, l.change, l.detail, l.boxes);
+        }
+    }
+}
+
+// Width of a text in the 12-pixel UI font: 12 pixels a Japanese character
+// (three UTF-8 bytes), 7 an ASCII one.
+int TextWidth(std::string_view text) {
+    int width = 0;
+    for (size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 3)
+        width += static_cast<unsigned char>(text[i]) < 0x80 ? 7 : 12;
+    return width;
+}
+
+TEST(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
+    const Rect client{0, 0, kPerformanceClientWidth, kPerformanceClientHeight};
+    std::vector<Rect> frames, inStrip;
+    std::vector<std::vector<Rect>> groups;
+    for (const CompactControl& c : CompactControls()) {
+        // A choice list's rectangle includes its drop-down; its closed field is ~21 high.
+        const Rect r =
+            c.kind == CompactKind::ChoiceList ? Rect{c.bounds.left, c.bounds.top, c.bounds.width, 21} : c.bounds;
+        EXPECT_TRUE(Inside(r, client)) << c.id << " " << c.text;
+        if (c.kind == CompactKind::Group) {
+            frames.push_back(r);
+            groups.emplace_back();
+        } else if (c.kind == CompactKind::Button) {
+            if (Inside(r, {0, 0, kCompactStripWidth, kCompactStripHeight})) inStrip.push_back(r);
+        } else {
+            ASSERT_FALSE(groups.empty());
+            groups.back().push_back(r);
+        }
+        // Room for every caption, and for a value's "100 %", "###,### Kbps" or "12,345,678 MB".
+        if (c.kind == CompactKind::Caption) EXPECT_GE(c.bounds.width, TextWidth(c.text)) << c.text;
+        if (c.kind == CompactKind::Value) EXPECT_GE(c.bounds.width, (c.text == "## %" ? 5 : 10) * 7) << c.id;
+    }
+    EXPECT_EQ(inStrip.size(), 5u) << "the strip holds the first five buttons";
+    ASSERT_EQ(frames.size(), 6u);
+    ExpectFitted("groups", client, frames);
+    for (size_t g = 0; g < frames.size(); ++g) {
+        // Inside the frame, below the group's caption.
+        const Rect& f = frames[g];
+        ExpectFitted("group " + std::to_string(g), {f.left + 2, f.top + 12, f.width - 4, f.height - 14}, groups[g]);
+    }
+}
+
+TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
+    const OptionsLayout l = LayOutOptionsWindow();
+    EXPECT_EQ(l.page.bottom(), kOptionsClientHeight - 4);
+    std::vector<Rect> rows;
+    const int boxes[8] = {10, 10, 10, 10, 10, 1, 10, 3};
+    for (int r = 0; r < 8; ++r) {
+        rows.push_back(l.rowLabels[r]);
+        rows.insert(rows.end(), l.rowBoxes[r].begin(), l.rowBoxes[r].begin() + boxes[r]);
+    }
+    EXPECT_GE(l.rowBoxes[0][9].width, 34) << "room for the box and \"10\"";
+    // Each page: its groups and the buttons clear of each other, each group's controls inside it.
+    ExpectFitted("general", l.page, l.fontGroup, l.messageGroup, l.backupGroup, l.pathGroup, l.apply, l.close);
+    ExpectFitted("font", l.fontGroup, l.fontLabel, l.fontRadios);
+    ExpectFitted("messages", l.messageGroup, l.messageChecks);
+    ExpectFitted("backup", l.backupGroup, l.backupCheck);
+    ExpectFitted("paths", l.pathGroup, l.pathLabels, l.pathEdits, l.pathButtons);
+    ExpectFitted("disabling", l.page, l.disablingNote, l.disablingGroup, l.apply, l.close);
+    ExpectFitted("disabling rows", l.disablingGroup, rows);
+    ExpectFitted("version", l.page, l.productName, l.version, l.copyright, l.hidden, l.linkCaptions, l.links, l.apply,
+                 l.close);
+    ExpectFitted("customize", l.page, l.transparencyGroup, l.colourGroup, l.pageStyleGroup, l.apply, l.close);
+    ExpectFitted("transparency", l.transparencyGroup, l.transparencyScroll, l.transparencyEdit, l.transparencyMin,
+                 l.transparencyMax);
+    ExpectFitted("colours", l.colourGroup, l.styleRadios, l.swatches, l.swatchLabels);
+    ExpectFitted("page styles", l.pageStyleGroup, l.pageStyleRadios, l.showTab);
+}
+
+TEST(Layouts, ChangePreviewFitsShortAndLongQuestions) {
+    for (int lines : {0, 2, 5}) {
+        const ChangePreviewLayout l = LayOutChangePreview(lines);
+        ExpectFitted(std::to_string(lines) + " lines", {0, 0, kPreviewClientWidth, kPreviewClientHeight}, l.heading,
+                     l.list, l.question, l.yes, l.no);
+        EXPECT_GE(l.question.height, std::max(lines, 1) * kPreviewLineHeight);
+        EXPECT_GE(l.list.height, 10 * kPreviewLineHeight) << "room for ten changes";
+        EXPECT_LT(l.yes.left, l.no.left) << "はい before いいえ";
+    }
+}
+
+TEST(Layouts, ChangeListTextGroupsEachItemsChanges) {
+    EXPECT_EQ(ChangeListText({{"[A] 1", "HKEY_CURRENT_USER\\k\\v", "(なし)", "1"},
+                              {"[A] 1", "実行: net stop \"x\"", "", ""},
+                              {"[B] 2", "C:\\boot.ini (行 2)", "timeout=30", "timeout=5"}}),
+              "■ [A] 1\r\n　HKEY_CURRENT_USER\\k\\v\r\n　　現在: (なし)　→　変更後: 1\r\n　実行: net stop \"x\"\r\n"
+              "\r\n■ [B] 2\r\n　C:\\boot.ini (行 2)\r\n　　現在: timeout=30　→　変更後: timeout=5\r\n");
+}
+
+}  // namespace
+}  // namespace brisko::ui
