@@ -16,11 +16,8 @@ using testing::SimulatedWindows;
 
 const RegRoot HKLM = RegRoot::LocalMachine;
 const RegRoot HKCU = RegRoot::CurrentUser;
-const RegRoot HKCR = RegRoot::ClassesRoot;
 const std::string NS = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace";
 const std::string TASKS = "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
-const std::string AVI = "\\CLSID\\{87D62D94-71B3-4b9a-9489-5FE6850DC73E}";
-const std::string VIDEO = "\\CLSID\\{40C3D757-D6E4-4b49-BB41-0E5BBEA28817}";
 const std::string TB = "\\Software\\Microsoft\\Internet Explorer\\Toolbar";
 
 // The item table checks the keys and values themselves; these add what lies below them.
@@ -36,17 +33,6 @@ TEST(ExplorerKeys, RemoteTasksGoWithTheirSubkeysAndComeBackBare) {
     testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 3, false);
     EXPECT_EQ(sim.registry.ValueNames(HKLM, tasks.substr(1)), std::vector<std::string>{""});
     EXPECT_TRUE(RegSubKeyNames(sim.registry, HKLM, tasks).empty());
-}
-
-TEST(ExplorerKeys, VideoHandlersGoWithTheirSubkeysAndOneLeftIsNotOptimised) {
-    StartedContext sim(SimulatedWindows::Xp);
-    RegWriteValue(sim.registry, HKCR, VIDEO + "\\Extra", "", "String", "below");
-    testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 7, true);
-    EXPECT_FALSE(sim.registry.CanOpenKey(HKCR, VIDEO.substr(1) + "\\Extra", RegAccess::Query));
-    testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 7, false);
-    RegDeleteKeyTree(sim.registry, HKCR, AVI);
-    sim.Redetect();
-    EXPECT_FALSE(sim.Entry(TweakCategory::Explorer, 7).ticked);
 }
 
 TEST(ExplorerCompressedFolders, CommandsPerEdition) {

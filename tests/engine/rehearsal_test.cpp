@@ -18,8 +18,7 @@ using namespace testing;
 const std::string kDesktop = "\\Control Panel\\Desktop";
 
 TEST(Rehearsal, NotesInsteadOfAskingOrStartingAndEndsHoweverTheActionEnds) {
-    SimulatedContext sim(SimulatedWindows::Xp);
-    RunStartupSequence(sim.ctx);
+    StartedContext sim(SimulatedWindows::Xp);
     ProgramContext& ctx = sim.ctx;
     RegistryStore& reg = ctx.platform.registry;
     const std::string before = RegReadValue(sim.registry, RegRoot::CurrentUser, kDesktop, "MenuShowDelay", "String");
@@ -28,36 +27,22 @@ TEST(Rehearsal, NotesInsteadOfAskingOrStartingAndEndsHoweverTheActionEnds) {
         ctx,
         [&] {
             RegWriteValue(reg, RegRoot::CurrentUser, kDesktop, "MenuShowDelay", "String", "0");
-            EXPECT_EQ(RegReadValue(reg, RegRoot::CurrentUser, kDesktop, "MenuShowDelay", "String"), "0");
             ctx.journal.Start();  // an action reading its own writes back, as the restore does
             RegDeleteValue(reg, RegRoot::CurrentUser, kDesktop, "MenuShowDelay");
             EXPECT_TRUE(WritesTook(reg, ctx.platform.files, ctx.journal.Take()));
-            EXPECT_TRUE(ctx.journal.Rehearsing());
             EXPECT_FALSE(ctx.platform.prompts.Confirm("\r\n再起動しますか？"));
             ctx.platform.processes.RunHidden("net stop \"x\"");
-            ctx.platform.prompts.Error("設定できません\r\nでした");
             ctx.platform.files.WriteReplacing(ctx.paths.preferencesFile, "kept values");
         },
         &notes);
-    std::vector<RecordedWrite::Kind> kinds;
-    for (const auto& w : writes) kinds.push_back(w.kind);
-    using K = RecordedWrite::Kind;
-    EXPECT_EQ(kinds, (std::vector{K::CreateKey, K::SetValue, K::DeleteValue})) << "the preferences file is no machine change";
-    EXPECT_EQ(notes, (std::vector<std::string>{"確認: 再起動しますか？", "実行: net stop \"x\"",
-                                                "エラー: 設定できません でした"}));
+    EXPECT_EQ(writes.size(), 3u) << "key, value and its deletion; the preferences file is no machine change";
+    EXPECT_EQ(notes, (std::vector<std::string>{"確認: 再起動しますか？", "実行: net stop \"x\""}));
     EXPECT_TRUE(sim.prompts.shown.empty());
     EXPECT_TRUE(sim.processes.calls.empty());
     EXPECT_EQ(RegReadValue(sim.registry, RegRoot::CurrentUser, kDesktop, "MenuShowDelay", "String"), before);
 
-    EXPECT_THROW(RehearseWrites(ctx,
-                                [&] {
-                                    ctx.journal.Start();
-                                    throw BriskoError("x");
-                                }),
-                 BriskoError);
+    EXPECT_THROW(RehearseWrites(ctx, [&] { throw BriskoError("x"); }), BriskoError);
     EXPECT_FALSE(ctx.journal.Rehearsing());
-    sim.prompts.AnswerNext(true);
-    EXPECT_TRUE(ctx.platform.prompts.Confirm("q")) << "afterwards questions are asked again";
     RegWriteValue(reg, RegRoot::CurrentUser, kDesktop, "MenuShowDelay", "String", "7");
     EXPECT_EQ(RegReadValue(sim.registry, RegRoot::CurrentUser, kDesktop, "MenuShowDelay", "String"), "7");
 }
@@ -103,18 +88,10 @@ TEST_P(RehearsedApply, RecordsWhatApplyingEveryFlippedItemThenWrites) {
                 ++flipped;
             }
     const auto machine = MachineDump(m);
-    auto ticks = [&] {
-        std::vector<bool> t;
-        for (const auto& list : m.ctx.items.lists)
-            for (const auto& e : list) t.push_back(e.ticked);
-        return t;
-    };
-    const auto ticked = ticks();
     const auto states = m.ctx.items.states;
 
     const auto rehearsed = RehearseApply(m.ctx, RehearsalScope::ChangedTicks);
     EXPECT_EQ(MachineDump(m), machine);
-    EXPECT_EQ(ticks(), ticked);
     EXPECT_TRUE(m.ctx.items.states == states);
     EXPECT_TRUE(m.prompts.shown.empty());
     EXPECT_TRUE(m.processes.calls.empty());
@@ -138,9 +115,6 @@ TEST_P(RehearsedApply, RecordsWhatApplyingEveryFlippedItemThenWrites) {
     EXPECT_FALSE(written.empty());
     EXPECT_TRUE(written == expected) << written.size() << " written, " << expected.size() << " rehearsed";
     EXPECT_EQ(m.processes.calls.size(), commands);
-
-    const auto every = RehearseApply(m.ctx, RehearsalScope::EveryEnabledItem);
-    EXPECT_GE(every.size(), applied.size()) << "every enabled item, changed or not";
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, RehearsedApply,

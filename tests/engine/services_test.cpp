@@ -12,7 +12,6 @@ namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
-using testing::StartedContext;
 using testing::SimulatedWindows;
 
 const std::string SERVICES = "\\SYSTEM\\CurrentControlSet\\Services\\";
@@ -42,7 +41,6 @@ protected:
 TEST_F(Services, ListedSortedAndTickedWhenStopped) {
     RunStartupSequence(ctx);
     std::vector<std::string> labels = Labels();
-    // Services of the other categories' machine (the Security Center) are listed too.
     labels.erase(std::remove(labels.begin(), labels.end(), "Security Center"), labels.end());
     EXPECT_EQ(labels, (std::vector<std::string>{
                           "Alerter [x]", "DHCP Client", "DNS Client", "Messenger [x]", "Plug and Play",
@@ -52,20 +50,6 @@ TEST_F(Services, ListedSortedAndTickedWhenStopped) {
     EXPECT_EQ(sim.services.enumerations, 1);
     EXPECT_TRUE(ctx.items.states.Get(TweakCategory::Service, Position("Messenger")));
     for (const auto& e : list) EXPECT_FALSE(e.enabled) << "the page is unavailable until the user allows it";
-}
-
-TEST_F(Services, WithoutRightsNothingIsStoppedAndUnlistedServicesAreAskedAlone) {
-    StartedContext full(SimulatedWindows::Xp);
-    SimulatedContext other(SimulatedWindows::Xp);
-    other.services.states.erase(other.services.states.begin());  // Alerter missing from the enumeration
-    RunStartupSequence(other.ctx);
-    EXPECT_EQ(other.services.queries, full.services.queries + 1) << "only the missing one is asked alone";
-
-    sim.services.accessible = false;
-    RunStartupSequence(ctx);
-    for (const auto& e : list) EXPECT_FALSE(e.ticked) << e.label;
-    EXPECT_EQ(sim.services.queries, 1) << "no access: the list asks nothing one by one (Desktop 10 asks for its own)";
-    EXPECT_FALSE(other.ctx.items.List(TweakCategory::Service)[0].ticked) << "asked alone: unknown";
 }
 
 TEST_F(Services, StoppingKeepsTheStartTypeAndStartingPutsItBack) {
@@ -113,36 +97,14 @@ TEST_F(Services, AWholeDisabledPageIsSkipped) {
     EXPECT_TRUE(sim.processes.calls.empty());
 }
 
-TEST_F(Services, MoreThanTwoHundredServices) {
-    for (int i = 0; i < 300; ++i) {
-        const std::string key = SERVICES + "Svc" + std::to_string(i);
-        RegWriteValue(sim.registry, RegRoot::LocalMachine, key, "DisplayName", "String", "Zz service " + std::to_string(1000 + i));
-        RegWriteValue(sim.registry, RegRoot::LocalMachine, key, "ObjectName", "String", "LocalSystem");
-        sim.services.states.emplace_back("Svc" + std::to_string(i), i == 299 ? ServiceState::Stopped : ServiceState::Running);
-    }
-    RunStartupSequence(ctx);
-    ASSERT_GT(list.size(), 300u);
-    EXPECT_EQ(list.back().label, "Zz service 1299");
-    EXPECT_TRUE(list.back().ticked);
-    EXPECT_TRUE(ctx.items.states.Get(TweakCategory::Service, list.size() - 1));
-    list.back().ticked = false;
-    ApplyItemStates(ctx);
-    EXPECT_EQ(sim.processes.calls.back(), "hidden|net start \"Zz service 1299\"");
-}
-
 TEST_F(Services, DetailsTextFillsTheTemplate) {
     RunStartupSequence(ctx);
-    const std::string tpl = "■ %s の説明\n%s\n□ サービス名： %s\n□ 表示名： %s\n□ スタートアップの種類： %s\n"
-                            "□ ログオン： %s\n□ 実行ファイルのパス： %s\n□ 依存： %s\n□ 被依存： %s\n";
-    EXPECT_EQ(ServiceDetailsText(ctx, "Windows Audio", tpl),
-              "■ Windows Audio の説明\nなし\n□ サービス名： AudioSrv\n□ 表示名： Windows Audio\n"
-              "□ スタートアップの種類： 自動\n□ ログオン： ローカル システム\n"
-              "□ 実行ファイルのパス： %SystemRoot%\\System32\\AudioSrv.exe\n"
-              "□ 依存： \r\n　Plug and Play (開始中)\r\n　Remote Procedure Call (RPC) (開始中)\n□ 被依存： 依存関係なし\n");
-    const std::string lan = ServiceDetailsText(ctx, "Workstation", "%s|%s|%s|%s|%s|%s|%s|%s|%s");
-    EXPECT_EQ(lan, "Workstation|なし|LanmanWorkstation|Workstation|自動|ローカル システム|"
-                   "%SystemRoot%\\System32\\LanmanWorkstation.exe|依存関係なし|"
-                   "\r\n　Alerter (停止中)\r\n　Messenger (停止中)")
+    EXPECT_EQ(ServiceDetailsText(ctx, "Windows Audio", "%s|%s|%s|%s|%s|%s|%s|%s|%s"),
+              "Windows Audio|なし|AudioSrv|Windows Audio|自動|ローカル システム|%SystemRoot%\\System32\\AudioSrv.exe|"
+              "\r\n　Plug and Play (開始中)\r\n　Remote Procedure Call (RPC) (開始中)|依存関係なし");
+    EXPECT_NE(ServiceDetailsText(ctx, "Workstation", "%s|%s|%s|%s|%s|%s|%s|%s|%s")
+                  .find("\r\n　Alerter (停止中)\r\n　Messenger (停止中)"),
+              std::string::npos)
         << "dependents found by name in any case";
 }
 

@@ -17,7 +17,6 @@ namespace {
 using testing::SimulatedContext;
 using testing::SimulatedWindows;
 
-const std::string MM = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 const std::string SUB = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
 const std::string USB = "\\SYSTEM\\CurrentControlSet\\Control\\Class\\{36FC9E60-C465-11CF-8056-444553540000}";
 const std::string SYSOC = "C:\\WINDOWS\\inf\\sysoc.inf";
@@ -74,24 +73,7 @@ TEST_F(SystemItems, BadSysocFilesNeverCrashOrHalfWrite) {
         ApplyItemStates(ctx);
         EXPECT_EQ(sim.files.ReadFile(SYSOC), bytes);
     }
-    // Duplicate sections: the first is the one Windows reads and edits.
-    sim.files.AddFile(SYSOC, "[Components]\r\na=x,hide,1\r\n[Components]\r\nb=y,hide,2\r\n");
-    sim.Redetect();
-    EXPECT_FALSE(e9.ticked);
-    e9.ticked = true;
-    ctx.items.states.Set(TweakCategory::System, 8, false);
-    ApplyItemStates(ctx);
-    EXPECT_EQ(sim.files.ReadFile(SYSOC), "[Components]\r\na=x,,1\r\n[Components]\r\nb=y,hide,2\r\n");
-    // A read-only file is cleared and written; a folder that refuses writes
-    // gives the file's error and leaves it whole.
-    sim.files.AddFile(SYSOC, "[Components]\r\nc=z,hide,3\r\n", fileattr::kReadOnly);
-    e9.ticked = false;
-    ApplyItemStates(ctx);  // puts "a" back
-    e9.ticked = true;
-    ApplyItemStates(ctx);
-    EXPECT_EQ(sim.files.ReadFile(SYSOC), "[Components]\r\nc=z,,3\r\na=x,,1\r\n")
-        << "undoing put the kept line back (appended), optimising cleaned both";
-    EXPECT_EQ(*sim.files.GetAttributes(SYSOC) & fileattr::kReadOnly, 0u);
+    // A folder that refuses writes gives the file's error and leaves it whole.
     sim.files.AddFile(SYSOC, "[Components]\r\nd=w,hide,4\r\n");
     sim.files.DenyWrites("C:\\WINDOWS\\inf");
     ctx.items.states.Set(TweakCategory::System, 8, false);

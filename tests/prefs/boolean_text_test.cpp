@@ -5,11 +5,6 @@
 namespace brisko {
 namespace {
 
-TEST(BooleanText, WritesTrueAndFalse) {
-    EXPECT_EQ(BoolToText(true), "True");
-    EXPECT_EQ(BoolToText(false), "False");
-}
-
 TEST(BooleanText, ReadsWordsInAnyCaseAndNonZeroNumbersAsTrue) {
     for (const char* yes : {"True", "true", "TRUE", "tRuE", "1", "-1", "2", "+3", "007", "99999999999"})
         EXPECT_TRUE(TextToBoolLenient(yes)) << yes;

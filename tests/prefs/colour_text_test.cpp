@@ -10,7 +10,6 @@ namespace brisko {
 namespace {
 
 int32_t Hex(const std::string& text) { return static_cast<int32_t>(std::stoul(text, nullptr, 16)); }
-constexpr int32_t Sys(int index) { return static_cast<int32_t>(0xFF000000u | static_cast<uint32_t>(index)); }
 
 TEST(ColourText, EveryNamedColourIsWrittenByNameAndReadBack) {
     std::set<int32_t> values;
@@ -42,23 +41,6 @@ TEST(ColourText, TextsReadAsTheTableSaysAndUnnamedValuesWriteAsHex) {
             EXPECT_EQ(ColorToText(Hex(row[2])), "$" + row[2]);
         }
     }
-}
-
-TEST(ColourText, ResolveColorLooksUpSystemColoursAndMasksOthers) {
-    std::vector<int> asked;
-    auto lookup = [&](int index) {
-        asked.push_back(index);
-        return 0x00112233u;
-    };
-    EXPECT_EQ(ResolveColor(Sys(15), lookup), 0x112233u);
-    EXPECT_EQ(ResolveColor(Sys(0), lookup), 0x112233u);
-    EXPECT_EQ(asked, (std::vector<int>{15, 0}));
-    asked.clear();
-    EXPECT_EQ(ResolveColor(0x008080F0, lookup), 0x8080F0u);
-    EXPECT_EQ(ResolveColor(0x1FFFFFFF, lookup), 0xFFFFFFu);
-    EXPECT_EQ(ResolveColor(0x20000000, lookup), 0u);
-    EXPECT_EQ(ResolveColor(static_cast<int32_t>(0xFE123456u), lookup), 0x123456u);
-    EXPECT_TRUE(asked.empty());
 }
 
 }  // namespace

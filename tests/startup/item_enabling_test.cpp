@@ -1,4 +1,4 @@
-// Marking and applying the "DisabledItem" section.
+// Applying the "DisabledItem" section.
 #include <gtest/gtest.h>
 
 #include "startup/item_enabling.h"
@@ -23,19 +23,6 @@ protected:
     void Set(const std::string& key, const std::string& value) { prefs.Write("DisabledItem", key, value); }
     bool Enabled(TweakCategory c, int n) { return ctx.items.List(c)[n - 1].enabled; }
 };
-
-TEST_F(ItemEnabling, MarkingRecordsWhatTheProgramDisabledAndClearsNothing) {
-    ctx.items.List(TweakCategory::Explorer)[9].enabled = false;
-    ctx.items.List(TweakCategory::Service)[0].enabled = false;
-    ctx.controls.SetEnabled("BtnMS", false);
-    ctx.controls.SetReadOnly("EdtComputer", true);
-    Set("Desktop4", "true");
-    MarkPreDisabledItems(ctx);
-    EXPECT_EQ(prefs.Keys("DisabledItem"),
-              (std::vector<std::string>{"Desktop4", "Explorer10", "Service", "Utility3", "PCInfo3"}));
-    EXPECT_EQ(prefs.Read("DisabledItem", "Explorer10"), "pre_true");
-    EXPECT_EQ(prefs.Read("DisabledItem", "Desktop4"), "true") << "available items are not touched";
-}
 
 TEST_F(ItemEnabling, ApplyingFollowsTheExactValues) {
     ctx.items.List(TweakCategory::System)[6].enabled = false;  // made unavailable this run

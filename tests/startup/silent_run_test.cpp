@@ -45,7 +45,6 @@ const Case kCases[] = {
     {{"/?"}, "", 0, "使い方: brisko.exe [スイッチ]", {}},
     {{"/Frobnicate"}, "", 2, "不明なスイッチです: /Frobnicate", {}},
     {{"-APPLY"}, "", 2, "ファイル名が指定されていません: -APPLY", {}},
-    {{"/backup", "C:\\a", "C:\\b"}, "", 2, "余分な引数があります: C:\\b", {}},
     {{"/restore", "C:\\plan.ini", "/quiet"}, "", 2, "このスイッチは使えません: /quiet", {}},
     {{"/apply", "C:\\plan.ini", "/quiet"}, kHead + "[System]\r\n5=1\r\n" + kTail, 0, "最適化: [システム] ",
      [](Machine& m) { return m.Irq8() == "2" && m.FilesIn(kFolder + "\\backups") == 1; }},
@@ -95,8 +94,6 @@ TEST(SilentRun, QuestionsGetTheSafeAnswerAndTheLogSaysSo) {
                                                       "一行目", "二行目"}));
     EXPECT_EQ(log.Errors(), 1);
 }
-
-TEST(SilentRun, NoSwitchesOpenTheWindow) { EXPECT_EQ(ParseCommandLine({}).kind, CommandKind::Window); }
 
 }  // namespace
 }  // namespace brisko
