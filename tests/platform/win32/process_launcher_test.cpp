@@ -1,4 +1,4 @@
-// The Win32 process launcher against real processes and windows. The child
+// The Win32 process launcher against real processes. The child
 // processes are this test program again, running only ProcessChild, which
 // reports how it was started in a marker file.
 #include <gtest/gtest.h>
@@ -7,8 +7,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_process_launcher.h"
@@ -129,44 +127,6 @@ TEST_F(ProcessLauncherWithChild, RunAndWaitReturnsTheExitCodeOnceTheCommandHasEn
     EXPECT_EQ(launcher.RunAndWait(ChildCommand(), {}, 300), ProcessLauncher::kTimedOut);
     EXPECT_LT(watch.Ms(), 1500);
     EXPECT_EQ(WaitForMarker(marker, 2500), "") << "ended, so it never writes afterwards";
-}
-
-TEST_F(ProcessLauncherWithChild, RunInNewConsoleAndWaitShowsTheConsoleAndReturnsOnceItHasEnded) {
-    const std::string marker = scratch->Path("console-wait.marker");
-    ChildSettings child(marker, 300);
-    const Stopwatch watch;
-    EXPECT_TRUE(launcher.RunInNewConsoleAndWait(ChildCommand(), [] {}).started);
-    EXPECT_GE(watch.Ms(), 300);
-    EXPECT_EQ(WaitForMarker(marker, 0), "show=" + std::to_string(SW_SHOWNORMAL)) << "written before it returned";
-
-    const StartResult missing = launcher.RunInNewConsoleAndWait(kNoSuchProgram, [] {});
-    EXPECT_FALSE(missing.started);
-    EXPECT_EQ(missing.errorCode, static_cast<unsigned long>(ERROR_FILE_NOT_FOUND)) << "the system's own code";
-}
-
-// While it waits, RunAndWait lets the keep-alive take the messages; without
-// one it takes them itself and leaves a quit it met for the caller.
-TEST(ProcessLauncherRunAndWait, KeepsTheMessageQueueMoving) {
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0,
-                 PM_NOREMOVE);  // gives this thread a queue to post to
-    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_APP + 1, 0, 0));
-    Win32ProcessLauncher launcher;
-    bool pumped = false;
-    EXPECT_EQ(launcher.RunAndWait("cmd.exe /c exit 3",
-                                  [&] {
-                                      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                                          pumped = pumped || msg.message == WM_APP + 1;
-                                  }),
-              3);
-    EXPECT_TRUE(pumped);
-
-    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_APP + 2, 0, 0));
-    PostQuitMessage(5);
-    EXPECT_EQ(launcher.RunAndWait("cmd.exe /c exit 4", {}), 4);
-    std::vector<std::pair<UINT, WPARAM>> left;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) left.emplace_back(msg.message, msg.wParam);
-    EXPECT_EQ(left, (std::vector<std::pair<UINT, WPARAM>>{{WM_QUIT, 5}}));
 }
 
 }  // namespace
