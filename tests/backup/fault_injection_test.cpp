@@ -7,14 +7,12 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <optional>
 
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
 #include "backup/chosen_backup.h"
 #include "backup/restore_command.h"
 #include "platform/error.h"
-#include "platform/profile/profile_document.h"
 #include "platform/text/case_fold.h"
 #include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
@@ -76,52 +74,18 @@ State Backups(Machine& m) {
 }
 
 // What a backup taken now records: every value a restore puts back.
-std::string Recorded(Machine& m) {
+testing::BackupEntries Recorded(Machine& m) {
     WriteBackupFile(m.ctx, "C:\\recorded.ini");
-    std::string bytes = *m.files.ReadFile("C:\\recorded.ini");
+    auto entries = testing::ReadBackupEntries(m.files, "C:\\recorded.ini");
     m.files.Remove("C:\\recorded.ini");
-    return bytes;
+    return entries;
 }
 
-std::string Difference(const State& a, const State& b) {
-    std::string out;
-    for (const auto& [k, v] : a)
-        if (!b.count(k) || b.at(k) != v) out += "\n  changed or gone: " + k;
-    for (const auto& [k, v] : b)
-        if (!a.count(k)) out += "\n  new: " + k;
-    return out;
-}
-
-// Entries the restore does not put back as recorded, by design: a missing
-// entry that becomes the Windows default, a value of another type that no
-// backup can carry, the notification icons Windows builds again itself.
-bool RestoredOtherwiseByDesign(const std::string& section, const std::string& key,
-                               const std::optional<std::string>& recorded, const std::optional<std::string>& now) {
-    if (recorded == "UnfitType" || (section == "デスクトップ" && (key == "9a" || key == "9b"))) return true;
-    static const std::map<std::string, std::vector<std::string>> defaults = {
-        {"その他 1", {"0"}},         {"その他 7", {"145", "00000095"}}, {"エクスプローラ 8", {"false"}},
-        {"起動・終了 2", {"20000"}}, {"起動・終了 5", {"1"}},           {"起動・終了 6", {"0"}},
-        {"起動・終了 7", {"20000"}}};
-    const auto d = defaults.find(section + " " + key);
-    return !recorded && now && d != defaults.end() && std::count(d->second.begin(), d->second.end(), *now);
-}
-
-// Entries of the backup made before that a backup taken after the restore
-// records otherwise, as "[section] key" lines.
-std::string NotPutBack(const std::string& before, const std::string& after) {
-    const auto a = profile::ProfileDocument::Parse(before), b = profile::ProfileDocument::Parse(after);
-    std::string out;
-    for (const char* section : {"システム", "システム9", "デスクトップ", "エクスプローラ", "起動・終了", "その他",
-                                "不要サービス", "不要サービス-s"}) {
-        auto keys = a.Keys(section);
-        for (const auto& k : b.Keys(section)) keys.push_back(k);
-        for (const auto& k : keys)
-            if (a.Read(section, k) != b.Read(section, k) &&
-                !RestoredOtherwiseByDesign(section, k, a.Read(section, k), b.Read(section, k)))
-                out += "\n  [" + std::string(section) + "] " + k + ": " + a.Read(section, k).value_or("(none)") +
-                       " / " + b.Read(section, k).value_or("(none)");
-    }
-    return out;
+// Entries of the backup made before that one taken after the restore
+// records otherwise, beyond what a restore sets otherwise by design.
+std::string NotPutBack(testing::BackupEntries before, testing::BackupEntries after) {
+    testing::LeaveOutWhatARestoreSetsOtherwise(before, after);
+    return testing::Differences(before, after);
 }
 
 void AnswerAll(Machine& m, bool first) {
@@ -164,9 +128,9 @@ struct Outcome {
     int writes = 0;  // how many writes the run made
     OsEdition running;
     State untouchable, backups;
-    std::string everything;                    // what a backup records, as the run left it
-    std::string afterRestore;                  // the same after restoring the backup made before
-    std::string before;                        // the backup made before
+    testing::BackupEntries everything;         // what a backup records, as the run left it
+    testing::BackupEntries afterRestore;       // the same after restoring the backup made before
+    testing::BackupEntries before;             // the backup made before
     std::vector<testing::ShownMessage> shown;  // an error that ended the run comes last
 };
 
@@ -212,7 +176,7 @@ Outcome RunOnce(SimulatedWindows edition, const Phase& phase, int failAt, State*
     o.backups = Backups(m);
     o.everything = Recorded(m);
     if (m.files.ReadFile(kBefore)) {
-        o.before = *m.files.ReadFile(kBefore);
+        o.before = testing::ReadBackupEntries(m.files, kBefore);
         Restore(m);
         o.afterRestore = Recorded(m);
     }
@@ -250,7 +214,7 @@ TEST_P(FaultInjection, EveryRefusedWriteIsReportedAndRecoverable) {
             }
             EXPECT_EQ(NotPutBack(o.before, o.afterRestore), "") << "the backup made before puts every value back";
             EXPECT_TRUE(o.untouchable == initial)
-                << "something outside the items' keys changed: " << Difference(initial, o.untouchable);
+                << "something outside the items' keys changed: " << testing::Differences(initial, o.untouchable);
         }
     }
     ::testing::Test::RecordProperty("injected_failures", injected);

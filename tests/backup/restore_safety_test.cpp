@@ -84,23 +84,17 @@ TEST(RestoreSafety, FilesThatAreNoBackupForThisMachineAreRefusedBeforeAnyWrite) 
         EXPECT_NE(at, std::string::npos) << line;
         return text::Utf8ToCp932(s.erase(at, line.size()));
     };
+    const std::string incomplete = "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。";
     const struct {
         const char* what;
         std::string bytes;
         std::string warning;
     } cases[] = {
-        {"an older fragment", text::Utf8ToCp932("[システム]\r\n1=1\r\n"),
-         "\r\n選択されたバックアップ "
-         "ファイルには必要な項目がそろっていないため、復元できません。"},
-        {"an older file without the Windows subsystem", without("\r\n3=%SystemRoot%"),
-         "\r\n選択されたバックアップ "
-         "ファイルには必要な項目がそろっていないため、復元できません。"},
-        {"an older file without a flag", without("\r\n7a=true"),
-         "\r\n選択されたバックアップ "
-         "ファイルには必要な項目がそろっていないため、復元できません。"},
+        {"an older fragment", text::Utf8ToCp932("[システム]\r\n1=1\r\n"), incomplete},
+        {"an older file without the Windows subsystem", without("\r\n3=%SystemRoot%"), incomplete},
+        {"an older file without a flag", without("\r\n7a=true"), incomplete},
         {"a backup of Windows 98", from98,
-         "\r\n選択されたバックアップ ファイルは Windows 98 "
-         "で作成されたもので、この Windows XP には復元できません。"},
+         "\r\n選択されたバックアップ ファイルは Windows 98 で作成されたもので、この Windows XP には復元できません。"},
     };
     for (const auto& c : cases) {
         xp.files.AddFile("C:\\r.ini", c.bytes);

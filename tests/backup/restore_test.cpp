@@ -1,15 +1,12 @@
 // Back up, change every item, restore: the machine is as it was.
 #include <gtest/gtest.h>
 
-#include <map>
 
 #include "backup/backup_file.h"
 #include "backup/restore_command.h"
 #include "engine/item_passes.h"
-#include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
-#include "prefs/preferences.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
 
@@ -120,9 +117,6 @@ TEST_F(RestoreRules, MissingEntriesHaveTheirOwnDefaults) {
     EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\wscsvc",
                            "Start", "DWORD"),
               "3");
-    EXPECT_EQ(sim.prompts.shown.back().text,
-              "Windows の設定を復元しました。\r\n復元した設定を反映するには "
-              "Windows の再起動または再ログオンが必要です。");
 }
 
 // A component line the backup kept hidden is shown again: its first "hide"
@@ -131,13 +125,6 @@ TEST_F(RestoreRules, KeptComponentLinesLoseTheirFirstHide) {
     Restore("[システム9]\r\nWBEM=ocgen.dll,OcEntry,wbemoc.inf,HIDE,7\r\n");
     EXPECT_EQ(IniReadValue(sim.files, sim.ctx.paths.sysocFilePath, "Components", "WBEM"),
               "ocgen.dll,OcEntry,wbemoc.inf,,7");
-}
-
-TEST_F(RestoreRules, RebootQuestionWhenWanted) {
-    Preferences(sim.files, sim.ctx.paths.preferencesFile).SetRebootPromptWanted(true);
-    sim.prompts.AnswerNext(true);
-    Restore("");
-    EXPECT_EQ(sim.processes.calls.back(), "restart-windows");
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 namespace brisko {
 namespace {
 
-using Items = DisabledItemSets;
-
 TEST(OsEdition, ClassifiesEachWindowsLine) {
     struct Case {
         OsVersion v;
@@ -22,20 +20,6 @@ TEST(OsEdition, ClassifiesEachWindowsLine) {
         EXPECT_EQ(r.edition, (OsEdition{c.family, c.edition}))
             << c.v.platformId << "." << c.v.major << "." << c.v.minor;
     }
-}
-
-// Editions that share another's table, with their own differences.
-TEST(OsEdition, RelatedEditionsShareTheirFamilysItems) {
-    const Items ninetyFive = ClassifyOsEdition({1, 4, 0}).disabledItems;
-    auto r = ClassifyOsEdition({1, 4, 90});
-    EXPECT_EQ(r.disabledItems[2], (std::vector<int>{1, 3, 4, 5, 6, 7, 9})) << "Me keeps Explorer 8";
-    EXPECT_EQ(ClassifyOsEdition({1, 4, 3}).disabledItems[0], ninetyFive[0]) << "an unknown 9x still gets the 9x set";
-    r = ClassifyOsEdition({2, 5, 2});
-    EXPECT_EQ(r.disabledItems, (Items{{{6}, {}, {}, {}, {}}})) << "Server 2003 disables only System 6";
-    EXPECT_TRUE(r.disabledControls.empty());
-    r = ClassifyOsEdition({2, 3, 51});
-    EXPECT_EQ(r.disabledItems, Items{});
-    EXPECT_TRUE(r.disabledControls.empty());
 }
 
 }  // namespace

@@ -7,12 +7,6 @@
 namespace brisko {
 namespace {
 
-TEST(Utilities, ColorToRgbTextPutsRedFirst) {
-    EXPECT_EQ(ColorToRgbText(0x000080FF), "255 128 0");
-    EXPECT_EQ(ColorToRgbText(-1), "0 0 0");
-    EXPECT_EQ(ColorToRgbText(0x00FFFFFF), "255 255 255");
-}
-
 TEST(Utilities, HexTextToIntAcceptsOnlyUpToEightHexDigits) {
     EXPECT_EQ(HexTextToInt("ff"), 0xFFu);
     EXPECT_EQ(HexTextToInt("DeadBeef"), 0xDEADBEEFu);

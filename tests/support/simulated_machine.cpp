@@ -12,7 +12,6 @@ namespace brisko::testing {
 
 const std::string kSimulatedSysoc = TestData("sysoc.inf", true);
 
-
 std::string EditionTag(SimulatedWindows edition) {
     const char* const tags[] = {"XP", "2K", "NT4", "98"};
     return tags[static_cast<int>(edition)];

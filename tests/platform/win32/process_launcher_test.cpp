@@ -1,16 +1,12 @@
-// The Win32 process launcher against real processes and windows. The child
+// The Win32 process launcher against real processes. The child
 // processes are this test program again, running only ProcessChild, which
 // reports how it was started in a marker file.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <future>
 #include <memory>
 #include <string>
-#include <thread>
-#include <utility>
-#include <vector>
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_process_launcher.h"
@@ -20,7 +16,6 @@ namespace brisko {
 namespace {
 
 using win32::Narrow;
-using win32::WaitForWindowClassGone;
 using win32::Widen;
 using win32::Win32ProcessLauncher;
 
@@ -132,100 +127,6 @@ TEST_F(ProcessLauncherWithChild, RunAndWaitReturnsTheExitCodeOnceTheCommandHasEn
     EXPECT_EQ(launcher.RunAndWait(ChildCommand(), {}, 300), ProcessLauncher::kTimedOut);
     EXPECT_LT(watch.Ms(), 1500);
     EXPECT_EQ(WaitForMarker(marker, 2500), "") << "ended, so it never writes afterwards";
-}
-
-TEST_F(ProcessLauncherWithChild, RunInNewConsoleAndWaitShowsTheConsoleAndReturnsOnceItHasEnded) {
-    const std::string marker = scratch->Path("console-wait.marker");
-    ChildSettings child(marker, 300);
-    const Stopwatch watch;
-    EXPECT_TRUE(launcher.RunInNewConsoleAndWait(ChildCommand(), [] {}).started);
-    EXPECT_GE(watch.Ms(), 300);
-    EXPECT_EQ(WaitForMarker(marker, 0), "show=" + std::to_string(SW_SHOWNORMAL)) << "written before it returned";
-
-    const StartResult missing = launcher.RunInNewConsoleAndWait(kNoSuchProgram, [] {});
-    EXPECT_FALSE(missing.started);
-    EXPECT_EQ(missing.errorCode, static_cast<unsigned long>(ERROR_FILE_NOT_FOUND)) << "the system's own code";
-}
-
-TEST_F(ProcessLauncherWithChild, RestartExplorerWithNoShellRunningStartsTheShellCommandAtOnce) {
-    // Never disturb a real shell: this only runs where there is none.
-    if (FindWindowW(L"Progman", nullptr)) GTEST_SKIP() << "a shell is running here";
-    const std::string marker = scratch->Path("shell.marker");
-    ChildSettings child(marker, 0);
-    Win32ProcessLauncher shellLauncher(ChildCommand());
-    const Stopwatch watch;
-    shellLauncher.RestartExplorer();
-    EXPECT_LT(watch.Ms(), 1000) << "nothing to wait for";
-    EXPECT_EQ(WaitForMarker(marker, 15000), "show=" + std::to_string(SW_SHOWNORMAL));
-}
-
-// While it waits, RunAndWait lets the keep-alive take the messages; without
-// one it takes them itself and leaves a quit it met for the caller.
-TEST(ProcessLauncherRunAndWait, KeepsTheMessageQueueMoving) {
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0,
-                 PM_NOREMOVE);  // gives this thread a queue to post to
-    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_APP + 1, 0, 0));
-    Win32ProcessLauncher launcher;
-    bool pumped = false;
-    EXPECT_EQ(launcher.RunAndWait("cmd.exe /c exit 3",
-                                  [&] {
-                                      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                                          pumped = pumped || msg.message == WM_APP + 1;
-                                  }),
-              3);
-    EXPECT_TRUE(pumped);
-
-    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_APP + 2, 0, 0));
-    PostQuitMessage(5);
-    EXPECT_EQ(launcher.RunAndWait("cmd.exe /c exit 4", {}), 4);
-    std::vector<std::pair<UINT, WPARAM>> left;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) left.emplace_back(msg.message, msg.wParam);
-    EXPECT_EQ(left, (std::vector<std::pair<UINT, WPARAM>>{{WM_QUIT, 5}}));
-}
-
-// The wait for the shell's window, on a window class of this test's own (and
-// among message-only windows, which need no display driver), so no real shell
-// window is touched.
-TEST(ProcessLauncherShellWait, ReturnsOnceTheWindowsThreadHasQuitAndDestroyedItOrGivesUp) {
-    const std::wstring name = L"BriskoTestShell-" + std::to_wstring(GetCurrentProcessId());
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = name.c_str();
-    RegisterClassW(&wc);
-    auto wait = [&](int timeoutMs) { return WaitForWindowClassGone(name.c_str(), timeoutMs, HWND_MESSAGE); };
-    {
-        const Stopwatch watch;
-        EXPECT_TRUE(wait(5000));
-        EXPECT_LT(watch.Ms(), 100) << "no window of the class: nothing to wait for";
-    }
-    // Like a shell on its way out, the thread takes a while after its loop ends.
-    constexpr int kLingerMs = 150;
-    std::promise<HWND> created;
-    std::thread owner([&] {
-        const HWND window = CreateWindowW(name.c_str(), L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        created.set_value(window);
-        MSG msg;
-        while (window && GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-        Sleep(kLingerMs);
-        DestroyWindow(window);
-    });
-    const HWND window = created.get_future().get();
-    if (!window) owner.join();
-    ASSERT_NE(window, nullptr);
-    Stopwatch watch;
-    EXPECT_FALSE(wait(200)) << "the window stays";
-    EXPECT_GE(watch.Ms(), 190);
-    watch = {};
-    PostMessageW(window, WM_QUIT, 0, 0);
-    const bool gone = wait(5000);
-    const int took = watch.Ms();
-    owner.join();
-    EXPECT_TRUE(gone);
-    EXPECT_GE(took, kLingerMs - 20) << "returned while the window was still there";
-    EXPECT_LT(took, 2000);
-    UnregisterClassW(name.c_str(), GetModuleHandleW(nullptr));
 }
 
 }  // namespace
