@@ -21,6 +21,7 @@ TEST(GlyphColours, ReducesToTheNearestStandardColourAndKeepsTheKey) {
     BITMAP shape{};
     GetObjectW(reduced, sizeof shape, &shape);
     EXPECT_EQ(shape.bmBitsPixel, 4);
+    EXPECT_EQ(shape.bmWidth, 4);
     RGBQUAD back[4] = {};
     ASSERT_EQ(GetDIBits(screen, reduced, 0, 1, back, &info, DIB_RGB_COLORS), 1);
     auto rgb = [](const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); };
