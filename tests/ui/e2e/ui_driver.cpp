@@ -208,11 +208,10 @@ void Picture(HWND window, const std::wstring& name) {
     RECT r;
     if (folder.empty() || !GetWindowRect(window, &r)) return;
     const LONG w = r.right - r.left, h = r.bottom - r.top;
-    const DWORD imageBytes = ((w * 3 + 3) / 4) * 4 * h;
+    const DWORD imageBytes = ((w * 3 + 3) / 4) * 4 * h, headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info.bmiHeader + imageBytes, 0, 0,
-                               sizeof file + sizeof info.bmiHeader};
+    const BITMAPFILEHEADER file{0x4D42, headers + imageBytes, 0, 0, headers};
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     void* bits = nullptr;
