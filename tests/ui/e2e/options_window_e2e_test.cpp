@@ -1,6 +1,6 @@
 // The options window end to end: opened from the side menu or the logo, its
-// pages change the main window at once and the next start alike. What they
-// store is checked on the host.
+// pages change the main window at once. What they store, and what the next
+// start makes of it, is checked on the host.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -59,8 +59,7 @@ std::vector<COLORREF> PanelsOf(HWND main) {
 
 // The logo opens the version page and Esc closes the window, which opens again
 // on that page; the arrow keys turn the pages, Enter presses the page's apply
-// button; Red on the customize page colours the main window's three panels at
-// once and at the next start.
+// button; Red on the customize page colours the main window's three panels.
 TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursTheMainWindow) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
@@ -95,13 +94,8 @@ TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursTheMainWindow) {
     driver::Picture(options, L"options-customize-red");
     Press(options, kBtnCloseH);
     driver::Settle();
-    const std::vector<COLORREF> red(3, RGB(240, 128, 128));
-    EXPECT_EQ(PanelsOf(app.Main()), red);
+    EXPECT_EQ(PanelsOf(app.Main()), std::vector<COLORREF>(3, RGB(240, 128, 128)));
     driver::Picture(app.Main(), L"main-red");
-    app.Close();
-    RunningBrisko again;
-    ASSERT_TRUE(again.Main());
-    EXPECT_EQ(PanelsOf(again.Main()), red) << "the next start applies the stored colours";
 }
 
 }  // namespace

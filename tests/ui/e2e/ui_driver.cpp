@@ -5,8 +5,6 @@
 #include <fstream>
 #include <thread>
 
-#include "ui/control_ids.h"
-
 namespace brisko::ui::driver {
 
 namespace {
@@ -90,10 +88,6 @@ std::wstring RunningBrisko::ClickAndConfirm(int id) const {
     const std::wstring said = BoxText(done);
     Answer(done, IDOK);
     return said;
-}
-
-LPARAM RunningBrisko::ItemState(int page, int index) const {
-    return SendMessageW(Control(kListFirst + page), LB_GETITEMDATA, index, 0);
 }
 
 HWND RunningBrisko::Focus() const {
@@ -207,45 +201,28 @@ std::vector<std::wstring> Backups() {
     return names;
 }
 
-bool Is9x() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    GetVersionExW(&info);
-    return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
-}
+bool Is9x() { return (GetVersion() & 0x80000000) != 0; }
 
 void Picture(HWND window, const std::wstring& name) {
     const std::wstring folder = Environment(L"BRISKO_SCREENSHOTS");
     RECT r;
     if (folder.empty() || !GetWindowRect(window, &r)) return;
-    const int w = r.right - r.left, h = r.bottom - r.top;
+    const LONG w = r.right - r.left, h = r.bottom - r.top;
+    const DWORD imageBytes = ((w * 3 + 3) / 4) * 4 * h, headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const BITMAPFILEHEADER file{0x4D42, headers + imageBytes, 0, 0, headers};
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
-    const DWORD rowBytes = ((w * 3 + 3) / 4) * 4, imageBytes = rowBytes * h;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageBytes;
-    const std::wstring path = folder + L"\\" + name + L".bmp";
-    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    if (out != INVALID_HANDLE_VALUE) {
-        WriteFile(out, &file, sizeof file, &written, nullptr);
-        WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-        WriteFile(out, bits, imageBytes, &written, nullptr);
-        CloseHandle(out);
-    }
+    std::ofstream out(std::filesystem::path(folder + L"\\" + name + L".bmp"), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), imageBytes);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);

@@ -32,19 +32,15 @@ public:
     void Click(int id) const;
     // Clicks a button that opens a modal box; returns at once.
     void ClickOpeningABox(int id) const;
-    // Clicks a button that asks first, answers Yes and then the closing
-    // message with OK; the closing message's text, or "" when none came.
+    // Clicks a button that asks first, answers Yes, then OK to the closing
+    // message; that message's text, or "" when none came.
     std::wstring ClickAndConfirm(int id) const;
     // The control of the program that has the keyboard focus, or nullptr.
     HWND Focus() const;
-    // Types a key at the focused control (down, then up). It returns at once:
-    // the program handles posted keys after any message sent to it, so wait
-    // for what the key does with WaitFor.
+    // Types a key at the focused control; returns at once (wait with WaitFor).
     void PressKey(UINT virtualKey) const;
     // Presses Tab and waits for the focus to move; whether it moved.
     bool Tab() const;
-    // The state of a line of a page's list: kTicked, kAvailable.
-    LPARAM ItemState(int page, int index) const;
     void Close();
 
 private:
@@ -52,18 +48,14 @@ private:
     HWND main_ = nullptr;
 };
 
-constexpr LPARAM kTicked = 1, kAvailable = 2;
-
-// Presses a button of any window of the program and returns once handled;
-// PressOpeningABox returns at once, for buttons that open a modal box.
+// As Click and ClickOpeningABox, for a button of any window of the program.
 void Press(HWND window, int id);
 void PressOpeningABox(HWND window, int id);
 // Posts a key (down, then up) to a control.
 void PressKeyAt(HWND control, UINT virtualKey);
 // A left click at a point of the control's client area, by default its middle.
 void MouseClick(HWND control, int x = -1, int y = -1);
-// Waits for a visible top-level window of the class owned by the process;
-// nullptr on timeout.
+// A visible top-level window of the class owned by the process; nullptr on timeout.
 HWND WaitForWindow(DWORD processId, const wchar_t* className, DWORD timeoutMs = 10000);
 
 // What a program started with Launches::Record was asked to start so far, one
@@ -87,14 +79,12 @@ void Settle(DWORD ms = 300);
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // The folder of the program under test.
 std::wstring ProgramFolder();
-// Saves what the screen shows of the window as a 24-bit <name>.bmp in the
-// picture folder (BRISKO_SCREENSHOTS), where there is one.
+// Saves what the screen shows of the window as <name>.bmp in BRISKO_SCREENSHOTS, if set.
 void Picture(HWND window, const std::wstring& name);
 // The program's preferences file and the backup files made so far.
 std::wstring PreferencesPath();
 std::vector<std::wstring> Backups();
-// Whether Wine shows a Windows of the 9x family.
-bool Is9x();
+bool Is9x();  // whether Wine shows a Windows of the 9x family
 
 struct RawValue {
     DWORD type = 0;
