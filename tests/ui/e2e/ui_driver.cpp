@@ -207,6 +207,9 @@ void Picture(HWND window, const std::wstring& name) {
     const std::wstring folder = Environment(L"BRISKO_SCREENSHOTS");
     RECT r;
     if (folder.empty() || !GetWindowRect(window, &r)) return;
+    // What the last click changed is painted before the picture is taken.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(200);
     const LONG w = r.right - r.left, h = r.bottom - r.top;
     const DWORD imageBytes = ((w * 3 + 3) / 4) * 4 * h, headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     BITMAPINFO info{};
