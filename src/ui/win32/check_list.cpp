@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/wide.h"
+#include "ui/win32/fitted_line.h"
 
 namespace brisko::ui {
 
@@ -71,34 +72,9 @@ void CheckList::Draw(const DRAWITEMSTRUCT& item) const {
     if (!entry.enabled) state |= DFCS_INACTIVE;
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
     RECT text = {box.right + dpi_(3), r.top, r.right, r.bottom};
-    SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(!entry.enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    const std::wstring label = win32::Widen(entry.label);
-    // A label wider than the line is drawn a little narrower rather than cut:
-    // written at full width off screen, then squeezed into the room there is.
-    SIZE size{};
-    GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
-    const int room = text.right - text.left - dpi_(2);
-    const int height = text.bottom - text.top;
-    if (size.cx <= room || room <= 0) {
-        DrawTextW(dc, label.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    } else {
-        HDC memory = CreateCompatibleDC(dc);
-        HBITMAP canvas = CreateCompatibleBitmap(dc, size.cx, height);
-        HGDIOBJ oldBitmap = SelectObject(memory, canvas);
-        HGDIOBJ oldFont = SelectObject(memory, GetCurrentObject(dc, OBJ_FONT));
-        RECT all = {0, 0, size.cx, height};
-        FillRect(memory, &all, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        SetBkMode(memory, TRANSPARENT);
-        SetTextColor(memory, GetTextColor(dc));
-        DrawTextW(memory, label.c_str(), -1, &all, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, text.left, text.top, room, height, memory, 0, 0, size.cx, height, SRCCOPY);
-        SelectObject(memory, oldFont);
-        SelectObject(memory, oldBitmap);
-        DeleteObject(canvas);
-        DeleteDC(memory);
-    }
+    text.right -= dpi_(2);
+    DrawFittedLine(dc, win32::Widen(entry.label), text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
 }
 

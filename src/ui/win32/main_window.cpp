@@ -166,18 +166,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND:
             return 1;
-        case WM_ACTIVATE:
-            // Like a dialog: leaving remembers the focused control, coming back restores it.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
-            }
-            return Window::OnMessage(message, wParam, lParam);
-        case WM_SETFOCUS: {
-            HWND target = lastFocus_ && IsWindowVisible(lastFocus_) ? lastFocus_ : Control(kListFirst + currentItemList_);
-            SetFocus(target);
+        case WM_SETFOCUS:
+            // Back to the control that had the focus, else the page's list.
+            if (!RestoreFocus()) SetFocus(Control(kListFirst + currentItemList_));
             return 0;
-        }
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             const int page = static_cast<int>(item->CtlID) - kListFirst;
@@ -308,8 +300,10 @@ void MainWindow::CreateControls() {
             checkLists_[i] = std::make_unique<CheckList>(Handle(), kListFirst + i, dpi_, fonts_.list);
             checkLists_[i]->Bind(&ctx_.items.List(kPageCategories[i]));
         } else {
+            // The utilities page draws its own lines, to keep them clear of the controls over them.
+            const DWORD drawn = i == 6 ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0;
             HWND list = MakeChild(Handle(), L"LISTBOX", L"",
-                                  WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT,
+                                  WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT | drawn,
                                   kListFirst + i);
             SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.list), FALSE);
             SendMessageW(list, LB_SETITEMHEIGHT, 0, dpi_(18));

@@ -113,7 +113,6 @@ private:
     int currentItemList_ = 0;
     UINT taskbarCreated_ = 0;
     UINT comeForward_ = 0;
-    HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
     MainLayout layout_;
     Fonts fonts_;
     std::map<int, ButtonLook> looks_;

@@ -1,5 +1,6 @@
 #include "ui/win32/utility_page.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/message_pump.h"
@@ -8,6 +9,7 @@
 #include "ui/utility_commands.h"
 #include "ui/utility_layout.h"
 #include "ui/win32/child_controls.h"
+#include "ui/win32/fitted_line.h"
 #include "ui/win32/glyph_colours.h"
 
 namespace brisko::ui {
@@ -159,10 +161,39 @@ bool UtilityPage::KeepAlive() {
 }
 
 bool UtilityPage::Draw(const DRAWITEMSTRUCT& item) {
+    if (item.hwndItem == list_) {
+        DrawListLine(item);
+        return true;
+    }
     const int index = static_cast<int>(item.CtlID) - kUtilityButtonFirst;
     if (index < 0 || index >= kUtilityButtonCount) return false;
     DrawGlyphButton(item, looks_[index], RGB(255, 255, 255));
     return true;
+}
+
+void UtilityPage::DrawListLine(const DRAWITEMSTRUCT& item) const {
+    if (item.itemID == static_cast<UINT>(-1)) return;
+    const RECT& r = item.rcItem;
+    const bool selected = item.itemState & ODS_SELECTED;
+    HBRUSH background = GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+    FillRect(item.hDC, &r, background);
+    const int length = static_cast<int>(SendMessageW(list_, LB_GETTEXTLEN, item.itemID, 0));
+    if (length <= 0) return;
+    std::wstring label(length + 1, L'\0');
+    SendMessageW(list_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(label.data()));
+    label.resize(length);
+    // The line ends where a control standing over it begins.
+    RECT text = {r.left + dpi_(2), r.top, r.right - dpi_(2), r.bottom};
+    for (int id : {kChcQuickFormat, kLstHDDefrag, kLstHDConvert}) {
+        RECT over;
+        if (!GetWindowRect(Control(id), &over)) continue;
+        MapWindowPoints(nullptr, list_, reinterpret_cast<POINT*>(&over), 2);
+        if (over.top < r.bottom && over.bottom > r.top && over.left > text.left)
+            text.right = std::min<LONG>(text.right, over.left - dpi_(2));
+    }
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    DrawFittedLine(item.hDC, label, text, background);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &r);
 }
 
 HBRUSH UtilityPage::Background(HWND control, HDC dc) {

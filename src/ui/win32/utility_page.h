@@ -36,7 +36,8 @@ public:
 
     bool Owns(int id) const;
     void Command(int id, int notification);
-    // Draws one of the page's buttons; false when the item is not one of them.
+    // Draws one of the page's buttons or a line of its list; false when the
+    // item is neither.
     bool Draw(const DRAWITEMSTRUCT& item);
     // The background for one of the page's controls, or nullptr when it is not one.
     HBRUSH Background(HWND control, HDC dc);
@@ -44,6 +45,7 @@ public:
 private:
     HWND Control(int id) const { return GetDlgItem(parent_, id); }
     std::string SelectedEntry(int listId) const;
+    void DrawListLine(const DRAWITEMSTRUCT& item) const;
     void ButtonClick(int index);
     // Handles the window's messages during a long step; false once the
     // program is closing.

@@ -39,7 +39,15 @@ void Window::CreateWindowOf(const wchar_t* className, const std::wstring& title,
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS && RestoreFocus()) return 0;
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Window::RestoreFocus() {
+    if (!lastFocus_ || !IsChild(hwnd_, lastFocus_) || !IsWindowVisible(lastFocus_) || !IsWindowEnabled(lastFocus_))
+        return false;
+    SetFocus(lastFocus_);
+    return true;
 }
 
 void Window::ShowUnhandledError(const std::string& text) { MessageBoxPrompts::ShowUnhandledError(hwnd_, text); }
@@ -52,6 +60,12 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    // Leaving the window remembers its focused control, whatever the window
+    // does with the message itself.
+    if (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd, focus)) self->lastFocus_ = focus;
+    }
     try {
         return self->OnMessage(message, wParam, lParam);
     } catch (const BriskoError& e) {

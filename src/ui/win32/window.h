@@ -30,10 +30,15 @@ protected:
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Shows an error nothing else handled; the caption is the application title.
     virtual void ShowUnhandledError(const std::string& text);
+    // Gives the focus back to the control that had it when the window was
+    // last left (for a message box, a dialog or another program), as a
+    // dialog does; false when there is none that can take it.
+    bool RestoreFocus();
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    HWND lastFocus_ = nullptr;
 };
 
 // The message loop of a modal window: runs while stillOpen() holds, with the

@@ -79,6 +79,8 @@ TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
     if (HWND done = driver::WaitForDialog(app.ProcessId(), L"情報")) driver::Answer(done, IDOK);
     const auto after = driver::Backups();
     ASSERT_EQ(after.size(), before.size() + 1) << "保存 makes one backup";
+    EXPECT_TRUE(driver::WaitFor([&] { return FocusedId(app) == kBtnBackup; }, 3000))
+        << "after its boxes the keyboard is back on 保存";
     std::wstring made;
     for (const auto& name : after)
         if (std::find(before.begin(), before.end(), name) == before.end()) made = name;
