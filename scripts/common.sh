@@ -12,6 +12,12 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 export WINEDEBUG=-all
 export LANG=ja_JP.UTF-8
+# Compiler cache: a second checkout of the same sources (a worktree, a fresh
+# clone) compiles only what differs. Paths under the checkout are hashed as
+# relative ones, so the cache is shared between checkouts.
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$ROOT"
+fi
 WINE64_LOADER=/usr/lib/wine/wine64
 WINE32_LOADER=/usr/lib/wine/wine
 
