@@ -54,8 +54,15 @@ set_wine_version() {
 }
 
 # Makes the current prefix, once, as a Japanese Windows XP.
+# A 64-bit prefix is made WoW64, as every 64-bit Windows is, where 32-bit
+# Wine runs: only then does Wine refuse, as Windows does, a 64-bit program
+# whose manifest asks for 32-bit assemblies. A prefix made before 32-bit Wine
+# was installed is made again.
 make_prefix() {
-  [ -f "$WINEPREFIX/.brisko-ready" ] && return 0
+  if [ -f "$WINEPREFIX/.brisko-ready" ]; then
+    [ "$ARCH" = x64 ] && has_wine32 && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] ||
+      return 0
+  fi
   echo "preparing the Wine prefix $WINEPREFIX ($ARCH)"
   mkdir -p "$BUILD"
   rm -rf "$WINEPREFIX"
