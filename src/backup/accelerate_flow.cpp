@@ -1,6 +1,7 @@
 #include "backup/accelerate_flow.h"
 
 #include "backup/backup_file.h"
+#include "backup/recorded_change.h"
 #include "engine/change_preview.h"
 #include "engine/item_passes.h"
 #include "engine/program_preferences.h"
@@ -14,6 +15,8 @@ const char* const kChangedMessage =
 const char* const kBackupNote =
     "\r\n\r\n※ 「保存と復元」から自動的に作成されたバックアップを指定することで、\r\n"
     "　コンピュータの状態を変更前の時点まで戻すことができます。";
+
+std::string WithNote(const std::string& note) { return note.empty() ? "" : "\r\n\r\n" + note; }
 
 // An item whose writes did not all take (a write refused without a word, as
 // DWORD writes are) gets its tick and record as the machine shows; returns
@@ -34,12 +37,14 @@ std::vector<std::string> CheckAppliedItems(ProgramContext& ctx, const std::vecto
 }
 }  // namespace
 
-AccelerateResult RunAccelerate(ProgramContext& ctx) {
+AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action) {
     AccelerateResult result;
     const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
     const ItemStateTable before = ctx.items.states;
-    result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx));
+    RecordedChange change(ctx, action, backup);
+    change.Run([&] { result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx)); });
+    result.note = change.Note();
     result.changed = !(ctx.items.states == before);
     if (!result.notSet.empty() || result.changed) {
         UpdateItemCount(ctx);
@@ -65,14 +70,14 @@ void BtnAccelerateClick(ProgramContext& ctx) {
     if (!result.notSet.empty()) {
         std::string failed;
         for (const auto& label : result.notSet) failed += "\r\n" + label;
-        ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed);
+        ctx.platform.prompts.Error("次の項目は設定できませんでした" + failed + WithNote(result.note));
         return;
     }
     if (!result.changed) {
-        if (!prefs.InformSuppressed()) ctx.platform.prompts.Inform("\r\n変更された設定はありません。");
+        if (!prefs.InformSuppressed()) ctx.platform.prompts.Inform("\r\n変更された設定はありません。" + WithNote(result.note));
         return;
     }
-    const std::string note = prefs.AutoBackupSuppressed() ? "" : kBackupNote;
+    const std::string note = (prefs.AutoBackupSuppressed() ? "" : kBackupNote) + WithNote(result.note);
     if (prefs.RebootPromptWanted()) {
         if (ctx.platform.prompts.Confirm(std::string(kChangedMessage) + "\r\n今すぐ再起動しますか？" + note))
             ctx.platform.processes.RestartWindows();

@@ -10,6 +10,7 @@ struct AccelerateResult {
     bool changed = false;              // some item's record changed
     std::vector<std::string> notSet;   // labels of the items whose writes did not all take
     std::string backup;                // the automatic backup kept; empty when none
+    std::string note;                  // a declined restore point or an unwritten history, for the final message
 };
 
 // The accelerate button's work without its questions and messages: back up
@@ -18,7 +19,9 @@ struct AccelerateResult {
 // record as the machine shows; the backup is then kept. When nothing changed
 // the backup is removed again. A refused write throws BriskoError out of it
 // (the automatic backup is then kept).
-AccelerateResult RunAccelerate(ProgramContext& ctx);
+// The writes run between a restore point and a history record (action names
+// them there).
+AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action = "高速化");
 
 // The accelerate button: confirm with the list of changes, run the above,
 // report, offer a restart.

@@ -1,6 +1,7 @@
 #include "backup/restore_command.h"
 
 #include "backup/backup_file.h"
+#include "backup/recorded_change.h"
 #include "engine/item_passes.h"
 #include "engine/pc_information.h"
 #include "engine/program_preferences.h"
@@ -29,13 +30,14 @@ bool RunRestoreCommand(ProgramContext& ctx, const std::string& path) {
         ctx.platform.prompts.Warn(refusal);
         return false;
     }
-    RestoreFromBackup(ctx, backup);
+    const std::string note = RestoreRecorded(ctx, backup, path, "復元");
     ResetItemLists(ctx);
     ReadPcInformation(ctx);
     DetectItemStates(ctx);
     UpdateItemCount(ctx);
     const Preferences prefs = PreferencesOf(ctx);
-    const std::string done = "Windows の設定を復元しました。\r\n復元した設定を反映するには Windows の再起動または再ログオンが必要です。";
+    const std::string done = "Windows の設定を復元しました。\r\n復元した設定を反映するには Windows の再起動または再ログオンが必要です。" +
+                             (note.empty() ? "" : "\r\n\r\n" + note);
     if (prefs.RebootPromptWanted()) {
         if (ctx.platform.prompts.Confirm(done + "\r\n今すぐ再起動しますか？")) ctx.platform.processes.RestartWindows();
     } else if (!prefs.InformSuppressed()) {

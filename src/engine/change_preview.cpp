@@ -86,6 +86,25 @@ std::string PreviewValueText(const RegValueData& data) {
     return data.bytes.size() > kShownBytes ? hex + " …" : hex;
 }
 
+void AddWriteLines(std::vector<ChangeLine>& out, const std::string& item, const LoggedWrite& logged) {
+    const RecordedWrite& w = logged.write;
+    switch (w.kind) {
+        case Kind::CreateKey: break;
+        case Kind::SetValue:
+        case Kind::DeleteValue:
+            out.push_back({item, KeyText(w) + "\\" + (w.name.empty() ? "(既定)" : w.name),
+                           logged.valueBefore ? PreviewValueText(*logged.valueBefore) : kAbsent,
+                           w.kind == Kind::SetValue ? PreviewValueText(w.data) : kDeleted});
+            break;
+        case Kind::DeleteKey: out.push_back({item, KeyText(w), logged.keyBefore ? kPresent : kAbsent, kDeleted}); break;
+        case Kind::WriteFile:
+        case Kind::RemoveFile:
+            AddFileLines(out, item, w.path, logged.fileBefore,
+                         w.kind == Kind::WriteFile ? std::optional(w.bytes) : std::nullopt);
+            break;
+    }
+}
+
 std::vector<ChangeLine> PreviewChanges(ProgramContext& ctx) {
     std::vector<ChangeLine> lines;
     const auto items = RehearseApply(ctx, RehearsalScope::ChangedTicks);
@@ -96,37 +115,33 @@ std::vector<ChangeLine> PreviewChanges(ProgramContext& ctx) {
     for (const RehearsedItem& item : items) {
         const std::string label = "[" + std::string(CategoryName(item.category)) + "] " + item.label;
         for (const RecordedWrite& w : item.writes) {
+            LoggedWrite logged{w, std::nullopt, std::nullopt, false};
             switch (w.kind) {
                 case Kind::CreateKey: break;
                 case Kind::SetValue:
                 case Kind::DeleteValue: {
-                    const std::string target = KeyText(w) + "\\" + (w.name.empty() ? "(既定)" : w.name);
+                    const std::string target = KeyText(w) + "\\" + w.name;
                     auto at = values.find(target);
                     if (at == values.end())
                         at = values.emplace(target, ctx.platform.registry.QueryValue(w.root, w.path, w.name,
                                                                                       RegAccess::Query)).first;
-                    const auto after = w.kind == Kind::SetValue ? std::optional(w.data) : std::nullopt;
-                    lines.push_back({label, target, at->second ? PreviewValueText(*at->second) : kAbsent,
-                                     after ? PreviewValueText(*after) : kDeleted});
-                    at->second = after;
+                    logged.valueBefore = at->second;
+                    at->second = w.kind == Kind::SetValue ? std::optional(w.data) : std::nullopt;
                     break;
                 }
                 case Kind::DeleteKey:
-                    lines.push_back({label, KeyText(w),
-                                     ctx.platform.registry.CanOpenKey(w.root, w.path, RegAccess::Query) ? kPresent
-                                                                                                         : kAbsent,
-                                     kDeleted});
+                    logged.keyBefore = ctx.platform.registry.CanOpenKey(w.root, w.path, RegAccess::Query);
                     break;
                 case Kind::WriteFile:
                 case Kind::RemoveFile: {
                     auto at = files.find(w.path);
                     if (at == files.end()) at = files.emplace(w.path, ctx.platform.files.ReadFile(w.path)).first;
-                    const auto after = w.kind == Kind::WriteFile ? std::optional(w.bytes) : std::nullopt;
-                    AddFileLines(lines, label, w.path, at->second, after);
-                    at->second = after;
+                    logged.fileBefore = at->second;
+                    at->second = w.kind == Kind::WriteFile ? std::optional(w.bytes) : std::nullopt;
                     break;
                 }
             }
+            AddWriteLines(lines, label, logged);
         }
         for (const std::string& action : item.otherActions) lines.push_back({label, action, "", ""});
     }

@@ -15,6 +15,10 @@ namespace brisko {
 // line per command, restart or question, with no before and after.
 std::vector<ChangeLine> PreviewChanges(ProgramContext& ctx);
 
+// The lines one write makes, as above, given what its target held just
+// before it (CreateKey makes none).
+void AddWriteLines(std::vector<ChangeLine>& out, const std::string& item, const LoggedWrite& write);
+
 // A registry value's data as the preview shows it: strings as they are,
 // DWORDs as "0x0000012c (300)", lists joined with ", ", other types as hex bytes.
 std::string PreviewValueText(const RegValueData& data);

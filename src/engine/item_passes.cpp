@@ -54,6 +54,7 @@ std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
             ItemRule* rule = m.Rule(c, pos);
             if (!rule) continue;
             const bool ticked = entry.ticked;
+            ctx.journal.LogItem("[" + std::string(CategoryName(c)) + "] " + entry.label);
             ctx.journal.Start();
             ApplyOutcome outcome;
             try {

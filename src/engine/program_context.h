@@ -14,6 +14,7 @@
 #include "platform/prompts.h"
 #include "platform/registry_store.h"
 #include "platform/rehearsing_actions.h"
+#include "platform/restore_points.h"
 #include "platform/service_manager.h"
 #include "platform/system_info.h"
 #include "platform/text_resources.h"
@@ -69,6 +70,14 @@ public:
     ItemModel items;
     ControlStates controls;
     PcInformation pcInformation;  // what the PC information page shows
+
+    // System Restore: none until the start-up hands the Windows one over.
+    RestorePoints& restorePoints() { return *restorePoints_; }
+    void UseRestorePoints(RestorePoints& points) { restorePoints_ = &points; }
+
+private:
+    NoRestorePoints noRestorePoints_;
+    RestorePoints* restorePoints_ = &noRestorePoints_;
 };
 
 }  // namespace brisko

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "platform/text/case_fold.h"
 #include "platform/text/utf.h"
@@ -138,7 +139,37 @@ std::vector<RecordedWrite> WriteJournal::Take(std::vector<std::string>* notes) {
     return taken;
 }
 
+void WriteJournal::StartLog() {
+    logging_ = true;
+    log_.clear();
+}
+
+void WriteJournal::LogItem(std::string label) {
+    if (logging_ && !rehearsal_) log_.push_back({std::move(label), {}});
+}
+
+std::vector<LoggedItem> WriteJournal::TakeLog() {
+    logging_ = false;
+    return std::exchange(log_, {});
+}
+
 void WriteJournal::Add(RecordedWrite write) {
+    if (logging_ && !rehearsal_) {
+        // Read before the write passes on: what it replaces.
+        LoggedWrite logged{write, std::nullopt, std::nullopt, false};
+        switch (write.kind) {
+            case Kind::SetValue:
+            case Kind::DeleteValue:
+                logged.valueBefore = registry_.QueryValue(write.root, write.path, write.name, RegAccess::Query);
+                break;
+            case Kind::CreateKey:
+            case Kind::DeleteKey: logged.keyBefore = registry_.CanOpenKey(write.root, write.path, RegAccess::Query); break;
+            case Kind::WriteFile:
+            case Kind::RemoveFile: logged.fileBefore = files_.ReadFile(write.path); break;
+        }
+        if (log_.empty()) log_.push_back({});
+        log_.back().writes.push_back(std::move(logged));
+    }
     if (!starts_.empty()) writes_.push_back(std::move(write));
 }
 

@@ -11,6 +11,7 @@
 // Take nest: the inner Take hands over the writes since its Start and the
 // rehearsal goes on.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,20 @@ struct RecordedWrite {
     RegValueData data;  // what SetValue stored
     std::string bytes;  // what WriteFile wrote
     bool operator==(const RecordedWrite&) const = default;
+};
+
+// A write as the change log keeps it: with what its target held just before.
+struct LoggedWrite {
+    RecordedWrite write;
+    std::optional<RegValueData> valueBefore;  // SetValue, DeleteValue
+    std::optional<std::string> fileBefore;    // WriteFile, RemoveFile
+    bool keyBefore = false;                   // CreateKey, DeleteKey: the key was there
+};
+
+// The writes made for one item (label), or outside any (empty label).
+struct LoggedItem {
+    std::string label;
+    std::vector<LoggedWrite> writes;
 };
 
 class WriteJournal {
@@ -50,6 +65,14 @@ public:
     std::vector<RecordedWrite> Take(std::vector<std::string>* notes = nullptr);
 
     bool Rehearsing() const { return rehearsal_ != nullptr; }
+
+    // The change log: between StartLog and TakeLog every write that reaches
+    // the registry or the files is kept too, with what it replaced, whatever
+    // Start and Take do meanwhile. LogItem begins the part of the next item;
+    // nothing is logged while rehearsing.
+    void StartLog();
+    void LogItem(std::string label);
+    std::vector<LoggedItem> TakeLog();
     // Something the rehearsed action would have done besides writing (a
     // command, a question); kept only while rehearsing.
     void Note(std::string text);
@@ -74,6 +97,8 @@ private:
     std::vector<size_t> starts_;  // where each open Start began in writes_
     std::vector<RecordedWrite> writes_;
     std::vector<std::string> notes_;
+    bool logging_ = false;
+    std::vector<LoggedItem> log_;
 };
 
 // Whether the last word on every value, key and file the writes touched

@@ -23,6 +23,7 @@ inline constexpr std::string_view kShowTab = "ShowTab";
 inline constexpr std::string_view kDlgReboot = "DlgReboot";
 inline constexpr std::string_view kDlgInform = "DlgInform";
 inline constexpr std::string_view kAutoRestore = "AutoRestore";
+inline constexpr std::string_view kRestorePoint = "RestorePoint";
 inline constexpr std::string_view kSysocPath = "SysocPath";
 inline constexpr std::string_view kBootPath = "BootPath";
 inline constexpr std::string_view kSafetyDisabled = "SafetyDisabled";

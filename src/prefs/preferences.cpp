@@ -44,6 +44,8 @@ bool Preferences::AutoBackupSuppressed() const { return Read(prefkey::kSettings,
 void Preferences::SetInformSuppressed(bool suppressed) { WriteOrDelete(prefkey::kDlgInform, suppressed, "Off"); }
 void Preferences::SetRebootPromptWanted(bool wanted) { WriteOrDelete(prefkey::kDlgReboot, wanted, "On"); }
 void Preferences::SetAutoBackupSuppressed(bool suppressed) { WriteOrDelete(prefkey::kAutoRestore, suppressed, "Off"); }
+bool Preferences::RestorePointSuppressed() const { return Read(prefkey::kSettings, prefkey::kRestorePoint) == "Off"; }
+void Preferences::SetRestorePointSuppressed(bool suppressed) { WriteOrDelete(prefkey::kRestorePoint, suppressed, "Off"); }
 
 bool Preferences::ShowTab() const { return TextToBoolLenient(Read(prefkey::kSettings, prefkey::kShowTab)); }
 

@@ -36,6 +36,8 @@ public:
     void SetInformSuppressed(bool suppressed);
     void SetRebootPromptWanted(bool wanted);
     void SetAutoBackupSuppressed(bool suppressed);
+    bool RestorePointSuppressed() const; // RestorePoint "Off"
+    void SetRestorePointSuppressed(bool suppressed);
     bool ShowTab() const;
     std::optional<int> FontSize() const;          // 8 to 12 points
     std::optional<int> TransparencyAlpha() const; // 5 to 254: the window is layered

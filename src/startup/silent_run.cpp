@@ -5,6 +5,7 @@
 
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
+#include "backup/recorded_change.h"
 #include "backup/reg_export.h"
 #include "backup/restore_command.h"
 #include "backup/tweak_plan.h"
@@ -62,8 +63,9 @@ std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
 // item whose record changed and every item that did not take.
 int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
     const ItemStateTable before = ctx.items.states;
-    const AccelerateResult result = RunAccelerate(ctx);
+    const AccelerateResult result = RunAccelerate(ctx, "高速化 (/apply)");
     if (!result.backup.empty()) log.Note("バックアップ: " + result.backup);
+    if (!result.note.empty()) log.Warn(result.note);
     else if (PreferencesOf(ctx).AutoBackupSuppressed()) log.Note("自動バックアップは設定で無効です。");
     for (TweakCategory c : kAllCategories)
         for (size_t i = 0; i < ctx.items.List(c).size(); ++i)
@@ -122,8 +124,9 @@ int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
         log.Note(refusal);
         return kExitRefused;
     }
-    RestoreFromBackup(ctx, backup);
+    const std::string note = RestoreRecorded(ctx, backup, command.file, "復元 (/restore)");
     log.Note("Windows の設定を復元しました: " + command.file);
+    if (!note.empty()) log.Warn(note);
     return kExitDone;
 }
 

@@ -74,6 +74,10 @@ enum RestoreControlId : int {
     kRestoreComment,
     kBtnPlanSave,
     kBtnPlanLoad,
+    kLstHistory,         // the history page's records
+    kBtnHistoryRestore,  // ... and its button
+    kHistoryPanel,
+    kHistoryHeading,
     kBtnRestoreCancel = 2,  // IDCANCEL: Esc closes the window
 };
 

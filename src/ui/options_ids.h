@@ -21,6 +21,7 @@ enum OptionsControlId : int {
     kBtnBootPath,
     kBtnOKO,
     kBtnCloseO,
+    kChcRestorePoint,
     // Item disabling: one box per key, System1 ... Others10, Service, Utility1 ... 10, PCInfo1 ... 3.
     kChcDisablingFirst = 2200,
     kChcService = kChcDisablingFirst + 50,

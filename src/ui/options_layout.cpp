@@ -28,8 +28,9 @@ OptionsLayout LayOutOptionsWindow() {
     top = l.fontGroup.bottom() + kMargin;
     l.messageGroup = group(top, 2);
     for (int i = 0; i < 2; ++i) l.messageChecks[i] = line(l.messageGroup, i);
-    l.backupGroup = group(l.messageGroup.bottom() + kMargin, 1);
+    l.backupGroup = group(l.messageGroup.bottom() + kMargin, 2);
     l.backupCheck = line(l.backupGroup, 0);
+    l.restorePointCheck = line(l.backupGroup, 1);
     l.pathGroup = group(l.backupGroup.bottom() + kMargin, 2);
     for (int i = 0; i < 2; ++i) {
         const Rect row = line(l.pathGroup, i);

@@ -18,7 +18,7 @@ struct OptionsLayout {
     std::array<Rect, 5> fontRadios;  // 最大, 大, 中, 小, 最小
     Rect messageGroup;
     std::array<Rect, 2> messageChecks;
-    Rect backupGroup, backupCheck, pathGroup;
+    Rect backupGroup, backupCheck, restorePointCheck, pathGroup;
     std::array<Rect, 2> pathLabels, pathEdits, pathButtons;
     // Item disabling: eight rows (five categories, services, utilities, PC information).
     Rect disablingNote, disablingGroup;

@@ -16,6 +16,9 @@ RestoreLayout LayOutRestoreWindow(const Rect& panel) {
     l.page.restoreButton = at(236, 26, 41, 41);
     l.page.restoreLabel = at(289, 40, 400 - 289 - 1, 14);
     l.page.picture = at(400, 3, 32, 32);
+    l.history.heading = at(5, 4, 300, 14);
+    l.history.list = at(5, 20, 300, panel.height - 24);
+    l.history.restoreButton = at(312, 20, panel.width - 312 - 6, 25);
     l.comment = {0, 104, kRestoreClientWidth, 185};
     l.close = {369, 292, 73, 25};
     l.planSave = {2, 292, 124, 25};

@@ -12,10 +12,17 @@ struct RestorePageLayout {
     Rect heading, backupButton, backupLabel, restoreButton, restoreLabel, picture;
 };
 
+// The history page: a heading, the list of records, the button that restores
+// the chosen record's backup.
+struct HistoryPageLayout {
+    Rect heading, list, restoreButton;
+};
+
 struct RestoreLayout {
     Rect pages;    // the page control with its tabs
     Rect panel;    // the area each page's panel fills
     RestorePageLayout page;
+    HistoryPageLayout history;
     Rect comment, close;
     Rect planSave, planLoad;  // the tweak-plan buttons, left of the close button
 };

@@ -23,7 +23,11 @@ protected:
     testing::StartedContext sim{testing::SimulatedWindows::Xp};
     ProgramContext& ctx = sim.ctx;
     Preferences prefs{sim.files, "C:\\Program Files\\Brisko\\Brisko.ini"};
-    size_t Backups() { return sim.files.ListFolder("C:\\Program Files\\Brisko\\backups").size(); }
+    size_t Backups() {
+        size_t n = 0;
+        for (const auto& e : sim.files.ListFolder("C:\\Program Files\\Brisko\\backups")) n += e.name.ends_with(".ini");
+        return n;
+    }
     std::string Irq8() {
         return RegReadValue(sim.registry, RegRoot::LocalMachine,
                             "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD");

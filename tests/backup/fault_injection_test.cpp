@@ -69,7 +69,8 @@ State Untouchable(Machine& m) {
 
 State Backups(Machine& m) {
     State s;
-    for (const auto& e : m.files.ListFolder(kBackups)) s[e.name] = *m.files.ReadFile(kBackups + "\\" + e.name);
+    for (const auto& e : m.files.ListFolder(kBackups))
+        if (e.name.ends_with(".ini")) s[e.name] = *m.files.ReadFile(kBackups + "\\" + e.name);  // not the history log
     return s;
 }
 

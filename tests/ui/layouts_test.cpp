@@ -93,6 +93,7 @@ TEST(Layouts, RestoreWindowFits) {
     const RestoreLayout l = LayOutRestoreWindow(panel);
     const RestorePageLayout& p = l.page;
     ExpectFitted("page", panel, p.heading, p.backupButton, p.backupLabel, p.restoreButton, p.restoreLabel, p.picture);
+    ExpectFitted("history", panel, l.history.heading, l.history.list, l.history.restoreButton);
     ExpectFitted("window", {0, 0, kRestoreClientWidth, kRestoreClientHeight}, l.pages, l.comment, l.close, l.planSave,
                  l.planLoad);
 }
@@ -152,7 +153,7 @@ TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
     ExpectFitted("general", l.page, l.fontGroup, l.messageGroup, l.backupGroup, l.pathGroup, l.apply, l.close);
     ExpectFitted("font", l.fontGroup, l.fontLabel, l.fontRadios);
     ExpectFitted("messages", l.messageGroup, l.messageChecks);
-    ExpectFitted("backup", l.backupGroup, l.backupCheck);
+    ExpectFitted("backup", l.backupGroup, l.backupCheck, l.restorePointCheck);
     ExpectFitted("paths", l.pathGroup, l.pathLabels, l.pathEdits, l.pathButtons);
     ExpectFitted("disabling", l.page, l.disablingNote, l.disablingGroup, l.apply, l.close);
     ExpectFitted("disabling rows", l.disablingGroup, rows);

@@ -75,6 +75,7 @@ int RunCommandLine(const std::vector<std::string>& args) {
     CommandLog log([&console](const std::string& line) { console.Line(line); });
     Win32Backends backends;
     ProgramContext ctx(backends.With(log));
+    backends.Serve(ctx);
     // Made and tested in one call, so that a window starting at the same
     // moment cannot slip in between.
     HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Brisko");

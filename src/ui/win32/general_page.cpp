@@ -23,8 +23,9 @@ void GeneralPage::Create(const OptionsLayout& l) {
     Add(L"BUTTON", L"設定変更後に再起動を促すメッセージを表示する", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, kChcReboot,
         l.messageChecks[0]);
     AddCheck(L"情報メッセージを表示しない (確認/エラーメッセージは除く)", kChcInform, l.messageChecks[1]);
-    AddGroup(L"■ 自動バックアップ", l.backupGroup);
+    AddGroup(L"■ 自動バックアップと復元ポイント", l.backupGroup);
     AddCheck(L"設定変更前に自動的にバックアップを作成しない (非推奨)", kChcAutoRestore, l.backupCheck);
+    AddCheck(L"設定変更前に Windows の復元ポイントを作成する", kChcRestorePoint, l.restorePointCheck);
     AddGroup(L"■ 設定ファイルのパス指定", l.pathGroup);
     const wchar_t* const labels[2] = {L"Sysoc.inf", L"Boot.ini"};
     for (int i = 0; i < 2; ++i) {
@@ -46,6 +47,7 @@ void GeneralPage::Load() {
     SetChecked(kChcReboot, prefs.RebootPromptWanted());
     SetChecked(kChcInform, prefs.InformSuppressed());
     SetChecked(kChcAutoRestore, prefs.AutoBackupSuppressed());
+    SetChecked(kChcRestorePoint, !prefs.RestorePointSuppressed());
     if (host_.ctx.os.family == "9x") {
         for (int id : {kLblSysocPath, kEdtSysocPath, kBtnSysocPath}) EnableWindow(Item(id), FALSE);
         SetWindowTextW(Item(kLblBootPath), L"Msdos.sys");
@@ -57,12 +59,12 @@ void GeneralPage::Load() {
 }
 
 bool GeneralPage::Command(int id, int code) {
-    if (code != BN_CLICKED) return id >= kRdFontG && id <= kBtnCloseO;
+    if (code != BN_CLICKED) return id >= kRdFontG && id <= kChcRestorePoint;
     switch (id) {
         case kBtnOKO: BtnOKOClick(); return true;
         case kBtnSysocPath: BrowseClick(kLblSysocPath, kEdtSysocPath); return true;
         case kBtnBootPath: BrowseClick(kLblBootPath, kEdtBootPath); return true;
-        default: return id >= kRdFontG && id <= kBtnCloseO;
+        default: return id >= kRdFontG && id <= kChcRestorePoint;
     }
 }
 
@@ -81,6 +83,7 @@ void GeneralPage::BtnOKOClick() {
     prefs.SetRebootPromptWanted(Checked(kChcReboot));
     prefs.SetInformSuppressed(Checked(kChcInform));
     prefs.SetAutoBackupSuppressed(Checked(kChcAutoRestore));
+    prefs.SetRestorePointSuppressed(!Checked(kChcRestorePoint));
     prefs.Write(prefkey::kSettings, prefkey::kSysocPath, TextOf(kEdtSysocPath));
     prefs.Write(prefkey::kSettings, prefkey::kBootPath, TextOf(kEdtBootPath));
 }

@@ -14,6 +14,7 @@ int RunProgram() {
     brisko::ui::Win32Backends backends;
     brisko::ui::MessageBoxPrompts prompts;
     brisko::ProgramContext ctx(backends.With(prompts));
+    backends.Serve(ctx);
     brisko::ui::MainWindow main(ctx, prompts);
     main.Create();
     if (!main.Handle()) return 1;

@@ -5,6 +5,7 @@
 
 #include "backup/backup_file.h"
 #include "backup/mail_rules.h"
+#include "backup/recorded_change.h"
 #include "backup/restore_command.h"
 #include "backup/tweak_plan.h"
 #include "engine/item_passes.h"
@@ -67,7 +68,10 @@ private:
 
 RestoreWindow::RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
                              std::function<void()> onRestored)
-    : ctx_(ctx), prompts_(prompts), dlgOpen_(dlgOpen), onRestored_(std::move(onRestored)), dpi_(Dpi::OfScreen()) {}
+    : ctx_(ctx), prompts_(prompts), dlgOpen_(dlgOpen), onRestored_(std::move(onRestored)), dpi_(Dpi::OfScreen()),
+      history_(
+          ctx, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
+          [this](const std::string& path) { RestoreChosen(path); }) {}
 
 RestoreWindow::~RestoreWindow() {
     for (HFONT f : {font_, commentFont_})
@@ -114,7 +118,7 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            if (id < kPagePartFirst || id >= kPagePartFirst + 20) break;
+            if ((id < kPagePartFirst || id >= kPagePartFirst + 20) && !HistoryPage::Paints(id)) break;
             SetBkColor(reinterpret_cast<HDC>(wParam), panelColour_);
             return reinterpret_cast<LRESULT>(panelBrush_);
         }
@@ -144,6 +148,7 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 case kBtnPlanLoad: BtnPlanLoadClick(); break;
                 case IDOK: PressFocusedButton(); break;  // Enter, where no button takes it itself
                 case IDCANCEL: Close(); break;           // the close button and Esc
+                default: history_.Command(Handle(), LOWORD(wParam), HIWORD(wParam));
             }
             return 0;
         case WM_CLOSE:
@@ -187,6 +192,11 @@ void RestoreWindow::FormCreate() {
         SendMessageW(tabs, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
         CreatePage(page);
     }
+    TCITEMW historyTab{};
+    historyTab.mask = TCIF_TEXT;
+    historyTab.pszText = const_cast<wchar_t*>(L"履歴");
+    SendMessageW(tabs, TCM_INSERTITEMW, 2, reinterpret_cast<LPARAM>(&historyTab));
+    history_.Create(Handle(), font_);
     HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",
                              WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kRestoreComment,
                              commentFont_, WS_EX_CLIENTEDGE);
@@ -235,6 +245,7 @@ void RestoreWindow::Layout() {
         Place(Control(PartId(page, kRestoreLabel)), dpi_.Of(l.page.restoreLabel));
         Place(Control(PartId(page, kPicture)), dpi_.Of(l.page.picture));
     }
+    history_.Place(Handle(), dpi_, l.panel, l.history);
     Place(Control(kRestoreComment), dpi_.Of(l.comment));
     Place(Control(kBtnRestoreCancel), dpi_.Of(l.close));
     Place(Control(kBtnPlanSave), dpi_.Of(l.planSave));
@@ -249,8 +260,9 @@ void RestoreWindow::ShowTab(int page) {
         ShowWindow(Control(kPages[p].backupId), show);
         ShowWindow(Control(kPages[p].restoreId), show);
     }
+    history_.Show(Handle(), page == 2);  // it fills the description box itself
     if (page == 0) TbBriskoShow();
-    else TbOEShow();
+    else if (page == 1) TbOEShow();
 }
 
 void RestoreWindow::TbBriskoShow() {
@@ -282,18 +294,15 @@ void RestoreWindow::BtnRecoveryClick() {
                  L"バックアップ ファイル (*.ini)|*.ini|すべてのファイル (*.*)|*.*");
     const auto chosen = dlgOpen_.Run(haveBackups ? backups : folder + "\\");
     if (!chosen) return;
-    // Refused files get their warning before any question; the restore
-    // itself reads the file again and checks it once more.
-    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx_.platform.files, *chosen, ctx_.os), ctx_.os);
-    if (!refusal.empty()) return ctx_.platform.prompts.Warn(refusal);
-    const std::string name = chosen->substr(chosen->find_last_of('\\') + 1);
-    if (!ctx_.platform.prompts.Confirm("以下のバックアップ ファイルから Windows の設定を復元しますか？\r\n\r\nファイル名：" +
-                                       name))
-        return;
+    RestoreChosen(*chosen);
+}
+
+void RestoreWindow::RestoreChosen(const std::string& path) {
+    if (!ConfirmRestore(ctx_, path)) return;
     bool restored = false;
     {
         BusyWindow busy(Handle());
-        restored = RunRestoreCommand(ctx_, *chosen);
+        restored = RunRestoreCommand(ctx_, path);
     }
     if (restored && onRestored_) onRestored_();
 }
@@ -334,8 +343,8 @@ void RestoreWindow::BtnPlanLoadClick() {
 
 void RestoreWindow::PressFocusedButton() {
     const int id = GetDlgCtrlID(GetFocus());
-    for (int button : {kBtnBackup, kBtnRecovery, kBtnBackupOE, kBtnRecoveryOE, kBtnPlanSave, kBtnPlanLoad,
-                       kBtnRestoreCancel})
+    for (int button : {kBtnBackup, kBtnRecovery, kBtnBackupOE, kBtnRecoveryOE, kBtnHistoryRestore, kBtnPlanSave,
+                       kBtnPlanLoad, kBtnRestoreCancel})
         if (id == button && GetFocus() == Control(id)) return static_cast<void>(SendMessageW(Control(id), BM_CLICK, 0, 0));
 }
 

@@ -15,6 +15,7 @@
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
+#include "ui/win32/history_page.h"
 #include "ui/win32/message_box_prompts.h"
 #include "ui/win32/window.h"
 
@@ -42,6 +43,7 @@ private:
     void TbOEShow();
     void BtnBackupClick();
     void BtnRecoveryClick();
+    void RestoreChosen(const std::string& path);
     void BtnBackupOEClick();
     void BtnRecoveryOEClick();
     void BtnPlanSaveClick();
@@ -62,6 +64,7 @@ private:
     std::map<std::string, HBITMAP> bitmaps_;
     std::map<int, ButtonLook> looks_;
     std::map<int, HBITMAP> pictures_;
+    HistoryPage history_;
     int page_ = 0;
     bool marginsSet_ = false;
 };

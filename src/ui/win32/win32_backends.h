@@ -14,6 +14,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_process_launcher.h"
 #include "platform/win32/win32_registry_store.h"
+#include "platform/win32/win32_restore_points.h"
 #include "platform/win32/win32_service_manager.h"
 #include "platform/win32/win32_system_info.h"
 
@@ -27,6 +28,14 @@ struct Win32Backends {
         wchar_t path[MAX_PATH] = L"";
         const DWORD n = GetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", path, MAX_PATH);
         if (n > 0 && n < MAX_PATH) recorder.emplace(files, win32::Narrow(path));
+        // Likewise BRISKO_RESTORE_POINT_LOG=file: what was asked of System Restore, and its answers.
+        wchar_t pointLog[MAX_PATH] = L"";
+        const DWORD m = GetEnvironmentVariableW(L"BRISKO_RESTORE_POINT_LOG", pointLog, MAX_PATH);
+        if (m > 0 && m < MAX_PATH) loggedPoints.emplace(restorePoints, files, win32::Narrow(pointLog));
+    }
+    // Hands System Restore to the context.
+    void Serve(ProgramContext& ctx) {
+        ctx.UseRestorePoints(loggedPoints ? static_cast<RestorePoints&>(*loggedPoints) : restorePoints);
     }
     ProcessLauncher& Launcher() {
         return recorder ? static_cast<ProcessLauncher&>(*recorder) : processes;
@@ -43,6 +52,8 @@ struct Win32Backends {
     win32::Win32ServiceManager services;
     win32::Win32Clock clock;
     std::optional<RecordingProcessLauncher> recorder;
+    win32::Win32RestorePoints restorePoints;
+    std::optional<LoggedRestorePoints> loggedPoints;
 };
 
 }  // namespace brisko::ui

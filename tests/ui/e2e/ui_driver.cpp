@@ -197,7 +197,7 @@ std::vector<std::wstring> Backups() {
     std::vector<std::wstring> names;
     std::error_code none;
     for (const auto& file : std::filesystem::directory_iterator(ProgramFolder() + L"\\backups", none))
-        names.push_back(file.path().filename().wstring());
+        if (file.path().extension() == L".ini") names.push_back(file.path().filename().wstring());  // not the logs
     return names;
 }
 

@@ -1,0 +1,120 @@
+#include "backup/change_history.h"
+
+#include <algorithm>
+
+#include "platform/rotating_log.h"
+
+namespace brisko {
+
+namespace {
+constexpr std::string_view kRecordMark = "==== ";
+constexpr std::string_view kNone = "なし";
+constexpr const char* kBackupTag = "バックアップ";
+constexpr const char* kRestoredFromTag = "復元元";
+constexpr const char* kRestorePointTag = "復元ポイント";
+constexpr const char* kItemTag = "項目";
+constexpr const char* kValueTag = "値";
+constexpr const char* kFailureTag = "失敗";
+
+std::string Field(const std::string& text) {
+    std::string out = text;
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return out;
+}
+
+std::string Line(std::initializer_list<std::string> fields) {
+    std::string line;
+    for (const std::string& f : fields) line += (line.empty() ? "" : "\t") + Field(f);
+    return line + "\r\n";
+}
+
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t from = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', from);
+        fields.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
+        if (tab == std::string::npos) return fields;
+        from = tab + 1;
+    }
+}
+
+std::string At(const std::vector<std::string>& fields, size_t i) { return i < fields.size() ? fields[i] : ""; }
+
+HistoryItem& CurrentItem(HistoryRecord& record) {
+    if (record.items.empty()) record.items.emplace_back();
+    return record.items.back();
+}
+
+void ReadLine(HistoryRecord& record, const std::vector<std::string>& f) {
+    const std::string& tag = f[0];
+    if (tag == kBackupTag) record.backup = At(f, 1) == kNone ? "" : At(f, 1);
+    else if (tag == kRestoredFromTag) record.restoredFrom = At(f, 1);
+    else if (tag == kRestorePointTag) record.restorePoint = At(f, 1);
+    else if (tag == kItemTag) record.items.push_back({At(f, 1), {}, ""});
+    else if (tag == kValueTag) CurrentItem(record).values.push_back({At(f, 1), At(f, 2), At(f, 3), ""});
+    else if (tag == kFailureTag) {
+        HistoryItem& item = CurrentItem(record);
+        const std::string target = At(f, 1);
+        // The last write to that target failed; without one, the item did.
+        auto value = std::find_if(item.values.rbegin(), item.values.rend(),
+                                  [&](const HistoryValue& v) { return !target.empty() && v.target == target; });
+        (value != item.values.rend() ? value->failure : item.failure) = At(f, 2);
+    }
+}
+}  // namespace
+
+std::string HistoryLogPath(const std::string& backupsFolder) { return backupsFolder + "\\brisko-history.log"; }
+
+std::string FormatHistoryRecord(const HistoryRecord& r) {
+    std::string text = std::string(kRecordMark) + Line({r.when, r.action});
+    text += Line({kBackupTag, r.backup.empty() ? std::string(kNone) : r.backup});
+    if (!r.restoredFrom.empty()) text += Line({kRestoredFromTag, r.restoredFrom});
+    text += Line({kRestorePointTag, r.restorePoint});
+    for (const HistoryItem& item : r.items) {
+        text += Line({kItemTag, item.label});
+        for (const HistoryValue& v : item.values) text += Line({kValueTag, v.target, v.before, v.after});
+        for (const HistoryValue& v : item.values)
+            if (!v.failure.empty()) text += Line({kFailureTag, v.target, v.failure});
+        if (!item.failure.empty()) text += Line({kFailureTag, "", item.failure});
+    }
+    return text + "\r\n";
+}
+
+std::vector<HistoryRecord> ParseHistory(const std::string& text) {
+    std::vector<HistoryRecord> records;
+    bool open = false;
+    size_t from = text.starts_with(kUtf8ByteOrderMark) ? 3 : 0;
+    while (from < text.size()) {
+        size_t end = text.find('\n', from);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(from, end - from);
+        from = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.starts_with(kRecordMark)) {
+            const auto f = Split(line.substr(kRecordMark.size()));
+            records.push_back({At(f, 0), At(f, 1), "", "", "", {}});
+            open = true;
+        } else if (line.empty()) {
+            open = false;
+        } else if (open) {
+            ReadLine(records.back(), Split(line));
+        }
+    }
+    return records;
+}
+
+bool AppendHistoryRecord(FileSystem& files, const std::string& logPath, const HistoryRecord& record) {
+    return AppendToRotatingLog(files, logPath, FormatHistoryRecord(record), kHistoryLogLimit);
+}
+
+std::vector<HistoryRecord> ReadHistory(FileSystem& files, const std::string& logPath) {
+    std::vector<HistoryRecord> records = ParseHistory(files.ReadFile(OlderLogPath(logPath)).value_or(""));
+    const std::vector<HistoryRecord> current = ParseHistory(files.ReadFile(logPath).value_or(""));
+    records.insert(records.end(), current.begin(), current.end());
+    std::reverse(records.begin(), records.end());
+    return records;
+}
+
+}  // namespace brisko

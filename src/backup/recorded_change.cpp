@@ -1,0 +1,144 @@
+#include "backup/recorded_change.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "backup/backup_file.h"
+#include "backup/restore_command.h"
+#include "engine/change_preview.h"
+#include "engine/program_preferences.h"
+#include "engine/rehearsal.h"
+#include "platform/error.h"
+
+namespace brisko {
+
+namespace {
+constexpr const char* kNotTaken = "書き込んだ値になっていません (Windows が書き込みを受け付けませんでした)";
+
+std::string Stamp(const LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+// What each write's target is called in the record, for matching the last
+// write to each.
+std::string TargetKey(const RecordedWrite& w) {
+    return std::to_string(static_cast<int>(w.kind == RecordedWrite::Kind::RemoveFile ? RecordedWrite::Kind::WriteFile
+                                           : w.kind == RecordedWrite::Kind::DeleteValue ? RecordedWrite::Kind::SetValue
+                                                                                        : w.kind)) +
+           std::to_string(static_cast<int>(w.root)) + w.path + "|" + w.name;
+}
+}  // namespace
+
+bool RestorePointsWanted(ProgramContext& ctx) {
+    static const std::set<std::string> kWithout = {"95", "98", "NT", "2k"};
+    return !kWithout.contains(ctx.os.edition) && !PreferencesOf(ctx).RestorePointSuppressed();
+}
+
+RecordedChange::RecordedChange(ProgramContext& ctx, std::string action, std::string backup, std::string restoredFrom)
+    : ctx_(ctx) {
+    record_.action = std::move(action);
+    record_.backup = std::move(backup);
+    record_.restoredFrom = std::move(restoredFrom);
+}
+
+void RecordedChange::Run(const std::function<void()>& writes) {
+    record_.when = Stamp(ctx_.platform.clock.Now());
+    if (RestorePointsWanted(ctx_)) {
+        point_ = ctx_.restorePoints().Begin(kRestorePointDescription);
+        record_.restorePoint = RestorePointText(point_);
+        if (point_.state == RestorePointStart::State::Declined)
+            note_ += "※ Windows の復元ポイントを作成できませんでした: " + point_.reason +
+                     (record_.backup.empty() ? "" : "\r\n　Brisko のバックアップは変更の前に作成してあります。");
+    } else {
+        record_.restorePoint = PreferencesOf(ctx_).RestorePointSuppressed() ? "設定で作成しないことになっています"
+                                                                          : RestorePointText(point_);
+    }
+    ctx_.journal.StartLog();
+    try {
+        writes();
+    } catch (const BriskoError& e) {
+        Finish(e.what());
+        throw;
+    } catch (...) {
+        Finish("予期しないエラーで中断しました");
+        throw;
+    }
+    Finish("");
+}
+
+void RecordedChange::Finish(const std::string& error) {
+    std::vector<LoggedItem> logged = ctx_.journal.TakeLog();
+    // Only what reaches the machine: the preferences file is the program's own.
+    size_t written = 0;
+    std::set<std::string> seen;  // targets of later writes, walking back
+    std::vector<std::vector<bool>> last(logged.size());
+    for (size_t i = logged.size(); i-- > 0;) {
+        auto& writes = logged[i].writes;
+        std::erase_if(writes, [&](const LoggedWrite& w) { return !IsMachineWrite(ctx_, w.write); });
+        written += std::count_if(writes.begin(), writes.end(), [](const LoggedWrite& w) {
+            return w.write.kind != RecordedWrite::Kind::CreateKey || !w.keyBefore;
+        });
+        last[i].resize(writes.size());
+        for (size_t j = writes.size(); j-- > 0;) last[i][j] = seen.insert(TargetKey(writes[j].write)).second;
+    }
+    if (point_.state == RestorePointStart::State::Made) {
+        if (written > 0) ctx_.restorePoints().End(point_.sequence);
+        else ctx_.restorePoints().Cancel(point_.sequence);
+    }
+    for (size_t i = 0; i < logged.size(); ++i) {
+        if (logged[i].writes.empty() && logged[i].label.empty()) continue;
+        HistoryItem item{logged[i].label.empty() ? "復元した値" : logged[i].label, {}, ""};
+        for (size_t j = 0; j < logged[i].writes.size(); ++j) {
+            const LoggedWrite& w = logged[i].writes[j];
+            std::vector<ChangeLine> lines;
+            AddWriteLines(lines, "", w);
+            // The last word on each target is read back: a refusal without a word shows here.
+            const bool took = !last[i][j] || WritesTook(ctx_.platform.registry, ctx_.platform.files, {w.write});
+            for (const ChangeLine& line : lines)
+                item.values.push_back({line.target, line.before, line.after, took ? "" : kNotTaken});
+        }
+        record_.items.push_back(std::move(item));
+    }
+    if (!error.empty()) {
+        // A refusal stops the writes at the one refused, the last made; a
+        // refusal said after writes that all went (some reading back
+        // otherwise) speaks for the item.
+        bool otherFailed = false;
+        for (const HistoryItem& item : record_.items)
+            for (const HistoryValue& v : item.values) otherFailed = otherFailed || !v.failure.empty();
+        if (record_.items.empty()) record_.items.push_back({"(書き込みの前)", {}, ""});
+        HistoryItem& item = record_.items.back();
+        HistoryValue* lastValue = item.values.empty() ? nullptr : &item.values.back();
+        if (lastValue && (!lastValue->failure.empty() || !otherFailed)) lastValue->failure = error;
+        else item.failure = error;
+    }
+    const std::string path = HistoryLogPath(BackupsFolder(ctx_));
+    if (!AppendHistoryRecord(ctx_.platform.files, path, record_))
+        note_ += std::string(note_.empty() ? "" : "\r\n") + "※ 変更の記録を書き込めませんでした: " + path;
+}
+
+std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
+                            const std::string& action) {
+    RecordedChange change(ctx, action, "", path);
+    change.Run([&] { RestoreFromBackup(ctx, backup); });
+    return change.Note();
+}
+
+bool ConfirmRestore(ProgramContext& ctx, const std::string& path) {
+    // Refused files get their warning before any question; the restore
+    // itself reads the file again and checks it once more.
+    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx.platform.files, path, ctx.os), ctx.os);
+    if (!refusal.empty()) {
+        ctx.platform.prompts.Warn(refusal);
+        return false;
+    }
+    const std::string name = path.substr(path.find_last_of('\\') + 1);
+    return ctx.platform.prompts.Confirm("以下のバックアップ ファイルから Windows の設定を復元しますか？\r\n\r\nファイル名：" +
+                                        name);
+}
+
+}  // namespace brisko

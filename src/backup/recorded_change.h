@@ -1,0 +1,61 @@
+#pragma once
+// A change to the machine (an apply or a restore) between a System Restore
+// point and a history record: the restore point is asked for before the
+// first write and ended after the last, or cancelled when nothing was
+// written; every write, with what it replaced, goes into the history log.
+// Neither may stop the change: a declined restore point is said in the final
+// message, a history log that cannot be written too.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "backup/change_history.h"
+#include "backup/chosen_backup.h"
+#include "engine/program_context.h"
+
+namespace brisko {
+
+inline constexpr const char* kRestorePointDescription = "Brisko による設定変更の前";
+
+class RecordedChange {
+public:
+    // action names the change in the record ("高速化", "復元 (/restore)", ...);
+    // backup is the file made just before it (empty when none).
+    RecordedChange(ProgramContext& ctx, std::string action, std::string backup, std::string restoredFrom = "");
+    RecordedChange(const RecordedChange&) = delete;
+    RecordedChange& operator=(const RecordedChange&) = delete;
+
+    // Runs the writes between the restore point and the record. A refusal
+    // thrown out of them is recorded against the last write and thrown on.
+    void Run(const std::function<void()>& writes);
+
+    // What the final message adds: the restore point that Windows declined,
+    // a history log that could not be written; empty when all went well.
+    std::string Note() const { return note_; }
+    // The restore point's result and the record, as written.
+    const HistoryRecord& Record() const { return record_; }
+
+private:
+    void Finish(const std::string& error);
+
+    ProgramContext& ctx_;
+    HistoryRecord record_;
+    RestorePointStart point_;
+    std::string note_;
+};
+
+// Whether the program asks Windows for restore points here: not before
+// Windows XP, nor where the preferences switch it off.
+bool RestorePointsWanted(ProgramContext& ctx);
+
+// Restores the checked backup inside a recorded change; returns the note for
+// the final message.
+std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
+                            const std::string& action);
+
+// The questions before the restore of a chosen file: a file that is no
+// complete backup for this Windows gets its warning, any other the question
+// naming it. True when the restore command may run.
+bool ConfirmRestore(ProgramContext& ctx, const std::string& path);
+
+}  // namespace brisko

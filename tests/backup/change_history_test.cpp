@@ -1,0 +1,176 @@
+// Restore points and the history log around applies and restores.
+#include <gtest/gtest.h>
+
+#include "backup/accelerate_flow.h"
+#include "backup/backup_file.h"
+#include "backup/change_history.h"
+#include "backup/recorded_change.h"
+#include "backup/restore_command.h"
+#include "engine/change_preview.h"
+#include "platform/error.h"
+#include "platform/registry_values.h"
+#include "platform/rotating_log.h"
+#include "prefs/preferences.h"
+#include "support/faulty_context.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+class ChangeHistory : public ::testing::Test {
+protected:
+    ChangeHistory() { ctx.UseRestorePoints(points); }
+    testing::StartedContext sim{testing::SimulatedWindows::Xp};
+    ProgramContext& ctx = sim.ctx;
+    MemoryRestorePoints points;
+    std::string Irq8() {
+        return RegReadValue(sim.registry, RegRoot::LocalMachine,
+                            "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD");
+    }
+    std::vector<HistoryRecord> History() {
+        return ReadHistory(sim.files, HistoryLogPath(BackupsFolder(ctx)));
+    }
+};
+
+// The backup, then the restore point, then the writes; with nothing to
+// write the point is cancelled again.
+TEST_F(ChangeHistory, TheRestorePointComesBeforeTheFirstWriteAndGoesWhenNothingChanged) {
+    std::vector<std::string> seen;
+    points.onCall = [&](const std::string& call) {
+        seen.push_back(call + " irq8=" + Irq8() + " backups=" +
+                       std::to_string(sim.files.ListFolder(BackupsFolder(ctx)).size()));
+    };
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    RunAccelerate(ctx);
+    RunAccelerate(ctx);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Begin Brisko による設定変更の前 irq8=NULL backups=1",
+                                              "End 1 irq8=2 backups=1", "Begin Brisko による設定変更の前 irq8=2 backups=3",
+                                              "Cancel 1 irq8=2 backups=3"}));
+    Preferences(sim.files, ctx.paths.preferencesFile).SetRestorePointSuppressed(true);
+    sim.Entry(TweakCategory::System, 5).ticked = false;
+    RunAccelerate(ctx);
+    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_EQ(Irq8(), "NULL");
+}
+
+// Windows declining is said in the final message and recorded; the apply goes on.
+TEST_F(ChangeHistory, ADeclinedRestorePointIsReportedAndTheApplyGoesOn) {
+    points.answer = {RestorePointStart::State::Declined, 0, "システムの保護 (システムの復元) が無効になっています。"};
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    sim.prompts.AnswerNext(true);
+    BtnAccelerateClick(ctx);
+    EXPECT_EQ(Irq8(), "2");
+    ASSERT_EQ(sim.prompts.shown.size(), 2u);
+    EXPECT_NE(sim.prompts.shown[1].text.find("復元ポイントを作成できませんでした: システムの保護"), std::string::npos);
+    EXPECT_EQ(points.calls.size(), 1u);  // nothing to end
+    EXPECT_EQ(History().at(0).restorePoint, "作成できませんでした: システムの保護 (システムの復元) が無効になっています。");
+}
+
+// The record lists what the question before the apply listed: every value
+// and file line, with the same before and after.
+TEST_F(ChangeHistory, ARecordHoldsExactlyTheWritesOfTheApply) {
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    sim.Entry(TweakCategory::Power, 10).ticked = true;
+    const std::vector<ChangeLine> preview = PreviewChanges(ctx);
+    const AccelerateResult result = RunAccelerate(ctx);
+    const auto history = History();
+    ASSERT_EQ(history.size(), 1u);
+    std::vector<ChangeLine> recorded;
+    for (const HistoryItem& item : history[0].items)
+        for (const HistoryValue& v : item.values) recorded.push_back({item.label, v.target, v.before, v.after});
+    EXPECT_EQ(recorded, preview);
+    EXPECT_EQ(history[0].action, "高速化");
+    EXPECT_EQ(history[0].backup, result.backup);
+    EXPECT_EQ(history[0].restorePoint, "作成しました (番号 1)");
+}
+
+// The history page's command restores the backup made just before the
+// record, with the file check and the question, and is itself recorded.
+TEST_F(ChangeHistory, RestoringFromARecordPutsBackItsBackup) {
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    RunAccelerate(ctx);
+    ASSERT_EQ(Irq8(), "2");
+    const HistoryRecord applied = History().at(0);
+    sim.prompts.AnswerNext(true);
+    EXPECT_TRUE(ConfirmRestore(ctx, applied.backup) && RunRestoreCommand(ctx, applied.backup));
+    EXPECT_EQ(Irq8(), "NULL");
+    EXPECT_EQ(points.calls.back(), "End 1");
+    const HistoryRecord restored = History().at(0);
+    EXPECT_EQ(restored.action, "復元");
+    EXPECT_EQ(restored.restoredFrom, applied.backup);
+    // A file that is no backup is refused before any question.
+    sim.files.AddFile("C:\\not-a-backup.ini", "[x]\r\n");
+    EXPECT_FALSE(ConfirmRestore(ctx, "C:\\not-a-backup.ini"));
+    EXPECT_EQ(sim.prompts.shown.back().kind, PromptKind::Warn);
+}
+
+// A refused write is recorded as failed, with the error the user saw, or,
+// refused without a word, as not reading back.
+TEST(ChangeHistoryFaults, ARefusedWriteIsRecordedAsFailed) {
+    testing::FaultySimulatedContext sim(testing::SimulatedWindows::Xp);
+    RunStartupSequence(sim.ctx);
+    Preferences(sim.files, sim.ctx.paths.preferencesFile).SetAutoBackupSuppressed(true);
+    sim.ctx.items.List(TweakCategory::System).at(4).ticked = true;
+    sim.faults.FailWrite(2);  // the value, after its key
+    std::string error = "書き込んだ値になっていません";
+    try {
+        RunAccelerate(sim.ctx);
+    } catch (const BriskoError& e) {
+        error = e.what();
+    }
+    ASSERT_NE(sim.faults.Refused(), "") << "refused: " << sim.faults.Refused();
+    const std::string log = sim.files.ReadFile(HistoryLogPath(BackupsFolder(sim.ctx))).value_or("");
+    EXPECT_TRUE(log.starts_with(kUtf8ByteOrderMark));
+    EXPECT_NE(log.find("失敗\tHKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl\\IRQ8Priority\t" +
+                       error),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("バックアップ\tなし\r\n"), std::string::npos);
+}
+
+// Garbage never breaks the reader: unknown lines are passed over, a record
+// cut short keeps what it has, a field's tabs and breaks do not split it.
+TEST(ChangeHistoryText, TheReaderTakesWhatItCanFromAnyText) {
+    const HistoryRecord full{"2026-12-07 03:01:02", "高速化", "C:\\b.ini", "", "作成しました (番号 3)",
+                             {{"[システム] a", {{"HKEY_X\\v", "1", "2", ""}, {"HKEY_X\\w", "(なし)", "x", "拒否"}}, ""},
+                              {"[その他] b", {}, "設定できませんでした"}}};
+    EXPECT_EQ(ParseHistory(std::string(kUtf8ByteOrderMark) + FormatHistoryRecord(full)),
+              std::vector<HistoryRecord>{full});
+    const struct {
+        std::string text;
+        size_t records, items;
+    } cases[] = {
+        {"", 0, 0},
+        {"\xEF\xBB", 0, 0},
+        {"値\tk\tv\n項目\tx\n", 0, 0},                   // before any record
+        {"==== ", 1, 0},
+        {"==== a\tb\n値\n失敗\n失敗\tzz\terr\n", 1, 1},  // values and failures without an item
+        {"==== a\n項目\n\n項目\tlost\n==== b\r\n項目\tx\r\n項目\ty", 2, 1},
+        {std::string("==== \0\t\xff\n\xff\xfe\t\t\t\t\n", 14), 1, 0},
+        {"\n\r\n\r\r==== x\t\n====", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto records = ParseHistory(c.text);
+        EXPECT_EQ(records.size(), c.records) << c.text;
+        if (!records.empty()) {
+            EXPECT_EQ(records[0].items.size(), c.items) << c.text;
+        }
+    }
+    HistoryRecord broken = full;
+    broken.items[0].values[0].after = "two\r\nlines\tand tab";
+    EXPECT_EQ(ParseHistory(FormatHistoryRecord(broken)).at(0).items[0].values[0].after, "two  lines and tab");
+}
+
+// Past its limit the log moves whole to the one older file.
+TEST(RotatingLog, PastItsLimitTheLogBecomesTheOlderFile) {
+    MemoryFileSystem files;
+    files.AddFolder("C:\\logs");
+    const std::string path = "C:\\logs\\a.log";
+    for (const char* text : {"one\r\n", "two\r\n", "three\r\n"}) ASSERT_TRUE(AppendToRotatingLog(files, path, text, 14));
+    EXPECT_EQ(OlderLogPath(path), "C:\\logs\\a.old.log");
+    EXPECT_EQ(files.ReadFile("C:\\logs\\a.old.log"), std::string(kUtf8ByteOrderMark) + "one\r\ntwo\r\n");
+    EXPECT_EQ(files.ReadFile(path), std::string(kUtf8ByteOrderMark) + "three\r\n");
+}
+
+}  // namespace
+}  // namespace brisko
