@@ -78,9 +78,9 @@ TEST(HistoryPage, AnApplyIsListedWithItsValuesAndItsBackupRestoresThem) {
     EXPECT_NE(newest.find(L"高速化  (2 項目)"), std::wstring::npos);
     const std::wstring details = driver::TextOf(GetDlgItem(window, kRestoreComment));
     for (const wchar_t* part :
-         {L"HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl\\IRQ8Priority",
-          L"\\Policies\\Explorer\\NoLowDiskSpaceChecks", L"変更後: 0x00000002 (2)", L"変更後: 0x00000001 (1)",
-          L"変更前のバックアップ: ", L"復元ポイント: "})
+         {L"HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\", L"Control\\PriorityControl\\IRQ8Priority",
+          L"HKEY_CURRENT_USER\\Software\\", L"NoLowDiskSpaceChecks", L"変更前: (なし)", L"変更後: 0x00000002 (2)",
+          L"変更後: 0x00000001 (1)", L"変更前のバックアップ:", L"復元ポイント: "})
         EXPECT_NE(details.find(part), std::wstring::npos) << "the record shows " << part;
     driver::Settle(500);
     driver::Picture(window, L"history-page");
