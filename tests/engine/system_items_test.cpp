@@ -97,7 +97,6 @@ TEST_F(SystemItems, DesktopHeapReplacesOnlyTheFirstOccurrence) {
     sim.Entry(TweakCategory::System, 3).ticked = false;
     ApplyItemStates(ctx);
     EXPECT_EQ(Hklm(SUB, "Windows", "String"), "NULL") << "an absent value is not created";
-    // The 64-bit default: "2048" inside "20480" is no heap size of 2048.
     RegWriteValue(sim.registry, RegRoot::LocalMachine, SUB, "Windows", "ExString", "SharedSection=1024,20480,768");
     EXPECT_FALSE(ctx.items.Rule(TweakCategory::System, 2)->IsOptimised(ctx));
     sim.Entry(TweakCategory::System, 3).ticked = true;
