@@ -102,7 +102,7 @@ std::string RemoveFirstHide(const std::string& line) {
 // net stop / net start for a service by its key name, which unlike its
 // display name names exactly one service.
 void RunServiceCommand(ProgramContext& ctx, const std::string& keyName, bool stop) {
-    if (UnsafeForCommandLine(keyName)) return;
+    if (UnsafeForCommandLine(keyName) || (stop && !StopsWithoutQuestion(ctx, keyName, keyName))) return;
     ctx.platform.processes.RunHidden(std::string(stop ? "net stop \"" : "net start \"") + keyName + "\"");
 }
 

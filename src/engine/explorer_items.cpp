@@ -113,7 +113,11 @@ std::vector<std::unique_ptr<ItemRule>> MakeExplorerRules() {
     rules.push_back(ValueItem(HKLM, UPD, {"UpdateMode"}, DWORD_KIND, Write("1"), Write("0"), {"1"}));
     rules.push_back(RemoteTasksRule());
     rules.push_back(ValueItem(HKCU, EXU, {"DesktopProcess"}, DWORD_KIND, Delete(), Write("1"), {"0", "NULL"}));
-    rules.push_back(ValueItem(HKLM, FS, {"NtfsDisableLastAccessUpdate"}, DWORD_KIND, Write("1"), Delete(), {"1"}));
+    // Windows 10 1803 and later keep the setting with the top bit set:
+    // 0x80000001 (set by the user) and 0x80000003 (managed by the system)
+    // both mean that last-access updates are off.
+    rules.push_back(ValueItem(HKLM, FS, {"NtfsDisableLastAccessUpdate"}, DWORD_KIND, Write("1"), Delete(),
+                              {"1", "-2147483647", "-2147483645"}));
     rules.push_back(ValueItem(HKLM, FS, {"NtfsDisable8dot3NameCreation"}, DWORD_KIND, Write("1"), Write("0"), {"1"}));
     rules.push_back(VideoPropertyHandlersRule());
     rules.push_back(std::make_unique<CompressedFoldersRule>());

@@ -15,8 +15,14 @@ inline constexpr const char* kServicesKey = "\\SYSTEM\\CurrentControlSet\\Servic
 // A display name that could break out of the quotes of a net command line.
 bool UnsafeForCommandLine(const std::string& displayName);
 
+// Whether net stop can stop the service without asking anything: no
+// dependent of it is running. When one is (or that cannot be told), the user
+// is told, naming it, and the answer is false.
+bool StopsWithoutQuestion(ProgramContext& ctx, const std::string& keyName, const std::string& shownName);
+
 // Keeps "Start", sets it to 3 (manual), runs net stop "<display name>".
-// False (after telling the user) when the display name is unsafe.
+// False (after telling the user) when the display name is unsafe or the stop
+// would ask about running dependents; nothing is changed then.
 bool StopServiceKeepingStartType(ProgramContext& ctx, const std::string& keyName, const std::string& displayName,
                                  std::string_view memorySection);
 // Puts the kept "Start" back (3 when none was kept), runs net start.

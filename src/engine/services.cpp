@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/protected_services.h"
 #include "engine/service_control.h"
 #include "platform/registry_values.h"
 #include "platform/text/case_fold.h"
@@ -17,6 +18,16 @@ std::string ServiceKey(const std::string& keyName) { return std::string(kService
 std::string ReadString(ProgramContext& ctx, const std::string& keyName, const char* name) {
     return RegReadValue(ctx.platform.registry, HKLM, ServiceKey(keyName), name, kind::kString);
 }
+
+// A text value as a person reads it: on Vista and later an indirect one
+// ("@file.dll,-123") is resolved, falling back to the stored text.
+std::string ReadableString(ProgramContext& ctx, const std::string& keyName, const char* name, bool vista) {
+    const std::string stored = ReadString(ctx, keyName, name);
+    if (!vista || !stored.starts_with("@")) return stored;
+    return ctx.platform.services.IndirectText(keyName, name).value_or(stored);
+}
+
+bool Vista(ProgramContext& ctx) { return IsVistaOrLater(ctx.platform.system.Version()); }
 
 ServiceState StateOf(ProgramContext& ctx, const std::string& keyName) {
     return ctx.platform.services.QueryState(keyName);
@@ -88,10 +99,12 @@ std::string FillPlaceholders(const std::string& pattern, const std::vector<std::
 std::vector<ListedService> ListServices(ProgramContext& ctx) {
     RegistryStore& reg = ctx.platform.registry;
     std::vector<ListedService> listed;
+    const bool vista = Vista(ctx);
     for (const auto& keyName : RegSubKeyNames(reg, HKLM, kServicesKey)) {
         if (RegValueKind(reg, HKLM, ServiceKey(keyName), "DisplayName") != kind::kString) continue;
         if (ReadString(ctx, keyName, "ObjectName") == kNullText) continue;
-        listed.push_back({keyName, ReadString(ctx, keyName, "DisplayName")});
+        if (vista && IsProtectedService(keyName)) continue;
+        listed.push_back({keyName, ReadableString(ctx, keyName, "DisplayName", vista)});
     }
     return listed;
 }
@@ -138,6 +151,8 @@ std::string ServiceDetailsText(ProgramContext& ctx, const std::string& displayNa
         if (s.displayName == displayName) keyName = s.keyName;  // the last of equal names
     auto orText = [](const std::string& v, const char* absent) { return v == kNullText ? std::string(absent) : v; };
     const std::string key = ServiceKey(keyName);
+    const bool vista = Vista(ctx);
+    auto shown = [&](const std::string& name, const char* value) { return ReadableString(ctx, name, value, vista); };
 
     std::string dependencies;
     const std::string dependOn = RegReadValue(reg, HKLM, key, "DependOnService", kind::kMultiString);
@@ -145,8 +160,8 @@ std::string ServiceDetailsText(ProgramContext& ctx, const std::string& displayNa
         dependencies = "依存関係なし";
     } else {
         for (const auto& name : SplitLines(dependOn)) {
-            const std::string shown = ReadString(ctx, name, "DisplayName");
-            dependencies += "\r\n　" + (shown == kNullText ? name : shown) + " (" +
+            const std::string named = shown(name, "DisplayName");
+            dependencies += "\r\n　" + (named == kNullText ? name : named) + " (" +
                             ServiceStatusText(StateOf(ctx, name)) + ")";
         }
     }
@@ -156,13 +171,13 @@ std::string ServiceDetailsText(ProgramContext& ctx, const std::string& displayNa
         const std::string theirs = RegReadValue(reg, HKLM, ServiceKey(other), "DependOnService", kind::kMultiString);
         if (theirs == kNullText || keyName.empty() || text::AsciiLower(theirs).find(lowerKey) == std::string::npos)
             continue;
-        dependents += "\r\n　" + ReadString(ctx, other, "DisplayName") + " (" + ServiceStatusText(StateOf(ctx, other)) + ")";
+        dependents += "\r\n　" + shown(other, "DisplayName") + " (" + ServiceStatusText(StateOf(ctx, other)) + ")";
     }
     if (dependents.empty()) dependents = "依存関係なし";
 
     return FillPlaceholders(plainTemplate, {
-        ReadString(ctx, keyName, "DisplayName"),
-        orText(ReadString(ctx, keyName, "Description"), "なし"),
+        shown(keyName, "DisplayName"),
+        orText(shown(keyName, "Description"), "なし"),
         keyName,
         displayName,
         StartTypeText(RegReadValue(reg, HKLM, key, "Start", kind::kDword)),

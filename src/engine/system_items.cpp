@@ -34,15 +34,24 @@ size_t FindNoCase(const std::string& textValue, const std::string& needle) {
     return text::AsciiLower(textValue).find(text::AsciiLower(needle));
 }
 
+// Position of the first occurrence of a number as a whole number, not as part
+// of a longer one: "2048" is not in "20480" (the 64-bit default heap).
+size_t FindNumber(const std::string& s, const std::string& number) {
+    auto digit = [&](size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
+    for (size_t at = s.find(number); at != std::string::npos; at = s.find(number, at + 1))
+        if ((at == 0 || !digit(at - 1)) && !digit(at + number.size())) return at;
+    return std::string::npos;
+}
+
 std::string ReplaceFirst(const std::string& s, const std::string& from, const std::string& to) {
-    const size_t at = s.find(from);
+    const size_t at = FindNumber(s, from);
     return at == std::string::npos ? s : s.substr(0, at) + to + s.substr(at + from.size());
 }
 
 // Item 3: the desktop heap sizes inside the "Windows" subsystem command line.
 class DesktopHeapRule final : public ItemRule {
 public:
-    bool IsOptimised(ProgramContext& ctx) const override { return Read(ctx).find("2048") != std::string::npos; }
+    bool IsOptimised(ProgramContext& ctx) const override { return FindNumber(Read(ctx), "2048") != std::string::npos; }
     ApplyOutcome Optimise(ProgramContext& ctx) override { return Replace(ctx, "3072", "2048"); }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Replace(ctx, "2048", "3072"); }
 

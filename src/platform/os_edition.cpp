@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/modern_windows.h"
+
 namespace brisko {
 
 namespace {
@@ -55,6 +57,9 @@ EditionClassification ClassifyOsEdition(const OsVersion& v) {
             c.edition.edition = "XP";
             Add(c, kXp);
         }
+        // Windows 8 and later keep the edition rules above and lose the
+        // items that do nothing or harm there.
+        if (IsModernWindows(v)) Add(c, DisableSet{ModernWindowsSet(), {}});
     }
     return c;
 }

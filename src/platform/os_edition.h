@@ -31,6 +31,7 @@ struct EditionClassification {
     std::vector<std::string> disabledControls;
 };
 
+// An NT system reporting 6.2 or later also gets the set of modern_windows.h.
 EditionClassification ClassifyOsEdition(const OsVersion& version);
 
 }  // namespace brisko

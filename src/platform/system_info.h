@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "platform/modern_windows.h"
 #include "platform/os_edition.h"
 
 namespace brisko {
@@ -15,6 +16,9 @@ public:
     virtual ~SystemInfo() = default;
     // GetVersionExA's platform id, major and minor version.
     virtual OsVersion Version() = 0;
+    // The version the system really is (RtlGetVersion), unaffected by the
+    // manifest; only for naming the system to the user.
+    virtual WindowsBuild ActualVersion() = 0;
     // The Windows directory, without a trailing separator.
     virtual std::string WindowsDirectory() = 0;
     // Bit 0 is drive A.
@@ -33,6 +37,7 @@ public:
 class MemorySystemInfo final : public SystemInfo {
 public:
     OsVersion version{2, 5, 1};
+    WindowsBuild actualVersion{5, 1, 2600};
     std::string windowsDirectory = "C:\\WINDOWS";
     std::string fixedDrives = "C";      // letters of fixed drives
     std::string otherDrives;            // letters of other drives (CD-ROM)
@@ -42,6 +47,7 @@ public:
     std::map<char, uint64_t> freeBytes;        // by drive letter; absent: 0
 
     OsVersion Version() override { return version; }
+    WindowsBuild ActualVersion() override { return actualVersion; }
     std::string WindowsDirectory() override { return windowsDirectory; }
     uint32_t LogicalDriveMask() override;
     DriveType TypeOfDrive(const std::string& root) override;

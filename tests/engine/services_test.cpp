@@ -108,5 +108,30 @@ TEST_F(Services, DetailsTextFillsTheTemplate) {
         << "dependents found by name in any case";
 }
 
+TEST_F(Services, VistaAndLaterShowReadableNamesAndHideWhatWindowsNeeds) {
+    sim.system.version = {2, 6, 0};
+    RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "Dhcp", "DisplayName", "String",
+                  "@%SystemRoot%\\system32\\dhcpcore.dll,-100");
+    sim.services.indirectTexts["Dhcp|DisplayName"] = "DHCP クライアント";
+    RunStartupSequence(ctx);
+    const std::vector<std::string> labels = Labels();
+    for (const char* hidden : {"Plug and Play", "Remote Procedure Call (RPC)"})
+        EXPECT_EQ(std::count(labels.begin(), labels.end(), hidden), 0) << hidden;
+    list[Position("DHCP クライアント")].ticked = true;
+    ApplyItemStates(ctx);
+    EXPECT_EQ(sim.processes.calls, (std::vector<std::string>{"hidden|net stop \"DHCP クライアント\""}));
+}
+
+TEST_F(Services, AStopThatWouldAskAboutRunningDependentsIsNotStarted) {
+    sim.services.activeDependents["LanmanWorkstation"] = {"Computer Browser"};
+    RunStartupSequence(ctx);
+    list[Position("Workstation")].ticked = true;
+    ApplyItemStates(ctx);
+    EXPECT_TRUE(sim.processes.calls.empty());
+    EXPECT_EQ(Start("LanmanWorkstation"), "2");
+    ASSERT_EQ(sim.prompts.shown.size(), 1u);
+    EXPECT_NE(sim.prompts.shown[0].text.find("Computer Browser"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace brisko

@@ -97,6 +97,13 @@ TEST_F(SystemItems, DesktopHeapReplacesOnlyTheFirstOccurrence) {
     sim.Entry(TweakCategory::System, 3).ticked = false;
     ApplyItemStates(ctx);
     EXPECT_EQ(Hklm(SUB, "Windows", "String"), "NULL") << "an absent value is not created";
+    RegWriteValue(sim.registry, RegRoot::LocalMachine, SUB, "Windows", "ExString", "SharedSection=1024,20480,768");
+    EXPECT_FALSE(ctx.items.Rule(TweakCategory::System, 2)->IsOptimised(ctx));
+    sim.Entry(TweakCategory::System, 3).ticked = true;
+    ApplyItemStates(ctx);
+    sim.Entry(TweakCategory::System, 3).ticked = false;
+    ApplyItemStates(ctx);
+    EXPECT_EQ(Hklm(SUB, "Windows", "String"), "SharedSection=1024,20480,768");
 }
 
 TEST_F(SystemItems, UsbNeedsEveryControllerAndStopsAtTheFirstGap) {

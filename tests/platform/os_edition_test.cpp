@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/modern_windows.h"
 #include "platform/os_edition.h"
 
 namespace brisko {
@@ -20,6 +21,13 @@ TEST(OsEdition, ClassifiesEachWindowsLine) {
         EXPECT_EQ(r.edition, (OsEdition{c.family, c.edition}))
             << c.v.platformId << "." << c.v.major << "." << c.v.minor;
     }
+}
+
+TEST(OsEdition, NtFromSixTwoOnAlsoLosesTheModernSet) {
+    EXPECT_EQ(ClassifyOsEdition({2, 6, 1}).disabledItems, (DisabledItemSets{{{6}, {}, {}, {}, {}}}));
+    EXPECT_EQ(ClassifyOsEdition({2, 10, 0}).disabledItems, ModernWindowsSet()) << "no edition, no XP set";
+    EXPECT_EQ(WindowsName({6, 3, 9600}), "Windows 8.1 (6.3.9600)");
+    EXPECT_EQ(WindowsName({10, 0, 22000}), "Windows 11 (10.0.22000)");
 }
 
 }  // namespace

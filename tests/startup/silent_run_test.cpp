@@ -15,6 +15,7 @@ namespace {
 using testing::SimulatedWindows;
 
 const std::string kFolder = "C:\\Program Files\\Brisko";
+const std::string kAutoUpdate = "\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate\\AU";
 const std::string kHead = "[BriskoPlan]\r\nFormat=1\r\n", kTail = "[BriskoPlanEnd]\r\nComplete=1\r\n";
 
 struct Machine : testing::MemoryBackends {
@@ -39,6 +40,7 @@ struct Case {
     int code;
     std::string logged;  // a line the log holds
     std::function<bool(Machine&)> wrote;
+    OsVersion version{2, 5, 1};
 };
 
 const Case kCases[] = {
@@ -59,6 +61,9 @@ const Case kCases[] = {
      [](Machine& m) { return m.Irq8() == "NULL" && m.files.ReadFile("C:\\out.reg").value_or("").starts_with("\xFF\xFE"); }},
     {{"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, kHead + "[System]\r\n5=7\r\n" + kTail, 2,
      "プラン ファイルではないか、壊れています。", [](Machine& m) { return !m.files.ReadFile("C:\\out.reg"); }},
+    {{"/apply", "C:\\plan.ini"}, kHead + "[Others]\r\n4=1\r\n" + kTail, 1, "無効または利用できない項目のため設定しません: [その他] ",
+     [](Machine& m) { return RegReadValue(m.registry, RegRoot::LocalMachine, kAutoUpdate, "NoAutoUpdate", "DWORD") == "NULL"; },
+     {2, 6, 2}},
     {{"/export-plan", "C:\\out.ini"}, "", 0, "プラン ファイルを書き出しました: C:\\out.ini",
      [](Machine& m) { return HasPlanMark(m.files.ReadFile("C:\\out.ini").value_or("")); }},
 };
@@ -66,6 +71,7 @@ const Case kCases[] = {
 TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
     for (const Case& c : kCases) {
         Machine m;
+        m.system.version = c.version;
         if (!c.plan.empty()) m.files.WriteReplacing("C:\\plan.ini", c.plan);
         std::string line;
         for (const auto& a : c.args) line += (line.empty() ? "" : " ") + a;

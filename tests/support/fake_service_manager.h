@@ -1,5 +1,6 @@
 #pragma once
 // Services for tests: states by key name, or no access at all.
+#include <map>
 #include <vector>
 
 #include "platform/service_manager.h"
@@ -22,7 +23,19 @@ public:
         return states;
     }
 
+    std::optional<std::string> IndirectText(const std::string& keyName, const std::string& valueName) override {
+        const auto it = indirectTexts.find(keyName + "|" + valueName);
+        return it == indirectTexts.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
+    std::optional<std::vector<std::string>> ActiveDependents(const std::string& keyName) override {
+        if (!accessible) return std::nullopt;
+        const auto it = activeDependents.find(keyName);
+        return it == activeDependents.end() ? std::vector<std::string>{} : it->second;
+    }
+
     std::vector<std::pair<std::string, ServiceState>> states;
+    std::map<std::string, std::string> indirectTexts;  // by "key|value name"
+    std::map<std::string, std::vector<std::string>> activeDependents;  // by key name
     bool accessible = true;
     int queries = 0, enumerations = 0;
 };

@@ -61,4 +61,52 @@ std::optional<std::vector<std::pair<std::string, ServiceState>>> Win32ServiceMan
     return states;
 }
 
+std::optional<std::string> Win32ServiceManager::IndirectText(const std::string& keyName, const std::string& valueName) {
+    // Windows 2000 and XP have no RegLoadMUIStringW, so it is not imported.
+    using LoadMuiFn = LONG(WINAPI*)(HKEY, LPCWSTR, LPWSTR, DWORD, LPDWORD, DWORD, LPCWSTR);
+    const auto load = reinterpret_cast<LoadMuiFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"advapi32.dll"), "RegLoadMUIStringW")));
+    if (!load) return std::nullopt;
+    HKEY key = nullptr;
+    const std::wstring path = L"SYSTEM\\CurrentControlSet\\Services\\" + Widen(keyName);
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+    std::vector<wchar_t> text(1024);
+    DWORD bytes = 0;
+    LONG result = load(key, Widen(valueName).c_str(), text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)),
+                       &bytes, 0, nullptr);
+    if (result == ERROR_MORE_DATA && bytes > 0 && bytes < 1024 * 1024) {
+        text.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+        result = load(key, Widen(valueName).c_str(), text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)),
+                      &bytes, 0, nullptr);
+    }
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return std::nullopt;
+    text.back() = L'\0';
+    const std::string resolved = Narrow(text.data());
+    if (resolved.empty()) return std::nullopt;
+    return resolved;
+}
+
+std::optional<std::vector<std::string>> Win32ServiceManager::ActiveDependents(const std::string& keyName) {
+    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+    if (!manager) return std::nullopt;
+    ScHandle service(OpenServiceW(manager.get(), Widen(keyName).c_str(), SERVICE_ENUMERATE_DEPENDENTS));
+    if (!service) return std::nullopt;
+    std::vector<BYTE> buffer(16 * 1024);
+    DWORD needed = 0, count = 0;
+    BOOL ok = EnumDependentServicesW(service.get(), SERVICE_ACTIVE, reinterpret_cast<ENUM_SERVICE_STATUSW*>(buffer.data()),
+                                     static_cast<DWORD>(buffer.size()), &needed, &count);
+    if (!ok && GetLastError() == ERROR_MORE_DATA) {
+        buffer.resize(needed);
+        ok = EnumDependentServicesW(service.get(), SERVICE_ACTIVE, reinterpret_cast<ENUM_SERVICE_STATUSW*>(buffer.data()),
+                                    static_cast<DWORD>(buffer.size()), &needed, &count);
+    }
+    if (!ok) return std::nullopt;
+    std::vector<std::string> names;
+    const auto* entries = reinterpret_cast<const ENUM_SERVICE_STATUSW*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i)
+        names.push_back(Narrow(entries[i].lpDisplayName ? entries[i].lpDisplayName : entries[i].lpServiceName));
+    return names;
+}
+
 }  // namespace brisko::win32

@@ -15,6 +15,20 @@ OsVersion Win32SystemInfo::Version() {
             static_cast<unsigned>(info.dwMinorVersion)};
 }
 
+WindowsBuild Win32SystemInfo::ActualVersion() {
+    // RtlGetVersion is looked up at run time; ntdll is loaded in every process.
+    using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const auto get = reinterpret_cast<RtlGetVersionFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (get && get(&info) == 0)
+        return {static_cast<unsigned>(info.dwMajorVersion), static_cast<unsigned>(info.dwMinorVersion),
+                static_cast<unsigned>(info.dwBuildNumber)};
+    const OsVersion reported = Version();
+    return {reported.major, reported.minor, 0};
+}
+
 std::string Win32SystemInfo::WindowsDirectory() {
     wchar_t buf[MAX_PATH + 1];
     const UINT n = GetWindowsDirectoryW(buf, MAX_PATH + 1);

@@ -7,6 +7,7 @@
 
 #include "backup/accelerate_flow.h"
 #include "engine/services.h"
+#include "engine/unavailable_reason.h"
 #include "platform/text_resources.h"
 #include "platform/win32/wide.h"
 #include "engine/program_preferences.h"
@@ -649,7 +650,8 @@ void MainWindow::ListSelect(int page) {
         ShowPlainDescription(ServiceDetailsText(ctx_, services[position].label, win32::Narrow(plain)));
     } else {
         const auto text = ctx_.platform.resources.Find(std::string(kKeys[page]) + std::to_string(position) + "Text");
-        if (text) ShowPlainDescription(*text);
+        const std::string why = page < 5 ? UnavailableNote(ctx_, kSettingCategories[page], position) : std::string();
+        if (text) ShowPlainDescription(why + *text);
     }
     SetReferenceLink(ReferenceLink(kLinks[page], position));
 }

@@ -6,7 +6,12 @@
 #include <cstdlib>
 #include <map>
 
+#include "engine/detect_os_edition.h"
+#include "engine/protected_services.h"
+#include "engine/services.h"
+#include "engine/unavailable_reason.h"
 #include "platform/win32/win32_system_info.h"
+#include "support/win32/real_context.h"
 
 namespace brisko {
 namespace {
@@ -25,8 +30,25 @@ TEST(EditionUnderWine, VersionGivesTheExpectedEdition) {
     const OsVersion v = source.Version();
     EXPECT_EQ(ClassifyOsEdition(v).edition, expected.at(version))
         << version << " reports " << v.platformId << "." << v.major << "." << v.minor;
-    if (std::string(version) == "win10") {
+    // Only Windows 8 and later lose the modern set; the real version names it.
+    testing::MemoryBackends b;
+    ProgramContext ctx{Platform{b.registry, b.files, b.processes, b.prompts, b.resources, source, b.services, b.clock}};
+    for (TweakCategory c : kSettingCategories) ctx.items.List(c).assign(10, ItemEntry{});
+    DetectOsEdition(ctx);
+    const bool modern = std::string(version) == "win10";
+    EXPECT_EQ(ctx.items.List(TweakCategory::Others)[8].enabled, !modern) << version;
+    const std::string note = UnavailableNote(ctx, TweakCategory::Others, 8);
+    EXPECT_EQ(note.empty(), !modern) << note;
+    if (modern) {
         EXPECT_EQ(v.major * 10 + v.minor, 62u);
+        EXPECT_EQ(source.ActualVersion().major, 10u) << "RtlGetVersion is not bound by the manifest";
+        EXPECT_NE(note.find("Windows 10 (10.0."), std::string::npos) << note;
+    }
+    // Wine's own services: from Vista on, none Windows needs, and readable names.
+    testing::RealContext real;
+    for (const ListedService& s : ListServices(real.ctx)) {
+        EXPECT_FALSE(IsVistaOrLater(v) && IsProtectedService(s.keyName)) << s.keyName;
+        EXPECT_FALSE(IsVistaOrLater(v) && s.displayName.starts_with("@")) << s.displayName;
     }
 }
 

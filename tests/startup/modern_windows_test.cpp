@@ -1,0 +1,32 @@
+// Windows 8 to 11 report 6.2: the items that do nothing or harm there are
+// unavailable for good, and their descriptions say why.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/unavailable_reason.h"
+#include "prefs/preference_keys.h"
+#include "support/simulated_context.h"
+
+namespace brisko {
+namespace {
+
+TEST(ModernWindows, TheSetIsPreDisabledAndNamesTheRealWindows) {
+    testing::SimulatedContext sim(testing::SimulatedWindows::Xp);
+    sim.system.version = {2, 6, 2};
+    sim.system.actualVersion = {10, 0, 22631};
+    RunStartupSequence(sim.ctx);
+    const DisabledItemSets set = ModernWindowsSet();
+    for (size_t c = 0; c < set.size(); ++c)
+        for (int n = 1; n <= 10; ++n) {
+            const TweakCategory category = kSettingCategories[c];
+            const std::string note = UnavailableNote(sim.ctx, category, n - 1), at = CategoryKey(category).data();
+            const bool inSet = std::find(set[c].begin(), set[c].end(), n) != set[c].end();
+            EXPECT_EQ(note.starts_with("※ この項目は Windows 11 (10.0.22631) では使用できません。") && note.size() > 100,
+                      inSet) << at << n << note;
+            if (inSet) EXPECT_EQ(sim.Prefs("DisabledItem", prefkey::DisabledItemKey(category, n)), "pre_true") << at << n;
+        }
+}
+
+}  // namespace
+}  // namespace brisko
