@@ -74,6 +74,17 @@ bool MemoryFileSystem::RemoveFile(const std::string& path) {
     return true;
 }
 
+bool MemoryFileSystem::AppendToFile(const std::string& path, const std::string& bytes) {
+    auto it = nodes_.find(Normalise(path));
+    if (it == nodes_.end()) return WriteReplacing(path, bytes);
+    auto folder = nodes_.find(Normalise(ParentFolder(path)));
+    if (it->second.isFolder || (it->second.attributes & fileattr::kReadOnly) ||
+        (folder != nodes_.end() && folder->second.writeDenied))
+        return false;
+    it->second.bytes += bytes;
+    return true;
+}
+
 void MemoryFileSystem::AddFolder(const std::string& path) {
     const std::string parent = ParentFolder(path);
     if (!parent.empty() && !nodes_.count(Normalise(parent))) AddFolder(parent);

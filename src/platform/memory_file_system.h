@@ -16,6 +16,7 @@ public:
     std::vector<FolderEntry> ListFolder(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+    bool AppendToFile(const std::string& path, const std::string& bytes) override;
 
     // Test set-up: folders (with their parents), files, and folders whose
     // files may not be created or replaced.

@@ -2,9 +2,12 @@
 // code, what it wrote and what the log says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
+#include "backup/backup_file.h"
 #include "backup/tweak_plan.h"
+#include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "startup/silent_run.h"
 #include "support/simulated_context.h"
@@ -82,6 +85,75 @@ TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
         EXPECT_NE(file.find("brisko.exe " + line + "\r\n"), std::string::npos) << line;
         EXPECT_NE(file.find("終了コード " + std::to_string(c.code) + "\r\n"), std::string::npos) << line;
     }
+}
+
+int Run(Machine& m, const std::vector<std::string>& args) {
+    return RunSilentCommand(m.ctx, ParseCommandLine(args), m.log, args.front());
+}
+bool Logged(Machine& m, const std::string& start) {
+    return std::any_of(m.echoed.begin(), m.echoed.end(), [&](const std::string& l) { return l.starts_with(start); });
+}
+
+TEST(SilentRun, ADamagedBackupRowWritesNothingAndExits2) {
+    Machine m;
+    Run(m, {"/backup", "C:\\saved"});
+    const std::string path = m.files.ListFolder("C:\\saved").at(0).name;
+    auto doc = profile::ProfileDocument::Parse(*m.files.ReadFile("C:\\saved\\" + path));
+    doc.Write("その他", "8", "zz");
+    m.files.WriteReplacing("C:\\b.ini", doc.Serialize());
+    RegWriteValue(m.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
+                  "IRQ8Priority", "DWORD", "2");
+    EXPECT_EQ(Run(m, {"/restore", "C:\\b.ini"}), 2);
+    EXPECT_EQ(m.Irq8(), "2") << "a row before the damaged one is not restored either";
+    EXPECT_TRUE(Logged(m, "[その他] 8=zz"));
+}
+
+TEST(SilentRun, AFailedApplyNamesTheBackupAndWhatItChanged) {
+    Machine m;
+    m.files.WriteReplacing("C:\\plan.ini", kHead + "[System]\r\n5=1\r\n[Desktop]\r\n2=1\r\n" + kTail);
+    m.registry.DenyWrites(RegRoot::CurrentUser, "Control Panel\\Desktop");
+    EXPECT_EQ(Run(m, {"/apply", "C:\\plan.ini"}), 3);
+    EXPECT_EQ(m.Irq8(), "2");
+    EXPECT_TRUE(Logged(m, "バックアップ: " + kFolder + "\\backups\\backup_"));
+    EXPECT_TRUE(Logged(m, "最適化: [システム] "));
+}
+
+// The log is appended to: what cannot be read is kept, and a full log
+// becomes the one older file.
+class UnreadableLog final : public FileSystem {
+public:
+    UnreadableLog(FileSystem& inner, std::string log) : inner_(inner), log_(std::move(log)) {}
+    std::optional<std::string> ReadFile(const std::string& p) override {
+        return p == log_ ? std::nullopt : inner_.ReadFile(p);
+    }
+    bool WriteReplacing(const std::string& p, const std::string& b) override { return inner_.WriteReplacing(p, b); }
+    std::optional<uint32_t> GetAttributes(const std::string& p) override { return inner_.GetAttributes(p); }
+    bool SetAttributes(const std::string& p, uint32_t a) override { return inner_.SetAttributes(p, a); }
+    std::vector<FolderEntry> ListFolder(const std::string& p) override { return inner_.ListFolder(p); }
+    bool CreateFolder(const std::string& p) override { return inner_.CreateFolder(p); }
+    bool RemoveFile(const std::string& p) override { return inner_.RemoveFile(p); }
+    bool AppendToFile(const std::string& p, const std::string& b) override { return inner_.AppendToFile(p, b); }
+
+private:
+    FileSystem& inner_;
+    std::string log_;
+};
+
+TEST(SilentRun, TheLogIsAppendedToAndRotated) {
+    Machine m;
+    const std::string log = CommandLogPath(m.system.executablePath), old = std::string("\xEF\xBB\xBF") + "earlier\r\n";
+    m.files.AddFolder(ParentFolder(log));
+    m.files.AddFile(log, old);
+    UnreadableLog files(m.files, log);
+    ProgramContext ctx{Platform{m.registry, files, m.processes, m.log, m.resources, m.system, m.services, m.clock}};
+    RunSilentCommand(ctx, ParseCommandLine({"/?"}), m.log, "/?");
+    const std::string after = *m.files.ReadFile(log);
+    EXPECT_TRUE(after.starts_with(old) && after.size() > old.size());
+
+    m.files.AddFile(log, std::string(1024 * 1024, 'x'));
+    Run(m, {"/?"});
+    EXPECT_EQ(m.files.ReadFile(OlderCommandLogPath(log))->size(), 1024u * 1024u);
+    EXPECT_TRUE(m.files.ReadFile(log)->starts_with("\xEF\xBB\xBF==== "));
 }
 
 TEST(SilentRun, QuestionsGetTheSafeAnswerAndTheLogSaysSo) {
