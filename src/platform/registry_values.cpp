@@ -159,10 +159,11 @@ void RegWriteValue(RegistryStore& store, RegRoot root, const std::string& keyPat
         RegDeleteValue(store, root, keyPath, name);
         return;
     }
-    const auto data = RegValueDataOf(kindTag, text);
-    if (!data) return;
+    if (text == kUnfitType) return;
     const std::string path = StorePath(keyPath);
     store.CreateKey(root, path);
+    const auto data = RegValueDataOf(kindTag, text);
+    if (!data) return;
     const bool stored = store.SetValue(root, path, name, *data);
     if (!stored && kindTag != kind::kDword) throw BriskoError(FormatUserMessage("'%s' の設定に失敗しました", name));
 }

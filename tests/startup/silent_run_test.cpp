@@ -11,6 +11,7 @@
 #include "platform/registry_values.h"
 #include "startup/silent_run.h"
 #include "support/simulated_context.h"
+#include "support/write_faults.h"
 
 namespace brisko {
 namespace {
@@ -87,7 +88,7 @@ TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
     }
 }
 
-int Run(Machine& m, const std::vector<std::string>& args) {
+int RunCommand(Machine& m, const std::vector<std::string>& args) {
     return RunSilentCommand(m.ctx, ParseCommandLine(args), m.log, args.front());
 }
 bool Logged(Machine& m, const std::string& start) {
@@ -96,14 +97,14 @@ bool Logged(Machine& m, const std::string& start) {
 
 TEST(SilentRun, ADamagedBackupRowWritesNothingAndExits2) {
     Machine m;
-    Run(m, {"/backup", "C:\\saved"});
+    RunCommand(m, {"/backup", "C:\\saved"});
     const std::string path = m.files.ListFolder("C:\\saved").at(0).name;
     auto doc = profile::ProfileDocument::Parse(*m.files.ReadFile("C:\\saved\\" + path));
     doc.Write("その他", "8", "zz");
     m.files.WriteReplacing("C:\\b.ini", doc.Serialize());
     RegWriteValue(m.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
                   "IRQ8Priority", "DWORD", "2");
-    EXPECT_EQ(Run(m, {"/restore", "C:\\b.ini"}), 2);
+    EXPECT_EQ(RunCommand(m, {"/restore", "C:\\b.ini"}), 2);
     EXPECT_EQ(m.Irq8(), "2") << "a row before the damaged one is not restored either";
     EXPECT_TRUE(Logged(m, "[その他] 8=zz"));
 }
@@ -111,8 +112,11 @@ TEST(SilentRun, ADamagedBackupRowWritesNothingAndExits2) {
 TEST(SilentRun, AFailedApplyNamesTheBackupAndWhatItChanged) {
     Machine m;
     m.files.WriteReplacing("C:\\plan.ini", kHead + "[System]\r\n5=1\r\n[Desktop]\r\n2=1\r\n" + kTail);
-    m.registry.DenyWrites(RegRoot::CurrentUser, "Control Panel\\Desktop");
-    EXPECT_EQ(Run(m, {"/apply", "C:\\plan.ini"}), 3);
+    testing::WriteFaults faults;
+    testing::FaultyRegistryStore registry(m.registry, faults);
+    ProgramContext ctx{Platform{registry, m.files, m.processes, m.log, m.resources, m.system, m.services, m.clock}};
+    faults.FailWrite(4);  // System 5 writes its key and value; Desktop 2 its key, not its string
+    EXPECT_EQ(RunSilentCommand(ctx, ParseCommandLine({"/apply", "C:\\plan.ini"}), m.log, "/apply"), 3) << faults.Refused();
     EXPECT_EQ(m.Irq8(), "2");
     EXPECT_TRUE(Logged(m, "バックアップ: " + kFolder + "\\backups\\backup_"));
     EXPECT_TRUE(Logged(m, "最適化: [システム] "));
@@ -151,7 +155,7 @@ TEST(SilentRun, TheLogIsAppendedToAndRotated) {
     EXPECT_TRUE(after.starts_with(old) && after.size() > old.size());
 
     m.files.AddFile(log, std::string(1024 * 1024, 'x'));
-    Run(m, {"/?"});
+    RunCommand(m, {"/?"});
     EXPECT_EQ(m.files.ReadFile(OlderCommandLogPath(log))->size(), 1024u * 1024u);
     EXPECT_TRUE(m.files.ReadFile(log)->starts_with("\xEF\xBB\xBF==== "));
 }
