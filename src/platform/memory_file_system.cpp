@@ -14,7 +14,7 @@ std::string MemoryFileSystem::Normalise(const std::string& path) {
 
 std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) {
     auto it = nodes_.find(Normalise(path));
-    if (it == nodes_.end() || it->second.isFolder) return std::nullopt;
+    if (it == nodes_.end() || it->second.isFolder || it->second.readDenied) return std::nullopt;
     return it->second.bytes;
 }
 
@@ -98,6 +98,10 @@ void MemoryFileSystem::AddFile(const std::string& path, const std::string& bytes
 }
 
 void MemoryFileSystem::Remove(const std::string& path) { nodes_.erase(Normalise(path)); }
+
+void MemoryFileSystem::DenyReads(const std::string& path, bool denied) {
+    if (auto it = nodes_.find(Normalise(path)); it != nodes_.end()) it->second.readDenied = denied;
+}
 
 void MemoryFileSystem::DenyWrites(const std::string& folder) {
     AddFolder(folder);

@@ -23,6 +23,8 @@ public:
     void AddFolder(const std::string& path);
     void AddFile(const std::string& path, const std::string& bytes, uint32_t attributes = fileattr::kArchive);
     void DenyWrites(const std::string& folder);
+    // A file that is there but cannot be read (a lock, an access list).
+    void DenyReads(const std::string& path, bool denied = true);
     void Remove(const std::string& path);
 
 private:
@@ -32,6 +34,7 @@ private:
         std::string bytes;
         uint32_t attributes = 0;
         bool writeDenied = false;
+        bool readDenied = false;
     };
     static std::string Normalise(const std::string& path);
     std::map<std::string, Node> nodes_;
