@@ -93,11 +93,7 @@ TEST(RestoreTyped, AnotherTypeAnEmptyStringAndAnExpandableOneComeBackExactly) {
     StartedContext sim(SimulatedWindows::Xp);
     const auto HKCU = RegRoot::CurrentUser, HKLM = RegRoot::LocalMachine;
     const std::string desk = "Control Panel\\Desktop", explorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-    const struct {
-        RegRoot root;
-        std::string key, name;
-        RegValueData value;
-    } cases[] = {
+    const struct { RegRoot root; std::string key, name; RegValueData value; } cases[] = {
         {HKCU, desk, "AutoEndTasks", {regtype::kDword, std::string("\1\0\0\0", 4)}},
         {HKCU, desk, "MenuShowDelay", {regtype::kSz, std::string(2, '\0')}},
         {HKLM, explorer, "Max Cached Icons", {regtype::kExpandSz, EncodeRegString("%Icons%")}},
