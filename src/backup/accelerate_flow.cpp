@@ -37,10 +37,12 @@ std::vector<std::string> CheckAppliedItems(ProgramContext& ctx, const std::vecto
 }
 }  // namespace
 
-AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action) {
+AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
+                               const std::function<void(const std::string&)>& backupMade) {
     AccelerateResult result;
     const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
+    if (backupMade && !backup.empty()) backupMade(backup);
     const ItemStateTable before = ctx.items.states;
     RecordedChange change(ctx, action, backup);
     change.Run([&] { result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx)); });

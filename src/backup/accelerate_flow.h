@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,10 @@ struct AccelerateResult {
 // the backup is removed again. A refused write throws BriskoError out of it
 // (the automatic backup is then kept).
 // The writes run between a restore point and a history record (action names
-// them there).
-AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action = "高速化");
+// them there). backupMade, when given, gets the automatic backup's path as
+// soon as it is written.
+AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action = "高速化",
+                               const std::function<void(const std::string&)>& backupMade = nullptr);
 
 // The accelerate button: confirm with the list of changes, run the above,
 // report, offer a restart.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "backup/typed_value.h"
+#include "platform/error.h"
 #include "engine/menu_mask.h"
 #include "engine/service_control.h"
 #include "engine/services.h"
@@ -22,6 +24,9 @@ const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = 
 const std::string kSystem = "システム", kSystem9 = "システム9", kDesktop = "デスクトップ", kExplorer = "エクスプローラ",
                   kPower = "起動・終了", kOthers = "その他", kServices = "不要サービス", kServiceStarts = "不要サービス-s",
                   kPcInfo = "パソコン情報";
+// Values kept with their type and bytes, by "section.key" of their row; a
+// section older readers never read.
+const std::string kTyped = "型付きの値";
 const std::string NULLT(kNullText);
 
 const std::string SUBSYSTEMS = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
@@ -59,34 +64,99 @@ BackupEntry AlwaysHeld(BackupEntry entry, std::vector<BackupKey> keys, std::stri
     return entry;
 }
 
+// Where a value row reads and writes: `kind` to record, `restoreKind` to write back.
+struct ValueAtRow {
+    RegRoot root;
+    std::string path, name, kind, restoreKind;
+};
+
+// The row's parsed texts: one kind for fixed keys.
+BackupEntry WithKinds(BackupEntry entry, std::vector<RecordedKind> kinds) {
+    entry.kinds = [kinds = std::move(kinds)](const OsEdition&, const BackupSource&) { return kinds; };
+    return entry;
+}
+
+// Every key of the section that begins with `prefix`, of one kind.
+std::vector<RecordedKind> EveryKey(const BackupSource& b, const std::string& section, const std::string& prefix,
+                                   std::string_view kindTag) {
+    std::vector<RecordedKind> kinds;
+    for (const auto& key : b.keys(section))
+        if (key.starts_with(prefix)) kinds.push_back({section, key, kindTag});
+    return kinds;
+}
+
+std::optional<RegValueData> RawValue(ProgramContext& ctx, RegRoot root, const std::string& path, const std::string& name) {
+    RegistryStore& store = ctx.platform.registry;
+    const std::string p = path.substr(path.starts_with('\\') ? 1 : 0);
+    if (!store.CanOpenKey(root, p, RegAccess::Full)) return std::nullopt;
+    return store.QueryValue(root, p, name, RegAccess::Full);
+}
+
+// Records the value's text of its kind and, when writing that text back
+// would not give the value back exactly, its type and bytes as well.
+void RecordValue(ProgramContext& ctx, const BackupRecorder& rec, const std::string& section, const std::string& key,
+                 const ValueAtRow& at) {
+    const std::string text = Read(ctx, at.root, at.path, at.name, at.kind);
+    rec(section, key, text);
+    const auto raw = RawValue(ctx, at.root, at.path, at.name);
+    if (raw && RegValueDataOf(at.restoreKind, text) != raw) rec(kTyped, section + "." + key, TypedValueText(*raw));
+}
+
+// Writes a value kept with its type back byte for byte; false when the row has none.
+bool RestoreTyped(ProgramContext& ctx, const BackupSource& b, const std::string& section, const std::string& key,
+                  const ValueAtRow& at) {
+    const std::string text = b.read(kTyped, section + "." + key);
+    if (text == NULLT) return false;
+    const auto value = ParseTypedValue(text);
+    if (!value) throw BriskoError(FormatUserMessage("バックアップの値 %s が壊れています", text));
+    RegistryStore& store = ctx.platform.registry;
+    const std::string p = at.path.substr(at.path.starts_with('\\') ? 1 : 0);
+    store.CreateKey(at.root, p);
+    if (!store.SetValue(at.root, p, at.name, *value))
+        throw BriskoError(FormatUserMessage("'%s' の設定に失敗しました", at.name));
+    return true;
+}
+
+std::vector<RecordedKind> ValueKinds(const std::string& section, const std::string& key, std::string_view restoreKind) {
+    std::vector<RecordedKind> kinds{{kTyped, section + "." + key, kTypedKind}};
+    if (restoreKind == kind::kDword) kinds.push_back({section, key, kind::kDword});
+    if (restoreKind == kind::kBinary) kinds.push_back({section, key, kind::kBinary});
+    return kinds;
+}
+
 // A registry value recorded with one kind and put back with another (usually the same);
 // `absentBecomes` replaces a missing entry on restore ("NULL": delete the value).
 BackupEntry Value(const std::string& section, const std::string& key, RegRoot root, std::string path,
                   std::string name, std::string kindTag, std::string restoreKind = "", std::string absentBecomes = NULLT) {
     if (restoreKind.empty()) restoreKind = kindTag;
-    return {[=](ProgramContext& ctx, const BackupRecorder& rec) { rec(section, key, Read(ctx, root, path, name, kindTag)); },
-            [=](ProgramContext& ctx, const BackupSource& b) {
-                std::string v = b.read(section, key);
-                if (v == NULLT) v = absentBecomes;
-                Write(ctx, root, path, name, restoreKind, v);
-            }};
+    const ValueAtRow at{root, path, name, kindTag, restoreKind};
+    return WithKinds({[=](ProgramContext& ctx, const BackupRecorder& rec) { RecordValue(ctx, rec, section, key, at); },
+                      [=](ProgramContext& ctx, const BackupSource& b) {
+                          if (RestoreTyped(ctx, b, section, key, at)) return;
+                          std::string v = b.read(section, key);
+                          if (v == NULLT) v = absentBecomes;
+                          Write(ctx, root, path, name, restoreKind, v);
+                      }},
+                     ValueKinds(section, key, restoreKind));
 }
 
-// A value whose key, name or kind depends on the edition.
+// A value whose key or name depends on the edition.
 struct ValueAt {
     RegRoot root;
-    std::string path, name, kind;
+    std::string path, name;
 };
 using Locate = std::function<ValueAt(const ProgramContext&)>;
-BackupEntry ValueBy(const std::string& section, const std::string& key, Locate at) {
-    return {[=](ProgramContext& ctx, const BackupRecorder& rec) {
-                const ValueAt v = at(ctx);
-                rec(section, key, Read(ctx, v.root, v.path, v.name, v.kind));
-            },
-            [=](ProgramContext& ctx, const BackupSource& b) {
-                const ValueAt v = at(ctx);
-                Write(ctx, v.root, v.path, v.name, v.kind, b.read(section, key));
-            }};
+BackupEntry ValueBy(const std::string& section, const std::string& key, std::string kindTag, Locate at) {
+    auto row = [=](const ProgramContext& ctx) {
+        const ValueAt v = at(ctx);
+        return ValueAtRow{v.root, v.path, v.name, kindTag, kindTag};
+    };
+    return WithKinds({[=](ProgramContext& ctx, const BackupRecorder& rec) { RecordValue(ctx, rec, section, key, row(ctx)); },
+                      [=](ProgramContext& ctx, const BackupSource& b) {
+                          const ValueAtRow v = row(ctx);
+                          if (!RestoreTyped(ctx, b, section, key, v)) Write(ctx, v.root, v.path, v.name, kindTag, b.read(section, key));
+                      }},
+                     ValueKinds(section, key, kindTag));
 }
 
 void ShowMissingFile(ProgramContext& ctx, const char* item) {
@@ -146,7 +216,7 @@ std::vector<BackupEntry> SystemEntries() {
     e.push_back(Value(kSystem, "5", HKLM, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD"));
     e.push_back(Value(kSystem, "6", HKLM, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "AlwaysUnloadDLL",
                       "DWORD"));
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    BackupEntry usb{[](ProgramContext& ctx, const BackupRecorder& rec) {
                      const auto keys = UsbControllerKeys(ctx);
                      for (size_t n = 0; n < keys.size(); ++n)
                          rec(kSystem, "7." + std::to_string(n), Read(ctx, HKLM, keys[n], "IdleEnable", kind::kDword));
@@ -155,7 +225,9 @@ std::vector<BackupEntry> SystemEntries() {
                      const auto keys = UsbControllerKeys(ctx);
                      for (size_t n = 0; n < keys.size(); ++n)
                          Write(ctx, HKLM, keys[n], "IdleEnable", kind::kDword, b.read(kSystem, "7." + std::to_string(n)));
-                 }});
+                 }};
+    usb.kinds = [](const OsEdition&, const BackupSource& b) { return EveryKey(b, kSystem, "7.", kind::kDword); };
+    e.push_back(std::move(usb));
     e.push_back(Value(kSystem, "8", HKCU, POLICIES, "NoLowDiskSpaceChecks", "DWORD"));
     // Item 9: the component lines the item changed, as kept in the preferences.
     e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
@@ -225,7 +297,7 @@ std::vector<BackupEntry> DesktopEntries() {
                  }},
                            {{kDesktop, "9a"}, {kDesktop, "9b"}}));
     // Security Center: its state, then its start type; restored start type first.
-    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(WithKinds(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "10", ServiceStatusText(ctx.platform.services.QueryState("wscsvc")));
                      rec(kDesktop, "10-start", Read(ctx, HKLM, WSC, "Start", kind::kDword));
                  },
@@ -237,7 +309,7 @@ std::vector<BackupEntry> DesktopEntries() {
                      Write(ctx, HKLM, WSC, "Start", kind::kDword, start == NULLT ? "3" : start);
                      RunServiceCommand(ctx, "wscsvc", b.read(kDesktop, "10") == "停止中");
                  }},
-                           {{kDesktop, "10"}}));
+                           {{kDesktop, "10"}}), {{kDesktop, "10-start", kind::kDword}}));
     return e;
 }
 
@@ -337,7 +409,7 @@ std::vector<BackupEntry> PowerEntries() {
 std::vector<BackupEntry> OthersEntries() {
     std::vector<BackupEntry> e;
     const std::string player = "\\Software\\Microsoft\\MediaPlayer";
-    e.push_back({[player](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(WithKinds({[player](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kOthers, "1", Read(ctx, HKCU, player + "\\Preferences", "DisableMRU", kind::kDword));
                  },
                  [player](ProgramContext& ctx, const BackupSource& b) {
@@ -347,10 +419,10 @@ std::vector<BackupEntry> OthersEntries() {
                      if (v != "1") return;
                      RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentFileList");
                      RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentURLList");
-                 }});
-    e.push_back(ValueBy(kOthers, "2", [](const ProgramContext& ctx) {
-        return IsXp(ctx) ? ValueAt{HKLM, "\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting", "DoReport", "DWORD"}
-                         : ValueAt{HKLM, "\\Software\\Microsoft\\Internet Explorer\\Main", "IEWatsonEnabled", "DWORD"};
+                 }}, {{kOthers, "1", kind::kDword}}));
+    e.push_back(ValueBy(kOthers, "2", "DWORD", [](const ProgramContext& ctx) {
+        return IsXp(ctx) ? ValueAt{HKLM, "\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting", "DoReport"}
+                         : ValueAt{HKLM, "\\Software\\Microsoft\\Internet Explorer\\Main", "IEWatsonEnabled"};
     }));
     const std::string inet = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
     e.push_back(Value(kOthers, "3a", HKCU, inet, "MaxConnectionsPer1_0Server", "DWORD"));
@@ -361,9 +433,10 @@ std::vector<BackupEntry> OthersEntries() {
     e.push_back(Value(kOthers, "5b", HKCU, POLICIES, "NoResolveSearch", "DWORD"));
     e.push_back(Value(kOthers, "5c", HKCU, POLICIES, "LinkResolveIgnoreLinkInfo", "DWORD"));
     // The mask is recorded whole, however long (see menu_mask.h).
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) { rec(kOthers, "6", ReadMenuMask(ctx)); },
-                 [](ProgramContext& ctx, const BackupSource& b) { WriteMenuMask(ctx, b.read(kOthers, "6")); }});
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(WithKinds({[](ProgramContext& ctx, const BackupRecorder& rec) { rec(kOthers, "6", ReadMenuMask(ctx)); },
+                 [](ProgramContext& ctx, const BackupSource& b) { WriteMenuMask(ctx, b.read(kOthers, "6")); }},
+                          {{kOthers, "6", kMaskKind}}));
+    BackupEntry autoRun{[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kOthers, "7", Read(ctx, HKCU, POLICIES, "NoDriveTypeAutoRun", Is9x(ctx) ? kind::kBinary : kind::kDword));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
@@ -379,7 +452,11 @@ std::vector<BackupEntry> OthersEntries() {
                          Write(ctx, HKLM, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun", kind::kDword, "1");
                      }
                      Write(ctx, HKCU, POLICIES, "NoDriveTypeAutoRun", kind::kDword, v);
-                 }});
+                 }};
+    autoRun.kinds = [](const OsEdition& os, const BackupSource&) {
+        return std::vector<RecordedKind>{{kOthers, "7", os.family == "9x" ? kind::kBinary : kind::kDword}};
+    };
+    e.push_back(std::move(autoRun));
     e.push_back(Value(kOthers, "8", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", "Binary"));
     e.push_back(Value(kOthers, "9", HKLM, "\\SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", "DWORD"));
     e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
@@ -402,7 +479,7 @@ bool IsDriver(ProgramContext& ctx, const std::string& keyName) {
 }
 
 BackupEntry ServiceEntries() {
-    return {[](ProgramContext& ctx, const BackupRecorder& rec) {
+    BackupEntry entry{[](ProgramContext& ctx, const BackupRecorder& rec) {
                 const auto services = ListServices(ctx);
                 const ServiceStates states(ctx);
                 for (const auto& s : services) rec(kServices, s.keyName, ServiceStatusText(states.Of(s.keyName)));
@@ -431,6 +508,8 @@ BackupEntry ServiceEntries() {
                     RunServiceCommand(ctx, it->keyName, recorded == "停止中");
                 }
             }};
+    entry.kinds = [](const OsEdition&, const BackupSource& b) { return EveryKey(b, kServiceStarts, "", kind::kDword); };
+    return entry;
 }
 
 BackupEntry PcInformationEntries() {
@@ -453,6 +532,23 @@ std::vector<BackupEntry> BackupEntries() {
     all.push_back(ServiceEntries());
     all.push_back(PcInformationEntries());
     return all;
+}
+
+BackupSource SourceOf(const profile::ProfileDocument& doc) {
+    return {[&doc](const std::string& section, const std::string& key) {
+                return doc.Read(section, key).value_or(std::string(kNullText));
+            },
+            [&doc](const std::string& section) { return doc.Keys(section); }};
+}
+
+std::string DamagedRow(const OsEdition& os, const BackupSource& backup) {
+    for (const auto& entry : BackupEntries()) {
+        if (!entry.kinds) continue;
+        for (const auto& k : entry.kinds(os, backup))
+            if (const std::string text = backup.read(k.section, k.key); !FitsKind(k.kind, text))
+                return "[" + k.section + "] " + k.key + "=" + text;
+    }
+    return "";
 }
 
 std::vector<BackupKey> KeysEveryBackupHolds(const OsEdition& os) {

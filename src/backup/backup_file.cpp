@@ -71,12 +71,10 @@ std::string CreateBackup(ProgramContext& ctx, bool quiet) {
 
 void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {
     if (backup.check != BackupCheck::Backup) return;
-    const auto& doc = backup.entries;
-    const BackupSource source{
-        [&](const std::string& section, const std::string& key) {
-            return doc.Read(section, key).value_or(std::string(kNullText));
-        },
-        [&](const std::string& section) { return doc.Keys(section); }};
+    const BackupSource source = SourceOf(backup.entries);
+    // Recognising the file checked every text; this holds for a backup built any other way.
+    if (const std::string damaged = DamagedRow(ctx.os, source); !damaged.empty())
+        throw BriskoError(FormatUserMessage("バックアップ ファイルが壊れています (%s)。何も復元していません。", damaged));
     // Every value put back is read back: a DWORD store or a deletion the
     // registry refuses says nothing by itself, yet the restore is then incomplete.
     ctx.journal.Start();

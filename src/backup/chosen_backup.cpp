@@ -13,6 +13,14 @@ bool HoldsEveryAlwaysRecordedKey(const profile::ProfileDocument& doc, const OsEd
         if (!doc.Read(k.section, k.key)) return false;
     return true;
 }
+// A backup whose every text fits its entry, or Damaged: a restore writes
+// all of it or nothing.
+ChosenBackup Checked(ChosenBackup chosen, const OsEdition& running) {
+    if (chosen.check != BackupCheck::Backup) return chosen;
+    chosen.damaged = DamagedRow(running, SourceOf(chosen.entries));
+    if (!chosen.damaged.empty()) chosen.check = BackupCheck::Damaged;
+    return chosen;
+}
 }  // namespace
 
 std::string WindowsName(const std::string& editionOrFamily) {
@@ -44,14 +52,14 @@ ChosenBackup RecogniseBackup(const std::string& bytes, const OsEdition& running)
         if (!doc.Read(backupmark::kCloseSection, backupmark::kCloseKey)) chosen.check = BackupCheck::Incomplete;
         else if (!family.empty() && family != running.family) chosen.check = BackupCheck::OtherFamily;
         else chosen.check = BackupCheck::Backup;
-        return chosen;
+        return Checked(std::move(chosen), running);
     }
     if (!doc.Read("システム", "1")) return chosen;
     // An older file has no closing mark: it is trusted only when it holds what
     // every backup of this edition holds, so that a fragment never passes for
     // a backup in which everything else was absent.
     chosen.check = HoldsEveryAlwaysRecordedKey(doc, running) ? BackupCheck::Backup : BackupCheck::EntriesMissing;
-    return chosen;
+    return Checked(std::move(chosen), running);
 }
 
 ChosenBackup ReadChosenBackup(FileSystem& files, const std::string& path, const OsEdition& running) {

@@ -16,12 +16,14 @@ enum class BackupCheck {
     Incomplete,      // opening mark without the closing one: cut short
     EntriesMissing,  // an older file without entries every backup of this edition holds
     OtherFamily,     // made on the other Windows family (9x against NT)
+    Damaged,         // a recorded text that does not fit its entry (see `damaged`)
 };
 
 struct ChosenBackup {
     BackupCheck check = BackupCheck::NotABackup;
     std::string madeOn;  // the edition (or family) the opening mark records; empty in older files
     profile::ProfileDocument entries;
+    std::string damaged;  // "[section] key=text" of the first damaged entry
 };
 
 // A backup has this program's opening mark, or (older files) key "1" of

@@ -101,6 +101,32 @@ std::vector<std::string> NotInRegFile(const std::vector<RecordedWrite>& writes, 
 }
 
 const char* const kLeftOut = "次の設定は .reg ファイルに含められません。Brisko で設定してください。";
+const char* const kTicksOnly =
+    "このファイルは、チェックされた項目を最適化する書き込みだけを含みます。\n"
+    "チェックされていない項目は含みません。元に戻す値はコンピュータごとに異なり、"
+    "それぞれのコンピュータのバックアップから復元してください。";
+
+// The name as it can be shown in a message: control characters spelled out.
+std::string Shown(const std::string& name) {
+    std::string out;
+    for (char c : name) out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\0' ? "\\0" : std::string(1, c);
+    return out;
+}
+
+// A key or value name the file cannot hold as it is: a line break or NUL
+// would start a line of its own, a replacement character stands for an
+// unpaired surrogate (the name read back would be another one), and a key
+// ending in ']' would close its header early.
+void RefuseUnwritableName(const std::string& name, bool key) {
+    const bool breaks = name.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+    const bool lossy = name.find("\xEF\xBF\xBD") != std::string::npos || text::Utf16ToUtf8(text::Utf8ToUtf16(name)) != name;
+    const bool closes = key && !name.empty() && name.back() == ']';
+    if (breaks || lossy || closes)
+        throw BriskoError(FormatUserMessage(std::string("レジストリの") + (key ? "キー" : "値") +
+                                                "名 %s には .reg ファイルに書けない文字（改行、NUL、対になっていない"
+                                                "サロゲート、行末の ]）が含まれているため、.reg ファイルを書き出しません。",
+                                            Shown(name)));
+}
 }  // namespace
 
 std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vector<std::string>& comments) {
@@ -110,6 +136,8 @@ std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vec
     for (const auto& w : writes) {
         if (w.kind == Kind::WriteFile || w.kind == Kind::RemoveFile) continue;
         const std::string key = KeyName(w);
+        RefuseUnwritableName(key, true);
+        if (w.kind == Kind::SetValue || w.kind == Kind::DeleteValue) RefuseUnwritableName(w.name, false);
         if (w.kind == Kind::DeleteKey) {
             out += "\n[-" + key + "]\n";
             section.clear();
@@ -126,12 +154,14 @@ std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vec
 
 std::string ExportTicksAsReg(ProgramContext& ctx) {
     std::vector<RecordedWrite> writes;
-    std::vector<std::string> comments;
-    for (const RehearsedItem& item : RehearseApply(ctx, RehearsalScope::EveryEnabledItem)) {
+    std::vector<std::string> comments{kTicksOnly};
+    bool leftOut = false;
+    for (const RehearsedItem& item : RehearseApply(ctx, RehearsalScope::TickedItems)) {
         writes.insert(writes.end(), item.writes.begin(), item.writes.end());
         const auto left = NotInRegFile(item.writes, item.otherActions);
         if (left.empty()) continue;
-        if (comments.empty()) comments.push_back(kLeftOut);
+        if (!leftOut) comments.push_back(kLeftOut);
+        leftOut = true;
         std::string line = "[" + std::string(CategoryName(item.category)) + "] " + item.label;
         for (const auto& l : left) line += "\n　" + l;
         comments.push_back(line);

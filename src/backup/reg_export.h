@@ -17,12 +17,16 @@ namespace brisko {
 // hex(2): ...); the comment lines ("; …") first. File writes are left out.
 // As regedit opens a key to delete a value in it, such a key missing on the
 // importing machine is left there, empty.
-// Lines end with LF; WriteRegFile makes them CR LF.
+// Lines end with LF; WriteRegFile makes them CR LF. A key or value name the
+// file cannot hold (a line break, NUL, unpaired surrogate, or a key ending
+// in ']') throws BriskoError: no line is ever written that the file did not mean.
 std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vector<std::string>& comments);
 
-// Every enabled item and listed service set as its tick says. An item that
-// also edits files or runs commands, which no .reg can, is named with its
-// label and what it does in a comment line.
+// The writes of optimising every enabled, ticked item (and listed service,
+// while the services page is available); unticked items are left out, as
+// undoing them depends on each machine's own backup, and the comment says so.
+// An item that also edits files or runs commands, which no .reg can, is
+// named with its label and what it does in a comment line.
 std::string ExportTicksAsReg(ProgramContext& ctx);
 
 // What restoring that backup would write; its file edits and commands as

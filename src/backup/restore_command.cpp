@@ -16,6 +16,9 @@ std::string RestoreRefusal(const ChosenBackup& backup, const OsEdition& running)
         case BackupCheck::Incomplete: return "\r\n選択されたバックアップ ファイルは途中で切れているため、復元できません。";
         case BackupCheck::EntriesMissing:
             return "\r\n選択されたバックアップ ファイルには必要な項目がそろっていないため、復元できません。";
+        case BackupCheck::Damaged:
+            return "\r\n選択されたバックアップ ファイルは壊れているため、復元できません。何も変更していません。\r\n" +
+                   backup.damaged;
         case BackupCheck::OtherFamily:
             return "\r\n選択されたバックアップ ファイルは " + WindowsName(backup.madeOn) + " で作成されたもので、この " +
                    WindowsName(RecordedEdition(running)) + " には復元できません。";

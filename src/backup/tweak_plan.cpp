@@ -6,6 +6,7 @@
 #include "engine/services.h"
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
+#include "platform/text/case_fold.h"
 
 namespace brisko {
 
@@ -26,6 +27,12 @@ std::vector<std::string> ServiceKeyNames(ProgramContext& ctx) {
 bool Available(ProgramContext& ctx, TweakCategory c, size_t position) {
     if (!ctx.items.Rule(c, position) || !ctx.items.List(c)[position].enabled) return false;
     return c != TweakCategory::Service || ctx.controls.IsEnabled("LstService");
+}
+
+// A service key name a plan can hold as a key: one that reads back as itself.
+bool SafePlanKey(const std::string& name) {
+    return !name.empty() && name.find_first_of("=[];\r\n") == std::string::npos && name.front() != ' ' &&
+           name.back() != ' ' && name.find('\0') == std::string::npos;
 }
 
 std::string RefusedName(TweakCategory c, const std::string& label) {
@@ -53,6 +60,37 @@ struct Want {
     bool ticked;
 };
 
+bool KnownSection(const std::string& name) {
+    if (text::AsciiNamesEqual(name, kOpenSection) || text::AsciiNamesEqual(name, kCloseSection)) return true;
+    for (TweakCategory c : kAllCategories)
+        if (text::AsciiNamesEqual(name, std::string(CategoryKey(c)))) return true;
+    return false;
+}
+
+// What a reader taking the first of each would pass over: a section twice,
+// a key twice in one section, a section no plan has. The refusal names the
+// line; empty when there is none.
+std::string StructureProblem(const profile::ProfileDocument& doc) {
+    std::vector<std::string> sections, keys;
+    for (const auto& line : doc.Outline()) {
+        const std::string at = "プラン ファイルの " + std::to_string(line.number) + " 行目: ";
+        if (line.section) {
+            for (const auto& seen : sections)
+                if (text::AsciiNamesEqual(seen, line.name)) return at + "セクション [" + line.name + "] が二度あります。";
+            if (!KnownSection(line.name)) return at + "プランにないセクション [" + line.name + "] です。";
+            sections.push_back(line.name);
+            keys.clear();
+            continue;
+        }
+        if (!line.hasValue || line.name.starts_with(";") || sections.empty()) continue;
+        for (const auto& seen : keys)
+            if (text::RegistryNamesEqual(seen, line.name))
+                return at + "[" + sections.back() + "] のキー " + line.name + " が二度あります。";
+        keys.push_back(line.name);
+    }
+    return "";
+}
+
 // Every wanted tick of the document, or nullopt when it is no complete plan.
 std::optional<std::vector<Want>> ReadWants(ProgramContext& ctx, const profile::ProfileDocument& doc) {
     if (doc.Read(kOpenSection, kOpenKey) != kFormat || !doc.Read(kCloseSection, kCloseKey)) return std::nullopt;
@@ -75,7 +113,7 @@ std::optional<std::vector<Want>> ReadWants(ProgramContext& ctx, const profile::P
         if (!ticked) return std::nullopt;
         Want want{TweakCategory::Service, std::nullopt, key, *ticked};
         for (size_t i = 0; i < keyNames.size(); ++i)
-            if (keyNames[i] == key) {
+            if (text::RegistryNamesEqual(keyNames[i], key)) {
                 want.position = i;
                 want.name = ctx.items.List(TweakCategory::Service)[i].label;
             }
@@ -99,15 +137,17 @@ bool HasPlanMark(const std::string& bytes) {
 void WritePlanFile(ProgramContext& ctx, const std::string& path) {
     profile::ProfileDocument doc = profile::ProfileDocument::Parse("");
     doc.Write(kOpenSection, kOpenKey, kFormat);
+    // Only what this machine may set: a disabled item, or a service while the
+    // services page is unavailable, would otherwise travel as a choice.
     for (TweakCategory c : kSettingCategories) {
         const auto& list = ctx.items.List(c);
         for (size_t i = 0; i < list.size(); ++i)
-            doc.Write(std::string(CategoryKey(c)), std::to_string(i + 1), list[i].ticked ? "1" : "0");
+            if (Available(ctx, c, i)) doc.Write(std::string(CategoryKey(c)), std::to_string(i + 1), list[i].ticked ? "1" : "0");
     }
     const auto& services = ctx.items.List(TweakCategory::Service);
     const std::vector<std::string> keyNames = ServiceKeyNames(ctx);
     for (size_t i = 0; i < services.size(); ++i)
-        if (!keyNames[i].empty())
+        if (SafePlanKey(keyNames[i]) && Available(ctx, TweakCategory::Service, i))
             doc.Write(std::string(CategoryKey(TweakCategory::Service)), keyNames[i], services[i].ticked ? "1" : "0");
     doc.Write(kCloseSection, kCloseKey, "1");
     if (!ctx.platform.files.WriteReplacing(path, doc.Serialize()))
@@ -127,8 +167,11 @@ PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path) {
     const auto bytes = ctx.platform.files.ReadFile(path);
     const bool utf16 = bytes && bytes->size() >= 2 && bytes->compare(0, 2, "\xFF\xFE") == 0;
     if (!bytes || bytes->size() > kLargestPlan || (!utf16 && bytes->find('\0') != std::string::npos)) return load;
-    const auto wants = ReadWants(ctx, PlanDocument(*bytes));
+    const profile::ProfileDocument doc = PlanDocument(*bytes);
+    const auto wants = ReadWants(ctx, doc);
     if (!wants) return load;
+    load.problem = StructureProblem(doc);
+    if (!load.problem.empty()) return load;
     load.recognised = true;
     for (const Want& w : *wants) {
         if (w.position && Available(ctx, w.category, *w.position)) {

@@ -22,21 +22,27 @@ inline const std::string kCloseKey = "Complete";
 // Whether the bytes open with a plan's mark (however damaged the rest).
 bool HasPlanMark(const std::string& bytes);
 
-// Writes the current ticks: one section per category by its English key,
-// item number = 1 or 0, and the services by their key names. Throws
+// Writes the current ticks of the items this machine may set: one section
+// per category by its English key, item number = 1 or 0, and (while the
+// services page is available) the services by their key names. Throws
 // BriskoError when the file cannot be written.
 void WritePlanFile(ProgramContext& ctx, const std::string& path);
 
 struct PlanLoad {
     bool recognised = false;
     std::vector<std::string> refused;  // "[category] label" of items the plan could not set
+    // Why a plan was not recognised after all (a section or key twice, a
+    // section no plan has), naming the line; empty otherwise.
+    std::string problem;
 };
 
 // Sets the ticks the plan names. A disabled or unavailable item (or a service
 // not listed here) is never ticked or unticked by it: it is named in
 // `refused` when the plan wants it otherwise. A file that is not a complete
 // plan (no marks, unknown item numbers, values other than 1 and 0) changes
-// nothing and is not recognised.
+// nothing and is not recognised; so does one with a section or key twice or
+// a section no plan has (`problem` says which line). Service key names
+// compare as the registry compares them, without regard to case.
 PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path);
 
 // The one message that names the items a loaded plan could not tick or untick.

@@ -39,7 +39,9 @@ void DetectItemStates(ProgramContext& ctx) {
 }
 
 bool ItemEnabled(const ProgramContext& ctx, TweakCategory c, size_t position) {
-    return ServiceCategory(c) ? ctx.controls.IsEnabled("LstService") : ctx.items.List(c)[position].enabled;
+    // A service entry is enabled only while the services page is available.
+    const bool page = !ServiceCategory(c) || ctx.controls.IsEnabled("LstService");
+    return page && ctx.items.List(c)[position].enabled;
 }
 
 std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {

@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
+#include "platform/text/cp932.h"
 #include "platform/utilities.h"
 #include "engine/program_preferences.h"
 
@@ -20,6 +21,15 @@ const std::string kComputerNameKey = "\\SYSTEM\\CurrentControlSet\\Control\\Comp
 // computer name may not hold (the blank among them, the percent sign not).
 const std::string kNameForbidden = "/\\[]\":;|<>+=,?*";
 const std::string kComputerNameForbidden = "`~!@#$ ^&*()=+[]{}\\|;:'\",<>/?";
+
+// NetBIOS: at most 15 bytes in the OEM code page.
+constexpr size_t kComputerNameBytes = 15;
+
+bool HoldsControlCharacter(const std::string& s) {
+    for (unsigned char c : s)
+        if (c < 0x20 || c == 0x7F) return true;
+    return false;
+}
 
 const std::string kChanged =
     "使用者/会社名/コンピュータ名に、表示されている文字列を設定しました。\r\n"
@@ -76,7 +86,13 @@ std::optional<PcNamesRefusal> CheckPcNames(const PcNames& names) {
     if (ContainsAnyChar(names.computer, kComputerNameForbidden))
         return PcNamesRefusal{PromptKind::Error, "指定したコンピュータ名は有効ではありません。\r\nコンピュータ名" +
                                                      forbidden + kComputerNameForbidden};
-    // "NULL" would reach the registry as "delete the value": as good as empty.
+    for (const std::string* name : {&names.user, &names.corp, &names.computer})
+        if (HoldsControlCharacter(*name))
+            return PcNamesRefusal{PromptKind::Error, "指定した名前に制御文字（タブ、改行など）が含まれています。"};
+    if (text::Utf8ToCp932(names.computer).size() > kComputerNameBytes)
+        return PcNamesRefusal{PromptKind::Error, "指定したコンピュータ名は長すぎます。\r\nコンピュータ名は半角 15 文字"
+                                                 "（全角文字は 1 文字を 2 文字分と数えます）までです。"};
+    // A user or computer name "NULL" stands for nothing: as good as empty.
     auto blank = [](const std::string& s) { return s.empty() || s == kNullText; };
     if (blank(names.user) || blank(names.computer))
         return PcNamesRefusal{PromptKind::Warn, "\r\nユーザー名およびコンピュータ名を空欄にすることはできません。"};
@@ -89,8 +105,12 @@ void WritePcInformation(ProgramContext& ctx, const PcNames& names) {
     std::string written;
     for (size_t i = 0; i < 3; ++i) {
         try {
-            RegWriteValue(ctx.platform.registry, HKLM, i == 2 ? kComputerNameKey : ownerKey, kNameValues[i].valueName,
-                          kind::kString, *texts[i]);
+            // Stored as the text typed, whatever it reads like ("NULL", "UnfitType").
+            RegistryStore& store = ctx.platform.registry;
+            const std::string key = (i == 2 ? kComputerNameKey : ownerKey).substr(1);
+            store.CreateKey(HKLM, key);
+            if (!store.SetValue(HKLM, key, kNameValues[i].valueName, {regtype::kSz, EncodeRegString(*texts[i])}))
+                throw BriskoError(FormatUserMessage("'%s' の設定に失敗しました", kNameValues[i].valueName));
         } catch (const BriskoError& e) {
             // Nothing is undone: say plainly what has already changed.
             if (written.empty())

@@ -83,6 +83,7 @@ std::vector<RehearsedItem> RehearseApply(ProgramContext& ctx, RehearsalScope sco
                     const ItemEntry entry = m.List(c)[pos];
                     if (!ItemEnabled(ctx, c, pos)) continue;
                     if (scope == RehearsalScope::ChangedTicks && entry.ticked == m.states.Get(c, pos)) continue;
+                    if (scope == RehearsalScope::TickedItems && !entry.ticked) continue;
                     ItemRule* rule = m.Rule(c, pos);
                     if (!rule) continue;
                     items.push_back({c, pos, entry.label, entry.ticked, {}, {}});

@@ -14,14 +14,14 @@ namespace brisko {
 
 enum class RehearsalScope {
     ChangedTicks,      // exactly the items the apply pass would act on now
-    EveryEnabledItem,  // every enabled item and listed service, set as its tick says
+    TickedItems,       // every enabled, ticked item and listed service, optimised (the rest left out)
 };
 
 struct RehearsedItem {
     TweakCategory category;
     size_t position;
     std::string label;
-    bool ticked;  // optimised when ticked, set back to the default when not
+    bool ticked;  // optimised when ticked, set back to the default when not (ChangedTicks only)
     std::vector<RecordedWrite> writes;      // registry and file writes, in order
     std::vector<std::string> otherActions;  // commands, restarts, questions and messages, as texts
 };

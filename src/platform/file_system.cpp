@@ -15,4 +15,21 @@ bool FileSystem::VisitFolder(const std::string& path, const std::function<bool(c
     return true;
 }
 
+bool FileSystem::AppendToFile(const std::string& path, const std::string& bytes) {
+    const auto before = ReadFile(path);
+    if (!before && GetAttributes(path)) return false;
+    return WriteReplacing(path, before.value_or("") + bytes);
+}
+
+std::optional<uint64_t> FileSystem::FileSize(const std::string& path) {
+    const auto bytes = ReadFile(path);
+    if (!bytes) return std::nullopt;
+    return bytes->size();
+}
+
+bool FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    const auto bytes = ReadFile(from);
+    return bytes && WriteReplacing(to, *bytes) && RemoveFile(from);
+}
+
 }  // namespace brisko

@@ -41,6 +41,16 @@ public:
     // One level; true when the folder exists afterwards.
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
+
+    // Adds the bytes at the end of the file, creating it when missing; what
+    // is there is never rewritten. False when refused. (The default, for
+    // stores that cannot append in place, rewrites the file whole, and
+    // refuses one that exists but cannot be read.)
+    virtual bool AppendToFile(const std::string& path, const std::string& bytes);
+    // The file's size in bytes; nullopt when there is no file.
+    virtual std::optional<uint64_t> FileSize(const std::string& path);
+    // Moves the file to `to`, replacing any file there. False when refused.
+    virtual bool MoveReplacing(const std::string& from, const std::string& to);
 };
 
 // The folder part of a path, without its trailing backslash.

@@ -14,7 +14,7 @@ std::string MemoryFileSystem::Normalise(const std::string& path) {
 
 std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) {
     auto it = nodes_.find(Normalise(path));
-    if (it == nodes_.end() || it->second.isFolder) return std::nullopt;
+    if (it == nodes_.end() || it->second.isFolder || it->second.readDenied) return std::nullopt;
     return it->second.bytes;
 }
 
@@ -74,6 +74,17 @@ bool MemoryFileSystem::RemoveFile(const std::string& path) {
     return true;
 }
 
+bool MemoryFileSystem::AppendToFile(const std::string& path, const std::string& bytes) {
+    auto it = nodes_.find(Normalise(path));
+    if (it == nodes_.end()) return WriteReplacing(path, bytes);
+    auto folder = nodes_.find(Normalise(ParentFolder(path)));
+    if (it->second.isFolder || (it->second.attributes & fileattr::kReadOnly) ||
+        (folder != nodes_.end() && folder->second.writeDenied))
+        return false;
+    it->second.bytes += bytes;
+    return true;
+}
+
 void MemoryFileSystem::AddFolder(const std::string& path) {
     const std::string parent = ParentFolder(path);
     if (!parent.empty() && !nodes_.count(Normalise(parent))) AddFolder(parent);
@@ -87,6 +98,10 @@ void MemoryFileSystem::AddFile(const std::string& path, const std::string& bytes
 }
 
 void MemoryFileSystem::Remove(const std::string& path) { nodes_.erase(Normalise(path)); }
+
+void MemoryFileSystem::DenyReads(const std::string& path, bool denied) {
+    if (auto it = nodes_.find(Normalise(path)); it != nodes_.end()) it->second.readDenied = denied;
+}
 
 void MemoryFileSystem::DenyWrites(const std::string& folder) {
     AddFolder(folder);

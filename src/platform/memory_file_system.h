@@ -16,12 +16,15 @@ public:
     std::vector<FolderEntry> ListFolder(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+    bool AppendToFile(const std::string& path, const std::string& bytes) override;
 
     // Test set-up: folders (with their parents), files, and folders whose
     // files may not be created or replaced.
     void AddFolder(const std::string& path);
     void AddFile(const std::string& path, const std::string& bytes, uint32_t attributes = fileattr::kArchive);
     void DenyWrites(const std::string& folder);
+    // A file that is there but cannot be read (a lock, an access list).
+    void DenyReads(const std::string& path, bool denied = true);
     void Remove(const std::string& path);
 
 private:
@@ -31,6 +34,7 @@ private:
         std::string bytes;
         uint32_t attributes = 0;
         bool writeDenied = false;
+        bool readDenied = false;
     };
     static std::string Normalise(const std::string& path);
     std::map<std::string, Node> nodes_;

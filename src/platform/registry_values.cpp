@@ -139,6 +139,20 @@ std::string RegReadValue(RegistryStore& store, RegRoot root, const std::string& 
     return FormatHex8(FromLittleEndian(value->bytes));
 }
 
+std::optional<RegValueData> RegValueDataOf(std::string_view kindTag, const std::string& text) {
+    if (text == kNullText || text == kUnfitType) return std::nullopt;
+    if (kindTag == kind::kDword) {
+        int32_t v = 0;
+        const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+        if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return std::nullopt;
+        return RegValueData{regtype::kDword, LittleEndian32(static_cast<uint32_t>(v))};
+    }
+    if (kindTag == kind::kString || kindTag == kind::kExString)
+        return RegValueData{kindTag == kind::kString ? regtype::kSz : regtype::kExpandSz, EncodeRegString(text)};
+    if (kindTag == kind::kBinary) return RegValueData{regtype::kBinary, LittleEndian32(HexTextToInt(text))};
+    return std::nullopt;  // MultiString and unknown tags write nothing
+}
+
 void RegWriteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,
                    std::string_view kindTag, const std::string& text) {
     if (text == kNullText) {
@@ -148,23 +162,10 @@ void RegWriteValue(RegistryStore& store, RegRoot root, const std::string& keyPat
     if (text == kUnfitType) return;
     const std::string path = StorePath(keyPath);
     store.CreateKey(root, path);
-    RegValueData data;
-    if (kindTag == kind::kDword) {
-        int32_t v = 0;
-        const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-        if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return;
-        store.SetValue(root, path, name, {regtype::kDword, LittleEndian32(static_cast<uint32_t>(v))});
-        return;
-    }
-    if (kindTag == kind::kString || kindTag == kind::kExString) {
-        data = {kindTag == kind::kString ? regtype::kSz : regtype::kExpandSz, EncodeRegString(text)};
-    } else if (kindTag == kind::kBinary) {
-        data = {regtype::kBinary, LittleEndian32(HexTextToInt(text))};
-    } else {
-        return;  // MultiString and unknown tags write nothing
-    }
-    if (!store.SetValue(root, path, name, data))
-        throw BriskoError(FormatUserMessage("'%s' の設定に失敗しました", name));
+    const auto data = RegValueDataOf(kindTag, text);
+    if (!data) return;
+    const bool stored = store.SetValue(root, path, name, *data);
+    if (!stored && kindTag != kind::kDword) throw BriskoError(FormatUserMessage("'%s' の設定に失敗しました", name));
 }
 
 void RegDeleteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name) {

@@ -2,6 +2,7 @@
 // Registry values as text of a kind ("String", "ExString", "DWORD", "Binary",
 // "MultiString"). Key paths begin with a backslash and name the key from the
 // root. Reads never fail; a refused string or binary write throws BriskoError.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ std::string RegReadValue(RegistryStore& store, RegRoot root, const std::string& 
                          std::string_view kind);
 void RegWriteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name,
                    std::string_view kind, const std::string& text);
+// What RegWriteValue stores for the text: nullopt where it stores nothing
+// ("NULL", "UnfitType", a DWORD text that is no number, MultiString).
+// Throws BriskoError for Binary text that is not hex.
+std::optional<RegValueData> RegValueDataOf(std::string_view kind, const std::string& text);
 void RegDeleteValue(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name);
 std::string RegValueKind(RegistryStore& store, RegRoot root, const std::string& keyPath, const std::string& name);
 std::vector<std::string> RegSubKeyNames(RegistryStore& store, RegRoot root, const std::string& keyPath);

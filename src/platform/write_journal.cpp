@@ -85,6 +85,14 @@ public:
         journal_.Add(Record(Kind::RemoveFile, {}, path));
         return inner().RemoveFile(path);
     }
+    // The program's own files (its command log): passed on, not journaled.
+    bool AppendToFile(const std::string& path, const std::string& bytes) override {
+        return inner().AppendToFile(path, bytes);
+    }
+    std::optional<uint64_t> FileSize(const std::string& path) override { return inner().FileSize(path); }
+    bool MoveReplacing(const std::string& from, const std::string& to) override {
+        return inner().MoveReplacing(from, to);
+    }
 
 private:
     FileSystem& inner() { return journal_.TargetFiles(); }

@@ -17,6 +17,7 @@ namespace brisko {
 
 namespace {
 constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
+constexpr uint64_t kLargestLog = 1024 * 1024;  // then it becomes the one older log and a new one begins
 
 // The text as lines, without empty leading and trailing ones.
 std::vector<std::string> LinesOf(const std::string& text) {
@@ -50,27 +51,44 @@ void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& co
     std::string block = "==== " + Stamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
     for (const std::string& line : log.Lines()) block += line + "\r\n";
     block += "終了コード " + std::to_string(code) + "\r\n\r\n";
-    ctx.platform.files.CreateFolder(ParentFolder(path));
-    const std::string before = ctx.platform.files.ReadFile(path).value_or(kUtf8Mark);
-    if (!ctx.platform.files.WriteReplacing(path, before + block)) log.Note("記録ファイルに書き込めません: " + path);
+    FileSystem& files = ctx.platform.files;
+    files.CreateFolder(ParentFolder(path));
+    // Appended, never rewritten: a log that cannot be read keeps its history,
+    // and two runs at once each keep their block.
+    if (files.FileSize(path).value_or(0) >= kLargestLog) files.MoveReplacing(path, OlderCommandLogPath(path));
+    const std::string head = files.GetAttributes(path) ? "" : kUtf8Mark;
+    if (!files.AppendToFile(path, head + block)) log.Note("記録ファイルに書き込めません: " + path);
 }
 
 std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
     return "[" + std::string(CategoryName(c)) + "] " + ctx.items.List(c)[position].label;
 }
 
-// The accelerate button's work without its questions; the log names every
-// item whose record changed and every item that did not take.
-int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
-    const ItemStateTable before = ctx.items.states;
-    const AccelerateResult result = RunAccelerate(ctx, "高速化 (/apply)");
-    if (!result.backup.empty()) log.Note("バックアップ: " + result.backup);
-    if (!result.note.empty()) log.Warn(result.note);
-    else if (PreferencesOf(ctx).AutoBackupSuppressed()) log.Note("自動バックアップは設定で無効です。");
+void NoteChangedItems(ProgramContext& ctx, const ItemStateTable& before, CommandLog& log) {
     for (TweakCategory c : kAllCategories)
         for (size_t i = 0; i < ctx.items.List(c).size(); ++i)
             if (ctx.items.states.Get(c, i) != before.Get(c, i))
                 log.Note((ctx.items.states.Get(c, i) ? "最適化: " : "既定に戻す: ") + ItemName(ctx, c, i));
+}
+
+// The accelerate button's work without its questions; the log names every
+// item whose record changed and every item that did not take. A run that
+// fails part-way names the backup and the items it had already changed.
+int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
+    const ItemStateTable before = ctx.items.states;
+    std::string backup;
+    AccelerateResult result;
+    try {
+        result = RunAccelerate(ctx, "高速化 (/apply)", [&](const std::string& path) { backup = path; });
+    } catch (const BriskoError&) {
+        if (!backup.empty()) log.Note("バックアップ: " + backup);
+        NoteChangedItems(ctx, before, log);
+        throw;
+    }
+    if (!result.backup.empty()) log.Note("バックアップ: " + result.backup);
+    if (!result.note.empty()) log.Warn(result.note);
+    else if (PreferencesOf(ctx).AutoBackupSuppressed()) log.Note("自動バックアップは設定で無効です。");
+    NoteChangedItems(ctx, before, log);
     for (const std::string& label : result.notSet) log.Note("設定できませんでした: " + label);
     if (!result.changed && result.notSet.empty()) log.Note("変更された設定はありません。");
     return result.notSet.empty() ? kExitDone : kExitItemsNotSet;
@@ -81,6 +99,7 @@ int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
 int LoadPlan(ProgramContext& ctx, const std::string& path, CommandLog& log) {
     const PlanLoad plan = LoadPlanFile(ctx, path);
     if (!plan.recognised) {
+        if (!plan.problem.empty()) log.Note(plan.problem);
         log.Note("プラン ファイルではないか、壊れています。何も変更しません: " + path);
         return kExitRefused;
     }
@@ -175,6 +194,10 @@ void CommandLog::Write(const std::string& prefix, const std::string& text) {
 
 std::string CommandLogPath(const std::string& executablePath) {
     return ParentFolder(executablePath) + "\\backups\\brisko-command.log";
+}
+
+std::string OlderCommandLogPath(const std::string& logPath) {
+    return logPath.substr(0, logPath.size() - 4) + ".old.log";
 }
 
 int RefuseCommand(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, const std::string& reason) {

@@ -2,6 +2,10 @@
 // fresh simulated machine that imports the file as regedit would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <optional>
+
 #include "backup/reg_export.h"
 #include "engine/rehearsal.h"
 #include "platform/error.h"
@@ -57,20 +61,6 @@ TEST(RegExport, EveryKindOfWrite) {
               "\"Again\"=dword:ffffffff\n");
 }
 
-// The items a .reg sets whole: no file edits and no commands.
-std::vector<std::pair<TweakCategory, size_t>> RegistryOnlyItems(ProgramContext& ctx) {
-    std::vector<std::pair<TweakCategory, size_t>> items;
-    for (const auto& item : RehearseApply(ctx, RehearsalScope::EveryEnabledItem)) {
-        const bool files = std::any_of(item.writes.begin(), item.writes.end(), [](const RecordedWrite& w) {
-            return w.kind == Kind::WriteFile || w.kind == Kind::RemoveFile;
-        });
-        const bool commands = std::any_of(item.otherActions.begin(), item.otherActions.end(),
-                                          [](const std::string& a) { return a.starts_with("実行: "); });
-        if (!files && !commands) items.emplace_back(item.category, item.position);
-    }
-    return items;
-}
-
 const std::string kRegPath = "C:\\plan.reg";
 
 // Imports the .reg text, written as a file, into the machine.
@@ -79,27 +69,79 @@ void ImportInto(SimulatedContext& from, const std::string& text, SimulatedContex
     ImportRegFile(to.registry, *from.files.ReadFile(kRegPath));
 }
 
+// Every key (as "root\\path") and every value under it.
+using RegistryDump = std::map<std::string, std::optional<RegValueData>>;
+void Dump(RegistryStore& store, RegRoot root, const std::string& path, RegistryDump& out) {
+    out[FullKeyName(root, path)] = std::nullopt;
+    for (const auto& name : store.ValueNames(root, path))
+        out[FullKeyName(root, path) + "|" + name] = store.QueryValue(root, path, name, RegAccess::Query);
+    for (const auto& sub : store.SubKeyNames(root, path)) Dump(store, root, JoinKeyPath(path, sub), out);
+}
+RegistryDump Dump(RegistryStore& store) {
+    RegistryDump out;
+    for (RegRoot root : {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine}) Dump(store, root, "", out);
+    return out;
+}
+
 class RegExportRoundTrip : public ::testing::TestWithParam<SimulatedWindows> {};
 
-TEST_P(RegExportRoundTrip, AFreshMachineImportingTheTicksDetectsThemOnEveryRegistryItem) {
+TEST_P(RegExportRoundTrip, TheTicksAsTheyStandChangeNothingOnAnIdenticalMachine) {
     SimulatedContext a(GetParam()), b(GetParam());
     RunStartupSequence(a.ctx);
+    const std::string text = ExportTicksAsReg(a.ctx);
+    const RegistryDump before = Dump(b.registry);
+    ImportInto(a, text, b);
+    std::string changed;
+    for (const auto& [name, value] : Dump(b.registry))
+        if (!before.count(name) || before.at(name) != value) changed += name + "\n";
+    EXPECT_EQ(changed, "") << text;
+    EXPECT_EQ(Dump(b.registry).size(), before.size());
+}
+
+TEST_P(RegExportRoundTrip, OnlyTickedItemsAreSetUntickedOnesKeepTheirState) {
+    SimulatedContext a(GetParam()), b(GetParam());
+    RunStartupSequence(a.ctx);
+    const auto detected = a.ctx.items.lists;
     size_t n = 0;
     for (auto& list : a.ctx.items.lists)
-        for (auto& e : list) e.ticked = ++n % 2 == 0;  // both directions: optimise and default
+        for (auto& e : list) e.ticked = ++n % 2 == 0;
     const std::string text = ExportTicksAsReg(a.ctx);
-    EXPECT_NE(text.find("\n; ["), std::string::npos) << "items with file edits or commands named";
+    for (const char* service : {"\\Services\\RpcSs]", "\\Services\\Alerter]"})  // running and stopped
+        EXPECT_EQ(text.find(service), std::string::npos) << "no service while the services page is unavailable";
     ImportInto(a, text, b);
     RunStartupSequence(b.ctx);
-    const auto registryItems = RegistryOnlyItems(a.ctx);
-    EXPECT_GT(registryItems.size(), 10u);
-    for (const auto& [c, pos] : registryItems)
-        EXPECT_EQ(b.ctx.items.List(c)[pos].ticked, a.ctx.items.List(c)[pos].ticked)
-            << CategoryKey(c) << " " << pos + 1 << " " << a.ctx.items.List(c)[pos].label;
+    size_t set = 0;
+    for (const auto& item : RehearseApply(a.ctx, RehearsalScope::TickedItems)) {
+        const bool registryOnly = std::none_of(item.writes.begin(), item.writes.end(), [](const RecordedWrite& w) {
+            return w.kind == Kind::WriteFile || w.kind == Kind::RemoveFile;
+        }) && std::none_of(item.otherActions.begin(), item.otherActions.end(), [](const std::string& x) {
+            return x.starts_with("実行: ");
+        });
+        if (!registryOnly) continue;
+        ++set;
+        EXPECT_TRUE(b.ctx.items.List(item.category)[item.position].ticked) << item.label;
+    }
+    EXPECT_GT(set, 5u);
+    for (TweakCategory c : kSettingCategories)
+        for (size_t i = 0; i < detected[CategoryIndex(c)].size(); ++i)
+            if (!a.ctx.items.List(c)[i].ticked && !detected[CategoryIndex(c)][i].ticked)
+                EXPECT_FALSE(b.ctx.items.List(c)[i].ticked) << CategoryKey(c) << " " << i + 1;
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, RegExportRoundTrip, ::testing::Values(SimulatedWindows::Xp, SimulatedWindows::Win98),
                          [](const auto& info) { return EditionName(info.param); });
+
+TEST(RegExport, NamesThatWouldBreakTheFileAreRefused) {
+    const auto HKLM = RegRoot::LocalMachine;
+    const std::vector<RecordedWrite> cases = {
+        W(Kind::SetValue, HKLM, "SYSTEM\\S\\a]\n\"X\"=dword:1\n[x", "Start", regtype::kDword, std::string(4, '\0')),
+        W(Kind::DeleteValue, HKLM, "Software\\B", "Line\rBreak"),
+        W(Kind::SetValue, HKLM, "Software\\B", std::string("N\0UL", 4), regtype::kSz, EncodeRegString("x")),
+        W(Kind::DeleteKey, HKLM, "Software\\B\\closing]"),
+        W(Kind::CreateKey, HKLM, "Software\\\xEF\xBF\xBD"),
+    };
+    for (const auto& w : cases) EXPECT_THROW(RegFileText({w}, {}), BriskoError) << w.path << "|" << w.name;
+}
 
 TEST(RegExport, ARefusedFileThrows) {
     SimulatedContext sim(SimulatedWindows::Xp);

@@ -88,6 +88,25 @@ TEST_P(RestoreRoundTrip, EveryTouchedValueComesBack) {
 INSTANTIATE_TEST_SUITE_P(Editions, RestoreRoundTrip,
                          ::testing::Values(SimulatedWindows::Xp, SimulatedWindows::Win2000, SimulatedWindows::Win98));
 
+// A value the kind of its row cannot hold comes back with its type and bytes.
+TEST(RestoreTyped, AnotherTypeAnEmptyStringAndAnExpandableOneComeBackExactly) {
+    StartedContext sim(SimulatedWindows::Xp);
+    const auto HKCU = RegRoot::CurrentUser, HKLM = RegRoot::LocalMachine;
+    const std::string desk = "Control Panel\\Desktop", explorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+    const struct { RegRoot root; std::string key, name; RegValueData value; } cases[] = {
+        {HKCU, desk, "AutoEndTasks", {regtype::kDword, std::string("\1\0\0\0", 4)}},
+        {HKCU, desk, "MenuShowDelay", {regtype::kSz, std::string(2, '\0')}},
+        {HKLM, explorer, "Max Cached Icons", {regtype::kExpandSz, EncodeRegString("%Icons%")}},
+        {HKCU, explorer, "link", {regtype::kBinary, std::string("\1\2\3\4\5", 5)}},
+    };
+    for (const auto& c : cases) ASSERT_TRUE(sim.registry.SetValue(c.root, c.key, c.name, c.value));
+    WriteBackupFile(sim.ctx, "C:\\b.ini");
+    for (const auto& c : cases) sim.registry.SetValue(c.root, c.key, c.name, {regtype::kSz, EncodeRegString("1")});
+    sim.prompts.AnswerNext(false);
+    ASSERT_TRUE(RunRestoreCommand(sim.ctx, "C:\\b.ini"));
+    for (const auto& c : cases) EXPECT_EQ(sim.registry.QueryValue(c.root, c.key, c.name, RegAccess::Query), c.value) << c.name;
+}
+
 class RestoreRules : public ::testing::Test {
 protected:
     StartedContext sim{SimulatedWindows::Xp};

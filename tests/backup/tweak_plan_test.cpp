@@ -34,6 +34,7 @@ protected:
 TEST_F(TweakPlan, SavedTicksComeBackIncludingServices) {
     for (auto [c, n] : {std::pair{TweakCategory::System, 5}, {TweakCategory::Others, 9}, {TweakCategory::Desktop, 1}})
         sim.Entry(c, n).ticked = !sim.Entry(c, n).ticked;
+    for (auto& e : ctx.items.List(TweakCategory::Service)) e.enabled = true;  // the services page allowed
     Service("DHCP Client").ticked = true;
     Service("Alerter").ticked = false;
     const auto wanted = Ticks();
@@ -45,6 +46,26 @@ TEST_F(TweakPlan, SavedTicksComeBackIncludingServices) {
     EXPECT_EQ(Ticks(), wanted);
     EXPECT_TRUE(load.refused.empty());
     EXPECT_NE(sim.files.ReadFile(kPlan)->find("Dhcp=1"), std::string::npos);  // services by key name
+}
+
+TEST_F(TweakPlan, APlanWrittenHereLoadsBackHereWithNothingRefused) {
+    WritePlanFile(ctx, kPlan);
+    const std::string text = *sim.files.ReadFile(kPlan);
+    EXPECT_EQ(text.find("[Service]"), std::string::npos) << "the services page is unavailable";
+    for (auto& list : ctx.items.lists)  // what unavailable entries show may differ from run to run
+        for (auto& e : list) e.ticked = e.enabled ? e.ticked : !e.ticked;
+    const PlanLoad load = LoadPlanFile(ctx, kPlan);
+    EXPECT_TRUE(load.recognised);
+    EXPECT_TRUE(load.refused.empty()) << PlanRefusalMessage(load);
+}
+
+TEST_F(TweakPlan, ServiceKeysMatchWithoutRegardToCase) {
+    for (auto& e : ctx.items.List(TweakCategory::Service)) e.enabled = true;
+    Service("DHCP Client").ticked = false;
+    Put("[BriskoPlan]\r\nFormat=1\r\n[service]\r\ndhcp=1\r\n[BriskoPlanEnd]\r\nComplete=1\r\n");
+    const PlanLoad load = LoadPlanFile(ctx, kPlan);
+    EXPECT_TRUE(load.recognised && load.refused.empty());
+    EXPECT_TRUE(Service("DHCP Client").ticked);
 }
 
 TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {
@@ -75,6 +96,10 @@ TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {
         head + "[Service]\r\nDhcp=2\r\n" + tail,
         head + "[System]\r\n1=1\r\n" + std::string("\0\0", 2) + tail,
         "[バックアップ]\r\n形式=2\r\n[システム]\r\n1=1\r\n[バックアップ終了]\r\n完了=1\r\n",
+        head + "[System]\r\n1=1\r\n[Desktop]\r\n1=1\r\n[system]\r\n2=1\r\n" + tail,  // a section twice
+        head + "[System]\r\n3=1\r\n3=zz\r\n" + tail,                               // a key twice
+        head + "[Services]\r\nDhcp=1\r\n" + tail,                                   // a section no plan has
+        head + "[Service]\r\nDhcp=1\r\nDHCP=0\r\n" + tail,
     };
     for (auto& list : ctx.items.lists)
         for (auto& e : list) e.ticked = false;
@@ -84,6 +109,8 @@ TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {
         EXPECT_EQ(Ticks(), std::vector<bool>(Ticks().size(), false)) << text;
     }
     EXPECT_FALSE(LoadPlanFile(ctx, "C:\\missing.ini").recognised);
+    Put(head + "[System]\r\n3=1\r\n3=zz\r\n" + tail);
+    EXPECT_TRUE(LoadPlanFile(ctx, kPlan).problem.starts_with("プラン ファイルの 5 行目"));
 }
 
 }  // namespace

@@ -75,6 +75,10 @@ TEST(PcInformation, NamesWithForbiddenCharactersOrEmptyAreRefused) {
         {{"", "", "PC"}, PromptKind::Warn},
         {{"a", "", ""}, PromptKind::Warn},
         {{"a", "", "NULL"}, PromptKind::Warn},  // would delete the value
+        {{"a", "", "ABCDEFGHIJKLMNO"}, {}},     // 15: the NetBIOS limit
+        {{"a", "", "ABCDEFGHIJKLMNOP"}, PromptKind::Error},
+        {{"a", "", "山田太郎のパソコン"}, PromptKind::Error},  // 9 characters, 18 bytes
+        {{"a\tb", "", "PC"}, PromptKind::Error},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.names.user + "|" + c.names.corp + "|" + c.names.computer);
@@ -98,6 +102,13 @@ TEST(PcInformation, AChangeWritesTheThreeValuesOnlyWhenConfirmed) {
     EXPECT_EQ(RegValueKind(sim.registry, HKLM, kNt, "RegisteredOrganization"), "String") << "empty, but written";
     EXPECT_EQ(sim.Reg(kName, "ComputerName"), "SUZUKI");
     EXPECT_EQ(sim.prompts.shown.back().kind, PromptKind::Inform);
+
+    sim.prompts.AnswerNext(true);  // texts that read like the program's own sentinels are stored as typed
+    EXPECT_TRUE(ChangePcInformation(sim.ctx, {"UnfitType", "NULL", "UNFITTYPE"}));
+    EXPECT_EQ(sim.Reg(kNt, "RegisteredOwner"), "UnfitType");
+    EXPECT_EQ(sim.Reg(kNt, "RegisteredOrganization"), "NULL");
+    EXPECT_EQ(RegValueKind(sim.registry, HKLM, kNt, "RegisteredOrganization"), "String") << "stored, not deleted";
+    EXPECT_EQ(sim.Reg(kName, "ComputerName"), "UNFITTYPE");
 }
 
 TEST(PcInformation, ARefusedWriteStopsTheChangeAndNamesWhatWasWritten) {

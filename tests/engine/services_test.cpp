@@ -55,6 +55,7 @@ TEST_F(Services, ListedSortedAndTickedWhenStopped) {
 TEST_F(Services, StoppingKeepsTheStartTypeAndStartingPutsItBack) {
     RunStartupSequence(ctx);
     const size_t audio = Position("Windows Audio"), alerter = Position("Alerter");
+    for (auto& e : list) e.enabled = true;  // the user allowed the page
     list[audio].ticked = true;     // running, start type 2
     list[alerter].ticked = false;  // stopped at start, nothing kept
     ApplyItemStates(ctx);
@@ -77,6 +78,7 @@ TEST_F(Services, GoneOrUnsafeServicesAreSkipped) {
     RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "Evil", "ObjectName", "String", "LocalSystem");
     RunStartupSequence(ctx);
     const size_t evil = Position("Evil\" & format C: & \""), plug = Position("Plug and Play");
+    for (auto& e : list) e.enabled = true;
     list[evil].ticked = list[plug].ticked = true;
     RegDeleteKeyTree(sim.registry, RegRoot::LocalMachine, SERVICES + "PlugPlay");
     ApplyItemStates(ctx);

@@ -2,12 +2,16 @@
 // code, what it wrote and what the log says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
+#include "backup/backup_file.h"
 #include "backup/tweak_plan.h"
+#include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "startup/silent_run.h"
 #include "support/simulated_context.h"
+#include "support/write_faults.h"
 
 namespace brisko {
 namespace {
@@ -88,6 +92,58 @@ TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
         EXPECT_NE(file.find("brisko.exe " + line + "\r\n"), std::string::npos) << line;
         EXPECT_NE(file.find("終了コード " + std::to_string(c.code) + "\r\n"), std::string::npos) << line;
     }
+}
+
+int RunCommand(Machine& m, const std::vector<std::string>& args) {
+    return RunSilentCommand(m.ctx, ParseCommandLine(args), m.log, args.front());
+}
+bool Logged(Machine& m, const std::string& start) {
+    return std::any_of(m.echoed.begin(), m.echoed.end(), [&](const std::string& l) { return l.starts_with(start); });
+}
+
+TEST(SilentRun, ADamagedBackupRowWritesNothingAndExits2) {
+    Machine m;
+    RunCommand(m, {"/backup", "C:\\saved"});
+    const std::string path = m.files.ListFolder("C:\\saved").at(0).name;
+    auto doc = profile::ProfileDocument::Parse(*m.files.ReadFile("C:\\saved\\" + path));
+    doc.Write("その他", "8", "zz");
+    m.files.WriteReplacing("C:\\b.ini", doc.Serialize());
+    RegWriteValue(m.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
+                  "IRQ8Priority", "DWORD", "2");
+    EXPECT_EQ(RunCommand(m, {"/restore", "C:\\b.ini"}), 2);
+    EXPECT_EQ(m.Irq8(), "2") << "a row before the damaged one is not restored either";
+    EXPECT_TRUE(Logged(m, "[その他] 8=zz"));
+}
+
+TEST(SilentRun, AFailedApplyNamesTheBackupAndWhatItChanged) {
+    Machine m;
+    m.files.WriteReplacing("C:\\plan.ini", kHead + "[System]\r\n5=1\r\n[Desktop]\r\n2=1\r\n" + kTail);
+    testing::WriteFaults faults;
+    testing::FaultyRegistryStore registry(m.registry, faults);
+    ProgramContext ctx{Platform{registry, m.files, m.processes, m.log, m.resources, m.system, m.services, m.clock}};
+    faults.FailWrite(4);  // System 5 writes its key and value; Desktop 2 its key, not its string
+    EXPECT_EQ(RunSilentCommand(ctx, ParseCommandLine({"/apply", "C:\\plan.ini"}), m.log, "/apply"), 3) << faults.Refused();
+    EXPECT_EQ(m.Irq8(), "2");
+    EXPECT_TRUE(Logged(m, "バックアップ: " + kFolder + "\\backups\\backup_"));
+    EXPECT_TRUE(Logged(m, "最適化: [システム] "));
+}
+
+// The log is appended to: what cannot be read is kept, and a full log
+// becomes the one older file.
+TEST(SilentRun, TheLogIsAppendedToAndRotated) {
+    Machine m;
+    const std::string log = CommandLogPath(m.system.executablePath), old = std::string("\xEF\xBB\xBF") + "earlier\r\n";
+    m.files.AddFolder(ParentFolder(log));
+    m.files.AddFile(log, old);
+    m.files.DenyReads(log);
+    RunCommand(m, {"/?"});
+    m.files.DenyReads(log, false);
+    EXPECT_TRUE(m.files.ReadFile(log)->starts_with(old) && m.files.ReadFile(log)->size() > old.size());
+
+    m.files.AddFile(log, std::string(1024 * 1024, 'x'));
+    RunCommand(m, {"/?"});
+    EXPECT_EQ(m.files.ReadFile(OlderCommandLogPath(log))->size(), 1024u * 1024u);
+    EXPECT_TRUE(m.files.ReadFile(log)->starts_with("\xEF\xBB\xBF==== "));
 }
 
 TEST(SilentRun, QuestionsGetTheSafeAnswerAndTheLogSaysSo) {

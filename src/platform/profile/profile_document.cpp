@@ -165,6 +165,14 @@ std::optional<std::string> ProfileDocument::ReadRaw(const std::string& section, 
     return lines_[k].value;
 }
 
+std::vector<ProfileDocument::OutlineLine> ProfileDocument::Outline() const {
+    std::vector<OutlineLine> out;
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind != LineKind::Blank)
+            out.push_back({i + 1, lines_[i].kind == LineKind::Section, lines_[i].name, lines_[i].hasValue});
+    return out;
+}
+
 std::vector<std::string> ProfileDocument::Keys(const std::string& section) const {
     std::vector<std::string> keys;
     const int s = FindSection(section);

@@ -29,6 +29,16 @@ public:
     // False when there was no such key.
     bool Remove(const std::string& section, const std::string& key);
 
+    // Every section header and key line in file order, with its line number
+    // (from 1): for readers that must refuse what Read would pass over.
+    struct OutlineLine {
+        size_t number;
+        bool section;      // a header; otherwise a key line
+        std::string name;  // trimmed (UTF-8)
+        bool hasValue;     // a key line with '='
+    };
+    std::vector<OutlineLine> Outline() const;
+
 private:
     enum class Encoding { Ansi, Utf16Le };
     enum class LineKind { Blank, Section, Key };

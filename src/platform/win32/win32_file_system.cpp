@@ -125,4 +125,28 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
 
 bool Win32FileSystem::RemoveFile(const std::string& path) { return ::DeleteFileW(Widen(path).c_str()) != 0; }
 
+// Appending, for the command log: every write lands at the end, so two runs
+// appending at once each keep their block.
+bool Win32FileSystem::AppendToFile(const std::string& path, const std::string& bytes) {
+    Handle file(CreateFileW(Widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+std::optional<uint64_t> Win32FileSystem::FileSize(const std::string& path) {
+    WIN32_FIND_DATAW data;
+    const HANDLE found = FindFirstFileW(Widen(path).c_str(), &data);
+    if (found == INVALID_HANDLE_VALUE) return std::nullopt;
+    FindClose(found);
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
+    return uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+}
+
+bool Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 }  // namespace brisko::win32

@@ -14,6 +14,9 @@ public:
     bool VisitFolder(const std::string& path, const std::function<bool(const FolderEntry&)>& visit) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+    bool AppendToFile(const std::string& path, const std::string& bytes) override;
+    std::optional<uint64_t> FileSize(const std::string& path) override;
+    bool MoveReplacing(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace brisko::win32

@@ -333,6 +333,7 @@ void RestoreWindow::BtnPlanLoadClick() {
     const auto chosen = dlgOpen_.Run(ParentFolder(ctx_.paths.executable) + "\\");
     if (!chosen) return;
     const PlanLoad load = LoadPlanFile(ctx_, *chosen);
+    if (!load.recognised && !load.problem.empty()) return ctx_.platform.prompts.Warn("\r\n" + load.problem);
     if (!load.recognised) return ctx_.platform.prompts.Warn("\r\n選択されたファイルはプラン ファイルではありません。");
     UpdateItemCount(ctx_);
     if (onRestored_) onRestored_();  // the main window shows the new ticks
