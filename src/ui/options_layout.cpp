@@ -35,7 +35,7 @@ OptionsLayout LayOutOptionsWindow() {
     for (int i = 0; i < 2; ++i) {
         const Rect row = line(l.pathGroup, i);
         l.pathLabels[i] = {row.left, row.top + 2, 70, 16};
-        l.pathButtons[i] = {row.right() - 56, row.top - 1, 56, kLine};
+        l.pathButtons[i] = {row.right() - 64, row.top - 1, 64, kLine};
         l.pathEdits[i] = {l.pathLabels[i].right() + 4, row.top, l.pathButtons[i].left - 6 - l.pathLabels[i].right() - 4,
                           kLine - 2};
     }
