@@ -44,6 +44,25 @@ const PageContents kPages[2] = {
      kBtnRecoveryOE, L"メールルールを復元", "OutlookImage"},
 };
 
+// The page control's strip beside its tabs takes the window's colour: the
+// control's background is erased with the brush kept under kTabsBrush, and
+// the control draws its tabs and frame over it.
+constexpr wchar_t kTabsProc[] = L"Brisko.TabsProc", kTabsBrush[] = L"Brisko.TabsBrush";
+LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto proc = reinterpret_cast<WNDPROC>(GetPropW(tabs, kTabsProc));
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(tabs, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetPropW(tabs, kTabsBrush)));
+        return 1;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+        RemovePropW(tabs, kTabsProc);
+        RemovePropW(tabs, kTabsBrush);
+    }
+    return CallWindowProcW(proc, tabs, message, wParam, lParam);
+}
 
 // While a long action runs: the hour-glass, and the window closed to input.
 // Afterwards the keyboard focus goes back to the control that had it.
@@ -182,6 +201,9 @@ void RestoreWindow::FormCreate() {
     LoadBitmaps();
 
     HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgRestore, font_);
+    SetPropW(tabs, kTabsBrush, panelBrush_);
+    SetPropW(tabs, kTabsProc, reinterpret_cast<HANDLE>(
+                                  SetWindowLongPtrW(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TabsProc))));
     for (int page = 0; page < 2; ++page) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -241,6 +263,7 @@ void RestoreWindow::SetColour(int32_t colour) {
     panelColour_ = PaintColour(colour);
     if (panelBrush_) DeleteObject(panelBrush_);
     panelBrush_ = CreateSolidBrush(panelColour_);
+    if (HWND tabs = Control(kPgRestore)) SetPropW(tabs, kTabsBrush, panelBrush_);
     if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
