@@ -44,17 +44,27 @@ const PageContents kPages[2] = {
      kBtnRecoveryOE, L"メールルールを復元", "OutlookImage"},
 };
 
-// The page control's strip beside its tabs takes the window's colour: the
-// control's background is erased with the brush kept under kTabsBrush, and
-// the control draws its tabs and frame over it.
+// The page control takes the window's colour, kept as the brush under
+// kTabsBrush: its strip beside the tabs, and its page area inside the frame,
+// which a themed control would otherwise paint white over the page's panel.
 constexpr wchar_t kTabsProc[] = L"Brisko.TabsProc", kTabsBrush[] = L"Brisko.TabsBrush";
 LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto proc = reinterpret_cast<WNDPROC>(GetPropW(tabs, kTabsProc));
+    const auto brush = static_cast<HBRUSH>(GetPropW(tabs, kTabsBrush));
+    RECT area;
+    GetClientRect(tabs, &area);
     if (message == WM_ERASEBKGND) {
-        RECT client;
-        GetClientRect(tabs, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetPropW(tabs, kTabsBrush)));
+        FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
         return 1;
+    }
+    if (message == WM_PAINT && !wParam) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(tabs, &paint);
+        CallWindowProcW(proc, tabs, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        CallWindowProcW(proc, tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        FillRect(dc, &area, brush);
+        EndPaint(tabs, &paint);
+        return 0;
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));

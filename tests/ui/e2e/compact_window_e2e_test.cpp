@@ -69,14 +69,15 @@ TEST(CompactWindow, MonitorStripTrayAndTheWayBack) {
     EXPECT_TRUE(driver::WaitFor([&] { return Figures(compact) != first; }, 2500)) << "nothing changed over two seconds";
     taken = {};
     driver::Picture(compact, L"performance-mode");
-    // Opened again from the main window, the mode keeps the drive chosen.
-    const LRESULT drives = Ask(hd, CB_GETCOUNT);
-    Ask(hd, CB_SETCURSEL, drives - 1);
+    // Opened again from the main window, the mode keeps the drive chosen (the
+    // last, or with one drive none, which a refill would not keep either).
+    const LRESULT drives = Ask(hd, CB_GETCOUNT), choice = drives > 1 ? drives - 1 : -1;
+    Ask(hd, CB_SETCURSEL, static_cast<WPARAM>(choice));
     const std::wstring chosen = driver::TextOf(hd);
     driver::Press(compact, kBtnCompactRestore);
     app.Click(kBtnPerformance);
     ASSERT_TRUE(driver::WaitFor([&] { return IsWindowVisible(compact) != FALSE; }));
-    EXPECT_EQ(Ask(hd, CB_GETCURSEL), drives - 1) << "of " << drives;
+    EXPECT_EQ(Ask(hd, CB_GETCURSEL), choice) << "of " << drives;
     EXPECT_EQ(driver::TextOf(hd), chosen);
 
     driver::Press(compact, kBtnCompactPerformance);
