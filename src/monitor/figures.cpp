@@ -63,7 +63,7 @@ Label FormatGrouped(int64_t value, const char* unit, char separator) {
     const bool negative = value < 0;
     uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     for (int group = 0; magnitude != 0; ++group) {
-        if (group > 0 && group % 3 == 0) digits[n++] = separator;
+        if (group > 0 && group % 3 == 0 && separator) digits[n++] = separator;
         digits[n++] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     }
@@ -84,5 +84,7 @@ Label FormatPlain(int64_t value, const char* unit) {
 }  // namespace brisko::monitor
 
 namespace brisko::monitor {
-Label RateLabel(int64_t rate) { return rate == 0 ? FormatPlain(0, " Kbbs") : FormatGrouped(rate, " Kbbs"); }
+Label RateLabel(int64_t rate, char separator) {
+    return rate == 0 ? FormatPlain(0, " Kbbs") : FormatGrouped(rate, " Kbbs", separator);
+}
 }  // namespace brisko::monitor

@@ -45,8 +45,8 @@ struct Label {
     bool operator==(const Label& other) const;
 };
 
-// "#,###" and a unit: digits grouped in threes with the separator, and no
-// digits at all for 0 (" MB").
+// "#,###" and a unit: digits grouped in threes with the separator (the
+// locale's; none where it is '\0'), and no digits at all for 0 (" MB").
 Label FormatGrouped(int64_t value, const char* unit, char separator = ',');
 // The number in decimal and a unit ("75 %").
 Label FormatPlain(int64_t value, const char* unit);
@@ -55,5 +55,5 @@ Label FormatPlain(int64_t value, const char* unit);
 
 namespace brisko::monitor {
 // A network rate's text: "#,### Kbbs", or "0 Kbbs" for 0.
-Label RateLabel(int64_t rate);
+Label RateLabel(int64_t rate, char separator = ',');
 }  // namespace brisko::monitor

@@ -6,7 +6,9 @@
 
 namespace brisko {
 
-enum class ShowMode { Hidden, Normal };
+// Unowned: shown as it opens (SW_SHOW), with no window of the program as its
+// owner, for pages the user reads beside the program.
+enum class ShowMode { Hidden, Normal, Unowned };
 
 // Whether a program could be started, and the system's error code when not.
 struct StartResult {

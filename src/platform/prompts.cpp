@@ -8,6 +8,7 @@ std::string_view PromptCaption(PromptKind kind) {
         case PromptKind::Inform: return "情報";
         case PromptKind::Warn: return "警告";
         case PromptKind::Error: return "エラー";
+        case PromptKind::TitledError: return "Brisko";
     }
     return "";
 }

@@ -14,9 +14,11 @@ struct ChangeLine {
     bool operator==(const ChangeLine&) const = default;
 };
 
-enum class PromptKind { Confirm, Inform, Warn, Error };
+// TitledError: an error captioned with the application's title instead of
+// "エラー", for a program that could not be started.
+enum class PromptKind { Confirm, Inform, Warn, Error, TitledError };
 
-// The caption that names the kind: "確認", "情報", "警告", "エラー".
+// The caption that names the kind: "確認", "情報", "警告", "エラー", "Brisko".
 std::string_view PromptCaption(PromptKind kind);
 
 class Prompts {
@@ -33,6 +35,7 @@ public:
     virtual void Inform(const std::string& text) = 0;
     virtual void Warn(const std::string& text) = 0;
     virtual void Error(const std::string& text) = 0;
+    virtual void TitledError(const std::string& text) { Error(text); }
 };
 
 }  // namespace brisko

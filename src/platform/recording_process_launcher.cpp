@@ -10,7 +10,7 @@ void RecordingProcessLauncher::Append(const std::string& line) {
 void RecordingProcessLauncher::ShellOpen(const std::string& verb, const std::string& file,
                                          const std::string& parameters, ShowMode show) {
     Append("ShellOpen\t" + verb + "\t" + file + "\t" + parameters + "\t" +
-           (show == ShowMode::Hidden ? "Hidden" : "Normal"));
+           (show == ShowMode::Hidden ? "Hidden" : show == ShowMode::Unowned ? "Unowned" : "Normal"));
 }
 
 void RecordingProcessLauncher::RunHidden(const std::string& commandLine) { Append("RunHidden\t" + commandLine); }

@@ -87,4 +87,8 @@ void RehearsingPrompts::Error(const std::string& text) {
     if (!Rehearsed(PromptKind::Error, text)) inner_.Error(text);
 }
 
+void RehearsingPrompts::TitledError(const std::string& text) {
+    if (!Rehearsed(PromptKind::TitledError, text)) inner_.TitledError(text);
+}
+
 }  // namespace brisko

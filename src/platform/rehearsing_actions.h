@@ -42,6 +42,7 @@ public:
     void Inform(const std::string& text) override;
     void Warn(const std::string& text) override;
     void Error(const std::string& text) override;
+    void TitledError(const std::string& text) override;
 
 private:
     bool Rehearsed(PromptKind kind, const std::string& text);

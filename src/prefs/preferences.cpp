@@ -59,7 +59,9 @@ std::optional<int> Preferences::Integer(std::string_view key) const {
 
 std::optional<int> Preferences::FontSize() const {
     auto size = Integer(prefkey::kFontSize);
-    return (size && *size >= 8 && *size <= 12) ? size : std::nullopt;
+    // Any whole number the description boxes can show: at least one point, and
+    // at most 1638, the largest whose height in twips a rich edit box takes.
+    return (size && *size >= 1 && *size <= 1638) ? size : std::nullopt;
 }
 
 std::optional<int> Preferences::TransparencyAlpha() const {

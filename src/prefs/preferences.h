@@ -39,7 +39,7 @@ public:
     bool RestorePointSuppressed() const; // RestorePoint "Off"
     void SetRestorePointSuppressed(bool suppressed);
     bool ShowTab() const;
-    std::optional<int> FontSize() const;          // 8 to 12 points
+    std::optional<int> FontSize() const;          // 1 to 1638 points
     std::optional<int> TransparencyAlpha() const; // 5 to 254: the window is layered
     std::optional<int32_t> Color(std::string_view key) const;
     void SetColor(std::string_view key, int32_t colour);

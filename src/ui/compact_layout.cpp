@@ -58,7 +58,7 @@ std::vector<CompactControl> Build() {
     }
 
     group(264, 70, "ハードディスク");
-    list(264, "表示ドライブ", 74, kCmbHDList, 96);
+    list(264, "表示ドライブ", 74, kCmbHDList, 96);  // at 81 "C ドライブ" is cut to "C ドラ..."
     amounts(264 + kFirstRow, kLblHDTotal, kLblHDFree, "###,### MB");
     use(264 + kFirstRow + kRowStep, kLblHDUse, kPrgHDUse);
 

@@ -1,10 +1,24 @@
 #include "ui/options_layout.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace brisko::ui {
 
 namespace {
 constexpr int kTabHeight = 24, kMargin = 6, kLine = 20, kGroupHead = 18;
 constexpr int kRowLabelWidth = 102, kBoxWidth = 27, kLastBoxWidth = 36;
+constexpr int kRadioCircle = 17, kRadioGap = 20;
+
+// A radio button's width: its circle, and its caption in the 12-pixel UI font
+// reckoned at 12 pixels a Japanese character (three UTF-8 bytes) and 7 an
+// ASCII one, more than either font gives them.
+int RadioWidth(std::string_view caption) {
+    int width = kRadioCircle;
+    for (size_t i = 0; i < caption.size(); i += static_cast<unsigned char>(caption[i]) < 0x80 ? 1 : 3)
+        width += static_cast<unsigned char>(caption[i]) < 0x80 ? 7 : 12;
+    return width;
+}
 }  // namespace
 
 OptionsLayout LayOutOptionsWindow() {
@@ -24,7 +38,10 @@ OptionsLayout LayOutOptionsWindow() {
     int top = l.page.top + kMargin;
     l.fontGroup = group(top, 2);
     l.fontLabel = line(l.fontGroup, 0);
-    for (int i = 0; i < 5; ++i) l.fontRadios[i] = {l.fontGroup.left + 12 + i * 74, l.fontLabel.bottom() + 2, 72, kLine - 2};
+    for (int i = 0, x = l.fontGroup.left + 12; i < 5; ++i) {
+        l.fontRadios[i] = {x, l.fontLabel.bottom() + 2, RadioWidth(kFontSizeCaptions[i]), kLine - 2};
+        x = l.fontRadios[i].right() + kRadioGap;
+    }
     top = l.fontGroup.bottom() + kMargin;
     l.messageGroup = group(top, 2);
     for (int i = 0; i < 2; ++i) l.messageChecks[i] = line(l.messageGroup, i);
@@ -35,7 +52,7 @@ OptionsLayout LayOutOptionsWindow() {
     for (int i = 0; i < 2; ++i) {
         const Rect row = line(l.pathGroup, i);
         l.pathLabels[i] = {row.left, row.top + 2, 70, 16};
-        l.pathButtons[i] = {row.right() - 56, row.top - 1, 56, kLine};
+        l.pathButtons[i] = {row.right() - 64, row.top - 1, 64, kLine};
         l.pathEdits[i] = {l.pathLabels[i].right() + 4, row.top, l.pathButtons[i].left - 6 - l.pathLabels[i].right() - 4,
                           kLine - 2};
     }
@@ -71,8 +88,10 @@ OptionsLayout LayOutOptionsWindow() {
                             l.transparencyMax.left - 8 - l.transparencyMin.right() - 4, 16};
     l.colourGroup = group(l.transparencyGroup.bottom() + 4, 8);
     for (int i = 0; i < 10; ++i)
-        l.styleRadios[i] = {l.colourGroup.left + 12 + (i % 2) * 180, l.colourGroup.top + kGroupHead + (i / 2) * 18, 176, 17};
-    l.styleRadios[10] = {l.colourGroup.left + 12, l.styleRadios[8].bottom() + 1, innerWidth - 24, 17};
+        l.styleRadios[i] = {l.colourGroup.left + 12 + (i % 2) * 180, l.colourGroup.top + kGroupHead + (i / 2) * 18,
+                            std::min(176, RadioWidth(kColourStyleCaptions[i])), 17};
+    l.styleRadios[10] = {l.colourGroup.left + 12, l.styleRadios[8].bottom() + 1,
+                         std::min(innerWidth - 24, RadioWidth(kColourStyleCaptions[10])), 17};
     for (int i = 0; i < 6; ++i) {
         const int x = l.colourGroup.left + 12 + (i % 3) * 128, y = l.styleRadios[10].bottom() + 4 + (i / 3) * 20;
         l.swatches[i] = {x, y, 22, 16};
@@ -80,7 +99,9 @@ OptionsLayout LayOutOptionsWindow() {
     }
     l.colourGroup.height = l.swatches[5].bottom() + 6 - l.colourGroup.top;
     l.pageStyleGroup = group(l.colourGroup.bottom() + 4, 2);
-    for (int i = 0; i < 3; ++i) l.pageStyleRadios[i] = {l.pageStyleGroup.left + 12 + i * 120, l.pageStyleGroup.top + kGroupHead, 116, kLine - 2};
+    for (int i = 0; i < 3; ++i)
+        l.pageStyleRadios[i] = {l.pageStyleGroup.left + 12 + i * 120, l.pageStyleGroup.top + kGroupHead,
+                                std::min(116, RadioWidth(kPageStyleCaptions[i])), kLine - 2};
     l.showTab = line(l.pageStyleGroup, 1);
     return l;
 }

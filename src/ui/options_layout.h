@@ -11,6 +11,13 @@ namespace brisko::ui {
 inline constexpr int kOptionsClientWidth = 420;
 inline constexpr int kOptionsClientHeight = 366;
 
+// The radio buttons' captions: each button is as wide as its circle and text.
+inline constexpr std::array<const char*, 5> kFontSizeCaptions = {"最大", "大", "中 (標準)", "小", "最小"};
+inline constexpr std::array<const char*, 11> kColourStyleCaptions = {
+    "Brisko (標準)", "Old (Tessaly)", "Old (Marvanel)", "Black", "White", "Gray", "Red", "Blue", "Green", "Yellow",
+    "項目をクリックして任意の色を指定する"};
+inline constexpr std::array<const char*, 3> kPageStyleCaptions = {"タブ (標準)", "フラットボタン", "ボタン"};
+
 struct OptionsLayout {
     Rect tabs, page, apply, close;
     // General.

@@ -118,7 +118,7 @@ void ConvertOnXP(ProgramContext& ctx, char drive, const std::function<bool()>& k
     const StartResult made = ctx.platform.processes.RunInNewConsoleAndWait(PlaceholderLine(drive, PlaceholderBytes(*entries)),
                                                                            [&] { keepAlive(); });
     if (!made.started) {
-        ctx.platform.prompts.Error("Exec Error " + std::to_string(made.errorCode) + ".");
+        ctx.platform.prompts.TitledError("Exec Error " + std::to_string(made.errorCode) + ".");
         return;
     }
     if (!keepAlive()) return;

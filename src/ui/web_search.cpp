@@ -79,7 +79,7 @@ std::string SearchMenuCaption(const std::string& selection) {
 }
 
 void WebSearch(ProcessLauncher& processes, SearchProvider provider, const std::string& text) {
-    processes.ShellOpen("open", SearchAddress(provider, text), "", ShowMode::Normal);
+    processes.ShellOpen("open", SearchAddress(provider, text), "", ShowMode::Unowned);
 }
 
 }  // namespace brisko::ui

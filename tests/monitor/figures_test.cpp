@@ -63,6 +63,8 @@ TEST(MonitorFigures, TextsGroupDigitsInThrees) {
     for (const auto& [value, text] : cases) EXPECT_STREQ(FormatGrouped(value, " MB").c_str(), text);
     EXPECT_STREQ(FormatPlain(75, " %").c_str(), "75 %");
     EXPECT_STREQ(RateLabel(12345).c_str(), "12,345 Kbbs");
+    EXPECT_STREQ(RateLabel(1234567, '.').c_str(), "1.234.567 Kbbs") << "the locale's separator";
+    EXPECT_STREQ(FormatGrouped(1234567, " MB", '\0').c_str(), "1234567 MB") << "a locale without one";
     EXPECT_STREQ(FormatGrouped(INT64_MIN, " Kbbs").c_str(), "-9,223,372,036,854,775,808 Kbbs") << "fits the label";
 }
 

@@ -18,6 +18,8 @@ TEST(Cp932, DecodesAndEncodesJapaneseText) {
     EXPECT_EQ(Utf8ToCp932("日本語"), "\x93\xFA\x96\x7B\x8C\xEA");
     EXPECT_EQ(Cp932ToUtf8("\x93\xFA\x96\x7B\x8C\xEA"), "日本語");
     EXPECT_EQ(Utf8ToCp932("ｱｲｳ"), "\xB1\xB2\xB3") << "half-width katakana are single bytes";
+    EXPECT_EQ(Cp932ToUtf8("\x7F" "A\x7F"), "\x7F" "A\x7F") << "DEL, the last single byte, even before a byte";
+    EXPECT_EQ(Utf8ToCp932("\x7F"), "\x7F");
     // Trail bytes in the ASCII range: "ソ" is 83 5C, "表" 95 5C.
     EXPECT_EQ(Utf8ToCp932("ソ表"), "\x83\x5C\x95\x5C");
     EXPECT_EQ(Cp932ToUtf8("\x83\x5C\\"), "ソ\\");

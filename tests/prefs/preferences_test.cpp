@@ -76,7 +76,7 @@ TEST_F(PreferencesFile, NumbersAndFlagsFallBackToTheirDefaults) {
         EXPECT_EQ(prefs.TransparencyAlpha(), alpha) << text;
     }
     for (const auto& [text, size] :
-         {Number{"7", {}}, {"8", 8}, {"12", 12}, {"13", {}}, {"x", {}}, {"10pt", {}}, {"", {}}}) {
+         {Number{"0", {}}, {"1", 1}, {"14", 14}, {"1638", 1638}, {"1639", {}}, {"x", {}}, {"10pt", {}}, {"", {}}}) {
         set(prefkey::kFontSize, text);
         EXPECT_EQ(prefs.FontSize(), size) << text;
     }

@@ -18,7 +18,8 @@ class RecordingLauncher final : public ProcessLauncher {
 public:
     void ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                    ShowMode show) override {
-        calls.push_back(verb + "|" + file + "|" + parameters + (show == ShowMode::Hidden ? "|hidden" : "|normal"));
+        const char* mode = show == ShowMode::Hidden ? "|hidden" : show == ShowMode::Unowned ? "|unowned" : "|normal";
+        calls.push_back(verb + "|" + file + "|" + parameters + mode);
     }
     void RunHidden(const std::string& commandLine) override { calls.push_back("hidden|" + commandLine); }
     void RunInNewConsole(const std::string& commandLine) override { calls.push_back("console|" + commandLine); }

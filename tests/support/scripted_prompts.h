@@ -39,6 +39,7 @@ public:
     void Inform(const std::string& text) override { shown.push_back({PromptKind::Inform, text}); }
     void Warn(const std::string& text) override { shown.push_back({PromptKind::Warn, text}); }
     void Error(const std::string& text) override { shown.push_back({PromptKind::Error, text}); }
+    void TitledError(const std::string& text) override { shown.push_back({PromptKind::TitledError, text}); }
 
     std::vector<ShownMessage> shown;
     std::vector<ChangeLine> listed;  // the changes the last confirmation listed

@@ -139,8 +139,18 @@ TEST(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
     }
 }
 
+// A radio button holds its circle (13 pixels and a 4-pixel gap) and its
+// caption, so the caption ends before the next control begins.
+template <size_t N>
+void ExpectRoomForCaptions(const std::array<Rect, N>& radios, const std::array<const char*, N>& captions) {
+    for (size_t i = 0; i < N; ++i) EXPECT_GE(radios[i].width, 17 + TextWidth(captions[i])) << captions[i];
+}
+
 TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
     const OptionsLayout l = LayOutOptionsWindow();
+    ExpectRoomForCaptions(l.fontRadios, kFontSizeCaptions);
+    ExpectRoomForCaptions(l.styleRadios, kColourStyleCaptions);
+    ExpectRoomForCaptions(l.pageStyleRadios, kPageStyleCaptions);
     EXPECT_EQ(l.page.bottom(), kOptionsClientHeight - 4);
     std::vector<Rect> rows;
     const int boxes[8] = {10, 10, 10, 10, 10, 1, 10, 3};

@@ -128,7 +128,7 @@ TEST(ConvertOnXP, APlaceholderToolThatCannotStartIsReportedWithItsCode) {
     d.processes.consoleStart = {false, 2};
     d.Convert();
     EXPECT_EQ(d.processes.calls.size(), 1u) << "no conversion line after the failed start";
-    EXPECT_EQ(d.prompts.shown.back(), (testing::ShownMessage{PromptKind::Error, "Exec Error 2."}));
+    EXPECT_EQ(d.prompts.shown.back(), (testing::ShownMessage{PromptKind::TitledError, "Exec Error 2."}));
 }
 
 TEST(ConvertOnXP, KeepsTheWindowAliveWhileCountingAndStopsWhenItCloses) {

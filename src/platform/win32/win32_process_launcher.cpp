@@ -69,8 +69,9 @@ bool WaitResponsively(HANDLE process, const std::function<void()>& keepAlive, in
 
 void Win32ProcessLauncher::ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                                      ShowMode show) {
-    ShellExecuteW(static_cast<HWND>(owner_), Widen(verb).c_str(), Widen(file).c_str(), Widen(parameters).c_str(),
-                  nullptr, show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
+    const int command = show == ShowMode::Hidden ? SW_HIDE : show == ShowMode::Unowned ? SW_SHOW : SW_SHOWNORMAL;
+    ShellExecuteW(show == ShowMode::Unowned ? nullptr : static_cast<HWND>(owner_), Widen(verb).c_str(),
+                  Widen(file).c_str(), Widen(parameters).c_str(), nullptr, command);
 }
 
 void Win32ProcessLauncher::RunHidden(const std::string& commandLine) { StartAndForget(commandLine, 0, SW_HIDE); }

@@ -67,10 +67,13 @@ void CompactWindow::Create() {
 void CompactWindow::Open(bool performance) {
     if (!Handle()) Create();
     if (!Handle()) return;
-    performance_ = performance;
-    looks_[kBtnCompactPerformance].down = performance;
-    InvalidateRect(Control(kBtnCompactPerformance), nullptr, TRUE);
-    BtnPerformanceClick();
+    if (!modeSet_ || performance != performance_) {
+        performance_ = performance;
+        looks_[kBtnCompactPerformance].down = performance;
+        InvalidateRect(Control(kBtnCompactPerformance), nullptr, TRUE);
+        BtnPerformanceClick();
+        modeSet_ = true;
+    }
     if (!placed_) {
         // Centred over the main window the first time.
         RECT m, c;
@@ -153,9 +156,20 @@ void CompactWindow::FormCreate() {
     SizeClient(kCompactStripWidth, kCompactStripHeight);
     ShowModeControls();
     // The stored CompactColor, else the standard button face.
-    const auto colour = PreferencesOf(ctx_).Color(prefkey::kCompactColor);
-    colour_ = colour ? PaintColour(*colour) : GetSysColor(COLOR_BTNFACE);
+    SetColour(PreferencesOf(ctx_).Color(prefkey::kCompactColor).value_or(kButtonFace));
+    // The labels are bytes widened as Latin-1: a separator beyond it is
+    // shown as the nearest one there.
+    wchar_t separator[4] = L"";
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, 4);
+    const wchar_t s = separator[0];
+    separator_ = s < 0x100 ? static_cast<char>(s) : s == 0x2019 ? '\'' : '\xA0';
+}
+
+void CompactWindow::SetColour(int32_t colour) {
+    colour_ = PaintColour(colour);
+    if (background_) DeleteObject(background_);
     background_ = CreateSolidBrush(colour_);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CompactWindow::CreateControls() {
@@ -210,10 +224,7 @@ void CompactWindow::LoadBitmaps() {
     };
     for (const StripButton& s : kStrip) looks_[s.id].glyph = load(s.bitmap);
     load("AppIconSmallImage");
-    HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    if (bits > 8) return;
+    if (!ScreenHasFewColours()) return;
     for (int id : kReducedGlyphs) {
         if (HBITMAP reduced = ReduceTo16Colours(looks_[id].glyph)) {
             bitmaps_["16:" + std::to_string(id)] = reduced;
@@ -421,8 +432,8 @@ void CompactWindow::UpdateMonitor() {
     ShowAmount(kLblPageTotal, kLblPageFree, kLblPageUse, kPrgPageUse, u.memory.pageFile);
     if (u.drive) ShowAmount(kLblHDTotal, kLblHDFree, kLblHDUse, kPrgHDUse, *u.drive);
     if (u.network) {
-        SetLabel(kLblReceiveSpeed, monitor::RateLabel(u.receivedRate));
-        SetLabel(kLblSendSpeed, monitor::RateLabel(u.sentRate));
+        SetLabel(kLblReceiveSpeed, monitor::RateLabel(u.receivedRate, separator_));
+        SetLabel(kLblSendSpeed, monitor::RateLabel(u.sentRate, separator_));
     }
     // Shown once; the processor figure stands still from here on.
     if (u.processorError) {
@@ -432,8 +443,8 @@ void CompactWindow::UpdateMonitor() {
 }
 
 void CompactWindow::ShowAmount(int total, int free, int use, int bar, const monitor::Amount& amount) {
-    SetLabel(total, monitor::FormatGrouped(amount.totalMb, " MB"));
-    SetLabel(free, monitor::FormatGrouped(amount.freeMb, " MB"));
+    SetLabel(total, monitor::FormatGrouped(amount.totalMb, " MB", separator_));
+    SetLabel(free, monitor::FormatGrouped(amount.freeMb, " MB", separator_));
     SetLabel(use, monitor::FormatPlain(amount.use, " %"));
     SetBar(bar, amount.use);
 }

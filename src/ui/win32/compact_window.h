@@ -26,8 +26,11 @@ class CompactWindow final : public Window {
 public:
     CompactWindow(ProgramContext& ctx, HWND mainWindow);
     ~CompactWindow() override;
-    // Takes the main window's place in compact or performance mode.
+    // Takes the main window's place in compact or performance mode. Already
+    // in that mode, it shows again as it was, its lists and choices kept.
     void Open(bool performance);
+    // The background, from a stored colour; redrawn at once.
+    void SetColour(int32_t colour);
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -66,6 +69,8 @@ private:
     win32::Win32PerformanceSource source_;
     monitor::Monitor monitor_;
     bool performance_ = false;  // BtnPerformance is down
+    bool modeSet_ = false;      // a mode has been switched to since creation
+    char separator_ = ',';      // the locale's thousands separator
     bool placed_ = false;
     bool sampling_ = false;
     const char* processorError_ = nullptr;  // a failed processor sample not yet told

@@ -1,6 +1,7 @@
 #include "ui/win32/customize_page.h"
 
 #include <commdlg.h>
+#include <imm.h>
 
 #include <algorithm>
 
@@ -13,9 +14,6 @@
 namespace brisko::ui {
 
 namespace {
-const wchar_t* const kStyleCaptions[11] = {
-    L"Brisko (標準)", L"Old (Tessaly)", L"Old (Marvanel)", L"Black", L"White", L"Gray", L"Red", L"Blue",
-    L"Green",        L"Yellow",        L"項目をクリックして任意の色を指定する"};
 const wchar_t* const kSwatchLabels[6] = {L"タイトルバー", L"メニューバー", L"設定パネル",
                                          L"オプション",   L"保存と復元",   L"コンパクトモード"};
 constexpr int kTransparencyStep = 5;
@@ -34,21 +32,21 @@ void CustomizePage::Create(const OptionsLayout& l) {
     AddLabel(L"255 (標準)", l.transparencyMax);
     HWND edit = Add(L"EDIT", L"", ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, kEdtTrans, l.transparencyEdit, WS_EX_CLIENTEDGE);
     SendMessageW(edit, EM_LIMITTEXT, 3, 0);
+    ImmAssociateContext(edit, nullptr);  // digits only: no input method
     AddGroup(L"■ カラースタイル", l.colourGroup);
     for (int i = 0; i < 11; ++i)
-        Add(L"BUTTON", kStyleCaptions[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdStyleFirst + i,
+        Add(L"BUTTON", win32::Widen(kColourStyleCaptions[i]), BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdStyleFirst + i,
             l.styleRadios[i]);
     for (int i = 0; i < 6; ++i) {
         Add(L"STATIC", L"", SS_NOTIFY | WS_GROUP, kPnlColorFirst + i, l.swatches[i], WS_EX_CLIENTEDGE);
         AddLabel(kSwatchLabels[i], l.swatchLabels[i]);
     }
     AddGroup(L"■ ページスタイル", l.pageStyleGroup);
-    const wchar_t* const styles[3] = {L"タブ (標準)", L"フラットボタン", L"ボタン"};
     for (int i = 0; i < 3; ++i)
-        Add(L"BUTTON", styles[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdTabs + i,
+        Add(L"BUTTON", win32::Widen(kPageStyleCaptions[i]), BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdTabs + i,
             l.pageStyleRadios[i]);
     Add(L"BUTTON", L"設定パネルのカテゴリタブを表示する", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, kChkShowTab, l.showTab);
-    AddButton(L"適用", kBtnOKH, l.apply);
+    AddPictureButton(L"適用", kBtnOKH, l.apply);
     AddButton(L"閉じる", kBtnCloseH, l.close);
 }
 
@@ -167,7 +165,7 @@ bool CustomizePage::Command(int id, int code) {
     return id == kScrTrans || (id >= kRdTabs && id <= kChkShowTab) || id == kBtnOKH || id == kBtnCloseH;
 }
 
-int CustomizePage::DefaultButton() const { return kBtnOKH; }
+int CustomizePage::DefaultButton() const { return 0; }  // Enter applies nothing here
 
 int CustomizePage::Position() const { return static_cast<int>(SendMessageW(Item(kScrTrans), SBM_GETPOS, 0, 0)); }
 
@@ -182,6 +180,7 @@ void CustomizePage::BtnOKHClick() {
     if (ColoursToApply(prefs, style)) {
         host_.main.SetPanelColours({swatches_[kTitleTarget], swatches_[kMenuTarget], swatches_[kAccelTarget]});
         setWindowColour_(swatches_[kSubTarget]);
+        host_.main.SetWindowColours(swatches_[kRestoreTarget], swatches_[kCompactTarget]);
         const auto panels = host_.main.PanelColours();
         StoreColours(prefs, style,
                      {panels[0], panels[1], panels[2], windowColour_(), swatches_[kRestoreTarget], swatches_[kCompactTarget]});

@@ -30,7 +30,7 @@ void DisablingPage::Create(const OptionsLayout& l) {
             Add(L"BUTTON", r == 5 ? L"(全ての項目)" : win32::Widen(std::to_string(b + 1)), BS_AUTOCHECKBOX | WS_TABSTOP, id,
                 l.rowBoxes[r][b]);
     }
-    AddButton(L"適用", kBtnOKD, l.apply);
+    AddPictureButton(L"適用", kBtnOKD, l.apply);
     AddButton(L"閉じる", kBtnCloseOK, l.close);
 }
 
@@ -52,7 +52,7 @@ bool DisablingPage::Command(int id, int code) {
     return (id >= kChcDisablingFirst && id < kChcDisablingFirst + 64) || id == kBtnOKD || id == kBtnCloseOK;
 }
 
-int DisablingPage::DefaultButton() const { return kBtnOKD; }
+int DisablingPage::DefaultButton() const { return 0; }  // Enter applies nothing here
 
 void DisablingPage::BtnOKDClick() {
     std::vector<DisablingBox> boxes;

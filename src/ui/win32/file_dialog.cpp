@@ -27,7 +27,7 @@ std::optional<std::string> FileOpenDialog::Show(const std::string& initialFolder
                                                 const wchar_t* saveExtension) {
     std::wstring file = win32::Widen(name);
     file.resize(MAX_PATH * 4, L'\0');
-    const std::wstring folder = win32::Widen(initialFolder);
+    if (!initialFolder.empty()) folder_ = win32::Widen(initialFolder);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;  // the size Windows 2000's dialog knows
     ofn.hwndOwner = owner_;
@@ -35,7 +35,7 @@ std::optional<std::string> FileOpenDialog::Show(const std::string& initialFolder
     ofn.nFilterIndex = filterIndex_;
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrInitialDir = folder.c_str();
+    ofn.lpstrInitialDir = folder_.empty() ? nullptr : folder_.c_str();
     ofn.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
     ofn.lpstrDefExt = saveExtension;
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |

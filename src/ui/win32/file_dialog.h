@@ -14,7 +14,8 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     // filter as "name|pattern|name|pattern".
     void Set(const std::wstring& title, const std::wstring& filter);
-    // The chosen path, or nullopt when cancelled.
+    // The chosen path, or nullopt when cancelled. The start folder stays
+    // set for later runs given none ("").
     std::optional<std::string> Run(const std::string& initialFolder);
     // The save form: asks before replacing a file; the extension is added
     // when the name has none.
@@ -26,7 +27,7 @@ private:
                                     const wchar_t* saveExtension);
 
     HWND owner_ = nullptr;
-    std::wstring title_, filter_;
+    std::wstring title_, filter_, folder_;
     DWORD filterIndex_ = 1;
 };
 

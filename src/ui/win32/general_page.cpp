@@ -1,7 +1,5 @@
 #include "ui/win32/general_page.h"
 
-#include <commdlg.h>
-
 #include "platform/win32/wide.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
@@ -16,9 +14,8 @@ constexpr int kFontPoints[5] = {12, 11, 10, 9, 8};  // RdFontG ... RdFontA
 void GeneralPage::Create(const OptionsLayout& l) {
     AddGroup(L"■ 解説", l.fontGroup);
     AddLabel(L"■ 文字の大きさ", l.fontLabel);
-    const wchar_t* const fonts[5] = {L"最大", L"大", L"中 (標準)", L"小", L"最小"};
     for (int i = 0; i < 5; ++i)
-        Add(L"BUTTON", fonts[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdFontG + i, l.fontRadios[i]);
+        Add(L"BUTTON", win32::Widen(kFontSizeCaptions[i]), BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdFontG + i, l.fontRadios[i]);
     AddGroup(L"■ メッセージダイアログ", l.messageGroup);
     Add(L"BUTTON", L"設定変更後に再起動を促すメッセージを表示する", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, kChcReboot,
         l.messageChecks[0]);
@@ -31,9 +28,9 @@ void GeneralPage::Create(const OptionsLayout& l) {
     for (int i = 0; i < 2; ++i) {
         Add(L"STATIC", labels[i], SS_LEFT, kLblSysocPath + 3 * i, l.pathLabels[i]);
         Add(L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP, kEdtSysocPath + 3 * i, l.pathEdits[i], WS_EX_CLIENTEDGE);
-        AddButton(L"参照...", kBtnSysocPath + 3 * i, l.pathButtons[i]);
+        AddPictureButton(L"参照...", kBtnSysocPath + 3 * i, l.pathButtons[i]);
     }
-    AddButton(L"適用", kBtnOKO, l.apply);
+    AddPictureButton(L"適用", kBtnOKO, l.apply);
     AddButton(L"閉じる", kBtnCloseO, l.close);
 }
 
@@ -93,20 +90,12 @@ void GeneralPage::BrowseClick(int labelId, int editId) {
     std::string lower = caption;
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    const std::wstring title = win32::Widen(caption + " ファイルを開く");
-    // The filter's pairs are separated by NULs and end with two.
-    std::wstring filter = win32::Widen(caption + " ファイル (" + lower + ")");
-    filter += L'\0' + win32::Widen(lower) + L'\0' + L"すべてのファイル (*.*)" + L'\0' + L"*.*" + L'\0';
-    wchar_t file[MAX_PATH] = L"";
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = host_.window;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&dialog)) SetWindowTextW(Item(editId), file);
+    // The main window's dialog: its filter choice and folder carry over.
+    FileOpenDialog& dialog = host_.main.OpenDialog();
+    dialog.SetOwner(host_.window);
+    dialog.Set(win32::Widen(caption + " ファイルを開く"),
+               win32::Widen(caption + " ファイル (" + lower + ")|" + lower + "|すべてのファイル (*.*)|*.*"));
+    if (const auto chosen = dialog.Run("")) SetWindowTextW(Item(editId), win32::Widen(*chosen).c_str());
 }
 
 }  // namespace brisko::ui

@@ -72,4 +72,31 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORRE
     }
 }
 
+void DrawPictureButton(const DRAWITEMSTRUCT& item, HBITMAP picture, bool isDefault) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool pressed = item.itemState & ODS_SELECTED;
+    if (isDefault) {
+        FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&r, -1, -1);
+    }
+    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    wchar_t text[64] = L"";
+    const int length = GetWindowTextW(item.hwndItem, text, 64);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text, length, &extent);
+    const SIZE glyph = BitmapSize(picture);
+    const int gap = glyph.cx && length ? 4 : 0, offset = pressed ? 1 : 0;
+    const int x = r.left + (r.right - r.left - glyph.cx - gap - extent.cx) / 2 + offset;
+    DrawKeyedBitmap(dc, picture, x, r.top + (r.bottom - r.top - glyph.cy) / 2 + offset);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(item.itemState & ODS_DISABLED ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    RECT caption = {x + glyph.cx + gap, r.top + offset, r.right, r.bottom + offset};
+    DrawTextW(dc, text, length, &caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&r, -3, -3);
+        DrawFocusRect(dc, &r);
+    }
+}
+
 }  // namespace brisko::ui

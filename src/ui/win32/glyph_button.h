@@ -17,6 +17,9 @@ struct ButtonLook {
 
 HWND CreateGlyphButton(HWND parent, int id, RECT bounds);
 void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORREF background);
+// An owner-drawn push button in the system's push-button look, its picture
+// beside its own text; isDefault draws the default button's frame.
+void DrawPictureButton(const DRAWITEMSTRUCT& item, HBITMAP picture, bool isDefault);
 // Draws a bitmap whose magenta pixels are see-through.
 void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width = 0, int height = 0);
 SIZE BitmapSize(HBITMAP bitmap);

@@ -58,4 +58,11 @@ HBITMAP ReduceTo16Colours(HBITMAP bitmap) {
     return reduced;
 }
 
+bool ScreenHasFewColours() {
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    ReleaseDC(nullptr, screen);
+    return bits <= 8;
+}
+
 }  // namespace brisko::ui

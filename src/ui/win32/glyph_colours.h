@@ -9,5 +9,7 @@ namespace brisko::ui {
 // nearest one (the see-through magenta is one of them); nullptr when the
 // bitmap cannot be read. The caller owns the copy.
 HBITMAP ReduceTo16Colours(HBITMAP bitmap);
+// Whether the screen shows 256 colours or fewer (8 bits a pixel or fewer).
+bool ScreenHasFewColours();
 
 }  // namespace brisko::ui

@@ -25,7 +25,6 @@ const wchar_t* const kClassName = L"TFrmMain";
 // The look without a stored colour style: a blue title bar and a pale side menu.
 const int32_t kTitleColour = 0x8C4E1F;
 const int32_t kMenuColour = 0xF0E4DC;
-const int32_t kBtnFace = static_cast<int32_t>(0xFF00000F);
 // Glyphs drawn in 16 colours on displays of 256 colours or fewer.
 const int kReducedGlyphs[] = {kBtnCompact, kBtnTop, kBtnPerformance, kBtnSystem, kBtnDesktop, kBtnExplorer,
                               kBtnPower, kBtnOthers, kBtnUtility, kBtnInfo, kBtnRestore, kBtnHelp,
@@ -93,7 +92,7 @@ NOTIFYICONDATAW TrayIconRecord(HWND owner) {
 }  // namespace
 
 MainWindow::MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts)
-    : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()), panelColours_{kTitleColour, kMenuColour, kBtnFace} {}
+    : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()), panelColours_{kTitleColour, kMenuColour, kButtonFace} {}
 
 MainWindow::~MainWindow() {
     for (HFONT f : {fonts_.menu, fonts_.bold, fonts_.glue, fonts_.comment, fonts_.list})
@@ -387,10 +386,7 @@ void MainWindow::RefreshLists() {
 }
 
 void MainWindow::ReduceGlyphColours() {
-    HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    if (bits > 8) return;
+    if (!ScreenHasFewColours()) return;
     for (int id : kReducedGlyphs) {
         HBITMAP reduced = ReduceTo16Colours(looks_[id].glyph);
         if (!reduced) continue;
@@ -419,6 +415,7 @@ void MainWindow::SetDescriptionFontSize(int points) {
     format.dwMask = CFM_SIZE;
     format.yHeight = points * 20;
     SendMessageW(Control(kComment), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    if (frmRestore_) frmRestore_->SetDescriptionFontSize(points);
 }
 
 void MainWindow::SetAlpha(int alpha) {
@@ -439,15 +436,17 @@ void MainWindow::SetPanelColours(const std::array<int32_t, 3>& colours) {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void MainWindow::SetWindowColours(int32_t restore, int32_t compact) {
+    if (frmRestore_) frmRestore_->SetColour(restore);
+    if (frmCompact_) frmCompact_->SetColour(compact);
+}
+
 void MainWindow::SetPagesStyle(PageStyle style, bool showTabs) {
     pageStyle_ = style;
     showTabs_ = showTabs;
-    HWND tabs = Control(kPgAccelTabs);
-    LONG_PTR bits = GetWindowLongPtrW(tabs, GWL_STYLE) & ~static_cast<LONG_PTR>(TCS_BUTTONS | TCS_FLATBUTTONS);
-    if (style == PageStyle::Buttons) bits |= TCS_BUTTONS;
-    if (style == PageStyle::FlatButtons) bits |= TCS_BUTTONS | TCS_FLATBUTTONS;
-    SetWindowLongPtrW(tabs, GWL_STYLE, bits);
+    SetTabStyle(Control(kPgAccelTabs), style);
     Layout();
+    if (frmRestore_) frmRestore_->SetPageStyle(style);
 }
 
 void MainWindow::ItemAvailabilityChanged() {

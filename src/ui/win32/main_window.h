@@ -99,6 +99,8 @@ private:
     void SetAlpha(int alpha) override;
     std::array<int32_t, 3> PanelColours() const override { return panelColours_; }
     void SetPanelColours(const std::array<int32_t, 3>& colours) override;
+    void SetWindowColours(int32_t restore, int32_t compact) override;
+    FileOpenDialog& OpenDialog() override { return dlgOpen_; }
     PageStyle PagesStyle() const override { return pageStyle_; }
     void SetPagesStyle(PageStyle style, bool showTabs) override;
     void ItemAvailabilityChanged() override;

@@ -17,6 +17,7 @@ public:
     void Inform(const std::string& text) override;
     void Warn(const std::string& text) override;
     void Error(const std::string& text) override;
+    void TitledError(const std::string& text) override { ShowUnhandledError(owner_, text); }
 
     // An error nothing else handled: captioned with the application title.
     static void ShowUnhandledError(HWND owner, const std::string& text);

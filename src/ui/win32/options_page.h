@@ -35,7 +35,7 @@ public:
     virtual void Load() = 0;
     // Handles a command of one of its controls; false when it is not one.
     virtual bool Command(int id, int code) = 0;
-    // The button Enter presses.
+    // The button Enter presses; 0 where Enter presses none.
     virtual int DefaultButton() const = 0;
     void Show(bool visible);
 
@@ -48,6 +48,10 @@ protected:
     }
     HWND AddButton(const std::wstring& text, int id, const Rect& r) {
         return Add(L"BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, id, r);
+    }
+    // A push button the window draws with a picture beside its text.
+    HWND AddPictureButton(const std::wstring& text, int id, const Rect& r) {
+        return Add(L"BUTTON", text, BS_OWNERDRAW | WS_TABSTOP, id, r);
     }
     HWND Item(int id) const { return GetDlgItem(host_.window, id); }
     bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }

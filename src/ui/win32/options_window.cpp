@@ -5,32 +5,28 @@
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
 #include "ui/options_ids.h"
+#include "ui/win32/glyph_button.h"
+#include "ui/win32/glyph_colours.h"
 
 namespace brisko::ui {
 
 namespace {
 const wchar_t* const kClassName = L"TFrmSub";
 const wchar_t* const kPageCaptions[kOptionsPageCount] = {L"全般", L"設定項目の無効化", L"バージョン情報", L"カスタマイズ"};
-constexpr int32_t kBtnFace = static_cast<int32_t>(0xFF00000F);
 // Not clipping its children: the window paints the inside of its group boxes,
 // which would otherwise keep what the previous page drew there.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
-DWORD TabStyleBits(PageStyle style) {
-    switch (style) {
-        case PageStyle::FlatButtons: return TCS_BUTTONS | TCS_FLATBUTTONS;
-        case PageStyle::Buttons: return TCS_BUTTONS;
-        default: return 0;
-    }
-}
 }  // namespace
 
 OptionsWindow::OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts)
-    : ctx_(ctx), main_(main), prompts_(prompts), dpi_(Dpi::OfScreen()), colour_(kBtnFace) {}
+    : ctx_(ctx), main_(main), prompts_(prompts), dpi_(Dpi::OfScreen()), colour_(kButtonFace) {}
 
 OptionsWindow::~OptionsWindow() {
     if (font_) DeleteObject(font_);
     if (brush_) DeleteObject(brush_);
+    for (HBITMAP b : {folderPicture_, applyPicture_, iconPicture_})
+        if (b) DeleteObject(b);
 }
 
 void OptionsWindow::Create() {
@@ -68,6 +64,9 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             version_->ColourLabel(control, dc);
             return reinterpret_cast<LRESULT>(brush_);
         }
+        case WM_DRAWITEM:
+            DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_SETCURSOR: {
             HWND control = reinterpret_cast<HWND>(wParam);
             if (control != Handle() && (version_->IsLink(control) || customize_->IsSwatch(control))) {
@@ -88,7 +87,8 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case DM_GETDEFID: {
             OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
-            return MAKELRESULT(pages[page_]->DefaultButton(), DC_HASDEFID);
+            const int button = pages[page_]->DefaultButton();
+            return button ? MAKELRESULT(button, DC_HASDEFID) : 0;
         }
         case WM_COMMAND: {
             const int id = LOWORD(wParam), code = HIWORD(wParam);
@@ -116,6 +116,7 @@ void OptionsWindow::PageOf(int id, int code) {
 void OptionsWindow::FormCreate() {
     font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
+    LoadPictures();
     tips_ = std::make_unique<Tooltips>(Handle());
     host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, dpi_, font_, *tips_});
     const OptionsLayout layout = LayOutOptionsWindow();
@@ -144,12 +145,35 @@ void OptionsWindow::FormCreate() {
         page->Create(layout);
 
     const Preferences prefs = PreferencesOf(ctx_);
-    SetColour(prefs.Color(prefkey::kSubColor).value_or(kBtnFace));
+    SetColour(prefs.Color(prefkey::kSubColor).value_or(kButtonFace));
     if (auto style = PageStyleFromText(prefs.Read(prefkey::kSettings, prefkey::kTabStyle))) SetPageStyle(*style);
     general_->Load();
     disabling_->Load();
     customize_->Load();
     ShowPage(kTbOption);
+}
+
+void OptionsWindow::LoadPictures() {
+    auto load = [](const wchar_t* name) {
+        return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    };
+    folderPicture_ = load(L"FolderImage");
+    applyPicture_ = load(L"ApplyImage");
+    iconPicture_ = load(L"AppIconImage");
+    // Drawn in the sixteen standard colours where a shared palette would dither it.
+    if (!ScreenHasFewColours()) return;
+    if (HBITMAP reduced = ReduceTo16Colours(iconPicture_)) {
+        DeleteObject(iconPicture_);
+        iconPicture_ = reduced;
+    }
+}
+
+void OptionsWindow::DrawItem(const DRAWITEMSTRUCT& item) {
+    const int id = static_cast<int>(item.CtlID);
+    if (id == kBtnHidden) return DrawGlyphButton(item, {iconPicture_}, PaintColour(colour_));
+    OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
+    const bool browse = id == kBtnSysocPath || id == kBtnBootPath;
+    DrawPictureButton(item, browse ? folderPicture_ : applyPicture_, id == pages[page_]->DefaultButton());
 }
 
 void OptionsWindow::ShowModal(int page) {
@@ -183,10 +207,8 @@ void OptionsWindow::ShowPage(int page) {
     OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
     for (int i = 0; i < kOptionsPageCount; ++i) pages[i]->Show(i == page);
     SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_SETCURSEL, page, 0);
-    // The page's apply (or OK) button is the one Enter presses.
-    for (int i = 0; i < kOptionsPageCount; ++i)
-        SendMessageW(GetDlgItem(Handle(), pages[i]->DefaultButton()), BM_SETSTYLE,
-                     i == page ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    // The default buttons (General's apply, the version page's OK) are drawn
+    // with the default frame while their page shows.
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -209,10 +231,7 @@ void OptionsWindow::SetColour(int32_t colour) {
 }
 
 void OptionsWindow::SetPageStyle(PageStyle style) {
-    HWND tabs = GetDlgItem(Handle(), kPgOption);
-    const LONG_PTR bits = GetWindowLongPtrW(tabs, GWL_STYLE) & ~static_cast<LONG_PTR>(TCS_BUTTONS | TCS_FLATBUTTONS);
-    SetWindowLongPtrW(tabs, GWL_STYLE, bits | TabStyleBits(style));
-    InvalidateRect(tabs, nullptr, TRUE);
+    SetTabStyle(GetDlgItem(Handle(), kPgOption), style);
 }
 
 void OptionsWindow::RefreshPageStyles() {

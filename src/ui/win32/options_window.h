@@ -42,6 +42,8 @@ private:
     void SetColour(int32_t colour);
     void SetPageStyle(PageStyle style);
     void Close();
+    void LoadPictures();
+    void DrawItem(const DRAWITEMSTRUCT& item);
     // Hands a command to the page whose control sent it.
     void PageOf(int id, int code);
 
@@ -52,6 +54,7 @@ private:
     HFONT font_ = nullptr;
     int32_t colour_;
     HBRUSH brush_ = nullptr;
+    HBITMAP folderPicture_ = nullptr, applyPicture_ = nullptr, iconPicture_ = nullptr;
     int page_ = 0;
     bool customizeShown_ = false;
     bool open_ = false;

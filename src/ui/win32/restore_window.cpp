@@ -10,11 +10,12 @@
 #include "backup/tweak_plan.h"
 #include "engine/item_passes.h"
 #include "platform/win32/wide.h"
-#include "prefs/colour_text.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
 #include "ui/control_ids.h"
+#include "ui/win32/appearance_target.h"
 #include "ui/win32/child_controls.h"
+#include "ui/win32/glyph_colours.h"
 
 namespace brisko::ui {
 
@@ -43,6 +44,35 @@ const PageContents kPages[2] = {
      kBtnRecoveryOE, L"メールルールを復元", "OutlookImage"},
 };
 
+// The page control takes the window's colour, kept as the brush under
+// kTabsBrush: its strip beside the tabs, and its page area inside the frame,
+// which a themed control would otherwise paint white over the page's panel.
+constexpr wchar_t kTabsProc[] = L"Brisko.TabsProc", kTabsBrush[] = L"Brisko.TabsBrush";
+LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto proc = reinterpret_cast<WNDPROC>(GetPropW(tabs, kTabsProc));
+    const auto brush = static_cast<HBRUSH>(GetPropW(tabs, kTabsBrush));
+    RECT area;
+    GetClientRect(tabs, &area);
+    if (message == WM_ERASEBKGND) {
+        FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
+        return 1;
+    }
+    if (message == WM_PAINT && !wParam) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(tabs, &paint);
+        CallWindowProcW(proc, tabs, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        CallWindowProcW(proc, tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        FillRect(dc, &area, brush);
+        EndPaint(tabs, &paint);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+        RemovePropW(tabs, kTabsProc);
+        RemovePropW(tabs, kTabsBrush);
+    }
+    return CallWindowProcW(proc, tabs, message, wParam, lParam);
+}
 
 // While a long action runs: the hour-glass, and the window closed to input.
 // Afterwards the keyboard focus goes back to the control that had it.
@@ -116,9 +146,17 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             FormCreate();
             return 0;
-        case WM_CTLCOLORSTATIC: {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, panelBrush_);
+            return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            if ((id < kPagePartFirst || id >= kPagePartFirst + 20) && !HistoryPage::Paints(id)) break;
+            const bool onPanel = (id >= kPagePartFirst && id < kPagePartFirst + 20) || HistoryPage::Paints(id);
+            if (message == WM_CTLCOLORSTATIC && !onPanel) break;  // a read-only box keeps its own look
             SetBkColor(reinterpret_cast<HDC>(wParam), panelColour_);
             return reinterpret_cast<LRESULT>(panelBrush_);
         }
@@ -167,24 +205,15 @@ void RestoreWindow::FormCreate() {
     font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
     const Preferences prefs = PreferencesOf(ctx_);
-    // The description's size: the stored font size in points, else 13 pixels.
-    const auto points = prefs.FontSize();
-    commentFont_ = CreateFontW(points ? -MulDiv(*points, dpi_.Value(), 72) : -dpi_(13), 0, 0, 0, FW_NORMAL, FALSE,
-                               FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH, L"Tahoma");
-    const auto colour = prefs.Color(prefkey::kRestoreColor);
-    panelColour_ = colour ? ResolveColor(*colour, [](int index) { return static_cast<uint32_t>(GetSysColor(index)); })
-                          : GetSysColor(COLOR_WINDOW);
-    panelBrush_ = CreateSolidBrush(panelColour_);
-    const std::string tabStyle = prefs.Read(prefkey::kSettings, prefkey::kTabStyle);
-    const DWORD tabLook = tabStyle == "Buttons" ? TCS_BUTTONS : tabStyle == "FlatButtons" ? TCS_BUTTONS | TCS_FLATBUTTONS : 0;
+    // The whole client area takes the stored RestoreColor, else the standard
+    // button face, as the default colour style stores it.
+    SetColour(prefs.Color(prefkey::kRestoreColor).value_or(kButtonFace));
+    LoadBitmaps();
 
-    for (const char* name : {"BackupImage", "RestoreImage", "WindowsImage", "OutlookImage"})
-        bitmaps_[name] = static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-
-    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | tabLook,
-                          kPgRestore, font_);
+    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgRestore, font_);
+    SetPropW(tabs, kTabsBrush, panelBrush_);
+    SetPropW(tabs, kTabsProc, reinterpret_cast<HANDLE>(
+                                  SetWindowLongPtrW(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TabsProc))));
     for (int page = 0; page < 2; ++page) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -201,13 +230,58 @@ void RestoreWindow::FormCreate() {
                              WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kRestoreComment,
                              commentFont_, WS_EX_CLIENTEDGE);
     SendMessageW(comment, EM_SETEVENTMASK, 0, 0);
+    // The description's size: the stored font size in points, else 13 pixels.
+    if (const auto points = prefs.FontSize()) SetDescriptionFontSize(*points);
+    else SetCommentFont(-dpi_(13));
     MakeChild(Handle(), L"BUTTON", L"プランを保存(&S)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanSave, font_);
     MakeChild(Handle(), L"BUTTON", L"プランを読み込む(&L)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanLoad,
               font_);
     MakeChild(Handle(), L"BUTTON", L"閉じる", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnRestoreCancel, font_);
-    Layout();
+    // Laid out for the stored page style.
+    SetPageStyle(PageStyleFromText(prefs.Read(prefkey::kSettings, prefkey::kTabStyle)).value_or(PageStyle::Tabs));
     page_ = 0;
     SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
+}
+
+void RestoreWindow::LoadBitmaps() {
+    for (const char* name : {"BackupImage", "RestoreImage", "WindowsImage", "OutlookImage"})
+        bitmaps_[name] = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    // On displays of 256 colours or fewer the glyphs are drawn in the sixteen
+    // standard colours, as the other windows draw theirs.
+    if (!ScreenHasFewColours()) return;
+    for (auto& [name, bitmap] : bitmaps_)
+        if (HBITMAP reduced = ReduceTo16Colours(bitmap)) {
+            DeleteObject(bitmap);
+            bitmap = reduced;
+        }
+}
+
+void RestoreWindow::SetCommentFont(int height) {
+    HFONT old = commentFont_;
+    commentFont_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    SendMessageW(Control(kRestoreComment), WM_SETFONT, reinterpret_cast<WPARAM>(commentFont_), TRUE);
+    if (old) DeleteObject(old);
+}
+
+void RestoreWindow::SetDescriptionFontSize(int points) {
+    if (Handle()) SetCommentFont(-MulDiv(points, dpi_.Value(), 72));
+}
+
+void RestoreWindow::SetColour(int32_t colour) {
+    panelColour_ = PaintColour(colour);
+    if (panelBrush_) DeleteObject(panelBrush_);
+    panelBrush_ = CreateSolidBrush(panelColour_);
+    if (HWND tabs = Control(kPgRestore)) SetPropW(tabs, kTabsBrush, panelBrush_);
+    if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void RestoreWindow::SetPageStyle(PageStyle style) {
+    if (!Control(kPgRestore)) return;
+    SetTabStyle(Control(kPgRestore), style);
+    Layout();  // the pages' area depends on the style
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void RestoreWindow::CreatePage(int page) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/program_context.h"
+#include "prefs/appearance.h"
 #include "ui/restore_layout.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
@@ -30,12 +31,20 @@ public:
     ~RestoreWindow() override;
     // Creates the window on first use; returns once the user has closed it.
     void ShowModal(HWND owner);
+    // What the options window changes on it, whether shown or hidden: the
+    // description's size in points, the colour of the whole client area (a
+    // stored colour), and the page control's style.
+    void SetDescriptionFontSize(int points);
+    void SetColour(int32_t colour);
+    void SetPageStyle(PageStyle style);
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FormCreate();
+    void LoadBitmaps();
+    void SetCommentFont(int height);
     void CreatePage(int page);
     void Layout();
     void ShowTab(int page);

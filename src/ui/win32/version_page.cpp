@@ -44,12 +44,11 @@ void VersionPage::Create(const OptionsLayout& l) {
         HWND link = Add(L"STATIC", kLinks[i].text, SS_LEFT | SS_NOTIFY, kLinks[i].id, l.links[i]);
         SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
     }
-    HWND hidden = Add(L"BUTTON", L"", BS_ICON | BS_FLAT | WS_TABSTOP, kBtnHidden, l.hidden);
-    SendMessageW(hidden, BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, 0)));
+    // A flat button showing the application's picture (drawn by the window).
+    HWND hidden = Add(L"BUTTON", L"Click...", BS_OWNERDRAW | WS_TABSTOP, kBtnHidden, l.hidden);
     host_.tips.Add(hidden, L"Click...");
     Rect ok = l.close;
-    AddButton(L"OK", kBtnOKV, ok);
+    AddPictureButton(L"OK", kBtnOKV, ok);
 }
 
 bool VersionPage::IsLink(HWND control) const {

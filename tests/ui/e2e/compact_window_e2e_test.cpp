@@ -43,8 +43,9 @@ std::map<int, std::wstring> Figures(HWND compact) {
     return shown;
 }
 
-// Performance mode shows figures that change with the machine; its strip
-// button leaves the strip, whose restore button brings back the main window.
+// Performance mode shows figures that change with the machine, and keeps its
+// choices when opened again; its strip button leaves the strip, whose restore
+// button brings back the main window.
 // The tray button hides both; the icon brings back the main window, and so
 // does starting the program again while it hides, instead of ending with
 // nothing shown. The window's end button ends the program.
@@ -68,6 +69,16 @@ TEST(CompactWindow, MonitorStripTrayAndTheWayBack) {
     EXPECT_TRUE(driver::WaitFor([&] { return Figures(compact) != first; }, 2500)) << "nothing changed over two seconds";
     taken = {};
     driver::Picture(compact, L"performance-mode");
+    // Opened again from the main window, the mode keeps the drive chosen (the
+    // last, or with one drive none, which a refill would not keep either).
+    const LRESULT drives = Ask(hd, CB_GETCOUNT), choice = drives > 1 ? drives - 1 : -1;
+    Ask(hd, CB_SETCURSEL, static_cast<WPARAM>(choice));
+    const std::wstring chosen = driver::TextOf(hd);
+    driver::Press(compact, kBtnCompactRestore);
+    app.Click(kBtnPerformance);
+    ASSERT_TRUE(driver::WaitFor([&] { return IsWindowVisible(compact) != FALSE; }));
+    EXPECT_EQ(Ask(hd, CB_GETCURSEL), choice) << "of " << drives;
+    EXPECT_EQ(driver::TextOf(hd), chosen);
 
     driver::Press(compact, kBtnCompactPerformance);
     EXPECT_EQ(ClientHeight(compact), 22);

@@ -3,6 +3,7 @@
 // start makes of it, is checked on the host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/control_ids.h"
@@ -39,30 +40,58 @@ void Key(HWND control, UINT key) {
     driver::Settle(300);
 }
 
-// What the screen shows at client points of the title bar, the side menu and
-// the settings panel that no control covers, once the window has painted them
-// (a window just shown may still show black).
-std::vector<COLORREF> PanelsOf(HWND main) {
+// What the screen shows at client points of a window that no control covers,
+// once the window has painted them (a window just shown may still show black).
+std::vector<COLORREF> PixelsOf(HWND window, std::vector<POINT> points) {
     std::vector<COLORREF> shown;
     driver::WaitFor([&] {
         shown.clear();
         HDC screen = GetDC(nullptr);
-        for (POINT p : {POINT{10, 49}, POINT{1, 120}, POINT{132, 200}}) {
-            ClientToScreen(main, &p);
+        for (POINT p : points) {
+            ClientToScreen(window, &p);
             shown.push_back(GetPixel(screen, p.x, p.y));
         }
         ReleaseDC(nullptr, screen);
-        return shown[0] && shown[1] && shown[2];
+        return std::find(shown.begin(), shown.end(), 0) == shown.end();
     }, 3000);
     return shown;
 }
+// The title bar, the side menu and the settings panel.
+std::vector<COLORREF> PanelsOf(HWND main) { return PixelsOf(main, {{10, 49}, {1, 120}, {132, 200}}); }
+// The save-and-restore window's page panel and bottom strip.
+std::vector<COLORREF> RestoreAreasOf(HWND restore) { return PixelsOf(restore, {{6, 64}, {300, 305}}); }
+
+// The height of the description's first line: where its second line begins.
+int FirstLineHeight(HWND box) {
+    DWORD_PTR second = 0, first = 0, start = 0;
+    SendMessageTimeoutW(box, EM_LINEINDEX, 1, 0, SMTO_ABORTIFHUNG, 5000, &start);
+    SendMessageTimeoutW(box, EM_POSFROMCHAR, start, 0, SMTO_ABORTIFHUNG, 5000, &second);
+    SendMessageTimeoutW(box, EM_POSFROMCHAR, 0, 0, SMTO_ABORTIFHUNG, 5000, &first);
+    return HIWORD(second) - HIWORD(first);
+}
+
+HWND OpenRestore(const RunningBrisko& app) {
+    app.ClickOpeningABox(kBtnRestore);
+    HWND restore = driver::WaitForWindow(app.ProcessId(), L"TFrmRestore");
+    driver::Settle(500);
+    return restore;
+}
 
 // The logo opens the version page and Esc closes the window, which opens again
-// on that page; the arrow keys turn the pages, Enter presses the page's apply
-// button; Red on the customize page colours the main window's three panels.
-TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursTheMainWindow) {
+// on that page; the arrow keys turn the pages, Enter presses General's apply
+// button but not the customize page's. Opened from the compact window while
+// the save-and-restore window exists, Red and a larger font reach all three
+// windows at once.
+TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursEveryWindow) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
+    HWND restore = OpenRestore(app);
+    ASSERT_TRUE(restore);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(RestoreAreasOf(restore), std::vector<COLORREF>(2, face)) << "the default look is the button face";
+    driver::Picture(restore, L"restore-default");
+    const int lineHeight = FirstLineHeight(GetDlgItem(restore, kRestoreComment));
+    driver::Press(restore, kBtnRestoreCancel);
     HWND options = OpenOptions(app, kImgAbout);
     ASSERT_TRUE(options);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "the logo opens the version page";
@@ -76,6 +105,13 @@ TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursTheMainWindow) {
     ASSERT_TRUE(options);
     HWND tabs = GetDlgItem(options, kPgOption);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKV))) << "it opens on the page it showed last";
+    Key(tabs, VK_ESCAPE);
+    app.Click(kBtnCompact);
+    HWND compact = driver::WaitForWindow(app.ProcessId(), L"TFrmCompact");
+    ASSERT_TRUE(compact);
+    driver::PressOpeningABox(compact, kBtnCompactVersion);
+    ASSERT_TRUE(driver::WaitFor([&] { return IsWindowVisible(options) != FALSE; }));
+    driver::Settle();
     for (UINT key : {VK_LEFT, VK_LEFT}) Key(tabs, key);
     ASSERT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKO)));
     driver::Picture(options, L"options-general");
@@ -84,18 +120,32 @@ TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursTheMainWindow) {
     GetPrivateProfileStringW(L"環境設定", L"FontSize", L"", fontSize, 8, driver::PreferencesPath().c_str());
     EXPECT_STREQ(fontSize, L"10") << "Enter pressed the general page's apply button";
     EXPECT_TRUE(IsWindowVisible(options)) << "applying leaves the window open";
+    Press(options, kRdFontG + 1);  // 大
+    Press(options, kBtnOKO);
 
     for (UINT key : {VK_RIGHT, VK_RIGHT}) Key(tabs, key);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(options, kBtnOKH))) << "the customize page stays hidden until asked for";
     Press(options, kBtnHidden);
     ASSERT_TRUE(IsWindowVisible(GetDlgItem(options, kBtnOKH)));
     Press(options, kRdStyleFirst + 6);  // Red
+    Key(GetDlgItem(options, kRdStyleFirst + 6), VK_RETURN);
+    wchar_t style[8] = L"";
+    GetPrivateProfileStringW(L"環境設定", L"ColorStyle", L"", style, 8, driver::PreferencesPath().c_str());
+    EXPECT_STREQ(style, L"") << "Enter applies nothing on the customize page";
     Press(options, kBtnOKH);
     driver::Picture(options, L"options-customize-red");
     Press(options, kBtnCloseH);
     driver::Settle();
-    EXPECT_EQ(PanelsOf(app.Main()), std::vector<COLORREF>(3, RGB(240, 128, 128)));
+    const COLORREF red = RGB(240, 128, 128);
+    EXPECT_EQ(PixelsOf(compact, {{1, 1}}), std::vector<COLORREF>{red}) << "the compact window";
+    driver::Picture(compact, L"compact-red");
+    driver::Press(compact, kBtnCompactRestore);
+    EXPECT_EQ(PanelsOf(app.Main()), std::vector<COLORREF>(3, red));
     driver::Picture(app.Main(), L"main-red");
+    restore = OpenRestore(app);
+    EXPECT_EQ(RestoreAreasOf(restore), std::vector<COLORREF>(2, red)) << "the save-and-restore window";
+    EXPECT_GT(FirstLineHeight(GetDlgItem(restore, kRestoreComment)), lineHeight) << "its description in 11 points";
+    driver::Picture(restore, L"restore-red");
 }
 
 }  // namespace
