@@ -11,14 +11,12 @@ std::string OlderLogPath(const std::string& path) {
 
 bool AppendToRotatingLog(FileSystem& files, const std::string& path, const std::string& text, size_t limit) {
     files.CreateFolder(ParentFolder(path));
-    std::string now = files.ReadFile(path).value_or("");
-    if (!now.starts_with(kUtf8ByteOrderMark)) now.insert(0, kUtf8ByteOrderMark);
-    const size_t mark = std::string(kUtf8ByteOrderMark).size();
-    if (now.size() > mark && now.size() + text.size() > limit) {
-        if (!files.WriteReplacing(OlderLogPath(path), now)) return false;
-        now = kUtf8ByteOrderMark;
-    }
-    return files.WriteReplacing(path, now + text);
+    // Appended, never rewritten: a log that cannot be read keeps its history,
+    // and two runs at once each keep their block.
+    const uint64_t size = files.FileSize(path).value_or(0);
+    if (size > 0 && size + text.size() > limit) files.MoveReplacing(path, OlderLogPath(path));
+    const std::string head = files.GetAttributes(path) ? "" : kUtf8ByteOrderMark;
+    return files.AppendToFile(path, head + text);
 }
 
 }  // namespace brisko

@@ -16,9 +16,8 @@ inline constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 std::string OlderLogPath(const std::string& path);
 
 // Adds text at the end of the log at path (created with its mark when
-// missing; its folder too, one level). Each file is written whole through
-// WriteReplacing, so the old or the new copy always survives. False when the
-// log could not be written; the caller says so where it reports.
+// missing; its folder too, one level), never rewriting what it holds. False
+// when the log could not be written; the caller says so where it reports.
 bool AppendToRotatingLog(FileSystem& files, const std::string& path, const std::string& text, size_t limit);
 
 }  // namespace brisko

@@ -11,12 +11,12 @@
 #include "backup/tweak_plan.h"
 #include "engine/program_preferences.h"
 #include "platform/error.h"
+#include "platform/rotating_log.h"
 #include "startup/startup_sequence.h"
 
 namespace brisko {
 
 namespace {
-constexpr const char* kUtf8Mark = "\xEF\xBB\xBF";
 constexpr uint64_t kLargestLog = 1024 * 1024;  // then it becomes the one older log and a new one begins
 
 // The text as lines, without empty leading and trailing ones.
@@ -51,13 +51,8 @@ void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& co
     std::string block = "==== " + Stamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
     for (const std::string& line : log.Lines()) block += line + "\r\n";
     block += "終了コード " + std::to_string(code) + "\r\n\r\n";
-    FileSystem& files = ctx.platform.files;
-    files.CreateFolder(ParentFolder(path));
-    // Appended, never rewritten: a log that cannot be read keeps its history,
-    // and two runs at once each keep their block.
-    if (files.FileSize(path).value_or(0) >= kLargestLog) files.MoveReplacing(path, OlderCommandLogPath(path));
-    const std::string head = files.GetAttributes(path) ? "" : kUtf8Mark;
-    if (!files.AppendToFile(path, head + block)) log.Note("記録ファイルに書き込めません: " + path);
+    if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog))
+        log.Note("記録ファイルに書き込めません: " + path);
 }
 
 std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
@@ -194,10 +189,6 @@ void CommandLog::Write(const std::string& prefix, const std::string& text) {
 
 std::string CommandLogPath(const std::string& executablePath) {
     return ParentFolder(executablePath) + "\\backups\\brisko-command.log";
-}
-
-std::string OlderCommandLogPath(const std::string& logPath) {
-    return logPath.substr(0, logPath.size() - 4) + ".old.log";
 }
 
 int RefuseCommand(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, const std::string& reason) {

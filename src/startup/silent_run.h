@@ -38,9 +38,9 @@ private:
 
 // "brisko-command.log" in the backups folder beside the executable.
 std::string CommandLogPath(const std::string& executablePath);
-// The one older log ("brisko-command.old.log"): a log grown past its bound
-// (1 MiB) is moved there, replacing the one before, and a new log begins.
-std::string OlderCommandLogPath(const std::string& logPath);
+// A log grown past its bound (1 MiB) is moved to the one older log
+// ("brisko-command.old.log", OlderLogPath), replacing the one before, and a
+// new log begins.
 
 // Runs the command on a context whose prompts are `log`: the start-up
 // sequence first (for every command but /? and invalid ones), then the task.

@@ -119,6 +119,7 @@ TEST_F(Services, VistaAndLaterShowReadableNamesAndHideWhatWindowsNeeds) {
     const std::vector<std::string> labels = Labels();
     for (const char* hidden : {"Plug and Play", "Remote Procedure Call (RPC)"})
         EXPECT_EQ(std::count(labels.begin(), labels.end(), hidden), 0) << hidden;
+    for (auto& e : list) e.enabled = true;
     list[Position("DHCP クライアント")].ticked = true;
     ApplyItemStates(ctx);
     EXPECT_EQ(sim.processes.calls, (std::vector<std::string>{"hidden|net stop \"DHCP クライアント\""}));
@@ -127,6 +128,7 @@ TEST_F(Services, VistaAndLaterShowReadableNamesAndHideWhatWindowsNeeds) {
 TEST_F(Services, AStopThatWouldAskAboutRunningDependentsIsNotStarted) {
     sim.services.activeDependents["LanmanWorkstation"] = {"Computer Browser"};
     RunStartupSequence(ctx);
+    for (auto& e : list) e.enabled = true;
     list[Position("Workstation")].ticked = true;
     ApplyItemStates(ctx);
     EXPECT_TRUE(sim.processes.calls.empty());

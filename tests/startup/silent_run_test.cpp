@@ -9,6 +9,7 @@
 #include "backup/tweak_plan.h"
 #include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
+#include "platform/rotating_log.h"
 #include "startup/silent_run.h"
 #include "support/simulated_context.h"
 #include "support/write_faults.h"
@@ -142,7 +143,7 @@ TEST(SilentRun, TheLogIsAppendedToAndRotated) {
 
     m.files.AddFile(log, std::string(1024 * 1024, 'x'));
     RunCommand(m, {"/?"});
-    EXPECT_EQ(m.files.ReadFile(OlderCommandLogPath(log))->size(), 1024u * 1024u);
+    EXPECT_EQ(m.files.ReadFile(OlderLogPath(log))->size(), 1024u * 1024u);
     EXPECT_TRUE(m.files.ReadFile(log)->starts_with("\xEF\xBB\xBF==== "));
 }
 
