@@ -74,6 +74,10 @@ public:
     }
     // Windows builds the streams again by itself.
     ApplyOutcome ApplyDefault(ProgramContext&) override { return ApplyOutcome::Applied; }
+    RestartNeed AfterChange(const ProgramContext&) const override { return RestartNeed::Explorer; }
+    std::vector<RegistryValue> OptimisedValues(const ProgramContext&) const override {
+        return ValuesOf(HKCU, TRAY, {kStreams[0], kStreams[1]}, std::string(kind::kBinary));
+    }
 
 private:
     static constexpr const char* kStreams[] = {"IconStreams", "PastIconsStream"};

@@ -77,6 +77,11 @@ public:
     }
     ApplyOutcome Optimise(ProgramContext& ctx) override { return Run(ctx, optimise_); }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Run(ctx, undo_); }
+    std::vector<RegistryValue> OptimisedValues(const ProgramContext&) const override {
+        std::vector<RegistryValue> values;
+        for (const Step& s : optimise_) values.push_back(s.value);
+        return values;
+    }
 
 private:
     static ApplyOutcome Run(ProgramContext& ctx, const std::vector<Step>& steps) {
@@ -100,6 +105,41 @@ std::unique_ptr<ItemRule> NtAutoPlay(const char* defaultMask) {
     return std::make_unique<StepsRule>(mask, ReadsOneOf({"255"}), std::vector<Step>{{mask, Write("255")}},
                                        std::vector<Step>{{cdAutoRun, Write("1")}, {mask, Write(defaultMask)}});
 }
+
+// Item 7's mask lies under Policies. Windows' own profiles hold it, and
+// undoing puts the edition's mask back; but where optimising made it, undoing
+// deletes it again, so that no policy value of ours stays behind (Settings
+// on newer Windows tells of an organisation while one is there).
+class MadeMaskRule final : public ItemRule {
+public:
+    explicit MadeMaskRule(std::unique_ptr<ItemRule> inner) : inner_(std::move(inner)) {}
+    bool IsOptimised(ProgramContext& ctx) const override { return inner_->IsOptimised(ctx); }
+    ApplyOutcome Optimise(ProgramContext& ctx) override {
+        const bool made = !RegExists(ctx.platform.registry, HKCU, POL, kMask, "Value");
+        Preferences prefs = PreferencesOf(ctx);
+        if (made) prefs.Write(prefkey::kOthersMemory, kKey, kMade);
+        else prefs.Delete(prefkey::kOthersMemory, kKey);
+        return inner_->Optimise(ctx);
+    }
+    ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
+        const ApplyOutcome outcome = inner_->ApplyDefault(ctx);
+        Preferences prefs = PreferencesOf(ctx);
+        if (prefs.Read(prefkey::kOthersMemory, kKey) == kMade) {
+            RegDeleteValue(ctx.platform.registry, HKCU, POL, kMask);
+            prefs.Delete(prefkey::kOthersMemory, kKey);
+        }
+        return outcome;
+    }
+    std::vector<RegistryValue> OptimisedValues(const ProgramContext& ctx) const override {
+        return inner_->OptimisedValues(ctx);
+    }
+
+private:
+    static constexpr const char* kMask = "NoDriveTypeAutoRun";
+    static constexpr const char* kKey = "7";
+    static constexpr const char* kMade = "made";  // remembered until undone
+    std::unique_ptr<ItemRule> inner_;
+};
 
 // Item 6: the menu animation bits of the user preference mask. The mask it
 // replaces is kept in the preferences (whole, however long: see menu_mask.h)
@@ -151,11 +191,11 @@ std::vector<std::unique_ptr<ItemRule>> MakeOthersRules() {
     rules.push_back(Dword(HKCU, POL, {"NoResolveTrack", "NoResolveSearch", "LinkResolveIgnoreLinkInfo"}, Write("1"),
                           Delete(), ReadsOneOf({"1"})));
     rules.push_back(std::make_unique<MenuAnimationRule>());
-    rules.push_back(std::make_unique<EditionRule>(
+    rules.push_back(std::make_unique<MadeMaskRule>(std::make_unique<EditionRule>(
         NineX,
         std::make_unique<ValueRule>(ValuesOf(HKCU, POL, {"NoDriveTypeAutoRun"}, BINARY_KIND), Write("FF"),
                                     Write("95"), ReadsOneOf({"000000FF"})),
-        std::make_unique<EditionRule>(IsXp, NtAutoPlay("145"), NtAutoPlay("149"))));
+        std::make_unique<EditionRule>(IsXp, NtAutoPlay("145"), NtAutoPlay("149")))));
     rules.push_back(std::make_unique<ValueRule>(ValuesOf(HKCU, EXPL, {"link"}, BINARY_KIND), Write("0"), Write("1e"),
                                                 ReadsOneOf({"00000000"})));
     rules.push_back(Dword(HKLM, OE, {"Hide Messenger"}, Write("2"), Delete(), ReadsOneOf({"2"})));

@@ -19,13 +19,6 @@ struct ValueAction {
 inline ValueAction Write(std::string text) { return {false, std::move(text)}; }
 inline ValueAction Delete() { return {true, {}}; }
 
-struct RegistryValue {
-    RegRoot root;
-    std::string keyPath;  // with its leading backslash
-    std::string name;
-    std::string kind;     // "DWORD", "String", ...
-};
-
 // What a value must read for the item to count as optimised.
 using ReadTest = std::function<bool(const std::string& read)>;
 // One of these texts ("NULL" stands for absent).
@@ -44,6 +37,7 @@ public:
     bool IsOptimised(ProgramContext& ctx) const override;
     ApplyOutcome Optimise(ProgramContext& ctx) override { return Perform(ctx, optimise_); }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Perform(ctx, undo_); }
+    std::vector<RegistryValue> OptimisedValues(const ProgramContext&) const override { return values_; }
 
 private:
     ApplyOutcome Perform(ProgramContext& ctx, const ValueAction& action) const;
@@ -66,6 +60,10 @@ public:
     bool IsOptimised(ProgramContext& ctx) const override { return Pick(ctx).IsOptimised(ctx); }
     ApplyOutcome Optimise(ProgramContext& ctx) override { return Pick(ctx).Optimise(ctx); }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Pick(ctx).ApplyDefault(ctx); }
+    RestartNeed AfterChange(const ProgramContext& ctx) const override { return Pick(ctx).AfterChange(ctx); }
+    std::vector<RegistryValue> OptimisedValues(const ProgramContext& ctx) const override {
+        return Pick(ctx).OptimisedValues(ctx);
+    }
 
 private:
     ItemRule& Pick(const ProgramContext& ctx) const { return useFirst_(ctx) ? *first_ : *second_; }

@@ -16,6 +16,7 @@ constexpr SwitchForm kForms[] = {
     {"?", CommandKind::Usage, 0, 0},           {"apply", CommandKind::Apply, 1, 1},
     {"backup", CommandKind::Backup, 0, 1},     {"restore", CommandKind::Restore, 1, 1},
     {"export-plan", CommandKind::ExportPlan, 1, 1}, {"export-reg", CommandKind::ExportReg, 1, 2},
+    {"check", CommandKind::Check, 1, 1},
 };
 
 Command Invalid(const std::string& why) {
@@ -37,7 +38,8 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
     c.kind = form->kind;
     std::vector<std::string> files;
     for (size_t i = 1; i < args.size(); ++i) {
-        if (c.kind == CommandKind::Apply && text::AsciiLower(args[i]) == "/quiet") c.quiet = true;
+        const bool mayBeQuiet = c.kind == CommandKind::Apply || c.kind == CommandKind::Check;
+        if (mayBeQuiet && text::AsciiLower(args[i]) == "/quiet") c.quiet = true;
         else if (IsSwitch(args[i])) return Invalid("このスイッチは使えません: " + args[i]);
         else files.push_back(args[i]);
     }
@@ -57,6 +59,8 @@ const std::string& UsageText() {
         "                           /quiet はコンソールに何も表示しません。\r\n"
         "  /backup [フォルダ]       バックアップ ファイルを作成します (既定は backups フォルダ)。\r\n"
         "  /restore バックアップ    バックアップ ファイルから設定を復元します。\r\n"
+        "  /check プラン [/quiet]   何も変更せずに、今の設定がプラン ファイルの通りかを調べ、\r\n"
+        "                           違う項目を表示します (0 一致 / 1 違いあり / 2 プランの誤り)。\r\n"
         "  /export-plan ファイル    今の設定の状態をプラン ファイルに書き出します。\r\n"
         "  /export-reg ファイル [プラン|バックアップ]\r\n"
         "                           プランまたはバックアップの通りにする .reg ファイルを書き出します。\r\n"
@@ -65,6 +69,7 @@ const std::string& UsageText() {
         "\r\n"
         "終了コード: 0 完了 / 1 設定できなかった項目あり / 2 引数またはファイルの誤り (何も変更しません)\r\n"
         "            / 3 書き込みに失敗\r\n"
+        "            / 3010 完了 (/apply と /restore: 反映には Windows の再起動が必要)\r\n"
         "記録: backups\\brisko-command.log に実行ごとに追記します。\r\n";
     return text;
 }

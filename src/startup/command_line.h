@@ -15,6 +15,7 @@ enum class CommandKind {
     Restore,     // /restore BACKUP
     ExportPlan,  // /export-plan FILE
     ExportReg,   // /export-reg FILE [PLAN|BACKUP]
+    Check,       // /check PLAN: read only
 };
 
 struct Command {
@@ -25,8 +26,12 @@ struct Command {
     std::string error;
 };
 
-// Exit codes of a command.
+// Exit codes of a command. /check ends with kExitDiffers when the machine
+// does not match the plan; /apply and /restore with kExitRestartNeeded when
+// they did their work and Windows must restart for it to show (the code
+// installers use, which deployment tools read as such).
 inline constexpr int kExitDone = 0, kExitItemsNotSet = 1, kExitRefused = 2, kExitWriteFailed = 3;
+inline constexpr int kExitDiffers = 1, kExitRestartNeeded = 3010;
 
 // The arguments after the program's name. Switches begin with '/' or '-' and
 // are matched without regard to case.

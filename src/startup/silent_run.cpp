@@ -12,6 +12,8 @@
 #include "engine/program_preferences.h"
 #include "platform/error.h"
 #include "platform/rotating_log.h"
+#include "startup/plan_check.h"
+#include "startup/restart_need.h"
 #include "startup/startup_sequence.h"
 
 namespace brisko {
@@ -86,7 +88,8 @@ int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
     NoteChangedItems(ctx, before, log);
     for (const std::string& label : result.notSet) log.Note("設定できませんでした: " + label);
     if (!result.changed && result.notSet.empty()) log.Note("変更された設定はありません。");
-    return result.notSet.empty() ? kExitDone : kExitItemsNotSet;
+    if (!result.notSet.empty()) return kExitItemsNotSet;
+    return DoneExitCode(NeedOfChangedItems(ctx, before), log);
 }
 
 // Loads the plan into the ticks and names what it could not set: kExitDone,
@@ -105,7 +108,8 @@ int LoadPlan(ProgramContext& ctx, const std::string& path, CommandLog& log) {
 int Apply(ProgramContext& ctx, const Command& command, CommandLog& log) {
     const int loaded = LoadPlan(ctx, command.file, log);
     if (loaded == kExitRefused) return loaded;
-    return std::max(loaded, ApplyTicks(ctx, log));
+    const int applied = ApplyTicks(ctx, log);
+    return loaded == kExitDone ? applied : loaded;  // items left as they were: no success, restart or not
 }
 
 // The .reg of the current ticks, of a plan, or of a backup (told apart by the
@@ -138,10 +142,11 @@ int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
         log.Note(refusal);
         return kExitRefused;
     }
+    const RestartNeed need = NeedOfAction(ctx, [&] { RestoreFromBackup(ctx, backup); });
     const std::string note = RestoreRecorded(ctx, backup, command.file, "復元 (/restore)");
     log.Note("Windows の設定を復元しました: " + command.file);
     if (!note.empty()) log.Warn(note);
-    return kExitDone;
+    return DoneExitCode(need, log);
 }
 
 int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
@@ -160,6 +165,7 @@ int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
             log.Note("プラン ファイルを書き出しました: " + command.file);
             return kExitDone;
         case CommandKind::ExportReg: return ExportReg(ctx, command, log);
+        case CommandKind::Check: return kExitRefused;  // runs on its own, before any start-up
     }
     return kExitRefused;
 }
@@ -207,14 +213,18 @@ int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& lo
     }
     int code = kExitDone;
     try {
-        RunStartupSequence(ctx);
-        code = Run(ctx, command, log);
+        if (command.kind == CommandKind::Check) {
+            code = CheckPlan(ctx, command.file, log);
+        } else {
+            RunStartupSequence(ctx);
+            code = Run(ctx, command, log);
+        }
     } catch (const BriskoError& e) {
         log.Note(std::string("エラー: ") + e.what());
         code = kExitWriteFailed;
     }
     // An error the task showed (a file it could not find, say) leaves items not set.
-    if (code == kExitDone && log.Errors() > 0) code = kExitItemsNotSet;
+    if ((code == kExitDone || code == kExitRestartNeeded) && log.Errors() > 0) code = kExitItemsNotSet;
     AppendToLogFile(ctx, log, commandLine, code);
     return code;
 }

@@ -8,6 +8,7 @@
 #include "backup/accelerate_flow.h"
 #include "engine/services.h"
 #include "engine/unavailable_reason.h"
+#include "engine/policy_note.h"
 #include "platform/text_resources.h"
 #include "platform/win32/wide.h"
 #include "engine/program_preferences.h"
@@ -650,7 +651,9 @@ void MainWindow::ListSelect(int page) {
     } else {
         const auto text = ctx_.platform.resources.Find(std::string(kKeys[page]) + std::to_string(position) + "Text");
         const std::string why = page < 5 ? UnavailableNote(ctx_, kSettingCategories[page], position) : std::string();
-        if (text) ShowPlainDescription(why + *text);
+        const std::string policy =
+            page < 5 ? PolicyNote(ctx_, kSettingCategories[page], static_cast<size_t>(position)) : std::string();
+        if (text) ShowPlainDescription(why + *text + policy);
     }
     SetReferenceLink(ReferenceLink(kLinks[page], position));
 }

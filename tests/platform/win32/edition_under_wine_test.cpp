@@ -7,10 +7,14 @@
 #include <map>
 
 #include "engine/detect_os_edition.h"
+#include "engine/item_passes.h"
+#include "engine/item_rules.h"
+#include "engine/policy_note.h"
 #include "engine/protected_services.h"
 #include "engine/services.h"
 #include "engine/unavailable_reason.h"
 #include "platform/win32/win32_system_info.h"
+#include "support/memory_context.h"
 #include "support/win32/real_context.h"
 
 namespace brisko {
@@ -50,6 +54,16 @@ TEST(EditionUnderWine, VersionGivesTheExpectedEdition) {
         EXPECT_FALSE(IsVistaOrLater(v) && IsProtectedService(s.keyName)) << s.keyName;
         EXPECT_FALSE(IsVistaOrLater(v) && s.displayName.starts_with("@")) << s.displayName;
     }
+}
+
+TEST(EditionUnderWine, PolicyItemsTellOfSettingsFromWindows8On) {
+    const char* version = std::getenv("BRISKO_WINE_VERSION");
+    if (!version) GTEST_SKIP();
+    testing::MemoryContext m;
+    m.system.version = win32::Win32SystemInfo().Version();
+    LoadItemLists(m.ctx);
+    InstallItemRules(m.ctx.items);
+    EXPECT_EQ(PolicyNote(m.ctx, TweakCategory::Desktop, 2).empty(), std::string(version) != "win10") << version;
 }
 
 }  // namespace
