@@ -9,6 +9,7 @@
 #include "backup/tweak_plan.h"
 #include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
+#include "product_version.h"
 #include "startup/silent_run.h"
 #include "support/simulated_context.h"
 #include "support/write_faults.h"
@@ -48,7 +49,7 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {{"/?"}, "", 0, "使い方: brisko.exe [スイッチ]", {}},
+    {{"/?"}, "", 0, "Brisko " BRISKO_VERSION " - Windows 高速化ツール\r\n使い方: brisko.exe [スイッチ]", {}},
     {{"/Frobnicate"}, "", 2, "不明なスイッチです: /Frobnicate", {}},
     {{"-APPLY"}, "", 2, "ファイル名が指定されていません: -APPLY", {}},
     {{"/restore", "C:\\plan.ini", "/quiet"}, "", 2, "このスイッチは使えません: /quiet", {}},
