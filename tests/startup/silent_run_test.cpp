@@ -49,7 +49,8 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {{"/?"}, "", 0, "Brisko " BRISKO_VERSION " - Windows 高速化ツール\r\n使い方: brisko.exe [スイッチ]", {}},
+    {{"/?"}, "", 0, "Brisko " BRISKO_VERSION " - Windows 高速化ツール", {}},
+    {{"/?"}, "", 0, "使い方: brisko.exe [スイッチ]", {}},
     {{"/Frobnicate"}, "", 2, "不明なスイッチです: /Frobnicate", {}},
     {{"-APPLY"}, "", 2, "ファイル名が指定されていません: -APPLY", {}},
     {{"/restore", "C:\\plan.ini", "/quiet"}, "", 2, "このスイッチは使えません: /quiet", {}},
