@@ -1,6 +1,7 @@
 #include "startup/command_line.h"
 
 #include "platform/text/case_fold.h"
+#include "product_version.h"
 
 namespace brisko {
 
@@ -52,6 +53,7 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
 
 const std::string& UsageText() {
     static const std::string text =
+        "Brisko " BRISKO_VERSION " - Windows 高速化ツール\r\n"
         "使い方: brisko.exe [スイッチ]\r\n"
         "スイッチを付けると、ウィンドウを開かずに次の処理を一つ行います。\r\n"
         "\r\n"

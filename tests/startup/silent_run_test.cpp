@@ -10,6 +10,7 @@
 #include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "platform/rotating_log.h"
+#include "product_version.h"
 #include "startup/silent_run.h"
 #include "support/simulated_context.h"
 #include "support/write_faults.h"
@@ -49,6 +50,7 @@ struct Case {
 };
 
 const Case kCases[] = {
+    {{"/?"}, "", 0, "Brisko " BRISKO_VERSION " - Windows 高速化ツール", {}},
     {{"/?"}, "", 0, "使い方: brisko.exe [スイッチ]", {}},
     {{"/Frobnicate"}, "", 2, "不明なスイッチです: /Frobnicate", {}},
     {{"-APPLY"}, "", 2, "ファイル名が指定されていません: -APPLY", {}},

@@ -1,5 +1,6 @@
 #include "ui/win32/version_page.h"
 
+#include "product_version.h"
 #include "ui/options_ids.h"
 
 namespace brisko::ui {
@@ -37,8 +38,8 @@ void VersionPage::Create(const OptionsLayout& l) {
 
     product_ = AddLabel(L"Brisko", l.productName);
     SendMessageW(product_, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_), FALSE);
-    AddLabel(L"■ バージョン 1.0", l.version);
-    AddLabel(L"Copyright (C) 2026 Brisko 開発者", l.copyright);
+    AddLabel(L"■ バージョン " BRISKO_VERSION, l.version);
+    AddLabel(L"" BRISKO_COPYRIGHT, l.copyright);
     for (int i = 0; i < 4; ++i) {
         AddLabel(kLinks[i].caption, l.linkCaptions[i]);
         HWND link = Add(L"STATIC", kLinks[i].text, SS_LEFT | SS_NOTIFY, kLinks[i].id, l.links[i]);
