@@ -9,7 +9,6 @@ namespace brisko {
 
 class MemoryFileSystem final : public FileSystem {
 public:
-    std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteReplacing(const std::string& path, const std::string& bytes) override;
     std::optional<uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
@@ -23,6 +22,9 @@ public:
     void AddFile(const std::string& path, const std::string& bytes, uint32_t attributes = fileattr::kArchive);
     void DenyWrites(const std::string& folder);
     void Remove(const std::string& path);
+
+protected:
+    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override;
 
 private:
     struct Node {

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/win32/system_paths.h"
 #include "ui/control_ids.h"
 #include "ui/win32/command_line_entry.h"
 #include "ui/win32/main_window.h"
@@ -57,7 +58,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES;
     InitCommonControlsEx(&controls);
-    LoadLibraryW(L"riched20.dll");
+    brisko::win32::LoadSystemLibrary(L"riched20.dll");
     const int result = RunProgram();
     if (mutex) CloseHandle(mutex);
     return result;
