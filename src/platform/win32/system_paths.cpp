@@ -55,4 +55,11 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
     return LoadLibraryExW((folder + L"\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+void KeepCurrentFolderOutOfDllSearch() {
+    using SetDllDirectoryFn = BOOL(WINAPI*)(LPCWSTR);
+    const auto set = reinterpret_cast<SetDllDirectoryFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDllDirectoryW")));
+    if (set) set(L"");
+}
+
 }  // namespace brisko::win32

@@ -28,4 +28,8 @@ std::wstring WithFullProgramPath(const std::wstring& commandLine, std::wstring& 
 // then found from that folder first.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// Takes the current folder out of the places DLLs are looked for, for the
+// DLLs Windows' own DLLs load later by name (from XP SP1; a no-op before).
+void KeepCurrentFolderOutOfDllSearch();
+
 }  // namespace brisko::win32

@@ -37,6 +37,7 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    brisko::win32::KeepCurrentFolderOutOfDllSearch();
     // Switches run one command without any window.
     if (const auto args = brisko::ui::CommandLineArguments(); !args.empty()) return brisko::ui::RunCommandLine(args);
     // A copy is running: bring its window into view and go. The running copy
