@@ -111,7 +111,8 @@ void MigrateOlderSettings(ProgramContext& ctx) {
         const bool listed = std::any_of(components.begin(), components.end(), [&](const std::string& c) {
             return text::AsciiLower(c) == text::AsciiLower(key);
         });
-        WriteIf(prefs, prefkey::kSystem9Memory, key, line, listed && IsPlainText(line) && line.find("hide") != line.npos);
+        const bool hides = text::AsciiLower(line).find("hide") != std::string::npos;
+        WriteIf(prefs, prefkey::kSystem9Memory, key, line, listed && hides && IsPlainText(line));
     }
     const std::string wallpaper = ReadWithFallback(a, b, prefkey::kDesktopMemory, "7");
     WriteIf(prefs, prefkey::kDesktopMemory, "7", wallpaper, IsPlainText(wallpaper));

@@ -52,8 +52,8 @@ public:
         return replace_ ? replace_(target, temp, backup) : SystemReplace(Widen(target), Widen(temp), Widen(backup));
     }
     bool Move(const std::string& from, const std::string& to) override {
-        return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-               0;
+        const DWORD how = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+        return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), how) != 0;
     }
     bool Exists(const std::string& path) override {
         return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
