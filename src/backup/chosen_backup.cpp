@@ -65,7 +65,7 @@ ChosenBackup RecogniseBackup(const std::string& bytes, const OsEdition& running)
 ChosenBackup ReadChosenBackup(FileSystem& files, const std::string& path, const OsEdition& running) {
     const auto attrs = files.GetAttributes(path);
     if (!attrs || (*attrs & fileattr::kDirectory)) return {};
-    const auto bytes = files.ReadFile(path);
+    const auto bytes = files.ReadFile(path, kLargestBackup);
     if (!bytes) return {BackupCheck::Unreadable, "", {}};
     return RecogniseBackup(*bytes, running);
 }

@@ -12,7 +12,6 @@ namespace brisko {
 
 namespace {
 using namespace planmark;
-constexpr size_t kLargestPlan = 1024 * 1024;
 
 // The service key name behind each entry of the service list, in list order.
 // Entries with equal display names take the last of them, as their rules do.
@@ -164,7 +163,7 @@ PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path) {
     PlanLoad load;
     const auto attributes = ctx.platform.files.GetAttributes(path);
     if (!attributes || (*attributes & fileattr::kDirectory)) return load;
-    const auto bytes = ctx.platform.files.ReadFile(path);
+    const auto bytes = ctx.platform.files.ReadFile(path, kLargestPlan);
     const bool utf16 = bytes && bytes->size() >= 2 && bytes->compare(0, 2, "\xFF\xFE") == 0;
     if (!bytes || bytes->size() > kLargestPlan || (!utf16 && bytes->find('\0') != std::string::npos)) return load;
     const profile::ProfileDocument doc = PlanDocument(*bytes);

@@ -19,6 +19,9 @@ inline const std::string kCloseSection = "BriskoPlanEnd";
 inline const std::string kCloseKey = "Complete";
 }  // namespace planmark
 
+// No plan is larger; a larger file is refused before it is read.
+constexpr size_t kLargestPlan = 1024 * 1024;
+
 // Whether the bytes open with a plan's mark (however damaged the rest).
 bool HasPlanMark(const std::string& bytes);
 

@@ -24,7 +24,11 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    // The whole file; nullopt when it is missing, cannot be read to its end,
+    // or is larger than largest bytes (refused by its size, before reading).
+    std::optional<std::string> ReadFile(const std::string& path, uint64_t largest = kLargestFile) {
+        return ReadWhole(path, largest);
+    }
     // Writes the file whole: the bytes go to a temporary file beside it, which
     // then replaces the old file, keeping its attributes. A crash or a full
     // disk leaves either the old file or the new one. False when refused.
@@ -51,6 +55,12 @@ public:
     virtual std::optional<uint64_t> FileSize(const std::string& path);
     // Moves the file to `to`, replacing any file there. False when refused.
     virtual bool MoveReplacing(const std::string& from, const std::string& to);
+    // No file the program reads for itself is larger; callers that know the
+    // purpose of a file ask for less.
+    static constexpr uint64_t kLargestFile = 16u << 20;
+
+protected:
+    virtual std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) = 0;
 };
 
 // The folder part of a path, without its trailing backslash.

@@ -12,9 +12,10 @@ std::string MemoryFileSystem::Normalise(const std::string& path) {
     return text::AsciiLower(p);
 }
 
-std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) {
+std::optional<std::string> MemoryFileSystem::ReadWhole(const std::string& path, uint64_t largest) {
     auto it = nodes_.find(Normalise(path));
-    if (it == nodes_.end() || it->second.isFolder || it->second.readDenied) return std::nullopt;
+    if (it == nodes_.end() || it->second.isFolder || it->second.readDenied || it->second.bytes.size() > largest)
+        return std::nullopt;
     return it->second.bytes;
 }
 

@@ -9,7 +9,6 @@ namespace brisko {
 
 class MemoryFileSystem final : public FileSystem {
 public:
-    std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteReplacing(const std::string& path, const std::string& bytes) override;
     std::optional<uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
@@ -26,6 +25,9 @@ public:
     // A file that is there but cannot be read (a lock, an access list).
     void DenyReads(const std::string& path, bool denied = true);
     void Remove(const std::string& path);
+
+protected:
+    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override;
 
 private:
     struct Node {

@@ -166,12 +166,12 @@ FileOverlay::OverFile* FileOverlay::Find(const std::string& path) {
     return it == files_.end() ? nullptr : &it->second;
 }
 
-std::optional<std::string> FileOverlay::ReadFile(const std::string& path) {
+std::optional<std::string> FileOverlay::ReadWhole(const std::string& path, uint64_t largest) {
     if (const OverFile* f = Find(path)) {
-        if (f->folder) return std::nullopt;
+        if (f->folder || (f->written && f->bytes && f->bytes->size() > largest)) return std::nullopt;
         if (f->written) return f->bytes;
     }
-    return below_.ReadFile(path);
+    return below_.ReadFile(path, largest);
 }
 
 std::optional<uint32_t> FileOverlay::GetAttributes(const std::string& path) {

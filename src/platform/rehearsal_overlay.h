@@ -57,13 +57,15 @@ class FileOverlay final : public FileSystem {
 public:
     explicit FileOverlay(FileSystem& below) : below_(below) {}
 
-    std::optional<std::string> ReadFile(const std::string& path) override;
     bool WriteReplacing(const std::string& path, const std::string& bytes) override;
     std::optional<uint32_t> GetAttributes(const std::string& path) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
     std::vector<FolderEntry> ListFolder(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+
+protected:
+    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override;
 
 private:
     struct OverFile {

@@ -65,7 +65,9 @@ private:
 class WriteJournal::RecordingFiles final : public FileSystem {
 public:
     explicit RecordingFiles(WriteJournal& journal) : journal_(journal) {}
-    std::optional<std::string> ReadFile(const std::string& path) override { return inner().ReadFile(path); }
+    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override {
+        return inner().ReadFile(path, largest);
+    }
     bool WriteReplacing(const std::string& path, const std::string& bytes) override {
         RecordedWrite w = Record(Kind::WriteFile, {}, path);
         w.bytes = bytes;

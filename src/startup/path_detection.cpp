@@ -1,5 +1,6 @@
 #include "startup/path_detection.h"
 
+#include "platform/text/case_fold.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
@@ -12,29 +13,46 @@ bool FileExists(FileSystem& files, const std::string& path) {
 }
 
 namespace {
-std::string FindSysoc(ProgramContext& ctx, const std::string& systemRoot) {
-    for (const std::string& candidate : {ctx.paths.windowsFolder + "\\inf\\sysoc.inf",
-                                         systemRoot + "WINDOWS\\inf\\sysoc.inf", systemRoot + "WINNT\\inf\\sysoc.inf"})
-        if (FileExists(ctx.platform.files, candidate)) return candidate;
+std::string SystemRoot(const ProgramContext& ctx) { return ctx.paths.windowsFolder.substr(0, 3); }
+
+// Where each file is looked for, in order.
+std::vector<std::string> SysocPlaces(const ProgramContext& ctx) {
+    const std::string root = SystemRoot(ctx);
+    return {ctx.paths.windowsFolder + "\\inf\\sysoc.inf", root + "WINDOWS\\inf\\sysoc.inf", root + "WINNT\\inf\\sysoc.inf"};
+}
+
+std::vector<std::string> BootPlaces(const ProgramContext& ctx) {
+    if (ctx.os.family != "NT") return {SystemRoot(ctx) + "Msdos.sys"};
+    std::vector<std::string> places = {SystemRoot(ctx) + "boot.ini"};
+    for (char letter : ctx.paths.fixedDriveLetters) places.push_back(std::string(1, letter) + ":\\boot.ini");
+    return places;
+}
+
+std::string FirstExisting(ProgramContext& ctx, const std::vector<std::string>& places) {
+    for (const std::string& place : places)
+        if (FileExists(ctx.platform.files, place)) return place;
     return std::string(kNullText);
 }
 
-std::string FindBootFile(ProgramContext& ctx, const std::string& systemRoot) {
-    if (ctx.os.family != "NT") return systemRoot + "Msdos.sys";
-    if (FileExists(ctx.platform.files, systemRoot + "boot.ini")) return systemRoot + "boot.ini";
-    for (char letter : ctx.paths.fixedDriveLetters) {
-        const std::string candidate = std::string(1, letter) + ":\\boot.ini";
-        if (FileExists(ctx.platform.files, candidate)) return candidate;
-    }
-    return std::string(kNullText);
+bool IsExistingPlace(ProgramContext& ctx, const std::vector<std::string>& places, const std::string& path) {
+    for (const std::string& place : places)
+        if (text::AsciiLower(place) == text::AsciiLower(path)) return FileExists(ctx.platform.files, path);
+    return false;
 }
 }  // namespace
+
+bool IsDetectableSysocPath(ProgramContext& ctx, const std::string& path) {
+    return IsExistingPlace(ctx, SysocPlaces(ctx), path);
+}
+
+bool IsDetectableBootPath(ProgramContext& ctx, const std::string& path) {
+    return IsExistingPlace(ctx, BootPlaces(ctx), path);
+}
 
 void DetectPaths(ProgramContext& ctx) {
     SystemInfo& system = ctx.platform.system;
     ProgramPaths& paths = ctx.paths;
     paths.windowsFolder = system.WindowsDirectory();
-    const std::string systemRoot = paths.windowsFolder.substr(0, 3);
     paths.executable = system.ExecutablePath();
     paths.preferencesFile = PreferencesFilePath(paths.executable);
     paths.answerFilePath = paths.windowsFolder + "\\System32\\$winnt$.inf";
@@ -42,7 +60,7 @@ void DetectPaths(ProgramContext& ctx) {
 
     paths.sysocFilePath = prefs.Read(prefkey::kSettings, prefkey::kSysocPath);
     if (paths.sysocFilePath == kNullText) {
-        paths.sysocFilePath = FindSysoc(ctx, systemRoot);
+        paths.sysocFilePath = FirstExisting(ctx, SysocPlaces(ctx));
         prefs.Write(prefkey::kSettings, prefkey::kSysocPath, paths.sysocFilePath);
     }
 
@@ -56,7 +74,8 @@ void DetectPaths(ProgramContext& ctx) {
 
     paths.bootFilePath = prefs.Read(prefkey::kSettings, prefkey::kBootPath);
     if (paths.bootFilePath != kNullText) return;
-    paths.bootFilePath = FindBootFile(ctx, systemRoot);
+    // Msdos.sys is named whether or not it is there yet.
+    paths.bootFilePath = ctx.os.family != "NT" ? BootPlaces(ctx).front() : FirstExisting(ctx, BootPlaces(ctx));
     prefs.Write(prefkey::kSettings, prefkey::kBootPath, paths.bootFilePath);
 }
 

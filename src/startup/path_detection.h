@@ -12,4 +12,10 @@ void DetectPaths(ProgramContext& ctx);
 // Whether a file (not a folder) exists at the path.
 bool FileExists(FileSystem& files, const std::string& path);
 
+// Whether the path names an existing file in one of the places detection
+// looks for sysoc.inf, or for the boot file of this edition (after
+// DetectPaths, which finds the Windows folder and the fixed drives).
+bool IsDetectableSysocPath(ProgramContext& ctx, const std::string& path);
+bool IsDetectableBootPath(ProgramContext& ctx, const std::string& path);
+
 }  // namespace brisko

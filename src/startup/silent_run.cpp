@@ -119,7 +119,7 @@ int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
     std::string text;
     if (command.source.empty()) {
         text = ExportTicksAsReg(ctx);
-    } else if (HasPlanMark(ctx.platform.files.ReadFile(command.source).value_or(""))) {
+    } else if (HasPlanMark(ctx.platform.files.ReadFile(command.source, kLargestPlan).value_or(""))) {
         code = LoadPlan(ctx, command.source, log);
         if (code == kExitRefused) return code;
         text = ExportTicksAsReg(ctx);

@@ -30,9 +30,9 @@ class FailingReads final : public FileSystem {
 public:
     FailingReads(FileSystem& inner, std::string path, int reads)
         : inner_(inner), path_(std::move(path)), reads_(reads) {}
-    std::optional<std::string> ReadFile(const std::string& path) override {
+    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override {
         if (path == path_ && reads_-- <= 0) return std::nullopt;
-        return inner_.ReadFile(path);
+        return inner_.ReadFile(path, largest);
     }
     bool WriteReplacing(const std::string& p, const std::string& b) override { return inner_.WriteReplacing(p, b); }
     std::optional<uint32_t> GetAttributes(const std::string& p) override { return inner_.GetAttributes(p); }

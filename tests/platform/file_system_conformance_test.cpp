@@ -29,6 +29,8 @@ TEST_P(FileSystemConformance, ReplacingWritesWholeAndLeavesNothingBeside) {
     ASSERT_TRUE(files.WriteReplacing(path, "first"));
     ASSERT_TRUE(files.WriteReplacing(path, std::string("second\0bytes", 12)));
     EXPECT_EQ(files.ReadFile(fs->Path("BRISKO.INI")), std::string("second\0bytes", 12)) << "names ignore case";
+    EXPECT_EQ(files.ReadFile(path, 11), std::nullopt) << "a file larger than asked for is refused whole";
+    EXPECT_TRUE(files.ReadFile(path, 12));
     EXPECT_EQ(Names(), std::vector<std::string>{"Brisko.ini"}) << "no temporary file is left";
 }
 

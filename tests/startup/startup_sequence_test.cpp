@@ -108,5 +108,21 @@ TEST(StartupSequence, MigratesTheOlderEditionsFilesOnce) {
     EXPECT_EQ(second.Prefs("環境設定", "FontSize"), "11") << "the migration runs once";
 }
 
+TEST(StartupSequence, APlantedOlderFileCannotTurnTheBackupOffOrChooseAFile) {
+    SimulatedContext sim(SimulatedWindows::Xp);
+    const std::string cwd = sim.system.currentDirectory, planted = cwd + "\\x.ini";
+    sim.files.AddFile(planted, "[boot loader]\r\n");
+    sim.files.AddFile(cwd + "\\Tessaly.ini",
+                      text::Utf8ToCp932("[環境設定]\r\nAutoRestore=Off\r\nBootPath=" + planted + "\r\nSysocPath=" + planted +
+                                        "\r\nFontSize=99\r\n[システム9]\r\nnotlisted=x.dll,,hide,7\r\n"
+                                        "[不要サービス]\r\nAlerter=0\r\n"));
+    RunStartupSequence(sim.ctx);
+    EXPECT_EQ(sim.Prefs("環境設定", "AutoRestore"), "NULL") << "the automatic backup stays on";
+    for (const char* key : {"BootPath", "SysocPath"}) EXPECT_NE(sim.Prefs("環境設定", key), planted) << key;
+    EXPECT_EQ(sim.Prefs("環境設定", "BootPath"), "C:\\boot.ini") << "as detected";
+    for (auto [section, key] : {std::pair{"環境設定", "FontSize"}, {"システム9", "notlisted"}, {"不要サービス", "Alerter"}})
+        EXPECT_EQ(sim.Prefs(section, key), "NULL") << key << ": not a value the program ever keeps";
+}
+
 }  // namespace
 }  // namespace brisko

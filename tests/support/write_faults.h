@@ -60,7 +60,9 @@ class FaultyFileSystem final : public FileSystem {
 public:
     FaultyFileSystem(FileSystem& inner, WriteFaults& faults) : inner_(inner), faults_(faults) {}
 
-    std::optional<std::string> ReadFile(const std::string& path) override { return inner_.ReadFile(path); }
+    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override {
+        return inner_.ReadFile(path, largest);
+    }
     bool WriteReplacing(const std::string& path, const std::string& bytes) override;
     std::optional<uint32_t> GetAttributes(const std::string& path) override { return inner_.GetAttributes(path); }
     bool SetAttributes(const std::string& path, uint32_t attributes) override;

@@ -1,5 +1,6 @@
 #include "monitor/win32/win32_performance_source.h"
 
+#include "platform/win32/system_paths.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::win32 {
@@ -82,7 +83,7 @@ monitor::DriveSpace Win32PerformanceSource::ReadDriveSpace(char letter) {
 }
 
 bool Win32PerformanceSource::OpenInterfaceTable() {
-    if (!ipHelper_) ipHelper_ = LoadLibraryW(L"IPHLPAPI.DLL");
+    if (!ipHelper_) ipHelper_ = win32::LoadSystemLibrary(L"iphlpapi.dll");
     if (ipHelper_ && !getIfTable_)
         getIfTable_ = reinterpret_cast<GetIfTableFn>(reinterpret_cast<void*>(GetProcAddress(ipHelper_, "GetIfTable")));
     return getIfTable_ != nullptr;

@@ -12,15 +12,16 @@ namespace brisko {
 namespace {
 constexpr size_t kReadLimit = 2047;          // bytes a read returns at most
 constexpr size_t kKeyListBuffer = 16384;     // bytes of NUL-separated key names
+constexpr uint64_t kLargestProfile = 4u << 20;  // boot.ini, sysoc.inf, the preferences: far less
 
 profile::ProfileDocument Load(FileSystem& files, const std::string& path) {
-    return profile::ProfileDocument::Parse(files.ReadFile(path).value_or(std::string()));
+    return profile::ProfileDocument::Parse(files.ReadFile(path, kLargestProfile).value_or(std::string()));
 }
 
 // The file as a write starts from. A file that is there but cannot be read is
 // refused: writing one line into an empty document would replace it whole.
 profile::ProfileDocument LoadForWrite(FileSystem& files, const std::string& path) {
-    auto bytes = files.ReadFile(path);
+    auto bytes = files.ReadFile(path, kLargestProfile);
     if (!bytes && files.GetAttributes(path)) throw BriskoError(FormatUserMessage("%s に書き込めません", path));
     return profile::ProfileDocument::Parse(bytes.value_or(std::string()));
 }

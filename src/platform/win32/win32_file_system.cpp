@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/file_replacement.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::win32 {
@@ -31,34 +32,65 @@ bool WriteWhole(const std::wstring& path, const std::string& bytes) {
     return ok;
 }
 
-// Puts the finished temp file in the target's place. ReplaceFileW keeps the
-// target's identity (creation time, security); it is looked up at run time
-// so the program also loads where kernel32 lacks it, and the plain
-// replacing move stands in there.
-bool ReplaceWith(const std::wstring& target, const std::wstring& temp) {
+// ReplaceFileW keeps the target's identity (creation time, security); it is
+// looked up at run time so the program also loads where kernel32 lacks it,
+// and the plain replacing move stands in there.
+bool SystemReplace(const std::wstring& target, const std::wstring& temp, const std::wstring& backup) {
     using ReplaceFileFn = BOOL(WINAPI*)(LPCWSTR, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID);
     const auto replace = reinterpret_cast<ReplaceFileFn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "ReplaceFileW")));
     if (replace)
-        return replace(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+        return replace(target.c_str(), temp.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr) != 0;
     return MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+
+class SystemReplacingSteps final : public ReplacingSteps {
+public:
+    explicit SystemReplacingSteps(Win32FileSystem::ReplaceCall replace) : replace_(replace) {}
+    bool Replace(const std::string& target, const std::string& temp, const std::string& backup) override {
+        return replace_ ? replace_(target, temp, backup) : SystemReplace(Widen(target), Widen(temp), Widen(backup));
+    }
+    bool Move(const std::string& from, const std::string& to) override {
+        const DWORD how = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+        return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), how) != 0;
+    }
+    bool Exists(const std::string& path) override {
+        return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    void Remove(const std::string& path) override { DeleteFileW(Widen(path).c_str()); }
+
+private:
+    Win32FileSystem::ReplaceCall replace_;
+};
 }  // namespace
 
-std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+std::optional<std::string> Win32FileSystem::ReadWhole(const std::string& path, uint64_t largest) {
     Handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
+    // Only a file on disk has a size to check first; a device (CON, a pipe)
+    // is refused rather than read without end.
+    LARGE_INTEGER size{};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.get(), &size) ||
+        static_cast<uint64_t>(size.QuadPart) > largest)
+        return std::nullopt;
     std::string bytes;
+    bytes.reserve(static_cast<size_t>(size.QuadPart));
     char buf[65536];
-    DWORD got = 0;
-    while (::ReadFile(file.get(), buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
-    return bytes;
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), buf, sizeof buf, &got, nullptr)) return std::nullopt;  // never a part as the whole
+        if (got == 0) return bytes;
+        if (bytes.size() + got > largest) return std::nullopt;  // grown meanwhile
+        bytes.append(buf, got);
+    }
 }
 
 bool Win32FileSystem::WriteReplacing(const std::string& path, const std::string& bytes) {
     const std::wstring target = Widen(path);
-    const std::wstring temp = target + L".brisko-new";
+    const std::string tempPath = path + ".brisko-new";
+    const std::wstring temp = Widen(tempPath);
     if (!WriteWhole(temp, bytes)) {
         DeleteFileW(temp.c_str());
         return false;
@@ -69,10 +101,12 @@ bool Win32FileSystem::WriteReplacing(const std::string& path, const std::string&
         DeleteFileW(temp.c_str());
         return false;
     }
-    if ((oldAttributes & FILE_ATTRIBUTE_READONLY) || !ReplaceWith(target, temp)) {
+    if (oldAttributes & FILE_ATTRIBUTE_READONLY) {
         DeleteFileW(temp.c_str());
         return false;
     }
+    SystemReplacingSteps steps(replace_);
+    if (!PutInPlace(steps, path, tempPath)) return false;
     // ReplaceFileW keeps the attributes on Windows; make sure of it elsewhere
     // and after the plain move.
     if (GetFileAttributesW(target.c_str()) != oldAttributes) SetFileAttributesW(target.c_str(), oldAttributes);

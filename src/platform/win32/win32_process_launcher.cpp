@@ -4,23 +4,30 @@
 #include <shellapi.h>
 
 #include "platform/win32/message_pump.h"
+#include "platform/win32/system_paths.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::win32 {
 
 namespace {
 
-// CreateProcessW with the program found the way WinExec finds it (no
-// application name, so the first word of the command line is searched for).
+// CreateProcessW with the program named by its full path: a bare first word
+// ("net", "cmd.exe") is Windows' own program in the system or Windows folder,
+// never a file of that name in the current folder or beside this program.
 // Returns false when the program could not be started.
 bool Start(const std::string& commandLine, DWORD creationFlags, WORD show, PROCESS_INFORMATION& started) {
-    std::wstring writable = Widen(commandLine);  // CreateProcessW may write into it
+    std::wstring program;
+    std::wstring writable = WithFullProgramPath(Widen(commandLine), program);  // CreateProcessW may write into it
+    started = {};
+    if (program.empty()) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return false;
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = show;
-    started = {};
-    return CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr,
+    return CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr,
                           &startup, &started) != FALSE;
 }
 
@@ -69,9 +76,14 @@ bool WaitResponsively(HANDLE process, const std::function<void()>& keepAlive, in
 
 void Win32ProcessLauncher::ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                                      ShowMode show) {
+    // A bare name of one of Windows' own programs is opened by its full path;
+    // others (addresses, documents, programs found through the shell's list
+    // of application paths) go to the shell as they are.
+    std::wstring target = Widen(file);
+    if (const std::wstring full = SystemProgramPath(target); !full.empty()) target = full;
     const int command = show == ShowMode::Hidden ? SW_HIDE : show == ShowMode::Unowned ? SW_SHOW : SW_SHOWNORMAL;
-    ShellExecuteW(show == ShowMode::Unowned ? nullptr : static_cast<HWND>(owner_), Widen(verb).c_str(),
-                  Widen(file).c_str(), Widen(parameters).c_str(), nullptr, command);
+    ShellExecuteW(show == ShowMode::Unowned ? nullptr : static_cast<HWND>(owner_), Widen(verb).c_str(), target.c_str(),
+                  Widen(parameters).c_str(), nullptr, command);
 }
 
 void Win32ProcessLauncher::RunHidden(const std::string& commandLine) { StartAndForget(commandLine, 0, SW_HIDE); }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/utilities.h"
+#include "platform/win32/system_paths.h"
 #include "platform/win32/wide.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
@@ -24,6 +25,18 @@ CustomizePage::~CustomizePage() {
         if (b) DeleteObject(b);
 }
 
+// No input method for a box of digits. imm32 is not among the DLLs Windows
+// protects from a copy beside the program, so it is not imported but taken
+// from the system folder (where user32 has loaded it already on a Japanese
+// Windows).
+static void SwitchInputMethodOff(HWND box) {
+    using Associate = HIMC(WINAPI*)(HWND, HIMC);
+    HMODULE imm = win32::LoadSystemLibrary(L"imm32.dll");
+    if (!imm) return;
+    if (auto associate = reinterpret_cast<Associate>(reinterpret_cast<void*>(GetProcAddress(imm, "ImmAssociateContext"))))
+        associate(box, nullptr);
+}
+
 void CustomizePage::Create(const OptionsLayout& l) {
     AddGroup(L"■ メイン画面の透明度 (Windows 2000/XP only)", l.transparencyGroup);
     AddLabel(L"0", l.transparencyMin);
@@ -32,7 +45,7 @@ void CustomizePage::Create(const OptionsLayout& l) {
     AddLabel(L"255 (標準)", l.transparencyMax);
     HWND edit = Add(L"EDIT", L"", ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, kEdtTrans, l.transparencyEdit, WS_EX_CLIENTEDGE);
     SendMessageW(edit, EM_LIMITTEXT, 3, 0);
-    ImmAssociateContext(edit, nullptr);  // digits only: no input method
+    SwitchInputMethodOff(edit);  // digits only
     AddGroup(L"■ カラースタイル", l.colourGroup);
     for (int i = 0; i < 11; ++i)
         Add(L"BUTTON", win32::Widen(kColourStyleCaptions[i]), BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), kRdStyleFirst + i,

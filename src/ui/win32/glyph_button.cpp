@@ -15,10 +15,29 @@ SIZE BitmapSize(HBITMAP bitmap) {
 void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
     const SIZE size = BitmapSize(bitmap);
     if (!size.cx) return;
+    const int w = width ? width : size.cx, h = height ? height : size.cy;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, bitmap);
-    TransparentBlt(dc, x, y, width ? width : size.cx, height ? height : size.cy, source, 0, 0, size.cx, size.cy,
-                   kKeyColour);
+    // A mask, white where the key colour is, with plain GDI (no msimg32): the
+    // picture is XORed on, the mask clears what it covers, and a second XOR
+    // leaves the picture there and the background where the key was.
+    HDC maskDc = CreateCompatibleDC(dc);
+    HBITMAP mask = CreateBitmap(size.cx, size.cy, 1, 1, nullptr);
+    HGDIOBJ oldMask = SelectObject(maskDc, mask);
+    const COLORREF sourceBack = SetBkColor(source, kKeyColour);
+    BitBlt(maskDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    SetBkColor(source, sourceBack);
+    const COLORREF back = SetBkColor(dc, RGB(255, 255, 255)), text = SetTextColor(dc, RGB(0, 0, 0));
+    const int stretch = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, x, y, w, h, source, 0, 0, size.cx, size.cy, SRCINVERT);
+    StretchBlt(dc, x, y, w, h, maskDc, 0, 0, size.cx, size.cy, SRCAND);
+    StretchBlt(dc, x, y, w, h, source, 0, 0, size.cx, size.cy, SRCINVERT);
+    SetStretchBltMode(dc, stretch);
+    SetBkColor(dc, back);
+    SetTextColor(dc, text);
+    SelectObject(maskDc, oldMask);
+    DeleteObject(mask);
+    DeleteDC(maskDc);
     SelectObject(source, old);
     DeleteDC(source);
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/win32/system_paths.h"
 #include "ui/control_ids.h"
 #include "ui/win32/command_line_entry.h"
 #include "ui/win32/main_window.h"
@@ -36,6 +37,7 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    brisko::win32::KeepCurrentFolderOutOfDllSearch();
     // Switches run one command without any window.
     if (const auto args = brisko::ui::CommandLineArguments(); !args.empty()) return brisko::ui::RunCommandLine(args);
     // A copy is running: bring its window into view and go. The running copy
@@ -57,7 +59,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES;
     InitCommonControlsEx(&controls);
-    LoadLibraryW(L"riched20.dll");
+    brisko::win32::LoadSystemLibrary(L"riched20.dll");
     const int result = RunProgram();
     if (mutex) CloseHandle(mutex);
     return result;

@@ -129,5 +129,19 @@ TEST_F(ProcessLauncherWithChild, RunAndWaitReturnsTheExitCodeOnceTheCommandHasEn
     EXPECT_EQ(WaitForMarker(marker, 2500), "") << "ended, so it never writes afterwards";
 }
 
+TEST_F(ProcessLauncherWithChild, ABareNameRunsWindowsOwnProgramNotACopyInTheCurrentFolder) {
+    // A copy of this program as cmd.exe in the current folder, which ends with
+    // kChildExitCode where it is started.
+    wchar_t self[MAX_PATH], before[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    ASSERT_TRUE(CopyFileW(self, Widen(scratch->Path("cmd.exe")).c_str(), FALSE));
+    GetCurrentDirectoryW(MAX_PATH, before);
+    SetCurrentDirectoryW(Widen(scratch->folder).c_str());
+    ChildSettings child(scratch->Path("planted.marker"), 0);
+    const int code = launcher.RunAndWait("cmd /c exit 7", {}, 20000);
+    SetCurrentDirectoryW(before);
+    EXPECT_EQ(code, 7);
+}
+
 }  // namespace
 }  // namespace brisko
