@@ -1,5 +1,6 @@
 // The windows' layouts: every part inside its area, none overlapping another,
-// room for the longest Japanese texts, for each size a window takes.
+// room for the longest Japanese texts, for each size a window takes, as
+// placed on screens of 96, 120, 144 and 192 DPI.
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -12,6 +13,7 @@
 #include "ui/options_layout.h"
 #include "ui/pc_info_layout.h"
 #include "ui/restore_layout.h"
+#include "ui/scale.h"
 #include "ui/utility_layout.h"
 
 namespace brisko::ui {
@@ -25,19 +27,24 @@ bool Overlap(const Rect& a, const Rect& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-// Every part stands inside the area and no two parts overlap; a part is a Rect
-// or a range of them. Neighbouring buttons share their one-pixel border, so a
+class Layouts : public ::testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(Dpi, Layouts, ::testing::Values(96, 120, 144, 192));
+
+// Every part, placed at the DPI, stands inside the area (design pixels, or
+// device ones when deviceArea) and no two parts overlap; a part is a Rect or
+// a range of them. Neighbouring buttons share their one-pixel border, so a
 // part's last row and column may lie on its neighbour or the area's edge.
 template <typename... Parts>
-void ExpectFitted(const std::string& what, const Rect& area, const Parts&... parts) {
+void ExpectFittedAt(int dpi, bool deviceArea, const std::string& what, Rect area, const Parts&... parts) {
     std::vector<Rect> all;
     auto add = [&](const auto& part) {
         if constexpr (std::is_same_v<std::decay_t<decltype(part)>, Rect>)
-            all.push_back(part);
+            all.push_back(ToDevice(part, dpi));
         else
-            all.insert(all.end(), std::begin(part), std::end(part));
+            for (const Rect& r : part) all.push_back(ToDevice(r, dpi));
     };
     (add(parts), ...);
+    if (!deviceArea) area = ToDevice(area, dpi);
     auto body = [](const Rect& r) { return Rect{r.left, r.top, r.width - 1, r.height - 1}; };
     for (size_t i = 0; i < all.size(); ++i) {
         EXPECT_TRUE(Inside(body(all[i]), area)) << what << ": part " << i;
@@ -46,12 +53,24 @@ void ExpectFitted(const std::string& what, const Rect& area, const Parts&... par
     }
 }
 
+#define ExpectFitted(...) ExpectFittedAt(dpi, false, __VA_ARGS__)
+
+// Width of a text in the 12-pixel UI font at the DPI: 12 design pixels a
+// Japanese character (three UTF-8 bytes), 7 an ASCII one.
+int TextWidth(std::string_view text, int dpi) {
+    int width = 0;
+    for (size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 3)
+        width += ToDevice(static_cast<unsigned char>(text[i]) < 0x80 ? 7 : 12, dpi);
+    return width;
+}
+
 struct MainCase {
     int width, height;
     bool smallScreen, tabs, buttonTabs;
 };
 
-TEST(Layouts, MainWindowAndItsPagesFitAtEverySizeAndTabStyle) {
+TEST_P(Layouts, MainWindowAndItsPagesFitAtEverySizeAndTabStyle) {
+    const int dpi = GetParam();
     const MainCase cases[] = {{597, 515, false, false, false},
                               {597, 515, false, true, false},
                               {597, 515, false, true, true},
@@ -60,14 +79,21 @@ TEST(Layouts, MainWindowAndItsPagesFitAtEverySizeAndTabStyle) {
     for (const MainCase& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.width << "x" << c.height << " small " << c.smallScreen << " tabs " << c.tabs << c.buttonTabs);
-        const MainLayout l = LayOutMainWindow(c.width, c.height, c.smallScreen, c.tabs, c.buttonTabs);
-        ExpectFitted("window", {0, 0, c.width, c.height}, l.title, l.sideMenu, l.settings);
+        // The window's client area is in device pixels.
+        const int width = ToDevice(c.width, dpi), height = ToDevice(c.height, dpi);
+        const MainLayout l = LayOutMainWindowAt(dpi, width, height, c.smallScreen, c.tabs, c.buttonTabs);
+        ExpectFittedAt(dpi, true, "window", {0, 0, width, height}, l.title, l.sideMenu, l.settings);
         ExpectFitted("title", l.title, l.banner, l.toolPanel);
         ExpectFitted("tool buttons", l.toolPanel, l.toolButtons);
         std::vector<Rect> pageButtons(l.pageButtons.begin(), l.pageButtons.end());
         if (!l.serviceButtonVisible) pageButtons.erase(pageButtons.begin() + 5);
         ExpectFitted("side menu", l.sideMenu, l.actionPanel, pageButtons);
         ExpectFitted("action buttons", l.actionPanel, l.actionButtons);
+        // The pictures drawn for the DPI, and beside the side menu's the longest caption.
+        const int glyph = PictureSize(16, dpi), menuPicture = PictureSize(24, dpi);
+        for (const Rect& b : l.toolButtons) EXPECT_GE(ToDevice(b, dpi).height, glyph + 2);
+        for (const Rect& b : l.pageButtons)
+            EXPECT_GE(ToDevice(b, dpi).width, menuPicture * 3 / 2 + TextWidth("エクスプローラ", dpi));
         ExpectFitted("settings", l.settings, l.pages, l.glue, l.comment);
         ExpectFitted("glue", l.glue, l.count, l.moreInfo, l.accelerate, l.about, l.commentLabel);
         EXPECT_EQ(l.serviceButtonVisible, !c.smallScreen);
@@ -83,12 +109,14 @@ TEST(Layouts, MainWindowAndItsPagesFitAtEverySizeAndTabStyle) {
             EXPECT_GE(p.boxes[i].width, 200) << "room for \"Intel(R) Pentium(R) 4 CPU 3.00GHz\"";
         }
     }
-    const MainLayout tiny = LayOutMainWindow(100, 54, false, false);
+    EXPECT_EQ(IsSmallScreen(1024, dpi), dpi > 144) << "a 1280 x 1024 screen holds the full window up to 144 DPI";
+    const MainLayout tiny = LayOutMainWindowAt(dpi, ToDevice(100, dpi), ToDevice(54, dpi), false, false, false);
     EXPECT_GE(tiny.comment.height, 0);
     EXPECT_GE(tiny.pages.height, 0);
 }
 
-TEST(Layouts, RestoreWindowFits) {
+TEST_P(Layouts, RestoreWindowFits) {
+    const int dpi = GetParam();
     const Rect panel{4, 24, 436, 76};
     const RestoreLayout l = LayOutRestoreWindow(panel);
     const RestorePageLayout& p = l.page;
@@ -98,16 +126,8 @@ TEST(Layouts, RestoreWindowFits) {
                  l.planLoad);
 }
 
-// Width of a text in the 12-pixel UI font: 12 pixels a Japanese character
-// (three UTF-8 bytes), 7 an ASCII one.
-int TextWidth(std::string_view text) {
-    int width = 0;
-    for (size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 3)
-        width += static_cast<unsigned char>(text[i]) < 0x80 ? 7 : 12;
-    return width;
-}
-
-TEST(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
+TEST_P(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
+    const int dpi = GetParam();
     const Rect client{0, 0, kPerformanceClientWidth, kPerformanceClientHeight};
     std::vector<Rect> frames, inStrip;
     std::vector<std::vector<Rect>> groups;
@@ -121,13 +141,15 @@ TEST(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
             groups.emplace_back();
         } else if (c.kind == CompactKind::Button) {
             if (Inside(r, {0, 0, kCompactStripWidth, kCompactStripHeight})) inStrip.push_back(r);
+            EXPECT_GE(ToDevice(r, dpi).height, PictureSize(16, dpi) + 2) << "room for the picture of " << c.id;
         } else {
             ASSERT_FALSE(groups.empty());
             groups.back().push_back(r);
         }
         // Room for every caption, and for a value's "100 %", "###,### Kbps" or "12,345,678 MB".
-        if (c.kind == CompactKind::Caption) EXPECT_GE(c.bounds.width, TextWidth(c.text)) << c.text;
-        if (c.kind == CompactKind::Value) EXPECT_GE(c.bounds.width, (c.text == "## %" ? 5 : 10) * 7) << c.id;
+        const int width = ToDevice(c.bounds, dpi).width;
+        if (c.kind == CompactKind::Caption) EXPECT_GE(width, TextWidth(c.text, dpi)) << c.text;
+        if (c.kind == CompactKind::Value) EXPECT_GE(width, TextWidth(c.text == "## %" ? "100 %" : "###,### Kb", dpi)) << c.id;
     }
     EXPECT_EQ(inStrip.size(), 5u) << "the strip holds the first five buttons";
     ASSERT_EQ(frames.size(), 6u);
@@ -142,15 +164,17 @@ TEST(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
 // A radio button holds its circle (13 pixels and a 4-pixel gap) and its
 // caption, so the caption ends before the next control begins.
 template <size_t N>
-void ExpectRoomForCaptions(const std::array<Rect, N>& radios, const std::array<const char*, N>& captions) {
-    for (size_t i = 0; i < N; ++i) EXPECT_GE(radios[i].width, 17 + TextWidth(captions[i])) << captions[i];
+void ExpectRoomForCaptions(int dpi, const std::array<Rect, N>& radios, const std::array<const char*, N>& captions) {
+    for (size_t i = 0; i < N; ++i)
+        EXPECT_GE(ToDevice(radios[i], dpi).width, ToDevice(17, dpi) + TextWidth(captions[i], dpi)) << captions[i];
 }
 
-TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
+TEST_P(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
+    const int dpi = GetParam();
     const OptionsLayout l = LayOutOptionsWindow();
-    ExpectRoomForCaptions(l.fontRadios, kFontSizeCaptions);
-    ExpectRoomForCaptions(l.styleRadios, kColourStyleCaptions);
-    ExpectRoomForCaptions(l.pageStyleRadios, kPageStyleCaptions);
+    ExpectRoomForCaptions(dpi, l.fontRadios, kFontSizeCaptions);
+    ExpectRoomForCaptions(dpi, l.styleRadios, kColourStyleCaptions);
+    ExpectRoomForCaptions(dpi, l.pageStyleRadios, kPageStyleCaptions);
     EXPECT_EQ(l.page.bottom(), kOptionsClientHeight - 4);
     std::vector<Rect> rows;
     const int boxes[8] = {10, 10, 10, 10, 10, 1, 10, 3};
@@ -158,7 +182,8 @@ TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
         rows.push_back(l.rowLabels[r]);
         rows.insert(rows.end(), l.rowBoxes[r].begin(), l.rowBoxes[r].begin() + boxes[r]);
     }
-    EXPECT_GE(l.rowBoxes[0][9].width, 34) << "room for the box and \"10\"";
+    EXPECT_GE(ToDevice(l.rowBoxes[0][9], dpi).width, ToDevice(13 + 3, dpi) + TextWidth("10", dpi))
+        << "room for the box and \"10\"";
     // Each page: its groups and the buttons clear of each other, each group's controls inside it.
     ExpectFitted("general", l.page, l.fontGroup, l.messageGroup, l.backupGroup, l.pathGroup, l.apply, l.close);
     ExpectFitted("font", l.fontGroup, l.fontLabel, l.fontRadios);
@@ -176,7 +201,8 @@ TEST(Layouts, OptionsPagesHoldTheirControlsInTheirGroups) {
     ExpectFitted("page styles", l.pageStyleGroup, l.pageStyleRadios, l.showTab);
 }
 
-TEST(Layouts, ChangePreviewFitsShortAndLongQuestions) {
+TEST_P(Layouts, ChangePreviewFitsShortAndLongQuestions) {
+    const int dpi = GetParam();
     for (int lines : {0, 2, 5}) {
         const ChangePreviewLayout l = LayOutChangePreview(lines);
         ExpectFitted(std::to_string(lines) + " lines", {0, 0, kPreviewClientWidth, kPreviewClientHeight}, l.heading,
@@ -187,7 +213,7 @@ TEST(Layouts, ChangePreviewFitsShortAndLongQuestions) {
     }
 }
 
-TEST(Layouts, ChangeListTextGroupsEachItemsChanges) {
+TEST(ChangeList, TextGroupsEachItemsChanges) {
     EXPECT_EQ(ChangeListText({{"[A] 1", "HKEY_CURRENT_USER\\k\\v", "(なし)", "1"},
                               {"[A] 1", "実行: net stop \"x\"", "", ""},
                               {"[B] 2", "C:\\boot.ini (行 2)", "timeout=30", "timeout=5"}}),

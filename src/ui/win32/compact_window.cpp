@@ -215,11 +215,13 @@ void CompactWindow::CreateControls() {
 }
 
 void CompactWindow::LoadBitmaps() {
+    // The strip's 16-pixel pictures in the size drawn nearest the screen's DPI.
     auto load = [&](const char* name) {
-        HBITMAP& slot = bitmaps_[name];
+        const std::string picture = dpi_.Picture(name, 16);
+        HBITMAP& slot = bitmaps_[picture];
         if (!slot)
-            slot = static_cast<HBITMAP>(
-                LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+            slot = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::Widen(picture).c_str(),
+                                                   IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
         return slot;
     };
     for (const StripButton& s : kStrip) looks_[s.id].glyph = load(s.bitmap);
@@ -260,10 +262,9 @@ void CompactWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
     if (id == kImgCompactIcon) {
         FillRect(item.hDC, &item.rcItem, background_);
-        HBITMAP icon = bitmaps_["AppIconSmallImage"];
+        HBITMAP icon = bitmaps_[dpi_.Picture("AppIconSmallImage", 16)];
         const SIZE s = BitmapSize(icon);
-        const int w = dpi_(s.cx), h = dpi_(s.cy);
-        DrawKeyedBitmap(item.hDC, icon, (item.rcItem.right - w) / 2, (item.rcItem.bottom - h) / 2, w, h);
+        DrawKeyedBitmap(item.hDC, icon, (item.rcItem.right - s.cx) / 2, (item.rcItem.bottom - s.cy) / 2);
         return;
     }
     if (item.CtlType == ODT_COMBOBOX) {

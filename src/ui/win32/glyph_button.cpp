@@ -66,10 +66,12 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORRE
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     HGDIOBJ oldFont = look.font ? SelectObject(dc, look.font) : nullptr;
+    // Margins grow with the picture, which grows with the DPI: a quarter of its width.
+    const int margin = glyph.cx / 4;
     if (look.captionLeft) {
         const int gy = r.top + (r.bottom - r.top - glyph.cy) / 2 + offset;
-        DrawKeyedBitmap(dc, look.glyph, r.left + 6 + offset, gy);
-        RECT text = {r.left + 12 + glyph.cx + offset, r.top + offset, r.right, r.bottom + offset};
+        DrawKeyedBitmap(dc, look.glyph, r.left + margin + offset, gy);
+        RECT text = {r.left + 2 * margin + glyph.cx + offset, r.top + offset, r.right, r.bottom + offset};
         DrawTextW(dc, look.caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     } else if (look.caption.empty()) {
         DrawKeyedBitmap(dc, look.glyph, r.left + (r.right - r.left - glyph.cx) / 2 + offset,
@@ -77,10 +79,10 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORRE
     } else {
         SIZE textSize{};
         GetTextExtentPoint32W(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &textSize);
-        const int total = glyph.cx + (glyph.cx ? 4 : 0) + textSize.cx;
+        const int total = glyph.cx + margin + textSize.cx;
         const int x = r.left + (r.right - r.left - total) / 2 + offset;
         DrawKeyedBitmap(dc, look.glyph, x, r.top + (r.bottom - r.top - glyph.cy) / 2 + offset);
-        RECT text = {x + glyph.cx + (glyph.cx ? 4 : 0), r.top + offset, r.right, r.bottom + offset};
+        RECT text = {x + glyph.cx + margin, r.top + offset, r.right, r.bottom + offset};
         DrawTextW(dc, look.caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     if (oldFont) SelectObject(dc, oldFont);

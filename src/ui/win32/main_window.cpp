@@ -106,7 +106,7 @@ void MainWindow::Create() {
     RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     comeForward_ = RegisterWindowMessageW(kComeForwardMessage);
-    smallScreen_ = GetSystemMetrics(SM_CYSCREEN) < kSmallScreenHeight;
+    smallScreen_ = IsSmallScreen(GetSystemMetrics(SM_CYSCREEN), dpi_.Value());
     const DWORD style = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -288,7 +288,7 @@ void MainWindow::CreateControls() {
     };
     addButtons(kToolButtons, nullptr, false);
     addButtons(kPageButtons, fonts_.menu, true);
-    addButtons(kActionButtons, fonts_.bold, true);
+    addButtons(kActionButtons, fonts_.menu, true);  // the side menu's captions in one weight
 
     HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kPgAccelTabs);
     SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
@@ -346,13 +346,16 @@ HBITMAP MainWindow::Bitmap(const char* name) {
     return slot;
 }
 
+// The buttons' pictures in the size drawn nearest the screen's DPI: the tool
+// buttons' and the glyphs' from 16 pixels, the side menu's from 24.
 void MainWindow::LoadBitmaps() {
-    for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
-    for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
-    for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = Bitmap(s.bitmap);
-    looks_[kBtnAccelerate].glyph = Bitmap("AppIconImage");
-    looks_[kBtnMoreInfo].glyph = Bitmap("InfoBaloonImage");
-    Bitmap("RestoreDownImage");
+    auto picture = [&](const char* name, int designSize) { return Bitmap(dpi_.Picture(name, designSize).c_str()); };
+    for (const ButtonSpec& s : kToolButtons) looks_[s.id].glyph = picture(s.bitmap, 16);
+    for (const ButtonSpec& s : kPageButtons) looks_[s.id].glyph = picture(s.bitmap, 24);
+    for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = picture(s.bitmap, 24);
+    looks_[kBtnAccelerate].glyph = picture("AppIconImage", 24);
+    looks_[kBtnMoreInfo].glyph = picture("InfoBaloonImage", 16);
+    picture("RestoreDownImage", 16);
     Bitmap("BannerImage");
     Bitmap("LogoImage");
     menus_ = std::make_unique<ContextMenus>(Handle(), ctx_.platform.processes,
@@ -463,8 +466,8 @@ void MainWindow::UpdateCountLabel() {
 void MainWindow::Layout() {
     RECT client;
     GetClientRect(Handle(), &client);
-    layout_ = LayOutMainWindow(dpi_.ToDesign(client.right), dpi_.ToDesign(client.bottom), smallScreen_, showTabs_,
-                               pageStyle_ != PageStyle::Tabs);
+    layout_ = LayOutMainWindowAt(dpi_.Value(), client.right, client.bottom, smallScreen_, showTabs_,
+                                 pageStyle_ != PageStyle::Tabs);
     const MainLayout& l = layout_;
     for (size_t i = 0; i < std::size(kToolButtons); ++i) Place(Control(kToolButtons[i].id), dpi_.Of(l.toolButtons[i]));
     for (size_t i = 0; i < std::size(kPageButtons); ++i) Place(Control(kPageButtons[i].id), dpi_.Of(l.pageButtons[i]));
@@ -553,7 +556,7 @@ void MainWindow::TitleMouseDown() {
 void MainWindow::BtnMaximizeClick() {
     const bool maximise = !IsZoomed(Handle());
     ShowWindow(Handle(), maximise ? SW_MAXIMIZE : SW_RESTORE);
-    looks_[kBtnMaximize].glyph = bitmaps_[maximise ? "RestoreDownImage" : "MaximizeImage"];
+    looks_[kBtnMaximize].glyph = Bitmap(dpi_.Picture(maximise ? "RestoreDownImage" : "MaximizeImage", 16).c_str());
     SetHint(kBtnMaximize, maximise ? L"元に戻す (縮小)" : L"最大化");
     InvalidateRect(Control(kBtnMaximize), nullptr, TRUE);
 }
