@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Dpi, Layouts, ::testing::Values(96, 120, 144, 192));
 // Every part, placed at the DPI, stands inside the area (design pixels, or
 // device ones when deviceArea) and no two parts overlap; a part is a Rect or
 // a range of them. Neighbouring buttons share their one-pixel border, so a
-// part's last row and column may lie on its neighbour or the area's edge.
+// part's last design row and column may lie on its neighbour or the area's edge.
 template <typename... Parts>
 void ExpectFittedAt(int dpi, bool deviceArea, const std::string& what, Rect area, const Parts&... parts) {
     std::vector<Rect> all;
@@ -45,7 +45,8 @@ void ExpectFittedAt(int dpi, bool deviceArea, const std::string& what, Rect area
     };
     (add(parts), ...);
     if (!deviceArea) area = ToDevice(area, dpi);
-    auto body = [](const Rect& r) { return Rect{r.left, r.top, r.width - 1, r.height - 1}; };
+    const int border = (dpi + 95) / 96;  // the shared design pixel, as wide as it comes out at the DPI
+    auto body = [&](const Rect& r) { return Rect{r.left, r.top, r.width - border, r.height - border}; };
     for (size_t i = 0; i < all.size(); ++i) {
         EXPECT_TRUE(Inside(body(all[i]), area)) << what << ": part " << i;
         for (size_t j = i + 1; j < all.size(); ++j)
