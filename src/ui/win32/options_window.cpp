@@ -4,6 +4,7 @@
 
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
+#include "platform/win32/wide.h"
 #include "ui/options_ids.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/glyph_colours.h"
@@ -154,12 +155,14 @@ void OptionsWindow::FormCreate() {
 }
 
 void OptionsWindow::LoadPictures() {
-    auto load = [](const wchar_t* name) {
-        return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    auto load = [](const std::string& name) {
+        return static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     };
-    folderPicture_ = load(L"FolderImage");
-    applyPicture_ = load(L"ApplyImage");
-    iconPicture_ = load(L"AppIconImage");
+    // The folder and the application's pictures in the size drawn nearest the screen's DPI.
+    folderPicture_ = load(dpi_.Picture("FolderImage", 16));
+    applyPicture_ = load("ApplyImage");
+    iconPicture_ = load(dpi_.Picture("AppIconImage", 24));
     // Drawn in the sixteen standard colours where a shared palette would dither it.
     if (!ScreenHasFewColours()) return;
     if (HBITMAP reduced = ReduceTo16Colours(iconPicture_)) {
