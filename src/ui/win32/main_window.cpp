@@ -110,7 +110,10 @@ void MainWindow::Create() {
     const DWORD style = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int clientHeight = smallScreen_ ? (work.bottom - work.top - 6) : dpi_(kDesignClientHeight);
+    RECT frame = {0, 0, 0, 0};  // wider at a higher DPI
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const int clientHeight =
+        smallScreen_ ? (work.bottom - work.top - (frame.bottom - frame.top)) : dpi_(kDesignClientHeight);
     RECT bounds = {0, 0, dpi_(kDesignClientWidth), clientHeight};
     AdjustWindowRectEx(&bounds, style, FALSE, 0);
     const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
