@@ -1,4 +1,4 @@
-// Every window at the DPI BRISKO_DPI names (build/dpi_run.sh starts the session
+// Every window at the DPI BRISKO_DPI names (scripts/test_dpi starts the session
 // so): each opens scaled and fits the screen; pictured as dpi<N>-<window>.
 #include <gtest/gtest.h>
 
