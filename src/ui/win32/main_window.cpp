@@ -291,7 +291,7 @@ void MainWindow::CreateControls() {
     };
     addButtons(kToolButtons, nullptr, false);
     addButtons(kPageButtons, fonts_.menu, true);
-    addButtons(kActionButtons, fonts_.menu, true);  // the side menu's captions in one weight
+    addButtons(kActionButtons, fonts_.bold, true);  // the action buttons are bold at every DPI
 
     HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kPgAccelTabs);
     SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
