@@ -1,0 +1,186 @@
+// The main window's commands: its title bar and tool buttons, the accelerate
+// and save-and-restore buttons, its pages and the description box, and the
+// windows it opens. The frame, its controls and their drawing are in
+// main_window.cpp.
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+#include <windowsx.h>
+#include "backup/accelerate_flow.h"
+#include "engine/services.h"
+#include "engine/unavailable_reason.h"
+#include "engine/policy_note.h"
+#include "platform/text_resources.h"
+#include "platform/win32/wide.h"
+#include "engine/program_preferences.h"
+#include "startup/startup_sequence.h"
+#include "ui/options_ids.h"
+#include "ui/reference_links.h"
+#include "ui/win32/glyph_colours.h"
+#include "ui/win32/rich_text.h"
+
+namespace brisko::ui {
+
+void MainWindow::TitleMouseDown() {
+    if (IsZoomed(Handle())) return;
+    ReleaseCapture();
+    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF012, 0);  // move by the caption
+}
+
+void MainWindow::BtnMaximizeClick() {
+    const bool maximise = !IsZoomed(Handle());
+    ShowWindow(Handle(), maximise ? SW_MAXIMIZE : SW_RESTORE);
+    looks_[kBtnMaximize].glyph = Bitmap(dpi_.Picture(maximise ? "RestoreDownImage" : "MaximizeImage", 16).c_str());
+    SetHint(kBtnMaximize, maximise ? L"元に戻す (縮小)" : L"最大化");
+    InvalidateRect(Control(kBtnMaximize), nullptr, TRUE);
+}
+
+void MainWindow::SetHint(int id, const wchar_t* hint) {
+    tips_->SetText(Control(id), hint);
+    if (looks_[id].caption.empty()) SetWindowTextW(Control(id), hint);
+}
+
+void MainWindow::BtnMinimumClick() { ShowWindow(Handle(), SW_MINIMIZE); }
+
+void MainWindow::BtnTopClick() {
+    ButtonLook& look = looks_[kBtnTop];
+    look.down = !look.down;
+    SetWindowPos(Handle(), look.down ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    InvalidateRect(Control(kBtnTop), nullptr, TRUE);
+}
+
+void MainWindow::BtnAccelerateClick() {
+    HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    struct RestoreCursor {
+        HCURSOR cursor;
+        ~RestoreCursor() { SetCursor(cursor); }
+    } restore{old};
+    ::brisko::BtnAccelerateClick(ctx_);
+    RefreshLists();
+    UpdateCountLabel();
+}
+
+void MainWindow::BtnRestoreClick() {
+    if (!frmRestore_)
+        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
+            RefreshLists();
+            pcInfoPage_->Fill();
+            UpdateCountLabel();
+        });
+    frmRestore_->ShowModal(Handle());
+}
+
+void MainWindow::ShowPage(int page) {
+    for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
+    utilityPage_->Show(page == 6);
+    pcInfoPage_->Show(page == 7);
+    SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
+    TabSheetShow(page);
+}
+
+void MainWindow::TabSheetShow(int page) { currentItemList_ = page; }
+
+void MainWindow::ListSelect(int page) {
+    const int position = static_cast<int>(SendMessageW(Control(kListFirst + page), LB_GETCURSEL, 0, 0));
+    if (position < 0) return;
+    static const char* const kKeys[kPageCount] = {"System", "Desktop", "Explorer", "Power", "Others", "", "Utility", "PCInfo"};
+    static const LinkList kLinks[kPageCount] = {LinkList::System, LinkList::Desktop, LinkList::Explorer,
+                                                LinkList::Power,  LinkList::Others,  LinkList::Service,
+                                                LinkList::Utility, LinkList::Info};
+    if (page == 5) {
+        // The service's properties, through the template's plain text.
+        const auto& services = ctx_.items.List(TweakCategory::Service);
+        if (position >= static_cast<int>(services.size())) return;
+        SetRichText(Control(kComment), ctx_.platform.resources.Find("ServicesText").value_or(""));
+        const int length = GetWindowTextLengthW(Control(kComment));
+        std::wstring plain(length + 1, L'\0');
+        GetWindowTextW(Control(kComment), plain.data(), length + 1);
+        plain.resize(length);
+        ShowPlainDescription(ServiceDetailsText(ctx_, services[position].label, win32::Narrow(plain)));
+    } else {
+        const auto text = ctx_.platform.resources.Find(std::string(kKeys[page]) + std::to_string(position) + "Text");
+        const std::string why = page < 5 ? UnavailableNote(ctx_, kSettingCategories[page], position) : std::string();
+        const std::string policy =
+            page < 5 ? PolicyNote(ctx_, kSettingCategories[page], static_cast<size_t>(position)) : std::string();
+        if (text) ShowPlainDescription(why + *text + policy);
+    }
+    SetReferenceLink(ReferenceLink(kLinks[page], position));
+}
+
+void MainWindow::ShowPlainDescription(const std::string& text) {
+    HWND comment = Control(kComment);
+    SetWindowTextW(comment, win32::Widen(text).c_str());
+    if (!descriptionFontPending_) return;
+    // From the first description on, plain text takes the box's own font.
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_COLOR;
+    format.dwEffects = CFE_AUTOCOLOR;
+    format.yHeight = descriptionPoints_ * 20;  // points in twips
+    lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
+    SendMessageW(comment, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    descriptionFontPending_ = false;
+}
+
+bool MainWindow::ContextPopup(HWND control, POINT screen) {
+    const int list = GetDlgCtrlID(control) - kListFirst;
+    if (GetParent(control) == Handle() && list >= 0 && list < kPageCount)
+        return menus_->ListBoxContextPopup(control, screen);
+    wchar_t cls[32] = L"";
+    GetClassNameW(control, cls, 32);
+    // The description box here, or the one of the save-and-restore window.
+    if (lstrcmpiW(cls, L"RichEdit20W") == 0) return menus_->CommentContextPopup(control, screen);
+    return false;
+}
+
+bool MainWindow::ListKey(HWND list, UINT key) {
+    if (key != 'C' || GetKeyState(VK_CONTROL) >= 0) return false;
+    menus_->CopyListSelection(list);
+    return true;
+}
+
+void MainWindow::CommentNotify(const NMHDR& header) {
+    if (header.code != EN_LINK) return;
+    const auto& link = reinterpret_cast<const ENLINK&>(header);
+    if (link.msg != WM_LBUTTONDOWN) return;
+    CHARRANGE range = link.chrg;
+    SendMessageW(Control(kComment), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    OpenAddress(SelectedRichText(Control(kComment)));
+}
+
+void MainWindow::SetReferenceLink(const std::string& link) {
+    referenceLink_ = link;
+    EnableWindow(Control(kBtnMoreInfo), !link.empty());
+}
+
+void MainWindow::BtnMoreInfoClick() {
+    if (!referenceLink_.empty()) OpenAddress(referenceLink_);
+}
+
+void MainWindow::OpenAddress(const std::string& address) {
+    const std::string folder = ctx_.paths.executable.substr(0, ctx_.paths.executable.find_last_of('\\'));
+    ctx_.platform.processes.ShellOpen("open", HelpFileUrl(address, folder), "", ShowMode::Normal);
+}
+
+void MainWindow::BtnOptionClick() { FrmSub().ShowModal(); }
+
+void MainWindow::ImgAboutClick() { FrmSub().ShowModal(kTbVersion); }
+
+void MainWindow::BtnHelpClick() { OpenAddress(HomePageLink()); }
+
+void MainWindow::ShowCompact(bool performance) {
+    if (!frmCompact_) frmCompact_ = std::make_unique<CompactWindow>(ctx_, Handle());
+    frmCompact_->Open(performance);
+}
+
+OptionsWindow& MainWindow::FrmSub() {
+    if (!frmSub_) {
+        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, prompts_);
+        frmSub_->Create();
+    }
+    return *frmSub_;
+}
+
+}  // namespace brisko::ui
