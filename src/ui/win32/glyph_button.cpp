@@ -4,7 +4,64 @@ namespace brisko::ui {
 
 namespace {
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+const wchar_t* const kHoverProperty = L"BriskoGlyphHover";
+constexpr UINT_PTR kRestTimer = 0x4272;
+
+// The raised edge under the pointer. The button control watches for the
+// pointer to leave on a timer (under Wine every 10 ms, whatever the button),
+// for as long as the pointer stays on it. Here that watch runs at the
+// system's hover pace, and once the pointer has rested as long as a hint
+// stays up, the edge goes and nothing is watched until the pointer moves.
+struct Hover {
+    WNDPROC proc = nullptr;
+    bool rested = false;
+    LPARAM lastMove = 0;  // where the pointer was last seen, in client coordinates
+};
+constexpr UINT kRestMs = 5000;  // as long as a hint stays up
+
+void Track(HWND button, DWORD flags) {
+    TRACKMOUSEEVENT track{sizeof track, flags, button, HOVER_DEFAULT};
+    TrackMouseEvent(&track);
 }
+
+LRESULT CALLBACK GlyphButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* hover = static_cast<Hover*>(GetPropW(hwnd, kHoverProperty));
+    if (!hover) return DefWindowProcW(hwnd, message, wParam, lParam);
+    const WNDPROC proc = hover->proc;
+    switch (message) {
+        case WM_MOUSEMOVE:
+            // The system repeats a move where windows change under a still
+            // pointer: a rested pointer wakes only by moving.
+            if (hover->rested && lParam == hover->lastMove && !(wParam & MK_LBUTTON)) return 0;
+            hover->rested = false;
+            hover->lastMove = lParam;
+            SetTimer(hwnd, kRestTimer, kRestMs, nullptr);
+            break;
+        case WM_MOUSEHOVER: {
+            const LRESULT result = CallWindowProcW(proc, hwnd, message, wParam, lParam);
+            Track(hwnd, TME_LEAVE);
+            return result;
+        }
+        case WM_MOUSELEAVE:
+            KillTimer(hwnd, kRestTimer);
+            break;
+        case WM_TIMER: {
+            if (wParam != kRestTimer) break;
+            KillTimer(hwnd, kRestTimer);
+            Track(hwnd, TME_CANCEL | TME_HOVER | TME_LEAVE);
+            hover->rested = true;
+            return CallWindowProcW(proc, hwnd, WM_MOUSELEAVE, 0, 0);
+        }
+        case WM_NCDESTROY:
+            KillTimer(hwnd, kRestTimer);
+            RemovePropW(hwnd, kHoverProperty);
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+            delete hover;
+            break;
+    }
+    return CallWindowProcW(proc, hwnd, message, wParam, lParam);
+}
+}  // namespace
 
 SIZE BitmapSize(HBITMAP bitmap) {
     BITMAP info{};
@@ -43,9 +100,15 @@ void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height
 }
 
 HWND CreateGlyphButton(HWND parent, int id, RECT r) {
-    return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
+    HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (!button) return nullptr;
+    auto* hover = new Hover;
+    SetPropW(button, kHoverProperty, hover);
+    hover->proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GlyphButtonProc)));
+    return button;
 }
 
 void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORREF background) {

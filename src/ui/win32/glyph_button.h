@@ -15,6 +15,8 @@ struct ButtonLook {
     bool down = false;         // a toggle button held down
 };
 
+// The button shows a raised edge while the pointer is on it, until the
+// pointer has rested there as long as a hint stays up.
 HWND CreateGlyphButton(HWND parent, int id, RECT bounds);
 void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORREF background);
 // An owner-drawn push button in the system's push-button look, its picture
