@@ -103,6 +103,36 @@ TEST(CompactWindow, MonitorStripTrayAndTheWayBack) {
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(app.Main()); }));
 }
 
+// A hint goes after a while under a still pointer, which then wakes nothing,
+// and shows again when the pointer moves; the next button shows its own.
+TEST(CompactWindow, HintsComeBackWhenThePointerMovesAgain) {
+    RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    app.Click(kBtnCompact);
+    HWND compact = driver::WaitForWindow(app.ProcessId(), L"TFrmCompact");
+    ASSERT_TRUE(compact);
+    auto hint = [&] {
+        for (HWND w : driver::WindowsOfClass(L"tooltips_class32")) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == app.ProcessId() && IsWindowVisible(w)) return driver::TextOf(w);
+        }
+        return std::wstring();
+    };
+    auto pointAt = [&](int id, int dx) {
+        RECT r{};
+        GetWindowRect(GetDlgItem(compact, id), &r);
+        SetCursorPos((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2);
+    };
+    pointAt(kBtnCompactVersion, 0);
+    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"バージョン情報"; }, 3000));
+    EXPECT_TRUE(driver::WaitFor([&] { return hint().empty(); }, 9000)) << "the hint stays up";
+    pointAt(kBtnCompactVersion, 2);
+    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"バージョン情報"; }, 3000)) << "no hint after a move";
+    pointAt(kBtnCompactHelp, 0);
+    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"ヘルプ"; }, 3000));
+}
+
 // Run by scripts/bench_monitor, which reads the program's CPU time from the
 // system while it shows the monitor for BRISKO_BENCH_SECONDS (default 60);
 // with BRISKO_BENCH_MODE=compact the strip only, for the cost without sampling.
