@@ -36,6 +36,13 @@ LRESULT CALLBACK GlyphButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             hover->rested = false;
             hover->lastMove = lParam;
             SetTimer(hwnd, kRestTimer, kRestMs, nullptr);
+            if (TRACKMOUSEEVENT now{sizeof now, TME_QUERY, nullptr, 0};
+                TrackMouseEvent(&now) && now.hwndTrack && now.hwndTrack != hwnd && (now.dwFlags & TME_LEAVE)) {
+                // Another control still waits for the pointer to leave it:
+                // told so now, and this one watched as the button would.
+                TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, hwnd, 1};
+                TrackMouseEvent(&track);
+            }
             break;
         case WM_MOUSEHOVER: {
             const LRESULT result = CallWindowProcW(proc, hwnd, message, wParam, lParam);

@@ -103,8 +103,9 @@ TEST(CompactWindow, MonitorStripTrayAndTheWayBack) {
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(app.Main()); }));
 }
 
-// A hint goes after a while under a still pointer, which then wakes nothing,
-// and shows again when the pointer moves; the next button shows its own.
+// A hint and the raised edge go after a while under a still pointer, which
+// then wakes nothing, and show again when the pointer moves; the next button
+// shows its own.
 TEST(CompactWindow, HintsComeBackWhenThePointerMovesAgain) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
@@ -124,13 +125,20 @@ TEST(CompactWindow, HintsComeBackWhenThePointerMovesAgain) {
         GetWindowRect(GetDlgItem(compact, id), &r);
         SetCursorPos((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2);
     };
+    auto raised = [&](int id) {
+        constexpr LRESULT kHot = 0x0200;  // BST_HOT
+        return (Ask(GetDlgItem(compact, id), BM_GETSTATE) & kHot) != 0;
+    };
     pointAt(kBtnCompactVersion, 0);
-    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"バージョン情報"; }, 3000));
-    EXPECT_TRUE(driver::WaitFor([&] { return hint().empty(); }, 9000)) << "the hint stays up";
+    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"バージョン情報" && raised(kBtnCompactVersion); }, 3000));
+    EXPECT_TRUE(driver::WaitFor([&] { return hint().empty() && !raised(kBtnCompactVersion); }, 9000))
+        << "the hint or the edge stays";
     pointAt(kBtnCompactVersion, 2);
-    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"バージョン情報"; }, 3000)) << "no hint after a move";
+    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"バージョン情報" && raised(kBtnCompactVersion); }, 3000))
+        << "nothing after a move";
     pointAt(kBtnCompactHelp, 0);
-    EXPECT_TRUE(driver::WaitFor([&] { return hint() == L"ヘルプ"; }, 3000));
+    EXPECT_TRUE(driver::WaitFor(
+        [&] { return hint() == L"ヘルプ" && raised(kBtnCompactHelp) && !raised(kBtnCompactVersion); }, 3000));
 }
 
 // Run by scripts/bench_monitor, which reads the program's CPU time from the
