@@ -59,37 +59,6 @@ TEST(PcInformation, StartUpReadsTheTenFacts) {
     EXPECT_EQ(xpWithoutAnswers.ctx.pcInformation[6], "") << "no answer file: no product key";
 }
 
-TEST(PcInformation, NamesWithForbiddenCharactersOrEmptyAreRefused) {
-    const struct {
-        PcNames names;
-        std::optional<PromptKind> refusedWith;
-    } cases[] = {
-        {{"山田", "", "PC_1%"}, {}},      // "_" and "%" fit a computer name
-        {{"ソフト表", "ソ", "PC"}, {}},  // second bytes 0x5C in Shift-JIS
-        {{"a b", "", "PC"}, {}},         // blanks fit a user name
-        {{"a*b", "", "PC"}, PromptKind::Error},
-        {{"a", "b?", "PC"}, PromptKind::Error},
-        {{"a", "x=y", "PC"}, PromptKind::Error},
-        {{"a", "", "MY PC"}, PromptKind::Error},
-        {{"a", "", "PC'1"}, PromptKind::Error},
-        {{"", "", "PC"}, PromptKind::Warn},
-        {{"a", "", ""}, PromptKind::Warn},
-        {{"a", "", "NULL"}, PromptKind::Warn},  // would delete the value
-        {{"a", "", "ABCDEFGHIJKLMNO"}, {}},     // 15: the NetBIOS limit
-        {{"a", "", "ABCDEFGHIJKLMNOP"}, PromptKind::Error},
-        {{"a", "", "山田太郎のパソコン"}, PromptKind::Error},  // 9 characters, 18 bytes
-        {{"a\tb", "", "PC"}, PromptKind::Error},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.names.user + "|" + c.names.corp + "|" + c.names.computer);
-        const auto refusal = CheckPcNames(c.names);
-        ASSERT_EQ(refusal.has_value(), c.refusedWith.has_value());
-        if (refusal) {
-            EXPECT_EQ(refusal->kind, *c.refusedWith);
-        }
-    }
-}
-
 TEST(PcInformation, AChangeWritesTheThreeValuesOnlyWhenConfirmed) {
     Started sim(SimulatedWindows::Xp);
     sim.prompts.AnswerNext(false);

@@ -1,28 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/error.h"
 #include "platform/utilities.h"
 #include "support/backends.h"
 
 namespace brisko {
 namespace {
-
-TEST(Utilities, HexTextToIntAcceptsOnlyUpToEightHexDigits) {
-    EXPECT_EQ(HexTextToInt("ff"), 0xFFu);
-    EXPECT_EQ(HexTextToInt("DeadBeef"), 0xDEADBEEFu);
-    EXPECT_EQ(HexTextToInt("00000001"), 1u);
-    for (const char* bad : {"", "0x10", "12g", "123456789", " 1", "-1"})
-        EXPECT_THROW(HexTextToInt(bad), BriskoError) << bad;
-    EXPECT_EQ(FormatHex8(0xB0), "000000B0");
-}
-
-TEST(Utilities, ContainsAnyCharNeverMatchesInsideADoubleByteCharacter) {
-    EXPECT_TRUE(ContainsAnyChar("My PC", "xyz"));
-    EXPECT_TRUE(ContainsAnyChar("name", "N"));
-    EXPECT_FALSE(ContainsAnyChar("ソフト表", "\\|")) << "83 5C and 95 5C carry a backslash byte in Shift_JIS";
-    EXPECT_TRUE(ContainsAnyChar("ソ\\", "\\"));
-    EXPECT_FALSE(ContainsAnyChar("", "a"));
-}
 
 TEST(Utilities, CountFolderEntriesCountsEveryDepthKeepsTheCallerAliveAndCanBeAbandoned) {
     auto fs = testing::MakeFilesUnderTest();

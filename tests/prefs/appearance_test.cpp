@@ -54,15 +54,6 @@ TEST_F(AppearanceFile, DefaultStyleWithNothingStoredWritesNothing) {
     EXPECT_EQ(Setting(prefkey::kCompactColor), "clBtnFace");
 }
 
-TEST(TransparencyText, EmptyIsZeroGarbageIsOpaqueAndOutOfRangeIsRefused) {
-    EXPECT_EQ(TransparencyFromText(""), 0);
-    EXPECT_EQ(TransparencyFromText("128"), 128);
-    EXPECT_EQ(TransparencyFromText("12a"), 255);
-    EXPECT_EQ(TransparencyFromText("256"), std::nullopt);
-    EXPECT_EQ(TransparencyFromText("-1"), std::nullopt);
-    EXPECT_EQ(TransparencyFromText("99999999999"), std::nullopt);
-}
-
 TEST_F(AppearanceFile, DisablingBoxesKeepProgramChoicesAndTheServicePageDefault) {
     const auto& keys = DisablingKeys();
     EXPECT_TRUE(DisablingBoxOf("Service", "NULL").ticked) << "the services page starts unavailable";

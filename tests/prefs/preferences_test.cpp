@@ -17,13 +17,6 @@ protected:
     std::string Bytes() { return text::Cp932ToUtf8(files.ReadFile(prefs.Path()).value_or("<none>")); }
 };
 
-TEST(PreferencesFilePath, ReplacesOrAppendsTheExtension) {
-    EXPECT_EQ(PreferencesFilePath("C:\\Tools\\Brisko.exe"), "C:\\Tools\\Brisko.ini");
-    EXPECT_EQ(PreferencesFilePath("C:\\Tools\\Brisko copy.EXE"), "C:\\Tools\\Brisko copy.ini")
-        << "a renamed copy has its own file";
-    EXPECT_EQ(PreferencesFilePath("C:\\v1.2\\brisko"), "C:\\v1.2\\brisko.ini") << "a dot in a folder is no extension";
-}
-
 TEST_F(PreferencesFile, RoundTripsJapaneseSectionsAndEveryKindOfKey) {
     prefs.Write(prefkey::kSettings, prefkey::kSafetyDisabled, "done");
     prefs.Write(prefkey::kDisabledItem, prefkey::DisabledItemKey(TweakCategory::System, 2), "pre_true");

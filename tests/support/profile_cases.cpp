@@ -5,27 +5,6 @@
 
 namespace brisko::testing {
 
-namespace {
-std::string Unescaped(const std::string& cell) {
-    if (cell == "(empty)") return "";
-    std::string out;
-    for (size_t i = 0; i < cell.size(); ++i) {
-        if (cell[i] != '\\' || i + 1 == cell.size()) {
-            out += cell[i];
-            continue;
-        }
-        const char c = cell[++i];
-        if (c == 'x') {
-            out += static_cast<char>(std::stoi(cell.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-        }
-    }
-    return out;
-}
-}  // namespace
-
 const std::vector<ProfileCase>& ProfileCases() {
     static const std::vector<ProfileCase> cases = [] {
         std::vector<ProfileCase> out;

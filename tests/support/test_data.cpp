@@ -35,4 +35,23 @@ std::vector<std::vector<std::string>> TestDataRows(const std::string& name, char
     return rows;
 }
 
+std::string Unescaped(const std::string& cell) {
+    if (cell == "(empty)") return "";
+    std::string out;
+    for (size_t i = 0; i < cell.size(); ++i) {
+        if (cell[i] != '\\' || i + 1 == cell.size()) {
+            out += cell[i];
+            continue;
+        }
+        const char c = cell[++i];
+        if (c == 'x') {
+            out += static_cast<char>(std::stoi(cell.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        }
+    }
+    return out;
+}
+
 }  // namespace brisko::testing

@@ -17,6 +17,8 @@ std::string TestData(const std::string& name, bool crlf = false);
 // Its lines that are neither blank nor comments (`comment` first), each split
 // at tabs (runs of tabs count as one).
 std::vector<std::vector<std::string>> TestDataRows(const std::string& name, char comment = '#');
+// A cell's text: escapes \r \n \t \\ \xHH undone, "(empty)" an empty text.
+std::string Unescaped(const std::string& cell);
 
 }  // namespace testing
 }  // namespace brisko

@@ -1,5 +1,5 @@
 // What the main window shows for a list entry: its description and its "more
-// information" page, and the help-file URLs.
+// information" page (the help-file URLs: tests/data/function_cases.tsv).
 #include "ui/reference_links.h"
 
 #include <gtest/gtest.h>
@@ -72,25 +72,6 @@ TEST(ReferenceLinks, EveryHelpLinkHasItsSectionInTheHelpPage) {
         const std::string id = "id=\"" + link.substr(5) + "\"";
         EXPECT_NE(page.find(id), std::string::npos) << "missing section " << id;
     }
-}
-
-// Help links become file URLs of the help page beside the program; any other
-// link, or a missing folder, passes through unchanged.
-TEST(ReferenceLinks, HelpFileUrls) {
-    const struct {
-        const char *link, *folder, *url;
-    } cases[] = {
-        {"help:System1", "C:\\Program Files\\Brisko",
-         "file:///C:/Program%20Files/Brisko/help/brisko-help.html#System1"},
-        {"help:Top", "C:\\Brisko\\", "file:///C:/Brisko/help/brisko-help.html#Top"},
-        {"help:PCInfo9", "\\\\server\\tools\\Brisko", "file://server/tools/Brisko/help/brisko-help.html#PCInfo9"},
-        {"help:Top", "C:\\100% fast #1", "file:///C:/100%25%20fast%20%231/help/brisko-help.html#Top"},
-        {"help:Top", "C:\\ツール\\Brisko", "file:///C:/ツール/Brisko/help/brisko-help.html#Top"},
-        {"http://example.com/a b", "C:\\Brisko", "http://example.com/a b"},
-        {"help:Top", "", "help:Top"},
-        {"helpdesk", "C:\\Brisko", "helpdesk"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(HelpFileUrl(c.link, c.folder), c.url) << c.link << " in " << c.folder;
 }
 
 }  // namespace

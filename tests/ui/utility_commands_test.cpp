@@ -1,6 +1,6 @@
 // What the utilities page's buttons start on the editions the end-to-end run
-// (as XP and 98) does not show, and the NTFS
-// conversion's placeholder arithmetic and flow.
+// (as XP and 98) does not show, and the NTFS conversion's flow (its
+// placeholder arithmetic: tests/data/function_cases.tsv).
 #include <gtest/gtest.h>
 
 #include "support/memory_context.h"
@@ -65,21 +65,6 @@ TEST(UtilityButtons, NoDriveOrNoToTheQuestionStartsNothing) {
         EXPECT_TRUE(m.processes.calls.empty());
         EXPECT_EQ(m.prompts.shown, std::vector{c.shown}) << c.shown.text;
     }
-}
-
-TEST(ConversionEstimate, WorkedExampleAndItsBounds) {
-    // Halves round to the even neighbour, without overflow at the top.
-    EXPECT_EQ(RoundToNearestEven(250, 100), 2u);
-    EXPECT_EQ(RoundToNearestEven(350, 100), 4u);
-    EXPECT_EQ(RoundToNearestEven(UINT64_MAX, 2), uint64_t{1} << 63);
-    // 2 GiB free, 100 000 entries: A lowered to 4 MiB, B = 2 674 326.
-    EXPECT_EQ(ConversionSpaceEstimate(2147483648u, 100000), 4194304u + 2674326u + 128000000u);
-    // A is raised to 1 MiB on a nearly full drive.
-    EXPECT_EQ(ConversionSpaceEstimate(50000000, 0), 1048576u + 62267u);
-    // 500 GiB free, 3 000 000 entries: M + E = 7 584 775 764, far past 2^31 - 1.
-    EXPECT_EQ(ConversionSpaceEstimate(536870912000u, 3000000), 4512775764u);
-    EXPECT_TRUE(PlaceholderFits(536870912000u, 3000000));
-    EXPECT_FALSE(PlaceholderFits(5368709120u, 3000000)) << "5 GiB free is less than M + E = 6 922 880 119";
 }
 
 // A FAT drive X: with the given number of files in its root.
