@@ -1,9 +1,12 @@
 // Value texts over whichever registry the test program has.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "platform/error.h"
 #include "platform/registry_values.h"
 #include "support/backends.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -28,72 +31,64 @@ protected:
     }
 };
 
-std::string Multi(std::initializer_list<std::string> parts) {
+// A table cell as stored bytes: raw for DWORD, Binary and None; for the
+// string types texts split at "|", each encoded, and a multi-string closed.
+RegValueData Stored(const std::string& type, const std::string& cell) {
+    const std::map<std::string, uint32_t> types = {{"None", regtype::kNone},   {"Sz", regtype::kSz},
+                                                   {"ExpandSz", regtype::kExpandSz}, {"Binary", regtype::kBinary},
+                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz}};
+    const uint32_t t = types.at(type);
+    if (t != regtype::kSz && t != regtype::kExpandSz && t != regtype::kMultiSz) return {t, cell};
     std::string bytes;
-    for (const auto& p : parts) bytes += EncodeRegString(p);
-    return bytes + std::string(2, '\0');
+    for (size_t at = 0, bar; !(t == regtype::kMultiSz && cell.empty()) && at <= cell.size(); at = bar + 1) {
+        bar = std::min(cell.find('|', at), cell.size());
+        bytes += EncodeRegString(cell.substr(at, bar - at));
+    }
+    return {t, t == regtype::kMultiSz ? bytes + std::string(2, '\0') : bytes};
 }
 
+std::vector<std::vector<std::string>> Rows(const std::string& kind) {
+    std::vector<std::vector<std::string>> rows;
+    for (auto row : testing::TestDataRows("registry_values.tsv")) {
+        for (auto& cell : row) cell = testing::Unescaped(cell);
+        if (row[0] == kind) rows.emplace_back(row.begin() + 1, row.end());
+    }
+    return rows;
+}
+
+// The rows of tests/data/registry_values.tsv: a stored value read as a kind,
+// and a text written as a kind.
 TEST_F(RegistryValues, ReadsGiveTheTextOfTheKindAsked) {
+    for (const auto& r : Rows("read")) {
+        const RegValueData stored = Stored(r.at(0), r.at(1));
+        SetRaw("v", stored.type, stored.bytes);
+        EXPECT_EQ(Read("v", r.at(2)), r.at(3)) << r[0] << " " << r[1] << " as " << r[2];
+    }
     std::string longest;  // a list past 255 bytes must not read as no list
     for (int i = 0; i < 300; ++i) longest += "あ";
-    const struct {
-        uint32_t type;
-        std::string bytes;
-        std::string_view kindTag;
-        std::string text;
-    } cases[] = {
-        {regtype::kDword, std::string("\xFF\xFF\xFF\xFF", 4), kind::kDword, "-1"},
-        {regtype::kDword, std::string(4, '\0'), kind::kBinary, "UnfitType"},
-        {regtype::kDword, std::string(4, '\0'), kind::kString, "UnfitType"},
-        {regtype::kBinary, std::string("\xB0", 1), kind::kBinary, "000000B0"},
-        {regtype::kBinary, std::string(8, '\x01'), kind::kBinary, "UnfitType"},
-        {regtype::kNone, std::string("\x01\x02", 2), kind::kBinary, "00000201"},  // read like binary
-        {regtype::kSz, EncodeRegString("デスクトップ"), kind::kString, "デスクトップ"},
-        {regtype::kSz, EncodeRegString(""), kind::kString, "NULL"},
-        {regtype::kSz, EncodeRegString("ab") + EncodeRegString("cd"), kind::kString, "ab"},  // up to the first NUL
-        {regtype::kSz, EncodeRegString("x"), "Bogus", "NULL"},
-        {regtype::kExpandSz, EncodeRegString("%SystemRoot%\\web"), kind::kString, "%SystemRoot%\\web"},  // not expanded
-        {regtype::kExpandSz, EncodeRegString("%SystemRoot%\\web"), kind::kExString, "NULL"},
-        {regtype::kMultiSz, Multi({"A", "B"}), kind::kMultiString, "A\rB\r"},
-        {regtype::kMultiSz, std::string(2, '\0'), kind::kMultiString, "\r"},
-        {regtype::kMultiSz, Multi({"日本", "語"}), kind::kMultiString, "日本\r語\r"},
-        {regtype::kMultiSz, Multi({"Tcpip", longest, "Dhcp"}), kind::kMultiString, "Tcpip\r" + longest + "\rDhcp\r"},
-    };
-    for (const auto& c : cases) {
-        SetRaw("v", c.type, c.bytes);
-        EXPECT_EQ(Read("v", c.kindTag), c.text) << c.kindTag << " " << c.text;
-    }
+    SetRaw("v", regtype::kMultiSz, Stored("MultiSz", "Tcpip|" + longest + "|Dhcp").bytes);
+    EXPECT_EQ(Read("v", kind::kMultiString), "Tcpip\r" + longest + "\rDhcp\r");
     EXPECT_EQ(Read("missing", kind::kString), "NULL");
     EXPECT_EQ(RegReadValue(store, root, reg->Path("NoSuchKey"), "x", kind::kDword), "NULL");
 }
 
+// Text that is no decimal number writes nothing and reports nothing; a bad
+// hex text is refused.
 TEST_F(RegistryValues, WritesStoreTheBytesOfTheirKindAndRefuseOtherText) {
-    const struct {
-        std::string_view kindTag;
-        std::string text;
-        RegValueData stored;
-    } cases[] = {
-        {kind::kDword, "-2", {regtype::kDword, std::string("\xFE\xFF\xFF\xFF", 4)}},
-        {kind::kDword, "305419896", {regtype::kDword, std::string("\x78\x56\x34\x12", 4)}},
-        {kind::kBinary, "FF", {regtype::kBinary, std::string("\xFF\0\0\0", 4)}},
-        {kind::kBinary, "a0b1c2d3", {regtype::kBinary, std::string("\xD3\xC2\xB1\xA0", 4)}},
-        {kind::kString, "壁紙.bmp", {regtype::kSz, EncodeRegString("壁紙.bmp")}},
-        {kind::kExString, "%windir%\\a", {regtype::kExpandSz, EncodeRegString("%windir%\\a")}},
-    };
-    for (const auto& c : cases) {
-        RegWriteValue(store, root, key, "v", c.kindTag, c.text);
-        EXPECT_EQ(Raw("v"), c.stored) << c.text;
+    for (const auto& r : Rows("write")) {
+        RegWriteValue(store, root, key, "d", kind::kDword, "305419896");
+        try {
+            RegWriteValue(store, root, key, "d", r.at(0), r.at(1));
+            ASSERT_NE(r.at(2), "throws") << r[0] << " " << r[1] << " wrote";
+            EXPECT_EQ(Raw("d"), r[2] == "(kept)" ? Stored("DWORD", "\x78\x56\x34\x12") : Stored(r[2], r.at(3)))
+                << r[0] << " " << r[1];
+        } catch (const BriskoError&) {
+            EXPECT_EQ(r.at(2), "throws") << r[0] << " " << r[1];
+            EXPECT_EQ(Read("d", kind::kDword), "305419896");
+        }
     }
-    EXPECT_EQ(RegValueKind(store, root, key, "v"), "ExString");
-    // Text that is no decimal number writes nothing and reports nothing.
-    RegWriteValue(store, root, key, "d", kind::kDword, "305419896");
-    for (const char* bad : {"abc", "", "12x", "4294967296"}) {
-        RegWriteValue(store, root, key, "d", kind::kDword, bad);
-        EXPECT_EQ(Read("d", kind::kDword), "305419896") << bad;
-    }
-    EXPECT_THROW(RegWriteValue(store, root, key, "d", kind::kBinary, "xyz"), BriskoError);
-    EXPECT_EQ(Read("d", kind::kDword), "305419896");
+    RegWriteValue(store, root, key, "e", kind::kExString, "%windir%");
+    EXPECT_EQ(RegValueKind(store, root, key, "e"), "ExString");
 }
 
 TEST_F(RegistryValues, SentinelsDeleteOrLeaveAlone) {

@@ -19,24 +19,6 @@ using driver::RunningBrisko;
 const wchar_t* const kPriority = L"SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
 const wchar_t* const kPolicies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
-void ClickCheckBox(const RunningBrisko& app, int index) {
-    HWND list = app.Control(kListFirst);
-    RECT r{};
-    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
-    driver::MouseClick(list, r.left + 6, (r.top + r.bottom) / 2);
-    driver::Settle(200);
-}
-
-bool Ticked(const RunningBrisko& app, int index) {
-    return SendMessageW(app.Control(kListFirst), LB_GETITEMDATA, index, 0) & 1;
-}
-
-std::wstring ListLine(HWND list, int index) {
-    wchar_t text[512] = L"";
-    if (SendMessageW(list, LB_GETTEXTLEN, index, 0) < 511) SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 TEST(HistoryPage, AnApplyIsListedWithItsValuesAndItsBackupRestoresThem) {
     const driver::KeptValue irq8(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
     const driver::KeptValue lowDisk(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks");
@@ -47,15 +29,15 @@ TEST(HistoryPage, AnApplyIsListedWithItsValuesAndItsBackupRestoresThem) {
     SetEnvironmentVariableW(L"BRISKO_RESTORE_POINT_LOG", nullptr);
     ASSERT_TRUE(app.Main());
     // System 5 (IRQ8Priority) and 8 (NoLowDiskSpaceChecks), unticked and written as such first.
-    if (Ticked(app, 4) || Ticked(app, 7)) {
+    if (app.Ticked(0, 4) || app.Ticked(0, 7)) {
         for (int index : {4, 7})
-            if (Ticked(app, index)) ClickCheckBox(app, index);
+            if (app.Ticked(0, index)) app.ClickCheckBox(0, index);
         app.ClickAndConfirm(kBtnAccelerate);
     }
     const auto irq8Before = driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
     const auto lowDiskBefore = driver::ReadRaw(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks");
-    ClickCheckBox(app, 4);
-    ClickCheckBox(app, 7);
+    app.ClickCheckBox(0, 4);
+    app.ClickCheckBox(0, 7);
     const std::wstring done = app.ClickAndConfirm(kBtnAccelerate);
     EXPECT_EQ(done.rfind(L"Windows の設定を変更しました。", 0), 0u) << done;
     ASSERT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"),
@@ -63,10 +45,8 @@ TEST(HistoryPage, AnApplyIsListedWithItsValuesAndItsBackupRestoresThem) {
     ASSERT_EQ(driver::ReadRaw(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks"),
               (driver::RawValue{REG_DWORD, std::string("\1\0\0\0", 4)}));
 
-    app.ClickOpeningABox(kBtnRestore);
-    HWND window = driver::WaitForWindow(app.ProcessId(), L"TFrmRestore");
+    HWND window = app.OpenRestoreWindow();
     ASSERT_TRUE(window);
-    driver::Settle();
     for (int i = 0; i < 2; ++i) {
         app.PressKey(VK_RIGHT);  // the tabs have the keyboard: the third page
         driver::Settle(200);
@@ -74,7 +54,7 @@ TEST(HistoryPage, AnApplyIsListedWithItsValuesAndItsBackupRestoresThem) {
     HWND list = GetDlgItem(window, kLstHistory);
     ASSERT_TRUE(driver::WaitFor([&] { return IsWindowVisible(list) != FALSE; }, 3000)) << "the 履歴 page shows";
     ASSERT_GE(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
-    const std::wstring newest = ListLine(list, 0);
+    const std::wstring newest = driver::ListLine(list, 0);
     EXPECT_NE(newest.find(L"高速化  (2 項目)"), std::wstring::npos);
     const std::wstring details = driver::TextOf(GetDlgItem(window, kRestoreComment));
     for (const wchar_t* part :
@@ -90,17 +70,11 @@ TEST(HistoryPage, AnApplyIsListedWithItsValuesAndItsBackupRestoresThem) {
     ASSERT_TRUE(box) << "the restore asks first";
     EXPECT_NE(driver::BoxText(box).find(L"ファイル名：backup_"), std::wstring::npos);
     driver::Answer(box, IDYES);
-    std::wstring said;
-    for (int i = 0; i < 150 && said.find(L"Windows の設定を復元しました。") == std::wstring::npos; ++i) {
-        box = driver::WaitForWindow(app.ProcessId(), L"#32770", 400);
-        if (!box) continue;
-        said = driver::BoxText(box);
-        driver::Answer(box, driver::TextOf(box) == L"確認" ? IDNO : IDOK);
-    }
+    const std::wstring said = driver::AnswerBoxesUntil(app.ProcessId(), L"Windows の設定を復元しました。");
     EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos);
     EXPECT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"), irq8Before) << "the values are back";
     EXPECT_EQ(driver::ReadRaw(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks"), lowDiskBefore);
-    ASSERT_TRUE(driver::WaitFor([&] { return ListLine(list, 0).find(L"復元") != std::wstring::npos; }, 3000))
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::ListLine(list, 0).find(L"復元") != std::wstring::npos; }, 3000))
         << "the restore is the newest record";
     driver::Settle(300);
     driver::Picture(window, L"history-page-restored");

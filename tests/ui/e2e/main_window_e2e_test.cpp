@@ -61,14 +61,6 @@ TEST(MainWindow, StartsSingleAndTheKeyboardAndSideMenuShowThePages) {
 
 const wchar_t* const kPriority = L"SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
 
-// Clicks the check box of a line, as the mouse would.
-void ClickCheckBox(const RunningBrisko& app, int page, int index) {
-    HWND list = app.Control(kListFirst + page);
-    RECT r{};
-    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
-    driver::MouseClick(list, r.left + 6, (r.top + r.bottom) / 2);
-}
-
 // The question lists what would change before anything is written; Tab moves
 // between its buttons and Esc answers いいえ, which changes nothing; はい writes
 // the ticked values once.
@@ -79,11 +71,11 @@ TEST(CategoryPages, TheQuestionListsTheChangesAndAccelerateWritesThemOnce) {
         RunningBrisko app;
         ASSERT_TRUE(app.Main());
         // Unticked, the item's default written first, so that the tick below is a change.
-        if (SendMessageW(app.Control(kListFirst), LB_GETITEMDATA, 4, 0) & 1) ClickCheckBox(app, 0, 4);
+        if (app.Ticked(0, 4)) app.ClickCheckBox(0, 4);
         app.ClickAndConfirm(kBtnAccelerate);
         const auto irq8Default = driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
         const size_t backups = driver::Backups().size();
-        ClickCheckBox(app, 0, 4);
+        app.ClickCheckBox(0, 4);
 
         app.ClickOpeningABox(kBtnAccelerate);
         HWND confirm = driver::WaitForDialog(app.ProcessId(), L"確認");

@@ -63,18 +63,8 @@ std::vector<COLORREF> RestoreAreasOf(HWND restore) { return PixelsOf(restore, {{
 
 // The height of the description's first line: where its second line begins.
 int FirstLineHeight(HWND box) {
-    DWORD_PTR second = 0, first = 0, start = 0;
-    SendMessageTimeoutW(box, EM_LINEINDEX, 1, 0, SMTO_ABORTIFHUNG, 5000, &start);
-    SendMessageTimeoutW(box, EM_POSFROMCHAR, start, 0, SMTO_ABORTIFHUNG, 5000, &second);
-    SendMessageTimeoutW(box, EM_POSFROMCHAR, 0, 0, SMTO_ABORTIFHUNG, 5000, &first);
-    return HIWORD(second) - HIWORD(first);
-}
-
-HWND OpenRestore(const RunningBrisko& app) {
-    app.ClickOpeningABox(kBtnRestore);
-    HWND restore = driver::WaitForWindow(app.ProcessId(), L"TFrmRestore");
-    driver::Settle(500);
-    return restore;
+    return HIWORD(driver::Ask(box, EM_POSFROMCHAR, driver::Ask(box, EM_LINEINDEX, 1))) -
+           HIWORD(driver::Ask(box, EM_POSFROMCHAR, 0));
 }
 
 // The logo opens the version page and Esc closes the window, which opens again
@@ -85,7 +75,7 @@ HWND OpenRestore(const RunningBrisko& app) {
 TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursEveryWindow) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
-    HWND restore = OpenRestore(app);
+    HWND restore = app.OpenRestoreWindow();
     ASSERT_TRUE(restore);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(RestoreAreasOf(restore), std::vector<COLORREF>(2, face)) << "the default look is the button face";
@@ -142,7 +132,7 @@ TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursEveryWindow) {
     driver::Press(compact, kBtnCompactRestore);
     EXPECT_EQ(PanelsOf(app.Main()), std::vector<COLORREF>(3, red));
     driver::Picture(app.Main(), L"main-red");
-    restore = OpenRestore(app);
+    restore = app.OpenRestoreWindow();
     EXPECT_EQ(RestoreAreasOf(restore), std::vector<COLORREF>(2, red)) << "the save-and-restore window";
     EXPECT_GT(FirstLineHeight(GetDlgItem(restore, kRestoreComment)), lineHeight) << "its description in 11 points";
     driver::Picture(restore, L"restore-red");

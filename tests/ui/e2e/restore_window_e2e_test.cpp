@@ -15,13 +15,6 @@ using driver::RunningBrisko;
 
 const wchar_t* const kExplorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
-HWND OpenRestoreWindow(const RunningBrisko& app) {
-    app.ClickOpeningABox(kBtnRestore);
-    HWND window = driver::WaitForWindow(app.ProcessId(), L"TFrmRestore");
-    driver::Settle();
-    return window;
-}
-
 // Types the path into the file dialog's name box and presses its OK button.
 void ChooseFile(DWORD processId, const std::wstring& path,
                 const std::wstring& title = L"復元するバックアップ ファイルを開く") {
@@ -43,8 +36,6 @@ void Key(const RunningBrisko& app, UINT key) {
     driver::Settle(200);
 }
 
-int FocusedId(const RunningBrisko& app) { return app.Focus() ? GetDlgCtrlID(app.Focus()) : 0; }
-
 // Tab walks the controls, the arrow keys turn the pages and Enter presses the
 // focused button: 保存 makes a backup, and 復元 from it brings back a value
 // changed since. The plan buttons' access keys save the current ticks as a
@@ -53,15 +44,15 @@ TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
     const driver::KeptValue link(HKEY_CURRENT_USER, kExplorer, L"link");
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
-    HWND window = OpenRestoreWindow(app);
+    HWND window = app.OpenRestoreWindow();
     ASSERT_TRUE(window) << "保存と復元 opens the window";
     EXPECT_FALSE(IsWindowEnabled(app.Main())) << "modal";
     driver::Picture(window, L"restore-window");
-    EXPECT_EQ(FocusedId(app), kPgRestore);
+    EXPECT_EQ(app.FocusedId(), kPgRestore);
     std::vector<int> order;
     for (int i = 0; i < 6; ++i) {
         Key(app, VK_TAB);
-        order.push_back(FocusedId(app));
+        order.push_back(app.FocusedId());
     }
     EXPECT_EQ(order,
               (std::vector<int>{kBtnBackup, kBtnRecovery, kBtnPlanSave, kBtnPlanLoad, kBtnRestoreCancel, kPgRestore}));
@@ -79,7 +70,7 @@ TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
     if (HWND done = driver::WaitForDialog(app.ProcessId(), L"情報")) driver::Answer(done, IDOK);
     const auto after = driver::Backups();
     ASSERT_EQ(after.size(), before.size() + 1) << "保存 makes one backup";
-    EXPECT_TRUE(driver::WaitFor([&] { return FocusedId(app) == kBtnBackup; }, 3000))
+    EXPECT_TRUE(driver::WaitFor([&] { return app.FocusedId() == kBtnBackup; }, 3000))
         << "after its boxes the keyboard is back on 保存";
     std::wstring made;
     for (const auto& name : after)
@@ -97,23 +88,19 @@ TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
     driver::Answer(box, IDYES);
     // Questions on the way (restart the shell?) are answered No; this prefix
     // has no optional-components or boot file, which the restore says as it goes.
-    std::wstring said, unexpected;
-    for (int i = 0; i < 150 && said.find(L"Windows の設定を復元しました。") == std::wstring::npos; ++i) {
-        box = driver::WaitForWindow(app.ProcessId(), L"#32770", 400);
-        if (!box) continue;
-        said = driver::BoxText(box);
-        const std::wstring kind = driver::TextOf(box);
-        if (kind == L"警告" || (kind == L"エラー" && said.find(L"設定対象ファイルの検出に失敗") == std::wstring::npos))
-            unexpected = said;
+    std::wstring unexpected;
+    const std::wstring said = driver::AnswerBoxesUntil(app.ProcessId(), L"Windows の設定を復元しました。", [&](HWND box) {
+        const std::wstring kind = driver::TextOf(box), text = driver::BoxText(box);
+        if (kind == L"警告" || (kind == L"エラー" && text.find(L"設定対象ファイルの検出に失敗") == std::wstring::npos))
+            unexpected = text;
         driver::Picture(box, L"restore-done");  // the last one stays
-        driver::Answer(box, kind == L"確認" ? IDNO : IDOK);
-    }
+    });
     EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos) << "the restore ends with its message";
     EXPECT_EQ(unexpected, L"");
     EXPECT_TRUE(link.Unchanged()) << "the value of the backup is back";
 
     driver::MouseClick(GetDlgItem(window, kPgRestore), 10, 10);  // the first page's tab takes the keyboard
-    ASSERT_TRUE(driver::WaitFor([&] { return FocusedId(app) == kPgRestore; }, 3000));
+    ASSERT_TRUE(driver::WaitFor([&] { return app.FocusedId() == kPgRestore; }, 3000));
     const std::wstring plan = driver::ProgramFolder() + L"\\e2e-plan.ini";
     DeleteFileW(plan.c_str());
     const std::pair<wchar_t, const wchar_t*> plans[] = {{L's', L"プランを保存"}, {L'l', L"読み込むプランを開く"}};
@@ -130,7 +117,7 @@ TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
     Key(app, VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(window)) << "Esc closes";
     EXPECT_TRUE(IsWindowEnabled(app.Main()));
-    EXPECT_EQ(OpenRestoreWindow(app), window) << "created once, shown again";
+    EXPECT_EQ(app.OpenRestoreWindow(), window) << "created once, shown again";
 }
 
 }  // namespace

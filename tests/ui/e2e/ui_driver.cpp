@@ -5,6 +5,8 @@
 #include <fstream>
 #include <thread>
 
+#include "ui/control_ids.h"
+
 namespace brisko::ui::driver {
 
 namespace {
@@ -114,6 +116,27 @@ bool RunningBrisko::Tab() const {
     return WaitFor([&] { return Focus() != before; }, 3000);
 }
 
+int RunningBrisko::FocusedId() const { return Focus() ? GetDlgCtrlID(Focus()) : 0; }
+
+void RunningBrisko::ClickCheckBox(int page, int index) const {
+    HWND list = Control(kListFirst + page);
+    RECT r{};
+    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    MouseClick(list, r.left + 6, (r.top + r.bottom) / 2);
+    Settle(200);
+}
+
+bool RunningBrisko::Ticked(int page, int index) const {
+    return SendMessageW(Control(kListFirst + page), LB_GETITEMDATA, index, 0) & 1;
+}
+
+HWND RunningBrisko::OpenRestoreWindow() const {
+    ClickOpeningABox(kBtnRestore);
+    HWND window = WaitForWindow(ProcessId(), L"TFrmRestore");
+    Settle(500);
+    return window;
+}
+
 void MouseClick(HWND control, int x, int y) {
     RECT r{};
     GetClientRect(control, &r);
@@ -184,6 +207,30 @@ std::wstring BoxText(HWND box) { return TextOf(GetDlgItem(box, 0xFFFF)); }
 void Answer(HWND box, int button) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
     for (int i = 0; i < 50 && IsWindow(box); ++i) Settle(100);
+}
+
+std::wstring AnswerBoxesUntil(DWORD processId, const std::wstring& awaited, const std::function<void(HWND)>& seen) {
+    std::wstring said;
+    for (int i = 0; i < 150 && said.find(awaited) == std::wstring::npos; ++i) {
+        HWND box = WaitForWindow(processId, L"#32770", 400);
+        if (!box) continue;
+        said = BoxText(box);
+        if (seen) seen(box);
+        Answer(box, TextOf(box) == L"確認" ? IDNO : IDOK);
+    }
+    return said;
+}
+
+std::wstring ListLine(HWND list, int index) {
+    wchar_t text[512] = L"";
+    if (Ask(list, LB_GETTEXTLEN, index) < 511) Ask(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM w, LPARAM l) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, w, l, SMTO_ABORTIFHUNG, 5000, &result);
+    return static_cast<LRESULT>(result);
 }
 
 std::wstring ProgramFolder() {

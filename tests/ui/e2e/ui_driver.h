@@ -41,6 +41,13 @@ public:
     void PressKey(UINT virtualKey) const;
     // Presses Tab and waits for the focus to move; whether it moved.
     bool Tab() const;
+    // The id of the focused control, 0 when none has the focus.
+    int FocusedId() const;
+    // Clicks the check box of a line of a category page, as the mouse would.
+    void ClickCheckBox(int page, int index) const;
+    bool Ticked(int page, int index) const;
+    // Clicks 保存と復元 and waits for the save-and-restore window.
+    HWND OpenRestoreWindow() const;
     void Close();
 
 private:
@@ -73,6 +80,15 @@ std::wstring TextOf(HWND window);
 std::wstring BoxText(HWND box);
 // Presses a message box's button (IDYES, IDNO, IDOK) and waits for the box to go.
 void Answer(HWND box, int button);
+// Answers the process's boxes as they come, questions No and the rest OK, each
+// shown to `seen` first, until one's text holds `awaited` (at most a minute);
+// the last box's text.
+std::wstring AnswerBoxesUntil(DWORD processId, const std::wstring& awaited,
+                              const std::function<void(HWND box)>& seen = {});
+// A line of a list box.
+std::wstring ListLine(HWND list, int index);
+// Sends a message and returns its answer, waiting at most 5 s.
+LRESULT Ask(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0);
 // Lets the program's thread handle what was sent to it.
 void Settle(DWORD ms = 300);
 // Asks until the condition holds, at most the given time; whether it held.
