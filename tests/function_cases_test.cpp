@@ -3,6 +3,7 @@
 // must give ("throws" for a refusal).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -20,6 +21,7 @@
 #include "prefs/appearance.h"
 #include "prefs/boolean_text.h"
 #include "prefs/preferences.h"
+#include "support/memory_context.h"
 #include "support/test_data.h"
 #include "ui/reference_links.h"
 #include "ui/utility_commands.h"
@@ -37,6 +39,25 @@ std::string S(bool b) { return b ? "true" : "false"; }
 std::string S(const std::optional<int>& n) { return n ? S(int64_t{*n}) : "none"; }
 std::string S(const monitor::Label& l) { return l.c_str(); }
 unsigned N(const std::string& s) { return static_cast<unsigned>(U(s)); }
+
+// A utilities page button (edition, button, the drive chosen, the answer to
+// its question): what it starts, or else the messages it shows.
+std::string Utility(const Args& a) {
+    const char* const names[] = {"WMP6", "Net", "MS", "IP", "Group", "Reg", "DiskMgmt", "Format", "CUIDefrag", "Convert"};
+    testing::MemoryContext m;
+    m.ctx.os = {a[0] == "98" ? "9x" : "NT", a[0]};
+    m.system.fileSystems['D'] = "NTFS";
+    m.prompts.AnswerNext(a[3] == "yes");
+    const std::string drive = a[2] == "-" ? "" : a[2] + " ドライブ";
+    UtilityButtonClick(m.ctx, UtilityButton(std::find(names, names + 10, a[1]) - names), {false, drive, drive}, {});
+    std::string out;
+    for (const auto& call : m.processes.calls) out += (out.empty() ? "" : " ; ") + call;
+    for (const auto& shown : m.prompts.shown)
+        if (m.processes.calls.empty())
+            out += std::string(PromptCaption(shown.kind)) + ": " +
+                   (shown.text == kNoDriveChosenMessage ? "no drive" : shown.text == kConvertQuestion ? "convert?" : shown.text);
+    return out;
+}
 
 const std::map<std::string, std::function<std::string(const Args&)>> kCalls = {
     {"Utf8ToCp932", [](const Args& a) { return text::Utf8ToCp932(a[0]); }},
@@ -74,6 +95,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kCalls = {
     {"RoundToNearestEven", [](const Args& a) { return std::to_string(RoundToNearestEven(U(a[0]), U(a[1]))); }},
     {"ConversionSpaceEstimate", [](const Args& a) { return std::to_string(ConversionSpaceEstimate(U(a[0]), U(a[1]))); }},
     {"PlaceholderFits", [](const Args& a) { return S(PlaceholderFits(U(a[0]), U(a[1]))); }},
+    {"UtilityButtonClick", Utility},
     {"CheckPcNames", [](const Args& a) {
          const auto refusal = CheckPcNames({a[0], a[1], a[2]});
          return refusal ? std::string(PromptCaption(refusal->kind)) : "none";

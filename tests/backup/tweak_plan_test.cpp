@@ -7,6 +7,7 @@
 #include "backup/tweak_plan.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -85,32 +86,20 @@ TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {
 }
 
 TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {
-    const std::string head = "[BriskoPlan]\r\nFormat=1\r\n", tail = "[BriskoPlanEnd]\r\nComplete=1\r\n";
-    const std::string cases[] = {
-        "[System]\r\n1=1\r\n" + tail,                              // no opening mark
-        head + "[System]\r\n1=1\r\n",                              // cut short
-        "[BriskoPlan]\r\nFormat=9\r\n[System]\r\n1=1\r\n" + tail,  // a later format
-        head + "[System]\r\n1=yes\r\n" + tail,
-        head + "[Desktop]\r\n11=1\r\n" + tail,
-        head + "[Desktop]\r\n0=1\r\n" + tail,
-        head + "[Service]\r\nDhcp=2\r\n" + tail,
-        head + "[System]\r\n1=1\r\n" + std::string("\0\0", 2) + tail,
-        "[バックアップ]\r\n形式=2\r\n[システム]\r\n1=1\r\n[バックアップ終了]\r\n完了=1\r\n",
-        head + "[System]\r\n1=1\r\n[Desktop]\r\n1=1\r\n[system]\r\n2=1\r\n" + tail,  // a section twice
-        head + "[System]\r\n3=1\r\n3=zz\r\n" + tail,                               // a key twice
-        head + "[Services]\r\nDhcp=1\r\n" + tail,                                   // a section no plan has
-        head + "[Service]\r\nDhcp=1\r\nDHCP=0\r\n" + tail,
-    };
     for (auto& list : ctx.items.lists)
         for (auto& e : list) e.ticked = false;
-    for (const std::string& text : cases) {
+    int files = 0;
+    for (const auto& row : testing::TestDataRows("plan_files.tsv")) {
+        const std::string text = testing::Unescaped(row.at(0));
         Put(text);
-        EXPECT_FALSE(LoadPlanFile(ctx, kPlan).recognised) << text;
+        const PlanLoad load = LoadPlanFile(ctx, kPlan);
+        EXPECT_FALSE(load.recognised) << text;
         EXPECT_EQ(Ticks(), std::vector<bool>(Ticks().size(), false)) << text;
+        if (row.size() > 1) EXPECT_TRUE(load.problem.starts_with(row[1])) << load.problem;
+        ++files;
     }
+    EXPECT_GT(files, 0);
     EXPECT_FALSE(LoadPlanFile(ctx, "C:\\missing.ini").recognised);
-    Put(head + "[System]\r\n3=1\r\n3=zz\r\n" + tail);
-    EXPECT_TRUE(LoadPlanFile(ctx, kPlan).problem.starts_with("プラン ファイルの 5 行目"));
 }
 
 }  // namespace

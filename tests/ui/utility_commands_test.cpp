@@ -1,6 +1,6 @@
-// What the utilities page's buttons start on the editions the end-to-end run
-// (as XP and 98) does not show, and the NTFS conversion's flow (its
-// placeholder arithmetic: tests/data/function_cases.tsv).
+// The NTFS conversion's flow on XP. What the other buttons start on the
+// editions the end-to-end run (as XP and 98) does not show, and the
+// conversion's arithmetic, are rows of tests/data/function_cases.tsv.
 #include <gtest/gtest.h>
 
 #include "support/memory_context.h"
@@ -12,60 +12,7 @@ namespace {
 using B = UtilityButton;
 using Calls = std::vector<std::string>;
 
-const OsEdition k98{"9x", "98"}, kNT{"NT", "NT"}, k2k{"NT", "2k"}, kXP{"NT", "XP"};
-
-struct ButtonCase {
-    OsEdition os;
-    UtilityButton button;
-    UtilityChoices choices;
-    Calls calls;
-};
-
-class UtilityButtons : public ::testing::TestWithParam<ButtonCase> {};
-
-TEST_P(UtilityButtons, StartWhatTheEditionCallsFor) {
-    const ButtonCase& c = GetParam();
-    testing::MemoryContext m;
-    m.ctx.os = c.os;
-    m.system.fileSystems['D'] = "NTFS";
-    m.prompts.AnswerNext(true);  // the conversion's question
-    UtilityButtonClick(m.ctx, c.button, c.choices, {});
-    EXPECT_EQ(m.processes.calls, c.calls);
-}
-
-const UtilityChoices kDriveD{false, "D ドライブ", "D ドライブ"};
-
-INSTANTIATE_TEST_SUITE_P(
-    PerEdition, UtilityButtons,
-    ::testing::Values(
-        ButtonCase{kXP, B::Format, {}, {"console|cmd /k format a:"}},
-        ButtonCase{k2k, B::CUIDefrag, {}, {"open|dfrg.msc||normal"}},
-        ButtonCase{kNT, B::CUIDefrag, kDriveD, {"open|dfrg.msc||normal"}},
-        ButtonCase{k2k, B::Convert, kDriveD, {"console|cmd /k %SystemRoot%\\system32\\convert D: /fs:ntfs /v"}},
-        ButtonCase{kXP, B::Convert, kDriveD, {"console|cmd /k %SystemRoot%\\system32\\convert D: /fs:ntfs /v"}}));
-
-// A drive button with no drive chosen warns before any question; a
-// conversion answered No starts nothing either.
-TEST(UtilityButtons, NoDriveOrNoToTheQuestionStartsNothing) {
-    const struct {
-        OsEdition os;
-        UtilityButton button;
-        UtilityChoices choices;
-        testing::ShownMessage shown;
-    } cases[] = {
-        {kXP, B::CUIDefrag, {}, {PromptKind::Warn, kNoDriveChosenMessage}},
-        {kXP, B::Convert, {}, {PromptKind::Warn, kNoDriveChosenMessage}},
-        {kXP, B::Convert, kDriveD, {PromptKind::Confirm, kConvertQuestion}},
-    };
-    for (const auto& c : cases) {
-        testing::MemoryContext m;
-        m.ctx.os = c.os;
-        m.prompts.AnswerNext(false);
-        UtilityButtonClick(m.ctx, c.button, c.choices, {});
-        EXPECT_TRUE(m.processes.calls.empty());
-        EXPECT_EQ(m.prompts.shown, std::vector{c.shown}) << c.shown.text;
-    }
-}
+const OsEdition kXP{"NT", "XP"};
 
 // A FAT drive X: with the given number of files in its root.
 struct FatDrive : testing::MemoryContext {
