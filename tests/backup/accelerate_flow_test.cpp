@@ -23,15 +23,8 @@ protected:
     testing::StartedContext sim{testing::SimulatedWindows::Xp};
     ProgramContext& ctx = sim.ctx;
     Preferences prefs{sim.files, "C:\\Program Files\\Brisko\\Brisko.ini"};
-    size_t Backups() {
-        size_t n = 0;
-        for (const auto& e : sim.files.ListFolder("C:\\Program Files\\Brisko\\backups")) n += e.name.ends_with(".ini");
-        return n;
-    }
-    std::string Irq8() {
-        return RegReadValue(sim.registry, RegRoot::LocalMachine,
-                            "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD");
-    }
+    size_t Backups() { return testing::IniFilesIn(sim.files, "C:\\Program Files\\Brisko\\backups"); }
+    std::string Irq8() { return sim.Irq8(); }
     void Press(bool yes = true) {
         sim.prompts.AnswerNext(yes);
         BtnAccelerateClick(ctx);

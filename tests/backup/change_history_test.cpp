@@ -23,10 +23,7 @@ protected:
     testing::StartedContext sim{testing::SimulatedWindows::Xp};
     ProgramContext& ctx = sim.ctx;
     MemoryRestorePoints points;
-    std::string Irq8() {
-        return RegReadValue(sim.registry, RegRoot::LocalMachine,
-                            "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "IRQ8Priority", "DWORD");
-    }
+    std::string Irq8() { return sim.Irq8(); }
     std::vector<HistoryRecord> History() {
         return ReadHistory(sim.files, HistoryLogPath(BackupsFolder(ctx)));
     }

@@ -49,9 +49,6 @@ private:
 
 struct Machine : testing::StartedContext {
     using StartedContext::StartedContext;
-    std::string Hklm(const std::string& key, const char* name, const char* kind = "DWORD") {
-        return RegReadValue(registry, HKLM, key, name, kind);
-    }
     // Every value a backup records, as one text.
     std::string State() {
         WriteBackupFile(ctx, "C:\\state.ini");
@@ -209,7 +206,7 @@ TEST(RestoreSafety, NineXBootEntryWithoutABootFileIsSkippedWithAMessage) {
                                      "[起動・終了]5 設定対象ファイルの検出に失敗しました。\r\n"
                                      "[オプション] から正しいファイルパスを設定することができます。"}),
               shown.end());
-    EXPECT_NE(RegReadValue(m.registry, RegRoot::CurrentUser, desk, "AutoEndTasks", "String"), "1")
+    EXPECT_NE(m.Hkcu(desk, "AutoEndTasks", "String"), "1")
         << "the entries after it are restored";
     EXPECT_EQ(m.Last().kind, PromptKind::Inform);
 }

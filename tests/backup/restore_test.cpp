@@ -115,27 +115,18 @@ protected:
                                                          body + "[バックアップ終了]\r\n完了=1\r\n"));
         ASSERT_TRUE(RunRestoreCommand(sim.ctx, "C:\\r.ini"));
     }
-    std::string Hkcu(const std::string& key, const char* name, const char* k = "DWORD") {
-        return RegReadValue(sim.registry, RegRoot::CurrentUser, key, name, k);
-    }
 };
 
 TEST_F(RestoreRules, MissingEntriesHaveTheirOwnDefaults) {
     Restore("[エクスプローラ]\r\n4=0\r\n");
-    EXPECT_EQ(Hkcu("\\Control Panel\\Desktop", "AutoEndTasks", "String"), "0");
-    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control",
-                           "WaitToKillServiceTimeout", "String"),
-              "20000");
-    EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess"), "1");
-    EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "NoDriveTypeAutoRun"), "145");
-    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom",
-                           "AutoRun", "DWORD"),
-              "1");
-    EXPECT_EQ(Hkcu("\\Software\\Microsoft\\Internet Explorer\\Toolbar", "LinksFolderName", "String"), "NULL");
+    EXPECT_EQ(sim.Hkcu("\\Control Panel\\Desktop", "AutoEndTasks", "String"), "0");
+    EXPECT_EQ(sim.Hklm("\\SYSTEM\\CurrentControlSet\\Control", "WaitToKillServiceTimeout", "String"), "20000");
+    EXPECT_EQ(sim.Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess"), "1");
+    EXPECT_EQ(sim.Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "NoDriveTypeAutoRun"), "145");
+    EXPECT_EQ(sim.Hklm("\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun"), "1");
+    EXPECT_EQ(sim.Hkcu("\\Software\\Microsoft\\Internet Explorer\\Toolbar", "LinksFolderName", "String"), "NULL");
     // The Security Center starts on demand when its start type was not recorded.
-    EXPECT_EQ(RegReadValue(sim.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\wscsvc",
-                           "Start", "DWORD"),
-              "3");
+    EXPECT_EQ(sim.Hklm("\\SYSTEM\\CurrentControlSet\\Services\\wscsvc", "Start"), "3");
 }
 
 // A component line the backup kept hidden is shown again: its first "hide"

@@ -30,7 +30,7 @@ SimulatedContext& Started(SimulatedContext& sim, SimulatedWindows edition) {
     return sim;
 }
 
-std::string Wallpaper(SimulatedContext& sim) { return RegReadValue(sim.registry, HKCU, DESK, "Wallpaper", "String"); }
+std::string Wallpaper(SimulatedContext& sim) { return sim.Hkcu(DESK, "Wallpaper", "String"); }
 
 TEST(DesktopWallpaper, NoWallpaperKeepsNothingAndUndoGivesTheEditionsOwn) {
     struct Case {
@@ -99,7 +99,7 @@ TEST(DesktopSecurityCenter, UnusableDisplayNameGivesUpWithAnError) {
             ApplyOne(sim.ctx, TweakCategory::Desktop, 10, ticked);
             EXPECT_EQ(sim.ctx.items.states.Get(TweakCategory::Desktop, 9), !ticked) << "not flipped";
             EXPECT_TRUE(sim.processes.calls.empty());
-            EXPECT_EQ(RegReadValue(sim.registry, HKLM, WSC, "Start", "DWORD"), "2");
+            EXPECT_EQ(sim.Hklm(WSC, "Start"), "2");
             ASSERT_EQ(sim.prompts.shown.size(), 1u);
             EXPECT_EQ(sim.prompts.shown[0].kind, PromptKind::Error);
         }

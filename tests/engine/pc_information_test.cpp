@@ -45,7 +45,7 @@ struct Started : SimulatedContext {
                                                                   "ProductKey=\"QQQQQ-WWWWW-EEEEE-RRRRR-TTTTT\"\r\n");
         RunStartupSequence(ctx);
     }
-    std::string Reg(const std::string& key, const char* name) { return RegReadValue(registry, HKLM, key, name, "String"); }
+    std::string Reg(const std::string& key, const char* name) { return Hklm(key, name, "String"); }
 };
 
 TEST(PcInformation, StartUpReadsTheTenFacts) {

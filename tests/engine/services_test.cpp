@@ -33,9 +33,7 @@ protected:
         ADD_FAILURE() << label << " not listed";
         return 0;
     }
-    std::string Start(const std::string& key) {
-        return RegReadValue(sim.registry, RegRoot::LocalMachine, SERVICES + key, "Start", "DWORD");
-    }
+    std::string Start(const std::string& key) { return sim.Hklm(SERVICES + key, "Start"); }
 };
 
 TEST_F(Services, ListedSortedAndTickedWhenStopped) {

@@ -30,9 +30,6 @@ protected:
         RunStartupSequence(ctx);
         testing::EnableItems(ctx, TweakCategory::System, {2, 3, 4});
     }
-    std::string Hklm(const std::string& key, const char* name, std::string_view kindTag = "DWORD") {
-        return RegReadValue(sim.registry, RegRoot::LocalMachine, key, name, kindTag);
-    }
     std::string Sysoc() { return text::Cp932ToUtf8(sim.files.ReadFile(SYSOC).value_or("")); }
 };
 
@@ -92,18 +89,18 @@ TEST_F(SystemItems, DesktopHeapReplacesOnlyTheFirstOccurrence) {
     RegWriteValue(sim.registry, RegRoot::LocalMachine, SUB, "Windows", "ExString", "SharedSection=3072,3072,512");
     sim.Entry(TweakCategory::System, 3).ticked = true;
     ApplyItemStates(ctx);
-    EXPECT_EQ(Hklm(SUB, "Windows", "String"), "SharedSection=2048,3072,512");
+    EXPECT_EQ(sim.Hklm(SUB, "Windows", "String"), "SharedSection=2048,3072,512");
     RegDeleteValue(sim.registry, RegRoot::LocalMachine, SUB, "Windows");
     sim.Entry(TweakCategory::System, 3).ticked = false;
     ApplyItemStates(ctx);
-    EXPECT_EQ(Hklm(SUB, "Windows", "String"), "NULL") << "an absent value is not created";
+    EXPECT_EQ(sim.Hklm(SUB, "Windows", "String"), "NULL") << "an absent value is not created";
     RegWriteValue(sim.registry, RegRoot::LocalMachine, SUB, "Windows", "ExString", "SharedSection=1024,20480,768");
     EXPECT_FALSE(ctx.items.Rule(TweakCategory::System, 2)->IsOptimised(ctx));
     sim.Entry(TweakCategory::System, 3).ticked = true;
     ApplyItemStates(ctx);
     sim.Entry(TweakCategory::System, 3).ticked = false;
     ApplyItemStates(ctx);
-    EXPECT_EQ(Hklm(SUB, "Windows", "String"), "SharedSection=1024,20480,768");
+    EXPECT_EQ(sim.Hklm(SUB, "Windows", "String"), "SharedSection=1024,20480,768");
 }
 
 TEST_F(SystemItems, UsbNeedsEveryControllerAndStopsAtTheFirstGap) {
@@ -113,8 +110,8 @@ TEST_F(SystemItems, UsbNeedsEveryControllerAndStopsAtTheFirstGap) {
     EXPECT_FALSE(ctx.items.states.Get(TweakCategory::System, 6)) << "0001 lacks IdleEnable";
     sim.Entry(TweakCategory::System, 7).ticked = true;
     ApplyItemStates(ctx);
-    EXPECT_EQ(Hklm(USB + "\\0001", "IdleEnable"), "1");
-    EXPECT_EQ(Hklm(USB + "\\0003", "IdleEnable"), "NULL") << "0002 is missing, so 0003 is not visited";
+    EXPECT_EQ(sim.Hklm(USB + "\\0001", "IdleEnable"), "1");
+    EXPECT_EQ(sim.Hklm(USB + "\\0003", "IdleEnable"), "NULL") << "0002 is missing, so 0003 is not visited";
 }
 
 }  // namespace

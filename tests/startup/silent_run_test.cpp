@@ -29,15 +29,8 @@ struct Machine : testing::MemoryBackends {
     std::vector<std::string> echoed;
     CommandLog log{[this](const std::string& line) { echoed.push_back(line); }};
     ProgramContext ctx{Platform{registry, files, processes, log, resources, system, services, clock}};
-    std::string Irq8() {
-        return RegReadValue(registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
-                            "IRQ8Priority", "DWORD");
-    }
-    size_t FilesIn(const std::string& folder) {
-        size_t n = 0;
-        for (const auto& e : files.ListFolder(folder)) n += e.name.ends_with(".ini");
-        return n;
-    }
+    std::string Irq8() { return testing::Irq8(registry); }
+    size_t FilesIn(const std::string& folder) { return testing::IniFilesIn(files, folder); }
 };
 
 struct Case {
