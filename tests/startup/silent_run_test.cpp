@@ -13,6 +13,7 @@
 #include "product_version.h"
 #include "startup/silent_run.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 #include "support/write_faults.h"
 
 namespace brisko {
@@ -33,62 +34,52 @@ struct Machine : testing::MemoryBackends {
     size_t FilesIn(const std::string& folder) { return testing::IniFilesIn(files, folder); }
 };
 
-struct Case {
-    std::vector<std::string> args;
-    std::string plan;  // put at C:\plan.ini first when not empty
-    int code;
-    std::string logged;  // a line the log holds
-    std::function<bool(Machine&)> wrote;
-    OsVersion version{2, 5, 1};
-};
+// What a command line must have written (the last cell of a row of
+// tests/data/command_lines.tsv), each check a word.
+bool Wrote(Machine& m, const std::string& check) {
+    if (check == "irq8=2 backups=1") return m.Irq8() == "2" && m.FilesIn(kFolder + "\\backups") == 1;
+    if (check == "irq8=NULL backups=0") return m.Irq8() == "NULL" && m.FilesIn(kFolder + "\\backups") == 0;
+    if (check == "irq8=2") return m.Irq8() == "2";
+    if (check == "saved=1") return m.FilesIn("C:\\saved") == 1;
+    if (check == "irq8=NULL reg=UTF-16")
+        return m.Irq8() == "NULL" && m.files.ReadFile("C:\\out.reg").value_or("").starts_with("\xFF\xFE");
+    if (check == "reg=none") return !m.files.ReadFile("C:\\out.reg");
+    if (check == "autoupdate=NULL")
+        return RegReadValue(m.registry, RegRoot::LocalMachine, kAutoUpdate, "NoAutoUpdate", "DWORD") == "NULL";
+    if (check == "plan") return HasPlanMark(m.files.ReadFile("C:\\out.ini").value_or(""));
+    ADD_FAILURE() << "no check " << check;
+    return false;
+}
 
-const Case kCases[] = {
-    {{"/?"}, "", 0, "Brisko " BRISKO_VERSION " - Windows 高速化ツール", {}},
-    {{"/?"}, "", 0, "使い方: brisko.exe [スイッチ]", {}},
-    {{"/Frobnicate"}, "", 2, "不明なスイッチです: /Frobnicate", {}},
-    {{"-APPLY"}, "", 2, "ファイル名が指定されていません: -APPLY", {}},
-    {{"/restore", "C:\\plan.ini", "/quiet"}, "", 2, "このスイッチは使えません: /quiet", {}},
-    {{"/apply", "C:\\plan.ini", "/quiet"}, kHead + "[System]\r\n5=1\r\n" + kTail, 3010, "最適化: [システム] ",
-     [](Machine& m) { return m.Irq8() == "2" && m.FilesIn(kFolder + "\\backups") == 1; }},
-    {{"/apply", "C:\\plan.ini"}, kHead + "[Desktop]\r\n9=1\r\n" + kTail, 0, "変更を反映するには Explorer の再起動が必要です", {}},
-    {{"/apply", "C:\\plan.ini"}, kHead + "[System]\r\n5=1\r\n", 2, "プラン ファイルではないか、壊れています。",
-     [](Machine& m) { return m.Irq8() == "NULL" && m.FilesIn(kFolder + "\\backups") == 0; }},
-    {{"/apply", "C:\\plan.ini"}, kHead + "[System]\r\n5=1\r\n[Service]\r\nGone=1\r\n" + kTail, 1,
-     "無効または利用できない項目のため設定しません: [サービス] Gone", [](Machine& m) { return m.Irq8() == "2"; }},
-    {{"/backup", "C:\\saved"}, "", 0, "バックアップ: C:\\saved\\backup_", [](Machine& m) { return m.FilesIn("C:\\saved") == 1; }},
-    {{"/restore", "C:\\plan.ini"}, kHead + kTail, 2, "選択されたファイルはバックアップ ファイルではありません。", {}},
-    {{"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, kHead + "[System]\r\n5=1\r\n" + kTail, 0,
-     ".reg ファイルを書き出しました: C:\\out.reg",
-     [](Machine& m) { return m.Irq8() == "NULL" && m.files.ReadFile("C:\\out.reg").value_or("").starts_with("\xFF\xFE"); }},
-    {{"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, kHead + "[System]\r\n5=7\r\n" + kTail, 2,
-     "プラン ファイルではないか、壊れています。", [](Machine& m) { return !m.files.ReadFile("C:\\out.reg"); }},
-    {{"/apply", "C:\\plan.ini"}, kHead + "[Others]\r\n4=1\r\n" + kTail, 1, "無効または利用できない項目のため設定しません: [その他] ",
-     [](Machine& m) { return RegReadValue(m.registry, RegRoot::LocalMachine, kAutoUpdate, "NoAutoUpdate", "DWORD") == "NULL"; },
-     {2, 6, 2}},
-    {{"/export-plan", "C:\\out.ini"}, "", 0, "プラン ファイルを書き出しました: C:\\out.ini",
-     [](Machine& m) { return HasPlanMark(m.files.ReadFile("C:\\out.ini").value_or("")); }},
-};
-
+// The rows of tests/data/command_lines.tsv.
 TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
-    for (const Case& c : kCases) {
+    int rows = 0;
+    for (auto row : testing::TestDataRows("command_lines.tsv")) {
+        for (auto& cell : row) cell = testing::Unescaped(cell);
+        const std::string &line = row.at(0), &plan = row.at(2), &code = row.at(3), &check = row.at(5);
         Machine m;
-        m.system.version = c.version;
-        if (!c.plan.empty()) m.files.WriteReplacing("C:\\plan.ini", c.plan);
-        std::string line;
-        for (const auto& a : c.args) line += (line.empty() ? "" : " ") + a;
-        const Command command = ParseCommandLine(c.args);
-        EXPECT_EQ(RunSilentCommand(m.ctx, command, m.log, line), c.code) << line;
-        EXPECT_NE(std::find_if(m.echoed.begin(), m.echoed.end(),
-                               [&](const std::string& l) { return l.starts_with(c.logged); }),
-                  m.echoed.end())
+        if (row[1] == "6.2") m.system.version = {2, 6, 2};
+        if (plan.ends_with("(cut)")) m.files.WriteReplacing("C:\\plan.ini", kHead + plan.substr(0, plan.size() - 5));
+        else if (plan != "-") m.files.WriteReplacing("C:\\plan.ini", kHead + plan + kTail);
+        std::vector<std::string> args;
+        for (size_t at = 0, end; at < line.size(); at = end + 1) {
+            end = std::min(line.find(' ', at), line.size());
+            args.push_back(line.substr(at, end - at));
+        }
+        std::string logged = row.at(4);
+        if (const size_t v = logged.find("{version}"); v != std::string::npos) logged.replace(v, 9, BRISKO_VERSION);
+        EXPECT_EQ(RunSilentCommand(m.ctx, ParseCommandLine(args), m.log, line), std::stoi(code)) << line;
+        EXPECT_TRUE(std::any_of(m.echoed.begin(), m.echoed.end(), [&](const std::string& l) { return l.starts_with(logged); }))
             << line;
-        if (c.wrote) {
-            EXPECT_TRUE(c.wrote(m)) << line;
+        if (check != "-") {
+            EXPECT_TRUE(Wrote(m, check)) << line << ": " << check;
         }
         const std::string file = m.files.ReadFile(CommandLogPath(m.system.executablePath)).value_or("");
         EXPECT_NE(file.find("brisko.exe " + line + "\r\n"), std::string::npos) << line;
-        EXPECT_NE(file.find("終了コード " + std::to_string(c.code) + "\r\n"), std::string::npos) << line;
+        EXPECT_NE(file.find("終了コード " + code + "\r\n"), std::string::npos) << line;
+        ++rows;
     }
+    EXPECT_GT(rows, 10);
 }
 
 int RunCommand(Machine& m, const std::vector<std::string>& args) {

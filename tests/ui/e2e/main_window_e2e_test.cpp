@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/test_data.h"
 #include "ui/control_ids.h"
 #include "ui_driver.h"
 
@@ -191,16 +192,10 @@ TEST(UtilityPage, ButtonsStartTheEditionsToolsAndDisabledOnesNothing) {
         driver::MouseClick(app.Control(Button(n)));
         driver::Settle(100);
     }
-    const std::vector<std::string> xp = {"ShellOpen\topen\tmplayer2\t\tNormal",     "ShellOpen\topen\tconf\t\tNormal",
-                      "ShellOpen\topen\tmsconfig\t\tNormal",     "RunInNewConsole\tcmd /k ipconfig",
-                      "ShellOpen\topen\tgpedit.msc\t\tNormal",   "ShellOpen\topen\tregedit\t\tNormal",
-                      "ShellOpen\topen\tdiskmgmt.msc\t\tNormal", "RunInNewConsole\tcmd /k format a: /q",
-                      "RunInNewConsole\tcmd /k defrag C: -v -f"};
-    const std::vector<std::string> ninetyEight = {"ShellOpen\topen\tmplayer2\t\tNormal", "ShellOpen\topen\tconf\t\tNormal",
-                               "ShellOpen\topen\tmsconfig\t\tNormal", "ShellOpen\topen\twinipcfg\t\tNormal",
-                               "ShellOpen\topen\tregedit\t\tNormal",  "RunInNewConsole\tcommand.com /k format a: /q",
-                               "RunInNewConsole\tdefrag C: /noprompt /f"};
-    EXPECT_EQ(driver::RecordedLaunches(), nine ? ninetyEight : xp);
+    std::vector<std::string> expected;
+    for (const auto& row : testing::TestDataRows("utility_launches.tsv"))
+        if (row.at(0) == (nine ? "98" : "XP")) expected.push_back(testing::Unescaped(row.at(1)));
+    EXPECT_EQ(driver::RecordedLaunches(), expected);
 
     driver::Picture(app.Main(), nine ? L"utilities-98" : L"utilities-xp");
 }
