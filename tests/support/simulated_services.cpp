@@ -1,53 +1,34 @@
 #include "support/simulated_services.h"
 
+#include <map>
+
 #include "platform/registry_values.h"
+#include "support/test_data.h"
 
 namespace brisko::testing {
 
-namespace {
-struct ServiceRow {
-    const char* key;
-    const char* displayName;  // nullptr: none
-    const char* start;
-    const char* account;      // nullptr: a driver
-    const char* dependsOn;    // names separated by '|'
-    ServiceState state;
-};
-
-const ServiceRow kServices[] = {
-    {"Alerter", "Alerter", "4", "NT AUTHORITY\\LocalService", "LanmanWorkstation", ServiceState::Stopped},
-    {"AudioSrv", "Windows Audio", "2", "LocalSystem", "PlugPlay|RpcSs", ServiceState::Running},
-    {"Dhcp", "DHCP Client", "2", "LocalSystem", "Tcpip|Afd|NetBT", ServiceState::Running},
-    {"LanmanWorkstation", "Workstation", "2", "LocalSystem", nullptr, ServiceState::Running},
-    {"Messenger", "Messenger", "4", "LocalSystem", "LanmanWorkstation|NetBIOS|PlugPlay|RpcSs", ServiceState::Stopped},
-    {"PlugPlay", "Plug and Play", "2", "LocalSystem", nullptr, ServiceState::Running},
-    {"RpcSs", "Remote Procedure Call (RPC)", "2", "LocalSystem", nullptr, ServiceState::Running},
-    {"Dnscache", "DNS Client", "2", "NT AUTHORITY\\NetworkService", "Tcpip", ServiceState::Running},
-    {"lmhosts", "TCP/IP NetBIOS Helper", "2", "NT AUTHORITY\\LocalService", "NetBT|Afd", ServiceState::Paused},
-    {"upnphost", "universal plug and play device host", "3", "NT AUTHORITY\\LocalService", "SSDPSRV|HTTP",
-     ServiceState::Stopped},
-    {"Tcpip", "TCP/IP Protocol Driver", "1", nullptr, nullptr, ServiceState::Running},
-    {"NetBT", "NetBios over Tcpip", "1", nullptr, "Tcpip", ServiceState::Running},
-};
-}  // namespace
-
+// The services of tests/data/services.tsv: key, display name, start type,
+// account ("-": a driver), the services it depends on ("-": none), state.
 void FillSimulatedServices(RegistryStore& r, FakeServiceManager& services) {
     const std::string root = "\\SYSTEM\\CurrentControlSet\\Services\\";
     const RegRoot hklm = RegRoot::LocalMachine;
-    for (const ServiceRow& s : kServices) {
-        const std::string key = root + s.key;
-        RegWriteValue(r, hklm, key, "DisplayName", "String", s.displayName);
-        RegWriteValue(r, hklm, key, "Start", "DWORD", s.start);
-        RegWriteValue(r, hklm, key, "ImagePath", "ExString", std::string("%SystemRoot%\\System32\\") + s.key + ".exe");
-        if (s.account) RegWriteValue(r, hklm, key, "ObjectName", "String", s.account);
-        if (s.dependsOn) {
+    const std::map<std::string, ServiceState> states = {
+        {"Running", ServiceState::Running}, {"Stopped", ServiceState::Stopped}, {"Paused", ServiceState::Paused}};
+    for (const auto& s : TestDataRows("services.tsv")) {
+        const std::string key = root + s.at(0);
+        RegWriteValue(r, hklm, key, "DisplayName", "String", s.at(1));
+        RegWriteValue(r, hklm, key, "Start", "DWORD", s.at(2));
+        RegWriteValue(r, hklm, key, "ImagePath", "ExString", "%SystemRoot%\\System32\\" + s[0] + ".exe");
+        if (s.at(3) != "-") RegWriteValue(r, hklm, key, "ObjectName", "String", s[3]);
+        if (s.at(4) != "-") {
             std::string data;
-            std::string names = std::string(s.dependsOn) + "|";
-            for (size_t from = 0, at; (at = names.find('|', from)) != std::string::npos; from = at + 1)
-                data += EncodeRegString(names.substr(from, at - from));
+            for (size_t from = 0, at; from <= s[4].size(); from = at + 1) {
+                at = std::min(s[4].find('|', from), s[4].size());
+                data += EncodeRegString(s[4].substr(from, at - from));
+            }
             r.SetValue(hklm, key.substr(1), "DependOnService", {regtype::kMultiSz, data + std::string(2, '\0')});
         }
-        services.states.emplace_back(s.key, s.state);
+        services.states.emplace_back(s[0], states.at(s.at(5)));
     }
     // A display name kept as an expandable string is not listed.
     RegWriteValue(r, hklm, root + "ExpandName", "DisplayName", "ExString", "%Expanded% Service");
