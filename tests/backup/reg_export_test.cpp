@@ -14,6 +14,7 @@
 #include "support/item_probes.h"
 #include "support/reg_file_reader.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -21,44 +22,23 @@ namespace {
 using namespace testing;
 using Kind = RecordedWrite::Kind;
 
-RecordedWrite W(Kind kind, RegRoot root, std::string path, std::string name = "", uint32_t type = 0,
-                std::string bytes = "") {
-    return {kind, root, std::move(path), std::move(name), {type, std::move(bytes)}, {}};
+// The writes of tests/data/reg_writes.tsv with the given first cell.
+std::vector<RecordedWrite> Writes(const std::string& use) {
+    const std::map<std::string, Kind> kinds = {{"SetValue", Kind::SetValue},   {"DeleteValue", Kind::DeleteValue},
+                                               {"CreateKey", Kind::CreateKey}, {"DeleteKey", Kind::DeleteKey},
+                                               {"WriteFile", Kind::WriteFile}};
+    std::vector<RecordedWrite> writes;
+    for (auto r : TestDataRows("reg_writes.tsv")) {
+        for (auto& cell : r) cell = Unescaped(cell);
+        if (r.at(0) != use) continue;
+        const RegValueData data = r.at(5) == "-" ? RegValueData{} : StoredValue(r[5], r.at(6));
+        writes.push_back({kinds.at(r.at(1)), RootNamed(r.at(2)), r.at(3), r.at(4) == "-" ? "" : r[4], data, {}});
+    }
+    return writes;
 }
 
 TEST(RegExport, EveryKindOfWrite) {
-    const auto HKCU = RegRoot::CurrentUser, HKLM = RegRoot::LocalMachine;
-    const std::vector<RecordedWrite> writes = {
-        W(Kind::CreateKey, HKCU, "Control Panel\\Desktop"),
-        W(Kind::SetValue, HKCU, "Control Panel\\Desktop", "Wall\"pa\\per", regtype::kSz, EncodeRegString("C:\\壁紙.bmp")),
-        W(Kind::SetValue, HKCU, "Control Panel\\Desktop", "", regtype::kSz, EncodeRegString("既定")),
-        W(Kind::SetValue, HKCU, "Control Panel\\Desktop", "Delay", regtype::kDword, std::string("\x2c\x01\0\0", 4)),
-        W(Kind::DeleteValue, HKCU, "Control Panel\\Desktop", "Gone"),
-        W(Kind::WriteFile, HKCU, "C:\\boot.ini"),
-        W(Kind::SetValue, HKLM, "Software\\B", "Bin", regtype::kBinary, std::string("\x00\xff", 2)),
-        W(Kind::SetValue, HKLM, "Software\\B", "Path", regtype::kExpandSz, EncodeRegString("%W%")),
-        W(Kind::SetValue, HKLM, "Software\\B", "Lines", regtype::kSz, EncodeRegString("a\r\nb")),
-        W(Kind::SetValue, HKLM, "Software\\B", "Long", regtype::kBinary, std::string(30, '\x11')),
-        W(Kind::DeleteKey, HKLM, "Software\\B\\Old"),
-        W(Kind::SetValue, HKLM, "Software\\B", "Again", regtype::kDword, std::string(4, '\xff')),
-    };
-    EXPECT_EQ(RegFileText(writes, {"一行目\r\n二行目"}),
-              "Windows Registry Editor Version 5.00\n\n"
-              "; 一行目\n; 二行目\n"
-              "\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"
-              "\"Wall\\\"pa\\\\per\"=\"C:\\\\壁紙.bmp\"\n"
-              "@=\"既定\"\n"
-              "\"Delay\"=dword:0000012c\n"
-              "\"Gone\"=-\n"
-              "\n[HKEY_LOCAL_MACHINE\\Software\\B]\n"
-              "\"Bin\"=hex:00,ff\n"
-              "\"Path\"=hex(2):25,00,57,00,25,00,00,00\n"
-              "\"Lines\"=hex(1):61,00,0d,00,0a,00,62,00,00,00\n"
-              "\"Long\"=hex:11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,11,\\\n"
-              "  11,11,11,11,11,11,11,11\n"
-              "\n[-HKEY_LOCAL_MACHINE\\Software\\B\\Old]\n"
-              "\n[HKEY_LOCAL_MACHINE\\Software\\B]\n"
-              "\"Again\"=dword:ffffffff\n");
+    EXPECT_EQ(RegFileText(Writes("write"), {"一行目\r\n二行目"}), TestData("reg_export.reg"));
 }
 
 const std::string kRegPath = "C:\\plan.reg";
@@ -132,15 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Editions, RegExportRoundTrip, ::testing::Values(Simulat
                          [](const auto& info) { return EditionName(info.param); });
 
 TEST(RegExport, NamesThatWouldBreakTheFileAreRefused) {
-    const auto HKLM = RegRoot::LocalMachine;
-    const std::vector<RecordedWrite> cases = {
-        W(Kind::SetValue, HKLM, "SYSTEM\\S\\a]\n\"X\"=dword:1\n[x", "Start", regtype::kDword, std::string(4, '\0')),
-        W(Kind::DeleteValue, HKLM, "Software\\B", "Line\rBreak"),
-        W(Kind::SetValue, HKLM, "Software\\B", std::string("N\0UL", 4), regtype::kSz, EncodeRegString("x")),
-        W(Kind::DeleteKey, HKLM, "Software\\B\\closing]"),
-        W(Kind::CreateKey, HKLM, "Software\\\xEF\xBF\xBD"),
-    };
-    for (const auto& w : cases) EXPECT_THROW(RegFileText({w}, {}), BriskoError) << w.path << "|" << w.name;
+    for (const auto& w : Writes("refuse")) EXPECT_THROW(RegFileText({w}, {}), BriskoError) << w.path << "|" << w.name;
 }
 
 TEST(RegExport, ARefusedFileThrows) {

@@ -1,11 +1,10 @@
 // Value texts over whichever registry the test program has.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "platform/error.h"
 #include "platform/registry_values.h"
 #include "support/backends.h"
+#include "support/item_probes.h"
 #include "support/test_data.h"
 
 namespace brisko {
@@ -31,22 +30,6 @@ protected:
     }
 };
 
-// A table cell as stored bytes: raw for DWORD, Binary and None; for the
-// string types texts split at "|", each encoded, and a multi-string closed.
-RegValueData Stored(const std::string& type, const std::string& cell) {
-    const std::map<std::string, uint32_t> types = {{"None", regtype::kNone},   {"Sz", regtype::kSz},
-                                                   {"ExpandSz", regtype::kExpandSz}, {"Binary", regtype::kBinary},
-                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz}};
-    const uint32_t t = types.at(type);
-    if (t != regtype::kSz && t != regtype::kExpandSz && t != regtype::kMultiSz) return {t, cell};
-    std::string bytes;
-    for (size_t at = 0, bar; !(t == regtype::kMultiSz && cell.empty()) && at <= cell.size(); at = bar + 1) {
-        bar = std::min(cell.find('|', at), cell.size());
-        bytes += EncodeRegString(cell.substr(at, bar - at));
-    }
-    return {t, t == regtype::kMultiSz ? bytes + std::string(2, '\0') : bytes};
-}
-
 std::vector<std::vector<std::string>> Rows(const std::string& kind) {
     std::vector<std::vector<std::string>> rows;
     for (auto row : testing::TestDataRows("registry_values.tsv")) {
@@ -60,13 +43,13 @@ std::vector<std::vector<std::string>> Rows(const std::string& kind) {
 // and a text written as a kind.
 TEST_F(RegistryValues, ReadsGiveTheTextOfTheKindAsked) {
     for (const auto& r : Rows("read")) {
-        const RegValueData stored = Stored(r.at(0), r.at(1));
+        const RegValueData stored = testing::StoredValue(r.at(0), r.at(1));
         SetRaw("v", stored.type, stored.bytes);
         EXPECT_EQ(Read("v", r.at(2)), r.at(3)) << r[0] << " " << r[1] << " as " << r[2];
     }
     std::string longest;  // a list past 255 bytes must not read as no list
     for (int i = 0; i < 300; ++i) longest += "あ";
-    SetRaw("v", regtype::kMultiSz, Stored("MultiSz", "Tcpip|" + longest + "|Dhcp").bytes);
+    SetRaw("v", regtype::kMultiSz, testing::StoredValue("MultiSz", "Tcpip|" + longest + "|Dhcp").bytes);
     EXPECT_EQ(Read("v", kind::kMultiString), "Tcpip\r" + longest + "\rDhcp\r");
     EXPECT_EQ(Read("missing", kind::kString), "NULL");
     EXPECT_EQ(RegReadValue(store, root, reg->Path("NoSuchKey"), "x", kind::kDword), "NULL");
@@ -80,8 +63,8 @@ TEST_F(RegistryValues, WritesStoreTheBytesOfTheirKindAndRefuseOtherText) {
         try {
             RegWriteValue(store, root, key, "d", r.at(0), r.at(1));
             ASSERT_NE(r.at(2), "throws") << r[0] << " " << r[1] << " wrote";
-            EXPECT_EQ(Raw("d"), r[2] == "(kept)" ? Stored("DWORD", "\x78\x56\x34\x12") : Stored(r[2], r.at(3)))
-                << r[0] << " " << r[1];
+            const RegValueData kept{regtype::kDword, "\x78\x56\x34\x12"};
+            EXPECT_EQ(Raw("d"), r[2] == "(kept)" ? kept : testing::StoredValue(r[2], r.at(3))) << r[0] << " " << r[1];
         } catch (const BriskoError&) {
             EXPECT_EQ(r.at(2), "throws") << r[0] << " " << r[1];
             EXPECT_EQ(Read("d", kind::kDword), "305419896");

@@ -194,6 +194,20 @@ std::string ReadBinaryHex(RegistryStore& reg, RegRoot root, const std::string& k
     return hex;
 }
 
+RegValueData StoredValue(const std::string& type, const std::string& cell) {
+    const std::map<std::string, uint32_t> types = {{"None", regtype::kNone},   {"Sz", regtype::kSz},
+                                                   {"ExpandSz", regtype::kExpandSz}, {"Binary", regtype::kBinary},
+                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz}};
+    const uint32_t t = types.at(type);
+    if (t != regtype::kSz && t != regtype::kExpandSz && t != regtype::kMultiSz) return {t, cell};
+    std::string bytes;
+    for (size_t at = 0, bar; !(t == regtype::kMultiSz && cell.empty()) && at <= cell.size(); at = bar + 1) {
+        bar = std::min(cell.find('|', at), cell.size());
+        bytes += EncodeRegString(cell.substr(at, bar - at));
+    }
+    return {t, t == regtype::kMultiSz ? bytes + std::string(2, '\0') : bytes};
+}
+
 std::vector<std::string> SubtreeDump(RegistryStore& reg, RegRoot root, const std::string& path, const std::string& at) {
     std::vector<std::string> out;
     if (!reg.CanOpenKey(root, path, RegAccess::Query)) return out;

@@ -74,6 +74,10 @@ void EnableItems(ProgramContext& ctx, TweakCategory c, const std::vector<int>& i
 void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& row,
                const std::function<void()>& afterApply = {});
 
+// A table cell as a stored value of the type named (None, Sz, ExpandSz, Binary,
+// DWORD, MultiSz): raw bytes for DWORD, Binary and None; for the string types
+// texts split at "|", each encoded, and a multi-string closed.
+RegValueData StoredValue(const std::string& type, const std::string& cell);
 // A binary value's bytes as upper-case hex, "NULL" when absent, or "type N"
 // when it is of another type.
 std::string ReadBinaryHex(RegistryStore& reg, RegRoot root, const std::string& keyPath, const std::string& name);
