@@ -6,6 +6,7 @@
 #include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -15,26 +16,12 @@ using testing::SimulatedWindows;
 
 const RegRoot HKLM = RegRoot::LocalMachine;
 const std::string kNt = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-const std::string kCpu = "\\HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0";
 const std::string kName = "\\SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
 
-// What setup leaves behind on XP; the organisation is never given.
+// What setup leaves behind on XP (tests/data/pc_values.tsv).
 void FillPcValues(RegistryStore& r) {
-    auto text = [&](const std::string& k, const char* name, const std::string& value) {
-        RegWriteValue(r, HKLM, k, name, "String", value);
-    };
-    text(kNt, "RegisteredOwner", "山田 太郎");
-    text(kNt, "ProductName", "Microsoft Windows XP");
-    text(kNt, "ProductId", "55274-640-1234567-23456");
-    text(kNt, "SystemRoot", "C:\\WINDOWS");
-    text(kName, "ComputerName", "YAMADA-PC");
-    text(kCpu, "Identifier", "x86 Family 6 Model 15 Stepping 6");
-    text(kCpu, "VendorIdentifier", "GenuineIntel");
-    text(kNt, "CurrentVersion", "5.1");
-    text(kNt, "CurrentBuildNumber", "2600");
-    text(kNt, "CSDVersion", "Service Pack 2");
-    text(kCpu, "ProcessorNameString", "Intel(R) Core(TM)2 CPU 6600 @ 2.40GHz");
-    RegWriteValue(r, HKLM, kCpu, "~MHz", "DWORD", "2394");
+    for (const auto& v : testing::TestDataRows("pc_values.tsv"))
+        RegWriteValue(r, HKLM, v.at(0), v.at(1), v.at(2), v.at(3));
 }
 
 struct Started : SimulatedContext {
