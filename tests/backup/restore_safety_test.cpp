@@ -13,6 +13,7 @@
 #include "platform/text/cp932.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
+#include "support/write_faults.h"
 
 namespace brisko {
 namespace {
@@ -23,29 +24,6 @@ using testing::SimulatedWindows;
 const RegRoot HKLM = RegRoot::LocalMachine;
 const std::string kSubSystems = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
 const std::string kMemory = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-
-// Serves a file's bytes a number of times only, as a file that becomes
-// unreadable (removed medium, lost share, locked) would.
-class FailingReads final : public FileSystem {
-public:
-    FailingReads(FileSystem& inner, std::string path, int reads)
-        : inner_(inner), path_(std::move(path)), reads_(reads) {}
-    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override {
-        if (path == path_ && reads_-- <= 0) return std::nullopt;
-        return inner_.ReadFile(path, largest);
-    }
-    bool WriteReplacing(const std::string& p, const std::string& b) override { return inner_.WriteReplacing(p, b); }
-    std::optional<uint32_t> GetAttributes(const std::string& p) override { return inner_.GetAttributes(p); }
-    bool SetAttributes(const std::string& p, uint32_t a) override { return inner_.SetAttributes(p, a); }
-    std::vector<FolderEntry> ListFolder(const std::string& p) override { return inner_.ListFolder(p); }
-    bool CreateFolder(const std::string& p) override { return inner_.CreateFolder(p); }
-    bool RemoveFile(const std::string& p) override { return inner_.RemoveFile(p); }
-
-private:
-    FileSystem& inner_;
-    std::string path_;
-    int reads_;
-};
 
 struct Machine : testing::StartedContext {
     using StartedContext::StartedContext;
@@ -128,7 +106,9 @@ TEST(RestoreSafety, TheFileIsReadOnceAndAnUnreadableOneIsRefused) {
     RegWriteValue(m.registry, HKLM, kMemory, "DisablePagingExecutive", "DWORD", "1");
     const std::string path = m.Backup();
     RegWriteValue(m.registry, HKLM, kMemory, "DisablePagingExecutive", "DWORD", "0");
-    FailingReads once(m.files, path, 1);
+    testing::WriteFaults faults;
+    testing::FaultyFileSystem once(m.files, faults);
+    faults.FailReadsOf(path, 1);
     ProgramContext ctx(Platform{m.registry, once, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
     RunStartupSequence(ctx);
     m.prompts.AnswerNext(false);
@@ -147,9 +127,10 @@ TEST(RestoreSafety, ABootFileThatCannotBeReadIsNeverReplaced) {
     const std::string path = m.Backup(), bootPath = m.ctx.paths.bootFilePath;
     const std::string boot = *m.files.ReadFile(bootPath);
     const uint32_t attributes = *m.files.GetAttributes(bootPath);
-    FailingReads locked(m.files, bootPath, 0);
-    ProgramContext ctx(
-        Platform{m.registry, locked, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
+    testing::WriteFaults faults;
+    testing::FaultyFileSystem locked(m.files, faults);
+    faults.FailReadsOf(bootPath, 0);
+    ProgramContext ctx(Platform{m.registry, locked, m.processes, m.prompts, m.resources, m.system, m.services, m.clock});
     RunStartupSequence(ctx);
     ctx.paths.bootFilePath = bootPath;
     m.prompts.AnswerNext(false);

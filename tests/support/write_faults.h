@@ -2,7 +2,7 @@
 // Fault injection for tests: wrappers around a registry store and a file
 // system that count every write passing through and refuse the one chosen
 // by number, as a full disk or a missing right would. A refused write
-// changes nothing.
+// changes nothing. The file system can also stop serving one file.
 #include <string>
 
 #include "platform/file_system.h"
@@ -22,11 +22,16 @@ public:
     int Count() const { return count_; }
     // What the refused write was ("SetValue HKLM\\...\\name"), empty when none yet.
     const std::string& Refused() const { return refused_; }
+    // Serves the file a number of reads more only, as a file that becomes
+    // unreadable (removed medium, lost share, locked) would.
+    void FailReadsOf(const std::string& path, int reads) { unreadable_ = path, readsLeft_ = reads; }
+    bool AllowRead(const std::string& path) { return path != unreadable_ || readsLeft_-- > 0; }
 
 private:
     int count_ = 0;
     int failAt_ = 0;
-    std::string refused_;
+    std::string refused_, unreadable_;
+    int readsLeft_ = 0;
 };
 
 class FaultyRegistryStore final : public RegistryStore {
@@ -61,7 +66,7 @@ public:
     FaultyFileSystem(FileSystem& inner, WriteFaults& faults) : inner_(inner), faults_(faults) {}
 
     std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override {
-        return inner_.ReadFile(path, largest);
+        return faults_.AllowRead(path) ? inner_.ReadFile(path, largest) : std::nullopt;
     }
     bool WriteReplacing(const std::string& path, const std::string& bytes) override;
     std::optional<uint32_t> GetAttributes(const std::string& path) override { return inner_.GetAttributes(path); }
