@@ -1,12 +1,16 @@
 // Start to first window shown: starts each program given on the command line
 // in turn, alternating, waits for a visible top-level window of its process,
 // closes it and waits for it to end. Prints the median of the runs for each
-// program and the ratio of the first to the second.
+// program and the ratio of the first to the second; then, for the first
+// program, each start-up step's median time since its process started, from
+// the step trace it appends to the file BRISKO_STARTUP_TRACE names.
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -63,6 +67,24 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// The trace's steps, in the order they first came, with every run's times.
+struct Steps {
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<double>> times;
+
+    void Read(const std::wstring& path) {
+        std::ifstream in(path.c_str());
+        std::string line;
+        while (std::getline(in, line)) {
+            const size_t tab = line.find('\t');
+            if (tab == std::string::npos) continue;
+            const std::string name = line.substr(0, tab);
+            if (!times.contains(name)) order.push_back(name);
+            times[name].push_back(std::atof(line.c_str() + tab + 1));
+        }
+    }
+};
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -73,12 +95,20 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 3 ? _wtoi(argv[3]) : 5;
     std::vector<double> program, yardstick;
     int controls = 0;
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring trace = std::wstring(folder) + L"brisko-startup-trace.txt";
+    SetEnvironmentVariableW(L"BRISKO_STARTUP_TRACE", trace.c_str());  // the bare window ignores it
     SecondsToWindow(argv[1]);  // a first start warms the file cache and Wine's own start-up
     SecondsToWindow(argv[2]);
+    DeleteFileW(trace.c_str());
     for (int run = 0; run < runs; ++run) {
         program.push_back(SecondsToWindow(argv[1], &controls));
         yardstick.push_back(SecondsToWindow(argv[2]));
     }
+    Steps steps;
+    steps.Read(trace);
+    DeleteFileW(trace.c_str());
     if (*std::min_element(program.begin(), program.end()) < 0 || *std::min_element(yardstick.begin(), yardstick.end()) < 0) {
         std::printf("start-up\tno window came\n");
         return 1;
@@ -87,5 +117,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("start-up\tbrisko.exe %.3f s\tbare window %.3f s\tratio %.2fx\t(medians of %d, alternating; "
                 "brisko.exe's window shows with %d child windows, the bare one with none)\n",
                 a, b, a / b, runs, controls);
+    for (const std::string& name : steps.order)
+        std::printf("start-up step\t%-18s\t%7.1f ms\t(median of %zu)\n", name.c_str(), Median(steps.times[name]),
+                    steps.times[name].size());
     return 0;
 }

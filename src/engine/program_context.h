@@ -16,6 +16,7 @@
 #include "platform/rehearsing_actions.h"
 #include "platform/restore_points.h"
 #include "platform/service_manager.h"
+#include "platform/step_trace.h"
 #include "platform/system_info.h"
 #include "platform/text_resources.h"
 #include "platform/write_journal.h"
@@ -75,9 +76,15 @@ public:
     RestorePoints& restorePoints() { return *restorePoints_; }
     void UseRestorePoints(RestorePoints& points) { restorePoints_ = &points; }
 
+    // The start-up's step trace: none unless the program entry hands one over.
+    StepTrace& trace() { return *trace_; }
+    void UseStepTrace(StepTrace& trace) { trace_ = &trace; }
+
 private:
     NoRestorePoints noRestorePoints_;
     RestorePoints* restorePoints_ = &noRestorePoints_;
+    NoStepTrace noTrace_;
+    StepTrace* trace_ = &noTrace_;
 };
 
 }  // namespace brisko

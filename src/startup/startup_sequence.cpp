@@ -12,17 +12,25 @@
 namespace brisko {
 
 void RunStartupSequence(ProgramContext& ctx) {
+    StepTrace& trace = ctx.trace();
     LoadItemLists(ctx);
     InstallItemRules(ctx.items);
+    trace.Step("item lists");
     DetectOsEdition(ctx);
     DetectPaths(ctx);
+    trace.Step("edition and paths");
     RunStartupFixups(ctx);
+    trace.Step("fix-ups");
     ReadPcInformation(ctx);
+    trace.Step("PC information");
     DetectItemStates(ctx);
+    trace.Step("detection");
     MarkPreDisabledItems(ctx);
     ApplyDisabledItems(ctx);
     UpdateItemCount(ctx);
+    trace.Step("item enabling");
     MigrateOlderSettings(ctx);
+    trace.Step("migration");
 }
 
 }  // namespace brisko

@@ -265,8 +265,10 @@ void MainWindow::FormCreate() {
     fonts_ = {MakeFont(dpi_, 12, false), MakeFont(dpi_, 12, true), MakeFont(dpi_, 13, true), MakeFont(dpi_, 13, false),
               MakeFont(dpi_, 12, false, L"MS UI Gothic")};
     CreateControls();
+    ctx_.trace().Step("controls");
     LoadBitmaps();
     ReduceGlyphColours();
+    ctx_.trace().Step("bitmaps");
     ShowPage(0);
     const auto intro = ctx_.platform.resources.Find("DefaultDescText");
     SetRichText(Control(kComment), intro.value_or(""));
@@ -274,7 +276,9 @@ void MainWindow::FormCreate() {
     SetReferenceLink(HomePageLink());
     SendMessageW(Control(kComment), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(dpi_(3), dpi_(3)));
     RunStartup();
+    ctx_.trace().Step("pages filled");
     LoadAppearance();  // lays the window out in the stored page style
+    ctx_.trace().Step("appearance");
 }
 
 void MainWindow::CreateControls() {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/system_paths.h"
+#include "platform/win32/win32_step_trace.h"
 #include "ui/control_ids.h"
 #include "ui/win32/command_line_entry.h"
 #include "ui/win32/main_window.h"
@@ -11,17 +12,20 @@
 
 namespace {
 
-int RunProgram() {
+int RunProgram(brisko::StepTrace& trace) {
     brisko::ui::Win32Backends backends;
     brisko::ui::MessageBoxPrompts prompts;
     brisko::ProgramContext ctx(backends.With(prompts));
+    ctx.UseStepTrace(trace);
     backends.Serve(ctx);
+    trace.Step("backends");
     brisko::ui::MainWindow main(ctx, prompts);
     main.Create();
     if (!main.Handle()) return 1;
     backends.processes.SetOwnerWindow(main.Handle());
     ShowWindow(main.Handle(), SW_SHOW);
     UpdateWindow(main.Handle());
+    trace.Step("window shown");
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab, Shift+Tab, Enter, Esc and access keys move and act within the
@@ -37,6 +41,8 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    brisko::win32::Win32StepTrace trace;
+    trace.Step("WinMain");
     brisko::win32::KeepCurrentFolderOutOfDllSearch();
     // Switches run one command without any window.
     if (const auto args = brisko::ui::CommandLineArguments(); !args.empty()) return brisko::ui::RunCommandLine(args);
@@ -60,7 +66,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES;
     InitCommonControlsEx(&controls);
     brisko::win32::LoadSystemLibrary(L"riched20.dll");
-    const int result = RunProgram();
+    trace.Step("common controls");
+    const int result = RunProgram(trace);
     if (mutex) CloseHandle(mutex);
     return result;
 }
