@@ -37,12 +37,10 @@ double MedianMicroseconds(int services, int runs) {
     RunStartupSequence(sim.ctx);
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
-        sim.ctx.items.List(TweakCategory::Service).clear();  // the services are listed afresh each time
-        for (auto& list : sim.ctx.items.lists)
-            for (auto& e : list) e.ticked = false;
-        sim.ctx.items.states.Clear();
+        ResetItemLists(sim.ctx);  // the services are listed afresh each time
         const auto start = std::chrono::steady_clock::now();
         DetectItemStates(sim.ctx);
+        sim.ctx.items.NeedServices();
         times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
     }
     if (sim.ctx.items.List(TweakCategory::Service).size() < static_cast<size_t>(services) * 9 / 10)

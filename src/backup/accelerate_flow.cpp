@@ -43,6 +43,7 @@ AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
     const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
     if (backupMade && !backup.empty()) backupMade(backup);
+    ctx.items.NeedServices();  // the records compared hold the services
     const ItemStateTable before = ctx.items.states;
     RecordedChange change(ctx, action, backup);
     change.Run([&] { result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx)); });

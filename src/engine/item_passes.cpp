@@ -24,9 +24,8 @@ void LoadItemLists(ProgramContext& ctx) {
 
 void DetectItemStates(ProgramContext& ctx) {
     ItemModel& m = ctx.items;
-    if (m.List(TweakCategory::Service).empty()) FillServiceList(ctx);
-    m.states.SetServiceCount(m.List(TweakCategory::Service).size());
-    for (TweakCategory c : kAllCategories) {
+    // The services are detected as they are read, on first need.
+    for (TweakCategory c : kSettingCategories) {
         auto& list = m.List(c);
         for (size_t pos = 0; pos < list.size(); ++pos) {
             const ItemRule* rule = m.Rule(c, pos);
@@ -74,10 +73,9 @@ std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
 }
 
 void ResetItemLists(ProgramContext& ctx) {
-    for (auto& list : ctx.items.lists)
-        for (auto& entry : list) entry.ticked = false;
-    ctx.items.List(TweakCategory::Service).clear();
-    ctx.items.rules[CategoryIndex(TweakCategory::Service)].clear();
+    for (TweakCategory c : kSettingCategories)
+        for (auto& entry : ctx.items.List(c)) entry.ticked = false;
+    ctx.items.ForgetServices();
     ctx.items.states.Clear();
 }
 

@@ -8,8 +8,9 @@ namespace brisko {
 // ("SystemText" ... "OthersText"); every entry enabled and unticked.
 void LoadItemLists(ProgramContext& ctx);
 
-// Ticks every item whose rule finds it optimised and records it; disabled
-// items are evaluated too. Never unticks, never records 0, never writes.
+// Ticks every item of the five setting lists whose rule finds it optimised
+// and records it; disabled items are evaluated too. Never unticks, never
+// records 0, never writes. The services are detected as they are read.
 void DetectItemStates(ProgramContext& ctx);
 
 // Whether the apply pass may act on the item at all: its entry is enabled
@@ -33,7 +34,8 @@ struct AppliedItem {
 // the items acted on, in order.
 std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx);
 
-// Unticks every item, empties the service list and clears the state table.
+// Unticks every item, forgets the services (read again on next need) and
+// clears the state table.
 void ResetItemLists(ProgramContext& ctx);
 
 // Unticks disabled items of the five setting lists and sets the count text

@@ -23,6 +23,10 @@
 
 namespace brisko {
 
+class ProgramContext;
+// Reads the services page's entries, ticks and records (engine/services.cpp).
+void ReadServiceList(ProgramContext& ctx);
+
 struct Platform {
     RegistryStore& registry;
     FileSystem& files;
@@ -54,7 +58,9 @@ public:
     explicit ProgramContext(Platform p)
         : journal(p.registry, p.files), launcher_(journal, p.processes), prompts_(journal, p.prompts),
           platform{journal.Registry(), journal.Files(), launcher_, prompts_, p.resources, p.system, p.services,
-                   p.clock} {}
+                   p.clock} {
+        items.UseServiceLoader([this] { ReadServiceList(*this); });
+    }
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
 

@@ -14,10 +14,10 @@ namespace {
 class ModelKept {
 public:
     explicit ModelKept(ProgramContext& ctx)
-        : ctx_(ctx), lists_(ctx.items.lists), states_(ctx.items.states), countText_(ctx.items.countText),
+        : ctx_(ctx), lists_(ctx.items.AllLists()), states_(ctx.items.states), countText_(ctx.items.countText),
           controls_(ctx.controls) {}
     ~ModelKept() {
-        ctx_.items.lists = lists_;
+        ctx_.items.AllLists() = lists_;
         ctx_.items.states = states_;
         ctx_.items.countText = countText_;
         ctx_.controls = controls_;
@@ -27,7 +27,7 @@ public:
 
 private:
     ProgramContext& ctx_;
-    decltype(ItemModel::lists) lists_;
+    ItemModel::Lists lists_;
     ItemStateTable states_;
     std::string countText_;
     ControlStates controls_;

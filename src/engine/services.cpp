@@ -144,6 +144,20 @@ void FillServiceList(ProgramContext& ctx) {
     ctx.items.states.SetServiceCount(list.size());
 }
 
+void ReadServiceList(ProgramContext& ctx) {
+    FillServiceList(ctx);
+    ItemModel& m = ctx.items;
+    auto& list = m.List(TweakCategory::Service);
+    for (size_t pos = 0; pos < list.size(); ++pos) {
+        const ItemRule* rule = m.Rule(TweakCategory::Service, pos);
+        if (rule && rule->IsOptimised(ctx)) {
+            list[pos].ticked = true;
+            m.states.Set(TweakCategory::Service, pos, true);
+        }
+        list[pos].enabled = m.servicePageEnabled;
+    }
+}
+
 std::string ServiceDetailsText(ProgramContext& ctx, const std::string& displayName, const std::string& plainTemplate) {
     RegistryStore& reg = ctx.platform.registry;
     std::string keyName;

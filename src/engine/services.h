@@ -39,6 +39,10 @@ private:
 // from one enumeration of the service manager.
 void FillServiceList(ProgramContext& ctx);
 
+// The services page as it is first needed: the list filled, each stopped
+// service ticked and recorded, every entry enabled as the page is allowed.
+void ReadServiceList(ProgramContext& ctx);
+
 // The description of a service: the plain-text template's nine "%s" filled
 // with display name, description, key name, display name, start type,
 // account, image path, dependencies and dependents.

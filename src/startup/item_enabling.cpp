@@ -20,8 +20,7 @@ void MarkPreDisabledItems(ProgramContext& ctx) {
         for (size_t i = 0; i < list.size(); ++i)
             if (!list[i].enabled) mark(prefkey::DisabledItemKey(c, static_cast<int>(i + 1)));
     }
-    const auto& services = ctx.items.List(TweakCategory::Service);
-    if (!services.empty() && !services.front().enabled) mark(std::string(prefkey::kServicePage));
+    if (!ctx.items.servicePageEnabled) mark(std::string(prefkey::kServicePage));
     for (size_t i = 0; i < kUtilityButtons.size(); ++i)
         if (!ctx.controls.IsEnabled(kUtilityButtons[i])) mark(prefkey::UtilityKey(static_cast<int>(i + 1)));
     for (size_t i = 0; i < kPCInfoBoxes.size(); ++i)
@@ -41,9 +40,13 @@ void ApplyDisabledItems(ProgramContext& ctx) {
         }
     }
     const std::string service = read(std::string(prefkey::kServicePage));
-    if (service != kPre)
-        for (auto& entry : ctx.items.List(TweakCategory::Service))
-            entry.enabled = service != kTrue && service != kNullText;
+    if (service != kPre) {
+        ItemModel& m = ctx.items;
+        m.servicePageEnabled = service != kTrue && service != kNullText;
+        // Services not read yet take it when they are.
+        if (m.ServicesRead())
+            for (auto& entry : m.List(TweakCategory::Service)) entry.enabled = m.servicePageEnabled;
+    }
     for (size_t i = 0; i < kUtilityButtons.size(); ++i) {
         const std::string v = read(prefkey::UtilityKey(static_cast<int>(i + 1)));
         if (v != kPre) ctx.controls.SetEnabled(kUtilityButtons[i], v != kTrue);

@@ -34,7 +34,7 @@ int CheckPlan(ProgramContext& ctx, const std::string& planPath, CommandLog& log)
     RunStartupSequence(ctx);
     // Every available item's tick is what detection found; the plan moves
     // the ticks it wants otherwise.
-    const auto detected = ctx.items.lists;
+    const auto detected = ctx.items.AllLists();
     const PlanLoad plan = LoadPlanFile(ctx, planPath);
     if (!plan.recognised) {
         log.Note("プラン ファイルではないか、壊れています: " + planPath);

@@ -72,6 +72,7 @@ void NoteChangedItems(ProgramContext& ctx, const ItemStateTable& before, Command
 // item whose record changed and every item that did not take. A run that
 // fails part-way names the backup and the items it had already changed.
 int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
+    ctx.items.NeedServices();
     const ItemStateTable before = ctx.items.states;
     std::string backup;
     AccelerateResult result;

@@ -81,9 +81,9 @@ TEST_P(RegExportRoundTrip, TheTicksAsTheyStandChangeNothingOnAnIdenticalMachine)
 TEST_P(RegExportRoundTrip, OnlyTickedItemsAreSetUntickedOnesKeepTheirState) {
     SimulatedContext a(GetParam()), b(GetParam());
     RunStartupSequence(a.ctx);
-    const auto detected = a.ctx.items.lists;
+    const auto detected = a.ctx.items.AllLists();
     size_t n = 0;
-    for (auto& list : a.ctx.items.lists)
+    for (auto& list : a.ctx.items.AllLists())
         for (auto& e : list) e.ticked = ++n % 2 == 0;
     const std::string text = ExportTicksAsReg(a.ctx);
     for (const char* service : {"\\Services\\RpcSs]", "\\Services\\Alerter]"})  // running and stopped

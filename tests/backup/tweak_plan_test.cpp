@@ -21,7 +21,7 @@ protected:
     void SetUp() override { RunStartupSequence(ctx); }
     std::vector<bool> Ticks() {
         std::vector<bool> ticks;
-        for (const auto& list : ctx.items.lists)
+        for (const auto& list : ctx.items.AllLists())
             for (const auto& e : list) ticks.push_back(e.ticked);
         return ticks;
     }
@@ -40,7 +40,7 @@ TEST_F(TweakPlan, SavedTicksComeBackIncludingServices) {
     Service("Alerter").ticked = false;
     const auto wanted = Ticks();
     WritePlanFile(ctx, kPlan);
-    for (auto& list : ctx.items.lists)
+    for (auto& list : ctx.items.AllLists())
         for (auto& e : list) e.ticked = e.enabled ? !e.ticked : e.ticked;
     const PlanLoad load = LoadPlanFile(ctx, kPlan);
     EXPECT_TRUE(load.recognised);
@@ -53,7 +53,7 @@ TEST_F(TweakPlan, APlanWrittenHereLoadsBackHereWithNothingRefused) {
     WritePlanFile(ctx, kPlan);
     const std::string text = *sim.files.ReadFile(kPlan);
     EXPECT_EQ(text.find("[Service]"), std::string::npos) << "the services page is unavailable";
-    for (auto& list : ctx.items.lists)  // what unavailable entries show may differ from run to run
+    for (auto& list : ctx.items.AllLists())  // what unavailable entries show may differ from run to run
         for (auto& e : list) e.ticked = e.enabled ? e.ticked : !e.ticked;
     const PlanLoad load = LoadPlanFile(ctx, kPlan);
     EXPECT_TRUE(load.recognised);
@@ -86,7 +86,7 @@ TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {
 }
 
 TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {
-    for (auto& list : ctx.items.lists)
+    for (auto& list : ctx.items.AllLists())
         for (auto& e : list) e.ticked = false;
     int files = 0;
     for (const auto& row : testing::TestDataRows("plan_files.tsv")) {

@@ -20,14 +20,16 @@ class Services : public ::testing::Test {
 protected:
     SimulatedContext sim{SimulatedWindows::Xp};
     ProgramContext& ctx = sim.ctx;
-    std::vector<ItemEntry>& list = ctx.items.List(TweakCategory::Service);
+    std::vector<ItemEntry>& list = ctx.items.ServiceListAsItStands();  // read as first needed
 
     std::vector<std::string> Labels() {
+        ctx.items.NeedServices();
         std::vector<std::string> labels;
         for (const auto& e : list) labels.push_back(e.label + (e.ticked ? " [x]" : ""));
         return labels;
     }
     size_t Position(const std::string& label) {
+        ctx.items.NeedServices();
         for (size_t i = 0; i < list.size(); ++i)
             if (list[i].label == label) return i;
         ADD_FAILURE() << label << " not listed";
@@ -126,8 +128,9 @@ TEST_F(Services, VistaAndLaterShowReadableNamesAndHideWhatWindowsNeeds) {
 TEST_F(Services, AStopThatWouldAskAboutRunningDependentsIsNotStarted) {
     sim.services.activeDependents["LanmanWorkstation"] = {"Computer Browser"};
     RunStartupSequence(ctx);
+    const size_t workstation = Position("Workstation");
     for (auto& e : list) e.enabled = true;
-    list[Position("Workstation")].ticked = true;
+    list[workstation].ticked = true;
     ApplyItemStates(ctx);
     EXPECT_TRUE(sim.processes.calls.empty());
     EXPECT_EQ(Start("LanmanWorkstation"), "2");

@@ -12,9 +12,7 @@ namespace brisko::testing {
 
 // What the machine shows now: lists unticked, detection afresh.
 inline void Redetect(ProgramContext& ctx) {
-    for (auto& list : ctx.items.lists)
-        for (auto& e : list) e.ticked = false;
-    ctx.items.states.Clear();
+    ResetItemLists(ctx);
     DetectItemStates(ctx);
 }
 

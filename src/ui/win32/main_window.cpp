@@ -306,7 +306,8 @@ void MainWindow::CreateControls() {
         SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
         if (i < 6) {
             checkLists_[i] = std::make_unique<CheckList>(Handle(), kListFirst + i, dpi_, fonts_.list);
-            checkLists_[i]->Bind(&ctx_.items.List(kPageCategories[i]));
+            // The services are read when their page is first shown.
+            checkLists_[i]->Bind(i == 5 ? &ctx_.items.ServiceListAsItStands() : &ctx_.items.List(kPageCategories[i]));
         } else {
             // The utilities page draws its own lines, to keep them clear of the controls over them.
             const DWORD drawn = i == 6 ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0;
@@ -393,7 +394,10 @@ void MainWindow::FillLists() {
 }
 
 void MainWindow::RefreshLists() {
-    for (auto& list : checkLists_) list->Refresh();
+    for (int page = 0; page < 5; ++page) checkLists_[page]->Refresh();
+    if (!serviceListShown_) return;
+    ctx_.items.NeedServices();  // read again after a restore forgot them
+    checkLists_[5]->Refresh();
 }
 
 void MainWindow::ReduceGlyphColours() {

@@ -121,6 +121,7 @@ private:
     std::map<std::string, HBITMAP> bitmaps_;
     std::unique_ptr<Tooltips> tips_;
     std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service
+    bool serviceListShown_ = false;  // the service list is filled when its page is first shown
     std::unique_ptr<UtilityPage> utilityPage_;               // the controls over the utilities list
     std::unique_ptr<PcInfoPage> pcInfoPage_;
     std::unique_ptr<ContextMenus> menus_;

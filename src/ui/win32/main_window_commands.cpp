@@ -73,6 +73,13 @@ void MainWindow::BtnRestoreClick() {
 }
 
 void MainWindow::ShowPage(int page) {
+    if (page == 5 && !serviceListShown_) {
+        HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        ctx_.items.NeedServices();
+        serviceListShown_ = true;
+        checkLists_[5]->Refresh();
+        SetCursor(old);
+    }
     for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
     utilityPage_->Show(page == 6);
     pcInfoPage_->Show(page == 7);
