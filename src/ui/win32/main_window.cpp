@@ -211,11 +211,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 PressFocusedButton(Handle());  // Enter, as in a dialog
                 return 0;
             }
-            if (utilityPage_->Owns(id)) {
+            if (utilityPage_ && utilityPage_->Owns(id)) {
                 utilityPage_->Command(id, HIWORD(wParam));
             } else if (id >= kListFirst && id < kListFirst + kPageCount) {
                 if (HIWORD(wParam) == LBN_SELCHANGE) ListSelect(id - kListFirst);
-            } else if (id != kComment && !pcInfoPage_->Command(id)) {
+            } else if (id != kComment && !(pcInfoPage_ && pcInfoPage_->Command(id))) {
                 Command(id);
             }
             return 0;
@@ -318,9 +318,7 @@ void MainWindow::CreateControls() {
             SendMessageW(list, LB_SETITEMHEIGHT, 0, dpi_(18));
         }
     }
-    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list);
-
-    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list);
+    // The utilities and PC information pages make their controls when first shown (OpenUtilityPage, OpenPcInfoPage).
 
     HWND count = MakeChild(Handle(), L"STATIC", L"※ 未チェック %d / 全項目 %d", WS_VISIBLE | SS_LEFT, kLblCount);
     SendMessageW(count, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
@@ -373,24 +371,8 @@ void MainWindow::LoadBitmaps() {
 void MainWindow::RunStartup() {
     RunStartupSequence(ctx_);
     if (!ctx_.controls.IsEnabled("BtnService")) EnableWindow(Control(kBtnService), FALSE);
-    FillLists();
-    pcInfoPage_->Fill();
-    pcInfoPage_->ApplyAvailability();
-    UpdateCountLabel();
-    utilityPage_->FillDriveLists(ctx_.paths.fixedDriveLetters);
-    utilityPage_->ApplyControlStates(ctx_.controls);
-}
-
-void MainWindow::FillLists() {
     RefreshLists();
-    for (int page : {6, 7}) {
-        HWND list = Control(kListFirst + page);
-        SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        const auto text = ctx_.platform.resources.Find(page == 6 ? "UtilityText" : "PCInfoText");
-        if (!text) continue;
-        for (const auto& line : LoadTextResource(ctx_.platform.resources, page == 6 ? "UtilityText" : "PCInfoText"))
-            if (!line.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Widen(line).c_str()));
-    }
+    UpdateCountLabel();
 }
 
 void MainWindow::RefreshLists() {
@@ -408,7 +390,7 @@ void MainWindow::ReduceGlyphColours() {
         bitmaps_["16:" + std::to_string(id)] = reduced;
         looks_[id].glyph = reduced;
     }
-    utilityPage_->ReduceGlyphColours();
+    if (utilityPage_) utilityPage_->ReduceGlyphColours();
 }
 
 void MainWindow::LoadAppearance() {
@@ -466,8 +448,8 @@ void MainWindow::SetPagesStyle(PageStyle style, bool showTabs) {
 
 void MainWindow::ItemAvailabilityChanged() {
     RefreshLists();
-    utilityPage_->ApplyControlStates(ctx_.controls);
-    pcInfoPage_->ApplyAvailability();
+    if (utilityPage_) utilityPage_->ApplyControlStates(ctx_.controls);
+    if (pcInfoPage_) pcInfoPage_->ApplyAvailability();
 }
 
 void MainWindow::UpdateCountLabel() {
@@ -488,8 +470,8 @@ void MainWindow::Layout() {
     Place(Control(kPgAccelTabs), dpi_.Of(l.tabs));
     ShowWindow(Control(kPgAccelTabs), showTabs_ ? SW_SHOW : SW_HIDE);
     for (int i = 0; i < kPageCount; ++i) Place(Control(kListFirst + i), dpi_.Of(l.pages));
-    utilityPage_->Place(l.pages);
-    pcInfoPage_->Place(l.pages);
+    if (utilityPage_) utilityPage_->Place(l.pages);
+    if (pcInfoPage_) pcInfoPage_->Place(l.pages);
     Place(Control(kLblCount), dpi_.Of(l.count));
     Place(Control(kBtnMoreInfo), dpi_.Of(l.moreInfo));
     Place(Control(kBtnAccelerate), dpi_.Of(l.accelerate));
@@ -522,7 +504,7 @@ void MainWindow::Paint(HDC dc) {
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int page = static_cast<int>(item.CtlID) - kListFirst;
     if (page >= 0 && page < 6 && checkLists_[page]) return checkLists_[page]->Draw(item);
-    if (utilityPage_->Draw(item)) return;
+    if (utilityPage_ && utilityPage_->Draw(item)) return;
     const int id = static_cast<int>(item.CtlID);
     if (id == kImgAbout) {
         HBRUSH brush = CreateSolidBrush(AccelColour());

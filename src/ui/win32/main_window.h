@@ -48,7 +48,10 @@ private:
     // A bitmap resource, loaded once and kept for the run.
     HBITMAP Bitmap(const char* name);
     void RunStartup();
-    void FillLists();
+    // The utilities and PC information pages, made and filled when first shown.
+    void OpenUtilityPage();
+    void OpenPcInfoPage();
+    void FillTextList(int page, const char* resource);
     void LoadAppearance();
     void ReduceGlyphColours();
     void Layout();

@@ -66,7 +66,7 @@ void MainWindow::BtnRestoreClick() {
     if (!frmRestore_)
         frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
             RefreshLists();
-            pcInfoPage_->Fill();
+            if (pcInfoPage_) pcInfoPage_->Fill();
             UpdateCountLabel();
         });
     frmRestore_->ShowModal(Handle());
@@ -81,10 +81,40 @@ void MainWindow::ShowPage(int page) {
         SetCursor(old);
     }
     for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
-    utilityPage_->Show(page == 6);
-    pcInfoPage_->Show(page == 7);
+    if (page == 6) OpenUtilityPage();
+    if (page == 7) OpenPcInfoPage();
+    if (utilityPage_) utilityPage_->Show(page == 6);
+    if (pcInfoPage_) pcInfoPage_->Show(page == 7);
     SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
     TabSheetShow(page);
+}
+
+void MainWindow::FillTextList(int page, const char* resource) {
+    HWND list = Control(kListFirst + page);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const auto& line : LoadTextResource(ctx_.platform.resources, resource))
+        if (!line.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Widen(line).c_str()));
+}
+
+// The pages' controls stand just above their list in the stacking order, so
+// Tab reaches them in the same place whenever they are made.
+void MainWindow::OpenUtilityPage() {
+    if (utilityPage_) return;
+    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list);
+    FillTextList(6, "UtilityText");
+    utilityPage_->FillDriveLists(ctx_.paths.fixedDriveLetters);
+    utilityPage_->ApplyControlStates(ctx_.controls);
+    if (ScreenHasFewColours()) utilityPage_->ReduceGlyphColours();
+    utilityPage_->Place(layout_.pages);
+}
+
+void MainWindow::OpenPcInfoPage() {
+    if (pcInfoPage_) return;
+    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list);
+    FillTextList(7, "PCInfoText");
+    pcInfoPage_->Fill();
+    pcInfoPage_->ApplyAvailability();
+    pcInfoPage_->Place(layout_.pages);
 }
 
 void MainWindow::TabSheetShow(int page) { currentItemList_ = page; }

@@ -22,6 +22,7 @@ int RunProgram(brisko::StepTrace& trace) {
     brisko::ui::MainWindow main(ctx, prompts);
     main.Create();
     if (!main.Handle()) return 1;
+    trace.Step("window made");
     backends.processes.SetOwnerWindow(main.Handle());
     ShowWindow(main.Handle(), SW_SHOW);
     UpdateWindow(main.Handle());
