@@ -28,6 +28,15 @@ std::wstring WithFullProgramPath(const std::wstring& commandLine, std::wstring& 
 // then found from that folder first.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// A function of a DLL of the system folder, looked up when it is called for:
+// the shell's and the common dialogs' DLLs are not imported, so that a start
+// does not wait for them to load. nullptr when it cannot be found.
+template <typename Function>
+Function SystemFunction(const wchar_t* dll, const char* name) {
+    HMODULE module = LoadSystemLibrary(dll);  // kept loaded for the run
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 // Takes the current folder out of the places DLLs are looked for, for the
 // DLLs Windows' own DLLs load later by name (from XP SP1; a no-op before).
 void KeepCurrentFolderOutOfDllSearch();

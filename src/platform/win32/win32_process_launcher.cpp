@@ -82,8 +82,10 @@ void Win32ProcessLauncher::ShellOpen(const std::string& verb, const std::string&
     std::wstring target = Widen(file);
     if (const std::wstring full = SystemProgramPath(target); !full.empty()) target = full;
     const int command = show == ShowMode::Hidden ? SW_HIDE : show == ShowMode::Unowned ? SW_SHOW : SW_SHOWNORMAL;
-    ShellExecuteW(show == ShowMode::Unowned ? nullptr : static_cast<HWND>(owner_), Widen(verb).c_str(), target.c_str(),
-                  Widen(parameters).c_str(), nullptr, command);
+    const auto execute = SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!execute) return;
+    execute(show == ShowMode::Unowned ? nullptr : static_cast<HWND>(owner_), Widen(verb).c_str(), target.c_str(),
+            Widen(parameters).c_str(), nullptr, command);
 }
 
 void Win32ProcessLauncher::RunHidden(const std::string& commandLine) { StartAndForget(commandLine, 0, SW_HIDE); }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/system_paths.h"
 #include "startup/silent_run.h"
 #include "ui/win32/win32_backends.h"
 
@@ -61,8 +62,21 @@ std::string Joined(const std::vector<std::string>& args) {
 }  // namespace
 
 std::vector<std::string> CommandLineArguments() {
+    // Past the program's name (quoted or up to a blank), only blanks: no
+    // arguments, and the shell's DLL need not be loaded to split them.
+    const wchar_t* line = GetCommandLineW();
+    const wchar_t* rest = line;
+    if (*rest == L'"') {
+        for (++rest; *rest && *rest != L'"';) ++rest;
+        if (*rest) ++rest;
+    } else {
+        while (*rest && *rest != L' ' && *rest != L'\t') ++rest;
+    }
+    while (*rest == L' ' || *rest == L'\t') ++rest;
+    if (!*rest) return {};
+    const auto split = win32::SystemFunction<decltype(&CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
     int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    LPWSTR* words = split ? split(line, &count) : nullptr;
     std::vector<std::string> args;
     for (int i = 1; words && i < count; ++i) args.push_back(win32::Narrow(words[i]));
     if (words) LocalFree(words);

@@ -155,7 +155,8 @@ void CustomizePage::SwatchClick(size_t index) {
     dialog.rgbResult = PaintColour(swatches_[index]);
     dialog.lpCustColors = customColours_.data();
     dialog.Flags = CC_RGBINIT | CC_ANYCOLOR;
-    if (!ChooseColorW(&dialog)) return;
+    const auto choose = win32::SystemFunction<decltype(&ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+    if (!choose || !choose(&dialog)) return;
     SetSwatch(index, static_cast<int32_t>(dialog.rgbResult));
     for (size_t i = 0; i < ColourStyles().size(); ++i)
         SetChecked(kRdStyleFirst + static_cast<int>(i), i == kOptionalStyle);

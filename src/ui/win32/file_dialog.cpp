@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "platform/win32/system_paths.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::ui {
@@ -40,7 +41,9 @@ std::optional<std::string> FileOpenDialog::Show(const std::string& initialFolder
     ofn.lpstrDefExt = saveExtension;
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
                 (saveExtension ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!(saveExtension ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
+    const auto run = win32::SystemFunction<decltype(&GetOpenFileNameW)>(
+        L"comdlg32.dll", saveExtension ? "GetSaveFileNameW" : "GetOpenFileNameW");
+    if (!run || !run(&ofn)) return std::nullopt;
     filterIndex_ = ofn.nFilterIndex;
     file.resize(wcslen(file.c_str()));
     return win32::Narrow(file);

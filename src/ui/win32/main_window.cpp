@@ -10,6 +10,7 @@
 #include "engine/unavailable_reason.h"
 #include "engine/policy_note.h"
 #include "platform/text_resources.h"
+#include "platform/win32/system_paths.h"
 #include "platform/win32/wide.h"
 #include "engine/program_preferences.h"
 #include "startup/startup_sequence.h"
@@ -79,6 +80,11 @@ HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style
 
 void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
 
+void NotifyIcon(DWORD message, NOTIFYICONDATAW& data) {
+    if (const auto notify = win32::SystemFunction<decltype(&Shell_NotifyIconW)>(L"shell32.dll", "Shell_NotifyIconW"))
+        notify(message, &data);
+}
+
 NOTIFYICONDATAW TrayIconRecord(HWND owner) {
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
@@ -133,7 +139,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // the hidden program could not be reached any more.
         if (inTray_) {
             NOTIFYICONDATAW data = TrayIconRecord(Handle());
-            Shell_NotifyIconW(NIM_ADD, &data);
+            NotifyIcon(NIM_ADD, data);
         }
         return 0;
     }
@@ -251,7 +257,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             if (inTray_) {
                 NOTIFYICONDATAW data = TrayIconRecord(Handle());
-                Shell_NotifyIconW(NIM_DELETE, &data);
+                NotifyIcon(NIM_DELETE, data);
             }
             PostQuitMessage(0);
             return 0;
@@ -542,7 +548,7 @@ void MainWindow::Command(int id) {
 
 void MainWindow::BtnTrayClick() {
     NOTIFYICONDATAW data = TrayIconRecord(Handle());
-    Shell_NotifyIconW(NIM_ADD, &data);
+    NotifyIcon(NIM_ADD, data);
     inTray_ = true;
     ShowWindow(Handle(), SW_HIDE);
 }
@@ -557,7 +563,7 @@ void MainWindow::LeaveTray() {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     NOTIFYICONDATAW data = TrayIconRecord(Handle());
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    NotifyIcon(NIM_DELETE, data);
 }
 
 void MainWindow::ComeForward() {
