@@ -65,9 +65,6 @@ const ButtonSpec kActionButtons[] = {
 };
 const wchar_t* const kPageCaptions[kPageCount] = {L"システム", L"デスクトップ", L"エクスプローラ", L"起動・終了",
                                                   L"その他",   L"サービス",     L"ユーティリティ", L"パソコン情報"};
-const TweakCategory kPageCategories[6] = {TweakCategory::System, TweakCategory::Desktop, TweakCategory::Explorer,
-                                          TweakCategory::Power,  TweakCategory::Others,  TweakCategory::Service};
-
 HFONT MakeFont(const Dpi& dpi, int pixels, bool bold, const wchar_t* face = L"Tahoma") {
     return CreateFontW(-dpi(pixels), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
@@ -310,11 +307,9 @@ void MainWindow::CreateControls() {
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
         SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-        if (i < 6) {
-            checkLists_[i] = std::make_unique<CheckList>(Handle(), kListFirst + i, dpi_, fonts_.list);
-            // The services are read when their page is first shown.
-            checkLists_[i]->Bind(i == 5 ? &ctx_.items.ServiceListAsItStands() : &ctx_.items.List(kPageCategories[i]));
-        } else {
+        if (i == 0) {
+            OpenCheckList(0);  // the others when their page is first shown
+        } else if (i >= 6) {
             // The utilities page draws its own lines, to keep them clear of the controls over them.
             const DWORD drawn = i == 6 ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0;
             HWND list = MakeChild(Handle(), L"LISTBOX", L"",
@@ -382,10 +377,11 @@ void MainWindow::RunStartup() {
 }
 
 void MainWindow::RefreshLists() {
-    for (int page = 0; page < 5; ++page) checkLists_[page]->Refresh();
-    if (!serviceListShown_) return;
-    ctx_.items.NeedServices();  // read again after a restore forgot them
-    checkLists_[5]->Refresh();
+    for (int page = 0; page < 6; ++page) {
+        if (!checkLists_[page]) continue;
+        if (page == 5) ctx_.items.NeedServices();  // read again after a restore forgot them
+        checkLists_[page]->Refresh();
+    }
 }
 
 void MainWindow::ReduceGlyphColours() {

@@ -50,6 +50,7 @@ private:
     void RunStartup();
     // The utilities and PC information pages, made and filled when first shown.
     void OpenUtilityPage();
+    CheckList& OpenCheckList(int page);
     void OpenPcInfoPage();
     void FillTextList(int page, const char* resource);
     void LoadAppearance();
@@ -123,8 +124,7 @@ private:
     std::map<int, ButtonLook> looks_;
     std::map<std::string, HBITMAP> bitmaps_;
     std::unique_ptr<Tooltips> tips_;
-    std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service
-    bool serviceListShown_ = false;  // the service list is filled when its page is first shown
+    std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service; made when first shown
     std::unique_ptr<UtilityPage> utilityPage_;               // the controls over the utilities list
     std::unique_ptr<PcInfoPage> pcInfoPage_;
     std::unique_ptr<ContextMenus> menus_;

@@ -73,11 +73,10 @@ void MainWindow::BtnRestoreClick() {
 }
 
 void MainWindow::ShowPage(int page) {
-    if (page == 5 && !serviceListShown_) {
+    if (page < 6 && !checkLists_[page]) {
         HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-        ctx_.items.NeedServices();
-        serviceListShown_ = true;
-        checkLists_[5]->Refresh();
+        if (page == 5) ctx_.items.NeedServices();  // the services are read when their page is first shown
+        OpenCheckList(page).Refresh();
         SetCursor(old);
     }
     for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
@@ -94,6 +93,22 @@ void MainWindow::FillTextList(int page, const char* resource) {
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (const auto& line : LoadTextResource(ctx_.platform.resources, resource))
         if (!line.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Widen(line).c_str()));
+}
+
+// A page's list of items, made when the page is first shown and put in the
+// stacking order after the page lists made before it, where Tab reaches it.
+CheckList& MainWindow::OpenCheckList(int page) {
+    if (checkLists_[page]) return *checkLists_[page];
+    checkLists_[page] = std::make_unique<CheckList>(Handle(), kListFirst + page, dpi_, fonts_.list);
+    checkLists_[page]->Bind(page == 5 ? &ctx_.items.ServiceListAsItStands() : &ctx_.items.List(kAllCategories[page]));
+    HWND after = Control(kPgAccelTabs);
+    for (int before = 0; before < page; ++before)
+        if (checkLists_[before]) after = Control(kListFirst + before);
+    HWND list = Control(kListFirst + page);
+    SetWindowPos(list, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const RECT r = dpi_.Of(layout_.pages);
+    MoveWindow(list, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    return *checkLists_[page];
 }
 
 // The pages' controls stand just above their list in the stacking order, so
