@@ -362,11 +362,15 @@ void MainWindow::LoadBitmaps() {
     for (const ButtonSpec& s : kActionButtons) looks_[s.id].glyph = picture(s.bitmap, 24);
     looks_[kBtnAccelerate].glyph = picture("AppIconImage", 24);
     looks_[kBtnMoreInfo].glyph = picture("InfoBaloonImage", 16);
-    picture("RestoreDownImage", 16);
     Bitmap("BannerImage");
     Bitmap("LogoImage");
-    menus_ = std::make_unique<ContextMenus>(Handle(), ctx_.platform.processes,
-                                            [this](const char* name) { return Bitmap(name); });
+}
+
+ContextMenus& MainWindow::Menus() {
+    if (!menus_)
+        menus_ = std::make_unique<ContextMenus>(Handle(), ctx_.platform.processes,
+                                                [this](const char* name) { return Bitmap(name); });
+    return *menus_;
 }
 
 void MainWindow::RunStartup() {

@@ -47,6 +47,8 @@ private:
     void LoadBitmaps();
     // A bitmap resource, loaded once and kept for the run.
     HBITMAP Bitmap(const char* name);
+    // The search and copy menus, made at their first use.
+    ContextMenus& Menus();
     void RunStartup();
     // The utilities and PC information pages, made and filled when first shown.
     void OpenUtilityPage();

@@ -179,17 +179,17 @@ void MainWindow::ShowPlainDescription(const std::string& text) {
 bool MainWindow::ContextPopup(HWND control, POINT screen) {
     const int list = GetDlgCtrlID(control) - kListFirst;
     if (GetParent(control) == Handle() && list >= 0 && list < kPageCount)
-        return menus_->ListBoxContextPopup(control, screen);
+        return Menus().ListBoxContextPopup(control, screen);
     wchar_t cls[32] = L"";
     GetClassNameW(control, cls, 32);
     // The description box here, or the one of the save-and-restore window.
-    if (lstrcmpiW(cls, L"RichEdit20W") == 0) return menus_->CommentContextPopup(control, screen);
+    if (lstrcmpiW(cls, L"RichEdit20W") == 0) return Menus().CommentContextPopup(control, screen);
     return false;
 }
 
 bool MainWindow::ListKey(HWND list, UINT key) {
     if (key != 'C' || GetKeyState(VK_CONTROL) >= 0) return false;
-    menus_->CopyListSelection(list);
+    Menus().CopyListSelection(list);
     return true;
 }
 

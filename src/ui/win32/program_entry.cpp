@@ -24,8 +24,9 @@ int RunProgram(brisko::StepTrace& trace) {
     if (!main.Handle()) return 1;
     trace.Step("window made");
     backends.processes.SetOwnerWindow(main.Handle());
+    // Made hidden and filled; shown once, drawn whole with its controls.
     ShowWindow(main.Handle(), SW_SHOW);
-    UpdateWindow(main.Handle());
+    RedrawWindow(main.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     trace.Step("window shown");
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
