@@ -23,6 +23,8 @@ namespace brisko::ui {
 
 namespace {
 const wchar_t* const kClassName = L"TFrmMain";
+// Posted at creation: the hints are given their controls once the window shows.
+const UINT kHintsMessage = WM_APP + 1;
 
 // The look without a stored colour style: a blue title bar and a pale side menu.
 const int32_t kTitleColour = 0x8C4E1F;
@@ -147,6 +149,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             FormCreate();
+            PostMessageW(Handle(), kHintsMessage, 0, 0);
+            return 0;
+        case kHintsMessage:
+                    for (const auto& [control, hint] : hints_) tips_->Add(control, hint);
+            hints_.clear();
             return 0;
         case WM_SIZE:
             Layout();
@@ -290,7 +297,7 @@ void MainWindow::CreateControls() {
         for (const ButtonSpec& s : specs) {
             HWND button = CreateGlyphButton(Handle(), s.id, {0, 0, 0, 0});
             looks_[s.id] = {nullptr, s.caption, font, captionLeft, false};
-            tips_->Add(button, s.hint);
+            hints_.emplace_back(button, s.hint);
             // Drawn by the program, named all the same: screen readers and
             // automation read a button's text.
             SetWindowTextW(button, s.caption[0] ? s.caption : s.hint);
@@ -324,15 +331,15 @@ void MainWindow::CreateControls() {
     HWND count = MakeChild(Handle(), L"STATIC", L"※ 未チェック %d / 全項目 %d", WS_VISIBLE | SS_LEFT, kLblCount);
     SendMessageW(count, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
     HWND moreInfo = CreateGlyphButton(Handle(), kBtnMoreInfo, {0, 0, 0, 0});
-    tips_->Add(moreInfo, L"関連情報を表示");
+    hints_.emplace_back(moreInfo, L"関連情報を表示");
     SetWindowTextW(moreInfo, L"関連情報を表示");
     looks_[kBtnMoreInfo] = {};
     HWND accelerate = CreateGlyphButton(Handle(), kBtnAccelerate, {0, 0, 0, 0});
-    tips_->Add(accelerate, L"チェックされた項目の設定を変更する");
+    hints_.emplace_back(accelerate, L"チェックされた項目の設定を変更する");
     SetWindowTextW(accelerate, L"高速化");
     looks_[kBtnAccelerate] = {nullptr, L"高速化", fonts_.glue, false, false};
-    tips_->Add(MakeChild(Handle(), L"STATIC", L"", WS_VISIBLE | SS_NOTIFY | SS_OWNERDRAW, kImgAbout),
-               L"クリックでバージョン情報を表示");
+    hints_.emplace_back(MakeChild(Handle(), L"STATIC", L"", WS_VISIBLE | SS_NOTIFY | SS_OWNERDRAW, kImgAbout),
+                        L"クリックでバージョン情報を表示");
     HWND label = MakeChild(Handle(), L"STATIC", L"■ 解説", WS_VISIBLE | SS_LEFT, kLblComment);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.menu), FALSE);
     HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",

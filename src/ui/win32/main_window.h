@@ -7,6 +7,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/program_context.h"
 #include "ui/control_ids.h"
@@ -125,7 +128,8 @@ private:
     Fonts fonts_;
     std::map<int, ButtonLook> looks_;
     std::map<std::string, HBITMAP> bitmaps_;
-    std::unique_ptr<Tooltips> tips_;
+    std::unique_ptr<Tooltips> tips_;                         // made once the window shows, from hints_
+    std::vector<std::pair<HWND, std::wstring>> hints_;
     std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service; made when first shown
     std::unique_ptr<UtilityPage> utilityPage_;               // the controls over the utilities list
     std::unique_ptr<PcInfoPage> pcInfoPage_;

@@ -38,7 +38,7 @@ void MainWindow::BtnMaximizeClick() {
 }
 
 void MainWindow::SetHint(int id, const wchar_t* hint) {
-    tips_->SetText(Control(id), hint);
+    if (tips_) tips_->SetText(Control(id), hint);
     if (looks_[id].caption.empty()) SetWindowTextW(Control(id), hint);
 }
 
