@@ -152,7 +152,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PostMessageW(Handle(), kHintsMessage, 0, 0);
             return 0;
         case kHintsMessage:
-                    for (const auto& [control, hint] : hints_) tips_->Add(control, hint);
+            tips_ = std::make_unique<Tooltips>(Handle());
+            for (const auto& [control, hint] : hints_) tips_->Add(control, hint);
             hints_.clear();
             return 0;
         case WM_SIZE:
@@ -292,7 +293,6 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::CreateControls() {
-    tips_ = std::make_unique<Tooltips>(Handle());
     auto addButtons = [&](const auto& specs, HFONT font, bool captionLeft) {
         for (const ButtonSpec& s : specs) {
             HWND button = CreateGlyphButton(Handle(), s.id, {0, 0, 0, 0});
