@@ -197,8 +197,9 @@ std::string ReadBinaryHex(RegistryStore& reg, RegRoot root, const std::string& k
 RegValueData StoredValue(const std::string& type, const std::string& cell) {
     const std::map<std::string, uint32_t> types = {{"None", regtype::kNone},   {"Sz", regtype::kSz},
                                                    {"ExpandSz", regtype::kExpandSz}, {"Binary", regtype::kBinary},
-                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz}};
-    const uint32_t t = types.at(type);
+                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz},
+                                                   {"Qword", regtype::kQword}};
+    const uint32_t t = types.count(type) ? types.at(type) : static_cast<uint32_t>(std::stoul(type, nullptr, 16));
     if (t != regtype::kSz && t != regtype::kExpandSz && t != regtype::kMultiSz) return {t, cell};
     std::string bytes;
     for (size_t at = 0, bar; !(t == regtype::kMultiSz && cell.empty()) && at <= cell.size(); at = bar + 1) {

@@ -75,8 +75,9 @@ void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& 
                const std::function<void()>& afterApply = {});
 
 // A table cell as a stored value of the type named (None, Sz, ExpandSz, Binary,
-// DWORD, MultiSz): raw bytes for DWORD, Binary and None; for the string types
-// texts split at "|", each encoded, and a multi-string closed.
+// DWORD, MultiSz, Qword, or a number in hex): raw bytes for the types other
+// than strings; for the string types texts split at "|", each encoded, and a
+// multi-string closed.
 RegValueData StoredValue(const std::string& type, const std::string& cell);
 // A binary value's bytes as upper-case hex, "NULL" when absent, or "type N"
 // when it is of another type.
