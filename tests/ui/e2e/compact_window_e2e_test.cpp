@@ -12,18 +12,13 @@
 namespace brisko::ui {
 namespace {
 
+using driver::Ask;
 using driver::RunningBrisko;
 
 int ClientHeight(HWND w) {
     RECT r{};
     GetClientRect(w, &r);
     return r.bottom;
-}
-
-LRESULT Ask(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, message, w, l, SMTO_ABORTIFHUNG, 5000, &result);
-    return static_cast<LRESULT>(result);
 }
 
 // Opens performance mode. Where the system has no Processor object the
