@@ -1,4 +1,5 @@
-// The sampling behind performance mode, against an in-memory source.
+// The sampling behind performance mode, against an in-memory source (the
+// figures and the processor list: rows of tests/data/function_cases.tsv).
 #include <gtest/gtest.h>
 
 #include "monitor/memory_performance_source.h"
@@ -24,24 +25,6 @@ TEST(ProcessorSampler, LoadNeedsTwoSamplesAtDifferentTimes) {
     EXPECT_EQ(sampler.Load(1), 100);
     sampler.Sample();  // the same system time again
     EXPECT_EQ(sampler.Load(0), std::nullopt);
-}
-
-TEST(MonitorChoices, ProcessorEntriesNameTheTotalOnlyAboveTwoInstances) {
-    const std::pair<std::vector<int64_t>, std::vector<std::string>> cases[] = {
-        {{0, 0}, {"CPU #1"}},
-        {{0, 0, 0}, {"CPU #1", "CPU #2", "CPU Total"}},
-        {{0, 0, 0, 0, 0}, {"CPU #1", "CPU #2", "CPU #3", "CPU #4", "CPU Total"}},
-    };
-    for (const auto& [idle, entries] : cases) {
-        MemoryPerformanceSource source;
-        source.performanceData = MakeProcessorBlock(idle, At(0));
-        Monitor monitor(source, kXp);
-        EXPECT_EQ(monitor.FillChoices("").processors, entries);
-    }
-    MemoryPerformanceSource source;
-    Monitor nineX(source, {"9x", "98"});
-    EXPECT_EQ(nineX.FillChoices("").processors, std::vector<std::string>{"CPU #1"});
-    EXPECT_EQ(source.queries, 0);
 }
 
 TEST(MonitorChoices, DrivesAndEthernetAdapters) {
