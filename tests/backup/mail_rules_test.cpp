@@ -38,25 +38,18 @@ struct MailMachine : SimulatedContext {
     }
 };
 
+// The command lines of tests/data/mail_rule_commands.tsv.
 TEST(MailRules, CommandLinesOnXpAnd2000NameTheLastIdentityAndTheFixedFile) {
-    struct Case {
-        SimulatedWindows edition;
-        std::string exportLine, importLine;
-    };
-    const std::string key = "\\Identities\\{BBB}" + kRules;
-    for (const Case& c : {Case{SimulatedWindows::Xp, "reg save \"HKCU" + key + "\" \"%f.new\"",
-                               "reg restore \"HKCU" + key + "\" \"%f\""},
-                          Case{SimulatedWindows::Win2000, "Regedit.exe /E \"%f.new\" \"HKEY_CURRENT_USER" + key + "\"",
-                               "Regedit.exe /s \"%f\""}}) {
-        MailMachine m(c.edition);
+    for (const auto& c : testing::TestDataRows("mail_rule_commands.tsv")) {
+        MailMachine m(c.at(0) == "XP" ? SimulatedWindows::Xp : SimulatedWindows::Win2000);
         m.ToolWrites("rules");
         m.prompts.AnswerNext(true);
         m.prompts.AnswerNext(true);
         EXPECT_TRUE(BackupMailRules(m.ctx, {}));
         EXPECT_TRUE(RestoreMailRules(m.ctx, {}));
         auto expand = [&](std::string line) { return line.replace(line.find("%f"), 2, m.Backup()); };
-        EXPECT_EQ(m.processes.calls, (std::vector<std::string>{"wait|" + expand(c.exportLine) + "|60000",
-                                                                "wait|" + expand(c.importLine) + "|60000"}));
+        EXPECT_EQ(m.processes.calls, (std::vector<std::string>{"wait|" + expand(c.at(1)) + "|60000",
+                                                                "wait|" + expand(c.at(2)) + "|60000"}));
         EXPECT_EQ(m.files.ReadFile(m.Backup()), "rules");
         EXPECT_FALSE(m.files.GetAttributes(m.Backup() + ".new")) << "the temporary export is gone";
         EXPECT_EQ(m.prompts.shown.size(), 4u);  // question, result, question, result
