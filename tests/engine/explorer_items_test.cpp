@@ -41,7 +41,8 @@ TEST(ExplorerCompressedFolders, CommandsPerEdition) {
     for (const auto& c : testing::TestDataRows("compressed_folders.tsv")) {
         const std::string& name = c.at(0);
         SimulatedContext sim(SimulatedWindows::Win98);
-        sim.system.version = {unsigned(std::stoul(c.at(1))), unsigned(std::stoul(c.at(2))), unsigned(std::stoul(c.at(3)))};
+        sim.system.version = {unsigned(std::stoul(c.at(1))), unsigned(std::stoul(c.at(2))),
+                              unsigned(std::stoul(c.at(3)))};
         RunStartupSequence(sim.ctx);
         ASSERT_TRUE(sim.Entry(TweakCategory::Explorer, 8).enabled) << name;
         EXPECT_FALSE(sim.Entry(TweakCategory::Explorer, 8).ticked) << name << ": no エクスプローラ section";

@@ -40,7 +40,8 @@ TEST(OthersMenuMask, KeptInThePreferencesAndPutBack) {
         for (auto& cell : c) cell = testing::Unescaped(cell);
         SimulatedContext s(SimulatedWindows::Xp);
         s.registry.DeleteValue(HKCU, DESK.substr(1), "UserPreferencesMask");
-        if (c.at(0) != "-") s.registry.SetValue(HKCU, DESK.substr(1), "UserPreferencesMask", testing::StoredValue(c[0], c.at(1)));
+        if (c.at(0) != "-")
+            s.registry.SetValue(HKCU, DESK.substr(1), "UserPreferencesMask", testing::StoredValue(c[0], c.at(1)));
         RunStartupSequence(s.ctx);
         if (c.at(2) != "-") IniWriteValue(s.files, s.ctx.paths.preferencesFile, "その他", "6", c[2]);
         s.Entry(kOthers, 6).ticked = true;

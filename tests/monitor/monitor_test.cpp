@@ -27,25 +27,18 @@ TEST(ProcessorSampler, LoadNeedsTwoSamplesAtDifferentTimes) {
     EXPECT_EQ(sampler.Load(0), std::nullopt);
 }
 
-TEST(MonitorChoices, DrivesAndEthernetAdapters) {
-    MemoryPerformanceSource source;
-    source.performanceData = MakeProcessorBlock({0, 0}, At(0));
-    source.interfaceTable = MakeInterfaceTable({{"Loopback", 24}, {"NIC A"}, {"Wireless", 71}, {"NIC B"}});
-    Monitor monitor(source, kXp);
-    const auto c = monitor.FillChoices("CE");
-    EXPECT_EQ(c.drives, (std::vector<std::string>{"C ドライブ", "E ドライブ"}));
-    EXPECT_EQ(c.adapters, (std::vector<std::string>{"NIC A", "NIC B"}));
-    EXPECT_EQ(source.ipHelperOpen, 0) << "the library is let go again";
-}
-
+// The choices (drives, Ethernet adapters only), then the figures.
 TEST(MonitorUpdate, FiguresOfEveryGroup) {
     MemoryPerformanceSource source;
     source.performanceData = MakeProcessorBlock({0, 0}, At(0));
     source.memory = {30, 3221225472ull, 1073741824ull, 2ull << 30, 1ull << 30, 2ull << 30, 1536ull << 20};
     source.drives['D'] = {100ll << 20, 40ll << 20};
-    source.interfaceTable = MakeInterfaceTable({{"NIC", 6, 1000, 2000}});
+    source.interfaceTable = MakeInterfaceTable({{"Loopback", 24}, {"NIC", 6, 1000, 2000}, {"Wireless", 71}, {"NIC B"}});
     Monitor monitor(source, kXp);
-    monitor.FillChoices("CD");
+    const auto c = monitor.FillChoices("CD");
+    EXPECT_EQ(c.drives, (std::vector<std::string>{"C ドライブ", "D ドライブ"}));
+    EXPECT_EQ(c.adapters, (std::vector<std::string>{"NIC", "NIC B"}));
+    EXPECT_EQ(source.ipHelperOpen, 0) << "the library is let go again";
     monitor.SetSampling(true);
     source.performanceData = MakeProcessorBlock({7'500'000, 0}, At(1));
     MonitorUpdate u = monitor.Update({0, 1, 0});
