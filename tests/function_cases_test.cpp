@@ -11,6 +11,8 @@
 #include "backup/change_history.h"
 #include "engine/pc_information.h"
 #include "monitor/figures.h"
+#include "monitor/memory_performance_source.h"
+#include "monitor/monitor.h"
 #include "platform/error.h"
 #include "platform/modern_windows.h"
 #include "platform/os_edition.h"
@@ -20,6 +22,8 @@
 #include "platform/utilities.h"
 #include "prefs/appearance.h"
 #include "prefs/boolean_text.h"
+#include "prefs/colour_text.h"
+#include "prefs/preference_keys.h"
 #include "prefs/preferences.h"
 #include "support/memory_context.h"
 #include "support/test_data.h"
@@ -38,6 +42,7 @@ std::string S(int64_t n) { return std::to_string(n); }
 std::string S(bool b) { return b ? "true" : "false"; }
 std::string S(const std::optional<int>& n) { return n ? S(int64_t{*n}) : "none"; }
 std::string S(const monitor::Label& l) { return l.c_str(); }
+std::string S(const monitor::Amount& a) { return S(a.totalMb) + "/" + S(a.freeMb) + "/" + S(int64_t{a.use}); }
 unsigned N(const std::string& s) { return static_cast<unsigned>(U(s)); }
 
 // A utilities page button (edition, button, the drive chosen, the answer to
@@ -87,11 +92,45 @@ const std::map<std::string, std::function<std::string(const Args&)>> kCalls = {
      }},
     {"FormatPlain", [](const Args& a) { return S(monitor::FormatPlain(I(a[0]), a[1].c_str())); }},
     {"RateLabel", [](const Args& a) { return S(monitor::RateLabel(I(a[0]), a.size() > 1 ? a[1][0] : ',')); }},
+    {"MemoryFigures", [](const Args& a) {
+         const auto f = monitor::ComputeMemoryFigures({N(a[0]), U(a[1]), U(a[2]), U(a[3]), U(a[4]), U(a[5]), U(a[6])});
+         return S(f.physical) + " " + S(f.pageFile) + " " + S(f.virtualMemory);
+     }},
+    {"DriveFigures", [](const Args& a) { return S(monitor::ComputeDriveFigures({I(a[0]), I(a[1])})); }},
+    {"ProcessorChoices", [](const Args& a) {
+         monitor::MemoryPerformanceSource source;
+         source.performanceData = monitor::MakeProcessorBlock(std::vector<int64_t>(N(a[1])), {2024, 5, 1, 10, 0, 0, 0});
+         monitor::Monitor monitor(source, a[0] == "98" ? OsEdition{"9x", "98"} : OsEdition{"NT", "XP"});
+         std::string out;
+         for (const auto& entry : monitor.FillChoices("").processors) out += entry + ", ";
+         return out + (source.queries ? "asked" : "not asked");
+     }},
     {"PercentEncode", [](const Args& a) { return ui::PercentEncode(a[0]); }},
     {"SearchMenuCaption", [](const Args& a) { return ui::SearchMenuCaption(a[0]); }},
     {"HelpFileUrl", [](const Args& a) { return ui::HelpFileUrl(a[0], a[1]); }},
     {"PreferencesFilePath", [](const Args& a) { return PreferencesFilePath(a[0]); }},
     {"TransparencyFromText", [](const Args& a) { return S(TransparencyFromText(a[0])); }},
+    {"ColourText", [](const Args& a) {
+         const auto colour = TextToColor(a[0]);
+         return colour ? FormatHex8(uint32_t(*colour)) + " " + ColorToText(*colour) : "none";
+     }},
+    {"StoredSetting", [](const Args& a) {
+         testing::MemoryContext m;
+         m.files.AddFolder("C:\\B");
+         Preferences prefs(m.files, "C:\\B\\Brisko.ini");
+         prefs.Write(prefkey::kSettings, a[0], a[1]);
+         if (a[0] == "ShowTab") return S(prefs.ShowTab());
+         return S(a[0] == "FontSize" ? prefs.FontSize() : prefs.TransparencyAlpha());
+     }},
+    {"StoredAppearance", [](const Args& a) {
+         testing::MemoryContext m;
+         m.files.AddFolder("C:\\B");
+         m.files.AddFile("C:\\B\\Brisko.ini", text::Utf8ToCp932("[環境設定]\r\n" + a[0]));
+         const StoredAppearance s = ReadStoredAppearance(Preferences(m.files, "C:\\B\\Brisko.ini"));
+         std::string out;
+         for (const auto& c : s.panelColours) out += (c ? FormatHex8(uint32_t(*c)) : "none") + " ";
+         return out + (s.pageStyle ? S(int64_t(*s.pageStyle)) : "none") + " " + S(s.alpha);
+     }},
     {"RoundToNearestEven", [](const Args& a) { return std::to_string(RoundToNearestEven(U(a[0]), U(a[1]))); }},
     {"ConversionSpaceEstimate", [](const Args& a) { return std::to_string(ConversionSpaceEstimate(U(a[0]), U(a[1]))); }},
     {"PlaceholderFits", [](const Args& a) { return S(PlaceholderFits(U(a[0]), U(a[1]))); }},

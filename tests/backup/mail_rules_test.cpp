@@ -6,6 +6,7 @@
 #include "platform/registry_values.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -37,53 +38,39 @@ struct MailMachine : SimulatedContext {
     }
 };
 
+// The command lines of tests/data/mail_rule_commands.tsv.
 TEST(MailRules, CommandLinesOnXpAnd2000NameTheLastIdentityAndTheFixedFile) {
-    struct Case {
-        SimulatedWindows edition;
-        std::string exportLine, importLine;
-    };
-    const std::string key = "\\Identities\\{BBB}" + kRules;
-    for (const Case& c : {Case{SimulatedWindows::Xp, "reg save \"HKCU" + key + "\" \"%f.new\"",
-                               "reg restore \"HKCU" + key + "\" \"%f\""},
-                          Case{SimulatedWindows::Win2000, "Regedit.exe /E \"%f.new\" \"HKEY_CURRENT_USER" + key + "\"",
-                               "Regedit.exe /s \"%f\""}}) {
-        MailMachine m(c.edition);
+    for (const auto& c : testing::TestDataRows("mail_rule_commands.tsv")) {
+        MailMachine m(c.at(0) == "XP" ? SimulatedWindows::Xp : SimulatedWindows::Win2000);
         m.ToolWrites("rules");
         m.prompts.AnswerNext(true);
         m.prompts.AnswerNext(true);
         EXPECT_TRUE(BackupMailRules(m.ctx, {}));
         EXPECT_TRUE(RestoreMailRules(m.ctx, {}));
         auto expand = [&](std::string line) { return line.replace(line.find("%f"), 2, m.Backup()); };
-        EXPECT_EQ(m.processes.calls, (std::vector<std::string>{"wait|" + expand(c.exportLine) + "|60000",
-                                                                "wait|" + expand(c.importLine) + "|60000"}));
+        EXPECT_EQ(m.processes.calls, (std::vector<std::string>{"wait|" + expand(c.at(1)) + "|60000",
+                                                                "wait|" + expand(c.at(2)) + "|60000"}));
         EXPECT_EQ(m.files.ReadFile(m.Backup()), "rules");
         EXPECT_FALSE(m.files.GetAttributes(m.Backup() + ".new")) << "the temporary export is gone";
         EXPECT_EQ(m.prompts.shown.size(), 4u);  // question, result, question, result
     }
 }
 
+// The failures of tests/data/mail_rule_failures.tsv.
 TEST(MailRules, AFailedExportShowsTheToolAndItsCodeAndKeepsTheOlderBackup) {
-    struct Case {
-        SimulatedWindows edition;
-        int exitCode;
-        bool writesFile;
-        std::string says;
-    };
-    for (const Case& c : {Case{SimulatedWindows::Xp, 5, true, "reg がエラー (終了コード 5) で終了しました。"},
-                          Case{SimulatedWindows::Win2000, ProcessLauncher::kTimedOut, true, "Regedit.exe が 60 秒たっても終わらなかった"},
-                          // Regedit reports success even when it could not export.
-                          Case{SimulatedWindows::Win2000, 0, false, "Regedit.exe がバックアップ ファイルを作成しませんでした。"}}) {
-        MailMachine m(c.edition);
+    for (const auto& c : testing::TestDataRows("mail_rule_failures.tsv")) {
+        const std::string& says = c.at(3);
+        MailMachine m(c.at(0) == "XP" ? SimulatedWindows::Xp : SimulatedWindows::Win2000);
         m.files.WriteReplacing(m.Backup(), "older rules");
-        if (c.writesFile) m.ToolWrites("half written");
-        m.processes.exitCode = c.exitCode;
+        if (c.at(2) == "yes") m.ToolWrites("half written");
+        m.processes.exitCode = c.at(1) == "timeout" ? ProcessLauncher::kTimedOut : std::stoi(c[1]);
         m.prompts.AnswerNext(true);
         EXPECT_FALSE(BackupMailRules(m.ctx, {}));
-        EXPECT_EQ(m.files.ReadFile(m.Backup()), "older rules") << c.says;
+        EXPECT_EQ(m.files.ReadFile(m.Backup()), "older rules") << says;
         EXPECT_FALSE(m.files.GetAttributes(m.Backup() + ".new"));
         ASSERT_EQ(m.prompts.shown.size(), 2u);
         EXPECT_EQ(m.prompts.shown[1].kind, PromptKind::Error);
-        EXPECT_NE(m.prompts.shown[1].text.find(c.says), std::string::npos) << m.prompts.shown[1].text;
+        EXPECT_NE(m.prompts.shown[1].text.find(says), std::string::npos) << m.prompts.shown[1].text;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "platform/text/cp932.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -117,16 +118,11 @@ protected:
     }
 };
 
+// The values of tests/data/restore_defaults.tsv.
 TEST_F(RestoreRules, MissingEntriesHaveTheirOwnDefaults) {
     Restore("[エクスプローラ]\r\n4=0\r\n");
-    EXPECT_EQ(sim.Hkcu("\\Control Panel\\Desktop", "AutoEndTasks", "String"), "0");
-    EXPECT_EQ(sim.Hklm("\\SYSTEM\\CurrentControlSet\\Control", "WaitToKillServiceTimeout", "String"), "20000");
-    EXPECT_EQ(sim.Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess"), "1");
-    EXPECT_EQ(sim.Hkcu("\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", "NoDriveTypeAutoRun"), "145");
-    EXPECT_EQ(sim.Hklm("\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun"), "1");
-    EXPECT_EQ(sim.Hkcu("\\Software\\Microsoft\\Internet Explorer\\Toolbar", "LinksFolderName", "String"), "NULL");
-    // The Security Center starts on demand when its start type was not recorded.
-    EXPECT_EQ(sim.Hklm("\\SYSTEM\\CurrentControlSet\\Services\\wscsvc", "Start"), "3");
+    for (const auto& r : testing::TestDataRows("restore_defaults.tsv"))
+        EXPECT_EQ(RegReadValue(sim.registry, testing::RootNamed(r.at(0)), r.at(1), r.at(2), r.at(3)), r.at(4)) << r[2];
 }
 
 // A component line the backup kept hidden is shown again: its first "hide"

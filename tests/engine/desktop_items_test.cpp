@@ -6,6 +6,7 @@
 #include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -85,17 +86,14 @@ TEST(DesktopTrayIcons, RestartOfferedAfterDeletingAndAnsweredBeforeItem10) {
     }
 }
 
+// The names of tests/data/security_center_names.tsv.
 TEST(DesktopSecurityCenter, UnusableDisplayNameGivesUpWithAnError) {
-    struct Case {
-        const char* kindTag;
-        const char* displayName;
-    };
-    for (const Case& c : {Case{"String", "NULL"}, Case{"DWORD", "7"}, Case{"String", "Security\" & del \"Center"}}) {
+    for (const auto& c : testing::TestDataRows("security_center_names.tsv")) {
         for (bool ticked : {true, false}) {
             SimulatedContext sim(SimulatedWindows::Xp);
             Started(sim, SimulatedWindows::Xp);
             RegDeleteValue(sim.registry, HKLM, WSC, "DisplayName");
-            RegWriteValue(sim.registry, HKLM, WSC, "DisplayName", c.kindTag, c.displayName);
+            RegWriteValue(sim.registry, HKLM, WSC, "DisplayName", c.at(0), c.at(1));
             ApplyOne(sim.ctx, TweakCategory::Desktop, 10, ticked);
             EXPECT_EQ(sim.ctx.items.states.Get(TweakCategory::Desktop, 9), !ticked) << "not flipped";
             EXPECT_TRUE(sim.processes.calls.empty());

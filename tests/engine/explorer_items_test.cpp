@@ -6,6 +6,7 @@
 #include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -35,24 +36,22 @@ TEST(ExplorerKeys, RemoteTasksGoWithTheirSubkeysAndComeBackBare) {
     EXPECT_TRUE(RegSubKeyNames(sim.registry, HKLM, tasks).empty());
 }
 
+// The versions of tests/data/compressed_folders.tsv.
 TEST(ExplorerCompressedFolders, CommandsPerEdition) {
-    const struct {
-        const char* name;
-        OsVersion version;
-        bool zipFolders;
-    } cases[] = {{"XP", {2, 5, 1}, true}, {"Me", {1, 4, 90}, false}, {"9x of no known edition", {1, 4, 50}, true}};
-    for (const auto& c : cases) {
+    for (const auto& c : testing::TestDataRows("compressed_folders.tsv")) {
+        const std::string& name = c.at(0);
         SimulatedContext sim(SimulatedWindows::Win98);
-        sim.system.version = c.version;
+        sim.system.version = {unsigned(std::stoul(c.at(1))), unsigned(std::stoul(c.at(2))),
+                              unsigned(std::stoul(c.at(3)))};
         RunStartupSequence(sim.ctx);
-        ASSERT_TRUE(sim.Entry(TweakCategory::Explorer, 8).enabled) << c.name;
-        EXPECT_FALSE(sim.Entry(TweakCategory::Explorer, 8).ticked) << c.name << ": no エクスプローラ section";
+        ASSERT_TRUE(sim.Entry(TweakCategory::Explorer, 8).enabled) << name;
+        EXPECT_FALSE(sim.Entry(TweakCategory::Explorer, 8).ticked) << name << ": no エクスプローラ section";
         for (const std::string how : {"/u /s ", "/s "}) {
             sim.processes.calls.clear();
             testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 8, how == "/u /s ");
             std::vector<std::string> expected = {"hidden|regsvr32 " + how + "cabview.dll"};
-            if (c.zipFolders) expected.push_back("hidden|regsvr32 " + how + "zipfldr.dll");
-            EXPECT_EQ(sim.processes.calls, expected) << c.name;
+            if (c.at(4) == "yes") expected.push_back("hidden|regsvr32 " + how + "zipfldr.dll");
+            EXPECT_EQ(sim.processes.calls, expected) << name;
         }
     }
 }

@@ -1,13 +1,12 @@
 // The Others items with rules of their own, on simulated machines.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "engine/item_passes.h"
 #include "platform/registry_values.h"
 #include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -35,33 +34,24 @@ protected:
     }
 };
 
+// The menu mask of Others 6 kept and put back, rows of tests/data/menu_masks.tsv.
 TEST(OthersMenuMask, KeptInThePreferencesAndPutBack) {
-    const struct {
-        std::optional<RegValueData> mask;
-        const char* olderEntry;
-        const char *kept, *afterUndo;
-    } cases[] = {
-        {RegValueData{regtype::kBinary, std::string("\x9E\x3E\x07\x80\x12\x00\x00\x00", 8)}, nullptr,
-         "9E3E078012000000", "9E3E078012000000"},
-        {RegValueData{regtype::kBinary, "\x9E\x3E\x07\x80"}, nullptr, "80073E9E", "9E3E0780"},
-        {std::nullopt, "80073E9E", "80073E9E", "9E3E0780"},  // absent: the older entry stays
-        {std::nullopt, nullptr, "NULL", "NULL"},
-        {RegValueData{regtype::kSz, EncodeRegString("abc")}, nullptr, "UnfitType", "B0000000"},
-    };
-    for (const auto& c : cases) {
+    for (auto c : testing::TestDataRows("menu_masks.tsv")) {
+        for (auto& cell : c) cell = testing::Unescaped(cell);
         SimulatedContext s(SimulatedWindows::Xp);
         s.registry.DeleteValue(HKCU, DESK.substr(1), "UserPreferencesMask");
-        if (c.mask) s.registry.SetValue(HKCU, DESK.substr(1), "UserPreferencesMask", *c.mask);
+        if (c.at(0) != "-")
+            s.registry.SetValue(HKCU, DESK.substr(1), "UserPreferencesMask", testing::StoredValue(c[0], c.at(1)));
         RunStartupSequence(s.ctx);
-        if (c.olderEntry) IniWriteValue(s.files, s.ctx.paths.preferencesFile, "その他", "6", c.olderEntry);
+        if (c.at(2) != "-") IniWriteValue(s.files, s.ctx.paths.preferencesFile, "その他", "6", c[2]);
         s.Entry(kOthers, 6).ticked = true;
         ApplyItemStates(s.ctx);
-        EXPECT_EQ(s.Prefs("その他", "6"), c.kept);
+        EXPECT_EQ(s.Prefs("その他", "6"), c.at(3));
         EXPECT_EQ(MaskHex(s), "B0000000");
         s.Entry(kOthers, 6).ticked = false;
         ApplyItemStates(s.ctx);
-        EXPECT_EQ(MaskHex(s), c.afterUndo) << c.kept;
-        EXPECT_EQ(s.Prefs("その他", "6"), c.kept) << "the entry stays";
+        EXPECT_EQ(MaskHex(s), c.at(4)) << c[3];
+        EXPECT_EQ(s.Prefs("その他", "6"), c[3]) << "the entry stays";
     }
 }
 

@@ -5,6 +5,7 @@
 #include "engine/item_passes.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 
 namespace brisko {
 namespace {
@@ -19,19 +20,16 @@ const std::string ENTRY = "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS";
 // A boot file whose default entry is ENTRY, up to its description.
 const std::string HEAD = "[boot loader]\r\ndefault=" + ENTRY + "\r\n[operating systems]\r\n" + ENTRY + "=";
 
+// The entries of tests/data/boot_switches.tsv.
 TEST(PowerBootFile, UndoRemovesTheFirstSwitchAsWrittenOnly) {
-    const struct {
-        const char *entry, *afterUndo;
-    } cases[] = {{"\"W\" /fastdetect /NOGUIBOOT", "\"W\" /fastdetect /NOGUIBOOT"},
-                 {"\"W\" /noguiboot /sos /noguiboot", "\"W\" /sos /noguiboot"}};
-    for (const auto& c : cases) {
+    for (const auto& c : testing::TestDataRows("boot_switches.tsv")) {
         SimulatedContext sim(SimulatedWindows::Xp);
-        sim.files.AddFile(BOOT_INI, HEAD + c.entry + "\r\n");
+        sim.files.AddFile(BOOT_INI, HEAD + c.at(0) + "\r\n");
         RunStartupSequence(sim.ctx);
-        EXPECT_TRUE(sim.Entry(kPower, 5).ticked) << c.entry;
+        EXPECT_TRUE(sim.Entry(kPower, 5).ticked) << c[0];
         sim.Entry(kPower, 5).ticked = false;
         ApplyItemStates(sim.ctx);
-        EXPECT_EQ(sim.files.ReadFile(BOOT_INI), HEAD + c.afterUndo + "\r\n");
+        EXPECT_EQ(sim.files.ReadFile(BOOT_INI), HEAD + c.at(1) + "\r\n");
         EXPECT_FALSE(sim.ctx.items.states.Get(kPower, 4)) << "counted as done";
     }
 }

@@ -1,4 +1,5 @@
-// The sampling behind performance mode, against an in-memory source.
+// The sampling behind performance mode, against an in-memory source (the
+// figures and the processor list: rows of tests/data/function_cases.tsv).
 #include <gtest/gtest.h>
 
 #include "monitor/memory_performance_source.h"
@@ -26,43 +27,18 @@ TEST(ProcessorSampler, LoadNeedsTwoSamplesAtDifferentTimes) {
     EXPECT_EQ(sampler.Load(0), std::nullopt);
 }
 
-TEST(MonitorChoices, ProcessorEntriesNameTheTotalOnlyAboveTwoInstances) {
-    const std::pair<std::vector<int64_t>, std::vector<std::string>> cases[] = {
-        {{0, 0}, {"CPU #1"}},
-        {{0, 0, 0}, {"CPU #1", "CPU #2", "CPU Total"}},
-        {{0, 0, 0, 0, 0}, {"CPU #1", "CPU #2", "CPU #3", "CPU #4", "CPU Total"}},
-    };
-    for (const auto& [idle, entries] : cases) {
-        MemoryPerformanceSource source;
-        source.performanceData = MakeProcessorBlock(idle, At(0));
-        Monitor monitor(source, kXp);
-        EXPECT_EQ(monitor.FillChoices("").processors, entries);
-    }
-    MemoryPerformanceSource source;
-    Monitor nineX(source, {"9x", "98"});
-    EXPECT_EQ(nineX.FillChoices("").processors, std::vector<std::string>{"CPU #1"});
-    EXPECT_EQ(source.queries, 0);
-}
-
-TEST(MonitorChoices, DrivesAndEthernetAdapters) {
-    MemoryPerformanceSource source;
-    source.performanceData = MakeProcessorBlock({0, 0}, At(0));
-    source.interfaceTable = MakeInterfaceTable({{"Loopback", 24}, {"NIC A"}, {"Wireless", 71}, {"NIC B"}});
-    Monitor monitor(source, kXp);
-    const auto c = monitor.FillChoices("CE");
-    EXPECT_EQ(c.drives, (std::vector<std::string>{"C ドライブ", "E ドライブ"}));
-    EXPECT_EQ(c.adapters, (std::vector<std::string>{"NIC A", "NIC B"}));
-    EXPECT_EQ(source.ipHelperOpen, 0) << "the library is let go again";
-}
-
+// The choices (drives, Ethernet adapters only), then the figures.
 TEST(MonitorUpdate, FiguresOfEveryGroup) {
     MemoryPerformanceSource source;
     source.performanceData = MakeProcessorBlock({0, 0}, At(0));
     source.memory = {30, 3221225472ull, 1073741824ull, 2ull << 30, 1ull << 30, 2ull << 30, 1536ull << 20};
     source.drives['D'] = {100ll << 20, 40ll << 20};
-    source.interfaceTable = MakeInterfaceTable({{"NIC", 6, 1000, 2000}});
+    source.interfaceTable = MakeInterfaceTable({{"Loopback", 24}, {"NIC", 6, 1000, 2000}, {"Wireless", 71}, {"NIC B"}});
     Monitor monitor(source, kXp);
-    monitor.FillChoices("CD");
+    const auto c = monitor.FillChoices("CD");
+    EXPECT_EQ(c.drives, (std::vector<std::string>{"C ドライブ", "D ドライブ"}));
+    EXPECT_EQ(c.adapters, (std::vector<std::string>{"NIC", "NIC B"}));
+    EXPECT_EQ(source.ipHelperOpen, 0) << "the library is let go again";
     monitor.SetSampling(true);
     source.performanceData = MakeProcessorBlock({7'500'000, 0}, At(1));
     MonitorUpdate u = monitor.Update({0, 1, 0});

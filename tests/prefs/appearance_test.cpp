@@ -1,4 +1,5 @@
-// Stored appearance and the disabling page's choices in the preferences file.
+// Stored colours and the disabling page's choices in the preferences file (the
+// appearance read at start-up: rows of tests/data/function_cases.tsv).
 #include <gtest/gtest.h>
 
 #include "platform/memory_file_system.h"
@@ -16,27 +17,6 @@ protected:
     void SetUp() override { files.AddFolder("C:\\Brisko"); }
     std::string Setting(std::string_view key) { return prefs.Read(prefkey::kSettings, key); }
 };
-
-TEST_F(AppearanceFile, StartUpTakesPanelColoursOnlyUnderAStoredStyle) {
-    prefs.Write(prefkey::kSettings, prefkey::kTitleColor, "clRed");
-    prefs.Write(prefkey::kSettings, prefkey::kTabStyle, "buttons");
-    prefs.Write(prefkey::kSettings, prefkey::kTransparent, "4");
-    StoredAppearance a = ReadStoredAppearance(prefs);
-    EXPECT_FALSE(a.panelColours[0]) << "colour keys without a style are ignored";
-    EXPECT_FALSE(a.pageStyle) << "the page style is matched exactly";
-    EXPECT_FALSE(a.alpha) << "below 5 the window would vanish; it stays opaque";
-
-    prefs.Write(prefkey::kSettings, prefkey::kColorStyle, "anything");
-    prefs.Write(prefkey::kSettings, prefkey::kMenuColor, "$008080F0");
-    prefs.Write(prefkey::kSettings, prefkey::kTabStyle, "FlatButtons");
-    prefs.Write(prefkey::kSettings, prefkey::kTransparent, "200");
-    a = ReadStoredAppearance(prefs);
-    EXPECT_EQ(a.panelColours[0], 0x0000FF);
-    EXPECT_EQ(a.panelColours[1], 0x8080F0);
-    EXPECT_FALSE(a.panelColours[2]) << "a missing key leaves its panel";
-    EXPECT_EQ(a.pageStyle, PageStyle::FlatButtons);
-    EXPECT_EQ(a.alpha, 200);
-}
 
 TEST_F(AppearanceFile, DefaultStyleWithNothingStoredWritesNothing) {
     EXPECT_FALSE(ColoursToApply(prefs, kDefaultStyle));

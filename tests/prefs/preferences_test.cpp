@@ -1,4 +1,5 @@
-// The preferences file through the profile engine.
+// The preferences file through the profile engine (its numbers and flags read
+// back: rows of tests/data/function_cases.tsv).
 #include <gtest/gtest.h>
 
 #include "platform/memory_file_system.h"
@@ -55,24 +56,6 @@ TEST_F(PreferencesFile, MessageOptionsStoreOnlyTheirNonDefaultValue) {
     EXPECT_EQ(Bytes(), "[環境設定]\r\n") << "the default deletes the key";
     prefs.Write(prefkey::kSettings, prefkey::kDlgReboot, "on");
     EXPECT_FALSE(prefs.RebootPromptWanted()) << "only the exact text counts";
-}
-
-// Transparency is 5 to 254 and the font size 8 to 12; anything else keeps the default.
-TEST_F(PreferencesFile, NumbersAndFlagsFallBackToTheirDefaults) {
-    auto set = [&](std::string_view key, const char* v) { prefs.Write(prefkey::kSettings, key, v); };
-    EXPECT_FALSE(prefs.ShowTab()) << "absent hides the tabs";
-    set(prefkey::kShowTab, "-1");
-    EXPECT_TRUE(prefs.ShowTab());
-    using Number = std::pair<const char*, std::optional<int>>;
-    for (const auto& [text, alpha] : {Number{"4", {}}, {"5", 5}, {"254", 254}, {"255", {}}}) {
-        set(prefkey::kTransparent, text);
-        EXPECT_EQ(prefs.TransparencyAlpha(), alpha) << text;
-    }
-    for (const auto& [text, size] :
-         {Number{"0", {}}, {"1", 1}, {"14", 14}, {"1638", 1638}, {"1639", {}}, {"x", {}}, {"10pt", {}}, {"", {}}}) {
-        set(prefkey::kFontSize, text);
-        EXPECT_EQ(prefs.FontSize(), size) << text;
-    }
 }
 
 }  // namespace
