@@ -17,13 +17,13 @@
 
 namespace brisko::testing {
 
-namespace {
 TweakCategory CategoryNamed(const std::string& name) {
     for (TweakCategory c : kSettingCategories)
         if (CategoryKey(c) == name) return c;
     throw std::runtime_error("no category " + name);
 }
 
+namespace {
 SimulatedWindows EditionNamed(const std::string& tag) {
     for (SimulatedWindows e : {SimulatedWindows::Xp, SimulatedWindows::Win2000, SimulatedWindows::Nt4,
                                SimulatedWindows::Win98})

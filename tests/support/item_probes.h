@@ -51,6 +51,8 @@ const std::vector<Probe>& ItemProbes();
 const std::vector<EditionRow>& ItemEditions();
 const std::vector<DetectionCase>& DetectionCases();
 RegRoot RootNamed(const std::string& name);
+// A setting category by its key in the data files ("System" ... "Others").
+TweakCategory CategoryNamed(const std::string& name);
 
 // What the probe reads now.
 std::string ReadProbe(ProgramContext& ctx, const Probe& p);
