@@ -29,6 +29,11 @@ void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& registry, Mem
 std::string EditionTag(SimulatedWindows edition);
 bool EditionListHolds(const std::string& tags, SimulatedWindows edition);
 
+// Sets the value of one .reg value line ("name"=data or @=data) in an existing
+// key, or deletes it (=-): a string, dword:, hex:, hex(type): or str(2): (an
+// expandable string, written so in machine.reg). False for any other line.
+bool SetRegLine(RegistryStore& registry, RegRoot root, const std::string& key, const std::string& line);
+
 // The registry keys the edition's machine holds, in file order.
 struct SimulatedKey {
     RegRoot root;
