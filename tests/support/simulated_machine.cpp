@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 #include "platform/memory_file_system.h"
 #include "platform/registry_values.h"
@@ -46,6 +47,21 @@ std::string Expanded(std::string s, const std::string& windows) {
     return s;
 }
 }  // namespace
+
+RegValueData StoredValue(const std::string& type, const std::string& cell) {
+    const std::map<std::string, uint32_t> types = {{"None", regtype::kNone},   {"Sz", regtype::kSz},
+                                                   {"ExpandSz", regtype::kExpandSz}, {"Binary", regtype::kBinary},
+                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz},
+                                                   {"Qword", regtype::kQword}};
+    const uint32_t t = types.count(type) ? types.at(type) : static_cast<uint32_t>(std::stoul(type, nullptr, 16));
+    if (t != regtype::kSz && t != regtype::kExpandSz && t != regtype::kMultiSz) return {t, cell};
+    std::string bytes;
+    for (size_t at = 0, bar; !(t == regtype::kMultiSz && cell.empty()) && at <= cell.size(); at = bar + 1) {
+        bar = std::min(cell.find('|', at), cell.size());
+        bytes += EncodeRegString(cell.substr(at, bar - at));
+    }
+    return {t, t == regtype::kMultiSz ? bytes + std::string(2, '\0') : bytes};
+}
 
 bool SetRegLine(RegistryStore& r, RegRoot root, const std::string& key, const std::string& line) {
     size_t at = 1;
