@@ -24,14 +24,11 @@ protected:
     std::string Read(const std::string& s, const std::string& k) { return IniReadValue(files, path, s, k); }
 };
 
-class ProfileFileCase : public ::testing::TestWithParam<testing::ProfileCase> {};
+class ProfileFileCase : public ProfileFile, public ::testing::WithParamInterface<testing::ProfileCase> {};
 
 TEST_P(ProfileFileCase, GivesTheExpectedResults) {
     const testing::ProfileCase& c = GetParam();
-    auto fs = testing::MakeFilesUnderTest();
-    FileSystem& files = *fs->files;
-    const std::string path = fs->Path("brisko.ini");
-    if (!c.noFile) fs->PutFile(path, c.bytes, fileattr::kArchive);
+    if (!c.noFile) Put(c.bytes);
     for (const testing::ProfileOp& op : c.ops) {
         SCOPED_TRACE(std::string(1, op.kind) + " [" + op.section + "] " + op.key);
         switch (op.kind) {
@@ -42,7 +39,7 @@ TEST_P(ProfileFileCase, GivesTheExpectedResults) {
                 IniDeleteKey(files, path, op.section, op.key);
                 break;
             case 'R':
-                EXPECT_EQ(IniReadValue(files, path, op.section, op.key), op.value);
+                EXPECT_EQ(Read(op.section, op.key), op.value);
                 break;
             case 'K': {
                 std::string keys;

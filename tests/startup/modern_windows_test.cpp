@@ -5,11 +5,18 @@
 #include <algorithm>
 
 #include "engine/unavailable_reason.h"
+#include "platform/modern_windows.h"
+#include "platform/os_edition.h"
 #include "prefs/preference_keys.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
 namespace {
+
+TEST(OsEdition, NtFromSixTwoOnAlsoLosesTheModernSet) {
+    EXPECT_EQ(ClassifyOsEdition({2, 6, 1}).disabledItems, (DisabledItemSets{{{6}, {}, {}, {}, {}}}));
+    EXPECT_EQ(ClassifyOsEdition({2, 10, 0}).disabledItems, ModernWindowsSet()) << "no edition, no XP set";
+}
 
 TEST(ModernWindows, TheSetIsPreDisabledAndNamesTheRealWindows) {
     testing::SimulatedContext sim(testing::SimulatedWindows::Xp);

@@ -1,5 +1,6 @@
 // The command line on a simulated XP machine: each command line, its exit
-// code, what it wrote and what the log says.
+// code, what it wrote and what the log says; /check and /restore as
+// deployment tools see them; policy items' values.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,8 @@
 
 #include "backup/backup_file.h"
 #include "backup/tweak_plan.h"
+#include "engine/item_passes.h"
+#include "engine/policy_note.h"
 #include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "platform/rotating_log.h"
@@ -27,9 +30,21 @@ const std::string kHead = "[BriskoPlan]\r\nFormat=1\r\n", kTail = "[BriskoPlanEn
 
 struct Machine : testing::MemoryBackends {
     Machine() { testing::FillSimulated(SimulatedWindows::Xp, *this); }
-    std::vector<std::string> echoed;
-    CommandLog log{[this](const std::string& line) { echoed.push_back(line); }};
-    ProgramContext ctx{Platform{registry, files, processes, log, resources, system, services, clock}};
+    std::vector<std::string> echoed;  // the last run's console lines
+    // One run of brisko.exe, with a context of its own as each process has;
+    // a plan, when given, is put at C:\plan.ini first.
+    int Run(const std::vector<std::string>& args, const std::string& plan = "", RegistryStore* reg = nullptr) {
+        if (!plan.empty()) files.WriteReplacing("C:\\plan.ini", kHead + plan + kTail);
+        echoed.clear();
+        CommandLog log{[this](const std::string& line) { echoed.push_back(line); }};
+        ProgramContext ctx{Platform{reg ? *reg : registry, files, processes, log, resources, system, services, clock}};
+        std::string line;
+        for (const auto& arg : args) line += (line.empty() ? "" : " ") + arg;
+        return RunSilentCommand(ctx, ParseCommandLine(args), log, line);
+    }
+    bool Logged(const std::string& start) const {
+        return std::any_of(echoed.begin(), echoed.end(), [&](const std::string& l) { return l.starts_with(start); });
+    }
     std::string Irq8() { return testing::Irq8(registry); }
     size_t FilesIn(const std::string& folder) { return testing::IniFilesIn(files, folder); }
 };
@@ -68,9 +83,8 @@ TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
         }
         std::string logged = row.at(4);
         if (const size_t v = logged.find("{version}"); v != std::string::npos) logged.replace(v, 9, BRISKO_VERSION);
-        EXPECT_EQ(RunSilentCommand(m.ctx, ParseCommandLine(args), m.log, line), std::stoi(code)) << line;
-        EXPECT_TRUE(std::any_of(m.echoed.begin(), m.echoed.end(), [&](const std::string& l) { return l.starts_with(logged); }))
-            << line;
+        EXPECT_EQ(m.Run(args), std::stoi(code)) << line;
+        EXPECT_TRUE(m.Logged(logged)) << line;
         if (check != "-") {
             EXPECT_TRUE(Wrote(m, check)) << line << ": " << check;
         }
@@ -82,38 +96,29 @@ TEST(SilentRun, CommandLinesEndWithTheirCodeLogAndWrites) {
     EXPECT_GT(rows, 10);
 }
 
-int RunCommand(Machine& m, const std::vector<std::string>& args) {
-    return RunSilentCommand(m.ctx, ParseCommandLine(args), m.log, args.front());
-}
-bool Logged(Machine& m, const std::string& start) {
-    return std::any_of(m.echoed.begin(), m.echoed.end(), [&](const std::string& l) { return l.starts_with(start); });
-}
-
 TEST(SilentRun, ADamagedBackupRowWritesNothingAndExits2) {
     Machine m;
-    RunCommand(m, {"/backup", "C:\\saved"});
+    m.Run({"/backup", "C:\\saved"});
     const std::string path = m.files.ListFolder("C:\\saved").at(0).name;
     auto doc = profile::ProfileDocument::Parse(*m.files.ReadFile("C:\\saved\\" + path));
     doc.Write("その他", "8", "zz");
     m.files.WriteReplacing("C:\\b.ini", doc.Serialize());
     RegWriteValue(m.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
                   "IRQ8Priority", "DWORD", "2");
-    EXPECT_EQ(RunCommand(m, {"/restore", "C:\\b.ini"}), 2);
+    EXPECT_EQ(m.Run({"/restore", "C:\\b.ini"}), 2);
     EXPECT_EQ(m.Irq8(), "2") << "a row before the damaged one is not restored either";
-    EXPECT_TRUE(Logged(m, "[その他] 8=zz"));
+    EXPECT_TRUE(m.Logged("[その他] 8=zz"));
 }
 
 TEST(SilentRun, AFailedApplyNamesTheBackupAndWhatItChanged) {
     Machine m;
-    m.files.WriteReplacing("C:\\plan.ini", kHead + "[System]\r\n5=1\r\n[Desktop]\r\n2=1\r\n" + kTail);
     testing::WriteFaults faults;
     testing::FaultyRegistryStore registry(m.registry, faults);
-    ProgramContext ctx{Platform{registry, m.files, m.processes, m.log, m.resources, m.system, m.services, m.clock}};
     faults.FailWrite(4);  // System 5 writes its key and value; Desktop 2 its key, not its string
-    EXPECT_EQ(RunSilentCommand(ctx, ParseCommandLine({"/apply", "C:\\plan.ini"}), m.log, "/apply"), 3) << faults.Refused();
+    EXPECT_EQ(m.Run({"/apply", "C:\\plan.ini"}, "[System]\r\n5=1\r\n[Desktop]\r\n2=1\r\n", &registry), 3) << faults.Refused();
     EXPECT_EQ(m.Irq8(), "2");
-    EXPECT_TRUE(Logged(m, "バックアップ: " + kFolder + "\\backups\\backup_"));
-    EXPECT_TRUE(Logged(m, "最適化: [システム] "));
+    EXPECT_TRUE(m.Logged("バックアップ: " + kFolder + "\\backups\\backup_"));
+    EXPECT_TRUE(m.Logged("最適化: [システム] "));
 }
 
 // The log is appended to: what cannot be read is kept, and a full log
@@ -124,12 +129,12 @@ TEST(SilentRun, TheLogIsAppendedToAndRotated) {
     m.files.AddFolder(ParentFolder(log));
     m.files.AddFile(log, old);
     m.files.DenyReads(log);
-    RunCommand(m, {"/?"});
+    m.Run({"/?"});
     m.files.DenyReads(log, false);
     EXPECT_TRUE(m.files.ReadFile(log)->starts_with(old) && m.files.ReadFile(log)->size() > old.size());
 
     m.files.AddFile(log, std::string(1024 * 1024, 'x'));
-    RunCommand(m, {"/?"});
+    m.Run({"/?"});
     EXPECT_EQ(m.files.ReadFile(OlderLogPath(log))->size(), 1024u * 1024u);
     EXPECT_TRUE(m.files.ReadFile(log)->starts_with("\xEF\xBB\xBF==== "));
 }
@@ -143,6 +148,67 @@ TEST(SilentRun, QuestionsGetTheSafeAnswerAndTheLogSaysSo) {
                                                       "エラー: [起動・終了]10 設定対象ファイルの検出に失敗しました。",
                                                       "一行目", "二行目"}));
     EXPECT_EQ(log.Errors(), 1);
+}
+
+TEST(FleetCommands, CheckFindsWhatApplySetAndWhatChangedSince) {
+    Machine m;
+    const std::string irq8 =
+        "[システム] " + testing::StartedContext(SimulatedWindows::Xp).Entry(TweakCategory::System, 5).label;
+    // Read only, even where Brisko never ran: no preferences file, no backup, only the log.
+    EXPECT_EQ(m.Run({"/check", "C:\\plan.ini"}, "[System]\r\n5=1\r\n[Desktop]\r\n3=1\r\n"), 1);
+    EXPECT_TRUE(m.Logged("違い: " + irq8 + "  プラン: 最適化  検出: 既定"));
+    EXPECT_EQ(m.files.ListFolder(kFolder + "\\backups").size(), 1u);  // the log
+    EXPECT_FALSE(m.files.ReadFile(kFolder + "\\Brisko.ini"));
+    EXPECT_EQ(m.Run({"/apply", "C:\\plan.ini"}), 3010);
+    EXPECT_EQ(m.Run({"/check", "C:\\plan.ini"}), 0);
+    RegWriteValue(m.registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
+                  "IRQ8Priority", "DWORD", "1");
+    EXPECT_EQ(m.Run({"/check", "C:\\plan.ini", "/quiet"}), 1);
+    EXPECT_TRUE(m.Logged("違い: " + irq8));
+    // System 6 is unavailable on XP; the service is not listed here.
+    EXPECT_EQ(m.Run({"/check", "C:\\plan.ini"}, "[System]\r\n6=1\r\n[Service]\r\nGone=1\r\n"), 0);
+    EXPECT_TRUE(m.Logged("無効またはこのコンピュータでは使えない項目 (違いに数えません): [サービス] Gone"));
+}
+
+TEST(FleetCommands, RestoreEndsWith3010OnlyWhenItChangedSomething) {
+    Machine m;
+    EXPECT_EQ(m.Run({"/backup", "C:\\saved"}), 0);
+    const std::string backup = "C:\\saved\\" + m.files.ListFolder("C:\\saved").at(0).name;
+    EXPECT_EQ(m.Run({"/apply", "C:\\plan.ini"}, "[System]\r\n5=1\r\n"), 3010);
+    EXPECT_EQ(m.Run({"/restore", backup}), 3010);
+    EXPECT_EQ(m.Run({"/restore", backup}), 0);  // nothing left to change
+}
+
+// Every item whose rule writes under Policies, on each edition, on a machine
+// as installed and on one without those values: ticked, applied, unticked and
+// applied again, it leaves no value there that was not there before. On
+// Windows 8 (6.2) each one's description tells of it.
+TEST(FleetCommands, UntickingPolicyItemsLeavesNoValueOfTheirs) {
+    size_t checked = 0;
+    for (SimulatedWindows edition : {SimulatedWindows::Xp, SimulatedWindows::Win2000, SimulatedWindows::Win98})
+        for (bool emptied : {false, true}) {
+            testing::StartedContext m(edition);
+            m.system.version = {2, 6, 2};
+            auto present = [&](const RegistryValue& v) { return RegExists(m.registry, v.root, v.keyPath, v.name, "Value"); };
+            for (TweakCategory c : kSettingCategories)
+                for (size_t i = 0; i < m.ctx.items.List(c).size(); ++i) {
+                    if (!ItemEnabled(m.ctx, c, i) || !WritesUnderPolicies(m.ctx, c, i)) continue;
+                    std::vector<RegistryValue> absent;
+                    for (const RegistryValue& v : m.ctx.items.Rule(c, i)->OptimisedValues(m.ctx)) {
+                        if (emptied) RegDeleteValue(m.registry, v.root, v.keyPath, v.name);
+                        if (!present(v)) absent.push_back(v);
+                    }
+                    m.Redetect();
+                    for (bool tick : {true, false}) {
+                        m.ctx.items.List(c)[i].ticked = tick;
+                        ApplyItemStates(m.ctx);
+                    }
+                    for (const RegistryValue& v : absent) EXPECT_FALSE(present(v)) << CategoryName(c) << i + 1 << v.name;
+                    EXPECT_NE(PolicyNote(m.ctx, c, i).find("組織によって管理"), std::string::npos);
+                    ++checked;
+                }
+        }
+    EXPECT_GT(checked, 30u);
 }
 
 }  // namespace

@@ -17,13 +17,13 @@
 
 namespace brisko::testing {
 
-namespace {
 TweakCategory CategoryNamed(const std::string& name) {
     for (TweakCategory c : kSettingCategories)
         if (CategoryKey(c) == name) return c;
     throw std::runtime_error("no category " + name);
 }
 
+namespace {
 SimulatedWindows EditionNamed(const std::string& tag) {
     for (SimulatedWindows e : {SimulatedWindows::Xp, SimulatedWindows::Win2000, SimulatedWindows::Nt4,
                                SimulatedWindows::Win98})
@@ -42,6 +42,18 @@ std::vector<int> Numbers(const std::string& list) {
 }
 
 std::string Cell(const std::string& cell) { return cell == "(empty)" ? "" : cell; }
+
+const char* const kAsBefore = "=";  // as on the fresh machine
+const char* const kAny = "*";       // not checked
+
+// Numbers of the enabled items, or of those of them that are ticked.
+std::vector<int> EnabledItems(ProgramContext& ctx, TweakCategory c, bool tickedOnly) {
+    std::vector<int> numbers;
+    const auto& list = ctx.items.List(c);
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].enabled && (!tickedOnly || list[i].ticked)) numbers.push_back(static_cast<int>(i + 1));
+    return numbers;
+}
 
 std::vector<std::vector<std::string>> Rows(const std::string& kind) {
     std::vector<std::vector<std::string>> rows;
@@ -117,19 +129,6 @@ std::vector<Probe> ProbesOn(TweakCategory c, SimulatedWindows edition, bool own)
     return others;
 }
 
-std::vector<int> TickedEnabled(ProgramContext& ctx, TweakCategory c) {
-    std::vector<int> numbers;
-    const auto& list = ctx.items.List(c);
-    for (size_t i = 0; i < list.size(); ++i)
-        if (list[i].enabled && list[i].ticked) numbers.push_back(static_cast<int>(i + 1));
-    return numbers;
-}
-
-void TickEnabled(ProgramContext& ctx, TweakCategory c, bool ticked) {
-    for (auto& e : ctx.items.List(c))
-        if (e.enabled) e.ticked = ticked;
-}
-
 void FlipEveryItem(ProgramContext& ctx) {
     for (TweakCategory c : kSettingCategories)
         for (auto& e : ctx.items.List(c))
@@ -151,18 +150,16 @@ void EnableItems(ProgramContext& ctx, TweakCategory c, const std::vector<int>& i
 void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& row, const std::function<void()>& afterApply) {
     const TweakCategory c = row.category;
     EnableItems(ctx, c, row.userEnables);
-    std::vector<int> enabled;
-    for (size_t i = 0; i < ctx.items.List(c).size(); ++i)
-        if (ctx.items.List(c)[i].enabled) enabled.push_back(static_cast<int>(i + 1));
-    ASSERT_EQ(enabled, row.enabled);
-    EXPECT_EQ(TickedEnabled(ctx, c), row.tickedAtStart) << "at start";
+    ASSERT_EQ(EnabledItems(ctx, c, false), row.enabled);
+    EXPECT_EQ(EnabledItems(ctx, c, true), row.tickedAtStart) << "at start";
     const std::vector<Probe> mine = ProbesOn(c, row.edition, true), others = ProbesOn(c, row.edition, false);
     std::vector<std::string> before, othersBefore;
     for (const Probe& p : mine) before.push_back(ReadProbe(ctx, p));
     for (const Probe& p : others) othersBefore.push_back(ReadProbe(ctx, p));
     prompts.unscripted = false;
     auto applyAll = [&](bool optimised) {
-        TickEnabled(ctx, c, optimised);
+        for (auto& e : ctx.items.List(c))
+            if (e.enabled) e.ticked = optimised;
         ApplyItemStates(ctx);
         if (afterApply) afterApply();
         for (size_t i = 0; i < mine.size(); ++i) {
@@ -177,9 +174,9 @@ void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& 
         Redetect(ctx);
     };
     applyAll(true);
-    EXPECT_EQ(TickedEnabled(ctx, c), row.enabled) << "after optimising";
+    EXPECT_EQ(EnabledItems(ctx, c, true), row.enabled) << "after optimising";
     applyAll(false);
-    EXPECT_EQ(TickedEnabled(ctx, c), row.tickedAfterUndo) << "after undoing";
+    EXPECT_EQ(EnabledItems(ctx, c, true), row.tickedAfterUndo) << "after undoing";
 }
 
 std::string ReadBinaryHex(RegistryStore& reg, RegRoot root, const std::string& keyPath, const std::string& name) {
@@ -192,21 +189,6 @@ std::string ReadBinaryHex(RegistryStore& reg, RegRoot root, const std::string& k
         hex.push_back(digits[b & 0xF]);
     }
     return hex;
-}
-
-RegValueData StoredValue(const std::string& type, const std::string& cell) {
-    const std::map<std::string, uint32_t> types = {{"None", regtype::kNone},   {"Sz", regtype::kSz},
-                                                   {"ExpandSz", regtype::kExpandSz}, {"Binary", regtype::kBinary},
-                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz},
-                                                   {"Qword", regtype::kQword}};
-    const uint32_t t = types.count(type) ? types.at(type) : static_cast<uint32_t>(std::stoul(type, nullptr, 16));
-    if (t != regtype::kSz && t != regtype::kExpandSz && t != regtype::kMultiSz) return {t, cell};
-    std::string bytes;
-    for (size_t at = 0, bar; !(t == regtype::kMultiSz && cell.empty()) && at <= cell.size(); at = bar + 1) {
-        bar = std::min(cell.find('|', at), cell.size());
-        bytes += EncodeRegString(cell.substr(at, bar - at));
-    }
-    return {t, t == regtype::kMultiSz ? bytes + std::string(2, '\0') : bytes};
 }
 
 std::vector<std::string> SubtreeDump(RegistryStore& reg, RegRoot root, const std::string& path, const std::string& at) {

@@ -15,9 +15,6 @@
 
 namespace brisko::testing {
 
-inline const char* const kAsBefore = "=";  // as on the fresh machine
-inline const char* const kAny = "*";       // not checked
-
 // One value, key, file line or preference an item touches (see items.tsv).
 struct Probe {
     TweakCategory category;
@@ -51,6 +48,8 @@ const std::vector<Probe>& ItemProbes();
 const std::vector<EditionRow>& ItemEditions();
 const std::vector<DetectionCase>& DetectionCases();
 RegRoot RootNamed(const std::string& name);
+// A setting category by its key in the data files ("System" ... "Others").
+TweakCategory CategoryNamed(const std::string& name);
 
 // What the probe reads now.
 std::string ReadProbe(ProgramContext& ctx, const Probe& p);
@@ -58,9 +57,6 @@ std::string ReadProbe(ProgramContext& ctx, const Probe& p);
 // editions that must then stay as they were.
 std::vector<Probe> ProbesOn(TweakCategory c, SimulatedWindows edition, bool own);
 
-// Numbers of the enabled items that are ticked.
-std::vector<int> TickedEnabled(ProgramContext& ctx, TweakCategory c);
-void TickEnabled(ProgramContext& ctx, TweakCategory c, bool ticked);
 // Ticks the other way every enabled item of the five setting lists.
 void FlipEveryItem(ProgramContext& ctx);
 // Applies one item ticked or not, whatever the machine was thought to be.
@@ -74,11 +70,6 @@ void EnableItems(ProgramContext& ctx, TweakCategory c, const std::vector<int>& i
 void RoundTrip(ProgramContext& ctx, ScriptedPrompts& prompts, const EditionRow& row,
                const std::function<void()>& afterApply = {});
 
-// A table cell as a stored value of the type named (None, Sz, ExpandSz, Binary,
-// DWORD, MultiSz, Qword, or a number in hex): raw bytes for the types other
-// than strings; for the string types texts split at "|", each encoded, and a
-// multi-string closed.
-RegValueData StoredValue(const std::string& type, const std::string& cell);
 // A binary value's bytes as upper-case hex, "NULL" when absent, or "type N"
 // when it is of another type.
 std::string ReadBinaryHex(RegistryStore& reg, RegRoot root, const std::string& keyPath, const std::string& name);

@@ -6,6 +6,7 @@
 
 #include "platform/registry_values.h"
 #include "platform/text/utf.h"
+#include "support/simulated_machine.h"
 
 namespace brisko::testing {
 
@@ -17,24 +18,6 @@ std::pair<RegRoot, std::string> KeyOf(const std::string& name) {
     if (root == "HKEY_CURRENT_USER") return {RegRoot::CurrentUser, path};
     EXPECT_EQ(root, "HKEY_LOCAL_MACHINE");
     return {RegRoot::LocalMachine, path};
-}
-
-// A quoted text from `at`, with \\ and \" unescaped; `at` ends past the closing quote.
-std::string Unquote(const std::string& line, size_t& at) {
-    std::string out;
-    for (++at; at < line.size() && line[at] != '"'; ++at) {
-        if (line[at] == '\\') ++at;
-        out += line[at];
-    }
-    ++at;
-    return out;
-}
-
-std::string HexBytes(const std::string& cells) {
-    std::string bytes;
-    std::istringstream in(cells);
-    for (std::string cell; std::getline(in, cell, ',');) bytes += static_cast<char>(std::stoi(cell, nullptr, 16));
-    return bytes;
 }
 }  // namespace
 
@@ -62,27 +45,8 @@ void ImportRegFile(RegistryStore& store, const std::string& bytes) {
         } else if (line[0] == '[') {
             key = KeyOf(line.substr(1, line.size() - 2));
             store.CreateKey(key.first, key.second);
-        } else {
-            size_t at = 0;
-            const std::string name = line[0] == '@' ? (++at, "") : Unquote(line, at);
-            ASSERT_EQ(line.at(at), '=') << line;
-            const std::string data = line.substr(at + 1);
-            const size_t colon = data.find(':');
-            const std::string tag = data.substr(0, colon);
-            if (data == "-") store.DeleteValue(key.first, key.second, name);
-            else if (data[0] == '"') {
-                size_t from = 0;
-                store.SetValue(key.first, key.second, name, {regtype::kSz, EncodeRegString(Unquote(data, from))});
-            } else if (tag == "dword") {
-                const uint32_t n = std::stoul(data.substr(colon + 1), nullptr, 16);
-                store.SetValue(key.first, key.second, name,
-                               {regtype::kDword, {char(n), char(n >> 8), char(n >> 16), char(n >> 24)}});
-            } else if (tag == "hex" || tag.starts_with("hex(")) {
-                const uint32_t type = tag == "hex" ? regtype::kBinary : std::stoul(tag.substr(4), nullptr, 16);
-                store.SetValue(key.first, key.second, name, {type, HexBytes(data.substr(colon + 1))});
-            } else {
-                ADD_FAILURE() << "unread line: " << line;
-            }
+        } else if (!SetRegLine(store, key.first, key.second, line)) {
+            ADD_FAILURE() << "unread line: " << line;
         }
     }
 }

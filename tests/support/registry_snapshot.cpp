@@ -33,12 +33,8 @@ void RegistrySnapshot::Restore(RegRoot root, const std::string& path, const Tree
     for (const auto& [sub, subtree] : tree.subkeys) Restore(root, JoinKeyPath(path, sub), subtree);
 }
 
-void RegistrySnapshot::Remember(RegRoot root, const std::string& keyPath) {
-    remembered_.push_back({{root, keyPath}, Capture(root, keyPath)});
-}
-
-void RegistrySnapshot::RememberValues(RegRoot root, const std::string& keyPath) {
-    remembered_.push_back({{root, keyPath}, Capture(root, keyPath, true)});
+void RegistrySnapshot::Remember(RegRoot root, const std::string& keyPath, bool valuesOnly) {
+    remembered_.push_back({{root, keyPath}, Capture(root, keyPath, valuesOnly)});
 }
 
 RegistrySnapshot::~RegistrySnapshot() {
@@ -75,10 +71,7 @@ const std::vector<ItemKey>& ItemKeys() {
 }
 
 void RememberItemKeys(RegistrySnapshot& snapshot) {
-    for (const ItemKey& k : ItemKeys()) {
-        if (k.valuesOnly) snapshot.RememberValues(k.root, k.path);
-        else snapshot.Remember(k.root, k.path);
-    }
+    for (const ItemKey& k : ItemKeys()) snapshot.Remember(k.root, k.path, k.valuesOnly);
 }
 
 }  // namespace brisko::testing

@@ -18,10 +18,9 @@ public:
     RegistrySnapshot(const RegistrySnapshot&) = delete;
     RegistrySnapshot& operator=(const RegistrySnapshot&) = delete;
 
-    // keyPath without the leading backslash; with everything below it.
-    void Remember(RegRoot root, const std::string& keyPath);
-    // Only the key's own values (for keys with large subtrees).
-    void RememberValues(RegRoot root, const std::string& keyPath);
+    // keyPath without the leading backslash; with everything below it, or only
+    // the key's own values (for keys with large subtrees).
+    void Remember(RegRoot root, const std::string& keyPath, bool valuesOnly = false);
 
 private:
     struct Tree {

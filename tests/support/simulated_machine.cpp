@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 #include "platform/memory_file_system.h"
 #include "platform/registry_values.h"
@@ -32,7 +33,8 @@ bool EditionListHolds(const std::string& tags, SimulatedWindows edition) {
 }
 
 namespace {
-// A quoted .reg string from `at` (just after its opening quote), unescaped.
+// A quoted .reg string from `at` (just after its opening quote), unescaped;
+// `at` ends past the closing quote.
 std::string Quoted(const std::string& line, size_t& at) {
     std::string s;
     for (; at < line.size() && line[at] != '"'; ++at) s += line[at] == '\\' ? line[++at] : line[at];
@@ -44,26 +46,47 @@ std::string Expanded(std::string s, const std::string& windows) {
     for (size_t at; (at = s.find("%WINDIR%")) != std::string::npos;) s.replace(at, 8, windows);
     return s;
 }
+}  // namespace
 
-void SetRegValue(RegistryStore& r, RegRoot root, const std::string& key, const std::string& line,
-                 const std::string& windows) {
+RegValueData StoredValue(const std::string& type, const std::string& cell) {
+    const std::map<std::string, uint32_t> types = {{"None", regtype::kNone},   {"Sz", regtype::kSz},
+                                                   {"ExpandSz", regtype::kExpandSz}, {"Binary", regtype::kBinary},
+                                                   {"DWORD", regtype::kDword}, {"MultiSz", regtype::kMultiSz},
+                                                   {"Qword", regtype::kQword}};
+    const uint32_t t = types.count(type) ? types.at(type) : static_cast<uint32_t>(std::stoul(type, nullptr, 16));
+    if (t != regtype::kSz && t != regtype::kExpandSz && t != regtype::kMultiSz) return {t, cell};
+    std::string bytes;
+    for (size_t at = 0, bar; !(t == regtype::kMultiSz && cell.empty()) && at <= cell.size(); at = bar + 1) {
+        bar = std::min(cell.find('|', at), cell.size());
+        bytes += EncodeRegString(cell.substr(at, bar - at));
+    }
+    return {t, t == regtype::kMultiSz ? bytes + std::string(2, '\0') : bytes};
+}
+
+bool SetRegLine(RegistryStore& r, RegRoot root, const std::string& key, const std::string& line) {
     size_t at = 1;
     const std::string name = line[0] == '@' ? "" : Quoted(line, at);
-    const std::string data = line.substr(line.find('=', at) + 1);
-    r.CreateKey(root, key);
-    if (data.rfind("dword:", 0) == 0) {
-        RegWriteValue(r, root, "\\" + key, name, kind::kDword, std::to_string(std::stoul(data.substr(6), nullptr, 16)));
-    } else if (data.rfind("hex:", 0) == 0) {
-        std::string bytes;
-        for (size_t i = 4; i + 1 < data.size(); i += 3) bytes += static_cast<char>(std::stoi(data.substr(i, 2), nullptr, 16));
-        r.SetValue(root, key, name, {regtype::kBinary, bytes});
-    } else {
-        const bool expandable = data.rfind("str(2):", 0) == 0;
+    if (at >= line.size() || line[at] != '=') return false;
+    const std::string data = line.substr(at + 1), tag = data.substr(0, data.find(':'));
+    if (data == "-") return r.DeleteValue(root, key, name), true;
+    if (data.starts_with('"') || tag == "str(2)") {
         size_t from = data.find('"') + 1;
-        RegWriteValue(r, root, "\\" + key, name, expandable ? kind::kExString : kind::kString,
-                      Expanded(Quoted(data, from), windows));
+        return r.SetValue(root, key, name, {tag == "str(2)" ? regtype::kExpandSz : regtype::kSz, EncodeRegString(Quoted(data, from))});
     }
+    std::string bytes;
+    if (tag == "dword") {
+        const uint32_t n = std::stoul(data.substr(6), nullptr, 16);
+        bytes = {char(n), char(n >> 8), char(n >> 16), char(n >> 24)};
+    } else if (tag == "hex" || tag.starts_with("hex(")) {
+        for (size_t i = tag.size() + 1; i + 1 < data.size(); i += 3) bytes += char(std::stoi(data.substr(i, 2), nullptr, 16));
+    } else {
+        return false;
+    }
+    const uint32_t type = tag == "dword" ? regtype::kDword : tag == "hex" ? regtype::kBinary : std::stoul(tag.substr(4), nullptr, 16);
+    return r.SetValue(root, key, name, {type, bytes});
 }
+
+namespace {
 // Walks the machine file: each key that holds on the edition (`valueLine`
 // null), then each of its values. Values follow their key line until the next
 // key line of any edition.
@@ -109,7 +132,7 @@ void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& r, MemorySyst
     system.fixedDrives = "CD";
     system.otherDrives = "E";
     ForEachEntry(edition, [&](RegRoot root, const std::string& key, const std::string* value) {
-        if (value) SetRegValue(r, root, key, *value, winnt ? "C:\\WINNT" : "C:\\WINDOWS");
+        if (value) SetRegLine(r, root, key, Expanded(*value, winnt ? "C:\\WINNT" : "C:\\WINDOWS"));
         else r.CreateKey(root, key);
     });
 

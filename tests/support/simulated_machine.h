@@ -29,6 +29,17 @@ void FillSimulatedMachine(SimulatedWindows edition, RegistryStore& registry, Mem
 std::string EditionTag(SimulatedWindows edition);
 bool EditionListHolds(const std::string& tags, SimulatedWindows edition);
 
+// A table cell as a stored value of the type named (None, Sz, ExpandSz, Binary,
+// DWORD, MultiSz, Qword, or a number in hex): raw bytes for the types other
+// than strings; for the string types texts split at "|", each encoded, and a
+// multi-string closed.
+RegValueData StoredValue(const std::string& type, const std::string& cell);
+
+// Sets the value of one .reg value line ("name"=data or @=data) in an existing
+// key, or deletes it (=-): a string, dword:, hex:, hex(type): or str(2): (an
+// expandable string, written so in machine.reg). False for any other line.
+bool SetRegLine(RegistryStore& registry, RegRoot root, const std::string& key, const std::string& line);
+
 // The registry keys the edition's machine holds, in file order.
 struct SimulatedKey {
     RegRoot root;

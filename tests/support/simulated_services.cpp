@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/registry_values.h"
+#include "support/simulated_machine.h"
 #include "support/test_data.h"
 
 namespace brisko::testing {
@@ -20,14 +21,7 @@ void FillSimulatedServices(RegistryStore& r, FakeServiceManager& services) {
         RegWriteValue(r, hklm, key, "Start", "DWORD", s.at(2));
         RegWriteValue(r, hklm, key, "ImagePath", "ExString", "%SystemRoot%\\System32\\" + s[0] + ".exe");
         if (s.at(3) != "-") RegWriteValue(r, hklm, key, "ObjectName", "String", s[3]);
-        if (s.at(4) != "-") {
-            std::string data;
-            for (size_t from = 0, at; from <= s[4].size(); from = at + 1) {
-                at = std::min(s[4].find('|', from), s[4].size());
-                data += EncodeRegString(s[4].substr(from, at - from));
-            }
-            r.SetValue(hklm, key.substr(1), "DependOnService", {regtype::kMultiSz, data + std::string(2, '\0')});
-        }
+        if (s.at(4) != "-") r.SetValue(hklm, key.substr(1), "DependOnService", StoredValue("MultiSz", s[4]));
         services.states.emplace_back(s[0], states.at(s.at(5)));
     }
     // A display name kept as an expandable string is not listed.

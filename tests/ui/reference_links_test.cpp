@@ -1,5 +1,7 @@
-// What the main window shows for a list entry: its description and its "more
-// information" page (the help-file URLs: tests/data/function_cases.tsv).
+// What the main window shows for a list entry: its description, its "more
+// information" page (the help-file URLs: tests/data/function_cases.tsv) and
+// the addresses of the description box's search menu (the encoding and the
+// caption: the same table).
 #include "ui/reference_links.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,8 @@
 
 #include "platform/embedded_text_resources.h"
 #include "platform/text_resources.h"
+#include "support/memory_context.h"
+#include "ui/web_search.h"
 
 namespace brisko::ui {
 namespace {
@@ -72,6 +76,17 @@ TEST(ReferenceLinks, EveryHelpLinkHasItsSectionInTheHelpPage) {
         const std::string id = "id=\"" + link.substr(5) + "\"";
         EXPECT_NE(page.find(id), std::string::npos) << "missing section " << id;
     }
+}
+
+TEST(WebSearch, EachProviderTakesTheEncodedTextInItsQuery) {
+    const std::string text = "R&D #1";
+    EXPECT_EQ(SearchAddress(SearchProvider::Google, text), "https://www.google.co.jp/search?q=R%26D%20%231");
+    EXPECT_EQ(SearchAddress(SearchProvider::ProgramSite, text),
+              "https://www.google.co.jp/search?q=R%26D%20%231+site:" + std::string(kProgramSiteDomain));
+    testing::RecordingLauncher launcher;
+    WebSearch(launcher, SearchProvider::Google, text);
+    EXPECT_EQ(launcher.calls, std::vector<std::string>{"open|" + SearchAddress(SearchProvider::Google, text) + "||unowned"})
+        << "shown, owned by no window";
 }
 
 }  // namespace
