@@ -77,6 +77,9 @@ TEST(BackupFile, XpBackupRecordsEveryEntryInItsPlace) {
                   "山田 太郎");
     RegWriteValue(sim.registry, HKLM, "\\SOFTWARE\\Policies\\Microsoft\\Windows\\WindowsUpdate", "DoNotAllowSP",
                   "DWORD", "1");
+    for (auto [name, limit] : {std::pair{"MaxConnectionsPer1_0Server", "11"}, {"MaxConnectionsPerServer", "12"}})
+        RegWriteValue(sim.registry, HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings", name,
+                      "DWORD", limit);
     IniWriteValue(sim.files, sim.ctx.paths.preferencesFile, "システム9", "msmsgs",
                   "msgrocm.dll,OcEntry,msmsgs.inf,hide,7");
     WriteBackupFile(sim.ctx, kPath);

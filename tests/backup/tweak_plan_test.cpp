@@ -60,10 +60,10 @@ TEST_F(TweakPlan, APlanWrittenHereLoadsBackHereWithNothingRefused) {
     EXPECT_TRUE(load.refused.empty()) << PlanRefusalMessage(load);
 }
 
-TEST_F(TweakPlan, ServiceKeysMatchWithoutRegardToCase) {
+TEST_F(TweakPlan, AnEditorsPlanMatchesServiceKeysWithoutRegardToCase) {
     for (auto& e : ctx.items.List(TweakCategory::Service)) e.enabled = true;
     Service("DHCP Client").ticked = false;
-    Put("[BriskoPlan]\r\nFormat=1\r\n[service]\r\ndhcp=1\r\n[BriskoPlanEnd]\r\nComplete=1\r\n");
+    Put("\xEF\xBB\xBF[BriskoPlan]\r\nFormat=1\r\n[service]\r\ndhcp=1\r\n[BriskoPlanEnd]\r\nComplete=1\r\n");
     const PlanLoad load = LoadPlanFile(ctx, kPlan);
     EXPECT_TRUE(load.recognised && load.refused.empty());
     EXPECT_TRUE(Service("DHCP Client").ticked);

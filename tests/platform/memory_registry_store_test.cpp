@@ -14,6 +14,7 @@ TEST(MemoryRegistryStore, KeysWithoutWriteRightsReadAsAbsentAndRefuseWrites) {
     RegWriteValue(store, hklm, "\\SYSTEM\\Locked", "Str", kind::kString, "before");
     RegWriteValue(store, hklm, "\\SYSTEM\\Locked", "Dw", kind::kDword, "1");
     store.SetValue(hklm, "SYSTEM\\Locked", "Multi", {regtype::kMultiSz, EncodeRegString("m") + std::string(2, '\0')});
+    RegWriteValue(store, hklm, "\\SYSTEM\\Locked\\Kept", "Str", kind::kString, "below");
     store.DenyWrites(hklm, "SYSTEM\\Locked");
 
     // Full access is asked for even to read, except for multi-strings.
@@ -25,6 +26,7 @@ TEST(MemoryRegistryStore, KeysWithoutWriteRightsReadAsAbsentAndRefuseWrites) {
     EXPECT_THROW(RegWriteValue(store, hklm, "\\SYSTEM\\Locked\\Below", "Str", kind::kString, "after"), BriskoError);
     EXPECT_THROW(RegWriteValue(store, hklm, "\\SYSTEM\\Locked", "Bin", kind::kBinary, "1"), BriskoError);
     EXPECT_FALSE(store.CanOpenKey(hklm, "SYSTEM\\Locked\\Below", RegAccess::Query));
+    EXPECT_FALSE(store.CanOpenKey(hklm, "SYSTEM\\Locked\\Kept", RegAccess::Full)) << "below a locked key";
     EXPECT_EQ(store.QueryValue(hklm, "SYSTEM\\Locked", "Dw", RegAccess::Query)->bytes, std::string("\1\0\0\0", 4));
 }
 
