@@ -117,13 +117,6 @@ TEST(CompactWindow, MonitorStripHintsTrayAndTheWayBack) {
     EXPECT_TRUE(driver::WaitFor([&] { return !IsWindow(app.Main()); }));
 }
 
-// Each test starts and ends as a first run: no preferences file.
-class OptionsWindow : public ::testing::Test {
-protected:
-    void SetUp() override { DeleteFileW(driver::PreferencesPath().c_str()); }
-    void TearDown() override { DeleteFileW(driver::PreferencesPath().c_str()); }
-};
-
 HWND OpenOptions(const RunningBrisko& app, int via = kBtnOption) {
     driver::PressOpeningABox(app.Main(), via);
     HWND window = driver::WaitForDialog(app.ProcessId(), L"オプション");
@@ -169,7 +162,7 @@ int FirstLineHeight(HWND box) {
 // button but not the customize page's. Opened from the compact window while
 // the save-and-restore window exists, Red and a larger font reach all three
 // windows at once.
-TEST_F(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursEveryWindow) {
+TEST(OptionsWindow, KeysAndClicksActOnThePagesAndRedColoursEveryWindow) {
     RunningBrisko app;
     ASSERT_TRUE(app.Main());
     HWND restore = app.OpenRestoreWindow();

@@ -94,6 +94,7 @@ TEST(CategoryPages, TheQuestionListsTheChangesAndAccelerateWritesThemOnce) {
         EXPECT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == IDNO; }, 3000));
         app.PressKey(VK_ESCAPE);
         EXPECT_TRUE(driver::WaitFor([&] { return !IsWindowVisible(confirm); }, 3000));
+        EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"情報", 2000)) << "いいえ applies nothing";
         EXPECT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"), irq8Default);
         EXPECT_EQ(driver::Backups().size(), backups);
 

@@ -47,6 +47,7 @@ HWND WaitForOwned(DWORD processId, const wchar_t* className, const std::function
 void Settle(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 RunningBrisko::RunningBrisko(Launches launches) {
+    DeleteFileW(PreferencesPath().c_str());
     DeleteFileW(LaunchLog().c_str());
     SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", launches == Launches::Record ? LaunchLog().c_str() : nullptr);
     const bool started = StartProgram(process_);

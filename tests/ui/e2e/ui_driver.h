@@ -18,8 +18,8 @@ enum class Launches { Run, Record };
 
 class RunningBrisko {
 public:
-    // Starts the program named by BRISKO_EXE and waits up to 20 s for its
-    // main window to show.
+    // Starts the program named by BRISKO_EXE as a first run (no preferences
+    // file) and waits up to 20 s for its main window to show.
     explicit RunningBrisko(Launches launches = Launches::Run);
     ~RunningBrisko();
     RunningBrisko(const RunningBrisko&) = delete;
