@@ -2,10 +2,13 @@
 // display and the tests drive it as a user would, through its controls. The
 // utilities page runs as Windows XP or 98 (whichever Wine shows), recording
 // what its buttons start instead of running it; the conversion's flow is
-// checked on the host.
+// checked on the host. At the DPI BRISKO_DPI names (scripts/test_dpi starts
+// the session so), every window opens scaled and fits the screen, pictured as
+// dpi<N>-<window>.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -53,7 +56,7 @@ TEST(MainWindow, StartsSingleAndTheKeyboardAndSideMenuShowThePages) {
         << "Enter on デスクトップ shows its page";
 
     for (int page = kPageCount - 1; page >= 0; --page) {
-        app.Click(kBtnSystem + page);
+        driver::Press(app.Main(), kBtnSystem + page);
         driver::Settle();
         EXPECT_EQ(VisiblePages(app), std::vector<int>{page});
         driver::Picture(app.Main(), L"page-" + std::to_wstring(page + 1));
@@ -78,20 +81,20 @@ TEST(CategoryPages, TheQuestionListsTheChangesAndAccelerateWritesThemOnce) {
         const size_t backups = driver::Backups().size();
         app.ClickCheckBox(0, 4);
 
-        app.ClickOpeningABox(kBtnAccelerate);
+        driver::PressOpeningABox(app.Main(), kBtnAccelerate);
         HWND confirm = driver::WaitForDialog(app.ProcessId(), L"確認");
         ASSERT_TRUE(confirm);
         const std::wstring list = driver::TextOf(GetDlgItem(confirm, kLstChanges));
         EXPECT_NE(list.find(L"HKEY_LOCAL_MACHINE\\" + std::wstring(kPriority) + L"\\IRQ8Priority\r\n"),
                   std::wstring::npos)
             << "the ticked System item's value";
-        driver::Settle(500);  // painted
-        driver::Picture(confirm, L"change-preview");
+        driver::Picture(confirm, L"change-preview", 500);
         EXPECT_EQ(GetDlgCtrlID(app.Focus()), IDYES) << "はい first, as in the message box";
         app.PressKey(VK_TAB);
         EXPECT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == IDNO; }, 3000));
         app.PressKey(VK_ESCAPE);
         EXPECT_TRUE(driver::WaitFor([&] { return !IsWindowVisible(confirm); }, 3000));
+        EXPECT_FALSE(driver::WaitForDialog(app.ProcessId(), L"情報", 2000)) << "いいえ applies nothing";
         EXPECT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"), irq8Default);
         EXPECT_EQ(driver::Backups().size(), backups);
 
@@ -119,42 +122,6 @@ void RightClick(HWND control) {
     PostMessageW(control, WM_RBUTTONUP, 0, at);
 }
 
-// The boxes show the prefix's names. A list's copy menu shows for a selected
-// entry only. From the list, Tab walks the ten boxes and the two buttons in
-// order; Enter on 詳細 opens the system information tool.
-TEST(PcInfoPage, CopyMenuAndKeyboardActOnThePage) {
-    RunningBrisko app(driver::Launches::Record);
-    ASSERT_TRUE(app.Main());
-    SetForegroundWindow(app.Main());
-    app.Click(kBtnUtility);
-    RightClick(app.Control(kListFirst + 6));
-    EXPECT_FALSE(driver::WaitForWindow(app.ProcessId(), L"#32768", 700)) << "nothing selected: no menu";
-
-    app.Click(kBtnInfo);
-    EXPECT_EQ(driver::TextOf(app.Control(kEdtComputer)), ComputerName());
-    EXPECT_FALSE(ComputerName().empty());
-    driver::Picture(app.Main(), L"page-pcinfo");
-    HWND list = app.Control(kListFirst + 7);
-    SendMessageW(list, LB_SETCURSEL, 3, 0);
-    RightClick(list);
-    HWND menu = driver::WaitForWindow(app.ProcessId(), L"#32768", 3000);
-    ASSERT_TRUE(menu);
-    driver::Settle(500);  // painted
-    driver::Picture(GetDesktopWindow(), L"menu-copy");
-    driver::PressKeyAt(menu, VK_ESCAPE);
-    EXPECT_TRUE(driver::WaitFor([&] { return !IsWindowVisible(menu); }, 3000));
-    driver::MouseClick(list, 10, 10);
-    ASSERT_TRUE(driver::WaitFor([&] { return app.Focus() == list; }, 3000));
-    for (int id = kEdtUser; id <= kBtnDetail; ++id) {
-        app.PressKey(VK_TAB);
-        EXPECT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == id; }, 3000))
-            << "Tab did not reach " << id << " but " << GetDlgCtrlID(app.Focus());
-    }
-    app.PressKey(VK_RETURN);
-    ASSERT_TRUE(driver::WaitFor([] { return !driver::RecordedLaunches().empty(); }, 3000));
-    EXPECT_EQ(driver::RecordedLaunches().back(), "ShellOpen\topen\tmsinfo32\t\tNormal");
-}
-
 int Button(int number) { return kUtilityButtonFirst + number - 1; }  // ① is 1
 
 // Chooses the C drive in a drive list by clicking its entry.
@@ -169,10 +136,16 @@ void ChooseDriveC(const RunningBrisko& app, int list) {
     EXPECT_EQ(SendMessageW(drives, LB_GETCURSEL, 0, 0), c);
 }
 
-TEST(UtilityPage, ButtonsStartTheEditionsToolsAndDisabledOnesNothing) {
+// The utilities page's buttons start the edition's tools, and those it rules
+// out are disabled. On the PC information page the boxes show the prefix's
+// names; a list's copy menu shows for a selected entry only. From the list, Tab
+// walks the ten boxes and the two buttons in order; Enter on 詳細 opens the
+// system information tool.
+TEST(UtilityPage, ButtonsStartTheEditionsToolsAndThePcInfoPageActsByMenuAndKeyboard) {
     RunningBrisko app(driver::Launches::Record);
     ASSERT_TRUE(app.Main());
-    app.Click(kBtnUtility);
+    SetForegroundWindow(app.Main());
+    driver::Press(app.Main(), kBtnUtility);
     driver::Settle();
     ASSERT_TRUE(IsWindowVisible(app.Control(Button(1))));
     const bool nine = driver::Is9x();
@@ -196,8 +169,80 @@ TEST(UtilityPage, ButtonsStartTheEditionsToolsAndDisabledOnesNothing) {
     for (const auto& row : testing::TestDataRows("utility_launches.tsv"))
         if (row.at(0) == (nine ? "98" : "XP")) expected.push_back(testing::Unescaped(row.at(1)));
     EXPECT_EQ(driver::RecordedLaunches(), expected);
-
     driver::Picture(app.Main(), nine ? L"utilities-98" : L"utilities-xp");
+    RightClick(app.Control(kListFirst + 6));
+    EXPECT_FALSE(driver::WaitForWindow(app.ProcessId(), L"#32768", 700)) << "nothing selected: no menu";
+
+    driver::Press(app.Main(), kBtnInfo);
+    EXPECT_EQ(driver::TextOf(app.Control(kEdtComputer)), ComputerName());
+    EXPECT_FALSE(ComputerName().empty());
+    driver::Picture(app.Main(), L"page-pcinfo");
+    HWND list = app.Control(kListFirst + 7);
+    SendMessageW(list, LB_SETCURSEL, 3, 0);
+    RightClick(list);
+    HWND menu = driver::WaitForWindow(app.ProcessId(), L"#32768", 3000);
+    ASSERT_TRUE(menu);
+    driver::Picture(GetDesktopWindow(), L"menu-copy", 500);
+    driver::PressKeyAt(menu, VK_ESCAPE);
+    EXPECT_TRUE(driver::WaitFor([&] { return !IsWindowVisible(menu); }, 3000));
+    driver::MouseClick(list, 10, 10);
+    ASSERT_TRUE(driver::WaitFor([&] { return app.Focus() == list; }, 3000));
+    for (int id = kEdtUser; id <= kBtnDetail; ++id) {
+        app.PressKey(VK_TAB);
+        EXPECT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == id; }, 3000))
+            << "Tab did not reach " << id << " but " << GetDlgCtrlID(app.Focus());
+    }
+    const size_t launched = driver::RecordedLaunches().size();
+    app.PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::RecordedLaunches().size() > launched; }, 3000));
+    EXPECT_EQ(driver::RecordedLaunches().back(), "ShellOpen\topen\tmsinfo32\t\tNormal");
+}
+
+void ExpectOnScreen(HWND w, const std::wstring& name, int dpi) {
+    RECT r{};
+    ASSERT_TRUE(w && GetWindowRect(w, &r)) << "no window " << name;
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                r.bottom <= GetSystemMetrics(SM_CYSCREEN)) << name << " " << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
+    driver::Picture(w, L"dpi" + std::to_wstring(dpi) + L"-" + name);
+}
+
+TEST(HighDpi, EveryWindowOpensScaledAndFitsTheScreen) {
+    if (!std::getenv("BRISKO_DPI")) GTEST_SKIP() << "BRISKO_DPI not set";
+    const int dpi = std::atoi(std::getenv("BRISKO_DPI"));
+    HDC screen = GetDC(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi) << "the session runs at another DPI";
+    ReleaseDC(nullptr, screen);
+    driver::RunningBrisko app;
+    ASSERT_TRUE(app.Main());
+    RECT client{};
+    GetClientRect(app.Main(), &client);
+    EXPECT_EQ(client.right, MulDiv(597, dpi, 96));
+    for (auto [button, name] : {std::pair{kBtnSystem, L"main"}, {kBtnUtility, L"utilities"}, {kBtnInfo, L"pc-info"}}) {
+        driver::Press(app.Main(), button);
+        ExpectOnScreen(app.Main(), name, dpi);
+    }
+    // The windows that close by WM_CLOSE or by いいえ; the question is the list of
+    // changes, or a plain one where nothing would change.
+    auto open = [&](int button, const wchar_t* cls, const wchar_t* caption, const wchar_t* name) {
+        driver::PressOpeningABox(app.Main(), button);
+        HWND w = cls ? driver::WaitForWindow(app.ProcessId(), cls, 3000) : nullptr;
+        if (!w) w = driver::WaitForDialog(app.ProcessId(), caption);
+        driver::Settle();
+        ExpectOnScreen(w, name, dpi);
+        if (button == kBtnAccelerate) driver::Answer(w, IDNO);
+        else PostMessageW(w, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(driver::WaitFor([&] { return IsWindowEnabled(app.Main()) != FALSE; }));
+    };
+    open(kBtnRestore, L"TFrmRestore", L"", L"restore");
+    open(kBtnOption, nullptr, L"オプション", L"options");
+    open(kBtnAccelerate, L"TFrmChanges", L"確認", L"question");
+    HWND compact = app.OpenPerformanceMode();
+    driver::Settle(800);
+    ExpectOnScreen(compact, L"performance", dpi);
+    driver::Press(compact, kBtnCompactPerformance);
+    driver::Settle(800);
+    ExpectOnScreen(compact, L"compact", dpi);
+    driver::Press(compact, kBtnCompactClose);
 }
 
 }  // namespace

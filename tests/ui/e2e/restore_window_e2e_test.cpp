@@ -1,9 +1,14 @@
 // The save-and-restore window end to end, by keyboard: a backup made with 保存,
-// a restore from it chosen in the file dialog, and plans. The registry value
-// changed here is put back afterwards.
+// a restore from it chosen in the file dialog, plans, and the 履歴 page's record
+// of an apply, whose backup restores it from there. What the program asked of
+// System Restore is written to a log the test reads. The registry values
+// changed here are put back afterwards.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "ui/control_ids.h"
 #include "ui_driver.h"
@@ -14,6 +19,8 @@ namespace {
 using driver::RunningBrisko;
 
 const wchar_t* const kExplorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const wchar_t* const kPriority = L"SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
+const wchar_t* const kPolicies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
 // Types the path into the file dialog's name box and presses its OK button.
 void ChooseFile(DWORD processId, const std::wstring& path,
@@ -27,50 +34,73 @@ void ChooseFile(DWORD processId, const std::wstring& path,
     ASSERT_TRUE(name);
     DWORD_PTR unused = 0;
     SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, 5000, &unused);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    driver::PressOpeningABox(dialog, IDOK);
 }
 
-// Presses a key in the window the program has focused, as the keyboard would.
-void Key(const RunningBrisko& app, UINT key) {
-    app.PressKey(key);
-    driver::Settle(200);
+// A restore asks first, naming the file (its name's beginning given), and is
+// answered はい. Questions on the way (restart the shell?) are answered No; this
+// prefix has no optional-components or boot file, which the restore says as it
+// goes, and no other warning or error may come before its closing message.
+void ConfirmRestore(DWORD processId, const std::wstring& file, const std::wstring& pictured) {
+    HWND box = driver::WaitForDialog(processId, L"確認");
+    ASSERT_TRUE(box) << "the restore asks first";
+    driver::Picture(box, pictured + L"-confirm", 300);
+    EXPECT_NE(driver::BoxText(box).find(L"ファイル名：" + file), std::wstring::npos) << "names the file";
+    driver::Answer(box, IDYES);
+    std::wstring unexpected;
+    const std::wstring said = driver::AnswerBoxesUntil(processId, L"Windows の設定を復元しました。", [&](HWND box) {
+        const std::wstring kind = driver::TextOf(box), text = driver::BoxText(box);
+        if (kind == L"警告" || (kind == L"エラー" && text.find(L"設定対象ファイルの検出に失敗") == std::wstring::npos))
+            unexpected = text;
+        driver::Picture(box, pictured + L"-done");  // the last one stays
+    });
+    EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos) << "the restore ends with its message";
+    EXPECT_EQ(unexpected, L"");
 }
 
 // Tab walks the controls, the arrow keys turn the pages and Enter presses the
 // focused button: 保存 makes a backup, and 復元 from it brings back a value
 // changed since. The plan buttons' access keys save the current ticks as a
-// plan and load it again; Esc hides the window, which shows again.
-TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
+// plan and load it again; Esc hides the window, which shows again. Two System
+// items applied then are the 履歴 page's newest record, with their values, and
+// its restore of the backup made just before puts them back.
+TEST(RestoreWindow, BackupRestorePlansAndHistoryByKeyboardAndMouse) {
     const driver::KeptValue link(HKEY_CURRENT_USER, kExplorer, L"link");
+    const driver::KeptValue irq8(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
+    const driver::KeptValue lowDisk(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks");
+    const std::wstring pointLog = driver::ProgramFolder() + L"\\e2e-restore-points.log";
+    DeleteFileW(pointLog.c_str());
+    SetEnvironmentVariableW(L"BRISKO_RESTORE_POINT_LOG", pointLog.c_str());
     RunningBrisko app;
+    SetEnvironmentVariableW(L"BRISKO_RESTORE_POINT_LOG", nullptr);
     ASSERT_TRUE(app.Main());
     HWND window = app.OpenRestoreWindow();
     ASSERT_TRUE(window) << "保存と復元 opens the window";
     EXPECT_FALSE(IsWindowEnabled(app.Main())) << "modal";
     driver::Picture(window, L"restore-window");
-    EXPECT_EQ(app.FocusedId(), kPgRestore);
+    EXPECT_EQ(GetDlgCtrlID(app.Focus()), kPgRestore);
     std::vector<int> order;
     for (int i = 0; i < 6; ++i) {
-        Key(app, VK_TAB);
-        order.push_back(app.FocusedId());
+        app.PressKey(VK_TAB, 200);
+        order.push_back(GetDlgCtrlID(app.Focus()));
     }
     EXPECT_EQ(order,
               (std::vector<int>{kBtnBackup, kBtnRecovery, kBtnPlanSave, kBtnPlanLoad, kBtnRestoreCancel, kPgRestore}));
-    Key(app, VK_RIGHT);  // the arrow keys turn the pages
+    app.PressKey(VK_RIGHT, 200);  // the arrow keys turn the pages
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kBtnBackupOE)));
     driver::Picture(window, L"restore-window-mail");
-    Key(app, VK_LEFT);
-    Key(app, VK_TAB);
+    app.PressKey(VK_LEFT, 200);
+    app.PressKey(VK_TAB, 200);
 
     const auto before = driver::Backups();
-    Key(app, VK_RETURN);
+    app.PressKey(VK_RETURN, 200);
     HWND box = driver::WaitForDialog(app.ProcessId(), L"確認");
     ASSERT_TRUE(box) << "Enter pressed 保存";
     driver::Answer(box, IDYES);
     if (HWND done = driver::WaitForDialog(app.ProcessId(), L"情報")) driver::Answer(done, IDOK);
     const auto after = driver::Backups();
     ASSERT_EQ(after.size(), before.size() + 1) << "保存 makes one backup";
-    EXPECT_TRUE(driver::WaitFor([&] { return app.FocusedId() == kBtnBackup; }, 3000))
+    EXPECT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == kBtnBackup; }, 3000))
         << "after its boxes the keyboard is back on 保存";
     std::wstring made;
     for (const auto& name : after)
@@ -80,27 +110,11 @@ TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
     driver::PutBack(HKEY_CURRENT_USER, kExplorer, L"link", driver::RawValue{REG_BINARY, std::string("\x7f\0\0\0", 4)});
     driver::PressOpeningABox(window, kBtnRecovery);
     ChooseFile(app.ProcessId(), driver::ProgramFolder() + L"\\backups\\" + made);
-    box = driver::WaitForDialog(app.ProcessId(), L"確認");
-    ASSERT_TRUE(box) << "the restore asks first";
-    driver::Settle();
-    driver::Picture(box, L"restore-confirm");
-    EXPECT_NE(driver::BoxText(box).find(L"ファイル名：" + made), std::wstring::npos) << "names the file";
-    driver::Answer(box, IDYES);
-    // Questions on the way (restart the shell?) are answered No; this prefix
-    // has no optional-components or boot file, which the restore says as it goes.
-    std::wstring unexpected;
-    const std::wstring said = driver::AnswerBoxesUntil(app.ProcessId(), L"Windows の設定を復元しました。", [&](HWND box) {
-        const std::wstring kind = driver::TextOf(box), text = driver::BoxText(box);
-        if (kind == L"警告" || (kind == L"エラー" && text.find(L"設定対象ファイルの検出に失敗") == std::wstring::npos))
-            unexpected = text;
-        driver::Picture(box, L"restore-done");  // the last one stays
-    });
-    EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos) << "the restore ends with its message";
-    EXPECT_EQ(unexpected, L"");
+    ConfirmRestore(app.ProcessId(), made, L"restore");
     EXPECT_TRUE(link.Unchanged()) << "the value of the backup is back";
 
     driver::MouseClick(GetDlgItem(window, kPgRestore), 10, 10);  // the first page's tab takes the keyboard
-    ASSERT_TRUE(driver::WaitFor([&] { return app.FocusedId() == kPgRestore; }, 3000));
+    ASSERT_TRUE(driver::WaitFor([&] { return GetDlgCtrlID(app.Focus()) == kPgRestore; }, 3000));
     const std::wstring plan = driver::ProgramFolder() + L"\\e2e-plan.ini";
     DeleteFileW(plan.c_str());
     const std::pair<wchar_t, const wchar_t*> plans[] = {{L's', L"プランを保存"}, {L'l', L"読み込むプランを開く"}};
@@ -114,10 +128,54 @@ TEST(RestoreWindow, BackupRestoreAndPlansByKeyboardAndMouse) {
         EXPECT_NE(GetFileAttributesW(plan.c_str()), INVALID_FILE_ATTRIBUTES);
     }
     DeleteFileW(plan.c_str());
-    Key(app, VK_ESCAPE);
+    app.PressKey(VK_ESCAPE, 200);
     EXPECT_FALSE(IsWindowVisible(window)) << "Esc closes";
     EXPECT_TRUE(IsWindowEnabled(app.Main()));
+
+    // System 5 (IRQ8Priority) and 8 (NoLowDiskSpaceChecks), unticked and written as such first.
+    if (app.Ticked(0, 4) || app.Ticked(0, 7)) {
+        for (int index : {4, 7})
+            if (app.Ticked(0, index)) app.ClickCheckBox(0, index);
+        app.ClickAndConfirm(kBtnAccelerate);
+    }
+    const auto irq8Before = driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority");
+    const auto lowDiskBefore = driver::ReadRaw(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks");
+    app.ClickCheckBox(0, 4);
+    app.ClickCheckBox(0, 7);
+    const std::wstring done = app.ClickAndConfirm(kBtnAccelerate);
+    EXPECT_EQ(done.rfind(L"Windows の設定を変更しました。", 0), 0u) << done;
+    ASSERT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"),
+              (driver::RawValue{REG_DWORD, std::string("\2\0\0\0", 4)}));
+    ASSERT_EQ(driver::ReadRaw(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks"),
+              (driver::RawValue{REG_DWORD, std::string("\1\0\0\0", 4)}));
+
     EXPECT_EQ(app.OpenRestoreWindow(), window) << "created once, shown again";
+    for (int i = 0; i < 2; ++i) app.PressKey(VK_RIGHT, 200);  // the tabs have the keyboard: the third page
+    HWND list = GetDlgItem(window, kLstHistory);
+    ASSERT_TRUE(driver::WaitFor([&] { return IsWindowVisible(list) != FALSE; }, 3000)) << "the 履歴 page shows";
+    ASSERT_GE(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+    const std::wstring newest = driver::ListLine(list, 0);
+    EXPECT_NE(newest.find(L"高速化  (2 項目)"), std::wstring::npos);
+    const std::wstring details = driver::TextOf(GetDlgItem(window, kRestoreComment));
+    for (const wchar_t* part :
+         {L"HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\", L"Control\\PriorityControl\\IRQ8Priority",
+          L"HKEY_CURRENT_USER\\Software\\", L"NoLowDiskSpaceChecks", L"変更前: (なし)", L"変更後: 0x00000002 (2)",
+          L"変更後: 0x00000001 (1)", L"変更前のバックアップ:", L"復元ポイント: "})
+        EXPECT_NE(details.find(part), std::wstring::npos) << "the record shows " << part;
+    driver::Picture(window, L"history-page", 500);
+
+    driver::PressOpeningABox(window, kBtnHistoryRestore);
+    ConfirmRestore(app.ProcessId(), L"backup_", L"history-restore");
+    EXPECT_EQ(driver::ReadRaw(HKEY_LOCAL_MACHINE, kPriority, L"IRQ8Priority"), irq8Before) << "the values are back";
+    EXPECT_EQ(driver::ReadRaw(HKEY_CURRENT_USER, kPolicies, L"NoLowDiskSpaceChecks"), lowDiskBefore);
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::ListLine(list, 0).find(L"復元") != std::wstring::npos; }, 3000))
+        << "the restore is the newest record";
+    driver::Picture(window, L"history-page-restored", 300);
+    app.PressKey(VK_ESCAPE);
+
+    std::ifstream log(std::filesystem::path(pointLog), std::ios::binary);
+    const std::string asked{std::istreambuf_iterator<char>(log), {}};
+    EXPECT_EQ(asked.rfind("Begin\tBrisko による設定変更の前\t", 0), 0u) << "System Restore was asked:\n" << asked;
 }
 
 }  // namespace

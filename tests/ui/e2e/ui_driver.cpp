@@ -47,6 +47,7 @@ HWND WaitForOwned(DWORD processId, const wchar_t* className, const std::function
 void Settle(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 RunningBrisko::RunningBrisko(Launches launches) {
+    DeleteFileW(PreferencesPath().c_str());
     DeleteFileW(LaunchLog().c_str());
     SetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", launches == Launches::Record ? LaunchLog().c_str() : nullptr);
     const bool started = StartProgram(process_);
@@ -76,12 +77,8 @@ void PressOpeningABox(HWND window, int id) {
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
-void RunningBrisko::Click(int id) const { Press(main_, id); }
-
-void RunningBrisko::ClickOpeningABox(int id) const { PressOpeningABox(main_, id); }
-
 std::wstring RunningBrisko::ClickAndConfirm(int id) const {
-    ClickOpeningABox(id);
+    PressOpeningABox(main_, id);
     HWND question = WaitForDialog(ProcessId(), L"確認");
     if (!question) return L"";
     Answer(question, IDYES);
@@ -99,15 +96,16 @@ HWND RunningBrisko::Focus() const {
     return info.hwndFocus;
 }
 
-void PressKeyAt(HWND control, UINT virtualKey) {
+void PressKeyAt(HWND control, UINT virtualKey, DWORD settleMs) {
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, 0)) << 16;
     PostMessageW(control, WM_KEYDOWN, virtualKey, 1 | scan);
     PostMessageW(control, WM_KEYUP, virtualKey, 1 | scan | (3u << 30));
+    if (settleMs) Settle(settleMs);
 }
 
-void RunningBrisko::PressKey(UINT virtualKey) const {
+void RunningBrisko::PressKey(UINT virtualKey, DWORD settleMs) const {
     HWND target = Focus();
-    PressKeyAt(target ? target : main_, virtualKey);
+    PressKeyAt(target ? target : main_, virtualKey, settleMs);
 }
 
 bool RunningBrisko::Tab() const {
@@ -115,8 +113,6 @@ bool RunningBrisko::Tab() const {
     PressKey(VK_TAB);
     return WaitFor([&] { return Focus() != before; }, 3000);
 }
-
-int RunningBrisko::FocusedId() const { return Focus() ? GetDlgCtrlID(Focus()) : 0; }
 
 void RunningBrisko::ClickCheckBox(int page, int index) const {
     HWND list = Control(kListFirst + page);
@@ -131,10 +127,19 @@ bool RunningBrisko::Ticked(int page, int index) const {
 }
 
 HWND RunningBrisko::OpenRestoreWindow() const {
-    ClickOpeningABox(kBtnRestore);
+    PressOpeningABox(main_, kBtnRestore);
     HWND window = WaitForWindow(ProcessId(), L"TFrmRestore");
     Settle(500);
     return window;
+}
+
+HWND RunningBrisko::OpenPerformanceMode(bool* processorMissing) const {
+    PressOpeningABox(main_, kBtnPerformance);
+    HWND compact = WaitForWindow(ProcessId(), L"TFrmCompact");
+    HWND box = WaitForWindow(ProcessId(), L"#32770", 1500);  // a message box
+    if (box) Answer(box, IDOK);
+    if (processorMissing) *processorMissing = box != nullptr;
+    return compact;
 }
 
 void MouseClick(HWND control, int x, int y) {
@@ -205,7 +210,7 @@ std::wstring TextOf(HWND window) {
 std::wstring BoxText(HWND box) { return TextOf(GetDlgItem(box, 0xFFFF)); }
 
 void Answer(HWND box, int button) {
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    PressOpeningABox(box, button);
     for (int i = 0; i < 50 && IsWindow(box); ++i) Settle(100);
 }
 
@@ -250,9 +255,10 @@ std::vector<std::wstring> Backups() {
 
 bool Is9x() { return (GetVersion() & 0x80000000) != 0; }
 
-void Picture(HWND window, const std::wstring& name) {
+void Picture(HWND window, const std::wstring& name, DWORD settleMs) {
     const std::wstring folder = Environment(L"BRISKO_SCREENSHOTS");
     RECT r;
+    Settle(settleMs);
     if (folder.empty() || !GetWindowRect(window, &r)) return;
     // What the last click changed is painted before the picture is taken.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -18,8 +18,8 @@ enum class Launches { Run, Record };
 
 class RunningBrisko {
 public:
-    // Starts the program named by BRISKO_EXE and waits up to 20 s for its
-    // main window to show.
+    // Starts the program named by BRISKO_EXE as a first run (no preferences
+    // file) and waits up to 20 s for its main window to show.
     explicit RunningBrisko(Launches launches = Launches::Run);
     ~RunningBrisko();
     RunningBrisko(const RunningBrisko&) = delete;
@@ -28,26 +28,25 @@ public:
     HWND Main() const { return main_; }
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     DWORD ProcessId() const { return process_.dwProcessId; }
-    // Clicks a button and returns once the program has handled the click.
-    void Click(int id) const;
-    // Clicks a button that opens a modal box; returns at once.
-    void ClickOpeningABox(int id) const;
     // Clicks a button that asks first, answers Yes, then OK to the closing
     // message; that message's text, or "" when none came.
     std::wstring ClickAndConfirm(int id) const;
     // The control of the program that has the keyboard focus, or nullptr.
     HWND Focus() const;
-    // Types a key at the focused control; returns at once (wait with WaitFor).
-    void PressKey(UINT virtualKey) const;
+    // Types a key at the focused control, then lets the program handle it for
+    // settleMs; by default returns at once (wait with WaitFor).
+    void PressKey(UINT virtualKey, DWORD settleMs = 0) const;
     // Presses Tab and waits for the focus to move; whether it moved.
     bool Tab() const;
-    // The id of the focused control, 0 when none has the focus.
-    int FocusedId() const;
     // Clicks the check box of a line of a category page, as the mouse would.
     void ClickCheckBox(int page, int index) const;
     bool Ticked(int page, int index) const;
     // Clicks 保存と復元 and waits for the save-and-restore window.
     HWND OpenRestoreWindow() const;
+    // Clicks the performance-mode button and waits for the compact window; where
+    // the system has no Processor object the program says so in one box, which
+    // is answered, and `processorMissing` says whether it came.
+    HWND OpenPerformanceMode(bool* processorMissing = nullptr) const;
     void Close();
 
 private:
@@ -55,11 +54,12 @@ private:
     HWND main_ = nullptr;
 };
 
-// As Click and ClickOpeningABox, for a button of any window of the program.
+// Clicks a button of a window of the program and returns once the program has
+// handled the click; or, for a button that opens a modal box, returns at once.
 void Press(HWND window, int id);
 void PressOpeningABox(HWND window, int id);
-// Posts a key (down, then up) to a control.
-void PressKeyAt(HWND control, UINT virtualKey);
+// Posts a key (down, then up) to a control, then waits as PressKey does.
+void PressKeyAt(HWND control, UINT virtualKey, DWORD settleMs = 0);
 // A left click at a point of the control's client area, by default its middle.
 void MouseClick(HWND control, int x = -1, int y = -1);
 // A visible top-level window of the class owned by the process; nullptr on timeout.
@@ -95,8 +95,9 @@ void Settle(DWORD ms = 300);
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // The folder of the program under test.
 std::wstring ProgramFolder();
-// Saves what the screen shows of the window as <name>.bmp in BRISKO_SCREENSHOTS, if set.
-void Picture(HWND window, const std::wstring& name);
+// Saves what the screen shows of the window as <name>.bmp in BRISKO_SCREENSHOTS,
+// if set, once the window has had settleMs to paint what it just showed.
+void Picture(HWND window, const std::wstring& name, DWORD settleMs = 0);
 // The program's preferences file and the backup files made so far.
 std::wstring PreferencesPath();
 std::vector<std::wstring> Backups();
