@@ -95,14 +95,15 @@ public:
     ApplyOutcome Optimise(ProgramContext& ctx) override {
         const std::string name = DisplayName(ctx);
         if (name.empty()) return ApplyOutcome::GaveUp;
-        return StopServiceKeepingStartType(ctx, kKeyName, name, prefkey::kDesktop10Memory) ? ApplyOutcome::Applied
-                                                                                           : ApplyOutcome::GaveUp;
+        return StopServiceKeepingStartType(ctx, {kKeyName, name}, prefkey::kDesktop10Memory) ? ApplyOutcome::Applied
+                                                                                             : ApplyOutcome::Refused;
     }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
         const std::string name = DisplayName(ctx);
         if (name.empty()) return ApplyOutcome::GaveUp;
-        return StartServiceRestoringStartType(ctx, kKeyName, name, prefkey::kDesktop10Memory) ? ApplyOutcome::Applied
-                                                                                              : ApplyOutcome::GaveUp;
+        return StartServiceRestoringStartType(ctx, {kKeyName, name}, prefkey::kDesktop10Memory)
+                   ? ApplyOutcome::Applied
+                   : ApplyOutcome::Refused;
     }
 
 private:
