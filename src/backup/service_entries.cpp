@@ -23,8 +23,10 @@ std::string StartText(const std::optional<unsigned long>& start) {
 
 // A recorded start type: a number, or nothing to put back.
 std::optional<unsigned long> RecordedStart(const std::string& text) {
-    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    return std::stoul(text);
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    unsigned long n = 0;
+    for (char c : text) n = n * 10 + static_cast<unsigned long>(c - '0');
+    return n;
 }
 
 // Puts the service back as the row recorded it: stopped or running (a row

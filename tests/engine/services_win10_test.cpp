@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "backup/backup_file.h"
 #include "backup/restore_command.h"
 #include "engine/item_passes.h"
 #include "platform/profile/profile_file.h"
@@ -105,28 +104,23 @@ TEST(ServicesOnWindows10, ARefusedStopOrChangeChangesNothingAndNamesTheService) 
 // rows are put back, and no start type is invented for Security Center.
 TEST(ServicesOnWindows10, ARestoreSkipsWhatCannotBeChangedWithAWarning) {
     Windows10 w;
-    WriteBackupFile(w.ctx, "C:\\b.ini");
-    std::string backup = text::Cp932ToUtf8(*w.files.ReadFile("C:\\b.ini"));
-    for (const char* row : {"Spooler=開始中", "DoSvc=開始中"}) {  // as if both had been running, at start type 2
-        const std::string key = std::string(row).substr(0, std::string(row).find('='));
-        const size_t at = backup.find("[不要サービス]\r\n") + std::string("[不要サービス]\r\n").size();
-        backup.insert(at, std::string(row) + "\r\n");
-        backup.insert(backup.find("[不要サービス-s]\r\n") + std::string("[不要サービス-s]\r\n").size(), key + "=2\r\n");
-    }
-    w.files.WriteReplacing("C:\\b.ini", text::Utf8ToCp932(backup));
     for (auto& [key, state] : w.services.states)
         if (key == "Spooler" || key == "DoSvc") state = ServiceState::Stopped;
     w.services.ChangeStartType("Spooler", 4);
+    w.files.AddFile("C:\\r.ini", text::Utf8ToCp932("[バックアップ]\r\n形式=2\r\nOS=XP\r\n[システム]\r\n1=0\r\n"
+                                                     "[デスクトップ]\r\n10=停止中\r\n[不要サービス]\r\nSpooler=開始中\r\n"
+                                                     "DoSvc=開始中\r\n[不要サービス-s]\r\nSpooler=2\r\nDoSvc=2\r\n"
+                                                     "[バックアップ終了]\r\n完了=1\r\n"));
     w.prompts.AnswerNext(false);
-    EXPECT_TRUE(RunRestoreCommand(w.ctx, "C:\\b.ini")) << "no failure for what Windows does not allow";
+    EXPECT_TRUE(RunRestoreCommand(w.ctx, "C:\\r.ini")) << "no failure for what Windows does not allow";
     EXPECT_EQ(w.Start("Spooler"), "2");
     EXPECT_EQ(w.services.QueryState("Spooler"), ServiceState::Running);
     EXPECT_EQ(w.services.QueryState("DoSvc"), ServiceState::Stopped);
+    EXPECT_EQ(w.services.QueryState("wscsvc"), ServiceState::Running);
     EXPECT_EQ(w.Start("wscsvc"), "2");
-    const auto warned = std::find_if(w.prompts.shown.begin(), w.prompts.shown.end(), [](const auto& m) {
-        return m.kind == PromptKind::Warn && m.text.find("(DoSvc)") != std::string::npos;
-    });
-    EXPECT_NE(warned, w.prompts.shown.end());
+    EXPECT_NE(std::find_if(w.prompts.shown.begin(), w.prompts.shown.end(),
+                           [](const auto& m) { return m.kind == PromptKind::Warn && m.text.find("(DoSvc)") != std::string::npos; }),
+              w.prompts.shown.end());
 }
 
 }  // namespace
