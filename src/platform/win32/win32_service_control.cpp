@@ -80,13 +80,20 @@ std::optional<unsigned long> Win32ServiceManager::StartType(const std::string& k
 }
 
 ServiceAccess Win32ServiceManager::Access(const std::string& keyName) {
+    // One open for the usual answer (it may be changed; is it protected?);
+    // a second only where that is refused, to tell apart a service that
+    // refuses the query alone.
     ServiceAccess access;
-    access.stopAndChange = static_cast<bool>(OpenedService(keyName, SERVICE_STOP | SERVICE_CHANGE_CONFIG).service);
-    OpenedService s(keyName, SERVICE_QUERY_CONFIG);
+    OpenedService s(keyName, SERVICE_STOP | SERVICE_CHANGE_CONFIG | SERVICE_QUERY_CONFIG);
+    if (!s.service) {
+        access.stopAndChange = static_cast<bool>(OpenedService(keyName, SERVICE_STOP | SERVICE_CHANGE_CONFIG).service);
+        return access;
+    }
+    access.stopAndChange = true;
     LaunchProtectedInfo info{};
     DWORD needed = 0;
-    if (s.service && QueryServiceConfig2W(s.service.get(), kConfigLaunchProtected, reinterpret_cast<BYTE*>(&info),
-                                          sizeof info, &needed))
+    if (QueryServiceConfig2W(s.service.get(), kConfigLaunchProtected, reinterpret_cast<BYTE*>(&info), sizeof info,
+                             &needed))
         access.launchProtected = info.dwLaunchProtected != 0;
     return access;
 }
