@@ -1,13 +1,11 @@
 #include "backup/backup_entries.h"
 
-#include <algorithm>
 #include <cstdio>
 
+#include "backup/service_entries.h"
 #include "backup/typed_value.h"
 #include "platform/error.h"
 #include "engine/menu_mask.h"
-#include "engine/service_control.h"
-#include "engine/services.h"
 #include "engine/system_items.h"
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
@@ -22,8 +20,7 @@ namespace brisko {
 namespace {
 const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = RegRoot::ClassesRoot;
 const std::string kSystem = "システム", kSystem9 = "システム9", kDesktop = "デスクトップ", kExplorer = "エクスプローラ",
-                  kPower = "起動・終了", kOthers = "その他", kServices = "不要サービス", kServiceStarts = "不要サービス-s",
-                  kPcInfo = "パソコン情報";
+                  kPower = "起動・終了", kOthers = "その他", kPcInfo = "パソコン情報";
 // Values kept with their type and bytes, by "section.key" of their row; a
 // section older readers never read.
 const std::string kTyped = "型付きの値";
@@ -34,13 +31,11 @@ const std::string MM = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\M
 const std::string POLICIES = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 const std::string DESK = "\\Control Panel\\Desktop";
 const std::string TRAY = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\TrayNotify";
-const std::string WSC = "\\SYSTEM\\CurrentControlSet\\Services\\wscsvc";
 const std::string NAMESPACE = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace";
 const std::string TASKS = "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
 const std::string EXTENSIONS = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions";
 const std::string MESSENGER = "{FB5F1910-F110-11d2-BB9E-00C04F795683}";
 const std::string SYSOC_COMPONENTS = "Components";
-constexpr long long kWin32ServiceTypes = 0x30;  // own process, shared process
 
 std::string Read(ProgramContext& ctx, RegRoot root, const std::string& path, const std::string& name,
                  std::string_view kindTag) {
@@ -169,13 +164,6 @@ std::string RemoveFirstHide(const std::string& line) {
     return at == std::string::npos ? line : line.substr(0, at) + line.substr(at + 4);
 }
 
-// net stop / net start for a service by its key name, which unlike its
-// display name names exactly one service.
-void RunServiceCommand(ProgramContext& ctx, const std::string& keyName, bool stop) {
-    if (UnsafeForCommandLine(keyName) || (stop && !StopsWithoutQuestion(ctx, keyName, keyName))) return;
-    ctx.platform.processes.RunHidden(std::string(stop ? "net stop \"" : "net start \"") + keyName + "\"");
-}
-
 std::string BootDefaultKey(ProgramContext& ctx) {
     return IniReadValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "default");
 }
@@ -296,20 +284,7 @@ std::vector<BackupEntry> DesktopEntries() {
                          ctx.platform.processes.RestartExplorer();
                  }},
                            {{kDesktop, "9a"}, {kDesktop, "9b"}}));
-    // Security Center: its state, then its start type; restored start type first.
-    e.push_back(WithKinds(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
-                     rec(kDesktop, "10", ServiceStatusText(ctx.platform.services.QueryState("wscsvc")));
-                     rec(kDesktop, "10-start", Read(ctx, HKLM, WSC, "Start", kind::kDword));
-                 },
-                 [](ProgramContext& ctx, const BackupSource& b) {
-                     // Where there is no Security Center there is nothing to put back
-                     // (writing its start type would make a service key of nothing).
-                     if (!ctx.platform.registry.CanOpenKey(HKLM, WSC.substr(1), RegAccess::Query)) return;
-                     std::string start = b.read(kDesktop, "10-start");
-                     Write(ctx, HKLM, WSC, "Start", kind::kDword, start == NULLT ? "3" : start);
-                     RunServiceCommand(ctx, "wscsvc", b.read(kDesktop, "10") == "停止中");
-                 }},
-                           {{kDesktop, "10"}}), {{kDesktop, "10-start", kind::kDword}}));
+    e.push_back(SecurityCenterEntry());
     return e;
 }
 
@@ -471,47 +446,6 @@ std::vector<BackupEntry> OthersEntries() {
     return e;
 }
 
-// A service key whose type says kernel or file-system driver.
-bool IsDriver(ProgramContext& ctx, const std::string& keyName) {
-    const std::string type = Read(ctx, HKLM, std::string(kServicesKey) + "\\" + keyName, "Type", kind::kDword);
-    if (type == NULLT || type == kUnfitType) return false;
-    return (std::stoll(type) & kWin32ServiceTypes) == 0;
-}
-
-BackupEntry ServiceEntries() {
-    BackupEntry entry{[](ProgramContext& ctx, const BackupRecorder& rec) {
-                const auto services = ListServices(ctx);
-                const ServiceStates states(ctx);
-                for (const auto& s : services) rec(kServices, s.keyName, ServiceStatusText(states.Of(s.keyName)));
-                for (const auto& s : services)
-                    rec(kServiceStarts, s.keyName,
-                        Read(ctx, HKLM, std::string(kServicesKey) + "\\" + s.keyName, "Start", kind::kDword));
-            },
-            // Only services the program lists now are put back, each by its key:
-            // a recorded name that is a driver, or no longer a service, is left
-            // alone (writing it would change a driver's start or create a key).
-            [](ProgramContext& ctx, const BackupSource& b) {
-                const auto listed = ListServices(ctx);
-                for (const auto& recordedName : b.keys(kServices)) {
-                    const auto it = std::find_if(listed.begin(), listed.end(), [&](const ListedService& s) {
-                        return text::RegistryNamesEqual(s.keyName, recordedName);
-                    });
-                    if (it == listed.end() || IsDriver(ctx, it->keyName)) continue;
-                    const std::string recorded = b.read(kServices, recordedName);
-                    if (recorded == ServiceStatusText(ctx.platform.services.QueryState(it->keyName))) continue;
-                    const std::string key = std::string(kServicesKey) + "\\" + it->keyName;
-                    if (it->displayName != NULLT)
-                        PreferencesOf(ctx).Write(prefkey::kServicesMemory, it->displayName,
-                                                 Read(ctx, HKLM, key, "Start", kind::kDword));
-                    std::string start = b.read(kServiceStarts, recordedName);
-                    Write(ctx, HKLM, key, "Start", kind::kDword, start == NULLT ? "3" : start);
-                    RunServiceCommand(ctx, it->keyName, recorded == "停止中");
-                }
-            }};
-    entry.kinds = [](const OsEdition&, const BackupSource& b) { return EveryKey(b, kServiceStarts, "", kind::kDword); };
-    return entry;
-}
-
 BackupEntry PcInformationEntries() {
     return {[](ProgramContext& ctx, const BackupRecorder& rec) {
                 const std::string owner = Is9x(ctx) ? "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion"
@@ -529,7 +463,7 @@ std::vector<BackupEntry> BackupEntries() {
     std::vector<BackupEntry> all;
     for (auto part : {SystemEntries(), DesktopEntries(), ExplorerEntries(), PowerEntries(), OthersEntries()})
         for (auto& entry : part) all.push_back(std::move(entry));
-    all.push_back(ServiceEntries());
+    all.push_back(ServicesPageEntry());
     all.push_back(PcInformationEntries());
     return all;
 }

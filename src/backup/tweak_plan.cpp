@@ -1,6 +1,5 @@
 #include "backup/tweak_plan.h"
 
-#include <map>
 #include <optional>
 
 #include "engine/services.h"
@@ -13,13 +12,11 @@ namespace brisko {
 namespace {
 using namespace planmark;
 
-// The service key name behind each entry of the service list, in list order.
-// Entries with equal display names take the last of them, as their rules do.
+// The service key name behind each entry of the service list, in list order:
+// the key its rule acts on, so entries with equal display names stay apart.
 std::vector<std::string> ServiceKeyNames(ProgramContext& ctx) {
-    std::map<std::string, std::string> byDisplay;
-    for (const ListedService& s : ListServices(ctx)) byDisplay[s.displayName] = s.keyName;
     std::vector<std::string> keys;
-    for (const ItemEntry& e : ctx.items.List(TweakCategory::Service)) keys.push_back(byDisplay[e.label]);
+    for (size_t i = 0; i < ctx.items.List(TweakCategory::Service).size(); ++i) keys.push_back(ServiceKeyAt(ctx, i));
     return keys;
 }
 

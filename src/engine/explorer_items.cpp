@@ -2,6 +2,7 @@
 
 #include "engine/program_context.h"
 #include "engine/value_item.h"
+#include "platform/modern_windows.h"
 #include "platform/registry_values.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
@@ -118,7 +119,12 @@ std::vector<std::unique_ptr<ItemRule>> MakeExplorerRules() {
     // both mean that last-access updates are off.
     rules.push_back(ValueItem(HKLM, FS, {"NtfsDisableLastAccessUpdate"}, DWORD_KIND, Write("1"), Delete(),
                               {"1", "-2147483647", "-2147483645"}));
-    rules.push_back(ValueItem(HKLM, FS, {"NtfsDisable8dot3NameCreation"}, DWORD_KIND, Write("1"), Write("0"), {"1"}));
+    // Undone, Windows 8 and later go back to their own default, a choice per
+    // volume (2); 0 would turn short names on for every volume.
+    rules.push_back(std::make_unique<EditionRule>(
+        [](const ProgramContext& ctx) { return IsModernWindows(ctx.platform.system.Version()); },
+        ValueItem(HKLM, FS, {"NtfsDisable8dot3NameCreation"}, DWORD_KIND, Write("1"), Write("2"), {"1"}),
+        ValueItem(HKLM, FS, {"NtfsDisable8dot3NameCreation"}, DWORD_KIND, Write("1"), Write("0"), {"1"})));
     rules.push_back(VideoPropertyHandlersRule());
     rules.push_back(std::make_unique<CompressedFoldersRule>());
     rules.push_back(ValueItem(HKCU, POL, {"NoThumbnailCache"}, DWORD_KIND, Write("1"), Delete(), {"1"}));

@@ -89,7 +89,8 @@ std::vector<RehearsedItem> RehearseApply(ProgramContext& ctx, RehearsalScope sco
                     items.push_back({c, pos, entry.label, entry.ticked, {}, {}});
                     marks.push_back({ctx.journal.WritesSoFar(), ctx.journal.NotesSoFar()});
                     // As the apply pass does, so that later items see the records it would leave.
-                    if ((entry.ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx)) != ApplyOutcome::GaveUp)
+                    const ApplyOutcome outcome = entry.ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx);
+                    if (outcome != ApplyOutcome::GaveUp && outcome != ApplyOutcome::Refused)
                         m.states.Set(c, pos, entry.ticked);
                 }
             }

@@ -55,9 +55,9 @@ TEST(BackupFile, NamedByTheTimeAndNeverOverwritten) {
 TEST(BackupFile, AKeyThatCannotBeReadRefusesTheBackup) {
     StartedContext sim(SimulatedWindows::Xp);
     const std::string memory = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-    sim.registry.DenyWrites(RegRoot::LocalMachine, "SYSTEM\\CurrentControlSet\\Services\\Alerter");
+    sim.services.refusingChange.insert("Alerter");
     WriteBackupFile(sim.ctx, kPath);
-    EXPECT_EQ(Entry(sim, "不要サービス", "Alerter"), "NULL") << "a service that cannot be read is left out whole";
+    EXPECT_EQ(Entry(sim, "不要サービス", "Alerter"), "NULL") << "a service the program may not change is left out whole";
     EXPECT_EQ(Entry(sim, "不要サービス-s", "Alerter"), "NULL");
     sim.files.Remove(kPath);
 

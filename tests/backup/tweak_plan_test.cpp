@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "backup/tweak_plan.h"
+#include "engine/item_passes.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 #include "support/test_data.h"
@@ -67,6 +69,27 @@ TEST_F(TweakPlan, AnEditorsPlanMatchesServiceKeysWithoutRegardToCase) {
     const PlanLoad load = LoadPlanFile(ctx, kPlan);
     EXPECT_TRUE(load.recognised && load.refused.empty());
     EXPECT_TRUE(Service("DHCP Client").ticked);
+}
+
+// Two services of one display name stay apart: each has its own plan key,
+// and a plan naming one acts on that one alone.
+TEST(TweakPlanTwins, EachServiceIsActedOnByItsKey) {
+    testing::SimulatedContext sim(testing::SimulatedWindows::Xp);
+    const std::string twin = "\\SYSTEM\\CurrentControlSet\\Services\\ZAudio";
+    for (auto [name, kind, value] : {std::tuple{"DisplayName", "String", "Windows Audio"}, {"Type", "DWORD", "32"},
+                                     {"Start", "DWORD", "2"}, {"ObjectName", "String", "LocalSystem"}})
+        RegWriteValue(sim.registry, RegRoot::LocalMachine, twin, name, kind, value);
+    sim.services.states.emplace_back("ZAudio", ServiceState::Running);
+    RunStartupSequence(sim.ctx);
+    for (auto& e : sim.ctx.items.List(TweakCategory::Service)) e.enabled = true;
+    WritePlanFile(sim.ctx, kPlan);
+    const std::string own = *sim.files.ReadFile(kPlan);
+    EXPECT_NE(own.find("AudioSrv=0"), std::string::npos);
+    EXPECT_NE(own.find("ZAudio=0"), std::string::npos);
+    sim.files.WriteReplacing(kPlan, "[BriskoPlan]\r\nFormat=1\r\n[Service]\r\nZAudio=1\r\n[BriskoPlanEnd]\r\nComplete=1\r\n");
+    ASSERT_TRUE(LoadPlanFile(sim.ctx, kPlan).recognised);
+    ApplyItemStates(sim.ctx);
+    EXPECT_EQ(sim.services.changes, (std::vector<std::string>{"stop|ZAudio", "start-type|ZAudio|3"}));
 }
 
 TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {

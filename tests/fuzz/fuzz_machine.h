@@ -37,7 +37,7 @@ struct FuzzBackends {
     AnswerNo prompts;
     EmbeddedTextResources resources;
     MemorySystemInfo system;
-    testing::FakeServiceManager services;
+    testing::FakeServiceManager services{registry};
     SteppingClock clock;
 };
 

@@ -8,6 +8,7 @@
 #include "platform/modern_windows.h"
 #include "platform/os_edition.h"
 #include "prefs/preference_keys.h"
+#include "support/item_probes.h"
 #include "support/simulated_context.h"
 
 namespace brisko {
@@ -33,6 +34,25 @@ TEST(ModernWindows, TheSetIsPreDisabledAndNamesTheRealWindows) {
                       inSet) << at << n << note;
             if (inSet) EXPECT_EQ(sim.Prefs("DisabledItem", prefkey::DisabledItemKey(category, n)), "pre_true") << at << n;
         }
+}
+
+// Undone there, an item gives back what Windows 8 and later ship: short
+// names decided per volume, and the system's own wallpaper where it is.
+TEST(ModernWindows, UndoingGivesBackWhatWindowsShips) {
+    for (bool pictureThere : {true, false}) {
+        testing::SimulatedContext sim(testing::SimulatedWindows::Xp);
+        sim.system.version = {2, 6, 2};
+        const std::string picture = "C:\\WINDOWS\\Web\\Wallpaper\\Windows\\img0.jpg";
+        if (pictureThere) sim.files.AddFile(picture, "JFIF");
+        const std::string fs = "\\SYSTEM\\CurrentControlSet\\Control\\FileSystem", desk = "\\Control Panel\\Desktop";
+        RegWriteValue(sim.registry, RegRoot::LocalMachine, fs, "NtfsDisable8dot3NameCreation", "DWORD", "1");
+        RegWriteValue(sim.registry, RegRoot::CurrentUser, desk, "Wallpaper", "String", "");
+        RunStartupSequence(sim.ctx);
+        testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 6, false);
+        testing::ApplyOne(sim.ctx, TweakCategory::Desktop, 7, false);
+        EXPECT_EQ(sim.Hklm(fs, "NtfsDisable8dot3NameCreation"), "2") << "not 0: short names on every volume";
+        EXPECT_EQ(sim.Hkcu(desk, "Wallpaper", "String"), pictureThere ? picture : "NULL") << "never XP's picture";
+    }
 }
 
 }  // namespace

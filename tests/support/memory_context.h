@@ -49,7 +49,7 @@ struct MemoryBackends {
     ScriptedPrompts prompts;
     EmbeddedTextResources resources;
     MemorySystemInfo system;
-    FakeServiceManager services;
+    FakeServiceManager services{registry};
     SteppingClock clock;
 };
 

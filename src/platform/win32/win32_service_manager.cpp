@@ -4,26 +4,12 @@
 
 #include <vector>
 
+#include "platform/win32/service_handle.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::win32 {
 
 namespace {
-class ScHandle {
-public:
-    explicit ScHandle(SC_HANDLE h) : h_(h) {}
-    ~ScHandle() {
-        if (h_) CloseServiceHandle(h_);
-    }
-    ScHandle(const ScHandle&) = delete;
-    ScHandle& operator=(const ScHandle&) = delete;
-    explicit operator bool() const { return h_ != nullptr; }
-    SC_HANDLE get() const { return h_; }
-
-private:
-    SC_HANDLE h_;
-};
-
 ServiceState FromCurrentState(DWORD state) {
     return (state >= SERVICE_STOPPED && state <= SERVICE_PAUSED) ? static_cast<ServiceState>(state)
                                                                  : ServiceState::Unknown;
@@ -31,9 +17,10 @@ ServiceState FromCurrentState(DWORD state) {
 }  // namespace
 
 ServiceState Win32ServiceManager::QueryState(const std::string& keyName) {
-    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    // Only what the query needs: hardened services refuse anything more.
+    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
     if (!manager) return ServiceState::Unknown;
-    ScHandle service(OpenServiceW(manager.get(), Widen(keyName).c_str(), SERVICE_ALL_ACCESS));
+    ScHandle service(OpenServiceW(manager.get(), Widen(keyName).c_str(), SERVICE_QUERY_STATUS));
     if (!service) return ServiceState::Unknown;
     SERVICE_STATUS status{};
     if (!QueryServiceStatus(service.get(), &status)) return ServiceState::Unknown;
@@ -41,7 +28,7 @@ ServiceState Win32ServiceManager::QueryState(const std::string& keyName) {
 }
 
 std::optional<std::vector<std::pair<std::string, ServiceState>>> Win32ServiceManager::EnumerateStates() {
-    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
     if (!manager) return std::nullopt;
     std::vector<std::pair<std::string, ServiceState>> states;
     std::vector<BYTE> buffer(64 * 1024);
