@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "backup/typed_value.h"
 #include "platform/error.h"
@@ -164,11 +165,6 @@ void ShowMissingFile(ProgramContext& ctx, const char* item) {
                                " 設定対象ファイルの検出に失敗しました。\r\n[オプション] から正しいファイルパスを設定することができます。");
 }
 
-std::string RemoveFirstHide(const std::string& line) {
-    const size_t at = text::AsciiLower(line).find("hide");
-    return at == std::string::npos ? line : line.substr(0, at) + line.substr(at + 4);
-}
-
 // net stop / net start for a service by its key name, which unlike its
 // display name names exactly one service.
 void RunServiceCommand(ProgramContext& ctx, const std::string& keyName, bool stop) {
@@ -202,14 +198,17 @@ std::vector<BackupEntry> SystemEntries() {
     std::vector<BackupEntry> e;
     e.push_back(Value(kSystem, "1", HKLM, MM, "DisablePagingExecutive", "DWORD"));
     e.push_back(Value(kSystem, "2", HKLM, MM, "LargeSystemCache", "DWORD"));
-    // The Windows subsystem: NT does not start without it, so a restore only
-    // rewrites it from a recorded text and never deletes or empties it.
+    // The Windows subsystem: NT does not start without it. The item changes
+    // only its heap sizes, so a restore puts back only those, into the line
+    // as it is now (its server DLLs and the rest belong to this Windows), and
+    // never deletes or empties it.
     e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                                 rec(kSystem, "3", Read(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kString));
                             },
                             [](ProgramContext& ctx, const BackupSource& b) {
-                                const std::string v = b.read(kSystem, "3");
-                                if (IsRecordedText(v)) Write(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kExString, v);
+                                const std::string now = Read(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kString);
+                                const auto line = WithSharedSectionOf(now, b.read(kSystem, "3"));
+                                if (line && *line != now) Write(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kExString, *line);
                             }},
                            {{kSystem, "3"}}, "NT"));
     e.push_back(Value(kSystem, "4", HKLM, MM, "IoPageLockLimit", "DWORD"));
@@ -248,7 +247,7 @@ std::vector<BackupEntry> SystemEntries() {
                              const std::string line = b.read(kSystem9, key);
                              if (text::AsciiLower(line).find("hide") == std::string::npos) continue;
                              prefs.Write(prefkey::kSystem9Memory, key, line);
-                             IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, RemoveFirstHide(line));
+                             IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, WithoutHideFlag(line));
                          }
                          return;
                      }
@@ -491,12 +490,13 @@ BackupEntry ServiceEntries() {
             // a recorded name that is a driver, or no longer a service, is left
             // alone (writing it would change a driver's start or create a key).
             [](ProgramContext& ctx, const BackupSource& b) {
-                const auto listed = ListServices(ctx);
+                const auto services = ListServices(ctx);
+                std::map<std::u32string, const ListedService*> listed;  // the first of each name
+                for (const auto& s : services) listed.emplace(text::RegistryUpper(s.keyName), &s);
                 for (const auto& recordedName : b.keys(kServices)) {
-                    const auto it = std::find_if(listed.begin(), listed.end(), [&](const ListedService& s) {
-                        return text::RegistryNamesEqual(s.keyName, recordedName);
-                    });
-                    if (it == listed.end() || IsDriver(ctx, it->keyName)) continue;
+                    const auto found = listed.find(text::RegistryUpper(recordedName));
+                    if (found == listed.end() || IsDriver(ctx, found->second->keyName)) continue;
+                    const ListedService* it = found->second;
                     const std::string recorded = b.read(kServices, recordedName);
                     if (recorded == ServiceStatusText(ctx.platform.services.QueryState(it->keyName))) continue;
                     const std::string key = std::string(kServicesKey) + "\\" + it->keyName;

@@ -43,6 +43,9 @@ RecordedChange::RecordedChange(ProgramContext& ctx, std::string action, std::str
     record_.action = std::move(action);
     record_.backup = std::move(backup);
     record_.restoredFrom = std::move(restoredFrom);
+    const MachineIdentity here = IdentityOf(ctx);
+    record_.computer = here.computer;
+    record_.windows = BuildText(here.build);
 }
 
 void RecordedChange::Run(const std::function<void()>& writes) {
@@ -128,17 +131,18 @@ std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, con
     return change.Note();
 }
 
-bool ConfirmRestore(ProgramContext& ctx, const std::string& path) {
+bool ConfirmRestore(ProgramContext& ctx, const std::string& path, const std::string& alsoUndone) {
     // Refused files get their warning before any question; the restore
     // itself reads the file again and checks it once more.
-    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx.platform.files, path, ctx.os), ctx.os);
+    const MachineIdentity here = IdentityOf(ctx);
+    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx.platform.files, path, here), here);
     if (!refusal.empty()) {
         ctx.platform.prompts.Warn(refusal);
         return false;
     }
     const std::string name = path.substr(path.find_last_of('\\') + 1);
     return ctx.platform.prompts.Confirm("以下のバックアップ ファイルから Windows の設定を復元しますか？\r\n\r\nファイル名：" +
-                                        name);
+                                        name + alsoUndone);
 }
 
 }  // namespace brisko

@@ -54,8 +54,9 @@ std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, con
                             const std::string& action);
 
 // The questions before the restore of a chosen file: a file that is no
-// complete backup for this Windows gets its warning, any other the question
-// naming it. True when the restore command may run.
-bool ConfirmRestore(ProgramContext& ctx, const std::string& path);
+// complete backup for this computer and Windows gets its warning, any other
+// the question naming it, followed by `alsoUndone` (the later changes the
+// restore undoes too, see history_restore.h). True when the restore command may run.
+bool ConfirmRestore(ProgramContext& ctx, const std::string& path, const std::string& alsoUndone = "");
 
 }  // namespace brisko

@@ -125,8 +125,9 @@ int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
         if (code == kExitRefused) return code;
         text = ExportTicksAsReg(ctx);
     } else {
-        const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.source, ctx.os);
-        if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+        const MachineIdentity here = IdentityOf(ctx);
+        const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.source, here);
+        if (const std::string refusal = RestoreRefusal(backup, here); !refusal.empty()) {
             log.Note(refusal);
             return kExitRefused;
         }
@@ -138,8 +139,9 @@ int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
 }
 
 int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
-    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.file, ctx.os);
-    if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+    const MachineIdentity here = IdentityOf(ctx);
+    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.file, here);
+    if (const std::string refusal = RestoreRefusal(backup, here); !refusal.empty()) {
         log.Note(refusal);
         return kExitRefused;
     }

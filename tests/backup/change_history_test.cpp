@@ -4,6 +4,7 @@
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
 #include "backup/change_history.h"
+#include "backup/history_restore.h"
 #include "backup/recorded_change.h"
 #include "backup/restore_command.h"
 #include "engine/change_preview.h"
@@ -101,6 +102,29 @@ TEST_F(ChangeHistory, RestoringFromARecordPutsBackItsBackup) {
     EXPECT_EQ(sim.prompts.shown.back().kind, PromptKind::Warn);
 }
 
+// Each record names its computer and Windows build; the history page offers
+// only this computer's records, and its question names the later changes a
+// restore of one also undoes.
+TEST_F(ChangeHistory, OnlyThisComputersRecordsAreOfferedAndLaterOnesAreNamed) {
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    RunAccelerate(ctx);
+    sim.Entry(TweakCategory::Power, 10).ticked = true;
+    RunAccelerate(ctx);
+    auto records = History();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].computer + " " + records[1].windows, "YAMADA-PC 5.1.2600");
+    const MachineIdentity here = IdentityOf(ctx);
+    EXPECT_TRUE(RecordOfThisComputer(records[1], here));
+    EXPECT_EQ(LaterChangesUndone(records, 1, here),
+              "\r\n\r\nこの復元は、この記録より後の次の変更も元に戻します：\r\n　" + records[0].when + "  高速化");
+    EXPECT_EQ(LaterChangesUndone(records, 0, here), "");
+    records[0].computer = "ANOTHER-PC";
+    EXPECT_FALSE(RecordOfThisComputer(records[0], here));
+    EXPECT_EQ(LaterChangesUndone(records, 1, here), "") << "another computer's change is not undone here";
+    records[0].computer.clear();
+    EXPECT_FALSE(RecordOfThisComputer(records[0], here)) << "an older record names no computer";
+}
+
 // A refused write is recorded as failed, with the error the user saw, or,
 // refused without a word, as not reading back.
 TEST(ChangeHistoryFaults, ARefusedWriteIsRecordedAsFailed) {
@@ -130,7 +154,9 @@ TEST(ChangeHistoryFaults, ARefusedWriteIsRecordedAsFailed) {
 TEST(ChangeHistoryText, RecordsReadBackAndFieldsStayWhole) {
     const HistoryRecord full{"2026-12-07 03:01:02", "高速化", "C:\\b.ini", "", "作成しました (番号 3)",
                              {{"[システム] a", {{"HKEY_X\\v", "1", "2", ""}, {"HKEY_X\\w", "(なし)", "x", "拒否"}}, ""},
-                              {"[その他] b", {}, "設定できませんでした"}}};
+                              {"[その他] b", {}, "設定できませんでした"}},
+                             "YAMADA-PC",
+                             "5.1.2600"};
     EXPECT_EQ(ParseHistory(std::string(kUtf8ByteOrderMark) + FormatHistoryRecord(full)),
               std::vector<HistoryRecord>{full});
     HistoryRecord broken = full;

@@ -345,4 +345,10 @@ std::string LineBreakRefusal(const std::string& file, const std::string& section
            "改行を含む値はファイルに正しく記録できません。";
 }
 
+std::string CrowdedRefusal(const std::string& what, const ProfileDocument::SectionSize& section) {
+    return what + " ファイルのセクション [" + section.name + "] にはキーが " + std::to_string(section.keys) +
+           " 個あります。1 つのセクションに " + std::to_string(kMostKeysInASection) +
+           " 個を超えるキーがあるファイルは読み込みません。";
+}
+
 }  // namespace brisko::profile

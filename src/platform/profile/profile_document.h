@@ -103,4 +103,7 @@ std::string ExactProfileText(const std::string& value);
 std::string LineBreakRefusal(const std::string& file, const std::string& section, const std::string& key);
 bool HoldsLineBreak(const std::string& s);
 
+// The refusal of a file (`what`: "プラン", "バックアップ") with a crowded section.
+std::string CrowdedRefusal(const std::string& what, const ProfileDocument::SectionSize& section);
+
 }  // namespace brisko::profile
