@@ -180,6 +180,7 @@ PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path) {
     for (const Want& w : *wants) {
         if (w.position && Available(ctx, w.category, *w.position)) {
             ctx.items.List(w.category)[*w.position].ticked = w.ticked;
+            load.named.emplace_back(w.category, *w.position);
             continue;
         }
         const bool tickedNow = w.position && ctx.items.List(w.category)[*w.position].ticked;
