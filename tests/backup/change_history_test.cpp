@@ -5,6 +5,8 @@
 #include "backup/backup_file.h"
 #include "backup/change_history.h"
 #include "backup/history_restore.h"
+#include "backup/mail_rules.h"
+#include "backup/pc_information_change.h"
 #include "backup/recorded_change.h"
 #include "backup/restore_command.h"
 #include "engine/change_preview.h"
@@ -49,6 +51,27 @@ TEST_F(ChangeHistory, TheRestorePointComesBeforeTheFirstWriteAndGoesWhenNothingC
     RunAccelerate(ctx);
     EXPECT_EQ(seen.size(), 4u);
     EXPECT_EQ(Irq8(), "NULL");
+}
+
+// Windows 8 and later answer within 24 hours of a point with that point's
+// number: not this run's, so neither called made nor ended or cancelled. A
+// point that cannot be told new is ended, never cancelled. A change that
+// wrote nothing leaves no record naming a backup it then removed.
+TEST_F(ChangeHistory, APointWindowsReusedIsNeverCancelledNorCalledMade) {
+    points.newest = 7;
+    points.answer = {RestorePointStart::State::Made, 7, ""};
+    RunAccelerate(ctx);  // nothing to change
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    const AccelerateResult result = RunAccelerate(ctx);
+    EXPECT_EQ(points.calls, (std::vector<std::string>(2, "Begin Brisko による設定変更の前")));
+    EXPECT_EQ(History().size(), 1u) << "the change that wrote nothing left no record";
+    EXPECT_EQ(History().at(0).restorePoint, "Windows は 24 時間以内の復元ポイントを使います (番号 7)");
+    EXPECT_NE(result.note.find("新しい復元ポイントは作成されていません"), std::string::npos) << result.note;
+    points.newest = std::nullopt;
+    points.answer = {RestorePointStart::State::Made, 8, ""};
+    RunAccelerate(ctx);
+    EXPECT_EQ(points.calls.back(), "End 8");
+    for (const HistoryRecord& r : History()) EXPECT_TRUE(sim.files.GetAttributes(r.backup)) << r.backup;
 }
 
 // Windows declining is said in the final message and recorded; the apply goes on.
@@ -123,6 +146,26 @@ TEST_F(ChangeHistory, OnlyThisComputersRecordsAreOfferedAndLaterOnesAreNamed) {
     EXPECT_EQ(LaterChangesUndone(records, 1, here), "") << "another computer's change is not undone here";
     records[0].computer.clear();
     EXPECT_FALSE(RecordOfThisComputer(records[0], here)) << "an older record names no computer";
+}
+
+// A change of the PC information and an import of the mail rules are changes
+// like any other: a restore point around them and a record of each.
+TEST_F(ChangeHistory, PcInformationAndMailRulesAreRecordedChanges) {
+    sim.prompts.AnswerNext(true);
+    ASSERT_TRUE(ChangePcInformation(ctx, {"鈴木", "", "SUZUKI"}));
+    RegWriteValue(sim.registry, RegRoot::CurrentUser, "\\Identities\\{AAA}\\Software", "x", "String", "y");
+    sim.files.AddFile(MailRuleBackupPath(ctx), "rules");
+    sim.prompts.AnswerNext(true);
+    ASSERT_TRUE(RestoreMailRules(ctx, {}));
+    EXPECT_EQ(points.calls, (std::vector<std::string>{"Begin Brisko による設定変更の前", "End 1",
+                                                      "Begin Brisko による設定変更の前", "End 1"}));
+    const auto records = History();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].action, "パソコン情報の変更");
+    ASSERT_EQ(records[1].items.size(), 1u);
+    EXPECT_EQ(records[1].items[0].values.back().after, "SUZUKI");
+    EXPECT_EQ(records[0].action, "メールルールの復元");
+    EXPECT_EQ(records[0].items.at(0).values.at(0).after, MailRuleBackupPath(ctx) + " から読み込み");
 }
 
 // A refused write is recorded as failed, with the error the user saw, or,
