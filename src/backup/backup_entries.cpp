@@ -6,6 +6,7 @@
 
 #include "backup/typed_value.h"
 #include "platform/error.h"
+#include "engine/explorer_items.h"
 #include "engine/menu_mask.h"
 #include "engine/service_control.h"
 #include "engine/services.h"
@@ -343,9 +344,7 @@ std::vector<BackupEntry> ExplorerEntries() {
                  [](ProgramContext& ctx, const BackupSource& b) {
                      const bool off = b.read(kExplorer, "8") == "true";
                      PreferencesOf(ctx).Write(prefkey::kExplorerMemory, "8", off ? "true" : "false");
-                     const std::string verb = off ? "regsvr32 /u /s " : "regsvr32 /s ";
-                     ctx.platform.processes.RunHidden(verb + "cabview.dll");
-                     if (ctx.os.edition != "Me") ctx.platform.processes.RunHidden(verb + "zipfldr.dll");
+                     RegisterCompressedFolders(ctx, !off);
                  }});
     e.push_back(Value(kExplorer, "9", HKCU, POLICIES, "NoThumbnailCache", "DWORD"));
     // Two double quotes are recorded as such and read back empty: put them back.

@@ -1,6 +1,5 @@
 #include "startup/migration.h"
 
-#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <functional>
