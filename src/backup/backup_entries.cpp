@@ -1,10 +1,12 @@
 #include "backup/backup_entries.h"
 
 #include <cstdio>
+#include <map>
 
 #include "backup/service_entries.h"
 #include "backup/typed_value.h"
 #include "platform/error.h"
+#include "engine/explorer_items.h"
 #include "engine/menu_mask.h"
 #include "engine/system_items.h"
 #include "platform/profile/profile_file.h"
@@ -190,14 +192,17 @@ std::vector<BackupEntry> SystemEntries() {
     std::vector<BackupEntry> e;
     e.push_back(Value(kSystem, "1", HKLM, MM, "DisablePagingExecutive", "DWORD"));
     e.push_back(Value(kSystem, "2", HKLM, MM, "LargeSystemCache", "DWORD"));
-    // The Windows subsystem: NT does not start without it, so a restore only
-    // rewrites it from a recorded text and never deletes or empties it.
+    // The Windows subsystem: NT does not start without it. The item changes
+    // only its heap sizes, so a restore puts back only those, into the line
+    // as it is now (its server DLLs and the rest belong to this Windows), and
+    // never deletes or empties it.
     e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                                 rec(kSystem, "3", Read(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kString));
                             },
                             [](ProgramContext& ctx, const BackupSource& b) {
-                                const std::string v = b.read(kSystem, "3");
-                                if (IsRecordedText(v)) Write(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kExString, v);
+                                const std::string now = Read(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kString);
+                                const auto line = WithSharedSectionOf(now, b.read(kSystem, "3"));
+                                if (line && *line != now) Write(ctx, HKLM, SUBSYSTEMS, "Windows", kind::kExString, *line);
                             }},
                            {{kSystem, "3"}}, "NT"));
     e.push_back(Value(kSystem, "4", HKLM, MM, "IoPageLockLimit", "DWORD"));
@@ -236,7 +241,7 @@ std::vector<BackupEntry> SystemEntries() {
                              const std::string line = b.read(kSystem9, key);
                              if (text::AsciiLower(line).find("hide") == std::string::npos) continue;
                              prefs.Write(prefkey::kSystem9Memory, key, line);
-                             IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, RemoveFirstHide(line));
+                             IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, WithoutHideFlag(line));
                          }
                          return;
                      }
@@ -319,9 +324,7 @@ std::vector<BackupEntry> ExplorerEntries() {
                  [](ProgramContext& ctx, const BackupSource& b) {
                      const bool off = b.read(kExplorer, "8") == "true";
                      PreferencesOf(ctx).Write(prefkey::kExplorerMemory, "8", off ? "true" : "false");
-                     const std::string verb = off ? "regsvr32 /u /s " : "regsvr32 /s ";
-                     ctx.platform.processes.RunHidden(verb + "cabview.dll");
-                     if (ctx.os.edition != "Me") ctx.platform.processes.RunHidden(verb + "zipfldr.dll");
+                     RegisterCompressedFolders(ctx, !off);
                  }});
     e.push_back(Value(kExplorer, "9", HKCU, POLICIES, "NoThumbnailCache", "DWORD"));
     // Two double quotes are recorded as such and read back empty: put them back.

@@ -1,6 +1,6 @@
 #include "backup/service_entries.h"
 
-#include <algorithm>
+#include <map>
 
 #include "engine/program_preferences.h"
 #include "engine/service_control.h"
@@ -86,18 +86,21 @@ BackupEntry ServicesPageEntry() {
                       [](ProgramContext& ctx, const BackupSource& b) {
                           std::vector<std::string> refused;
                           const auto listed = ListServices(ctx, &refused);
+                          // By upper-cased key name, the first of equal names, so that a
+                          // backup of thousands of services is matched in one pass.
+                          std::map<std::u32string, NamedService> offered, notLetting;
+                          for (const auto& s : listed) offered.emplace(text::RegistryUpper(s.keyName), NamedService{s.keyName, s.displayName});
+                          for (const auto& key : refused) notLetting.emplace(text::RegistryUpper(key), NamedService{key, key});
                           for (const auto& recordedName : b.keys(kServices)) {
-                              auto same = [&](const std::string& key) { return text::RegistryNamesEqual(key, recordedName); };
-                              const auto it = std::find_if(listed.begin(), listed.end(),
-                                                           [&](const ListedService& s) { return same(s.keyName); });
-                              const auto no = std::find_if(refused.begin(), refused.end(), same);
-                              if (it == listed.end() && no == refused.end()) continue;
-                              const NamedService s = it != listed.end() ? NamedService{it->keyName, it->displayName}
-                                                                        : NamedService{*no, *no};
+                              const std::u32string upper = text::RegistryUpper(recordedName);
+                              const auto it = offered.find(upper);
+                              const auto no = notLetting.find(upper);
+                              if (it == offered.end() && no == notLetting.end()) continue;
+                              const NamedService& s = it != offered.end() ? it->second : no->second;
                               const std::string status = b.read(kServices, recordedName);
                               if (status == ServiceStatusText(ctx.platform.services.QueryState(s.keyName))) continue;
                               PutBack(ctx, s, status, b.read(kServiceStarts, recordedName),
-                                      it != listed.end() ? it->displayName : NULLT);
+                                      it != offered.end() ? s.displayName : NULLT);
                           }
                       }};
     entry.kinds = [](const OsEdition&, const BackupSource& b) {

@@ -100,13 +100,20 @@ private:
     static constexpr const char* kKey = "8";
     static ApplyOutcome Register(ProgramContext& ctx, bool registered) {
         PreferencesOf(ctx).Write(prefkey::kExplorerMemory, kKey, registered ? "false" : "true");
-        const std::string command = registered ? "regsvr32 /s " : "regsvr32 /u /s ";
-        ctx.platform.processes.RunHidden(command + "cabview.dll");
-        if (ctx.os.edition != "Me") ctx.platform.processes.RunHidden(command + "zipfldr.dll");  // Me has no zip folders
+        RegisterCompressedFolders(ctx, registered);
         return ApplyOutcome::Applied;
     }
 };
 }  // namespace
+
+void RegisterCompressedFolders(ProgramContext& ctx, bool registered) {
+    const std::string folder = ctx.paths.windowsFolder == kNullText
+                                   ? std::string()
+                                   : ctx.paths.windowsFolder + (ctx.os.family == "9x" ? "\\SYSTEM\\" : "\\system32\\");
+    const std::string command = (registered ? "regsvr32 /s \"" : "regsvr32 /u /s \"") + folder;
+    ctx.platform.processes.RunHidden(command + "cabview.dll\"");
+    if (ctx.os.edition != "Me") ctx.platform.processes.RunHidden(command + "zipfldr.dll\"");  // Me has no zip folders
+}
 
 std::vector<std::unique_ptr<ItemRule>> MakeExplorerRules() {
     std::vector<std::unique_ptr<ItemRule>> rules;

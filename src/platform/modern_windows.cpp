@@ -80,6 +80,9 @@ std::string WindowsName(const WindowsBuild& b) {
     else if (b.major == 6 && b.minor == 2) name += " 8";
     else if (b.major == 6 && b.minor == 1) name += " 7";
     else if (b.major == 6 && b.minor == 0) name += " Vista";
+    else if (b.major == 5 && b.minor == 2) name += " Server 2003";
+    else if (b.major == 5 && b.minor == 1) name += " XP";
+    else if (b.major == 5 && b.minor == 0) name += " 2000";
     return name + " (" + std::to_string(b.major) + "." + std::to_string(b.minor) + "." + std::to_string(b.build) + ")";
 }
 

@@ -27,6 +27,7 @@ public:
                    int timeLimitMs = kNoTimeLimit) override;
     void RestartWindows() override;
     void RestartExplorer() override;
+    std::string ProgramPath(const std::string& name) override { return inner_.ProgramPath(name); }
 
 private:
     bool Rehearsed(const std::string& note);

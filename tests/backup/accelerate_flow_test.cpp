@@ -45,8 +45,8 @@ TEST_F(AccelerateFlow, TheQuestionListsEachChange) {
                                         "MACHINE\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl"
                                         "\\IRQ8Priority",
                                         "(なし)", "0x00000002 (2)"},
-                                       {explorer8, "実行: regsvr32 /u /s cabview.dll", "", ""},
-                                       {explorer8, "実行: regsvr32 /u /s zipfldr.dll", "", ""},
+                                       {explorer8, "実行: regsvr32 /u /s \"C:\\WINDOWS\\system32\\cabview.dll\"", "", ""},
+                                       {explorer8, "実行: regsvr32 /u /s \"C:\\WINDOWS\\system32\\zipfldr.dll\"", "", ""},
                                        {"[起動・終了] " + sim.Entry(TweakCategory::Power, 10).label,
                                         "C:\\boot.ini (行 2)", "timeout=30", "timeout=5"}}));
     EXPECT_EQ(sim.prompts.shown.size(), 1u);

@@ -13,6 +13,7 @@
 #include "startup/startup_sequence.h"
 #include "support/item_probes.h"
 #include "support/reg_file_reader.h"
+#include "support/registry_snapshot.h"
 #include "support/simulated_context.h"
 #include "support/test_data.h"
 
@@ -49,29 +50,15 @@ void ImportInto(SimulatedContext& from, const std::string& text, SimulatedContex
     ImportRegFile(to.registry, *from.files.ReadFile(kRegPath));
 }
 
-// Every key (as "root\\path") and every value under it.
-using RegistryDump = std::map<std::string, std::optional<RegValueData>>;
-void Dump(RegistryStore& store, RegRoot root, const std::string& path, RegistryDump& out) {
-    out[FullKeyName(root, path)] = std::nullopt;
-    for (const auto& name : store.ValueNames(root, path))
-        out[FullKeyName(root, path) + "|" + name] = store.QueryValue(root, path, name, RegAccess::Query);
-    for (const auto& sub : store.SubKeyNames(root, path)) Dump(store, root, JoinKeyPath(path, sub), out);
-}
-RegistryDump Dump(RegistryStore& store) {
-    RegistryDump out;
-    for (RegRoot root : {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine}) Dump(store, root, "", out);
-    return out;
-}
-
 class RegExportRoundTrip : public ::testing::TestWithParam<SimulatedWindows> {};
 
 TEST_P(RegExportRoundTrip, TheTicksAsTheyStandChangeNothingOnAnIdenticalMachine) {
     SimulatedContext a(GetParam()), b(GetParam());
     RunStartupSequence(a.ctx);
     const std::string text = ExportTicksAsReg(a.ctx);
-    const RegistryDump before = Dump(b.registry);
+    const RegistryDump before = DumpRegistry(b.registry);
     ImportInto(a, text, b);
-    EXPECT_TRUE(Dump(b.registry) == before) << text;
+    EXPECT_TRUE(DumpRegistry(b.registry) == before) << text;
 }
 
 TEST_P(RegExportRoundTrip, OnlyTickedItemsAreSetUntickedOnesKeepTheirState) {

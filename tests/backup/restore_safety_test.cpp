@@ -13,6 +13,7 @@
 #include "platform/text/cp932.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
+#include "support/test_data.h"
 #include "support/write_faults.h"
 
 namespace brisko {
@@ -81,6 +82,49 @@ TEST(RestoreSafety, FilesThatAreNoBackupForThisMachineAreRefusedBeforeAnyWrite) 
     xp.files.AddFile("C:\\r.ini", text::Utf8ToCp932(older));
     xp.prompts.AnswerNext(false);  // Desktop 9, whose flags say the blobs were absent
     EXPECT_TRUE(RunRestoreCommand(xp.ctx, "C:\\r.ini")) << "a whole older backup is restored";
+}
+
+// The edits of a row of tests/data/backups_elsewhere.tsv.
+void EditBackup(profile::ProfileDocument& doc, const std::string& edits) {
+    for (size_t at = 0, end; at < edits.size(); at = end + 3) {
+        end = edits.find(" ; ", at);
+        if (end == std::string::npos) end = edits.size();
+        const std::string edit = edits.substr(at, end - at);
+        if (edit == "-") continue;
+        if (edit == "older") {
+            for (const char* key : {"形式", "OS", "コンピュータ", "Windows"}) doc.Remove("バックアップ", key);
+            doc.Remove("バックアップ終了", "完了");
+            continue;
+        }
+        const size_t close = edit.find("] "), eq = edit.find('=', close);
+        const std::string section = edit.substr(1, close - 1), key = edit.substr(close + 2, eq - close - 2);
+        const std::string value = edit.substr(eq + 1);
+        if (value == "-") doc.Remove(section, key);
+        else doc.Write(section, key, value);
+    }
+}
+
+// Refused with nothing written, or restored with only the heap sizes put
+// back into the csrss line as it is.
+TEST(RestoreSafety, BackupsMadeElsewhere) {
+    for (auto row : testing::TestDataRows("backups_elsewhere.tsv")) {
+        for (auto& cell : row) cell = testing::Unescaped(cell);
+        const std::string &what = row.at(0), &csrssNow = row.at(2), &shown = row.at(3), &csrssAfter = row.at(4);
+        Machine m(SimulatedWindows::Xp);
+        const std::string path = m.Backup([&](profile::ProfileDocument& doc) { EditBackup(doc, row.at(1)); });
+        if (csrssNow != "-") RegWriteValue(m.registry, HKLM, kSubSystems, "Windows", "ExString", csrssNow);
+        const std::string before = m.State(), line = m.Hklm(kSubSystems, "Windows", "String");
+        m.prompts.unscripted = false;
+        if (shown != "restored") {
+            EXPECT_FALSE(RunRestoreCommand(m.ctx, path)) << what;
+            EXPECT_TRUE(m.Last().kind == PromptKind::Warn && m.Last().text.starts_with("\r\n" + shown))
+                << what << ": " << m.Last().text;
+            EXPECT_EQ(m.State(), before) << what << ": nothing written";
+            continue;
+        }
+        EXPECT_TRUE(RunRestoreCommand(m.ctx, path)) << what << ": " << m.Last().text;
+        EXPECT_EQ(m.Hklm(kSubSystems, "Windows", "String"), csrssAfter == "as it was" ? line : csrssAfter) << what;
+    }
 }
 
 TEST(RestoreSafety, WhatWindowsNeedsToStartIsNeverDeletedOrEmptied) {

@@ -49,8 +49,10 @@ TEST(ExplorerCompressedFolders, CommandsPerEdition) {
         for (const std::string how : {"/u /s ", "/s "}) {
             sim.processes.calls.clear();
             testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 8, how == "/u /s ");
-            std::vector<std::string> expected = {"hidden|regsvr32 " + how + "cabview.dll"};
-            if (c.at(4) == "yes") expected.push_back("hidden|regsvr32 " + how + "zipfldr.dll");
+            const std::string folder = c.at(1) == "1" ? "SYSTEM" : "system32";  // 9x, NT
+            const std::string dll = "hidden|regsvr32 " + how + "\"C:\\WINDOWS\\" + folder + "\\";
+            std::vector<std::string> expected = {dll + "cabview.dll\""};
+            if (c.at(4) == "yes") expected.push_back(dll + "zipfldr.dll\"");
             EXPECT_EQ(sim.processes.calls, expected) << name;
         }
     }

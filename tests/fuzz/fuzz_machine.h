@@ -28,6 +28,7 @@ public:
     int RunAndWait(const std::string&, const std::function<void()>&, int) override { return 0; }
     void RestartWindows() override {}
     void RestartExplorer() override {}
+    std::string ProgramPath(const std::string&) override { return ""; }
 };
 
 struct FuzzBackends {

@@ -20,7 +20,7 @@ TEST(Cp932, RoundTripsEveryMappedCharacterOnce) {
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
             const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
             const std::string u = Cp932ToUtf8(pair);
-            if (u == "\xEF\xBF\xBD") continue;
+            if (u.starts_with("\xEF\xBF\xBD")) continue;  // unmapped, or no second half at all
             ++mapped;
             ASSERT_EQ(Cp932ToUtf8(Utf8ToCp932(u)), u) << std::hex << lead << " " << trail;
         }

@@ -4,6 +4,7 @@
 // (values, and subkeys created or deleted below them).
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,5 +47,10 @@ struct ItemKey {
 const std::vector<ItemKey>& ItemKeys();
 // Remembers every one of them.
 void RememberItemKeys(RegistrySnapshot& snapshot);
+
+// Every key (as "root\\path", no value) and every value under it (as
+// "root\\path|name"), of the three roots the program uses.
+using RegistryDump = std::map<std::string, std::optional<RegValueData>>;
+RegistryDump DumpRegistry(RegistryStore& store);
 
 }  // namespace brisko::testing

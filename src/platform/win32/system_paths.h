@@ -9,9 +9,13 @@
 
 namespace brisko::win32 {
 
+// The system folder as GetSystemDirectoryW gives it; empty when unknown.
+std::wstring SystemFolder();
+
 // The full path of a program given by its bare name ("net", "Regedit.exe";
 // ".exe" when the name has no extension): in the system folder, else in the
-// Windows folder. Empty when it is in neither.
+// Windows folder. Empty when it is in neither. The x86 program on 64-bit
+// Windows gets the 64-bit system folder's program (see wow64.h).
 std::wstring SystemProgramPath(const std::wstring& name);
 
 // Whether a program name is a bare name, to be found in the system folders

@@ -1,6 +1,7 @@
 #include "ui/win32/history_page.h"
 
 #include "backup/backup_file.h"
+#include "backup/history_restore.h"
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
 #include "ui/history_view.h"
@@ -18,6 +19,9 @@ constexpr const char* kEmpty =
 constexpr const char* kNoBackup =
     "\r\nこの記録には変更の前に作成したバックアップがありません。\r\n"
     "(自動バックアップが無効だったか、復元の記録です。)";
+constexpr const char* kNotHere =
+    "\r\nこの記録はこのコンピュータのものではない (またはコンピュータ名のない古い記録です) ため、"
+    "ここから変更前に戻すことはできません。";
 
 int Chosen(HWND window) { return static_cast<int>(SendMessageW(GetDlgItem(window, kLstHistory), LB_GETCURSEL, 0, 0)); }
 }  // namespace
@@ -56,10 +60,11 @@ void HistoryPage::Load(HWND window) {
 void HistoryPage::Choose(HWND window) {
     const int chosen = Chosen(window);
     const bool have = chosen >= 0 && chosen < static_cast<int>(records_.size());
-    EnableWindow(GetDlgItem(window, kBtnHistoryRestore), have && !records_[chosen].backup.empty());
+    const bool here = have && RecordOfThisComputer(records_[chosen], IdentityOf(ctx_));
+    EnableWindow(GetDlgItem(window, kBtnHistoryRestore), here && !records_[chosen].backup.empty());
     if (!have) return describe_(kEmpty);
     const HistoryRecord& r = records_[chosen];
-    describe_(HistoryDetails(r) + (r.backup.empty() ? kNoBackup : ""));
+    describe_(HistoryDetails(r) + (r.backup.empty() ? kNoBackup : !here ? kNotHere : ""));
 }
 
 bool HistoryPage::Command(HWND window, int id, int code) {
@@ -71,7 +76,9 @@ bool HistoryPage::Command(HWND window, int id, int code) {
     const int chosen = Chosen(window);
     if (code != BN_CLICKED || chosen < 0 || chosen >= static_cast<int>(records_.size())) return true;
     const std::string backup = records_[chosen].backup;
-    if (!backup.empty()) restore_(backup);
+    const MachineIdentity here = IdentityOf(ctx_);
+    if (!backup.empty() && RecordOfThisComputer(records_[chosen], here))
+        restore_(backup, LaterChangesUndone(records_, static_cast<size_t>(chosen), here));
     Load(window);  // the restore is a record of its own now
     return true;
 }

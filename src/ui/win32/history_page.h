@@ -1,7 +1,8 @@
 #pragma once
 // The save-and-restore window's "履歴" page: the records of the history log,
 // newest first. Choosing one shows its changes in the window's description
-// box; the button offers to restore the backup made just before it.
+// box; the button offers to restore the backup made just before it, for
+// this computer's records only.
 #include <windows.h>
 
 #include <functional>
@@ -18,9 +19,10 @@ namespace brisko::ui {
 class HistoryPage {
 public:
     // describe puts a text into the description box; restore runs the
-    // restore of a backup file with its questions and checks.
-    HistoryPage(ProgramContext& ctx, std::function<void(const std::string&)> describe,
-                std::function<void(const std::string&)> restore)
+    // restore of a backup file with its questions and checks, the question
+    // naming the later changes it also undoes.
+    using Restore = std::function<void(const std::string& path, const std::string& alsoUndone)>;
+    HistoryPage(ProgramContext& ctx, std::function<void(const std::string&)> describe, Restore restore)
         : ctx_(ctx), describe_(std::move(describe)), restore_(std::move(restore)) {}
 
     void Create(HWND window, HFONT font);
@@ -38,7 +40,8 @@ private:
     void Choose(HWND window);
 
     ProgramContext& ctx_;
-    std::function<void(const std::string&)> describe_, restore_;
+    std::function<void(const std::string&)> describe_;
+    Restore restore_;
     std::vector<HistoryRecord> records_;
 };
 

@@ -1,6 +1,6 @@
 #include "ui/win32/pc_info_page.h"
 
-#include "engine/pc_information.h"
+#include "backup/pc_information_change.h"
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
 

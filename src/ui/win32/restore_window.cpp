@@ -101,7 +101,7 @@ RestoreWindow::RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, Fi
     : ctx_(ctx), prompts_(prompts), dlgOpen_(dlgOpen), onRestored_(std::move(onRestored)), dpi_(Dpi::OfScreen()),
       history_(
           ctx, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
-          [this](const std::string& path) { RestoreChosen(path); }) {}
+          [this](const std::string& path, const std::string& alsoUndone) { RestoreChosen(path, alsoUndone); }) {}
 
 RestoreWindow::~RestoreWindow() {
     for (HFONT f : {font_, commentFont_})
@@ -371,8 +371,8 @@ void RestoreWindow::BtnRecoveryClick() {
     RestoreChosen(*chosen);
 }
 
-void RestoreWindow::RestoreChosen(const std::string& path) {
-    if (!ConfirmRestore(ctx_, path)) return;
+void RestoreWindow::RestoreChosen(const std::string& path, const std::string& alsoUndone) {
+    if (!ConfirmRestore(ctx_, path, alsoUndone)) return;
     bool restored = false;
     {
         BusyWindow busy(Handle());

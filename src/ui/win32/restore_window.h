@@ -52,7 +52,7 @@ private:
     void TbOEShow();
     void BtnBackupClick();
     void BtnRecoveryClick();
-    void RestoreChosen(const std::string& path);
+    void RestoreChosen(const std::string& path, const std::string& alsoUndone = "");
     void BtnBackupOEClick();
     void BtnRecoveryOEClick();
     void BtnPlanSaveClick();

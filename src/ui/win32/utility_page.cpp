@@ -89,8 +89,15 @@ void UtilityPage::FillDriveLists(const std::string& letters) {
 }
 
 void UtilityPage::ApplyControlStates(const ControlStates& controls) {
-    for (int i = 0; i < kUtilityButtonCount; ++i)
-        EnableWindow(Control(kUtilityButtonFirst + i), controls.IsEnabled(kUtilityButtons[i]));
+    for (int i = 0; i < kUtilityButtonCount; ++i) {
+        // A button whose program this machine has not got says so in its hint.
+        const std::string missing = UtilityUnavailableReason(ctx_, static_cast<UtilityButton>(i));
+        HWND button = Control(kUtilityButtonFirst + i);
+        EnableWindow(button, controls.IsEnabled(kUtilityButtons[i]) && missing.empty());
+        const std::wstring hint = kButtons[i].hint + (missing.empty() ? L"" : L"\r\n" + win32::Widen(missing));
+        SetWindowTextW(button, hint.c_str());
+        tips_->SetText(button, hint);
+    }
     for (int i = 0; i < 2; ++i) {
         EnableWindow(Control(kDriveLists[i]), controls.IsEnabled(kDriveListNames[i]));
         InvalidateRect(Control(kDriveLists[i]), nullptr, TRUE);

@@ -24,6 +24,7 @@ public:
     explicit ScratchProgramSystem(std::string folder) : folder_(std::move(folder)) {}
     OsVersion Version() override { return real_.Version(); }
     WindowsBuild ActualVersion() override { return real_.ActualVersion(); }
+    std::string ComputerName() override { return real_.ComputerName(); }
     std::string WindowsDirectory() override { return real_.WindowsDirectory(); }
     uint32_t LogicalDriveMask() override { return real_.LogicalDriveMask(); }
     DriveType TypeOfDrive(const std::string& root) override { return real_.TypeOfDrive(root); }
