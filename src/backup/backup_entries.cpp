@@ -4,7 +4,6 @@
 #include <map>
 
 #include "backup/service_entries.h"
-#include "backup/typed_value.h"
 #include "platform/error.h"
 #include "engine/explorer_items.h"
 #include "engine/menu_mask.h"
@@ -15,6 +14,7 @@
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
+#include "engine/user_slots.h"
 #include "engine/usb_controllers.h"
 
 namespace brisko {
@@ -272,7 +272,7 @@ std::vector<BackupEntry> DesktopEntries() {
                      rec(kDesktop, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     PreferencesOf(ctx).Write(prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+                     WriteUserSlot(ctx, prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
                      const std::string v = b.read(kDesktop, "7");
                      Write(ctx, HKCU, DESK, "Wallpaper", kind::kString, v == NULLT ? std::string() : v);
                  }});

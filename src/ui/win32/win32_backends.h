@@ -17,6 +17,7 @@
 #include "platform/win32/win32_restore_points.h"
 #include "platform/win32/win32_service_manager.h"
 #include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_user_accounts.h"
 
 namespace brisko::ui {
 
@@ -36,9 +37,10 @@ struct Win32Backends {
         if (m > 0 && m < MAX_PATH) loggedPoints.emplace(restorePoints, files, win32::Narrow(pointLog));
 #endif
     }
-    // Hands System Restore to the context.
+    // Hands System Restore and the accounts to the context.
     void Serve(ProgramContext& ctx) {
         ctx.UseRestorePoints(loggedPoints ? static_cast<RestorePoints&>(*loggedPoints) : restorePoints);
+        ctx.UseAccounts(accounts);
     }
     ProcessLauncher& Launcher() {
         return recorder ? static_cast<ProcessLauncher&>(*recorder) : processes;
@@ -57,6 +59,7 @@ struct Win32Backends {
     std::optional<RecordingProcessLauncher> recorder;
     win32::Win32RestorePoints restorePoints;
     std::optional<LoggedRestorePoints> loggedPoints;
+    win32::Win32UserAccounts accounts;
 };
 
 }  // namespace brisko::ui
