@@ -12,7 +12,8 @@ std::string BackupFileName(const LocalTime& t);
 // The "backups" folder beside the executable.
 std::string BackupsFolder(const ProgramContext& ctx);
 
-// Records every entry and writes the file in one go, replacing any file of
+// Records every entry (the users' rows of each of ctx.userHives, see
+// hive_backup.h) and writes the file in one go, replacing any file of
 // that name: a backup is complete or not there at all. Throws BriskoError
 // when the file cannot be written, or when a key it records exists but this
 // account may not read it (it would be recorded as absent).
@@ -28,7 +29,12 @@ std::string CreateBackupIn(ProgramContext& ctx, const std::string& folder);
 
 // Writes every recorded value back; does nothing unless the file was
 // recognised as a backup for this machine. A refused write throws
-// BriskoError and ends the restore at that entry.
+// BriskoError and ends the restore at that entry. The users' rows go back
+// to the hives `users` names (loaded for the restore where needed; a hive
+// that cannot be opened is said as an error and left out); without it, each
+// to the user it was made for. A refusal there throws before any write.
+struct RestoreTargets;
 void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup);
+void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup, const RestoreTargets& users);
 
 }  // namespace brisko

@@ -10,7 +10,7 @@ namespace brisko {
 
 namespace {
 const std::string kProfileList = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
-const std::string kLoadedPrefix = "Brisko-";
+const std::string kLoadedPrefix = kLoadedHivePrefix;
 
 std::string ProfileValue(ProgramContext& ctx, const std::string& sid, const char* name) {
     const std::string v = RegReadValue(ctx.platform.registry, RegRoot::LocalMachine, kProfileList + "\\" + sid, name, kind::kString);

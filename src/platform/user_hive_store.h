@@ -13,6 +13,11 @@ namespace brisko {
 
 // The pseudo-SID of the Default profile, the hive new profiles are copied from.
 inline constexpr const char* kDefaultProfileSid = "Default";
+// The key a .reg file names the Default profile's hive by, loaded there with reg load.
+inline constexpr const char* kDefaultProfileRegKey = "BriskoDefault";
+
+// The name a profile's hive is loaded under, HKEY_USERS\Brisko-<SID>.
+inline constexpr const char* kLoadedHivePrefix = "Brisko-";
 
 // How a user's hive was reached.
 enum class HiveOpening {
