@@ -38,7 +38,8 @@ std::vector<std::string> CheckAppliedItems(ProgramContext& ctx, const std::vecto
 }  // namespace
 
 AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
-                               const std::function<void(const std::string&)>& backupMade) {
+                               const std::function<void(const std::string&)>& backupMade,
+                               const std::vector<ApplyRound>& rounds) {
     AccelerateResult result;
     const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
@@ -47,9 +48,21 @@ AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
     const ItemStateTable before = ctx.items.states;
     RecordedChange change(ctx, action, backup);
     change.RecordOnlyWhatWrote();
-    change.Run([&] { result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx)); });
+    change.Run([&] {
+        if (rounds.empty()) {
+            result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx));
+            result.changed = !(ctx.items.states == before);
+            return;
+        }
+        for (const ApplyRound& round : rounds) {
+            round.prepare();
+            const ItemStateTable start = ctx.items.states;
+            for (auto& label : CheckAppliedItems(ctx, ApplyItemStates(ctx))) result.notSet.push_back(label + round.whose);
+            result.changed = result.changed || !(ctx.items.states == start);
+            if (round.done) round.done(start);
+        }
+    });
     result.note = change.Note();
-    result.changed = !(ctx.items.states == before);
     if (!result.notSet.empty() || result.changed) UpdateItemCount(ctx);
     // Kept exactly when the record names it: when something was written.
     if (change.Wrote()) result.backup = backup;

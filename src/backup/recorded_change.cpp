@@ -158,9 +158,12 @@ void RecordedChange::Finish(const std::string& error) {
 }
 
 std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
-                            const std::string& action) {
+                            const std::string& action, const RestoreTargets* users) {
     RecordedChange change(ctx, action, "", path);
-    change.Run([&] { RestoreFromBackup(ctx, backup); });
+    change.Run([&] {
+        if (users) RestoreFromBackup(ctx, backup, *users);
+        else RestoreFromBackup(ctx, backup);
+    });
     return change.Note();
 }
 

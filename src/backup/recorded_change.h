@@ -61,10 +61,11 @@ private:
 // Windows XP, nor where the preferences switch it off.
 bool RestorePointsWanted(ProgramContext& ctx);
 
-// Restores the checked backup inside a recorded change; returns the note for
-// the final message.
+// Restores the checked backup inside a recorded change (the users' blocks
+// to `users`, or each to its own user); returns the note for the final message.
+struct RestoreTargets;
 std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
-                            const std::string& action);
+                            const std::string& action, const RestoreTargets* users = nullptr);
 
 // The questions before the restore of a chosen file: a file that is no
 // complete backup for this computer and Windows gets its warning, any other
