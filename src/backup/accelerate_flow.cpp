@@ -4,6 +4,7 @@
 #include "backup/recorded_change.h"
 #include "engine/change_preview.h"
 #include "engine/item_passes.h"
+#include "engine/per_user_items.h"
 #include "engine/program_preferences.h"
 #include "platform/error.h"
 
@@ -71,6 +72,8 @@ AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
 }
 
 void BtnAccelerateClick(ProgramContext& ctx) {
+    if (const std::string question = OtherAccountQuestion(ctx); !question.empty() && !ctx.platform.prompts.Confirm(question))
+        return;
     std::vector<ChangeLine> changes;
     try {
         changes = PreviewChanges(ctx);

@@ -2,6 +2,9 @@
 
 #include <set>
 
+#include "engine/item_passes.h"
+#include "engine/user_targets.h"
+
 namespace brisko {
 
 namespace {
@@ -86,6 +89,23 @@ std::vector<std::string> TickedUserItems(const ProgramContext& ctx, const Wanted
                 labels.push_back(Label(ctx, c, pos));
     }
     return labels;
+}
+
+std::string OtherAccountQuestion(ProgramContext& ctx) {
+    const RunIdentity who = IdentityOfRun(ctx);
+    if (who.kind == RunKind::OwnUser) return "";
+    size_t changing = 0;
+    for (TweakCategory c : kSettingCategories)
+        for (size_t pos = 0; pos < ctx.items.List(c).size(); ++pos)
+            changing += IsPerUserItem(c, pos) && ItemEnabled(ctx, c, pos) &&
+                        ctx.items.List(c)[pos].ticked != ctx.items.states.Get(c, pos);
+    if (changing == 0) return "";
+    const std::string runner = AccountText(who.account, who.sid);
+    const std::string whose = who.kind == RunKind::OtherUser
+                                  ? "サインインしているユーザー " + AccountText(who.shellAccount, who.shellSid) + " ではなく、" + runner
+                                  : "どのユーザーでもない " + runner;
+    return "Brisko は " + runner + " として実行されています。\r\nユーザーごとの設定 (" + std::to_string(changing) +
+           " 項目) は、" + whose + " の設定に書き込まれます。\r\n続けますか？";
 }
 
 void RouteTo(ProgramContext& ctx, const UserHive& hive) {

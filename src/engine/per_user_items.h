@@ -30,6 +30,11 @@ void PrepareMachinePass(ProgramContext& ctx);
 // The labels ("[デスクトップ] ②…") of the chosen, enabled per-user items whose tick is set.
 std::vector<std::string> TickedUserItems(const ProgramContext& ctx, const WantedTicks& chosen);
 
+// The question the accelerate button asks first when the program runs as
+// another account than the user signed in (or as SYSTEM) and the ticks
+// change per-user items: whose settings they will be. Empty otherwise.
+std::string OtherAccountQuestion(ProgramContext& ctx);
+
 // Routes the registry to the hive (HKEY_CLASSES_ROOT as the machine's
 // classes where `machineClasses`).
 void RouteTo(ProgramContext& ctx, const UserHive& hive);
