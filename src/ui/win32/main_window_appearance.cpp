@@ -1,0 +1,87 @@
+// What the options window changes on the main window (AppearanceTarget).
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "backup/accelerate_flow.h"
+#include "engine/services.h"
+#include "engine/unavailable_reason.h"
+#include "engine/policy_note.h"
+#include "platform/text_resources.h"
+#include "platform/win32/system_paths.h"
+#include "platform/win32/wide.h"
+#include "engine/program_preferences.h"
+#include "startup/startup_sequence.h"
+#include "ui/options_ids.h"
+#include "ui/reference_links.h"
+#include "ui/win32/glyph_colours.h"
+#include "ui/win32/rich_text.h"
+#include "ui/win32/main_window_tables.h"
+
+namespace brisko::ui {
+
+using namespace main_window;
+
+void MainWindow::LoadAppearance() {
+    const StoredAppearance a = ReadStoredAppearance(PreferencesOf(ctx_));
+    if (a.fontSize) SetDescriptionFontSize(*a.fontSize);
+    if (a.alpha) SetAlpha(*a.alpha);
+    std::array<int32_t, 3> colours = panelColours_;
+    for (size_t i = 0; i < colours.size(); ++i)
+        if (a.panelColours[i]) colours[i] = *a.panelColours[i];
+    SetPanelColours(colours);
+    SetPagesStyle(a.pageStyle.value_or(pageStyle_), a.showTab);
+    ShowPage(0);
+}
+
+void MainWindow::SetDescriptionFontSize(int points) {
+    descriptionPoints_ = points;
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_SIZE;
+    format.yHeight = points * 20;
+    SendMessageW(Control(kComment), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    if (frmRestore_) frmRestore_->SetDescriptionFontSize(points);
+}
+
+void MainWindow::SetAlpha(int alpha) {
+    alpha_ = alpha;
+    const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    if (alpha >= 255) {
+        SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+        return;
+    }
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void MainWindow::SetPanelColours(const std::array<int32_t, 3>& colours) {
+    panelColours_ = colours;
+    if (accelBrush_) DeleteObject(accelBrush_);
+    accelBrush_ = CreateSolidBrush(AccelColour());
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::SetWindowColours(int32_t restore, int32_t compact) {
+    if (frmRestore_) frmRestore_->SetColour(restore);
+    if (frmCompact_) frmCompact_->SetColour(compact);
+}
+
+void MainWindow::SetPagesStyle(PageStyle style, bool showTabs) {
+    pageStyle_ = style;
+    showTabs_ = showTabs;
+    SetTabStyle(Control(kPgAccelTabs), style);
+    Layout();
+    if (frmRestore_) frmRestore_->SetPageStyle(style);
+}
+
+void MainWindow::ItemAvailabilityChanged() {
+    RefreshLists();
+    if (utilityPage_) utilityPage_->ApplyControlStates(ctx_.controls);
+    if (pcInfoPage_) pcInfoPage_->ApplyAvailability();
+}
+
+}  // namespace brisko::ui

@@ -1,0 +1,91 @@
+// Where the main window puts its controls, and what it draws itself.
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "backup/accelerate_flow.h"
+#include "engine/services.h"
+#include "engine/unavailable_reason.h"
+#include "engine/policy_note.h"
+#include "platform/text_resources.h"
+#include "platform/win32/system_paths.h"
+#include "platform/win32/wide.h"
+#include "engine/program_preferences.h"
+#include "startup/startup_sequence.h"
+#include "ui/options_ids.h"
+#include "ui/reference_links.h"
+#include "ui/win32/glyph_colours.h"
+#include "ui/win32/rich_text.h"
+#include "ui/win32/main_window_tables.h"
+
+namespace brisko::ui {
+
+using namespace main_window;
+
+void MainWindow::Layout() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    layout_ = LayOutMainWindowAt(dpi_.Value(), client.right, client.bottom, smallScreen_, showTabs_,
+                                 pageStyle_ != PageStyle::Tabs);
+    const MainLayout& l = layout_;
+    for (size_t i = 0; i < std::size(kToolButtons); ++i) Place(Control(kToolButtons[i].id), dpi_.Of(l.toolButtons[i]));
+    for (size_t i = 0; i < std::size(kPageButtons); ++i) Place(Control(kPageButtons[i].id), dpi_.Of(l.pageButtons[i]));
+    ShowWindow(Control(kBtnService), l.serviceButtonVisible ? SW_SHOW : SW_HIDE);
+    for (size_t i = 0; i < std::size(kActionButtons); ++i)
+        Place(Control(kActionButtons[i].id), dpi_.Of(l.actionButtons[i]));
+    Place(Control(kPgAccelTabs), dpi_.Of(l.tabs));
+    ShowWindow(Control(kPgAccelTabs), showTabs_ ? SW_SHOW : SW_HIDE);
+    for (int i = 0; i < kPageCount; ++i) Place(Control(kListFirst + i), dpi_.Of(l.pages));
+    if (utilityPage_) utilityPage_->Place(l.pages);
+    if (pcInfoPage_) pcInfoPage_->Place(l.pages);
+    Place(Control(kLblCount), dpi_.Of(l.count));
+    Place(Control(kBtnMoreInfo), dpi_.Of(l.moreInfo));
+    Place(Control(kBtnAccelerate), dpi_.Of(l.accelerate));
+    Place(Control(kLblComment), dpi_.Of(l.commentLabel));
+    Place(Control(kComment), dpi_.Of(l.comment));
+    Place(Control(kImgAbout), dpi_.Of(l.about));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void MainWindow::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    auto fill = [&](const RECT& r, COLORREF colour) {
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &r, brush);
+        DeleteObject(brush);
+    };
+    fill(client, AccelColour());
+    fill(dpi_.Of(layout_.title), PaintColour(panelColours_[0]));
+    const RECT banner = dpi_.Of(layout_.banner);
+    DrawKeyedBitmap(dc, bitmaps_["BannerImage"], banner.left, banner.top, banner.right - banner.left,
+                    banner.bottom - banner.top);
+    fill(dpi_.Of(layout_.sideMenu), PaintColour(panelColours_[1]));
+    if (layout_.actionBorderVisible) {
+        RECT border = dpi_.Of(layout_.actionBorder);
+        DrawEdge(dc, &border, BDR_SUNKENOUTER, BF_TOP | BF_BOTTOM);
+    }
+}
+
+void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
+    const int page = static_cast<int>(item.CtlID) - kListFirst;
+    if (page >= 0 && page < 6 && checkLists_[page]) return checkLists_[page]->Draw(item);
+    if (utilityPage_ && utilityPage_->Draw(item)) return;
+    const int id = static_cast<int>(item.CtlID);
+    if (id == kImgAbout) {
+        HBRUSH brush = CreateSolidBrush(AccelColour());
+        FillRect(item.hDC, &item.rcItem, brush);
+        DeleteObject(brush);
+        DrawKeyedBitmap(item.hDC, bitmaps_["LogoImage"], 0, 0, item.rcItem.right, item.rcItem.bottom);
+        return;
+    }
+    auto it = looks_.find(id);
+    if (it == looks_.end()) return;
+    const COLORREF background = PaintColour(panelColours_[id < kBtnSystem ? 0 : id < kPgAccelTabs ? 1 : 2]);
+    DrawGlyphButton(item, it->second, background);
+}
+
+}  // namespace brisko::ui

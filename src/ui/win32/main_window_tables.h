@@ -1,0 +1,86 @@
+#pragma once
+// The main window's tables and small helpers, shared by the files that
+// define its members (main_window*.cpp): the look without a stored colour
+// style, the buttons of the title bar, the side menu and its actions, and the
+// pages' captions.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/win32/system_paths.h"
+#include "ui/control_ids.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/window.h"
+
+namespace brisko::ui::main_window {
+
+// The look without a stored colour style: a blue title bar and a pale side menu.
+inline constexpr int32_t kTitleColour = 0x8C4E1F;
+inline constexpr int32_t kMenuColour = 0xF0E4DC;
+// Glyphs drawn in 16 colours on displays of 256 colours or fewer.
+inline constexpr int kReducedGlyphs[] = {kBtnCompact, kBtnTop, kBtnPerformance, kBtnSystem, kBtnDesktop, kBtnExplorer,
+                              kBtnPower, kBtnOthers, kBtnUtility, kBtnInfo, kBtnRestore, kBtnHelp,
+                              kBtnOption, kBtnClose, kBtnAccelerate, kBtnMoreInfo};
+
+struct ButtonSpec {
+    int id;
+    const char* bitmap;
+    const wchar_t* caption;
+    const wchar_t* hint;
+};
+inline constexpr ButtonSpec kToolButtons[] = {
+    {kBtnMinimum, "MinimizeImage", L"", L"最小化"},
+    {kBtnMaximize, "MaximizeImage", L"", L"最大化"},
+    {kBtnCloseSmall, "CloseImage", L"", L"閉じる"},
+    {kBtnTop, "TopImage", L"", L"最前面表示"},
+    {kBtnCompact, "CompactImage", L"", L"コンパクトモード"},
+    {kBtnPerformance, "PerformanceImage", L"", L"パフォーマンスモード"},
+    {kBtnTray, "TaskTrayImage", L"", L"タスクトレイに収納"},
+};
+inline constexpr ButtonSpec kPageButtons[] = {
+    {kBtnSystem, "SystemImage", L"システム", L"システムやハードウェアに関する項目"},
+    {kBtnDesktop, "DesktopImage", L"デスクトップ", L"デスクトップやスタートメニューに関する項目"},
+    {kBtnExplorer, "ExplorerImage", L"エクスプローラ", L"エクスプローラやフォルダに関する項目"},
+    {kBtnPower, "PowerImage", L"起動・終了", L"パソコンの起動や終了に関する項目"},
+    {kBtnOthers, "OthersImage", L"その他", L"上記カテゴリに当てはまらない項目"},
+    {kBtnService, "ServicesImage", L"サービス", L"Windows サービス一覧"},
+    {kBtnUtility, "UtilityImage", L"ユーティリティ", L"Windows に搭載されている有用なツール"},
+    {kBtnInfo, "PCInfoImage", L"パソコン情報", L"パソコンに関する各種情報"},
+};
+inline constexpr ButtonSpec kActionButtons[] = {
+    {kBtnRestore, "SaveRestoreImage", L"保存と復元", L"パソコンの状態を保存/復元する"},
+    {kBtnOption, "PropertiesImage", L"オプション", L"Brisko の設定を変更する"},
+    {kBtnHelp, "HelpImage", L"ヘルプ", L"Brisko のヘルプを表示"},
+    {kBtnClose, "ExitImage", L"終了", L"Brisko を終了する"},
+};
+inline constexpr const wchar_t* kPageCaptions[kPageCount] = {L"システム", L"デスクトップ", L"エクスプローラ", L"起動・終了",
+                                                  L"その他",   L"サービス",     L"ユーティリティ", L"パソコン情報"};
+inline HFONT MakeFont(const Dpi& dpi, int pixels, bool bold, const wchar_t* face = L"Tahoma") {
+    return CreateFontW(-dpi(pixels), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+}
+
+inline HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+inline void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
+
+inline void NotifyIcon(DWORD message, NOTIFYICONDATAW& data) {
+    if (const auto notify = win32::SystemFunction<decltype(&Shell_NotifyIconW)>(L"shell32.dll", "Shell_NotifyIconW"))
+        notify(message, &data);
+}
+
+inline NOTIFYICONDATAW TrayIconRecord(HWND owner) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = 1;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    lstrcpynW(data.szTip, kApplicationTitle, 64);
+    return data;
+}
+
+}  // namespace brisko::ui::main_window
