@@ -20,10 +20,6 @@ std::string DeclineReason(DWORD status) {
 }
 }  // namespace
 
-Win32RestorePoints::~Win32RestorePoints() {
-    if (library_) FreeLibrary(library_);
-}
-
 Win32RestorePoints::SetRestorePoint Win32RestorePoints::Function() {
     if (looked_) return function_;
     looked_ = true;
@@ -31,9 +27,10 @@ Win32RestorePoints::SetRestorePoint Win32RestorePoints::Function() {
     const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return nullptr;
     // By its full path only: nothing of this name is taken from anywhere else.
-    library_ = LoadLibraryW((std::wstring(folder) + L"\\srclient.dll").c_str());
+    library_.Reset(LoadLibraryW((std::wstring(folder) + L"\\srclient.dll").c_str()));
     if (!library_) return nullptr;
-    function_ = reinterpret_cast<SetRestorePoint>(reinterpret_cast<void*>(GetProcAddress(library_, "SRSetRestorePointW")));
+    function_ =
+        reinterpret_cast<SetRestorePoint>(reinterpret_cast<void*>(GetProcAddress(library_.Get(), "SRSetRestorePointW")));
     return function_;
 }
 

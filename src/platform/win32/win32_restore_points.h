@@ -5,13 +5,14 @@
 #include <windows.h>
 
 #include "platform/restore_points.h"
+#include "platform/win32/system_paths.h"
 
 namespace brisko::win32 {
 
 class Win32RestorePoints final : public RestorePoints {
 public:
     Win32RestorePoints() = default;
-    ~Win32RestorePoints() override;
+    ~Win32RestorePoints() override = default;
     Win32RestorePoints(const Win32RestorePoints&) = delete;
     Win32RestorePoints& operator=(const Win32RestorePoints&) = delete;
 
@@ -25,7 +26,7 @@ private:
     bool Call(DWORD event, DWORD type, int64_t sequence, const std::wstring& description, DWORD& status,
               int64_t& made);
 
-    HMODULE library_ = nullptr;
+    LoadedLibrary library_;
     bool looked_ = false;
     SetRestorePoint function_ = nullptr;
 };
