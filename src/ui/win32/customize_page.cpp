@@ -20,20 +20,16 @@ const wchar_t* const kSwatchLabels[6] = {L"タイトルバー", L"メニュー�
 constexpr int kTransparencyStep = 5;
 }  // namespace
 
-CustomizePage::~CustomizePage() {
-    for (HBRUSH b : brushes_)
-        if (b) DeleteObject(b);
-}
-
 // No input method for a box of digits. imm32 is not among the DLLs Windows
 // protects from a copy beside the program, so it is not imported but taken
 // from the system folder (where user32 has loaded it already on a Japanese
 // Windows).
 static void SwitchInputMethodOff(HWND box) {
     using Associate = HIMC(WINAPI*)(HWND, HIMC);
-    HMODULE imm = win32::LoadSystemLibrary(L"imm32.dll");
+    const win32::LoadedLibrary imm(win32::LoadSystemLibrary(L"imm32.dll"));
     if (!imm) return;
-    if (auto associate = reinterpret_cast<Associate>(reinterpret_cast<void*>(GetProcAddress(imm, "ImmAssociateContext"))))
+    if (auto associate =
+            reinterpret_cast<Associate>(reinterpret_cast<void*>(GetProcAddress(imm.Get(), "ImmAssociateContext"))))
         associate(box, nullptr);
 }
 
@@ -87,13 +83,12 @@ bool CustomizePage::IsSwatch(HWND control) const {
 }
 
 HBRUSH CustomizePage::SwatchBrush(HWND control) const {
-    return IsSwatch(control) ? brushes_[GetDlgCtrlID(control) - kPnlColorFirst] : nullptr;
+    return IsSwatch(control) ? brushes_[GetDlgCtrlID(control) - kPnlColorFirst].Get() : nullptr;
 }
 
 void CustomizePage::SetSwatch(size_t index, int32_t colour) {
     swatches_[index] = colour;
-    if (brushes_[index]) DeleteObject(brushes_[index]);
-    brushes_[index] = CreateSolidBrush(PaintColour(colour));
+    brushes_[index].Reset(CreateSolidBrush(PaintColour(colour)));
     HWND swatch = Item(kPnlColorFirst + static_cast<int>(index));
     host_.tips.Add(swatch, win32::Widen(ColorToRgbText(static_cast<int32_t>(PaintColour(colour)))));
     InvalidateRect(swatch, nullptr, TRUE);

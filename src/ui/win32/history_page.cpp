@@ -4,7 +4,7 @@
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
 #include "ui/history_view.h"
-#include "ui/win32/child_controls.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 

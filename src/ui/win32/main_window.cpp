@@ -16,9 +16,9 @@
 #include "startup/startup_sequence.h"
 #include "ui/options_ids.h"
 #include "ui/reference_links.h"
-#include "ui/win32/glyph_colours.h"
 #include "ui/win32/rich_text.h"
 #include "ui/win32/main_window_tables.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -33,13 +33,6 @@ using namespace main_window;
 
 MainWindow::MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts)
     : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()), panelColours_{kTitleColour, kMenuColour, kButtonFace} {}
-
-MainWindow::~MainWindow() {
-    for (HFONT f : {fonts_.menu, fonts_.bold, fonts_.glue, fonts_.comment, fonts_.list})
-        if (f) DeleteObject(f);
-    for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
-    if (accelBrush_) DeleteObject(accelBrush_);
-}
 
 void MainWindow::Create() {
     RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
@@ -143,7 +136,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     return reinterpret_cast<LRESULT>(box);
             if (message != WM_CTLCOLORSTATIC) break;
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_ : GetSysColorBrush(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_.Get() : GetSysColorBrush(COLOR_BTNFACE));
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) == Control(kImgAbout)) {
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -212,7 +205,6 @@ void MainWindow::FormCreate() {
     CreateControls();
     ctx_.trace().Step("controls");
     LoadBitmaps();
-    ReduceGlyphColours();
     ctx_.trace().Step("bitmaps");
     ShowPage(0);
     const auto intro = ctx_.platform.resources.Find("DefaultDescText");

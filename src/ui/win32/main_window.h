@@ -15,6 +15,7 @@
 #include "ui/control_ids.h"
 #include "ui/main_layout.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/bitmap_cache.h"
 #include "ui/win32/check_list.h"
 #include "ui/win32/compact_window.h"
 #include "ui/win32/context_menus.h"
@@ -34,7 +35,6 @@ namespace brisko::ui {
 class MainWindow final : public Window, public AppearanceTarget {
 public:
     MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts);
-    ~MainWindow() override;
     void Create();
 
 protected:
@@ -42,14 +42,12 @@ protected:
 
 private:
     struct Fonts {
-        HFONT menu = nullptr, bold = nullptr, glue = nullptr, comment = nullptr, list = nullptr;
+        Font menu, bold, glue, comment, list;
     };
 
     void FormCreate();
     void CreateControls();
     void LoadBitmaps();
-    // A bitmap resource, loaded once and kept for the run.
-    HBITMAP Bitmap(const char* name);
     // The search and copy menus, made at their first use.
     ContextMenus& Menus();
     void RunStartup();
@@ -59,7 +57,6 @@ private:
     void OpenPcInfoPage();
     void FillTextList(int page, const char* resource);
     void LoadAppearance();
-    void ReduceGlyphColours();
     void Layout();
     void Paint(HDC dc);
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -125,9 +122,9 @@ private:
     UINT taskbarCreated_ = 0;
     UINT comeForward_ = 0;
     MainLayout layout_;
+    BitmapCache bitmaps_;  // for this window and those it opens
     Fonts fonts_;
     std::map<int, ButtonLook> looks_;
-    std::map<std::string, HBITMAP> bitmaps_;
     std::unique_ptr<Tooltips> tips_;                         // made once the window shows, from hints_
     std::vector<std::pair<HWND, std::wstring>> hints_;
     std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service; made when first shown
@@ -138,7 +135,7 @@ private:
     std::string referenceLink_;
     // Title bar, side menu and settings panel.
     std::array<int32_t, 3> panelColours_;
-    HBRUSH accelBrush_ = nullptr;
+    Brush accelBrush_;
     int alpha_ = 255;
     int descriptionPoints_ = 10;
     PageStyle pageStyle_ = PageStyle::Tabs;

@@ -17,7 +17,6 @@
 #include "startup/startup_sequence.h"
 #include "ui/options_ids.h"
 #include "ui/reference_links.h"
-#include "ui/win32/glyph_colours.h"
 #include "ui/win32/rich_text.h"
 #include "ui/win32/main_window_tables.h"
 
@@ -60,8 +59,7 @@ void MainWindow::SetAlpha(int alpha) {
 
 void MainWindow::SetPanelColours(const std::array<int32_t, 3>& colours) {
     panelColours_ = colours;
-    if (accelBrush_) DeleteObject(accelBrush_);
-    accelBrush_ = CreateSolidBrush(AccelColour());
+    accelBrush_.Reset(CreateSolidBrush(AccelColour()));
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

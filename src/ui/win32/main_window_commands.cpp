@@ -19,9 +19,9 @@
 #include "startup/startup_sequence.h"
 #include "ui/options_ids.h"
 #include "ui/reference_links.h"
-#include "ui/win32/glyph_colours.h"
 #include "ui/win32/rich_text.h"
 #include "ui/win32/main_window_tables.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -29,14 +29,13 @@ using namespace main_window;
 
 void MainWindow::TitleMouseDown() {
     if (IsZoomed(Handle())) return;
-    ReleaseCapture();
-    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF012, 0);  // move by the caption
+    DragByCaption(Handle());
 }
 
 void MainWindow::BtnMaximizeClick() {
     const bool maximise = !IsZoomed(Handle());
     ShowWindow(Handle(), maximise ? SW_MAXIMIZE : SW_RESTORE);
-    looks_[kBtnMaximize].glyph = Bitmap(dpi_.Picture(maximise ? "RestoreDownImage" : "MaximizeImage", 16).c_str());
+    looks_[kBtnMaximize].glyph = bitmaps_.Get(dpi_.Picture(maximise ? "RestoreDownImage" : "MaximizeImage", 16));
     SetHint(kBtnMaximize, maximise ? L"元に戻す (縮小)" : L"最大化");
     InvalidateRect(Control(kBtnMaximize), nullptr, TRUE);
 }
@@ -56,11 +55,7 @@ void MainWindow::BtnTopClick() {
 }
 
 void MainWindow::BtnAccelerateClick() {
-    HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    struct RestoreCursor {
-        HCURSOR cursor;
-        ~RestoreCursor() { SetCursor(cursor); }
-    } restore{old};
+    const BusyCursor busy;
     ::brisko::BtnAccelerateClick(ctx_);
     RefreshLists();
     UpdateCountLabel();
@@ -68,7 +63,7 @@ void MainWindow::BtnAccelerateClick() {
 
 void MainWindow::BtnRestoreClick() {
     if (!frmRestore_)
-        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
+        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, bitmaps_, [this] {
             RefreshLists();
             if (pcInfoPage_) pcInfoPage_->Fill();
             UpdateCountLabel();
@@ -85,13 +80,13 @@ void MainWindow::ImgAboutClick() { FrmSub().ShowModal(kTbVersion); }
 void MainWindow::BtnHelpClick() { OpenAddress(HomePageLink()); }
 
 void MainWindow::ShowCompact(bool performance) {
-    if (!frmCompact_) frmCompact_ = std::make_unique<CompactWindow>(ctx_, Handle());
+    if (!frmCompact_) frmCompact_ = std::make_unique<CompactWindow>(ctx_, Handle(), bitmaps_);
     frmCompact_->Open(performance);
 }
 
 OptionsWindow& MainWindow::FrmSub() {
     if (!frmSub_) {
-        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, prompts_);
+        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, prompts_, bitmaps_);
         frmSub_->Create();
     }
     return *frmSub_;

@@ -17,9 +17,9 @@
 #include "startup/startup_sequence.h"
 #include "ui/options_ids.h"
 #include "ui/reference_links.h"
-#include "ui/win32/glyph_colours.h"
 #include "ui/win32/rich_text.h"
 #include "ui/win32/main_window_tables.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -53,15 +53,11 @@ void MainWindow::Layout() {
 void MainWindow::Paint(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
-    auto fill = [&](const RECT& r, COLORREF colour) {
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
-    };
-    fill(client, AccelColour());
+    auto fill = [&](const RECT& r, COLORREF colour) { FillRect(dc, &r, Brush(CreateSolidBrush(colour)).Get()); };
+    FillRect(dc, &client, accelBrush_.Get());
     fill(dpi_.Of(layout_.title), PaintColour(panelColours_[0]));
     const RECT banner = dpi_.Of(layout_.banner);
-    DrawKeyedBitmap(dc, bitmaps_["BannerImage"], banner.left, banner.top, banner.right - banner.left,
+    DrawKeyedBitmap(dc, bitmaps_.Get("BannerImage"), banner.left, banner.top, banner.right - banner.left,
                     banner.bottom - banner.top);
     fill(dpi_.Of(layout_.sideMenu), PaintColour(panelColours_[1]));
     if (layout_.actionBorderVisible) {
@@ -76,10 +72,8 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     if (utilityPage_ && utilityPage_->Draw(item)) return;
     const int id = static_cast<int>(item.CtlID);
     if (id == kImgAbout) {
-        HBRUSH brush = CreateSolidBrush(AccelColour());
-        FillRect(item.hDC, &item.rcItem, brush);
-        DeleteObject(brush);
-        DrawKeyedBitmap(item.hDC, bitmaps_["LogoImage"], 0, 0, item.rcItem.right, item.rcItem.bottom);
+        FillRect(item.hDC, &item.rcItem, accelBrush_.Get());
+        DrawKeyedBitmap(item.hDC, bitmaps_.Get("LogoImage"), 0, 0, item.rcItem.right, item.rcItem.bottom);
         return;
     }
     auto it = looks_.find(id);

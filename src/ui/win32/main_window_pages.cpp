@@ -18,9 +18,9 @@
 #include "startup/startup_sequence.h"
 #include "ui/options_ids.h"
 #include "ui/reference_links.h"
-#include "ui/win32/glyph_colours.h"
 #include "ui/win32/rich_text.h"
 #include "ui/win32/main_window_tables.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -42,10 +42,9 @@ void MainWindow::UpdateCountLabel() {
 
 void MainWindow::ShowPage(int page) {
     if (page < 6 && !checkLists_[page]) {
-        HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        const BusyCursor busy;
         if (page == 5) ctx_.items.NeedServices();  // the services are read when their page is first shown
         OpenCheckList(page).Refresh();
-        SetCursor(old);
     }
     for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
     if (page == 6) OpenUtilityPage();
@@ -67,15 +66,14 @@ void MainWindow::FillTextList(int page, const char* resource) {
 // stacking order after the page lists made before it, where Tab reaches it.
 CheckList& MainWindow::OpenCheckList(int page) {
     if (checkLists_[page]) return *checkLists_[page];
-    checkLists_[page] = std::make_unique<CheckList>(Handle(), kListFirst + page, dpi_, fonts_.list);
+    checkLists_[page] = std::make_unique<CheckList>(Handle(), kListFirst + page, dpi_, fonts_.list.Get());
     checkLists_[page]->Bind(page == 5 ? &ctx_.items.ServiceListAsItStands() : &ctx_.items.List(kAllCategories[page]));
     HWND after = Control(kPgAccelTabs);
     for (int before = 0; before < page; ++before)
         if (checkLists_[before]) after = Control(kListFirst + before);
     HWND list = Control(kListFirst + page);
     SetWindowPos(list, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    const RECT r = dpi_.Of(layout_.pages);
-    MoveWindow(list, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    Place(list, dpi_.Of(layout_.pages));
     return *checkLists_[page];
 }
 
@@ -83,17 +81,16 @@ CheckList& MainWindow::OpenCheckList(int page) {
 // Tab reaches them in the same place whenever they are made.
 void MainWindow::OpenUtilityPage() {
     if (utilityPage_) return;
-    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list);
+    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list.Get(), bitmaps_);
     FillTextList(6, "UtilityText");
     utilityPage_->FillDriveLists(ctx_.paths.fixedDriveLetters);
     utilityPage_->ApplyControlStates(ctx_.controls);
-    if (ScreenHasFewColours()) utilityPage_->ReduceGlyphColours();
     utilityPage_->Place(layout_.pages);
 }
 
 void MainWindow::OpenPcInfoPage() {
     if (pcInfoPage_) return;
-    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list);
+    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list.Get());
     FillTextList(7, "PCInfoText");
     pcInfoPage_->Fill();
     pcInfoPage_->ApplyAvailability();
@@ -114,11 +111,7 @@ void MainWindow::ListSelect(int page) {
         const auto& services = ctx_.items.List(TweakCategory::Service);
         if (position >= static_cast<int>(services.size())) return;
         SetRichText(Control(kComment), ctx_.platform.resources.Find("ServicesText").value_or(""));
-        const int length = GetWindowTextLengthW(Control(kComment));
-        std::wstring plain(length + 1, L'\0');
-        GetWindowTextW(Control(kComment), plain.data(), length + 1);
-        plain.resize(length);
-        ShowPlainDescription(ServiceDetailsText(ctx_, services[position].label, win32::Narrow(plain)));
+        ShowPlainDescription(ServiceDetailsText(ctx_, services[position].label, WindowText(Control(kComment))));
     } else {
         const auto text = ctx_.platform.resources.Find(std::string(kKeys[page]) + std::to_string(position) + "Text");
         const std::string why = page < 5 ? UnavailableNote(ctx_, kSettingCategories[page], position) : std::string();

@@ -8,8 +8,7 @@
 
 #include "platform/win32/system_paths.h"
 #include "ui/control_ids.h"
-#include "ui/win32/dpi.h"
-#include "ui/win32/window.h"
+#include "ui/win32/error_box.h"
 
 namespace brisko::ui::main_window {
 
@@ -54,18 +53,6 @@ inline constexpr ButtonSpec kActionButtons[] = {
 };
 inline constexpr const wchar_t* kPageCaptions[kPageCount] = {L"システム", L"デスクトップ", L"エクスプローラ", L"起動・終了",
                                                   L"その他",   L"サービス",     L"ユーティリティ", L"パソコン情報"};
-inline HFONT MakeFont(const Dpi& dpi, int pixels, bool bold, const wchar_t* face = L"Tahoma") {
-    return CreateFontW(-dpi(pixels), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
-}
-
-inline HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-}
-
-inline void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE); }
-
 inline void NotifyIcon(DWORD message, NOTIFYICONDATAW& data) {
     if (const auto notify = win32::SystemFunction<decltype(&Shell_NotifyIconW)>(L"shell32.dll", "Shell_NotifyIconW"))
         notify(message, &data);

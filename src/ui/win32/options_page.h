@@ -12,6 +12,7 @@
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/tooltips.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -56,7 +57,7 @@ protected:
     HWND Item(int id) const { return GetDlgItem(host_.window, id); }
     bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetChecked(int id, bool on) const { SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-    std::string TextOf(int id) const;
+    std::string TextOf(int id) const { return WindowText(Item(id)); }
 
     OptionsHost& host_;
     std::vector<HWND> controls_;

@@ -7,7 +7,7 @@
 #include "platform/win32/wide.h"
 #include "ui/options_ids.h"
 #include "ui/win32/glyph_button.h"
-#include "ui/win32/glyph_colours.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -20,27 +20,17 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts)
-    : ctx_(ctx), main_(main), prompts_(prompts), dpi_(Dpi::OfScreen()), colour_(kButtonFace) {}
-
-OptionsWindow::~OptionsWindow() {
-    if (font_) DeleteObject(font_);
-    if (brush_) DeleteObject(brush_);
-    for (HBITMAP b : {folderPicture_, applyPicture_, iconPicture_})
-        if (b) DeleteObject(b);
-}
+OptionsWindow::OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts,
+                             BitmapCache& bitmaps)
+    : ctx_(ctx), main_(main), prompts_(prompts), dpi_(Dpi::OfScreen()), bitmaps_(bitmaps), colour_(kButtonFace) {}
 
 void OptionsWindow::Create() {
     RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     RECT bounds = {0, 0, dpi_(kOptionsClientWidth), dpi_(kOptionsClientHeight)};
     AdjustWindowRectEx(&bounds, kStyle, FALSE, WS_EX_DLGMODALFRAME);
-    // Centred on the main window.
-    RECT owner;
-    GetWindowRect(main_.OwnerWindow(), &owner);
-    const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
-    const int x = (owner.left + owner.right - w) / 2, y = (owner.top + owner.bottom - h) / 2;
-    CreateWindowOf(kClassName, L"オプション", kStyle, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, {x, y, x + w, y + h},
-                   main_.OwnerWindow());
+    if (CreateWindowOf(kClassName, L"オプション", kStyle, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                       {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, main_.OwnerWindow()))
+        CentreOver(Handle(), main_.OwnerWindow());
 }
 
 LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -51,7 +41,7 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(Handle(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, brush_);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, brush_.Get());
             return 1;
         }
         case WM_CTLCOLORSTATIC:
@@ -63,7 +53,7 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (id == kEdtTrans || id == kEdtSysocPath || id == kEdtBootPath) break;  // a disabled box keeps its look
             SetBkMode(dc, TRANSPARENT);
             version_->ColourLabel(control, dc);
-            return reinterpret_cast<LRESULT>(brush_);
+            return reinterpret_cast<LRESULT>(brush_.Get());
         }
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
@@ -115,26 +105,14 @@ void OptionsWindow::PageOf(int id, int code) {
 }
 
 void OptionsWindow::FormCreate() {
-    font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
-    LoadPictures();
+    font_ = MakeFont(dpi_, 12, false, L"MS UI Gothic");
     tips_ = std::make_unique<Tooltips>(Handle());
-    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, dpi_, font_, *tips_});
+    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, dpi_, font_.Get(), *tips_});
     const OptionsLayout layout = LayOutOptionsWindow();
-    const RECT tabsPlace = dpi_.Of(layout.tabs);
-    HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                                tabsPlace.left, tabsPlace.top, tabsPlace.right - tabsPlace.left,
-                                tabsPlace.bottom - tabsPlace.top, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPgOption)), GetModuleHandleW(nullptr),
-                                nullptr);
-    SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgOption,
+                          font_.Get(), 0, dpi_.Of(layout.tabs));
     // The customize page's tab is added when BtnHidden is pressed.
-    for (int i = 0; i < kTbHidden; ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
-        SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    }
+    for (int i = 0; i < kTbHidden; ++i) AddTab(tabs, i, kPageCaptions[i]);
     general_ = std::make_unique<GeneralPage>(*host_);
     disabling_ = std::make_unique<DisablingPage>(*host_);
     version_ = std::make_unique<VersionPage>(*host_, [this] { BtnHiddenClick(); });
@@ -154,54 +132,36 @@ void OptionsWindow::FormCreate() {
     ShowPage(kTbOption);
 }
 
-void OptionsWindow::LoadPictures() {
-    auto load = [](const std::string& name) {
-        return static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    };
-    // The folder and the application's pictures in the size drawn nearest the screen's DPI.
-    folderPicture_ = load(dpi_.Picture("FolderImage", 16));
-    applyPicture_ = load("ApplyImage");
-    iconPicture_ = load(dpi_.Picture("AppIconImage", 24));
-    // Drawn in the sixteen standard colours where a shared palette would dither it.
-    if (!ScreenHasFewColours()) return;
-    if (HBITMAP reduced = ReduceTo16Colours(iconPicture_)) {
-        DeleteObject(iconPicture_);
-        iconPicture_ = reduced;
-    }
-}
-
 void OptionsWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
-    if (id == kBtnHidden) return DrawGlyphButton(item, {iconPicture_}, PaintColour(colour_));
+    // The folder and the application's pictures in the size drawn nearest the
+    // screen's DPI, the latter in the sixteen standard colours where a shared
+    // palette would dither it.
+    if (id == kBtnHidden) {
+        ButtonLook look;
+        look.glyph = bitmaps_.ForScreen(dpi_.Picture("AppIconImage", 24));
+        return DrawGlyphButton(item, look, PaintColour(colour_));
+    }
     OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
     const bool browse = id == kBtnSysocPath || id == kBtnBootPath;
-    DrawPictureButton(item, browse ? folderPicture_ : applyPicture_, id == pages[page_]->DefaultButton());
+    DrawPictureButton(item, bitmaps_.Get(browse ? dpi_.Picture("FolderImage", 16) : "ApplyImage"),
+                      id == pages[page_]->DefaultButton());
 }
 
 void OptionsWindow::ShowModal(int page) {
     if (page >= 0) ShowPage(page);
     HWND owner = main_.OwnerWindow();
     prompts_.SetOwner(Handle());
-    EnableWindow(owner, FALSE);
     open_ = true;
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
-    SetFocus(GetDlgItem(Handle(), kPgOption));
-    RunModalLoop(Handle(), [this] { return open_; });
+    RunModal(Handle(), owner, GetDlgItem(Handle(), kPgOption), [this] { return open_; });
     open_ = false;
-    EnableWindow(owner, TRUE);
     prompts_.SetOwner(owner);
-    ShowWindow(Handle(), SW_HIDE);
     SetActiveWindow(owner);
 }
 
 void OptionsWindow::Close() {
     open_ = false;
-    // The owner is enabled before this window goes, so that it is the one activated.
-    EnableWindow(main_.OwnerWindow(), TRUE);
-    ShowWindow(Handle(), SW_HIDE);
-    PostMessageW(Handle(), WM_NULL, 0, 0);  // wakes the modal loop so that it ends now
+    EndModal(Handle(), main_.OwnerWindow());
 }
 
 void OptionsWindow::ShowPage(int page) {
@@ -217,10 +177,7 @@ void OptionsWindow::ShowPage(int page) {
 
 void OptionsWindow::BtnHiddenClick() {
     if (!customizeShown_) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(kPageCaptions[kTbHidden]);
-        SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_INSERTITEMW, kTbHidden, reinterpret_cast<LPARAM>(&item));
+        AddTab(GetDlgItem(Handle(), kPgOption), kTbHidden, kPageCaptions[kTbHidden]);
         customizeShown_ = true;
     }
     ShowPage(kTbHidden);
@@ -228,8 +185,7 @@ void OptionsWindow::BtnHiddenClick() {
 
 void OptionsWindow::SetColour(int32_t colour) {
     colour_ = colour;
-    if (brush_) DeleteObject(brush_);
-    brush_ = CreateSolidBrush(PaintColour(colour));
+    brush_.Reset(CreateSolidBrush(PaintColour(colour)));
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

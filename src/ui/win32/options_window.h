@@ -10,6 +10,7 @@
 #include "engine/program_context.h"
 #include "ui/options_layout.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/bitmap_cache.h"
 #include "ui/win32/customize_page.h"
 #include "ui/win32/disabling_page.h"
 #include "ui/win32/dpi.h"
@@ -23,8 +24,7 @@ namespace brisko::ui {
 
 class OptionsWindow final : public Window {
 public:
-    OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts);
-    ~OptionsWindow() override;
+    OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts, BitmapCache& bitmaps);
     void Create();
     // Shows the window modally on the page given, or on the page it showed last
     // (-1), and returns once it is closed.
@@ -42,7 +42,6 @@ private:
     void SetColour(int32_t colour);
     void SetPageStyle(PageStyle style);
     void Close();
-    void LoadPictures();
     void DrawItem(const DRAWITEMSTRUCT& item);
     // Hands a command to the page whose control sent it.
     void PageOf(int id, int code);
@@ -51,10 +50,10 @@ private:
     AppearanceTarget& main_;
     MessageBoxPrompts& prompts_;
     Dpi dpi_;
-    HFONT font_ = nullptr;
+    BitmapCache& bitmaps_;
+    Font font_;
     int32_t colour_;
-    HBRUSH brush_ = nullptr;
-    HBITMAP folderPicture_ = nullptr, applyPicture_ = nullptr, iconPicture_ = nullptr;
+    Brush brush_;
     int page_ = 0;
     bool customizeShown_ = false;
     bool open_ = false;

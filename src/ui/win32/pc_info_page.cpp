@@ -3,6 +3,7 @@
 #include "engine/pc_information.h"
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -11,24 +12,13 @@ constexpr int kEditableBoxes = 3;
 constexpr int kNameLimit = 63;
 
 HWND Child(HWND parent, int id) { return GetDlgItem(parent, id); }
-
-std::string TextOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(length + 1, L'\0');
-    GetWindowTextW(control, text.data(), length + 1);
-    text.resize(length);
-    return win32::Narrow(text);
-}
 }  // namespace
 
 PcInfoPage::PcInfoPage(HWND parent, HWND list, ProgramContext& ctx, const Dpi& dpi, HFONT font)
     : parent_(parent), list_(list), ctx_(ctx), dpi_(dpi), silver_(CreateSolidBrush(RGB(192, 192, 192))) {
     HWND previous = list;
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, DWORD exStyle, int id) {
-        HWND control = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_TABSTOP | style, 0, 0, 0, 0, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                       nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        HWND control = MakeChild(parent, cls, text, WS_TABSTOP | style, id, font, exStyle);
         SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = control;
         return control;
@@ -42,14 +32,9 @@ PcInfoPage::PcInfoPage(HWND parent, HWND list, ProgramContext& ctx, const Dpi& d
     make(L"BUTTON", L"詳細", BS_PUSHBUTTON, 0, kBtnDetail);
 }
 
-PcInfoPage::~PcInfoPage() { DeleteObject(silver_); }
-
 void PcInfoPage::Place(const Rect& page) {
     const PcInfoLayout l = LayOutPcInfoPage(page);
-    auto place = [&](HWND control, const Rect& r) {
-        const RECT d = dpi_.Of(r);
-        MoveWindow(control, d.left, d.top, d.right - d.left, d.bottom - d.top, TRUE);
-    };
+    auto place = [&](HWND control, const Rect& r) { ::brisko::ui::Place(control, dpi_.Of(r)); };
     place(list_, l.list);
     for (size_t i = 0; i < l.boxes.size(); ++i) place(Child(parent_, kEdtUser + static_cast<int>(i)), l.boxes[i]);
     place(Child(parent_, kBtnChange), l.change);
@@ -82,7 +67,7 @@ HBRUSH PcInfoPage::BoxColours(HWND control, HDC dc) const {
     if (box >= kEditableBoxes) colour = COLOR_INACTIVEBORDER;
     else if (EditableReadOnly(box)) {
         SetBkColor(dc, RGB(192, 192, 192));
-        return silver_;
+        return silver_.Get();
     }
     SetBkColor(dc, GetSysColor(colour));
     return GetSysColorBrush(colour);
@@ -96,8 +81,8 @@ bool PcInfoPage::Command(int id) {
 }
 
 void PcInfoPage::BtnChangeClick() {
-    ChangePcInformation(ctx_, {TextOf(Child(parent_, kEdtUser)), TextOf(Child(parent_, kEdtCorp)),
-                               TextOf(Child(parent_, kEdtComputer))});
+    ChangePcInformation(ctx_, {WindowText(Child(parent_, kEdtUser)), WindowText(Child(parent_, kEdtCorp)),
+                               WindowText(Child(parent_, kEdtComputer))});
 }
 
 void PcInfoPage::BtnDetailClick() { ctx_.platform.processes.ShellOpen("open", "msinfo32", "", ShowMode::Normal); }

@@ -7,6 +7,7 @@
 #include "engine/program_context.h"
 #include "ui/pc_info_layout.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace brisko::ui {
 
@@ -16,7 +17,6 @@ public:
     PcInfoPage(HWND parent, HWND list, ProgramContext& ctx, const Dpi& dpi, HFONT font);
     PcInfoPage(const PcInfoPage&) = delete;
     PcInfoPage& operator=(const PcInfoPage&) = delete;
-    ~PcInfoPage();
 
     // Puts the list and the page's controls into the page's area.
     void Place(const Rect& page);
@@ -38,7 +38,7 @@ private:
     HWND parent_, list_;
     ProgramContext& ctx_;
     const Dpi& dpi_;
-    HBRUSH silver_;
+    Brush silver_;
 };
 
 }  // namespace brisko::ui

@@ -13,6 +13,7 @@
 #include "engine/program_context.h"
 #include "prefs/appearance.h"
 #include "ui/restore_layout.h"
+#include "ui/win32/bitmap_cache.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
@@ -26,9 +27,8 @@ class RestoreWindow final : public Window {
 public:
     // onRestored runs after a restore has changed the machine, or a plan the
     // ticks, so the main window can show the new state.
-    RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
+    RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen, BitmapCache& bitmaps,
                   std::function<void()> onRestored);
-    ~RestoreWindow() override;
     // Creates the window on first use; returns once the user has closed it.
     void ShowModal(HWND owner);
     // What the options window changes on it, whether shown or hidden: the
@@ -43,7 +43,6 @@ protected:
 
 private:
     void FormCreate();
-    void LoadBitmaps();
     void SetCommentFont(int height);
     void CreatePage(int page);
     void Layout();
@@ -57,9 +56,9 @@ private:
     void BtnRecoveryOEClick();
     void BtnPlanSaveClick();
     void BtnPlanLoadClick();
-    void PressFocusedButton();
     void Close();
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+    static LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam);
 
     ProgramContext& ctx_;
     MessageBoxPrompts& prompts_;
@@ -67,10 +66,15 @@ private:
     std::function<void()> onRestored_;
     HWND owner_ = nullptr;
     Dpi dpi_;
-    HFONT font_ = nullptr, commentFont_ = nullptr;
+    BitmapCache& bitmaps_;
+    Font font_, commentFont_;
     COLORREF panelColour_ = 0;
-    HBRUSH panelBrush_ = nullptr;
-    std::map<std::string, HBITMAP> bitmaps_;
+    Brush panelBrush_;
+    // What the page control paints with, and its own procedure (TabsProc).
+    struct TabsLook {
+        WNDPROC proc = nullptr;
+        HBRUSH brush = nullptr;
+    } tabsLook_;
     std::map<int, ButtonLook> looks_;
     std::map<int, HBITMAP> pictures_;
     HistoryPage history_;

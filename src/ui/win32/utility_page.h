@@ -11,6 +11,7 @@
 
 #include "engine/program_context.h"
 #include "ui/main_layout.h"
+#include "ui/win32/bitmap_cache.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/tooltips.h"
@@ -20,8 +21,8 @@ namespace brisko::ui {
 class UtilityPage {
 public:
     // list: the page's list, which the controls stand over.
-    UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font);
-    ~UtilityPage();
+    // Glyphs come from bitmaps, some in 16 colours on displays of 256 colours or fewer.
+    UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font, BitmapCache& bitmaps);
     UtilityPage(const UtilityPage&) = delete;
     UtilityPage& operator=(const UtilityPage&) = delete;
 
@@ -29,8 +30,6 @@ public:
     void FillDriveLists(const std::string& letters);
     // Enabled or not as the edition and the "DisabledItem" choices say.
     void ApplyControlStates(const ControlStates& controls);
-    // Glyphs in 16 colours for displays of 256 colours or fewer.
-    void ReduceGlyphColours();
     void Place(const Rect& page);
     void Show(bool visible);
 
@@ -44,7 +43,6 @@ public:
 
 private:
     HWND Control(int id) const { return GetDlgItem(parent_, id); }
-    std::string SelectedEntry(int listId) const;
     void DrawListLine(const DRAWITEMSTRUCT& item) const;
     void ButtonClick(int index);
     // Handles the window's messages during a long step; false once the
@@ -58,8 +56,7 @@ private:
     HFONT font_;
     std::unique_ptr<Tooltips> tips_;
     std::array<ButtonLook, 10> looks_;
-    std::array<HBITMAP, 10> reduced_{};
-    HBRUSH white_ = nullptr;
+    Brush white_;
     bool busy_ = false;
     bool quitSeen_ = false;
     int quitCode_ = 0;

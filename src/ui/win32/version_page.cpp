@@ -22,28 +22,23 @@ const Link kLinks[4] = {
 };
 }  // namespace
 
-VersionPage::~VersionPage() {
-    for (HFONT f : {productFont_, linkFont_})
-        if (f) DeleteObject(f);
-}
-
 void VersionPage::Create(const OptionsLayout& l) {
     LOGFONTW face{};
     GetObjectW(host_.font, sizeof face, &face);
     face.lfUnderline = TRUE;
-    linkFont_ = CreateFontIndirectW(&face);
+    linkFont_.Reset(CreateFontIndirectW(&face));
     face.lfWeight = FW_BOLD;
     face.lfHeight = -host_.dpi(18);
-    productFont_ = CreateFontIndirectW(&face);
+    productFont_.Reset(CreateFontIndirectW(&face));
 
     product_ = AddLabel(L"Brisko", l.productName);
-    SendMessageW(product_, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_), FALSE);
+    SendMessageW(product_, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.Get()), FALSE);
     AddLabel(L"■ バージョン " BRISKO_VERSION, l.version);
     AddLabel(L"" BRISKO_COPYRIGHT, l.copyright);
     for (int i = 0; i < 4; ++i) {
         AddLabel(kLinks[i].caption, l.linkCaptions[i]);
         HWND link = Add(L"STATIC", kLinks[i].text, SS_LEFT | SS_NOTIFY, kLinks[i].id, l.links[i]);
-        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()), FALSE);
     }
     // A flat button showing the application's picture (drawn by the window).
     HWND hidden = Add(L"BUTTON", L"Click...", BS_OWNERDRAW | WS_TABSTOP, kBtnHidden, l.hidden);

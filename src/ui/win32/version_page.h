@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ui/win32/options_page.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace brisko::ui {
 
@@ -12,7 +13,6 @@ class VersionPage final : public OptionsPage {
 public:
     VersionPage(OptionsHost& host, std::function<void()> revealCustomize)
         : OptionsPage(host), revealCustomize_(std::move(revealCustomize)) {}
-    ~VersionPage() override;
     void Create(const OptionsLayout& layout) override;
     void Load() override {}
     bool Command(int id, int code) override;
@@ -23,7 +23,7 @@ public:
 
 private:
     std::function<void()> revealCustomize_;
-    HFONT productFont_ = nullptr, linkFont_ = nullptr;
+    Font productFont_, linkFont_;
     HWND product_ = nullptr;
 };
 
