@@ -51,10 +51,13 @@ void CheckList::Refresh() {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void CheckList::Measure(MEASUREITEMSTRUCT& item) const { item.itemHeight = dpi_(kLineHeight); }
+bool CheckList::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    item.itemHeight = dpi_(kLineHeight);
+    return true;
+}
 
-void CheckList::Draw(const DRAWITEMSTRUCT& item) const {
-    if (!entries_ || item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_->size()) return;
+bool CheckList::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (!entries_ || item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_->size()) return true;
     const ItemEntry& entry = (*entries_)[item.itemID];
     HDC dc = item.hDC;
     RECT r = item.rcItem;
@@ -72,6 +75,7 @@ void CheckList::Draw(const DRAWITEMSTRUCT& item) const {
     text.right -= dpi_(2);
     DrawFittedLine(dc, win32::Widen(entry.label), text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+    return true;
 }
 
 void CheckList::Toggle(int index) {

@@ -82,7 +82,7 @@ bool CustomizePage::IsSwatch(HWND control) const {
     return id >= kPnlColorFirst && id < kPnlColorFirst + static_cast<int>(kColourTargets);
 }
 
-HBRUSH CustomizePage::SwatchBrush(HWND control) const {
+HBRUSH CustomizePage::OnCtlColor(HWND control, HDC /*dc*/) {
     return IsSwatch(control) ? brushes_[GetDlgCtrlID(control) - kPnlColorFirst].Get() : nullptr;
 }
 
@@ -157,7 +157,7 @@ void CustomizePage::SwatchClick(size_t index) {
         SetChecked(kRdStyleFirst + static_cast<int>(i), i == kOptionalStyle);
 }
 
-bool CustomizePage::Command(int id, int code) {
+bool CustomizePage::OnCommand(int id, int code) {
     if (id >= kRdStyleFirst && id < kRdStyleFirst + 11) {
         if (code == BN_CLICKED) StyleSelected(static_cast<size_t>(id - kRdStyleFirst));
         return true;
@@ -170,11 +170,10 @@ bool CustomizePage::Command(int id, int code) {
         if (code == EN_CHANGE) EdtTransChange();
         return true;
     }
-    if (id == kBtnOKH && code == BN_CLICKED) BtnOKHClick();
-    return id == kScrTrans || (id >= kRdTabs && id <= kChkShowTab) || id == kBtnOKH || id == kBtnCloseH;
+    if (id != kBtnOKH || code != BN_CLICKED) return false;
+    BtnOKHClick();
+    return true;
 }
-
-int CustomizePage::DefaultButton() const { return 0; }  // Enter applies nothing here
 
 int CustomizePage::Position() const { return static_cast<int>(SendMessageW(Item(kScrTrans), SBM_GETPOS, 0, 0)); }
 

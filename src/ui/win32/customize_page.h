@@ -21,11 +21,10 @@ public:
           refreshPageStyles_(std::move(refreshPageStyles)) {}
     void Create(const OptionsLayout& layout) override;
     void Load() override;
-    bool Command(int id, int code) override;
-    int DefaultButton() const override;
+    bool OnCommand(int id, int code) override;  // Enter presses no button here
+    // A swatch is painted in its colour.
+    HBRUSH OnCtlColor(HWND control, HDC dc) override;
     bool IsSwatch(HWND control) const;
-    // The brush a swatch is painted with; nullptr for other controls.
-    HBRUSH SwatchBrush(HWND control) const;
     void Scroll(int request, int thumb);
 
 private:

@@ -55,13 +55,13 @@ void GeneralPage::Load() {
     }
 }
 
-bool GeneralPage::Command(int id, int code) {
-    if (code != BN_CLICKED) return id >= kRdFontG && id <= kChcRestorePoint;
+bool GeneralPage::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return false;
     switch (id) {
         case kBtnOKO: BtnOKOClick(); return true;
         case kBtnSysocPath: BrowseClick(kLblSysocPath, kEdtSysocPath); return true;
         case kBtnBootPath: BrowseClick(kLblBootPath, kEdtBootPath); return true;
-        default: return id >= kRdFontG && id <= kChcRestorePoint;
+        default: return false;
     }
 }
 

@@ -30,7 +30,6 @@ const UINT kHintsMessage = WM_APP + 1;
 
 using namespace main_window;
 
-
 MainWindow::MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts)
     : ctx_(ctx), prompts_(prompts), dpi_(Dpi::OfScreen()), panelColours_{kTitleColour, kMenuColour, kButtonFace} {}
 
@@ -55,18 +54,13 @@ void MainWindow::Create() {
         const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
         bounds = {x, y, x + w, y + h};
     }
-    CreateWindowOf(kClassName, kApplicationTitle, style, WS_EX_APPWINDOW, bounds, nullptr);
-    if (smallScreen_) SetWindowPos(Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
+    if (CreateWindowOf(kClassName, kApplicationTitle, style, WS_EX_APPWINDOW, bounds, nullptr) && smallScreen_)
+        SetWindowPos(Handle(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_) {
-        // The shell restarted: an icon it showed is gone; put ours back, or
-        // the hidden program could not be reached any more.
-        if (inTray_) {
-            NOTIFYICONDATAW data = TrayIconRecord(Handle());
-            NotifyIcon(NIM_ADD, data);
-        }
+        tray_.PutBack();
         return 0;
     }
     if (message == comeForward_ && comeForward_) {
@@ -86,23 +80,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             Layout();
             return 0;
-        case WM_GETMINMAXINFO: {
-            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            info->ptMinTrackSize = {dpi_(100), dpi_(54)};
-            // Maximised, the window fills the work area: the task bar stays visible.
-            RECT work;
-            SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-            RECT frame = {0, 0, 0, 0};
-            AdjustWindowRectEx(&frame, GetWindowLongW(Handle(), GWL_STYLE), FALSE, GetWindowLongW(Handle(), GWL_EXSTYLE));
-            info->ptMaxPosition = {work.left + frame.left, work.top + frame.top};
-            info->ptMaxSize = {work.right - work.left + frame.right - frame.left,
-                               work.bottom - work.top + frame.bottom - frame.top};
+        case WM_GETMINMAXINFO:
+            LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
-        }
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
+            Paint(BeginPaint(Handle(), &ps));
             EndPaint(Handle(), &ps);
             return 0;
         }
@@ -110,76 +93,32 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_SETFOCUS:
             // Back to the control that had the focus, else the page's list.
-            if (!RestoreFocus()) SetFocus(Control(kListFirst + currentItemList_));
+            if (!RestoreFocus()) SetFocus(Control(kListFirst + currentPage_));
             return 0;
-        case WM_MEASUREITEM: {
-            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            const int page = static_cast<int>(item->CtlID) - kListFirst;
-            if (page >= 0 && page < 6 && checkLists_[page]) checkLists_[page]->Measure(*item);
-            else item->itemHeight = dpi_(18);
+        case WM_MEASUREITEM:  // a page's list, made before its page
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = dpi_(18);
             return TRUE;
-        }
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
             return TRUE;
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            // The utilities page's box and drive lists and the PC information
-            // boxes have colours of their own.
-            if (HBRUSH own = utilityPage_ ? utilityPage_->Background(reinterpret_cast<HWND>(lParam),
-                                                                     reinterpret_cast<HDC>(wParam))
-                                          : nullptr)
-                return reinterpret_cast<LRESULT>(own);
-            if (pcInfoPage_)
-                if (HBRUSH box = pcInfoPage_->BoxColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
-                    return reinterpret_cast<LRESULT>(box);
-            if (message != WM_CTLCOLORSTATIC) break;
+        case WM_CTLCOLORSTATIC:  // a label no page colours lies on the settings panel
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(accelBrush_ ? accelBrush_.Get() : GetSysColorBrush(COLOR_BTNFACE));
         case WM_SETCURSOR:
-            if (reinterpret_cast<HWND>(wParam) == Control(kImgAbout)) {
-                SetCursor(LoadCursorW(nullptr, IDC_HAND));
-                return TRUE;
-            }
-            break;
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            if (id == IDOK) {
-                PressFocusedButton(Handle());  // Enter, as in a dialog
-                return 0;
-            }
-            if (utilityPage_ && utilityPage_->Owns(id)) {
-                utilityPage_->Command(id, HIWORD(wParam));
-            } else if (id >= kListFirst && id < kListFirst + kPageCount) {
-                if (HIWORD(wParam) == LBN_SELCHANGE) ListSelect(id - kListFirst);
-            } else if (id != kComment && !(pcInfoPage_ && pcInfoPage_->Command(id))) {
-                Command(id);
-            }
-            return 0;
-        }
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->idFrom == kPgAccelTabs && header->code == TCN_SELCHANGE)
-                ShowPage(static_cast<int>(SendMessageW(Control(kPgAccelTabs), TCM_GETCURSEL, 0, 0)));
-            if (header->idFrom == kComment) CommentNotify(*header);
-            return 0;
-        }
+            if (reinterpret_cast<HWND>(wParam) != Control(kImgAbout)) break;
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
         case WM_CONTEXTMENU:
             if (ContextPopup(reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) return 0;
             break;
         case WM_VKEYTOITEM:
             return ListKey(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
-        case WM_LBUTTONDOWN: {
-            const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (p.y < dpi_(layout_.title.height)) TitleMouseDown();
+        case WM_LBUTTONDOWN:
+            if (GET_Y_LPARAM(lParam) < dpi_(layout_.title.height)) TitleMouseDown();
             return 0;
-        }
-        case WM_LBUTTONDBLCLK: {
-            const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (p.y < dpi_(layout_.title.height)) BtnMaximizeClick();
+        case WM_LBUTTONDBLCLK:
+            if (GET_Y_LPARAM(lParam) < dpi_(layout_.title.height)) BtnMaximizeClick();
             return 0;
-        }
         case kTrayCallbackMessage:
             TrayCallback(lParam);
             return 0;
@@ -187,14 +126,44 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             BtnCloseClick();
             return 0;
         case WM_DESTROY:
-            if (inTray_) {
-                NOTIFYICONDATAW data = TrayIconRecord(Handle());
-                NotifyIcon(NIM_DELETE, data);
-            }
+            tray_.Remove();
             PostQuitMessage(0);
             return 0;
     }
     return Window::OnMessage(message, wParam, lParam);
+}
+
+// What the pages leave: the buttons of the frame, and a line chosen in a page's list.
+void MainWindow::OnCommand(int id, int code) {
+    if (id >= kBtnSystem && id < kBtnSystem + kPageCount) return ShowPage(id - kBtnSystem);
+    if (id >= kListFirst && id < kListFirst + kPageCount) {
+        if (code == LBN_SELCHANGE) ListSelect(id - kListFirst);
+        return;
+    }
+    switch (id) {
+        case IDOK: return PressFocusedButton(Handle());  // Enter, as in a dialog
+        case kBtnMinimum: return BtnMinimumClick();
+        case kBtnMaximize: return BtnMaximizeClick();
+        case kBtnCloseSmall:
+        case kBtnClose: return BtnCloseClick();
+        case kBtnTop: return BtnTopClick();
+        case kBtnTray: return BtnTrayClick();
+        case kBtnAccelerate: return BtnAccelerateClick();
+        case kBtnMoreInfo: return BtnMoreInfoClick();
+        case kBtnOption: return BtnOptionClick();
+        case kBtnHelp: return BtnHelpClick();
+        case kImgAbout: return ImgAboutClick();
+        case kBtnRestore: return BtnRestoreClick();
+        case kBtnCompact: return ShowCompact(false);
+        case kBtnPerformance: return ShowCompact(true);
+    }
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == kPgAccelTabs && header.code == TCN_SELCHANGE)
+        ShowPage(static_cast<int>(SendMessageW(Control(kPgAccelTabs), TCM_GETCURSEL, 0, 0)));
+    if (header.idFrom == kComment) CommentNotify(header);
+    return 0;
 }
 
 void MainWindow::FormCreate() {
@@ -218,36 +187,12 @@ void MainWindow::FormCreate() {
     ctx_.trace().Step("appearance");
 }
 
-
 void MainWindow::RunStartup() {
     RunStartupSequence(ctx_);
     if (!ctx_.controls.IsEnabled("BtnService")) EnableWindow(Control(kBtnService), FALSE);
     RefreshLists();
     UpdateCountLabel();
 }
-
-
-void MainWindow::Command(int id) {
-    if (id >= kBtnSystem && id < kBtnSystem + kPageCount) return ShowPage(id - kBtnSystem);
-    switch (id) {
-        case kBtnMinimum: return BtnMinimumClick();
-        case kBtnMaximize: return BtnMaximizeClick();
-        case kBtnCloseSmall:
-        case kBtnClose: return BtnCloseClick();
-        case kBtnTop: return BtnTopClick();
-        case kBtnTray: return BtnTrayClick();
-        case kBtnAccelerate: return BtnAccelerateClick();
-        case kBtnMoreInfo: return BtnMoreInfoClick();
-        case kBtnOption: return BtnOptionClick();
-        case kBtnHelp: return BtnHelpClick();
-        case kImgAbout: return ImgAboutClick();
-        case kBtnRestore: return BtnRestoreClick();
-        case kBtnCompact: return ShowCompact(false);
-        case kBtnPerformance: return ShowCompact(true);
-        default: return;
-    }
-}
-
 
 void MainWindow::BtnCloseClick() { DestroyWindow(Handle()); }
 

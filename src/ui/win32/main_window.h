@@ -1,7 +1,9 @@
 #pragma once
 // The main window (class "TFrmMain"): painted title bar with the banner and
-// tool buttons, the side menu, the page control with the lists, the glue row
-// and the description box. Its creation runs the program's start-up.
+// tool buttons, the side menu, the page control with the pages (each a part
+// of the window: the check lists, the utilities page, the PC information
+// page), the glue row and the description box. Its creation runs the
+// program's start-up. Its members are defined in main_window*.cpp, by concern.
 #include <windows.h>
 
 #include <array>
@@ -27,6 +29,7 @@
 #include "ui/win32/pc_info_page.h"
 #include "ui/win32/restore_window.h"
 #include "ui/win32/tooltips.h"
+#include "ui/win32/tray_icon.h"
 #include "ui/win32/utility_page.h"
 #include "ui/win32/window.h"
 
@@ -39,6 +42,8 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
+    LRESULT OnNotify(const NMHDR& header) override;
 
 private:
     struct Fonts {
@@ -51,16 +56,20 @@ private:
     // The search and copy menus, made at their first use.
     ContextMenus& Menus();
     void RunStartup();
-    // The utilities and PC information pages, made and filled when first shown.
-    void OpenUtilityPage();
+    // A page, made and filled when first shown: a check list, the utilities
+    // page or the PC information page.
+    void OpenPage(int page);
     CheckList& OpenCheckList(int page);
+    void OpenUtilityPage();
     void OpenPcInfoPage();
+    // The page's part, or nullptr before it is made.
+    ChildPart* Page(int page) const;
     void FillTextList(int page, const char* resource);
     void LoadAppearance();
     void Layout();
+    void LimitSize(MINMAXINFO& info) const;
     void Paint(HDC dc);
     void DrawItem(const DRAWITEMSTRUCT& item);
-    void Command(int id);
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
 
     // Handlers named after the controls they serve.
@@ -78,7 +87,6 @@ private:
     void BtnAccelerateClick();
     void BtnRestoreClick();
     void ShowPage(int page);
-    void TabSheetShow(int page);
     void UpdateCountLabel();
     void RefreshLists();
     void ListSelect(int page);
@@ -117,8 +125,8 @@ private:
     Dpi dpi_;
     bool smallScreen_ = false;
     bool showTabs_ = false;
-    bool inTray_ = false;
-    int currentItemList_ = 0;
+    TrayIcon tray_;
+    int currentPage_ = 0;
     UINT taskbarCreated_ = 0;
     UINT comeForward_ = 0;
     MainLayout layout_;
@@ -127,7 +135,7 @@ private:
     std::map<int, ButtonLook> looks_;
     std::unique_ptr<Tooltips> tips_;                         // made once the window shows, from hints_
     std::vector<std::pair<HWND, std::wstring>> hints_;
-    std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service; made when first shown
+    std::array<std::unique_ptr<CheckList>, kUtilityPage> checkLists_;  // System ... Others, Service; made when first shown
     std::unique_ptr<UtilityPage> utilityPage_;               // the controls over the utilities list
     std::unique_ptr<PcInfoPage> pcInfoPage_;
     std::unique_ptr<ContextMenus> menus_;

@@ -93,27 +93,23 @@ OptionsWindow& MainWindow::FrmSub() {
 }
 
 void MainWindow::BtnTrayClick() {
-    NOTIFYICONDATAW data = TrayIconRecord(Handle());
-    NotifyIcon(NIM_ADD, data);
-    inTray_ = true;
+    tray_.Add(Handle());
     ShowWindow(Handle(), SW_HIDE);
 }
 
 void MainWindow::TrayCallback(LPARAM mouseMessage) {
-    if (mouseMessage == WM_LBUTTONDOWN && inTray_) LeaveTray();
+    if (mouseMessage == WM_LBUTTONDOWN && tray_.Shown()) LeaveTray();
 }
 
 void MainWindow::LeaveTray() {
     // The window first: the shell may take its time over the icon.
-    inTray_ = false;
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
-    NOTIFYICONDATAW data = TrayIconRecord(Handle());
-    NotifyIcon(NIM_DELETE, data);
+    tray_.Remove();
 }
 
 void MainWindow::ComeForward() {
-    if (inTray_) return LeaveTray();
+    if (tray_.Shown()) return LeaveTray();
     if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
     SetForegroundWindow(Handle());
 }

@@ -42,7 +42,7 @@ void MainWindow::CreateControls() {
 
     HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kPgAccelTabs, fonts_.menu.Get());
     for (int i = 0; i < kPageCount; ++i) {
-        AddTab(tabs, i, kPageCaptions[i]);
+        AddTab(tabs, i, kPageButtons[i].caption);
         if (i == 0) {
             OpenCheckList(0);  // the others when their page is first shown
         } else if (i >= 6) {

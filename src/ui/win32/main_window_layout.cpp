@@ -66,10 +66,19 @@ void MainWindow::Paint(HDC dc) {
     }
 }
 
+// Maximised, the window fills the work area: the task bar stays visible.
+void MainWindow::LimitSize(MINMAXINFO& info) const {
+    info.ptMinTrackSize = {dpi_(100), dpi_(54)};
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, GetWindowLongW(Handle(), GWL_STYLE), FALSE, GetWindowLongW(Handle(), GWL_EXSTYLE));
+    info.ptMaxPosition = {work.left + frame.left, work.top + frame.top};
+    info.ptMaxSize = {work.right - work.left + frame.right - frame.left, work.bottom - work.top + frame.bottom - frame.top};
+}
+
+// The frame's own buttons and the logo; the pages draw theirs.
 void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
-    const int page = static_cast<int>(item.CtlID) - kListFirst;
-    if (page >= 0 && page < 6 && checkLists_[page]) return checkLists_[page]->Draw(item);
-    if (utilityPage_ && utilityPage_->Draw(item)) return;
     const int id = static_cast<int>(item.CtlID);
     if (id == kImgAbout) {
         FillRect(item.hDC, &item.rcItem, accelBrush_.Get());

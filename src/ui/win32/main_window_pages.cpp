@@ -27,32 +27,38 @@ namespace brisko::ui {
 using namespace main_window;
 
 void MainWindow::RefreshLists() {
-    for (int page = 0; page < 6; ++page) {
+    for (int page = 0; page < kUtilityPage; ++page) {
         if (!checkLists_[page]) continue;
-        if (page == 5) ctx_.items.NeedServices();  // read again after a restore forgot them
+        if (page == kServicePage) ctx_.items.NeedServices();  // read again after a restore forgot them
         checkLists_[page]->Refresh();
     }
 }
-
 
 void MainWindow::UpdateCountLabel() {
     SetWindowTextW(Control(kLblCount), win32::Widen(ctx_.items.countText).c_str());
 }
 
-
 void MainWindow::ShowPage(int page) {
-    if (page < 6 && !checkLists_[page]) {
-        const BusyCursor busy;
-        if (page == 5) ctx_.items.NeedServices();  // the services are read when their page is first shown
-        OpenCheckList(page).Refresh();
-    }
-    for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
-    if (page == 6) OpenUtilityPage();
-    if (page == 7) OpenPcInfoPage();
-    if (utilityPage_) utilityPage_->Show(page == 6);
-    if (pcInfoPage_) pcInfoPage_->Show(page == 7);
+    OpenPage(page);
+    for (int i = 0; i < kPageCount; ++i)
+        if (ChildPart* made = Page(i)) made->Show(i == page);
     SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
-    TabSheetShow(page);
+    currentPage_ = page;
+}
+
+ChildPart* MainWindow::Page(int page) const {
+    if (page < kUtilityPage) return checkLists_[page].get();
+    if (page == kUtilityPage) return utilityPage_.get();
+    return pcInfoPage_.get();
+}
+
+void MainWindow::OpenPage(int page) {
+    if (page == kUtilityPage) return OpenUtilityPage();
+    if (page == kPcInfoPage) return OpenPcInfoPage();
+    if (checkLists_[page]) return;
+    const BusyCursor busy;
+    if (page == kServicePage) ctx_.items.NeedServices();  // the services are read when their page is first shown
+    OpenCheckList(page).Refresh();
 }
 
 void MainWindow::FillTextList(int page, const char* resource) {
@@ -67,7 +73,9 @@ void MainWindow::FillTextList(int page, const char* resource) {
 CheckList& MainWindow::OpenCheckList(int page) {
     if (checkLists_[page]) return *checkLists_[page];
     checkLists_[page] = std::make_unique<CheckList>(Handle(), kListFirst + page, dpi_, fonts_.list.Get());
-    checkLists_[page]->Bind(page == 5 ? &ctx_.items.ServiceListAsItStands() : &ctx_.items.List(kAllCategories[page]));
+    checkLists_[page]->Bind(page == kServicePage ? &ctx_.items.ServiceListAsItStands()
+                                                 : &ctx_.items.List(kAllCategories[page]));
+    AddPart(*checkLists_[page]);
     HWND after = Control(kPgAccelTabs);
     for (int before = 0; before < page; ++before)
         if (checkLists_[before]) after = Control(kListFirst + before);
@@ -81,8 +89,10 @@ CheckList& MainWindow::OpenCheckList(int page) {
 // Tab reaches them in the same place whenever they are made.
 void MainWindow::OpenUtilityPage() {
     if (utilityPage_) return;
-    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list.Get(), bitmaps_);
-    FillTextList(6, "UtilityText");
+    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + kUtilityPage), dpi_,
+                                                 fonts_.list.Get(), bitmaps_);
+    AddPart(*utilityPage_);
+    FillTextList(kUtilityPage, "UtilityText");
     utilityPage_->FillDriveLists(ctx_.paths.fixedDriveLetters);
     utilityPage_->ApplyControlStates(ctx_.controls);
     utilityPage_->Place(layout_.pages);
@@ -90,14 +100,13 @@ void MainWindow::OpenUtilityPage() {
 
 void MainWindow::OpenPcInfoPage() {
     if (pcInfoPage_) return;
-    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list.Get());
-    FillTextList(7, "PCInfoText");
+    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + kPcInfoPage), ctx_, dpi_, fonts_.list.Get());
+    AddPart(*pcInfoPage_);
+    FillTextList(kPcInfoPage, "PCInfoText");
     pcInfoPage_->Fill();
     pcInfoPage_->ApplyAvailability();
     pcInfoPage_->Place(layout_.pages);
 }
-
-void MainWindow::TabSheetShow(int page) { currentItemList_ = page; }
 
 void MainWindow::ListSelect(int page) {
     const int position = static_cast<int>(SendMessageW(Control(kListFirst + page), LB_GETCURSEL, 0, 0));
@@ -106,7 +115,7 @@ void MainWindow::ListSelect(int page) {
     static const LinkList kLinks[kPageCount] = {LinkList::System, LinkList::Desktop, LinkList::Explorer,
                                                 LinkList::Power,  LinkList::Others,  LinkList::Service,
                                                 LinkList::Utility, LinkList::Info};
-    if (page == 5) {
+    if (page == kServicePage) {
         // The service's properties, through the template's plain text.
         const auto& services = ctx_.items.List(TweakCategory::Service);
         if (position >= static_cast<int>(services.size())) return;
@@ -114,9 +123,10 @@ void MainWindow::ListSelect(int page) {
         ShowPlainDescription(ServiceDetailsText(ctx_, services[position].label, WindowText(Control(kComment))));
     } else {
         const auto text = ctx_.platform.resources.Find(std::string(kKeys[page]) + std::to_string(position) + "Text");
-        const std::string why = page < 5 ? UnavailableNote(ctx_, kSettingCategories[page], position) : std::string();
+        const bool item = page < kServicePage;
+        const std::string why = item ? UnavailableNote(ctx_, kSettingCategories[page], position) : std::string();
         const std::string policy =
-            page < 5 ? PolicyNote(ctx_, kSettingCategories[page], static_cast<size_t>(position)) : std::string();
+            item ? PolicyNote(ctx_, kSettingCategories[page], static_cast<size_t>(position)) : std::string();
         if (text) ShowPlainDescription(why + *text + policy);
     }
     SetReferenceLink(ReferenceLink(kLinks[page], position));

@@ -1,14 +1,13 @@
 #pragma once
-// The main window's tables and small helpers, shared by the files that
-// define its members (main_window*.cpp): the look without a stored colour
-// style, the buttons of the title bar, the side menu and its actions, and the
-// pages' captions.
+// The main window's tables, shared by the files that define its members
+// (main_window*.cpp): the look without a stored colour style and the buttons
+// of the title bar, the side menu (whose captions the page tabs take too) and
+// its actions.
 #include <windows.h>
-#include <shellapi.h>
 
-#include "platform/win32/system_paths.h"
+#include <cstdint>
+
 #include "ui/control_ids.h"
-#include "ui/win32/error_box.h"
 
 namespace brisko::ui::main_window {
 
@@ -16,9 +15,9 @@ namespace brisko::ui::main_window {
 inline constexpr int32_t kTitleColour = 0x8C4E1F;
 inline constexpr int32_t kMenuColour = 0xF0E4DC;
 // Glyphs drawn in 16 colours on displays of 256 colours or fewer.
-inline constexpr int kReducedGlyphs[] = {kBtnCompact, kBtnTop, kBtnPerformance, kBtnSystem, kBtnDesktop, kBtnExplorer,
-                              kBtnPower, kBtnOthers, kBtnUtility, kBtnInfo, kBtnRestore, kBtnHelp,
-                              kBtnOption, kBtnClose, kBtnAccelerate, kBtnMoreInfo};
+inline constexpr int kReducedGlyphs[] = {kBtnCompact, kBtnTop,     kBtnPerformance, kBtnSystem, kBtnDesktop, kBtnExplorer,
+                                         kBtnPower,   kBtnOthers,  kBtnUtility,     kBtnInfo,   kBtnRestore, kBtnHelp,
+                                         kBtnOption,  kBtnClose,   kBtnAccelerate,  kBtnMoreInfo};
 
 struct ButtonSpec {
     int id;
@@ -51,23 +50,4 @@ inline constexpr ButtonSpec kActionButtons[] = {
     {kBtnHelp, "HelpImage", L"ヘルプ", L"Brisko のヘルプを表示"},
     {kBtnClose, "ExitImage", L"終了", L"Brisko を終了する"},
 };
-inline constexpr const wchar_t* kPageCaptions[kPageCount] = {L"システム", L"デスクトップ", L"エクスプローラ", L"起動・終了",
-                                                  L"その他",   L"サービス",     L"ユーティリティ", L"パソコン情報"};
-inline void NotifyIcon(DWORD message, NOTIFYICONDATAW& data) {
-    if (const auto notify = win32::SystemFunction<decltype(&Shell_NotifyIconW)>(L"shell32.dll", "Shell_NotifyIconW"))
-        notify(message, &data);
-}
-
-inline NOTIFYICONDATAW TrayIconRecord(HWND owner) {
-    NOTIFYICONDATAW data{};
-    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = owner;
-    data.uID = 1;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayCallbackMessage;
-    data.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    lstrcpynW(data.szTip, kApplicationTitle, 64);
-    return data;
-}
-
 }  // namespace brisko::ui::main_window

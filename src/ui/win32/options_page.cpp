@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "prefs/colour_text.h"
 #include "ui/win32/window_chores.h"
 
@@ -17,6 +19,10 @@ void SetTabStyle(HWND tabs, PageStyle style) {
     if (style == PageStyle::FlatButtons) bits |= TCS_BUTTONS | TCS_FLATBUTTONS;
     SetWindowLongPtrW(tabs, GWL_STYLE, bits);
     InvalidateRect(tabs, nullptr, TRUE);
+}
+
+bool OptionsPage::Owns(HWND control) const {
+    return std::find(controls_.begin(), controls_.end(), control) != controls_.end();
 }
 
 void OptionsPage::Show(bool visible) {

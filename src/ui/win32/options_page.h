@@ -1,7 +1,8 @@
 #pragma once
-// One page of the options window: its controls are children of the window,
-// shown while the page is selected. The page reads the preferences once when
-// the window is created and stores them when its apply button is pressed.
+// One page of the options window: a part of the window, whose children its
+// controls are, shown while the page is selected. The page reads the
+// preferences once when the window is created and stores them when its apply
+// button is pressed.
 #include <windows.h>
 
 #include <string>
@@ -10,6 +11,7 @@
 #include "engine/program_context.h"
 #include "ui/options_layout.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/child_part.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/window_chores.h"
@@ -23,22 +25,20 @@ struct OptionsHost {
     const Dpi& dpi;
     HFONT font;
     Tooltips& tips;
+    // The window's background, which its labels lie on.
+    const Brush& background;
 };
 
-class OptionsPage {
+class OptionsPage : public ChildPart {
 public:
     explicit OptionsPage(OptionsHost& host) : host_(host) {}
-    virtual ~OptionsPage() = default;
-    OptionsPage(const OptionsPage&) = delete;
-    OptionsPage& operator=(const OptionsPage&) = delete;
 
     virtual void Create(const OptionsLayout& layout) = 0;
-    virtual void Load() = 0;
-    // Handles a command of one of its controls; false when it is not one.
-    virtual bool Command(int id, int code) = 0;
+    virtual void Load() {}
     // The button Enter presses; 0 where Enter presses none.
-    virtual int DefaultButton() const = 0;
-    void Show(bool visible);
+    virtual int DefaultButton() const { return 0; }
+    bool Owns(HWND control) const override;
+    void Show(bool visible) override;
 
 protected:
     HWND Add(const wchar_t* cls, const std::wstring& text, DWORD style, int id, const Rect& r, DWORD exStyle = 0);

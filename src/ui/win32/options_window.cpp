@@ -46,13 +46,11 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            HWND control = reinterpret_cast<HWND>(lParam);
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            if (HBRUSH swatch = customize_->SwatchBrush(control)) return reinterpret_cast<LRESULT>(swatch);
-            const int id = GetDlgCtrlID(control);
-            if (id == kEdtTrans || id == kEdtSysocPath || id == kEdtBootPath) break;  // a disabled box keeps its look
-            SetBkMode(dc, TRANSPARENT);
-            version_->ColourLabel(control, dc);
+            // What the pages leave: a disabled box keeps its look, the rest lies on the window's colour.
+            wchar_t cls[8] = L"";
+            GetClassNameW(reinterpret_cast<HWND>(lParam), cls, 8);
+            if (lstrcmpiW(cls, L"Edit") == 0) break;
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(brush_.Get());
         }
         case WM_DRAWITEM:
@@ -70,26 +68,9 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kScrTrans)
                 customize_->Scroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
             return 0;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->idFrom == kPgOption && header->code == TCN_SELCHANGE)
-                ShowPage(static_cast<int>(SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_GETCURSEL, 0, 0)));
-            return 0;
-        }
         case DM_GETDEFID: {
-            OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
-            const int button = pages[page_]->DefaultButton();
+            const int button = pages_[page_]->DefaultButton();
             return button ? MAKELRESULT(button, DC_HASDEFID) : 0;
-        }
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam), code = HIWORD(wParam);
-            if (id == IDCANCEL || ((id == kBtnCloseO || id == kBtnCloseOK || id == kBtnOKV || id == kBtnCloseH) &&
-                                   code == BN_CLICKED)) {
-                Close();
-                return 0;
-            }
-            PageOf(id, code);
-            return 0;
         }
         case WM_CLOSE:
             Close();
@@ -98,37 +79,46 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::OnMessage(message, wParam, lParam);
 }
 
-void OptionsWindow::PageOf(int id, int code) {
-    for (OptionsPage* page : {static_cast<OptionsPage*>(general_.get()), static_cast<OptionsPage*>(disabling_.get()),
-                              static_cast<OptionsPage*>(version_.get()), static_cast<OptionsPage*>(customize_.get())})
-        if (page->Command(id, code)) return;
+// What the pages leave: Esc and each page's close button.
+void OptionsWindow::OnCommand(int id, int code) {
+    if (id == IDCANCEL ||
+        ((id == kBtnCloseO || id == kBtnCloseOK || id == kBtnOKV || id == kBtnCloseH) && code == BN_CLICKED))
+        Close();
+}
+
+LRESULT OptionsWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == kPgOption && header.code == TCN_SELCHANGE)
+        ShowPage(static_cast<int>(SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_GETCURSEL, 0, 0)));
+    return 0;
 }
 
 void OptionsWindow::FormCreate() {
     font_ = MakeFont(dpi_, 12, false, L"MS UI Gothic");
     tips_ = std::make_unique<Tooltips>(Handle());
-    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, dpi_, font_.Get(), *tips_});
+    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, dpi_, font_.Get(), *tips_, brush_});
     const OptionsLayout layout = LayOutOptionsWindow();
     HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgOption,
                           font_.Get(), 0, dpi_.Of(layout.tabs));
     // The customize page's tab is added when BtnHidden is pressed.
     for (int i = 0; i < kTbHidden; ++i) AddTab(tabs, i, kPageCaptions[i]);
-    general_ = std::make_unique<GeneralPage>(*host_);
-    disabling_ = std::make_unique<DisablingPage>(*host_);
-    version_ = std::make_unique<VersionPage>(*host_, [this] { BtnHiddenClick(); });
-    customize_ = std::make_unique<CustomizePage>(
+    // The pages in tab order (OptionsPageIndex).
+    auto version = std::make_unique<VersionPage>(*host_, [this] { BtnHiddenClick(); });
+    auto customize = std::make_unique<CustomizePage>(
         *host_, [this] { return colour_; }, [this](int32_t c) { SetColour(c); },
         [this](PageStyle s) { SetPageStyle(s); }, [this] { RefreshPageStyles(); });
-    for (OptionsPage* page : {static_cast<OptionsPage*>(general_.get()), static_cast<OptionsPage*>(disabling_.get()),
-                              static_cast<OptionsPage*>(version_.get()), static_cast<OptionsPage*>(customize_.get())})
+    version_ = version.get();
+    customize_ = customize.get();
+    pages_ = {std::make_unique<GeneralPage>(*host_), std::make_unique<DisablingPage>(*host_), std::move(version),
+              std::move(customize)};
+    for (const auto& page : pages_) {
         page->Create(layout);
+        AddPart(*page);
+    }
 
     const Preferences prefs = PreferencesOf(ctx_);
     SetColour(prefs.Color(prefkey::kSubColor).value_or(kButtonFace));
     if (auto style = PageStyleFromText(prefs.Read(prefkey::kSettings, prefkey::kTabStyle))) SetPageStyle(*style);
-    general_->Load();
-    disabling_->Load();
-    customize_->Load();
+    for (const auto& page : pages_) page->Load();
     ShowPage(kTbOption);
 }
 
@@ -142,10 +132,9 @@ void OptionsWindow::DrawItem(const DRAWITEMSTRUCT& item) {
         look.glyph = bitmaps_.ForScreen(dpi_.Picture("AppIconImage", 24));
         return DrawGlyphButton(item, look, PaintColour(colour_));
     }
-    OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
     const bool browse = id == kBtnSysocPath || id == kBtnBootPath;
     DrawPictureButton(item, bitmaps_.Get(browse ? dpi_.Picture("FolderImage", 16) : "ApplyImage"),
-                      id == pages[page_]->DefaultButton());
+                      id == pages_[page_]->DefaultButton());
 }
 
 void OptionsWindow::ShowModal(int page) {
@@ -167,8 +156,7 @@ void OptionsWindow::Close() {
 void OptionsWindow::ShowPage(int page) {
     if (page == kTbHidden && !customizeShown_) page = kTbOption;
     page_ = page;
-    OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
-    for (int i = 0; i < kOptionsPageCount; ++i) pages[i]->Show(i == page);
+    for (int i = 0; i < kOptionsPageCount; ++i) pages_[i]->Show(i == page);
     SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_SETCURSEL, page, 0);
     // The default buttons (General's apply, the version page's OK) are drawn
     // with the default frame while their page shows.

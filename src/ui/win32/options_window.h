@@ -5,9 +5,11 @@
 // what the user last left there.
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "engine/program_context.h"
+#include "ui/options_ids.h"
 #include "ui/options_layout.h"
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/bitmap_cache.h"
@@ -34,6 +36,8 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
+    LRESULT OnNotify(const NMHDR& header) override;
 
 private:
     void FormCreate();
@@ -43,8 +47,6 @@ private:
     void SetPageStyle(PageStyle style);
     void Close();
     void DrawItem(const DRAWITEMSTRUCT& item);
-    // Hands a command to the page whose control sent it.
-    void PageOf(int id, int code);
 
     ProgramContext& ctx_;
     AppearanceTarget& main_;
@@ -59,10 +61,9 @@ private:
     bool open_ = false;
     std::unique_ptr<Tooltips> tips_;
     std::unique_ptr<OptionsHost> host_;
-    std::unique_ptr<GeneralPage> general_;
-    std::unique_ptr<DisablingPage> disabling_;
-    std::unique_ptr<VersionPage> version_;
-    std::unique_ptr<CustomizePage> customize_;
+    std::array<std::unique_ptr<OptionsPage>, kOptionsPageCount> pages_;
+    VersionPage* version_ = nullptr;      // among the pages: its links
+    CustomizePage* customize_ = nullptr;  // and its swatches and scroll bar
 };
 
 }  // namespace brisko::ui

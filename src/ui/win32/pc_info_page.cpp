@@ -41,7 +41,13 @@ void PcInfoPage::Place(const Rect& page) {
     place(Child(parent_, kBtnDetail), l.detail);
 }
 
+bool PcInfoPage::Owns(HWND control) const {
+    const int id = GetDlgCtrlID(control);
+    return GetParent(control) == parent_ && id >= kEdtUser && id <= kBtnDetail;
+}
+
 void PcInfoPage::Show(bool visible) {
+    ShowWindow(list_, visible ? SW_SHOW : SW_HIDE);
     for (int id = kEdtUser; id <= kBtnDetail; ++id) ShowWindow(Child(parent_, id), visible ? SW_SHOW : SW_HIDE);
 }
 
@@ -60,9 +66,9 @@ void PcInfoPage::ApplyAvailability() {
     }
 }
 
-HBRUSH PcInfoPage::BoxColours(HWND control, HDC dc) const {
+HBRUSH PcInfoPage::OnCtlColor(HWND control, HDC dc) {
     const int box = GetDlgCtrlID(control) - kEdtUser;
-    if (GetParent(control) != parent_ || box < 0 || box >= static_cast<int>(kPcInformationRows)) return nullptr;
+    if (box >= static_cast<int>(kPcInformationRows)) return nullptr;
     int colour = COLOR_WINDOW;
     if (box >= kEditableBoxes) colour = COLOR_INACTIVEBORDER;
     else if (EditableReadOnly(box)) {
@@ -73,7 +79,7 @@ HBRUSH PcInfoPage::BoxColours(HWND control, HDC dc) const {
     return GetSysColorBrush(colour);
 }
 
-bool PcInfoPage::Command(int id) {
+bool PcInfoPage::OnCommand(int id, int /*code*/) {
     if (id == kBtnChange) BtnChangeClick();
     else if (id == kBtnDetail) BtnDetailClick();
     else return false;

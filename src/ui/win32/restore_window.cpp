@@ -14,6 +14,7 @@
 #include "engine/program_preferences.h"
 #include "ui/control_ids.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/history_page.h"
 #include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
@@ -92,10 +93,7 @@ LRESULT CALLBACK RestoreWindow::TabsProc(HWND tabs, UINT message, WPARAM wParam,
 RestoreWindow::RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
                              BitmapCache& bitmaps, std::function<void()> onRestored)
     : ctx_(ctx), prompts_(prompts), dlgOpen_(dlgOpen), onRestored_(std::move(onRestored)), dpi_(Dpi::OfScreen()),
-      bitmaps_(bitmaps),
-      history_(
-          ctx, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
-          [this](const std::string& path) { RestoreChosen(path); }) {}
+      bitmaps_(bitmaps) {}
 
 void RestoreWindow::ShowModal(HWND owner) {
     owner_ = owner;
@@ -130,7 +128,7 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            const bool onPanel = (id >= kPagePartFirst && id < kPagePartFirst + 20) || HistoryPage::Paints(id);
+            const bool onPanel = id >= kPagePartFirst && id < kPagePartFirst + 20;
             if (message == WM_CTLCOLORSTATIC && !onPanel) break;  // a read-only box keeps its own look
             SetBkColor(reinterpret_cast<HDC>(wParam), panelColour_);
             return reinterpret_cast<LRESULT>(panelBrush_.Get());
@@ -145,25 +143,6 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return TRUE;
         }
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->idFrom == kPgRestore && header->code == TCN_SELCHANGE)
-                ShowTab(static_cast<int>(SendMessageW(Control(kPgRestore), TCM_GETCURSEL, 0, 0)));
-            return 0;
-        }
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case kBtnBackup: BtnBackupClick(); break;
-                case kBtnRecovery: BtnRecoveryClick(); break;
-                case kBtnBackupOE: BtnBackupOEClick(); break;
-                case kBtnRecoveryOE: BtnRecoveryOEClick(); break;
-                case kBtnPlanSave: BtnPlanSaveClick(); break;
-                case kBtnPlanLoad: BtnPlanLoadClick(); break;
-                case IDOK: PressFocusedButton(Handle()); break;  // Enter, where no button takes it itself
-                case IDCANCEL: Close(); break;           // the close button and Esc
-                default: history_.Command(Handle(), LOWORD(wParam), HIWORD(wParam));
-            }
-            return 0;
         case WM_CLOSE:
             Close();
             return 0;
@@ -176,8 +155,33 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::OnMessage(message, wParam, lParam);
 }
 
+void RestoreWindow::OnCommand(int id, int /*code*/) {
+    switch (id) {
+        case kBtnBackup: return BtnBackupClick();
+        case kBtnRecovery: return BtnRecoveryClick();
+        case kBtnBackupOE: return BtnBackupOEClick();
+        case kBtnRecoveryOE: return BtnRecoveryOEClick();
+        case kBtnPlanSave: return BtnPlanSaveClick();
+        case kBtnPlanLoad: return BtnPlanLoadClick();
+        case IDOK: return PressFocusedButton(Handle());  // Enter, where no button takes it itself
+        case IDCANCEL: return Close();                     // the close button and Esc
+    }
+}
+
+LRESULT RestoreWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == kPgRestore && header.code == TCN_SELCHANGE)
+        ShowTab(static_cast<int>(SendMessageW(Control(kPgRestore), TCM_GETCURSEL, 0, 0)));
+    return 0;
+}
+
 void RestoreWindow::FormCreate() {
     font_ = MakeFont(dpi_, 12);
+    host_ = std::make_unique<RestorePageHost>(
+        RestorePageHost{Handle(), ctx_, dpi_, font_.Get(), panelColour_, panelBrush_});
+    // The pages after the two backup pages, each with its tab.
+    pages_.push_back(std::make_unique<HistoryPage>(
+        *host_, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
+        [this](const std::string& path) { RestoreChosen(path); }));
     const Preferences prefs = PreferencesOf(ctx_);
     // The whole client area takes the stored RestoreColor, else the standard
     // button face, as the default colour style stores it.
@@ -189,8 +193,11 @@ void RestoreWindow::FormCreate() {
         AddTab(tabs, page, kPages[page].tab);
         CreatePage(page);
     }
-    AddTab(tabs, 2, L"履歴");
-    history_.Create(Handle(), font_.Get());
+    for (size_t i = 0; i < pages_.size(); ++i) {
+        AddTab(tabs, static_cast<int>(std::size(kPages) + i), pages_[i]->Caption());
+        pages_[i]->Create();
+        AddPart(*pages_[i]);
+    }
     HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",
                              WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kRestoreComment,
                              commentFont_.Get(), WS_EX_CLIENTEDGE);
@@ -269,7 +276,7 @@ void RestoreWindow::Layout() {
         Place(Control(PartId(page, kRestoreLabel)), dpi_.Of(l.page.restoreLabel));
         Place(Control(PartId(page, kPicture)), dpi_.Of(l.page.picture));
     }
-    history_.Place(Handle(), dpi_, l.panel, l.history);
+    for (const auto& page : pages_) page->Place(l);
     Place(Control(kRestoreComment), dpi_.Of(l.comment));
     Place(Control(kBtnRestoreCancel), dpi_.Of(l.close));
     Place(Control(kBtnPlanSave), dpi_.Of(l.planSave));
@@ -284,7 +291,8 @@ void RestoreWindow::ShowTab(int page) {
         ShowWindow(Control(kPages[p].backupId), show);
         ShowWindow(Control(kPages[p].restoreId), show);
     }
-    history_.Show(Handle(), page == 2);  // it fills the description box itself
+    // A page of its own fills the description box itself.
+    for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->Show(page == static_cast<int>(std::size(kPages) + i));
     if (page == 0) TbBriskoShow();
     else if (page == 1) TbOEShow();
 }

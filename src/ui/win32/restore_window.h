@@ -8,7 +8,9 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/program_context.h"
 #include "prefs/appearance.h"
@@ -17,7 +19,7 @@
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
-#include "ui/win32/history_page.h"
+#include "ui/win32/restore_page.h"
 #include "ui/win32/message_box_prompts.h"
 #include "ui/win32/window.h"
 
@@ -40,6 +42,8 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
+    LRESULT OnNotify(const NMHDR& header) override;
 
 private:
     void FormCreate();
@@ -77,7 +81,8 @@ private:
     } tabsLook_;
     std::map<int, ButtonLook> looks_;
     std::map<int, HBITMAP> pictures_;
-    HistoryPage history_;
+    std::unique_ptr<RestorePageHost> host_;
+    std::vector<std::unique_ptr<RestorePage>> pages_;  // after the backup pages: 履歴
     int page_ = 0;
     bool marginsSet_ = false;
 };

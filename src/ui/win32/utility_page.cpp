@@ -39,7 +39,7 @@ const int kDriveLists[] = {kLstHDDefrag, kLstHDConvert};
 }  // namespace
 
 UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font, BitmapCache& bitmaps)
-    : ctx_(ctx), parent_(parent), list_(list), dpi_(dpi), font_(font), white_(CreateSolidBrush(RGB(255, 255, 255))) {
+    : ctx_(ctx), parent_(parent), list_(list), dpi_(dpi), white_(CreateSolidBrush(RGB(255, 255, 255))) {
     tips_ = std::make_unique<Tooltips>(parent);
     std::vector<HWND> made;
     for (int i = 0; i < kUtilityButtonCount; ++i) {
@@ -97,22 +97,28 @@ void UtilityPage::Place(const Rect& page) {
 }
 
 void UtilityPage::Show(bool visible) {
+    ShowWindow(list_, visible ? SW_SHOW : SW_HIDE);
     for (int id = kUtilityButtonFirst; id < kUtilityButtonFirst + kUtilityButtonCount; ++id)
         ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
     for (int id : {static_cast<int>(kChcQuickFormat), static_cast<int>(kLstHDDefrag), static_cast<int>(kLstHDConvert)})
         ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
 }
 
-bool UtilityPage::Owns(int id) const {
-    return (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount) || id == kChcQuickFormat ||
-           id == kLstHDDefrag || id == kLstHDConvert;
+bool UtilityPage::Owns(HWND control) const {
+    if (control == list_) return true;
+    const int id = GetDlgCtrlID(control);
+    return GetParent(control) == parent_ &&
+           ((id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount) || id == kChcQuickFormat ||
+            id == kLstHDDefrag || id == kLstHDConvert);
 }
 
-void UtilityPage::Command(int id, int notification) {
+bool UtilityPage::OnCommand(int id, int code) {
+    if (id == GetDlgCtrlID(list_)) return false;
     // A disabled button starts nothing, however the click arrived.
-    if (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount && notification == BN_CLICKED &&
+    if (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount && code == BN_CLICKED &&
         IsWindowEnabled(Control(id)))
         ButtonClick(id - kUtilityButtonFirst);
+    return true;
 }
 
 void UtilityPage::ButtonClick(int index) {
@@ -131,7 +137,7 @@ bool UtilityPage::KeepAlive() {
     return !quitSeen_;
 }
 
-bool UtilityPage::Draw(const DRAWITEMSTRUCT& item) {
+bool UtilityPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.hwndItem == list_) {
         DrawListLine(item);
         return true;
@@ -164,7 +170,7 @@ void UtilityPage::DrawListLine(const DRAWITEMSTRUCT& item) const {
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &r);
 }
 
-HBRUSH UtilityPage::Background(HWND control, HDC dc) {
+HBRUSH UtilityPage::OnCtlColor(HWND control, HDC dc) {
     const int id = GetDlgCtrlID(control);
     if (id == kChcQuickFormat) {
         SetBkColor(dc, RGB(255, 255, 255));

@@ -52,21 +52,23 @@ bool VersionPage::IsLink(HWND control) const {
     return id >= kLblOfficialSite && id <= kLblBlog;
 }
 
-bool VersionPage::ColourLabel(HWND control, HDC dc) const {
+HBRUSH VersionPage::OnCtlColor(HWND control, HDC dc) {
     if (control == product_) SetTextColor(dc, RGB(128, 0, 0));
     else if (IsLink(control)) SetTextColor(dc, RGB(0, 0, 255));
-    else return false;
-    return true;
+    else return nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    return host_.background.Get();
 }
 
-bool VersionPage::Command(int id, int code) {
+bool VersionPage::OnCommand(int id, int code) {
     for (const Link& link : kLinks)
         if (id == link.id) {
             if (code == STN_CLICKED) host_.main.OpenAddress(link.address);
             return true;
         }
-    if (id == kBtnHidden && code == BN_CLICKED) revealCustomize_();
-    return id == kBtnHidden || id == kBtnOKV;
+    if (id != kBtnHidden || code != BN_CLICKED) return false;
+    revealCustomize_();
+    return true;
 }
 
 int VersionPage::DefaultButton() const { return kBtnOKV; }

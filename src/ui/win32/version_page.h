@@ -14,12 +14,11 @@ public:
     VersionPage(OptionsHost& host, std::function<void()> revealCustomize)
         : OptionsPage(host), revealCustomize_(std::move(revealCustomize)) {}
     void Create(const OptionsLayout& layout) override;
-    void Load() override {}
-    bool Command(int id, int code) override;
+    bool OnCommand(int id, int code) override;
     int DefaultButton() const override;
-    // Colours of its labels; nullptr for the window's own.
+    // The product's name in dark red and the links in blue, on the window's background.
+    HBRUSH OnCtlColor(HWND control, HDC dc) override;
     bool IsLink(HWND control) const;
-    bool ColourLabel(HWND control, HDC dc) const;
 
 private:
     std::function<void()> revealCustomize_;

@@ -35,8 +35,61 @@ bool Window::CreateWindowOf(const wchar_t* className, const std::wstring& title,
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETFOCUS && RestoreFocus()) return 0;
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_SETFOCUS:
+            if (RestoreFocus()) return 0;
+            break;
+    }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+    auto owner = [&](HWND control) -> ChildPart* {
+        if (control)
+            for (ChildPart* part : parts_)
+                if (part->Owns(control)) return part;
+        return nullptr;
+    };
+    switch (message) {
+        case WM_COMMAND: {
+            ChildPart* part = owner(reinterpret_cast<HWND>(lParam));
+            return part && part->OnCommand(LOWORD(wParam), HIWORD(wParam));
+        }
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            ChildPart* part = owner(header.hwndFrom);
+            return part && part->OnNotify(header, result);
+        }
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            ChildPart* part = item.CtlType == ODT_MENU ? nullptr : owner(GetDlgItem(hwnd_, item.CtlID));
+            result = TRUE;
+            return part && part->OnMeasureItem(item);
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            ChildPart* part = item.CtlType == ODT_MENU ? nullptr : owner(item.hwndItem);
+            result = TRUE;
+            return part && part->OnDrawItem(item);
+        }
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC: {
+            ChildPart* part = owner(reinterpret_cast<HWND>(lParam));
+            const HBRUSH brush = part ? part->OnCtlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))
+                                      : nullptr;
+            result = reinterpret_cast<LRESULT>(brush);
+            return brush != nullptr;
+        }
+    }
+    return false;
 }
 
 bool Window::RestoreFocus() {
@@ -62,7 +115,7 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     }
     LRESULT result = 0;
     try {
-        result = self->OnMessage(message, wParam, lParam);
+        if (!self->Reflect(message, wParam, lParam, result)) result = self->OnMessage(message, wParam, lParam);
     } catch (const std::exception& e) {  // BriskoError, with its Japanese message, among them
         self->ShowUnhandledError(e.what());
         // A window whose making failed half-way is not left standing: the
