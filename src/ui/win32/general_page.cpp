@@ -36,7 +36,7 @@ void GeneralPage::Create(const OptionsLayout& l) {
 
 void GeneralPage::Load() {
     const Preferences prefs = PreferencesOf(host_.ctx);
-    const int points = host_.main.DescriptionFontSize();
+    const int points = host_.descriptionFont.Points();
     int radio = kRdFontM;
     for (int i = 0; i < 5; ++i)
         if (kFontPoints[i] == points) radio = kRdFontG + i;
@@ -74,7 +74,7 @@ void GeneralPage::BtnOKOClick() {
             points = kFontPoints[i];
             break;
         }
-    host_.main.SetDescriptionFontSize(points);
+    host_.descriptionFont.Set(points);
     Preferences prefs = PreferencesOf(host_.ctx);
     prefs.Write(prefkey::kSettings, prefkey::kFontSize, std::to_string(points));
     prefs.SetRebootPromptWanted(Checked(kChcReboot));

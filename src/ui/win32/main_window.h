@@ -21,6 +21,7 @@
 #include "ui/win32/check_list.h"
 #include "ui/win32/compact_window.h"
 #include "ui/win32/context_menus.h"
+#include "ui/win32/description_font.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
@@ -107,8 +108,6 @@ private:
 
     // What the options window changes.
     HWND OwnerWindow() const override { return Handle(); }
-    int DescriptionFontSize() const override { return descriptionPoints_; }
-    void SetDescriptionFontSize(int points) override;
     int Alpha() const override { return alpha_; }
     void SetAlpha(int alpha) override;
     std::array<int32_t, 3> PanelColours() const override { return panelColours_; }
@@ -130,7 +129,8 @@ private:
     UINT taskbarCreated_ = 0;
     UINT comeForward_ = 0;
     MainLayout layout_;
-    BitmapCache bitmaps_;  // for this window and those it opens
+    BitmapCache bitmaps_;               // for this window and those it opens
+    DescriptionFont descriptionFont_;  // likewise
     Fonts fonts_;
     std::map<int, ButtonLook> looks_;
     std::unique_ptr<Tooltips> tips_;                         // made once the window shows, from hints_
@@ -145,7 +145,6 @@ private:
     std::array<int32_t, 3> panelColours_;
     Brush accelBrush_;
     int alpha_ = 255;
-    int descriptionPoints_ = 10;
     PageStyle pageStyle_ = PageStyle::Tabs;
     std::unique_ptr<OptionsWindow> frmSub_;
     FileOpenDialog dlgOpen_;

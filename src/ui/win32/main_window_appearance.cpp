@@ -26,7 +26,14 @@ using namespace main_window;
 
 void MainWindow::LoadAppearance() {
     const StoredAppearance a = ReadStoredAppearance(PreferencesOf(ctx_));
-    if (a.fontSize) SetDescriptionFontSize(*a.fontSize);
+    descriptionFont_.Load(a.fontSize);
+    descriptionFont_.Follow([this](int points) {
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        format.dwMask = CFM_SIZE;
+        format.yHeight = DescriptionFont::Twips(points);
+        SendMessageW(Control(kComment), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    });
     if (a.alpha) SetAlpha(*a.alpha);
     std::array<int32_t, 3> colours = panelColours_;
     for (size_t i = 0; i < colours.size(); ++i)
@@ -34,16 +41,6 @@ void MainWindow::LoadAppearance() {
     SetPanelColours(colours);
     SetPagesStyle(a.pageStyle.value_or(pageStyle_), a.showTab);
     ShowPage(0);
-}
-
-void MainWindow::SetDescriptionFontSize(int points) {
-    descriptionPoints_ = points;
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_SIZE;
-    format.yHeight = points * 20;
-    SendMessageW(Control(kComment), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    if (frmRestore_) frmRestore_->SetDescriptionFontSize(points);
 }
 
 void MainWindow::SetAlpha(int alpha) {

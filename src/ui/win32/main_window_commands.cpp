@@ -63,7 +63,7 @@ void MainWindow::BtnAccelerateClick() {
 
 void MainWindow::BtnRestoreClick() {
     if (!frmRestore_)
-        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, bitmaps_, [this] {
+        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, bitmaps_, descriptionFont_, [this] {
             RefreshLists();
             if (pcInfoPage_) pcInfoPage_->Fill();
             UpdateCountLabel();
@@ -86,7 +86,7 @@ void MainWindow::ShowCompact(bool performance) {
 
 OptionsWindow& MainWindow::FrmSub() {
     if (!frmSub_) {
-        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, prompts_, bitmaps_);
+        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, descriptionFont_, prompts_, bitmaps_);
         frmSub_->Create();
     }
     return *frmSub_;

@@ -141,7 +141,7 @@ void MainWindow::ShowPlainDescription(const std::string& text) {
     format.cbSize = sizeof format;
     format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_COLOR;
     format.dwEffects = CFE_AUTOCOLOR;
-    format.yHeight = descriptionPoints_ * 20;  // points in twips
+    format.yHeight = DescriptionFont::Twips(descriptionFont_.Points());
     lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
     SendMessageW(comment, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     descriptionFontPending_ = false;

@@ -12,6 +12,7 @@
 #include "ui/options_layout.h"
 #include "ui/win32/appearance_target.h"
 #include "ui/win32/child_part.h"
+#include "ui/win32/description_font.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/tooltips.h"
 #include "ui/win32/window_chores.h"
@@ -22,6 +23,7 @@ struct OptionsHost {
     HWND window;
     ProgramContext& ctx;
     AppearanceTarget& main;
+    DescriptionFont& descriptionFont;
     const Dpi& dpi;
     HFONT font;
     Tooltips& tips;

@@ -20,9 +20,10 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts,
-                             BitmapCache& bitmaps)
-    : ctx_(ctx), main_(main), prompts_(prompts), dpi_(Dpi::OfScreen()), bitmaps_(bitmaps), colour_(kButtonFace) {}
+OptionsWindow::OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, DescriptionFont& descriptionFont,
+                             MessageBoxPrompts& prompts, BitmapCache& bitmaps)
+    : ctx_(ctx), main_(main), descriptionFont_(descriptionFont), prompts_(prompts), dpi_(Dpi::OfScreen()),
+      bitmaps_(bitmaps), colour_(kButtonFace) {}
 
 void OptionsWindow::Create() {
     RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
@@ -95,7 +96,7 @@ LRESULT OptionsWindow::OnNotify(const NMHDR& header) {
 void OptionsWindow::FormCreate() {
     font_ = MakeFont(dpi_, 12, false, L"MS UI Gothic");
     tips_ = std::make_unique<Tooltips>(Handle());
-    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, dpi_, font_.Get(), *tips_, brush_});
+    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, descriptionFont_, dpi_, font_.Get(), *tips_, brush_});
     const OptionsLayout layout = LayOutOptionsWindow();
     HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgOption,
                           font_.Get(), 0, dpi_.Of(layout.tabs));

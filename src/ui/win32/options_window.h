@@ -26,7 +26,8 @@ namespace brisko::ui {
 
 class OptionsWindow final : public Window {
 public:
-    OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts, BitmapCache& bitmaps);
+    OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, DescriptionFont& descriptionFont, MessageBoxPrompts& prompts,
+                  BitmapCache& bitmaps);
     void Create();
     // Shows the window modally on the page given, or on the page it showed last
     // (-1), and returns once it is closed.
@@ -50,6 +51,7 @@ private:
 
     ProgramContext& ctx_;
     AppearanceTarget& main_;
+    DescriptionFont& descriptionFont_;
     MessageBoxPrompts& prompts_;
     Dpi dpi_;
     BitmapCache& bitmaps_;

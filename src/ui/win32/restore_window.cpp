@@ -91,9 +91,9 @@ LRESULT CALLBACK RestoreWindow::TabsProc(HWND tabs, UINT message, WPARAM wParam,
 }
 
 RestoreWindow::RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
-                             BitmapCache& bitmaps, std::function<void()> onRestored)
+                             BitmapCache& bitmaps, DescriptionFont& descriptionFont, std::function<void()> onRestored)
     : ctx_(ctx), prompts_(prompts), dlgOpen_(dlgOpen), onRestored_(std::move(onRestored)), dpi_(Dpi::OfScreen()),
-      bitmaps_(bitmaps) {}
+      bitmaps_(bitmaps), descriptionFont_(descriptionFont) {}
 
 void RestoreWindow::ShowModal(HWND owner) {
     owner_ = owner;
@@ -198,13 +198,16 @@ void RestoreWindow::FormCreate() {
         pages_[i]->Create();
         AddPart(*pages_[i]);
     }
+    commentFont_ = MakeFont(dpi_, 13);
     HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",
                              WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kRestoreComment,
                              commentFont_.Get(), WS_EX_CLIENTEDGE);
     SendMessageW(comment, EM_SETEVENTMASK, 0, 0);
-    // The description's size: the stored font size in points, else 13 pixels.
-    if (const auto points = prefs.FontSize()) SetDescriptionFontSize(*points);
-    else SetCommentFont(-dpi_(13));
+    descriptionFont_.Follow([this](int points) {
+        const Font old = std::move(commentFont_);  // deleted once the box has the new one
+        commentFont_ = DescriptionFont::FaceAt(points, dpi_);
+        SendMessageW(Control(kRestoreComment), WM_SETFONT, reinterpret_cast<WPARAM>(commentFont_.Get()), TRUE);
+    });
     MakeChild(Handle(), L"BUTTON", L"プランを保存(&S)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanSave, font_.Get());
     MakeChild(Handle(), L"BUTTON", L"プランを読み込む(&L)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanLoad,
               font_.Get());
@@ -213,17 +216,6 @@ void RestoreWindow::FormCreate() {
     SetPageStyle(PageStyleFromText(prefs.Read(prefkey::kSettings, prefkey::kTabStyle)).value_or(PageStyle::Tabs));
     page_ = 0;
     SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
-}
-
-void RestoreWindow::SetCommentFont(int height) {
-    const Font old = std::move(commentFont_);  // deleted once the box has the new one
-    commentFont_.Reset(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma"));
-    SendMessageW(Control(kRestoreComment), WM_SETFONT, reinterpret_cast<WPARAM>(commentFont_.Get()), TRUE);
-}
-
-void RestoreWindow::SetDescriptionFontSize(int points) {
-    if (Handle()) SetCommentFont(-MulDiv(points, dpi_.Value(), 72));
 }
 
 void RestoreWindow::SetColour(int32_t colour) {

@@ -16,6 +16,7 @@
 #include "prefs/appearance.h"
 #include "ui/restore_layout.h"
 #include "ui/win32/bitmap_cache.h"
+#include "ui/win32/description_font.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
@@ -30,13 +31,12 @@ public:
     // onRestored runs after a restore has changed the machine, or a plan the
     // ticks, so the main window can show the new state.
     RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen, BitmapCache& bitmaps,
-                  std::function<void()> onRestored);
+                  DescriptionFont& descriptionFont, std::function<void()> onRestored);
     // Creates the window on first use; returns once the user has closed it.
     void ShowModal(HWND owner);
     // What the options window changes on it, whether shown or hidden: the
-    // description's size in points, the colour of the whole client area (a
-    // stored colour), and the page control's style.
-    void SetDescriptionFontSize(int points);
+    // colour of the whole client area (a stored colour), and the page
+    // control's style. (Its description follows the DescriptionFont.)
     void SetColour(int32_t colour);
     void SetPageStyle(PageStyle style);
 
@@ -47,7 +47,6 @@ protected:
 
 private:
     void FormCreate();
-    void SetCommentFont(int height);
     void CreatePage(int page);
     void Layout();
     void ShowTab(int page);
@@ -71,6 +70,7 @@ private:
     HWND owner_ = nullptr;
     Dpi dpi_;
     BitmapCache& bitmaps_;
+    DescriptionFont& descriptionFont_;
     Font font_, commentFont_;
     COLORREF panelColour_ = 0;
     Brush panelBrush_;
