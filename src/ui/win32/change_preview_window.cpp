@@ -43,19 +43,20 @@ protected:
                 return 0;
             case DM_GETDEFID:
                 return MAKELRESULT(IDYES, DC_HASDEFID);
-            case WM_COMMAND:
-                switch (LOWORD(wParam)) {
-                    case IDYES: Answer(true); break;
-                    case IDOK: Answer(GetFocus() != GetDlgItem(Handle(), IDNO)); break;  // Enter
-                    case IDNO:
-                    case IDCANCEL: Answer(false); break;  // Esc too
-                }
-                return 0;
             case WM_CLOSE:
                 Answer(false);
                 return 0;
         }
         return Window::OnMessage(message, wParam, lParam);
+    }
+
+    void OnCommand(int id, int /*code*/) override {
+        switch (id) {
+            case IDYES: return Answer(true);
+            case IDOK: return Answer(GetFocus() != GetDlgItem(Handle(), IDNO));  // Enter
+            case IDNO:
+            case IDCANCEL: return Answer(false);  // Esc too
+        }
     }
 
 private:

@@ -125,9 +125,6 @@ LRESULT CompactWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             BtnCompactClick();
             return 0;
-        case WM_COMMAND:
-            Command(LOWORD(wParam), HIWORD(wParam));
-            return 0;
         case WM_CLOSE:
             BtnCompactClick();
             return 0;
@@ -260,7 +257,7 @@ void CompactWindow::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawGlyphButton(item, it->second, colour_);
 }
 
-void CompactWindow::Command(int id, int code) {
+void CompactWindow::OnCommand(int id, int code) {
     switch (id) {
         case IDOK: return PressFocusedButton(Handle());  // Enter
         case kImgCompactIcon:

@@ -35,6 +35,7 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
 
 private:
     void Create();
@@ -42,7 +43,6 @@ private:
     void CreateControls();
     void LoadBitmaps();
     void DrawItem(const DRAWITEMSTRUCT& item);
-    void Command(int id, int code);
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
     void SizeClient(int width, int height);
     void ShowModeControls();
