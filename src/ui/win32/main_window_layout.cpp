@@ -1,23 +1,6 @@
 // Where the main window puts its controls, and what it draws itself.
 #include "ui/win32/main_window.h"
 
-#include <commctrl.h>
-#include <richedit.h>
-#include <shellapi.h>
-#include <windowsx.h>
-
-#include "backup/accelerate_flow.h"
-#include "engine/services.h"
-#include "engine/unavailable_reason.h"
-#include "engine/policy_note.h"
-#include "platform/text_resources.h"
-#include "platform/win32/system_paths.h"
-#include "platform/win32/wide.h"
-#include "engine/program_preferences.h"
-#include "startup/startup_sequence.h"
-#include "ui/options_ids.h"
-#include "ui/reference_links.h"
-#include "ui/win32/rich_text.h"
 #include "ui/win32/main_window_tables.h"
 #include "ui/win32/window_chores.h"
 
