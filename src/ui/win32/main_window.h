@@ -103,7 +103,8 @@ private:
     void BtnOptionClick();
     void BtnHelpClick();
     void ImgAboutClick();
-    OptionsWindow& FrmSub();
+    // The options window, made at first use; nullptr when it could not be made.
+    OptionsWindow* FrmSub();
     void ShowCompact(bool performance);
 
     // What the options window changes.

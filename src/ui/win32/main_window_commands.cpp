@@ -56,9 +56,13 @@ void MainWindow::BtnRestoreClick() {
 
 
 
-void MainWindow::BtnOptionClick() { FrmSub().ShowModal(); }
+void MainWindow::BtnOptionClick() {
+    if (OptionsWindow* options = FrmSub()) options->ShowModal();
+}
 
-void MainWindow::ImgAboutClick() { FrmSub().ShowModal(kTbVersion); }
+void MainWindow::ImgAboutClick() {
+    if (OptionsWindow* options = FrmSub()) options->ShowModal(kTbVersion);
+}
 
 void MainWindow::BtnHelpClick() { OpenAddress(HomePageLink()); }
 
@@ -67,12 +71,14 @@ void MainWindow::ShowCompact(bool performance) {
     frmCompact_->Open(performance);
 }
 
-OptionsWindow& MainWindow::FrmSub() {
+OptionsWindow* MainWindow::FrmSub() {
     if (!frmSub_) {
-        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, descriptionFont_, prompts_, bitmaps_);
-        frmSub_->Create();
+        auto options = std::make_unique<OptionsWindow>(ctx_, *this, descriptionFont_, prompts_, bitmaps_);
+        options->Create();
+        if (!options->Handle()) return nullptr;  // its making failed, and said why
+        frmSub_ = std::move(options);
     }
-    return *frmSub_;
+    return frmSub_.get();
 }
 
 void MainWindow::BtnTrayClick() {

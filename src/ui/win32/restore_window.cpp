@@ -179,6 +179,7 @@ void RestoreWindow::FormCreate() {
     host_ = std::make_unique<RestorePageHost>(
         RestorePageHost{Handle(), ctx_, dpi_, font_.Get(), panelColour_, panelBrush_});
     // The pages after the two backup pages, each with its tab.
+    pages_.clear();  // those of a making that failed
     pages_.push_back(std::make_unique<HistoryPage>(
         *host_, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
         [this](const std::string& path) { RestoreChosen(path); }));

@@ -122,11 +122,12 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         // system destroys it, and CreateWindowOf reports the failure.
         if (message == WM_CREATE) result = -1;
     }
-    // The last message: the handle is dead from here on, and the object no
-    // longer receives anything.
+    // The last message: the handle is dead from here on, the object no longer
+    // receives anything, and the parts' controls are gone with it.
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->parts_.clear();
     }
     return result;
 }
