@@ -134,7 +134,7 @@ ResolvedUsers ResolveUsers(ProgramContext& ctx, const UserChoice& choice, const 
     auto addProfile = [&](const std::string& sid) {
         std::string why;
         if (auto hive = ProfileHive(ctx, sid, why)) add(std::move(*hive));
-        else r.skipped.push_back(AccountText(ctx.accounts().AccountName(sid), sid) + ": " + why);
+        else r.skipped.push_back(HiveName({sid, ctx.accounts().AccountName(sid)}) + ": " + why);
     };
     if (choice.none) return r;
     if (choice.current) add(OwnHive(ctx, who));
