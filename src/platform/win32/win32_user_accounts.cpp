@@ -111,6 +111,12 @@ std::string Win32UserAccounts::ExpandedPath(const std::string& path) {
 }
 
 HiveLoad Win32UserAccounts::LoadHive(const std::string& key, const std::string& file) {
+    // Where the file is missing RegLoadKey makes a new, empty hive of that
+    // name: a profile without its NTUSER.DAT is left as it is.
+    if (GetFileAttributesW(Widen(file).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {HiveLoad::Kind::Missing, error};
+    }
     if (!privilegesAsked_) {
         // Loading and unloading a hive needs both; an administrator's token has them, disabled.
         privilegesAsked_ = true;
