@@ -12,6 +12,7 @@
 #include "engine/program_preferences.h"
 #include "platform/error.h"
 #include "platform/rotating_log.h"
+#include "startup/effect_command.h"
 #include "startup/plan_check.h"
 #include "startup/restart_need.h"
 #include "startup/startup_sequence.h"
@@ -166,7 +167,8 @@ int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
             log.Note("プラン ファイルを書き出しました: " + command.file);
             return kExitDone;
         case CommandKind::ExportReg: return ExportReg(ctx, command, log);
-        case CommandKind::Check: return kExitRefused;  // runs on its own, before any start-up
+        case CommandKind::Check:
+        case CommandKind::Effect: return kExitRefused;  // run on their own, without the start-up
     }
     return kExitRefused;
 }
@@ -216,6 +218,8 @@ int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& lo
     try {
         if (command.kind == CommandKind::Check) {
             code = CheckPlan(ctx, command.file, log);
+        } else if (command.kind == CommandKind::Effect) {
+            code = ShowEffect(ctx, command.csv, log);
         } else {
             RunStartupSequence(ctx);
             code = Run(ctx, command, log);

@@ -10,6 +10,7 @@
 #include "platform/embedded_text_resources.h"
 #include "platform/recording_process_launcher.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_effect_source.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_process_launcher.h"
@@ -33,9 +34,10 @@ struct Win32Backends {
         const DWORD m = GetEnvironmentVariableW(L"BRISKO_RESTORE_POINT_LOG", pointLog, MAX_PATH);
         if (m > 0 && m < MAX_PATH) loggedPoints.emplace(restorePoints, files, win32::Narrow(pointLog));
     }
-    // Hands System Restore to the context.
+    // Hands System Restore and the event log's start and shutdown times to the context.
     void Serve(ProgramContext& ctx) {
         ctx.UseRestorePoints(loggedPoints ? static_cast<RestorePoints&>(*loggedPoints) : restorePoints);
+        ctx.UseEffectSource(effects);
     }
     ProcessLauncher& Launcher() {
         return recorder ? static_cast<ProcessLauncher&>(*recorder) : processes;
@@ -54,6 +56,7 @@ struct Win32Backends {
     std::optional<RecordingProcessLauncher> recorder;
     win32::Win32RestorePoints restorePoints;
     std::optional<LoggedRestorePoints> loggedPoints;
+    win32::Win32EffectSource effects;
 };
 
 }  // namespace brisko::ui
