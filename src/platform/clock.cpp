@@ -41,12 +41,14 @@ std::string TimeStamp(const LocalTime& t) {
 }
 
 std::optional<LocalTime> ParseTimeStamp(const std::string& stamp) {
-    LocalTime t;
-    char tail = 0;
-    if (stamp.size() != 19 || std::sscanf(stamp.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day,
-                                          &t.hour, &t.minute, &t.second, &tail) != 6 ||
-        !IsValidTime(t) || TimeStamp(t) != stamp)
-        return std::nullopt;
+    if (stamp.size() != 19) return std::nullopt;
+    auto number = [&](size_t at, size_t count) {
+        int n = 0;
+        for (size_t i = at; i < at + count; ++i) n = stamp[i] >= '0' && stamp[i] <= '9' ? n * 10 + (stamp[i] - '0') : -1000000;
+        return n;
+    };
+    const LocalTime t{number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2), number(17, 2)};
+    if (!IsValidTime(t) || TimeStamp(t) != stamp) return std::nullopt;
     return t;
 }
 
