@@ -13,6 +13,9 @@ constexpr int kSwatch = 10, kSwatchGap = 3, kLegendGap = 12, kGap = 4;
 // Steps of the value axis, in seconds: the smallest that keeps to the ticks there is room for.
 constexpr int kSteps[] = {1, 2, 5, 10, 15, 20, 30, 60, 120, 300, 600, 1200, 3600};
 
+// v kept between lo and hi; lo where there is no room between them.
+int Within(int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); }
+
 int64_t Highest(const EffectFigures& f) {
     int64_t most = 0;
     for (const StartFigure& s : f.starts)
@@ -20,7 +23,7 @@ int64_t Highest(const EffectFigures& f) {
     return most;
 }
 
-std::string SecondsLabel(int seconds) { return std::to_string(seconds) + " 秒"; }
+std::string SecondsLabel(int64_t seconds) { return std::to_string(seconds) + " 秒"; }
 
 // The legend's rows from the chart's top: a swatch and its name each, wrapped where a row is full.
 int LayOutLegend(EffectChartLayout& l, int dpi, const TextWidthOf& width, int lineHeight) {
@@ -44,14 +47,15 @@ int LayOutLegend(EffectChartLayout& l, int dpi, const TextWidthOf& width, int li
 void LayOutValues(EffectChartLayout& l, int64_t highestMs, int dpi, const TextWidthOf& width, int lineHeight) {
     const int room = std::max(1, l.plot.height / (lineHeight + 2));
     const int64_t highest = std::max<int64_t>(1, (highestMs + 999) / 1000);
-    int step = kSteps[std::size(kSteps) - 1];
+    // Past the steps (a start of hours), whole hours that keep to the room.
+    int64_t step = ((highest + room - 1) / room + 3599) / 3600 * 3600;
     for (int s : kSteps)
         if ((highest + s - 1) / s <= room) {
             step = s;
             break;
         }
     const int ticks = static_cast<int>(std::max<int64_t>(1, (highest + step - 1) / step));
-    l.topSeconds = ticks * step;
+    l.topSeconds = static_cast<int>(ticks * step);
     int widest = 0;
     for (int t = 0; t <= ticks; ++t) widest = std::max(widest, width(SecondsLabel(t * step)));
     l.plot.left = l.chart.left + widest + ToDevice(kGap, dpi);
@@ -60,7 +64,7 @@ void LayOutValues(EffectChartLayout& l, int64_t highestMs, int dpi, const TextWi
         const int y = l.plot.bottom() - 1 - (l.plot.height - 1) * t / ticks;
         const std::string text = SecondsLabel(t * step);
         const int w = width(text);
-        const int top = std::clamp(y - lineHeight / 2, l.chart.top, l.chart.bottom() - lineHeight);
+        const int top = Within(y - lineHeight / 2, l.chart.top, l.chart.bottom() - lineHeight);
         l.valueLabels.push_back({text, {l.plot.left - ToDevice(kGap, dpi) - w, top, w, lineHeight}});
         l.gridLines.push_back({l.plot.left, y, l.plot.width, 1});
     }
@@ -86,7 +90,7 @@ void LayOutBars(EffectChartLayout& l, const EffectFigures& f, int dpi) {
         b.postBoot = {x0, bottom - total, width, total - main};
         if (s.shutdownMs) {
             const int mark = std::max(1, ToDevice(2, dpi));
-            const int top = std::clamp(bottom - height(*s.shutdownMs) - mark / 2, l.plot.top, bottom - mark);
+            const int top = Within(bottom - height(*s.shutdownMs) - mark / 2, l.plot.top, bottom - mark);
             b.shutdown = Rect{x0, top, width, mark};
         }
         l.bars.push_back(b);
@@ -101,11 +105,11 @@ void LayOutMarkers(EffectChartLayout& l, const EffectFigures& f, int numberTop, 
     for (size_t c = 0; c < f.changes.size(); ++c) {
         const size_t position = std::min(f.changes[c].position, n);
         int x = n ? Slot(l.plot, position, n) : l.plot.left;
-        x = std::clamp(x - lineWidth / 2, l.plot.left, l.plot.right() - lineWidth);
+        x = Within(x - lineWidth / 2, l.plot.left, l.plot.right() - lineWidth);
         ChangeMarker m{c, {x, l.plot.top, lineWidth, l.plot.height}, std::nullopt};
         const std::string text = std::to_string(c + 1);
         const int w = width(text);
-        const int left = std::clamp(x + lineWidth / 2 - w / 2, l.chart.left, l.chart.right() - w);
+        const int left = Within(x + lineWidth / 2 - w / 2, l.chart.left, l.chart.right() - w);
         if (left >= numbersEnd) {
             m.number = ChartLabel{text, {left, numberTop, w, lineHeight}};
             numbersEnd = left + w + ToDevice(kGap, dpi);
@@ -123,7 +127,7 @@ void LayOutTimes(EffectChartLayout& l, const EffectFigures& f, int dpi, const Te
         const int w = width(text);
         const int centre = (Slot(l.plot, i, n) + Slot(l.plot, i + 1, n)) / 2;
         const int left = align < 0 ? l.plot.left : align > 0 ? l.plot.right() - w : centre - w / 2;
-        return ChartLabel{text, {std::clamp(left, l.chart.left, l.chart.right() - w), top, w, lineHeight}};
+        return ChartLabel{text, {Within(left, l.chart.left, l.chart.right() - w), top, w, lineHeight}};
     };
     const int gap = ToDevice(kGap * 2, dpi);
     ChartLabel first = label(0, -1);

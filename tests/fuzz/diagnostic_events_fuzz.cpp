@@ -1,11 +1,12 @@
 // Any bytes as Windows' rendered start and shutdown events: reading never
 // crashes or hangs, reads no more events than the text has <Event> tags,
-// keeps only valid times and our ids, and the figures and their table and
-// CSV are made from whatever was read.
+// keeps only valid times and our ids, and the figures, their table and CSV
+// and the chart's layout are made from whatever was read.
 #include <cstdint>
 #include <string>
 
 #include "backup/effect_report.h"
+#include "ui/effect_chart_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace brisko;
@@ -28,5 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const EffectFigures figures = ComputeEffect(reading, history, [](const std::string& name, const std::string&) { return name; });
     Require(EffectCsvLines(figures).size() == 1 + 3 * figures.changes.size() + figures.slowest.size());
     Require(!EffectReportLines(figures).empty());
+    const auto chart = ui::LayOutEffectChart(figures, {0, 0, 436, 265}, 144, [](std::string_view t) {
+        return static_cast<int>(t.size()) * 7;
+    }, 21);
+    Require(chart.bars.size() == figures.starts.size() && chart.markers.size() == figures.changes.size());
     return 0;
 }
