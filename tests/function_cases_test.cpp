@@ -66,7 +66,9 @@ std::string Utility(const Args& a) {
     m.system.fileSystems['D'] = "NTFS";
     m.prompts.AnswerNext(a[3] == "yes");
     const std::string drive = a[2] == "-" ? "" : a[2] + " ドライブ";
-    UtilityButtonClick(m.ctx, UtilityButton(std::find(names, names + 10, a[1]) - names), {false, drive, drive}, {});
+    const auto button = UtilityButton(std::find(names, names + 10, a[1]) - names);
+    if (a[3] == "missing") m.processes.missing.insert(UtilityProgram(button, m.ctx.os));
+    UtilityButtonClick(m.ctx, button, {false, drive, drive}, {});
     std::string out;
     for (const auto& call : m.processes.calls) out += (out.empty() ? "" : " ; ") + call;
     for (const auto& shown : m.prompts.shown)

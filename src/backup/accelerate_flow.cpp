@@ -46,15 +46,14 @@ AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
     ctx.items.NeedServices();  // the records compared hold the services
     const ItemStateTable before = ctx.items.states;
     RecordedChange change(ctx, action, backup);
+    change.RecordOnlyWhatWrote();
     change.Run([&] { result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx)); });
     result.note = change.Note();
     result.changed = !(ctx.items.states == before);
-    if (!result.notSet.empty() || result.changed) {
-        UpdateItemCount(ctx);
-        result.backup = backup;
-    } else if (!backup.empty()) {
-        ctx.platform.files.RemoveFile(backup);
-    }
+    if (!result.notSet.empty() || result.changed) UpdateItemCount(ctx);
+    // Kept exactly when the record names it: when something was written.
+    if (change.Wrote()) result.backup = backup;
+    else if (!backup.empty()) ctx.platform.files.RemoveFile(backup);
     return result;
 }
 

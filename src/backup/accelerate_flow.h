@@ -17,8 +17,8 @@ struct AccelerateResult {
 // The accelerate button's work without its questions and messages: back up
 // (unless the preferences switch the automatic backup off), apply the changed
 // ticks and check that they took. An item that did not take gets its tick and
-// record as the machine shows; the backup is then kept. When nothing changed
-// the backup is removed again. A refused write throws BriskoError out of it
+// record as the machine shows; the backup is then kept. When nothing was
+// written the backup is removed again, and no history record is left. A refused write throws BriskoError out of it
 // (the automatic backup is then kept).
 // The writes run between a restore point and a history record (action names
 // them there). backupMade, when given, gets the automatic backup's path as

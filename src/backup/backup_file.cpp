@@ -29,6 +29,9 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
     profile::ProfileDocument doc = profile::ProfileDocument::Parse("");
     doc.Write(kOpenSection, kOpenKey, kFormat);
     doc.Write(kOpenSection, kEditionKey, RecordedEdition(ctx.os));
+    const MachineIdentity here = IdentityOf(ctx);
+    if (!here.computer.empty()) doc.Write(kOpenSection, kComputerKey, profile::ExactProfileText(here.computer));
+    doc.Write(kOpenSection, kBuildKey, BuildText(here.build));
     const BackupRecorder record = [&](const std::string& section, const std::string& key, const std::string& text) {
         if (text != kNullText) doc.Write(section, key, profile::ExactProfileText(text));
     };

@@ -1,6 +1,8 @@
 #pragma once
 // The marks that open and close every backup this program writes. The
-// opening section also records the Windows the backup was made on.
+// opening section also records the Windows edition, the computer and the
+// Windows build the backup was made on (the last two added later: older
+// backups lack them, and older readers pass over them).
 #include <string>
 
 namespace brisko::backupmark {
@@ -9,6 +11,8 @@ inline const std::string kOpenSection = "バックアップ";
 inline const std::string kOpenKey = "形式";
 inline const std::string kFormat = "2";
 inline const std::string kEditionKey = "OS";
+inline const std::string kComputerKey = "コンピュータ";
+inline const std::string kBuildKey = "Windows";
 inline const std::string kCloseSection = "バックアップ終了";
 inline const std::string kCloseKey = "完了";
 

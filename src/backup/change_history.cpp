@@ -9,6 +9,7 @@ namespace brisko {
 namespace {
 constexpr std::string_view kRecordMark = "==== ";
 constexpr std::string_view kNone = "なし";
+constexpr const char* kComputerTag = "コンピュータ";
 constexpr const char* kBackupTag = "バックアップ";
 constexpr const char* kRestoredFromTag = "復元元";
 constexpr const char* kRestorePointTag = "復元ポイント";
@@ -49,7 +50,10 @@ HistoryItem& CurrentItem(HistoryRecord& record) {
 
 void ReadLine(HistoryRecord& record, const std::vector<std::string>& f) {
     const std::string& tag = f[0];
-    if (tag == kBackupTag) record.backup = At(f, 1) == kNone ? "" : At(f, 1);
+    if (tag == kComputerTag) {
+        record.computer = At(f, 1);
+        record.windows = At(f, 2);
+    } else if (tag == kBackupTag) record.backup = At(f, 1) == kNone ? "" : At(f, 1);
     else if (tag == kRestoredFromTag) record.restoredFrom = At(f, 1);
     else if (tag == kRestorePointTag) record.restorePoint = At(f, 1);
     else if (tag == kItemTag) record.items.push_back({At(f, 1), {}, ""});
@@ -69,6 +73,7 @@ std::string HistoryLogPath(const std::string& backupsFolder) { return backupsFol
 
 std::string FormatHistoryRecord(const HistoryRecord& r) {
     std::string text = std::string(kRecordMark) + Line({r.when, r.action});
+    if (!r.computer.empty() || !r.windows.empty()) text += Line({kComputerTag, r.computer, r.windows});
     text += Line({kBackupTag, r.backup.empty() ? std::string(kNone) : r.backup});
     if (!r.restoredFrom.empty()) text += Line({kRestoredFromTag, r.restoredFrom});
     text += Line({kRestorePointTag, r.restorePoint});
@@ -94,7 +99,7 @@ std::vector<HistoryRecord> ParseHistory(const std::string& text) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.starts_with(kRecordMark)) {
             const auto f = Split(line.substr(kRecordMark.size()));
-            records.push_back({At(f, 0), At(f, 1), "", "", "", {}});
+            records.push_back({At(f, 0), At(f, 1), "", "", "", {}, "", ""});
             open = true;
         } else if (line.empty()) {
             open = false;

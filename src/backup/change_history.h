@@ -4,6 +4,7 @@
 // history page. Lines are tab-separated fields after a tag:
 //
 //   ==== 2026-12-07 03:01:02<TAB>高速化
+//   コンピュータ<TAB>YAMADA-PC<TAB>5.1.2600                          (added later: older records lack it)
 //   バックアップ<TAB>C:\...\backups\backup_2026-12-07_03h01m01s.ini   ("なし" when none)
 //   復元元<TAB><file>                                               (restores only)
 //   復元ポイント<TAB>作成しました (番号 12)
@@ -38,6 +39,8 @@ struct HistoryRecord {
     std::string restoredFrom;  // a restore's file
     std::string restorePoint;  // the restore point's result in words
     std::vector<HistoryItem> items;
+    std::string computer;  // the computer it was made on; empty in older records
+    std::string windows;   // and its Windows build, "5.1.2600"
     bool operator==(const HistoryRecord&) const = default;
 };
 

@@ -1,5 +1,6 @@
 #include "backup/mail_rules.h"
 
+#include "backup/recorded_change.h"
 #include "platform/error.h"
 #include "platform/registry_tools.h"
 #include "platform/registry_values.h"
@@ -95,12 +96,24 @@ bool RestoreMailRules(ProgramContext& ctx, const std::function<void()>& keepAliv
     if (key.empty()) return false;
     if (!prompts.Confirm("\r\nOutlook Expressのメールルールを復元しますか？")) return false;
 
-    const int result = RegImportKey(ctx.platform.processes, ctx.os, MailRuleRootText(ctx.os), key, source, keepAlive);
-    if (const std::string failure = ToolFailure(RegToolName(ctx.os), result); !failure.empty()) {
-        prompts.Error("Outlook Expressのメールルールを復元できませんでした。\r\n" + failure);
+    // The tool's writes are the program's change like any other: after a
+    // restore point, with a record of what was imported from where.
+    RecordedChange change(ctx, "メールルールの復元", "");
+    std::string failure;
+    change.Run([&] {
+        const int result = RegImportKey(ctx.platform.processes, ctx.os, MailRuleRootText(ctx.os), key, source, keepAlive);
+        failure = ToolFailure(RegToolName(ctx.os), result);
+        change.AddItem({"[メールルール] Outlook Express のメールルール",
+                        {{FullKeyName(RegRoot::CurrentUser, key.substr(1)), "(読み込む前の内容)", source + " から読み込み",
+                          failure}},
+                        ""});
+    });
+    const std::string note = change.Note().empty() ? "" : "\r\n\r\n" + change.Note();
+    if (!failure.empty()) {
+        prompts.Error("Outlook Expressのメールルールを復元できませんでした。\r\n" + failure + note);
         return false;
     }
-    if (!PreferencesOf(ctx).InformSuppressed()) prompts.Inform("\r\nOutlook Expressのメールルールを復元しました。");
+    if (!PreferencesOf(ctx).InformSuppressed()) prompts.Inform("\r\nOutlook Expressのメールルールを復元しました。" + note);
     return true;
 }
 

@@ -43,16 +43,27 @@ RecordedChange::RecordedChange(ProgramContext& ctx, std::string action, std::str
     record_.action = std::move(action);
     record_.backup = std::move(backup);
     record_.restoredFrom = std::move(restoredFrom);
+    const MachineIdentity here = IdentityOf(ctx);
+    record_.computer = here.computer;
+    record_.windows = BuildText(here.build);
 }
 
 void RecordedChange::Run(const std::function<void()>& writes) {
     record_.when = Stamp(ctx_.platform.clock.Now());
     if (RestorePointsWanted(ctx_)) {
-        point_ = ctx_.restorePoints().Begin(kRestorePointDescription);
+        RestorePoints& points = ctx_.restorePoints();
+        const std::optional<int64_t> newest = points.NewestSequence();
+        point_ = points.Begin(kRestorePointDescription);
+        // A number no newer than the newest before is a point Windows reused.
+        if (point_.state == RestorePointStart::State::Made && newest && point_.sequence <= *newest)
+            point_.state = RestorePointStart::State::Reused;
+        pointIsNew_ = point_.state == RestorePointStart::State::Made && newest.has_value();
         record_.restorePoint = RestorePointText(point_);
         if (point_.state == RestorePointStart::State::Declined)
             note_ += "※ Windows の復元ポイントを作成できませんでした: " + point_.reason +
                      (record_.backup.empty() ? "" : "\r\n　Brisko のバックアップは変更の前に作成してあります。");
+        if (point_.state == RestorePointStart::State::Reused)
+            note_ += "※ 新しい復元ポイントは作成されていません。" + record_.restorePoint + "。";
     } else {
         record_.restorePoint = PreferencesOf(ctx_).RestorePointSuppressed() ? "設定で作成しないことになっています"
                                                                           : RestorePointText(point_);
@@ -85,10 +96,16 @@ void RecordedChange::Finish(const std::string& error) {
         last[i].resize(writes.size());
         for (size_t j = writes.size(); j-- > 0;) last[i][j] = seen.insert(TargetKey(writes[j].write)).second;
     }
+    // A point Windows reused is not this run's: it is neither ended nor
+    // cancelled. One that cannot be told new is ended, never cancelled.
+    // A tool's change the program does not see counts as a write.
+    for (const HistoryItem& item : added_) written += item.failure.empty();
     if (point_.state == RestorePointStart::State::Made) {
-        if (written > 0) ctx_.restorePoints().End(point_.sequence);
+        if (written > 0 || !pointIsNew_) ctx_.restorePoints().End(point_.sequence);
         else ctx_.restorePoints().Cancel(point_.sequence);
     }
+    wrote_ = written > 0 || !error.empty();
+    if (onlyWhatWrote_ && !wrote_) return;
     for (size_t i = 0; i < logged.size(); ++i) {
         if (logged[i].writes.empty() && logged[i].label.empty()) continue;
         HistoryItem item{logged[i].label.empty() ? "復元した値" : logged[i].label, {}, ""};
@@ -103,6 +120,7 @@ void RecordedChange::Finish(const std::string& error) {
         }
         record_.items.push_back(std::move(item));
     }
+    for (HistoryItem& item : added_) record_.items.push_back(std::move(item));
     if (!error.empty()) {
         // A refusal stops the writes at the one refused, the last made; a
         // refusal said after writes that all went (some reading back
@@ -128,17 +146,18 @@ std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, con
     return change.Note();
 }
 
-bool ConfirmRestore(ProgramContext& ctx, const std::string& path) {
+bool ConfirmRestore(ProgramContext& ctx, const std::string& path, const std::string& alsoUndone) {
     // Refused files get their warning before any question; the restore
     // itself reads the file again and checks it once more.
-    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx.platform.files, path, ctx.os), ctx.os);
+    const MachineIdentity here = IdentityOf(ctx);
+    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx.platform.files, path, here), here);
     if (!refusal.empty()) {
         ctx.platform.prompts.Warn(refusal);
         return false;
     }
     const std::string name = path.substr(path.find_last_of('\\') + 1);
     return ctx.platform.prompts.Confirm("以下のバックアップ ファイルから Windows の設定を復元しますか？\r\n\r\nファイル名：" +
-                                        name);
+                                        name + alsoUndone);
 }
 
 }  // namespace brisko

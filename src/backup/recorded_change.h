@@ -2,7 +2,8 @@
 // A change to the machine (an apply or a restore) between a System Restore
 // point and a history record: the restore point is asked for before the
 // first write and ended after the last, or cancelled when nothing was
-// written; every write, with what it replaced, goes into the history log.
+// written and the point is known to be this run's own (Windows 8 and later
+// answer with an earlier point of the last 24 hours instead of a new one); every write, with what it replaced, goes into the history log.
 // Neither may stop the change: a declined restore point is said in the final
 // message, a history log that cannot be written too.
 #include <functional>
@@ -25,9 +26,18 @@ public:
     RecordedChange(const RecordedChange&) = delete;
     RecordedChange& operator=(const RecordedChange&) = delete;
 
+    // An apply that writes nothing leaves no record: its backup is then
+    // removed by the caller, and no record may name it.
+    void RecordOnlyWhatWrote() { onlyWhatWrote_ = true; }
+
     // Runs the writes between the restore point and the record. A refusal
     // thrown out of them is recorded against the last write and thrown on.
     void Run(const std::function<void()>& writes);
+    // Whether a write reached the machine (or a refusal stopped the writes).
+    bool Wrote() const { return wrote_; }
+    // An item of its own in the record, for a change made by a tool whose
+    // writes the program does not see (the mail rules' import).
+    void AddItem(HistoryItem item) { added_.push_back(std::move(item)); }
 
     // What the final message adds: the restore point that Windows declined,
     // a history log that could not be written; empty when all went well.
@@ -41,6 +51,9 @@ private:
     ProgramContext& ctx_;
     HistoryRecord record_;
     RestorePointStart point_;
+    bool pointIsNew_ = false;  // known to be this run's own: only then may it be cancelled
+    bool onlyWhatWrote_ = false, wrote_ = false;
+    std::vector<HistoryItem> added_;
     std::string note_;
 };
 
@@ -54,8 +67,9 @@ std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, con
                             const std::string& action);
 
 // The questions before the restore of a chosen file: a file that is no
-// complete backup for this Windows gets its warning, any other the question
-// naming it. True when the restore command may run.
-bool ConfirmRestore(ProgramContext& ctx, const std::string& path);
+// complete backup for this computer and Windows gets its warning, any other
+// the question naming it, followed by `alsoUndone` (the later changes the
+// restore undoes too, see history_restore.h). True when the restore command may run.
+bool ConfirmRestore(ProgramContext& ctx, const std::string& path, const std::string& alsoUndone = "");
 
 }  // namespace brisko

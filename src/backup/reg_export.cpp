@@ -1,6 +1,7 @@
 #include "backup/reg_export.h"
 
 #include <cstdio>
+#include <set>
 
 #include "backup/backup_file.h"
 #include "engine/rehearsal.h"
@@ -152,11 +153,12 @@ std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vec
     return out;
 }
 
-std::string ExportTicksAsReg(ProgramContext& ctx) {
+namespace {
+std::string TickedItemsAsReg(ProgramContext& ctx, const ItemFilter& only) {
     std::vector<RecordedWrite> writes;
     std::vector<std::string> comments{kTicksOnly};
     bool leftOut = false;
-    for (const RehearsedItem& item : RehearseApply(ctx, RehearsalScope::TickedItems)) {
+    for (const RehearsedItem& item : RehearseApply(ctx, RehearsalScope::TickedItems, only)) {
         writes.insert(writes.end(), item.writes.begin(), item.writes.end());
         const auto left = NotInRegFile(item.writes, item.otherActions);
         if (left.empty()) continue;
@@ -167,6 +169,14 @@ std::string ExportTicksAsReg(ProgramContext& ctx) {
         comments.push_back(line);
     }
     return RegFileText(writes, comments);
+}
+}  // namespace
+
+std::string ExportTicksAsReg(ProgramContext& ctx) { return TickedItemsAsReg(ctx, {}); }
+
+std::string ExportPlanAsReg(ProgramContext& ctx, const PlanLoad& plan) {
+    std::set<std::pair<TweakCategory, size_t>> named(plan.named.begin(), plan.named.end());
+    return TickedItemsAsReg(ctx, [&](TweakCategory c, size_t position) { return named.contains({c, position}); });
 }
 
 std::string ExportBackupAsReg(ProgramContext& ctx, const ChosenBackup& backup) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "backup/chosen_backup.h"
+#include "backup/tweak_plan.h"
 #include "engine/program_context.h"
 
 namespace brisko {
@@ -28,6 +29,11 @@ std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vec
 // An item that also edits files or runs commands, which no .reg can, is
 // named with its label and what it does in a comment line.
 std::string ExportTicksAsReg(ProgramContext& ctx);
+
+// The same for a loaded plan: only the items and services the plan names and
+// ticks. What the exporting machine has optimised besides is not the plan's
+// and is left out, so the file writes what /apply of the plan writes.
+std::string ExportPlanAsReg(ProgramContext& ctx, const PlanLoad& plan);
 
 // What restoring that backup would write; its file edits and commands as
 // comment lines. Empty of values unless the backup may be restored here.

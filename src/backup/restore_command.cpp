@@ -8,7 +8,14 @@
 
 namespace brisko {
 
-std::string RestoreRefusal(const ChosenBackup& backup, const OsEdition& running) {
+namespace {
+std::string BuildName(const std::string& recorded) {
+    const auto build = ParseBuildText(recorded);
+    return build ? WindowsName(*build) : recorded;
+}
+}  // namespace
+
+std::string RestoreRefusal(const ChosenBackup& backup, const MachineIdentity& here) {
     switch (backup.check) {
         case BackupCheck::Backup: return "";
         case BackupCheck::NotABackup: return "\r\n選択されたファイルはバックアップ ファイルではありません。";
@@ -21,15 +28,27 @@ std::string RestoreRefusal(const ChosenBackup& backup, const OsEdition& running)
                    backup.damaged;
         case BackupCheck::OtherFamily:
             return "\r\n選択されたバックアップ ファイルは " + WindowsName(backup.madeOn) + " で作成されたもので、この " +
-                   WindowsName(RecordedEdition(running)) + " には復元できません。";
+                   WindowsName(RecordedEdition(here.os)) + " には復元できません。";
+        case BackupCheck::OtherComputer:
+            return "\r\n選択されたバックアップ ファイルは別のコンピュータ (" + backup.madeOnComputer +
+                   ") で作成されたもので、このコンピュータ (" + (here.computer.empty() ? here.registered : here.computer) +
+                   ") には復元できません。何も変更していません。\r\n"
+                   "バックアップは、それを作成したコンピュータでだけ復元できます。";
+        case BackupCheck::OtherBuild:
+            return "\r\n選択されたバックアップ ファイルは " + BuildName(backup.madeOnBuild) + " で作成されたもので、この " +
+                   WindowsName(here.build) + " には復元できません。何も変更していません。\r\n"
+                   "Windows の更新の前に作成したバックアップは、更新の後には復元できません。";
+        case BackupCheck::Crowded:
+            return "\r\n" + backup.damaged + "\r\n何も変更していません。";
     }
     return "";
 }
 
 bool RunRestoreCommand(ProgramContext& ctx, const std::string& path) {
     // The file is read once: what is recognised is what is restored.
-    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, path, ctx.os);
-    if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+    const MachineIdentity here = IdentityOf(ctx);
+    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, path, here);
+    if (const std::string refusal = RestoreRefusal(backup, here); !refusal.empty()) {
         ctx.platform.prompts.Warn(refusal);
         return false;
     }

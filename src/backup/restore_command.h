@@ -10,6 +10,6 @@ namespace brisko {
 bool RunRestoreCommand(ProgramContext& ctx, const std::string& path);
 
 // The warning that refuses a chosen file; empty when it may be restored.
-std::string RestoreRefusal(const ChosenBackup& backup, const OsEdition& running);
+std::string RestoreRefusal(const ChosenBackup& backup, const MachineIdentity& here);
 
 }  // namespace brisko

@@ -1,7 +1,7 @@
 #include "backup/tweak_plan.h"
 
-#include <map>
 #include <optional>
+#include <set>
 
 #include "engine/services.h"
 #include "platform/error.h"
@@ -13,13 +13,11 @@ namespace brisko {
 namespace {
 using namespace planmark;
 
-// The service key name behind each entry of the service list, in list order.
-// Entries with equal display names take the last of them, as their rules do.
+// The service key name behind each entry of the service list, in list order:
+// the key its rule acts on, so entries with equal display names stay apart.
 std::vector<std::string> ServiceKeyNames(ProgramContext& ctx) {
-    std::map<std::string, std::string> byDisplay;
-    for (const ListedService& s : ListServices(ctx)) byDisplay[s.displayName] = s.keyName;
     std::vector<std::string> keys;
-    for (const ItemEntry& e : ctx.items.List(TweakCategory::Service)) keys.push_back(byDisplay[e.label]);
+    for (size_t i = 0; i < ctx.items.List(TweakCategory::Service).size(); ++i) keys.push_back(ServiceKeyAt(ctx, i));
     return keys;
 }
 
@@ -70,7 +68,8 @@ bool KnownSection(const std::string& name) {
 // a key twice in one section, a section no plan has. The refusal names the
 // line; empty when there is none.
 std::string StructureProblem(const profile::ProfileDocument& doc) {
-    std::vector<std::string> sections, keys;
+    std::vector<std::string> sections;
+    std::set<std::u32string> keys;  // the open section's, as the registry compares them
     for (const auto& line : doc.Outline()) {
         const std::string at = "プラン ファイルの " + std::to_string(line.number) + " 行目: ";
         if (line.section) {
@@ -82,10 +81,8 @@ std::string StructureProblem(const profile::ProfileDocument& doc) {
             continue;
         }
         if (!line.hasValue || line.name.starts_with(";") || sections.empty()) continue;
-        for (const auto& seen : keys)
-            if (text::RegistryNamesEqual(seen, line.name))
-                return at + "[" + sections.back() + "] のキー " + line.name + " が二度あります。";
-        keys.push_back(line.name);
+        if (!keys.insert(text::RegistryUpper(line.name)).second)
+            return at + "[" + sections.back() + "] のキー " + line.name + " が二度あります。";
     }
     return "";
 }
@@ -107,15 +104,16 @@ std::optional<std::vector<Want>> ReadWants(ProgramContext& ctx, const profile::P
     }
     const std::string services(CategoryKey(TweakCategory::Service));
     const std::vector<std::string> keyNames = ServiceKeyNames(ctx);
+    std::map<std::u32string, size_t> positions;  // the last entry of each name, as before
+    for (size_t i = 0; i < keyNames.size(); ++i) positions[text::RegistryUpper(keyNames[i])] = i;
     for (const std::string& key : doc.Keys(services)) {
         const auto ticked = Wanted(doc.Read(services, key).value_or(""));
         if (!ticked) return std::nullopt;
         Want want{TweakCategory::Service, std::nullopt, key, *ticked};
-        for (size_t i = 0; i < keyNames.size(); ++i)
-            if (text::RegistryNamesEqual(keyNames[i], key)) {
-                want.position = i;
-                want.name = ctx.items.List(TweakCategory::Service)[i].label;
-            }
+        if (const auto found = positions.find(text::RegistryUpper(key)); found != positions.end()) {
+            want.position = found->second;
+            want.name = ctx.items.List(TweakCategory::Service)[found->second].label;
+        }
         wants.push_back(want);
     }
     return wants;
@@ -167,6 +165,10 @@ PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path) {
     const bool utf16 = bytes && bytes->size() >= 2 && bytes->compare(0, 2, "\xFF\xFE") == 0;
     if (!bytes || bytes->size() > kLargestPlan || (!utf16 && bytes->find('\0') != std::string::npos)) return load;
     const profile::ProfileDocument doc = PlanDocument(*bytes);
+    if (const auto crowded = doc.CrowdedSection()) {
+        load.problem = CrowdedRefusal("プラン", *crowded);
+        return load;
+    }
     const auto wants = ReadWants(ctx, doc);
     if (!wants) return load;
     load.problem = StructureProblem(doc);
@@ -175,6 +177,7 @@ PlanLoad LoadPlanFile(ProgramContext& ctx, const std::string& path) {
     for (const Want& w : *wants) {
         if (w.position && Available(ctx, w.category, *w.position)) {
             ctx.items.List(w.category)[*w.position].ticked = w.ticked;
+            load.named.emplace_back(w.category, *w.position);
             continue;
         }
         const bool tickedNow = w.position && ctx.items.List(w.category)[*w.position].ticked;

@@ -34,6 +34,8 @@ void WritePlanFile(ProgramContext& ctx, const std::string& path);
 struct PlanLoad {
     bool recognised = false;
     std::vector<std::string> refused;  // "[category] label" of items the plan could not set
+    // The items and services it names that it set, by category and list position.
+    std::vector<std::pair<TweakCategory, size_t>> named;
     // Why a plan was not recognised after all (a section or key twice, a
     // section no plan has), naming the line; empty otherwise.
     std::string problem;

@@ -1,6 +1,7 @@
 #include "engine/desktop_items.h"
 
 #include "engine/program_context.h"
+#include "engine/protected_services.h"
 #include "engine/service_control.h"
 #include "engine/value_item.h"
 #include "platform/registry_values.h"
@@ -49,8 +50,14 @@ private:
         return RegReadValue(ctx.platform.registry, HKCU, DESK, kWallpaper, STRING_KIND);
     }
     // The wallpaper a fresh installation shows; other editions keep `fallback`.
-    static std::string EditionWallpaper(const ProgramContext& ctx, const std::string& fallback) {
+    static std::string EditionWallpaper(ProgramContext& ctx, const std::string& fallback) {
         const std::string& windows = ctx.paths.windowsFolder;
+        // Windows 7 and later (which tell the program they are XP): their own
+        // picture, where it is there.
+        if (IsVistaOrLater(ctx.platform.system.Version())) {
+            const std::string own = windows + "\\Web\\Wallpaper\\Windows\\img0.jpg";
+            return ctx.platform.files.GetAttributes(own) ? own : fallback;
+        }
         if (ctx.os.family == "9x") return windows + "\\セットアップ.bmp";
         if (ctx.os.edition == "2k") return windows + "\\シャボン.bmp";
         if (ctx.os.edition == "XP") return windows + "\\web\\wallpaper\\草原.bmp";
@@ -95,14 +102,15 @@ public:
     ApplyOutcome Optimise(ProgramContext& ctx) override {
         const std::string name = DisplayName(ctx);
         if (name.empty()) return ApplyOutcome::GaveUp;
-        return StopServiceKeepingStartType(ctx, kKeyName, name, prefkey::kDesktop10Memory) ? ApplyOutcome::Applied
-                                                                                           : ApplyOutcome::GaveUp;
+        return StopServiceKeepingStartType(ctx, {kKeyName, name}, prefkey::kDesktop10Memory) ? ApplyOutcome::Applied
+                                                                                             : ApplyOutcome::Refused;
     }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
         const std::string name = DisplayName(ctx);
         if (name.empty()) return ApplyOutcome::GaveUp;
-        return StartServiceRestoringStartType(ctx, kKeyName, name, prefkey::kDesktop10Memory) ? ApplyOutcome::Applied
-                                                                                              : ApplyOutcome::GaveUp;
+        return StartServiceRestoringStartType(ctx, {kKeyName, name}, prefkey::kDesktop10Memory)
+                   ? ApplyOutcome::Applied
+                   : ApplyOutcome::Refused;
     }
 
 private:

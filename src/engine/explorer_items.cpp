@@ -2,6 +2,7 @@
 
 #include "engine/program_context.h"
 #include "engine/value_item.h"
+#include "platform/modern_windows.h"
 #include "platform/registry_values.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
@@ -99,13 +100,20 @@ private:
     static constexpr const char* kKey = "8";
     static ApplyOutcome Register(ProgramContext& ctx, bool registered) {
         PreferencesOf(ctx).Write(prefkey::kExplorerMemory, kKey, registered ? "false" : "true");
-        const std::string command = registered ? "regsvr32 /s " : "regsvr32 /u /s ";
-        ctx.platform.processes.RunHidden(command + "cabview.dll");
-        if (ctx.os.edition != "Me") ctx.platform.processes.RunHidden(command + "zipfldr.dll");  // Me has no zip folders
+        RegisterCompressedFolders(ctx, registered);
         return ApplyOutcome::Applied;
     }
 };
 }  // namespace
+
+void RegisterCompressedFolders(ProgramContext& ctx, bool registered) {
+    const std::string folder = ctx.paths.windowsFolder == kNullText
+                                   ? std::string()
+                                   : ctx.paths.windowsFolder + (ctx.os.family == "9x" ? "\\SYSTEM\\" : "\\system32\\");
+    const std::string command = (registered ? "regsvr32 /s \"" : "regsvr32 /u /s \"") + folder;
+    ctx.platform.processes.RunHidden(command + "cabview.dll\"");
+    if (ctx.os.edition != "Me") ctx.platform.processes.RunHidden(command + "zipfldr.dll\"");  // Me has no zip folders
+}
 
 std::vector<std::unique_ptr<ItemRule>> MakeExplorerRules() {
     std::vector<std::unique_ptr<ItemRule>> rules;
@@ -118,7 +126,12 @@ std::vector<std::unique_ptr<ItemRule>> MakeExplorerRules() {
     // both mean that last-access updates are off.
     rules.push_back(ValueItem(HKLM, FS, {"NtfsDisableLastAccessUpdate"}, DWORD_KIND, Write("1"), Delete(),
                               {"1", "-2147483647", "-2147483645"}));
-    rules.push_back(ValueItem(HKLM, FS, {"NtfsDisable8dot3NameCreation"}, DWORD_KIND, Write("1"), Write("0"), {"1"}));
+    // Undone, Windows 8 and later go back to their own default, a choice per
+    // volume (2); 0 would turn short names on for every volume.
+    rules.push_back(std::make_unique<EditionRule>(
+        [](const ProgramContext& ctx) { return IsModernWindows(ctx.platform.system.Version()); },
+        ValueItem(HKLM, FS, {"NtfsDisable8dot3NameCreation"}, DWORD_KIND, Write("1"), Write("2"), {"1"}),
+        ValueItem(HKLM, FS, {"NtfsDisable8dot3NameCreation"}, DWORD_KIND, Write("1"), Write("0"), {"1"})));
     rules.push_back(VideoPropertyHandlersRule());
     rules.push_back(std::make_unique<CompressedFoldersRule>());
     rules.push_back(ValueItem(HKCU, POL, {"NoThumbnailCache"}, DWORD_KIND, Write("1"), Delete(), {"1"}));

@@ -64,7 +64,13 @@ std::vector<AppliedItem> ApplyItemStates(ProgramContext& ctx) {
                 ctx.journal.Take();
                 throw;
             }
-            if (outcome != ApplyOutcome::GaveUp) m.states.Flip(c, pos);
+            if (outcome == ApplyOutcome::Refused) {
+                const bool optimised = rule->IsOptimised(ctx);
+                m.states.Set(c, pos, optimised);
+                m.List(c)[pos].ticked = optimised;
+            } else if (outcome != ApplyOutcome::GaveUp) {
+                m.states.Flip(c, pos);
+            }
             const bool took = WritesTook(ctx.platform.registry, ctx.platform.files, ctx.journal.Take());
             applied.push_back({c, pos, ticked, outcome, took});
         }

@@ -26,6 +26,7 @@ enum class ApplyOutcome {
     Applied,  // the item was acted on: its state entry flips
     GaveUp,   // it could not act (its target file was not found): the entry stays
     ReportedError,  // it told the user why it could not act, yet counts as done: the entry flips
+    Refused,  // the system refused it and the user was told: the entry and the tick follow the machine
 };
 
 class ItemRule {

@@ -6,7 +6,6 @@
 #include "platform/registry_values.h"
 #include "platform/text/cp932.h"
 #include "platform/utilities.h"
-#include "engine/program_preferences.h"
 
 namespace brisko {
 
@@ -30,10 +29,6 @@ bool HoldsControlCharacter(const std::string& s) {
         if (c < 0x20 || c == 0x7F) return true;
     return false;
 }
-
-const std::string kChanged =
-    "使用者/会社名/コンピュータ名に、表示されている文字列を設定しました。\r\n"
-    "変更した設定を反映するには Windows の再起動または再ログオンが必要です。";
 
 struct NameValue {
     const char* caption;
@@ -120,29 +115,6 @@ void WritePcInformation(ProgramContext& ctx, const PcNames& names) {
         }
         written += std::string(written.empty() ? "" : "、") + kNameValues[i].caption;
     }
-}
-
-bool ChangePcInformation(ProgramContext& ctx, const PcNames& names) {
-    Prompts& prompts = ctx.platform.prompts;
-    if (const auto refusal = CheckPcNames(names)) {
-        if (refusal->kind == PromptKind::Error) prompts.Error(refusal->text);
-        else prompts.Warn(refusal->text);
-        return false;
-    }
-    if (!prompts.Confirm("\r\n表示されている使用者/会社名/コンピュータ名を設定しますか？")) return false;
-    try {
-        WritePcInformation(ctx, names);
-    } catch (const BriskoError& e) {
-        prompts.Error(e.what());
-        return false;
-    }
-    const Preferences prefs = PreferencesOf(ctx);
-    if (prefs.RebootPromptWanted()) {
-        if (prompts.Confirm(kChanged + "\r\n今すぐ再起動しますか？")) ctx.platform.processes.RestartWindows();
-    } else if (!prefs.InformSuppressed()) {
-        prompts.Inform(kChanged);
-    }
-    return true;
 }
 
 }  // namespace brisko

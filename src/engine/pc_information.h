@@ -39,8 +39,4 @@ std::optional<PcNamesRefusal> CheckPcNames(const PcNames& names);
 // written before it.
 void WritePcInformation(ProgramContext& ctx, const PcNames& names);
 
-// The change button: checks, asks, writes, then offers a restart or reports.
-// A refused write is shown as an error. True when all three were written.
-bool ChangePcInformation(ProgramContext& ctx, const PcNames& names);
-
 }  // namespace brisko

@@ -53,12 +53,14 @@ struct ProgramPaths {
 class ProgramContext {
 public:
     // The registry and files are reached through the journal, which records
-    // the writes of each item the apply pass acts on; the launcher and the
-    // prompts through stand-ins that keep a rehearsal from starting or asking
-    // anything.
+    // the writes of each item the apply pass acts on; the launcher, the
+    // prompts and the service manager through stand-ins that keep a
+    // rehearsal from starting, asking or changing anything (and that record
+    // the start types the service manager writes).
     explicit ProgramContext(Platform p)
         : journal(p.registry, p.files), launcher_(journal, p.processes), prompts_(journal, p.prompts),
-          platform{journal.Registry(), journal.Files(), launcher_, prompts_, p.resources, p.system, p.services,
+          services_(journal, p.services),
+          platform{journal.Registry(), journal.Files(), launcher_, prompts_, p.resources, p.system, services_,
                    p.clock} {
         items.UseServiceLoader([this] { ReadServiceList(*this); });
     }
@@ -70,6 +72,7 @@ public:
 private:
     RehearsingLauncher launcher_;
     RehearsingPrompts prompts_;
+    RehearsingServices services_;
 
 public:
     Platform platform;

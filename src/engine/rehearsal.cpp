@@ -66,7 +66,7 @@ bool IsMachineWrite(const ProgramContext& ctx, const RecordedWrite& write) {
     return !file || !text::AsciiNamesEqual(write.path, ctx.paths.preferencesFile);
 }
 
-std::vector<RehearsedItem> RehearseApply(ProgramContext& ctx, RehearsalScope scope) {
+std::vector<RehearsedItem> RehearseApply(ProgramContext& ctx, RehearsalScope scope, const ItemFilter& only) {
     std::vector<RehearsedItem> items;
     struct Mark {
         size_t writes, notes;
@@ -84,12 +84,14 @@ std::vector<RehearsedItem> RehearseApply(ProgramContext& ctx, RehearsalScope sco
                     if (!ItemEnabled(ctx, c, pos)) continue;
                     if (scope == RehearsalScope::ChangedTicks && entry.ticked == m.states.Get(c, pos)) continue;
                     if (scope == RehearsalScope::TickedItems && !entry.ticked) continue;
+                    if (only && !only(c, pos)) continue;
                     ItemRule* rule = m.Rule(c, pos);
                     if (!rule) continue;
                     items.push_back({c, pos, entry.label, entry.ticked, {}, {}});
                     marks.push_back({ctx.journal.WritesSoFar(), ctx.journal.NotesSoFar()});
                     // As the apply pass does, so that later items see the records it would leave.
-                    if ((entry.ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx)) != ApplyOutcome::GaveUp)
+                    const ApplyOutcome outcome = entry.ticked ? rule->Optimise(ctx) : rule->ApplyDefault(ctx);
+                    if (outcome != ApplyOutcome::GaveUp && outcome != ApplyOutcome::Refused)
                         m.states.Set(c, pos, entry.ticked);
                 }
             }

@@ -26,7 +26,9 @@ struct RehearsedItem {
     std::vector<std::string> otherActions;  // commands, restarts, questions and messages, as texts
 };
 
-std::vector<RehearsedItem> RehearseApply(ProgramContext& ctx, RehearsalScope scope);
+// `only`, when given, narrows the scope to the items it accepts.
+using ItemFilter = std::function<bool(TweakCategory category, size_t position)>;
+std::vector<RehearsedItem> RehearseApply(ProgramContext& ctx, RehearsalScope scope, const ItemFilter& only = {});
 
 // Any action (say, a restore from a backup) rehearsed the same way: its
 // registry and file writes, in order; otherActions gets the rest.

@@ -1,8 +1,11 @@
 #pragma once
-// Stopping a service for good and starting it again, as the services page
-// and the Security Center item do: the former start type is kept in a
-// preferences section under the display name; the service is stopped or
-// started with "net" and not waited for.
+// Stopping a service for good and starting it again, as the services page,
+// the Security Center item and the restore do: through the service manager
+// only, by the service's key name, each stop and start waited for within its
+// bound. The former start type is kept in a preferences section under the
+// display name. Whatever is refused, or does not end in time, is said to the
+// user naming the service, and nothing that did not take counts as done.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,21 +15,37 @@ namespace brisko {
 
 inline constexpr const char* kServicesKey = "\\SYSTEM\\CurrentControlSet\\Services";
 
-// A display name that could break out of the quotes of a net command line.
+// A service as the messages name it: "'Windows Audio' (AudioSrv)".
+struct NamedService {
+    std::string keyName;
+    std::string displayName;
+};
+
+// A display name that cannot serve as the key its start type is kept under,
+// nor stand in quotes in a message: one with a double quote or a line break.
 bool UnsafeForCommandLine(const std::string& displayName);
 
-// Whether net stop can stop the service without asking anything: no
-// dependent of it is running. When one is (or that cannot be told), the user
-// is told, naming it, and the answer is false.
-bool StopsWithoutQuestion(ProgramContext& ctx, const std::string& keyName, const std::string& shownName);
+// Whether the service manager lets the program stop and reconfigure the
+// service (it opens it for both, and it is not launch-protected).
+bool ManagerAllowsChange(ProgramContext& ctx, const std::string& keyName);
 
-// Keeps "Start", sets it to 3 (manual), runs net stop "<display name>".
-// False (after telling the user) when the display name is unsafe or the stop
-// would ask about running dependents; nothing is changed then.
-bool StopServiceKeepingStartType(ProgramContext& ctx, const std::string& keyName, const std::string& displayName,
-                                 std::string_view memorySection);
-// Puts the kept "Start" back (3 when none was kept), runs net start.
-bool StartServiceRestoringStartType(ProgramContext& ctx, const std::string& keyName, const std::string& displayName,
+// Stops the service and waits, keeps its start type, then sets it to manual
+// (3). False, after telling the user, when the name is unsafe, a dependent
+// runs (a stop would have to stop it too), the manager refuses, or the stop fails or does not end in time:
+// nothing is changed then. A start type the manager refuses after the stop
+// is told too, and the service is started again.
+bool StopServiceKeepingStartType(ProgramContext& ctx, const NamedService& service, std::string_view memorySection);
+// Puts the kept start type back (3 when none was kept), then starts the
+// service and waits. False, after telling the user, when anything of it is
+// refused or does not end in time.
+bool StartServiceRestoringStartType(ProgramContext& ctx, const NamedService& service,
                                     std::string_view memorySection);
+
+// A service put into a state (true: stopped, false: running, nullopt: as it
+// is) and start type (nullopt: as it is), in the safe order: the stop before
+// the start type, the start type before the start. Every refusal is a warning
+// naming the service (a restore goes on with the other rows); false then.
+bool PutServiceBack(ProgramContext& ctx, const NamedService& service, std::optional<bool> stopped,
+                    std::optional<unsigned long> startType);
 
 }  // namespace brisko

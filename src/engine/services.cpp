@@ -14,9 +14,40 @@ namespace brisko {
 namespace {
 const RegRoot HKLM = RegRoot::LocalMachine;
 
+// Service types (the "Type" value): a Win32 service runs in its own process
+// or shares one, and may interact with the desktop; a per-user service's
+// template and its instances carry flags of their own.
+constexpr uint32_t kOwnProcess = 0x10, kShareProcess = 0x20, kInteractive = 0x100;
+
 std::string ServiceKey(const std::string& keyName) { return std::string(kServicesKey) + "\\" + keyName; }
+
+// A value of a service's key, read with query access only: a hardened
+// service's key refuses more.
+std::optional<RegValueData> Query(ProgramContext& ctx, const std::string& keyName, const char* name) {
+    return ctx.platform.registry.QueryValue(HKLM, ServiceKey(keyName).substr(1), name, RegAccess::Query);
+}
+// A text value ("String" or "ExString"): "NULL" when absent or empty, "UnfitType" for another type.
 std::string ReadString(ProgramContext& ctx, const std::string& keyName, const char* name) {
-    return RegReadValue(ctx.platform.registry, HKLM, ServiceKey(keyName), name, kind::kString);
+    const auto v = Query(ctx, keyName, name);
+    if (!v) return std::string(kNullText);
+    if (v->type != regtype::kSz && v->type != regtype::kExpandSz) return std::string(kUnfitType);
+    const std::string text = DecodeRegString(v->bytes);
+    return text.empty() ? std::string(kNullText) : text;
+}
+std::optional<uint32_t> ReadDword(ProgramContext& ctx, const std::string& keyName, const char* name) {
+    const auto v = Query(ctx, keyName, name);
+    if (!v || v->type != regtype::kDword || v->bytes.size() != 4) return std::nullopt;
+    uint32_t n = 0;
+    for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<unsigned char>(v->bytes[i]);
+    return n;
+}
+
+// A service of its own or a shared process; never a driver, a per-user
+// service's template (0x40) or instance (0x80), or anything else newer.
+bool IsWin32Service(ProgramContext& ctx, const std::string& keyName) {
+    const auto type = ReadDword(ctx, keyName, "Type");
+    return type && (*type & (kOwnProcess | kShareProcess)) != 0 &&
+           (*type & ~(kOwnProcess | kShareProcess | kInteractive)) == 0;
 }
 
 // A text value as a person reads it: on Vista and later an indirect one
@@ -33,27 +64,30 @@ ServiceState StateOf(ProgramContext& ctx, const std::string& keyName) {
     return ctx.platform.services.QueryState(keyName);
 }
 
-// One entry of the services page.
+// One entry of the services page, acting on its service by key name: two
+// services of one display name are two entries, each its own.
 class ServiceRule final : public ItemRule {
 public:
-    ServiceRule(std::string displayName, bool stopped) : displayName_(std::move(displayName)), stopped_(stopped) {}
+    ServiceRule(ListedService service, bool stopped) : service_(std::move(service)), stopped_(stopped) {}
     bool IsOptimised(ProgramContext&) const override { return stopped_; }
     ApplyOutcome Optimise(ProgramContext& ctx) override { return Act(ctx, true); }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override { return Act(ctx, false); }
+    const std::string& KeyName() const { return service_.keyName; }
 
 private:
     ApplyOutcome Act(ProgramContext& ctx, bool stop) {
-        // The service is looked up again: the first listed one of that exact
-        // display name. One that is gone is skipped.
-        const auto services = ListServices(ctx);
-        auto it = std::find_if(services.begin(), services.end(),
-                               [&](const ListedService& s) { return s.displayName == displayName_; });
-        if (it == services.end()) return ApplyOutcome::GaveUp;
-        const bool done = stop ? StopServiceKeepingStartType(ctx, it->keyName, displayName_, prefkey::kServicesMemory)
-                               : StartServiceRestoringStartType(ctx, it->keyName, displayName_, prefkey::kServicesMemory);
-        return done ? ApplyOutcome::Applied : ApplyOutcome::GaveUp;
+        // A service that is gone is skipped.
+        if (!ctx.platform.registry.CanOpenKey(HKLM, ServiceKey(service_.keyName).substr(1), RegAccess::Query))
+            return ApplyOutcome::GaveUp;
+        const NamedService named{service_.keyName, service_.displayName};
+        const bool done = stop ? StopServiceKeepingStartType(ctx, named, prefkey::kServicesMemory)
+                               : StartServiceRestoringStartType(ctx, named, prefkey::kServicesMemory);
+        // What the machine shows now; a rehearsal changes nothing.
+        if (!ctx.journal.Rehearsing())
+            stopped_ = done ? stop : StateOf(ctx, service_.keyName) == ServiceState::Stopped;
+        return done ? ApplyOutcome::Applied : ApplyOutcome::Refused;
     }
-    std::string displayName_;
+    ListedService service_;
     bool stopped_;
 };
 
@@ -96,17 +130,27 @@ std::string FillPlaceholders(const std::string& pattern, const std::vector<std::
 }
 }  // namespace
 
-std::vector<ListedService> ListServices(ProgramContext& ctx) {
+std::vector<ListedService> ListServices(ProgramContext& ctx, std::vector<std::string>* refused) {
     RegistryStore& reg = ctx.platform.registry;
     std::vector<ListedService> listed;
     const bool vista = Vista(ctx);
     for (const auto& keyName : RegSubKeyNames(reg, HKLM, kServicesKey)) {
-        if (RegValueKind(reg, HKLM, ServiceKey(keyName), "DisplayName") != kind::kString) continue;
-        if (ReadString(ctx, keyName, "ObjectName") == kNullText) continue;
+        const auto displayName = Query(ctx, keyName, "DisplayName");
+        if (!displayName || displayName->type != regtype::kSz) continue;
+        if (ReadString(ctx, keyName, "ObjectName") == kNullText || !IsWin32Service(ctx, keyName)) continue;
         if (vista && IsProtectedService(keyName)) continue;
+        if (!ManagerAllowsChange(ctx, keyName)) {
+            if (refused) refused->push_back(keyName);
+            continue;
+        }
         listed.push_back({keyName, ReadableString(ctx, keyName, "DisplayName", vista)});
     }
     return listed;
+}
+
+std::string ServiceKeyAt(ProgramContext& ctx, size_t position) {
+    const auto* rule = dynamic_cast<const ServiceRule*>(ctx.items.Rule(TweakCategory::Service, position));
+    return rule ? rule->KeyName() : std::string();
 }
 
 ServiceStates::ServiceStates(ProgramContext& ctx) : ctx_(ctx) {
@@ -139,7 +183,7 @@ void FillServiceList(ProgramContext& ctx) {
     rules.clear();
     for (auto& [service, isStopped] : entries) {
         list.push_back({service.displayName, true, false});
-        rules.push_back(std::make_unique<ServiceRule>(service.displayName, isStopped));
+        rules.push_back(std::make_unique<ServiceRule>(service, isStopped));
     }
     ctx.items.states.SetServiceCount(list.size());
 }
@@ -161,8 +205,9 @@ void ReadServiceList(ProgramContext& ctx) {
 std::string ServiceDetailsText(ProgramContext& ctx, const std::string& displayName, const std::string& plainTemplate) {
     RegistryStore& reg = ctx.platform.registry;
     std::string keyName;
-    for (const auto& s : ListServices(ctx))
-        if (s.displayName == displayName) keyName = s.keyName;  // the last of equal names
+    const auto& list = ctx.items.List(TweakCategory::Service);
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].label == displayName) keyName = ServiceKeyAt(ctx, i);  // the last of equal names
     auto orText = [](const std::string& v, const char* absent) { return v == kNullText ? std::string(absent) : v; };
     const std::string key = ServiceKey(keyName);
     const bool vista = Vista(ctx);
@@ -188,13 +233,14 @@ std::string ServiceDetailsText(ProgramContext& ctx, const std::string& displayNa
         dependents += "\r\n　" + shown(other, "DisplayName") + " (" + ServiceStatusText(StateOf(ctx, other)) + ")";
     }
     if (dependents.empty()) dependents = "依存関係なし";
+    const auto start = ReadDword(ctx, keyName, "Start");
 
     return FillPlaceholders(plainTemplate, {
         shown(keyName, "DisplayName"),
         orText(shown(keyName, "Description"), "なし"),
         keyName,
         displayName,
-        StartTypeText(RegReadValue(reg, HKLM, key, "Start", kind::kDword)),
+        StartTypeText(start ? std::to_string(*start) : std::string(kNullText)),
         AccountText(ReadString(ctx, keyName, "ObjectName")),
         orText(ReadString(ctx, keyName, "ImagePath"), "不明"),
         dependencies,

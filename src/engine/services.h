@@ -1,7 +1,9 @@
 #pragma once
-// The services page: every Windows service (a subkey of the services key
-// with a plain-string display name and a logon account) as one entry, sorted
-// by display name; ticked when the service is stopped.
+// The services page: every service the program may stop (a Win32 service of
+// its own or a shared process, with a plain-string display name and a logon
+// account, that the service manager lets it stop and change) as one entry,
+// sorted by display name; ticked when the service is stopped. Each entry acts
+// on its service by key name.
 #include <map>
 #include <string>
 #include <vector>
@@ -15,8 +17,16 @@ struct ListedService {
     std::string displayName;
 };
 
-// The listed services in the registry's order.
-std::vector<ListedService> ListServices(ProgramContext& ctx);
+// The services the page offers, in the registry's order. Never a driver, nor
+// a per-user service's template or instance; on Vista and later none of the
+// services Windows needs (engine/protected_services.h); never one the service
+// manager will not open to stop and change, or that is launch-protected:
+// `refused`, when given, gets the key names of those left out only for that.
+std::vector<ListedService> ListServices(ProgramContext& ctx, std::vector<std::string>* refused = nullptr);
+
+// The key name of the service at a position of the page's list; empty where
+// there is none.
+std::string ServiceKeyAt(ProgramContext& ctx, size_t position);
 
 // The states of every service from one enumeration of the service manager;
 // a service the enumeration does not name (or every service, when the

@@ -48,6 +48,35 @@ std::string ReplaceFirst(const std::string& s, const std::string& from, const st
     return at == std::string::npos ? s : s.substr(0, at) + to + s.substr(at + from.size());
 }
 
+// Where the numbers of "SharedSection=" stand in a command line: from, to.
+std::optional<std::pair<size_t, size_t>> SharedSectionNumbers(const std::string& line) {
+    const std::string word = "sharedsection=";
+    const std::string lower = text::AsciiLower(line);
+    for (size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
+        if (at > 0 && line[at - 1] != ' ' && line[at - 1] != '\t') continue;
+        const size_t from = at + word.size();
+        const size_t to = line.find_first_not_of("0123456789,", from);
+        const size_t end = to == std::string::npos ? line.size() : to;
+        if (end == from || (end < line.size() && line[end] != ' ' && line[end] != '\t')) return std::nullopt;
+        return std::pair{from, end};
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+std::optional<std::string> WithSharedSectionOf(const std::string& line, const std::string& from) {
+    const auto here = SharedSectionNumbers(line), there = SharedSectionNumbers(from);
+    if (!here || !there) return std::nullopt;
+    return line.substr(0, here->first) + from.substr(there->first, there->second - there->first) +
+           line.substr(here->second);
+}
+
+std::string WithoutHideFlag(const std::string& line) {
+    const size_t at = FindNoCase(line, "hide");
+    return at == std::string::npos ? line : line.substr(0, at) + line.substr(at + 4);
+}
+
+namespace {
 // Item 3: the desktop heap sizes inside the "Windows" subsystem command line.
 class DesktopHeapRule final : public ItemRule {
 public:
@@ -105,10 +134,9 @@ public:
         Preferences prefs = PreferencesOf(ctx);
         for (const auto& key : IniSectionKeys(files, sysoc, kComponents)) {
             const std::string line = IniReadValue(files, sysoc, kComponents, key);
-            const size_t at = FindNoCase(line, "hide");
-            if (at == std::string::npos) continue;
+            if (FindNoCase(line, "hide") == std::string::npos) continue;
             prefs.Write(prefkey::kSystem9Memory, key, line);
-            IniWriteValue(files, sysoc, kComponents, key, line.substr(0, at) + line.substr(at + 4));
+            IniWriteValue(files, sysoc, kComponents, key, WithoutHideFlag(line));
         }
         return ApplyOutcome::Applied;
     }

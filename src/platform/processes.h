@@ -46,6 +46,11 @@ public:
     // Ends the running shell (its "Progman" window) and starts "explorer"
     // again, waiting at most kExplorerQuitWait for the old one to go.
     virtual void RestartExplorer() = 0;
+    // The full path of the program a bare name ("mplayer2", "gpedit.msc";
+    // ".exe" when it has no extension) stands for, as this launcher would
+    // start it: one of Windows' own programs, or one the machine registered;
+    // empty when there is none (a button for it is then disabled).
+    virtual std::string ProgramPath(const std::string& name) = 0;
 
     static constexpr int kExplorerQuitWaitMs = 10000;
     static constexpr int kNoTimeLimit = -1;

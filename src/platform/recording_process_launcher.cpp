@@ -2,10 +2,7 @@
 
 namespace brisko {
 
-void RecordingProcessLauncher::Append(const std::string& line) {
-    const std::string before = files_.ReadFile(logPath_).value_or("");
-    files_.WriteReplacing(logPath_, before + line + "\r\n");
-}
+void RecordingProcessLauncher::Append(const std::string& line) { files_.AppendToFile(logPath_, line + "\r\n"); }
 
 void RecordingProcessLauncher::ShellOpen(const std::string& verb, const std::string& file,
                                          const std::string& parameters, ShowMode show) {

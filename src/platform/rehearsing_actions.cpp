@@ -1,5 +1,7 @@
 #include "platform/rehearsing_actions.h"
 
+#include "platform/registry_values.h"
+
 namespace brisko {
 
 namespace {
@@ -89,6 +91,29 @@ void RehearsingPrompts::Error(const std::string& text) {
 
 void RehearsingPrompts::TitledError(const std::string& text) {
     if (!Rehearsed(PromptKind::TitledError, text)) inner_.TitledError(text);
+}
+
+ServiceAnswer RehearsingServices::StopAndWait(const std::string& keyName, std::chrono::milliseconds bound) {
+    if (!journal_.Rehearsing()) return inner_.StopAndWait(keyName, bound);
+    journal_.Note("サービスの停止: " + keyName);
+    return {};
+}
+
+ServiceAnswer RehearsingServices::StartAndWait(const std::string& keyName, std::chrono::milliseconds bound) {
+    if (!journal_.Rehearsing()) return inner_.StartAndWait(keyName, bound);
+    journal_.Note("サービスの開始: " + keyName);
+    return {};
+}
+
+ServiceAnswer RehearsingServices::ChangeStartType(const std::string& keyName, unsigned long startType) {
+    ServiceAnswer answer;
+    const auto value = RegValueDataOf(kind::kDword, std::to_string(startType));
+    journal_.SetValueMadeBy(RegRoot::LocalMachine, "SYSTEM\\CurrentControlSet\\Services\\" + keyName, "Start", *value,
+                            [&] {
+                                answer = inner_.ChangeStartType(keyName, startType);
+                                return answer.Done();
+                            });
+    return answer;
 }
 
 }  // namespace brisko

@@ -20,6 +20,7 @@ RestorePointStart LoggedRestorePoints::Begin(const std::string& description) {
     std::string answer = "NotAsked";
     if (start.state == RestorePointStart::State::Made) answer = "Made " + std::to_string(start.sequence);
     if (start.state == RestorePointStart::State::Declined) answer = "Declined " + start.reason;
+    if (start.state == RestorePointStart::State::Reused) answer = "Reused " + std::to_string(start.sequence);
     Append("Begin\t" + description + "\t" + answer);
     return start;
 }
@@ -34,14 +35,13 @@ void LoggedRestorePoints::Cancel(int64_t sequence) {
     Append("Cancel\t" + std::to_string(sequence));
 }
 
-void LoggedRestorePoints::Append(const std::string& line) {
-    const std::string before = files_.ReadFile(logPath_).value_or("");
-    files_.WriteReplacing(logPath_, before + line + "\r\n");
-}
+void LoggedRestorePoints::Append(const std::string& line) { files_.AppendToFile(logPath_, line + "\r\n"); }
 
 std::string RestorePointText(const RestorePointStart& start) {
     switch (start.state) {
         case RestorePointStart::State::Made: return "作成しました (番号 " + std::to_string(start.sequence) + ")";
+        case RestorePointStart::State::Reused:
+            return "Windows は 24 時間以内の復元ポイントを使います (番号 " + std::to_string(start.sequence) + ")";
         case RestorePointStart::State::Declined: return "作成できませんでした: " + start.reason;
         case RestorePointStart::State::NotAsked: break;
     }

@@ -3,6 +3,7 @@
 // a change to the machine, ended after it, or cancelled when nothing changed.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@
 namespace brisko {
 
 struct RestorePointStart {
-    enum class State { NotAsked, Made, Declined };
+    // Reused: Windows 8 and later make no new point within 24 hours of the
+    // last one and answer with that one's number instead.
+    enum class State { NotAsked, Made, Declined, Reused };
     State state = State::NotAsked;
     int64_t sequence = 0;  // what End and Cancel name; only when Made
     std::string reason;    // why Windows declined, in words
@@ -23,6 +26,10 @@ public:
     // Asks for a "modify settings" restore point at the start of a change.
     // NotAsked where this Windows has no System Restore.
     virtual RestorePointStart Begin(const std::string& description) = 0;
+    // The number of the newest restore point there is (0: none), asked
+    // before Begin to tell a new point from one Windows reused; nullopt when
+    // it cannot be told.
+    virtual std::optional<int64_t> NewestSequence() = 0;
     // The change is over: the point stands.
     virtual void End(int64_t sequence) = 0;
     // Nothing was changed: the point goes again.
@@ -33,6 +40,7 @@ public:
 class NoRestorePoints final : public RestorePoints {
 public:
     RestorePointStart Begin(const std::string&) override { return {}; }
+    std::optional<int64_t> NewestSequence() override { return std::nullopt; }
     void End(int64_t) override {}
     void Cancel(int64_t) override {}
 };
@@ -42,11 +50,13 @@ public:
 class MemoryRestorePoints final : public RestorePoints {
 public:
     RestorePointStart Begin(const std::string& description) override;
+    std::optional<int64_t> NewestSequence() override { return newest; }
     void End(int64_t sequence) override;
     void Cancel(int64_t sequence) override;
 
     std::vector<std::string> calls;
     RestorePointStart answer{RestorePointStart::State::Made, 1, ""};
+    std::optional<int64_t> newest = 0;
     std::function<void(const std::string&)> onCall;
 
 private:
@@ -62,6 +72,7 @@ public:
     LoggedRestorePoints(RestorePoints& inner, FileSystem& files, std::string logPath)
         : inner_(inner), files_(files), logPath_(std::move(logPath)) {}
     RestorePointStart Begin(const std::string& description) override;
+    std::optional<int64_t> NewestSequence() override { return inner_.NewestSequence(); }
     void End(int64_t sequence) override;
     void Cancel(int64_t sequence) override;
 
@@ -73,6 +84,7 @@ private:
 };
 
 // The result in words, for messages and logs: "作成しました (番号 n)",
+// "Windows は 24 時間以内の復元ポイントを使います (番号 n)",
 // "作成できませんでした: <reason>", "この Windows にはありません".
 std::string RestorePointText(const RestorePointStart& start);
 

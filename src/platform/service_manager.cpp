@@ -16,4 +16,16 @@ std::string ServiceStatusText(ServiceState state) {
     return "不明";
 }
 
+std::string ServiceAnswerText(const ServiceAnswer& answer) {
+    const std::string code = answer.code ? " (エラー " + std::to_string(answer.code) + ")" : "";
+    switch (answer.kind) {
+        case ServiceAnswer::Kind::Done: return "";
+        case ServiceAnswer::Kind::Refused: return "拒否されました" + code;
+        case ServiceAnswer::Kind::TimedOut:
+            return std::to_string(kServiceWait.count() / 1000) + " 秒以内に終わりませんでした";
+        case ServiceAnswer::Kind::Failed: break;
+    }
+    return "エラー " + std::to_string(answer.code);
+}
+
 }  // namespace brisko

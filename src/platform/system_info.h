@@ -19,6 +19,9 @@ public:
     // The version the system really is (RtlGetVersion), unaffected by the
     // manifest; only for naming the system to the user.
     virtual WindowsBuild ActualVersion() = 0;
+    // The computer's name as this session knows it (GetComputerNameW); empty
+    // when it cannot be read.
+    virtual std::string ComputerName() = 0;
     // The Windows directory, without a trailing separator.
     virtual std::string WindowsDirectory() = 0;
     // Bit 0 is drive A.
@@ -38,6 +41,7 @@ class MemorySystemInfo final : public SystemInfo {
 public:
     OsVersion version{2, 5, 1};
     WindowsBuild actualVersion{5, 1, 2600};
+    std::string computerName = "YAMADA-PC";
     std::string windowsDirectory = "C:\\WINDOWS";
     std::string fixedDrives = "C";      // letters of fixed drives
     std::string otherDrives;            // letters of other drives (CD-ROM)
@@ -48,6 +52,7 @@ public:
 
     OsVersion Version() override { return version; }
     WindowsBuild ActualVersion() override { return actualVersion; }
+    std::string ComputerName() override { return computerName; }
     std::string WindowsDirectory() override { return windowsDirectory; }
     uint32_t LogicalDriveMask() override;
     DriveType TypeOfDrive(const std::string& root) override;

@@ -163,14 +163,15 @@ std::vector<LoggedItem> WriteJournal::TakeLog() {
     return std::exchange(log_, {});
 }
 
-void WriteJournal::Add(RecordedWrite write) {
+void WriteJournal::Add(RecordedWrite write, const std::optional<RegValueData>* before) {
     if (logging_ && !rehearsal_) {
         // Read before the write passes on: what it replaces.
         LoggedWrite logged{write, std::nullopt, std::nullopt, false};
         switch (write.kind) {
             case Kind::SetValue:
             case Kind::DeleteValue:
-                logged.valueBefore = registry_.QueryValue(write.root, write.path, write.name, RegAccess::Query);
+                logged.valueBefore =
+                    before ? *before : registry_.QueryValue(write.root, write.path, write.name, RegAccess::Query);
                 break;
             case Kind::CreateKey:
             case Kind::DeleteKey: logged.keyBefore = registry_.CanOpenKey(write.root, write.path, RegAccess::Query); break;
@@ -185,6 +186,18 @@ void WriteJournal::Add(RecordedWrite write) {
 
 void WriteJournal::Note(std::string text) {
     if (rehearsal_) notes_.push_back(std::move(text));
+}
+
+bool WriteJournal::SetValueMadeBy(RegRoot root, const std::string& path, const std::string& name,
+                                  const RegValueData& value, const std::function<bool()>& make) {
+    if (rehearsal_) return Registry().SetValue(root, path, name, value);
+    const std::optional<RegValueData> before =
+        logging_ ? registry_.QueryValue(root, path, name, RegAccess::Query) : std::nullopt;
+    if (!make()) return false;
+    RecordedWrite w = Record(Kind::SetValue, root, path, name);
+    w.data = value;
+    Add(std::move(w), &before);
+    return true;
 }
 
 namespace {

@@ -10,6 +10,7 @@
 // nothing reaches the registry or the files. Inside a rehearsal, Start and
 // Take nest: the inner Take hands over the writes since its Start and the
 // rehearsal goes on.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -76,6 +77,14 @@ public:
     // Something the rehearsed action would have done besides writing (a
     // command, a question); kept only while rehearsing.
     void Note(std::string text);
+
+    // A registry value that another party sets for the program (the service
+    // manager keeping a service's start type): `make` sets it and says
+    // whether it did. Only a value made is recorded and logged, with what it
+    // replaced, as if it had been written here. While rehearsing, `make` is
+    // not asked: the value goes to the overlay and counts as made.
+    bool SetValueMadeBy(RegRoot root, const std::string& path, const std::string& name, const RegValueData& value,
+                        const std::function<bool()>& make);
     // How much has been recorded and noted so far, to split a rehearsal's
     // record by the steps it made.
     size_t WritesSoFar() const { return writes_.size(); }
@@ -85,7 +94,8 @@ private:
     class RecordingRegistry;
     class RecordingFiles;
     struct Rehearsal;
-    void Add(RecordedWrite write);
+    // before: what the target held before the write, when already read.
+    void Add(RecordedWrite write, const std::optional<RegValueData>* before = nullptr);
     RegistryStore& TargetRegistry();
     FileSystem& TargetFiles();
 

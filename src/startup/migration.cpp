@@ -1,11 +1,11 @@
 #include "startup/migration.h"
 
-#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <functional>
 
 #include "engine/program_preferences.h"
+#include "engine/system_items.h"
 #include "platform/profile/profile_file.h"
 #include "platform/text/case_fold.h"
 #include "platform/value_text.h"
@@ -94,7 +94,9 @@ void WriteIf(Preferences& prefs, std::string_view section, std::string_view key,
 void MigrateOlderSettings(ProgramContext& ctx) {
     Preferences prefs = PreferencesOf(ctx);
     if (prefs.Read(prefkey::kSettings, prefkey::kTransitOption) != kNullText) return;
-    const std::string folder = ctx.platform.system.CurrentDirectory();
+    // Only beside the program: the current folder is wherever the elevated
+    // program was started from, and anyone may have put a file there.
+    const std::string folder = ParentFolder(ctx.paths.executable);
     const Preferences a(ctx.platform.files, folder + "\\Tessaly.ini");
     const Preferences b(ctx.platform.files, folder + "\\Marvanel.ini");
 
@@ -102,17 +104,16 @@ void MigrateOlderSettings(ProgramContext& ctx) {
         const std::string value = a.Read(prefkey::kSettings, key);
         WriteIf(prefs, prefkey::kSettings, key, value, check(ctx, value));
     }
-    // Kept component lines go back into sysoc.inf: only for components it
-    // lists, and only lines that hid something, as the item keeps them.
+    // Kept component lines go back into sysoc.inf, where Windows' setup loads
+    // the DLL a line names: only a line that is the machine's own line for
+    // that component with its hide flag, as the item keeps them.
     const Preferences& kept = a.Keys(prefkey::kSystem9Memory).empty() ? b : a;
-    const auto components = IniSectionKeys(ctx.platform.files, ctx.paths.sysocFilePath, "Components");
     for (const auto& key : kept.Keys(prefkey::kSystem9Memory)) {
         const std::string line = kept.Read(prefkey::kSystem9Memory, key);
-        const bool listed = std::any_of(components.begin(), components.end(), [&](const std::string& c) {
-            return text::AsciiLower(c) == text::AsciiLower(key);
-        });
+        const std::string machine = IniReadValue(ctx.platform.files, ctx.paths.sysocFilePath, "Components", key);
         const bool hides = text::AsciiLower(line).find("hide") != std::string::npos;
-        WriteIf(prefs, prefkey::kSystem9Memory, key, line, listed && hides && IsPlainText(line));
+        const bool its = machine != kNullText && WithoutHideFlag(line) == WithoutHideFlag(machine);
+        WriteIf(prefs, prefkey::kSystem9Memory, key, line, hides && its && IsPlainText(line));
     }
     const std::string wallpaper = ReadWithFallback(a, b, prefkey::kDesktopMemory, "7");
     WriteIf(prefs, prefkey::kDesktopMemory, "7", wallpaper, IsPlainText(wallpaper));

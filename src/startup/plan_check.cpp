@@ -37,6 +37,7 @@ int CheckPlan(ProgramContext& ctx, const std::string& planPath, CommandLog& log)
     const auto detected = ctx.items.AllLists();
     const PlanLoad plan = LoadPlanFile(ctx, planPath);
     if (!plan.recognised) {
+        if (!plan.problem.empty()) log.Note(plan.problem);
         log.Note("プラン ファイルではないか、壊れています: " + planPath);
         return kExitRefused;
     }

@@ -96,8 +96,9 @@ int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
 
 // Loads the plan into the ticks and names what it could not set: kExitDone,
 // kExitItemsNotSet, or kExitRefused for a file that is no plan.
-int LoadPlan(ProgramContext& ctx, const std::string& path, CommandLog& log) {
+int LoadPlan(ProgramContext& ctx, const std::string& path, CommandLog& log, PlanLoad* loaded = nullptr) {
     const PlanLoad plan = LoadPlanFile(ctx, path);
+    if (loaded) *loaded = plan;
     if (!plan.recognised) {
         if (!plan.problem.empty()) log.Note(plan.problem);
         log.Note("プラン ファイルではないか、壊れています。何も変更しません: " + path);
@@ -122,12 +123,14 @@ int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
     if (command.source.empty()) {
         text = ExportTicksAsReg(ctx);
     } else if (HasPlanMark(ctx.platform.files.ReadFile(command.source, kLargestPlan).value_or(""))) {
-        code = LoadPlan(ctx, command.source, log);
+        PlanLoad plan;
+        code = LoadPlan(ctx, command.source, log, &plan);
         if (code == kExitRefused) return code;
-        text = ExportTicksAsReg(ctx);
+        text = ExportPlanAsReg(ctx, plan);
     } else {
-        const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.source, ctx.os);
-        if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+        const MachineIdentity here = IdentityOf(ctx);
+        const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.source, here);
+        if (const std::string refusal = RestoreRefusal(backup, here); !refusal.empty()) {
             log.Note(refusal);
             return kExitRefused;
         }
@@ -139,8 +142,9 @@ int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
 }
 
 int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
-    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.file, ctx.os);
-    if (const std::string refusal = RestoreRefusal(backup, ctx.os); !refusal.empty()) {
+    const MachineIdentity here = IdentityOf(ctx);
+    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.file, here);
+    if (const std::string refusal = RestoreRefusal(backup, here); !refusal.empty()) {
         log.Note(refusal);
         return kExitRefused;
     }

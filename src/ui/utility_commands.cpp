@@ -15,6 +15,10 @@ UtilityLaunch Line(std::string line) { return {UtilityLaunch::Kind::CommandLine,
 
 const char* const kDriveSuffix = " ドライブ";
 
+// A command cmd runs inside its console, by its full path: cmd looks for a
+// bare name in its current folder first.
+std::string InSystemFolder(const std::string& file) { return "%SystemRoot%\\system32\\" + file; }
+
 }  // namespace
 
 const char* const kNoDriveChosenMessage =
@@ -30,7 +34,7 @@ UtilityLaunch ToolLaunch(UtilityButton button, const OsEdition& os) {
         case UtilityButton::WMP6: return Open("mplayer2");
         case UtilityButton::Net: return Open("conf");
         case UtilityButton::MS: return Open("msconfig");
-        case UtilityButton::IP: return Is9x(os) ? Open("winipcfg") : Line("cmd /k ipconfig");
+        case UtilityButton::IP: return Is9x(os) ? Open("winipcfg") : Line("cmd /k " + InSystemFolder("ipconfig.exe"));
         case UtilityButton::Group: return Is9x(os) ? UtilityLaunch{} : Open("gpedit.msc");
         case UtilityButton::Reg: return Open("regedit");
         case UtilityButton::DiskMgmt: return Open("diskmgmt.msc");
@@ -39,13 +43,36 @@ UtilityLaunch ToolLaunch(UtilityButton button, const OsEdition& os) {
 }
 
 std::string FormatLine(const OsEdition& os, bool quick) {
-    return std::string(Is9x(os) ? "command.com" : "cmd") + " /k format a:" + (quick ? " /q" : "");
+    if (Is9x(os)) return std::string("command.com /k format a:") + (quick ? " /q" : "");
+    return "cmd /k " + InSystemFolder("format.com") + " a:" + (quick ? " /q" : "");
 }
 
 UtilityLaunch DefragLaunch(const OsEdition& os, char drive) {
     if (Is9x(os)) return Line(std::string("defrag ") + drive + ": /noprompt /f");
-    if (os.edition == "XP") return Line(std::string("cmd /k defrag ") + drive + ": -v -f");
+    if (os.edition == "XP") return Line("cmd /k " + InSystemFolder("defrag.exe") + " " + drive + ": -v -f");
     return Open("dfrg.msc");
+}
+
+std::string UtilityProgram(UtilityButton button, const OsEdition& os) {
+    switch (button) {
+        case UtilityButton::WMP6: return "mplayer2";
+        case UtilityButton::Net: return "conf";
+        case UtilityButton::MS: return "msconfig";
+        case UtilityButton::IP: return Is9x(os) ? "winipcfg" : "ipconfig.exe";
+        case UtilityButton::Group: return Is9x(os) ? "" : "gpedit.msc";
+        case UtilityButton::Reg: return "regedit";
+        case UtilityButton::DiskMgmt: return "diskmgmt.msc";
+        case UtilityButton::Format: return "format.com";
+        case UtilityButton::CUIDefrag: return Is9x(os) || os.edition == "XP" ? "defrag.exe" : "dfrg.msc";
+        case UtilityButton::Convert: return "convert.exe";
+    }
+    return "";
+}
+
+std::string UtilityUnavailableReason(ProgramContext& ctx, UtilityButton button) {
+    const std::string program = UtilityProgram(button, ctx.os);
+    if (program.empty() || !ctx.platform.processes.ProgramPath(program).empty()) return "";
+    return "※ このコンピュータには " + program + " が見つからないため、使用できません。";
 }
 
 bool UsesDriveList(UtilityButton button, const OsEdition& os) {
@@ -130,6 +157,8 @@ void ConvertOnXP(ProgramContext& ctx, char drive, const std::function<bool()>& k
 void UtilityButtonClick(ProgramContext& ctx, UtilityButton button, const UtilityChoices& choices,
                         const std::function<bool()>& keepAlive) {
     const OsEdition& os = ctx.os;
+    if (const std::string reason = UtilityUnavailableReason(ctx, button); !reason.empty())
+        return ctx.platform.prompts.Warn(reason);
     std::optional<char> drive;
     if (UsesDriveList(button, os)) {
         drive = DriveLetterOf(button == UtilityButton::Convert ? choices.convertEntry : choices.defragEntry);

@@ -34,6 +34,14 @@ UtilityLaunch DefragLaunch(const OsEdition& os, char drive);
 // Whether the button needs the drive chosen in its list on this edition.
 bool UsesDriveList(UtilityButton button, const OsEdition& os);
 
+// The program the button starts (or, for a command line, the tool cmd runs),
+// by the name the launcher looks up; empty when it starts nothing here.
+std::string UtilityProgram(UtilityButton button, const OsEdition& os);
+// Why the button cannot be used: its program is not on this machine (the
+// launcher opens nothing by a bare name it cannot find). Empty when it can.
+// The page disables such a button and shows this as its hint.
+std::string UtilityUnavailableReason(ProgramContext& ctx, UtilityButton button);
+
 // A drive list entry ("C ドライブ") and the drive letter it stands for.
 std::string DriveListEntry(char letter);
 std::optional<char> DriveLetterOf(const std::string& entry);

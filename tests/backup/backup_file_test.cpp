@@ -41,7 +41,7 @@ TEST(BackupFile, NamedByTheTimeAndNeverOverwritten) {
     sim.clock.time = {2026, 12, 6, 23, 59, 58};
     const std::string first = CreateBackup(sim.ctx, false);
     EXPECT_EQ(first, "C:\\Program Files\\Brisko\\backups\\backup_2026-12-06_23h59m58s.ini");
-    EXPECT_EQ(ReadChosenBackup(sim.files, first, sim.ctx.os).check, BackupCheck::Backup);
+    EXPECT_EQ(ReadChosenBackup(sim.files, first, IdentityOf(sim.ctx)).check, BackupCheck::Backup);
 
     const std::string firstBytes = *sim.files.ReadFile(first);
     RegWriteValue(sim.registry, RegRoot::CurrentUser, "\\Control Panel\\Desktop", "MenuShowDelay", "String", "0");
@@ -55,9 +55,9 @@ TEST(BackupFile, NamedByTheTimeAndNeverOverwritten) {
 TEST(BackupFile, AKeyThatCannotBeReadRefusesTheBackup) {
     StartedContext sim(SimulatedWindows::Xp);
     const std::string memory = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-    sim.registry.DenyWrites(RegRoot::LocalMachine, "SYSTEM\\CurrentControlSet\\Services\\Alerter");
+    sim.services.refusingChange.insert("Alerter");
     WriteBackupFile(sim.ctx, kPath);
-    EXPECT_EQ(Entry(sim, "不要サービス", "Alerter"), "NULL") << "a service that cannot be read is left out whole";
+    EXPECT_EQ(Entry(sim, "不要サービス", "Alerter"), "NULL") << "a service the program may not change is left out whole";
     EXPECT_EQ(Entry(sim, "不要サービス-s", "Alerter"), "NULL");
     sim.files.Remove(kPath);
 
@@ -98,14 +98,14 @@ TEST(BackupFile, NineXBackupsWithoutKeyOneAreStillRecognised) {
     StartedContext sim(SimulatedWindows::Win98);
     WriteBackupFile(sim.ctx, kPath);
     ExpectEntries(sim, "98");
-    EXPECT_EQ(ReadChosenBackup(sim.files, kPath, sim.ctx.os).check, BackupCheck::Backup);
+    EXPECT_EQ(ReadChosenBackup(sim.files, kPath, IdentityOf(sim.ctx)).check, BackupCheck::Backup);
 }
 
 TEST(BackupFile, RecognitionRefusesWhatIsNoCompleteBackup) {
     StartedContext sim(SimulatedWindows::Xp);
     WriteBackupFile(sim.ctx, kPath);
     const std::string whole = *sim.files.ReadFile(kPath);
-    auto check = [&](const std::string& bytes) { return RecogniseBackup(bytes, sim.ctx.os).check; };
+    auto check = [&](const std::string& bytes) { return RecogniseBackup(bytes, IdentityOf(sim.ctx)).check; };
     EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n1=0\r\n")), BackupCheck::EntriesMissing) << "an older fragment";
     EXPECT_EQ(check(whole.substr(0, whole.size() / 2)), BackupCheck::Incomplete) << "cut short";
     EXPECT_EQ(check(text::Utf8ToCp932("[システム]\r\n2=0\r\n")), BackupCheck::NotABackup);
@@ -118,7 +118,7 @@ TEST(BackupFile, RecognitionRefusesWhatIsNoCompleteBackup) {
               BackupCheck::NotABackup)
         << "far too large";
     EXPECT_EQ(check(""), BackupCheck::NotABackup);
-    EXPECT_EQ(ReadChosenBackup(sim.files, "C:\\missing.ini", sim.ctx.os).check, BackupCheck::NotABackup);
+    EXPECT_EQ(ReadChosenBackup(sim.files, "C:\\missing.ini", IdentityOf(sim.ctx)).check, BackupCheck::NotABackup);
 }
 
 TEST(BackupFile, RecordedTextsReadBackExactlyAndLineBreaksRefuseTheBackup) {

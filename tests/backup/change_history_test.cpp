@@ -4,6 +4,9 @@
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
 #include "backup/change_history.h"
+#include "backup/history_restore.h"
+#include "backup/mail_rules.h"
+#include "backup/pc_information_change.h"
 #include "backup/recorded_change.h"
 #include "backup/restore_command.h"
 #include "engine/change_preview.h"
@@ -48,6 +51,27 @@ TEST_F(ChangeHistory, TheRestorePointComesBeforeTheFirstWriteAndGoesWhenNothingC
     RunAccelerate(ctx);
     EXPECT_EQ(seen.size(), 4u);
     EXPECT_EQ(Irq8(), "NULL");
+}
+
+// Windows 8 and later answer within 24 hours of a point with that point's
+// number: not this run's, so neither called made nor ended or cancelled. A
+// point that cannot be told new is ended, never cancelled. A change that
+// wrote nothing leaves no record naming a backup it then removed.
+TEST_F(ChangeHistory, APointWindowsReusedIsNeverCancelledNorCalledMade) {
+    points.newest = 7;
+    points.answer = {RestorePointStart::State::Made, 7, ""};
+    RunAccelerate(ctx);  // nothing to change
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    const AccelerateResult result = RunAccelerate(ctx);
+    EXPECT_EQ(points.calls, (std::vector<std::string>(2, "Begin Brisko による設定変更の前")));
+    EXPECT_EQ(History().size(), 1u) << "the change that wrote nothing left no record";
+    EXPECT_EQ(History().at(0).restorePoint, "Windows は 24 時間以内の復元ポイントを使います (番号 7)");
+    EXPECT_NE(result.note.find("新しい復元ポイントは作成されていません"), std::string::npos) << result.note;
+    points.newest = std::nullopt;
+    points.answer = {RestorePointStart::State::Made, 8, ""};
+    RunAccelerate(ctx);
+    EXPECT_EQ(points.calls.back(), "End 8");
+    for (const HistoryRecord& r : History()) EXPECT_TRUE(sim.files.GetAttributes(r.backup)) << r.backup;
 }
 
 // Windows declining is said in the final message and recorded; the apply goes on.
@@ -101,6 +125,49 @@ TEST_F(ChangeHistory, RestoringFromARecordPutsBackItsBackup) {
     EXPECT_EQ(sim.prompts.shown.back().kind, PromptKind::Warn);
 }
 
+// Each record names its computer and Windows build; the history page offers
+// only this computer's records, and its question names the later changes a
+// restore of one also undoes.
+TEST_F(ChangeHistory, OnlyThisComputersRecordsAreOfferedAndLaterOnesAreNamed) {
+    sim.Entry(TweakCategory::System, 5).ticked = true;
+    RunAccelerate(ctx);
+    sim.Entry(TweakCategory::Power, 10).ticked = true;
+    RunAccelerate(ctx);
+    auto records = History();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].computer + " " + records[1].windows, "YAMADA-PC 5.1.2600");
+    const MachineIdentity here = IdentityOf(ctx);
+    EXPECT_TRUE(RecordOfThisComputer(records[1], here));
+    EXPECT_EQ(LaterChangesUndone(records, 1, here),
+              "\r\n\r\nこの復元は、この記録より後の次の変更も元に戻します：\r\n　" + records[0].when + "  高速化");
+    EXPECT_EQ(LaterChangesUndone(records, 0, here), "");
+    records[0].computer = "ANOTHER-PC";
+    EXPECT_FALSE(RecordOfThisComputer(records[0], here));
+    EXPECT_EQ(LaterChangesUndone(records, 1, here), "") << "another computer's change is not undone here";
+    records[0].computer.clear();
+    EXPECT_FALSE(RecordOfThisComputer(records[0], here)) << "an older record names no computer";
+}
+
+// A change of the PC information and an import of the mail rules are changes
+// like any other: a restore point around them and a record of each.
+TEST_F(ChangeHistory, PcInformationAndMailRulesAreRecordedChanges) {
+    sim.prompts.AnswerNext(true);
+    ASSERT_TRUE(ChangePcInformation(ctx, {"鈴木", "", "SUZUKI"}));
+    RegWriteValue(sim.registry, RegRoot::CurrentUser, "\\Identities\\{AAA}\\Software", "x", "String", "y");
+    sim.files.AddFile(MailRuleBackupPath(ctx), "rules");
+    sim.prompts.AnswerNext(true);
+    ASSERT_TRUE(RestoreMailRules(ctx, {}));
+    EXPECT_EQ(points.calls, (std::vector<std::string>{"Begin Brisko による設定変更の前", "End 1",
+                                                      "Begin Brisko による設定変更の前", "End 1"}));
+    const auto records = History();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].action, "パソコン情報の変更");
+    ASSERT_EQ(records[1].items.size(), 1u);
+    EXPECT_EQ(records[1].items[0].values.back().after, "SUZUKI");
+    EXPECT_EQ(records[0].action, "メールルールの復元");
+    EXPECT_EQ(records[0].items.at(0).values.at(0).after, MailRuleBackupPath(ctx) + " から読み込み");
+}
+
 // A refused write is recorded as failed, with the error the user saw, or,
 // refused without a word, as not reading back.
 TEST(ChangeHistoryFaults, ARefusedWriteIsRecordedAsFailed) {
@@ -130,23 +197,14 @@ TEST(ChangeHistoryFaults, ARefusedWriteIsRecordedAsFailed) {
 TEST(ChangeHistoryText, RecordsReadBackAndFieldsStayWhole) {
     const HistoryRecord full{"2026-12-07 03:01:02", "高速化", "C:\\b.ini", "", "作成しました (番号 3)",
                              {{"[システム] a", {{"HKEY_X\\v", "1", "2", ""}, {"HKEY_X\\w", "(なし)", "x", "拒否"}}, ""},
-                              {"[その他] b", {}, "設定できませんでした"}}};
+                              {"[その他] b", {}, "設定できませんでした"}},
+                             "YAMADA-PC",
+                             "5.1.2600"};
     EXPECT_EQ(ParseHistory(std::string(kUtf8ByteOrderMark) + FormatHistoryRecord(full)),
               std::vector<HistoryRecord>{full});
     HistoryRecord broken = full;
     broken.items[0].values[0].after = "two\r\nlines\tand tab";
     EXPECT_EQ(ParseHistory(FormatHistoryRecord(broken)).at(0).items[0].values[0].after, "two  lines and tab");
-}
-
-// Past its limit the log moves whole to the one older file.
-TEST(RotatingLog, PastItsLimitTheLogBecomesTheOlderFile) {
-    MemoryFileSystem files;
-    files.AddFolder("C:\\logs");
-    const std::string path = "C:\\logs\\a.log";
-    for (const char* text : {"one\r\n", "two\r\n", "three\r\n"}) ASSERT_TRUE(AppendToRotatingLog(files, path, text, 14));
-    EXPECT_EQ(OlderLogPath(path), "C:\\logs\\a.old.log");
-    EXPECT_EQ(files.ReadFile("C:\\logs\\a.old.log"), std::string(kUtf8ByteOrderMark) + "one\r\ntwo\r\n");
-    EXPECT_EQ(files.ReadFile(path), std::string(kUtf8ByteOrderMark) + "three\r\n");
 }
 
 }  // namespace

@@ -17,7 +17,6 @@
 #include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
 #include "support/item_probes.h"
-#include "support/registry_snapshot.h"
 
 namespace brisko {
 namespace {
@@ -127,7 +126,7 @@ const Phase kPhases[] = {
 
 struct Outcome {
     int writes = 0;  // how many writes the run made
-    OsEdition running;
+    MachineIdentity running;
     State untouchable, backups;
     testing::BackupEntries everything;         // what a backup records, as the run left it
     testing::BackupEntries afterRestore;       // the same after restoring the backup made before
@@ -162,7 +161,7 @@ Outcome RunOnce(SimulatedWindows edition, const Phase& phase, int failAt, State*
     m.prompts.shown.clear();
     m.faults.FailWrite(failAt);
     Outcome o;
-    o.running = m.ctx.os;
+    o.running = IdentityOf(m.ctx);
     const int from = m.faults.Count();
     try {
         phase.run(m);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "backup/tweak_plan.h"
+#include "engine/item_passes.h"
 #include "startup/startup_sequence.h"
 #include "support/simulated_context.h"
 #include "support/test_data.h"
@@ -69,20 +71,25 @@ TEST_F(TweakPlan, AnEditorsPlanMatchesServiceKeysWithoutRegardToCase) {
     EXPECT_TRUE(Service("DHCP Client").ticked);
 }
 
-TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {
-    ItemEntry& disabled = sim.Entry(TweakCategory::Explorer, 2);
-    disabled.enabled = false;
-    disabled.ticked = false;
-    const bool othersTick = sim.Entry(TweakCategory::Others, 1).ticked;
-    Put("[BriskoPlan]\r\nFormat=1\r\n[Explorer]\r\n2=1\r\n[Others]\r\n1=" + std::string(othersTick ? "0" : "1") +
-        "\r\n[Service]\r\nNoSuchService=1\r\nAlsoMissing=0\r\n[BriskoPlanEnd]\r\nComplete=1\r\n");
-    const PlanLoad load = LoadPlanFile(ctx, kPlan);
-    EXPECT_TRUE(load.recognised);
-    EXPECT_FALSE(disabled.ticked);
-    EXPECT_NE(sim.Entry(TweakCategory::Others, 1).ticked, othersTick);  // the rest of the plan still counts
-    ASSERT_EQ(load.refused.size(), 2u);                                 // an absent service left unticked is no refusal
-    EXPECT_EQ(load.refused[0], "[エクスプローラ] " + disabled.label);
-    EXPECT_EQ(load.refused[1], "[サービス] NoSuchService");
+// Two services of one display name stay apart: each has its own plan key,
+// and a plan naming one acts on that one alone.
+TEST(TweakPlanTwins, EachServiceIsActedOnByItsKey) {
+    testing::SimulatedContext sim(testing::SimulatedWindows::Xp);
+    const std::string twin = "\\SYSTEM\\CurrentControlSet\\Services\\ZAudio";
+    for (auto [name, kind, value] : {std::tuple{"DisplayName", "String", "Windows Audio"}, {"Type", "DWORD", "32"},
+                                     {"Start", "DWORD", "2"}, {"ObjectName", "String", "LocalSystem"}})
+        RegWriteValue(sim.registry, RegRoot::LocalMachine, twin, name, kind, value);
+    sim.services.states.emplace_back("ZAudio", ServiceState::Running);
+    RunStartupSequence(sim.ctx);
+    for (auto& e : sim.ctx.items.List(TweakCategory::Service)) e.enabled = true;
+    WritePlanFile(sim.ctx, kPlan);
+    const std::string own = *sim.files.ReadFile(kPlan);
+    EXPECT_NE(own.find("AudioSrv=0"), std::string::npos);
+    EXPECT_NE(own.find("ZAudio=0"), std::string::npos);
+    sim.files.WriteReplacing(kPlan, "[BriskoPlan]\r\nFormat=1\r\n[Service]\r\nZAudio=1\r\n[BriskoPlanEnd]\r\nComplete=1\r\n");
+    ASSERT_TRUE(LoadPlanFile(sim.ctx, kPlan).recognised);
+    ApplyItemStates(sim.ctx);
+    EXPECT_EQ(sim.services.changes, (std::vector<std::string>{"stop|ZAudio", "start-type|ZAudio|3"}));
 }
 
 TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {

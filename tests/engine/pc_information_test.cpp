@@ -1,7 +1,7 @@
 // The PC information page's facts and their change, on simulated machines.
 #include <gtest/gtest.h>
 
-#include "engine/pc_information.h"
+#include "backup/pc_information_change.h"
 #include "platform/registry_values.h"
 #include "startup/startup_sequence.h"
 #include "support/faulty_context.h"

@@ -66,7 +66,10 @@ std::vector<std::string> MachineDump(MemoryBackends& b) {
 // A context with a journal of the test's own below the program's, to see
 // everything applying writes.
 struct WatchedMachine : MemoryBackends {
-    explicit WatchedMachine(SimulatedWindows edition) { FillSimulated(edition, *this); }
+    explicit WatchedMachine(SimulatedWindows edition) {
+        FillSimulated(edition, *this);
+        services.UseRegistry(watch.Registry());  // the start types the manager writes are seen too
+    }
     WriteJournal watch{registry, files};
     ProgramContext ctx{Platform{watch.Registry(), watch.Files(), processes, prompts, resources, system, services, clock}};
 };

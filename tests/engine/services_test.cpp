@@ -63,12 +63,14 @@ TEST_F(Services, StoppingKeepsTheStartTypeAndStartingPutsItBack) {
     EXPECT_EQ(prefs.Read("不要サービス", "Windows Audio"), "2");
     EXPECT_EQ(Start("AudioSrv"), "3");
     EXPECT_EQ(Start("Alerter"), "3") << "nothing kept: manual";
-    EXPECT_EQ(sim.processes.calls,
-              (std::vector<std::string>{"hidden|net start \"Alerter\"", "hidden|net stop \"Windows Audio\""}));
+    EXPECT_EQ(sim.services.changes, (std::vector<std::string>{"start-type|Alerter|3", "start|Alerter", "stop|AudioSrv",
+                                                              "start-type|AudioSrv|3"}))
+        << "through the service manager, by key name; the stop before the start type";
+    EXPECT_TRUE(sim.processes.calls.empty()) << "no net command";
     list[audio].ticked = false;
     ApplyItemStates(ctx);
     EXPECT_EQ(Start("AudioSrv"), "2");
-    EXPECT_EQ(sim.processes.calls.back(), "hidden|net start \"Windows Audio\"");
+    EXPECT_EQ(sim.services.changes.back(), "start|AudioSrv");
     EXPECT_EQ(prefs.Read("不要サービス", "Windows Audio"), "2") << "the kept type stays";
 }
 
@@ -76,13 +78,14 @@ TEST_F(Services, GoneOrUnsafeServicesAreSkipped) {
     RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "Evil", "DisplayName", "String",
                   "Evil\" & format C: & \"");
     RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "Evil", "ObjectName", "String", "LocalSystem");
+    RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "Evil", "Type", "DWORD", "16");
     RunStartupSequence(ctx);
     const size_t evil = Position("Evil\" & format C: & \""), plug = Position("Plug and Play");
     for (auto& e : list) e.enabled = true;
     list[evil].ticked = list[plug].ticked = true;
     RegDeleteKeyTree(sim.registry, RegRoot::LocalMachine, SERVICES + "PlugPlay");
     ApplyItemStates(ctx);
-    EXPECT_TRUE(sim.processes.calls.empty()) << "no command with the unsafe name, none for the gone service";
+    EXPECT_TRUE(sim.services.requests.empty()) << "nothing asked for the unsafe name, nor for the gone service";
     ASSERT_EQ(sim.prompts.shown.size(), 1u);
     EXPECT_EQ(sim.prompts.shown[0].kind, PromptKind::Error);
     EXPECT_NE(sim.prompts.shown[0].text.find("Evil\" & format C: & \""), std::string::npos);
@@ -96,33 +99,22 @@ TEST_F(Services, AWholeDisabledPageIsSkipped) {
     list[Position("Windows Audio")].ticked = true;
     ctx.controls.SetEnabled("LstService", false);
     ApplyItemStates(ctx);
-    EXPECT_TRUE(sim.processes.calls.empty());
-}
-
-TEST_F(Services, DetailsTextFillsTheTemplate) {
-    RunStartupSequence(ctx);
-    EXPECT_EQ(ServiceDetailsText(ctx, "Windows Audio", "%s|%s|%s|%s|%s|%s|%s|%s|%s"),
-              "Windows Audio|なし|AudioSrv|Windows Audio|自動|ローカル システム|%SystemRoot%\\System32\\AudioSrv.exe|"
-              "\r\n　Plug and Play (開始中)\r\n　Remote Procedure Call (RPC) (開始中)|依存関係なし");
-    EXPECT_NE(ServiceDetailsText(ctx, "Workstation", "%s|%s|%s|%s|%s|%s|%s|%s|%s")
-                  .find("\r\n　Alerter (停止中)\r\n　Messenger (停止中)"),
-              std::string::npos)
-        << "dependents found by name in any case";
+    EXPECT_TRUE(sim.services.requests.empty());
 }
 
 TEST_F(Services, VistaAndLaterShowReadableNamesAndHideWhatWindowsNeeds) {
     sim.system.version = {2, 6, 0};
-    RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "Dhcp", "DisplayName", "String",
-                  "@%SystemRoot%\\system32\\dhcpcore.dll,-100");
-    sim.services.indirectTexts["Dhcp|DisplayName"] = "DHCP クライアント";
+    RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "AudioSrv", "DisplayName", "String",
+                  "@%SystemRoot%\\system32\\audiosrv.dll,-200");
+    sim.services.indirectTexts["AudioSrv|DisplayName"] = "Windows オーディオ";
     RunStartupSequence(ctx);
     const std::vector<std::string> labels = Labels();
-    for (const char* hidden : {"Plug and Play", "Remote Procedure Call (RPC)"})
+    for (const char* hidden : {"Plug and Play", "Remote Procedure Call (RPC)", "DHCP Client", "DNS Client"})
         EXPECT_EQ(std::count(labels.begin(), labels.end(), hidden), 0) << hidden;
     for (auto& e : list) e.enabled = true;
-    list[Position("DHCP クライアント")].ticked = true;
+    list[Position("Windows オーディオ")].ticked = true;
     ApplyItemStates(ctx);
-    EXPECT_EQ(sim.processes.calls, (std::vector<std::string>{"hidden|net stop \"DHCP クライアント\""}));
+    EXPECT_EQ(sim.services.changes, (std::vector<std::string>{"stop|AudioSrv", "start-type|AudioSrv|3"}));
 }
 
 TEST_F(Services, AStopThatWouldAskAboutRunningDependentsIsNotStarted) {
@@ -132,7 +124,7 @@ TEST_F(Services, AStopThatWouldAskAboutRunningDependentsIsNotStarted) {
     for (auto& e : list) e.enabled = true;
     list[workstation].ticked = true;
     ApplyItemStates(ctx);
-    EXPECT_TRUE(sim.processes.calls.empty());
+    EXPECT_TRUE(sim.services.requests.empty()) << "the dependents are asked about before anything";
     EXPECT_EQ(Start("LanmanWorkstation"), "2");
     ASSERT_EQ(sim.prompts.shown.size(), 1u);
     EXPECT_NE(sim.prompts.shown[0].text.find("Computer Browser"), std::string::npos);

@@ -28,6 +28,7 @@ public:
     int RunAndWait(const std::string&, const std::function<void()>&, int) override { return 0; }
     void RestartWindows() override {}
     void RestartExplorer() override {}
+    std::string ProgramPath(const std::string&) override { return ""; }
 };
 
 struct FuzzBackends {
@@ -37,7 +38,7 @@ struct FuzzBackends {
     AnswerNo prompts;
     EmbeddedTextResources resources;
     MemorySystemInfo system;
-    testing::FakeServiceManager services;
+    testing::FakeServiceManager services{registry};
     SteppingClock clock;
 };
 

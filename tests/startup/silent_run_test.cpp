@@ -13,8 +13,11 @@
 #include "platform/profile/profile_document.h"
 #include "platform/registry_values.h"
 #include "platform/rotating_log.h"
+#include "platform/text/utf.h"
 #include "product_version.h"
 #include "startup/silent_run.h"
+#include "support/reg_file_reader.h"
+#include "support/registry_dump.h"
 #include "support/simulated_context.h"
 #include "support/test_data.h"
 #include "support/write_faults.h"
@@ -168,6 +171,36 @@ TEST(FleetCommands, CheckFindsWhatApplySetAndWhatChangedSince) {
     // System 6 is unavailable on XP; the service is not listed here.
     EXPECT_EQ(m.Run({"/check", "C:\\plan.ini"}, "[System]\r\n6=1\r\n[Service]\r\nGone=1\r\n"), 0);
     EXPECT_TRUE(m.Logged("無効またはこのコンピュータでは使えない項目 (違いに数えません): [サービス] Gone"));
+}
+
+// A plan's .reg writes what /apply of the plan writes on an identical
+// machine: the items it names and ticks, not what the exporting machine has
+// optimised besides (a hardened machine's page-file wipe, say), and no
+// service it does not name. (The plans untick only items at their default:
+// undoing an optimised one is each machine's own backup's work.)
+TEST(FleetCommands, APlansRegWritesWhatItsApplyWrites) {
+    const std::string plans[] = {"[System]\r\n5=1\r\n", "[System]\r\n5=1\r\n1=0\r\n[Explorer]\r\n4=1\r\n[Power]\r\n3=1\r\n",
+                                 "[Desktop]\r\n8=1\r\n[Others]\r\n3=1\r\n5=0\r\n[Service]\r\nAudioSrv=1\r\n"};
+    // The item values (the service keys' are for the services' own tests).
+    const auto values = [](RegistryStore& registry) {
+        testing::RegistryDump dump = testing::DumpRegistry(registry);
+        std::erase_if(dump, [](const auto& e) { return !e.second || e.first.find("\\Services\\") != std::string::npos; });
+        return dump;
+    };
+    for (const std::string& plan : plans) {
+        Machine exporting, importing, applying;
+        for (Machine* m : {&exporting, &importing, &applying})
+            m->files.WriteReplacing(kFolder + "\\Brisko.ini", "[DisabledItem]\r\nService=false\r\n");
+        ASSERT_EQ(exporting.Run({"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, plan), kExitDone) << plan;
+        const std::string reg = *exporting.files.ReadFile("C:\\out.reg");
+        testing::ImportRegFile(importing.registry, reg);
+        applying.Run({"/apply", "C:\\plan.ini"}, plan);
+        EXPECT_TRUE(values(importing.registry) == values(applying.registry)) << plan;
+        const std::string text = text::Utf16ToUtf8(std::u16string(reinterpret_cast<const char16_t*>(reg.data() + 2),
+                                                                  (reg.size() - 2) / 2));
+        for (size_t at = text.find("\\Services\\"); at != std::string::npos; at = text.find("\\Services\\", at + 1))
+            EXPECT_TRUE(text.compare(at, 19, "\\Services\\AudioSrv]") == 0) << plan << text.substr(at, 40);
+    }
 }
 
 TEST(FleetCommands, RestoreEndsWith3010OnlyWhenItChangedSomething) {

@@ -1,5 +1,6 @@
 #pragma once
 // A program context over in-memory backends, for the core's tests.
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,12 @@ public:
     }
     void RestartWindows() override { calls.push_back("restart-windows"); }
     void RestartExplorer() override { calls.push_back("restart-explorer"); }
+    std::string ProgramPath(const std::string& name) override {
+        return missing.contains(name) ? "" : "C:\\WINDOWS\\system32\\" + name;
+    }
 
     std::vector<std::string> calls;
+    std::set<std::string> missing;  // programs the machine has not got
     int exitCode = 0;
     StartResult consoleStart;  // what RunInNewConsoleAndWait reports
     // Stands in for what the waited-for command does (say, writing its file).
@@ -49,7 +54,7 @@ struct MemoryBackends {
     ScriptedPrompts prompts;
     EmbeddedTextResources resources;
     MemorySystemInfo system;
-    FakeServiceManager services;
+    FakeServiceManager services{registry};
     SteppingClock clock;
 };
 

@@ -54,4 +54,11 @@ std::string Unescaped(const std::string& cell) {
     return out;
 }
 
+std::string WithoutSection(std::string text, const std::string& name) {
+    const size_t at = text.find("[" + name + "]\r\n");
+    if (at == std::string::npos) return text;
+    const size_t next = text.find("\r\n[", at + name.size() + 2);
+    return text.erase(at, next == std::string::npos ? std::string::npos : next + 2 - at);
+}
+
 }  // namespace brisko::testing

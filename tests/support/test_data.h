@@ -19,6 +19,9 @@ std::string TestData(const std::string& name, bool crlf = false);
 std::vector<std::vector<std::string>> TestDataRows(const std::string& name, char comment = '#');
 // A cell's text: escapes \r \n \t \\ \xHH undone, "(empty)" an empty text.
 std::string Unescaped(const std::string& cell);
+// A profile file's text (CR LF) without one section: its header and its
+// lines up to the next header.
+std::string WithoutSection(std::string text, const std::string& name);
 
 }  // namespace testing
 }  // namespace brisko

@@ -130,23 +130,51 @@ std::string ProfileDocument::Serialize() const {
     return out;
 }
 
+const ProfileDocument::Index& ProfileDocument::Indexed() const {
+    if (index_) return *index_;
+    Index index;
+    SectionAt* open = nullptr;  // the section whose keys are being read, when it is the first of its name
+    int header = -1;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (line.kind == LineKind::Section) {
+            if (open) open->end = static_cast<int>(i);
+            header = static_cast<int>(i);
+            const bool first = index.sections.emplace(text::AsciiLower(line.name), header).second;
+            open = first ? &index.at[header] : nullptr;
+        } else if (line.kind == LineKind::Key && open) {
+            open->keys.emplace(text::AsciiLower(line.name), static_cast<int>(i));
+        }
+    }
+    if (open) open->end = static_cast<int>(lines_.size());
+    index_ = std::move(index);
+    return *index_;
+}
+
+ProfileDocument::SectionAt* ProfileDocument::IndexedSection(int sectionLine) const {
+    Indexed();
+    const auto found = index_->at.find(sectionLine);
+    return found == index_->at.end() ? nullptr : &found->second;
+}
+
 int ProfileDocument::FindSection(const std::string& section) const {
-    for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == LineKind::Section && text::AsciiNamesEqual(lines_[i].name, section))
-            return static_cast<int>(i);
-    return -1;
+    const Index& index = Indexed();
+    const auto found = index.sections.find(text::AsciiLower(section));
+    return found == index.sections.end() ? -1 : found->second;
 }
 
 int ProfileDocument::SectionEnd(int sectionLine) const {
+    if (const SectionAt* s = IndexedSection(sectionLine)) return s->end;
     size_t i = static_cast<size_t>(sectionLine) + 1;
     while (i < lines_.size() && lines_[i].kind != LineKind::Section) ++i;
     return static_cast<int>(i);
 }
 
 int ProfileDocument::FindKey(int sectionLine, const std::string& key) const {
-    for (int i = sectionLine + 1; i < SectionEnd(sectionLine); ++i)
-        if (lines_[i].kind == LineKind::Key && text::AsciiNamesEqual(lines_[i].name, key)) return i;
-    return -1;
+    const SectionAt* s = IndexedSection(sectionLine);
+    if (!s) return -1;
+    const auto found = s->keys.find(text::AsciiLower(key));
+    return found == s->keys.end() ? -1 : found->second;
 }
 
 std::optional<std::string> ProfileDocument::Read(const std::string& section, const std::string& key) const {
@@ -173,11 +201,26 @@ std::vector<ProfileDocument::OutlineLine> ProfileDocument::Outline() const {
     return out;
 }
 
+std::optional<ProfileDocument::SectionSize> ProfileDocument::CrowdedSection(size_t most) const {
+    std::optional<SectionSize> crowded;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (line.kind == LineKind::Section) {
+            if (crowded && crowded->keys > most) return crowded;
+            crowded = SectionSize{line.name, 0};
+        } else if (crowded && line.kind == LineKind::Key && line.hasValue && line.name.rfind(';', 0) != 0) {
+            ++crowded->keys;
+        }
+    }
+    if (crowded && crowded->keys > most) return crowded;
+    return std::nullopt;
+}
+
 std::vector<std::string> ProfileDocument::Keys(const std::string& section) const {
     std::vector<std::string> keys;
     const int s = FindSection(section);
     if (s < 0) return keys;
-    for (int i = s + 1; i < SectionEnd(s); ++i)
+    for (int i = s + 1, end = SectionEnd(s); i < end; ++i)
         if (lines_[i].kind == LineKind::Key && lines_[i].hasValue && lines_[i].name.rfind(';', 0) != 0)
             keys.push_back(lines_[i].name);
     return keys;
@@ -239,21 +282,42 @@ bool ProfileDocument::Write(const std::string& section, const std::string& key, 
     const int s = FindSection(section);
     if (s < 0) {
         if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = kCrLf;
+        const int header = static_cast<int>(lines_.size());
         lines_.push_back(MakeLine("[" + section + "]"));
         lines_.push_back(MakeLine(key + "=" + value));
+        // Added at the end, nothing moved: the index only grows.
+        if (index_ && lines_[header].kind == LineKind::Section && lines_[header + 1].kind == LineKind::Key &&
+            index_->sections.emplace(text::AsciiLower(lines_[header].name), header).second) {
+            SectionAt& added = index_->at[header];
+            added.end = header + 2;
+            added.keys.emplace(text::AsciiLower(lines_[header + 1].name), header + 1);
+        } else {
+            index_.reset();
+        }
         return true;
     }
     const int k = FindKey(s, key);
     if (k >= 0) {
         if (lines_[k].hasValue && lines_[k].value == value) return false;
+        const std::string name = lines_[k].name;
         lines_[k] = WithValue(lines_[k], value);
+        if (lines_[k].kind != LineKind::Key || lines_[k].name != name) index_.reset();
         return true;
     }
     // After the section's last non-blank line, so blank lines between sections stay.
     int at = SectionEnd(s);
     while (at > s + 1 && lines_[at - 1].kind == LineKind::Blank) --at;
     if (lines_[at - 1].end.empty()) lines_[at - 1].end = kCrLf;
+    const bool last = static_cast<size_t>(at) == lines_.size();
     lines_.insert(lines_.begin() + at, MakeLine(key + "=" + value));
+    // A key added at the end of the file moves no line: the index grows by it.
+    SectionAt* grown = last ? IndexedSection(s) : nullptr;
+    if (grown && lines_[at].kind == LineKind::Key) {
+        grown->end = at + 1;
+        grown->keys.emplace(text::AsciiLower(lines_[at].name), at);
+    } else {
+        index_.reset();
+    }
     return true;
 }
 
@@ -263,6 +327,7 @@ bool ProfileDocument::Remove(const std::string& section, const std::string& key)
     const int k = FindKey(s, key);
     if (k < 0) return false;
     lines_.erase(lines_.begin() + k);
+    index_.reset();
     return true;
 }
 
@@ -278,6 +343,12 @@ std::string LineBreakRefusal(const std::string& file, const std::string& section
     return (file.empty() ? std::string() : file + " の ") + "[" + section + "] " + key +
            " に書き込む内容に改行が含まれているため、書き込めません。\r\n"
            "改行を含む値はファイルに正しく記録できません。";
+}
+
+std::string CrowdedRefusal(const std::string& what, const ProfileDocument::SectionSize& section) {
+    return what + " ファイルのセクション [" + section.name + "] にはキーが " + std::to_string(section.keys) +
+           " 個あります。1 つのセクションに " + std::to_string(kMostKeysInASection) +
+           " 個を超えるキーがあるファイルは読み込みません。";
 }
 
 }  // namespace brisko::profile

@@ -5,9 +5,14 @@
 // a UTF-16LE mark makes the file UTF-16LE, read and written back as such.
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace brisko::profile {
+
+// More keys in one section than any file the program reads holds (a real
+// machine lists some hundreds of services): readers refuse such a file.
+inline constexpr size_t kMostKeysInASection = 4096;
 
 class ProfileDocument {
 public:
@@ -39,6 +44,14 @@ public:
     };
     std::vector<OutlineLine> Outline() const;
 
+    // The first section (in file order) holding more than `most` keys, with
+    // its key count; nullopt when there is none.
+    struct SectionSize {
+        std::string name;
+        size_t keys;
+    };
+    std::optional<SectionSize> CrowdedSection(size_t most = kMostKeysInASection) const;
+
 private:
     enum class Encoding { Ansi, Utf16Le };
     enum class LineKind { Blank, Section, Key };
@@ -51,6 +64,21 @@ private:
         bool hasValue = false;  // false for a key line without '='
     };
 
+    // Where each section and key is, found in one pass over the lines and
+    // kept until a write moves lines: every lookup is then one step, however
+    // long the file (a lookup by walking the lines made reading a large file
+    // take the square, or the cube, of its length).
+    struct SectionAt {
+        int end;                                   // one past its last line
+        std::unordered_map<std::string, int> keys;  // folded name -> its first key line
+    };
+    struct Index {
+        std::unordered_map<std::string, int> sections;  // folded name -> its first header line
+        std::unordered_map<int, SectionAt> at;          // by header line, first headers only
+    };
+    const Index& Indexed() const;
+    SectionAt* IndexedSection(int sectionLine) const;
+
     Line MakeLine(const std::string& textUtf8) const;
     Line WithValue(const Line& keyLine, const std::string& value) const;
     static void Classify(Line& line, const std::string& textUtf8);
@@ -62,6 +90,7 @@ private:
     Encoding encoding_ = Encoding::Ansi;
     std::string bom_;
     std::vector<Line> lines_;
+    mutable std::optional<Index> index_;
 };
 
 // The text to write so that Read gives back exactly `value`: one that begins
@@ -73,5 +102,8 @@ std::string ExactProfileText(const std::string& value);
 // `file` names the file when known.
 std::string LineBreakRefusal(const std::string& file, const std::string& section, const std::string& key);
 bool HoldsLineBreak(const std::string& s);
+
+// The refusal of a file (`what`: "プラン", "バックアップ") with a crowded section.
+std::string CrowdedRefusal(const std::string& what, const ProfileDocument::SectionSize& section);
 
 }  // namespace brisko::profile

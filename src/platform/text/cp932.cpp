@@ -50,8 +50,14 @@ std::string Cp932ToUtf8(const std::string& bytes) {
             continue;
         }
         const auto t = static_cast<unsigned char>(bytes[i + 1]);
-        unsigned short u = 0;
-        if (t >= kTrailFirst && t <= kTrailLast) u = kDouble[lead * (kTrailLast - kTrailFirst + 1) + (t - kTrailFirst)];
+        // A byte that cannot be a second half (a quote, a blank, a line's
+        // end) is not swallowed: the lead byte alone becomes the replacement
+        // and that byte is read as itself.
+        if (t < kTrailFirst || t > kTrailLast || t == 0x7F) {
+            AppendUtf8(out, kReplacement);
+            continue;
+        }
+        const unsigned short u = kDouble[lead * (kTrailLast - kTrailFirst + 1) + (t - kTrailFirst)];
         AppendUtf8(out, u ? u : kReplacement);
         ++i;
     }

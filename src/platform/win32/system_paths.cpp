@@ -1,5 +1,7 @@
 #include "platform/win32/system_paths.h"
 
+#include "platform/win32/wow64.h"
+
 namespace brisko::win32 {
 
 namespace {
@@ -21,13 +23,18 @@ bool IsBareName(const std::wstring& name) {
     return !name.empty() && name.find_first_of(L"\\/:") == std::wstring::npos;
 }
 
+std::wstring SystemFolder() { return Folder(GetSystemDirectoryW); }
+
 std::wstring SystemProgramPath(const std::wstring& name) {
     if (!IsBareName(name)) return {};
     const std::wstring file = name.find(L'.') == std::wstring::npos ? name + L".exe" : name;
-    for (FolderFn get : {FolderFn(GetSystemDirectoryW), FolderFn(GetWindowsDirectoryW)}) {
-        const std::wstring folder = Folder(get);
+    // The x86 program on 64-bit Windows runs the 64-bit programs: through
+    // Sysnative, or where there is none, found with redirection off (and
+    // started so, see the launcher).
+    const std::wstring native = SysnativeFolder();
+    const FileSystemRedirectionOff off(native.empty() && NeedsRedirectionOff());
+    for (const std::wstring& folder : {native.empty() ? SystemFolder() : native, Folder(GetWindowsDirectoryW)})
         if (!folder.empty() && IsFile(folder + L"\\" + file)) return folder + L"\\" + file;
-    }
     return {};
 }
 
@@ -50,7 +57,7 @@ std::wstring WithFullProgramPath(const std::wstring& commandLine, std::wstring& 
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {
-    const std::wstring folder = Folder(GetSystemDirectoryW);
+    const std::wstring folder = SystemFolder();  // this process's own DLLs: 32-bit ones under WoW64
     if (folder.empty()) return nullptr;
     return LoadLibraryExW((folder + L"\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }

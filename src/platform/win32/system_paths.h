@@ -9,9 +9,13 @@
 
 namespace brisko::win32 {
 
+// The system folder as GetSystemDirectoryW gives it; empty when unknown.
+std::wstring SystemFolder();
+
 // The full path of a program given by its bare name ("net", "Regedit.exe";
 // ".exe" when the name has no extension): in the system folder, else in the
-// Windows folder. Empty when it is in neither.
+// Windows folder. Empty when it is in neither. The x86 program on 64-bit
+// Windows gets the 64-bit system folder's program (see wow64.h).
 std::wstring SystemProgramPath(const std::wstring& name);
 
 // Whether a program name is a bare name, to be found in the system folders
@@ -27,6 +31,26 @@ std::wstring WithFullProgramPath(const std::wstring& commandLine, std::wstring& 
 // Loads a DLL of the system folder by its full path; its own imports are
 // then found from that folder first.
 HMODULE LoadSystemLibrary(const wchar_t* name);
+
+// A loaded DLL owned for as long as its owner needs it: freed with it.
+class LoadedLibrary {
+public:
+    explicit LoadedLibrary(HMODULE module = nullptr) : module_(module) {}
+    ~LoadedLibrary() { Reset(); }
+    LoadedLibrary(const LoadedLibrary&) = delete;
+    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
+
+    HMODULE Get() const { return module_; }
+    explicit operator bool() const { return module_ != nullptr; }
+    // Owns another DLL (or none); the one held is freed.
+    void Reset(HMODULE module = nullptr) {
+        if (module_) FreeLibrary(module_);
+        module_ = module;
+    }
+
+private:
+    HMODULE module_;
+};
 
 // A function of a DLL of the system folder, looked up when it is called for:
 // the shell's and the common dialogs' DLLs are not imported, so that a start

@@ -160,9 +160,9 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
 bool Win32FileSystem::RemoveFile(const std::string& path) { return ::DeleteFileW(Widen(path).c_str()) != 0; }
 
 // Appending, for the command log: every write lands at the end, so two runs
-// appending at once each keep their block.
+// appending at once each keep their block (each opens it sharing writes).
 bool Win32FileSystem::AppendToFile(const std::string& path, const std::string& bytes) {
-    Handle file(CreateFileW(Widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+    Handle file(CreateFileW(Widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD written = 0;

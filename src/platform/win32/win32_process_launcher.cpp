@@ -6,6 +6,7 @@
 #include "platform/win32/message_pump.h"
 #include "platform/win32/system_paths.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/wow64.h"
 
 namespace brisko::win32 {
 
@@ -27,8 +28,36 @@ bool Start(const std::string& commandLine, DWORD creationFlags, WORD show, PROCE
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = show;
-    return CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr,
-                          &startup, &started) != FALSE;
+    // Children start in the system folder, not in this program's current
+    // folder, where cmd and the tools would look for their own files first.
+    const std::wstring folder = SystemFolder();
+    // XP and Server 2003 x64: the 64-bit program found with redirection off is started so.
+    const FileSystemRedirectionOff off(NeedsRedirectionOff());
+    return CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &started) != FALSE;
+}
+
+// A program the machine registered under App Paths (HKLM), as the shell
+// would find it: a full path to a file that is there; empty otherwise.
+std::wstring RegisteredProgramPath(const std::wstring& name) {
+    const std::wstring file = name.find(L'.') == std::wstring::npos ? name + L".exe" : name;
+    HKEY key = nullptr;
+    const std::wstring path = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + file;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
+    wchar_t value[MAX_PATH] = L"";
+    DWORD type = 0, bytes = sizeof value - sizeof(wchar_t);
+    const bool read = RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &bytes) == ERROR_SUCCESS &&
+                      (type == REG_SZ || type == REG_EXPAND_SZ);
+    RegCloseKey(key);
+    if (!read) return {};
+    value[bytes / sizeof(wchar_t)] = L'\0';
+    wchar_t expanded[MAX_PATH] = L"";
+    const DWORD n = ExpandEnvironmentStringsW(value, expanded, MAX_PATH);
+    std::wstring full(expanded, n > 0 && n <= MAX_PATH ? n - 1 : 0);
+    if (full.size() >= 2 && full.front() == L'"' && full.back() == L'"') full = full.substr(1, full.size() - 2);
+    const bool absolute = full.size() > 3 && full[1] == L':' && full[2] == L'\\';
+    const DWORD a = absolute ? GetFileAttributesW(full.c_str()) : INVALID_FILE_ATTRIBUTES;
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY) ? full : std::wstring();
 }
 
 void StartAndForget(const std::string& commandLine, DWORD creationFlags, WORD show) {
@@ -76,16 +105,26 @@ bool WaitResponsively(HANDLE process, const std::function<void()>& keepAlive, in
 
 void Win32ProcessLauncher::ShellOpen(const std::string& verb, const std::string& file, const std::string& parameters,
                                      ShowMode show) {
-    // A bare name of one of Windows' own programs is opened by its full path;
-    // others (addresses, documents, programs found through the shell's list
-    // of application paths) go to the shell as they are.
+    // A bare name is a program, opened by its full path (see ProgramPath),
+    // or not at all: the shell would look for it in the current folder
+    // first. Addresses and documents go to the shell as they are.
     std::wstring target = Widen(file);
-    if (const std::wstring full = SystemProgramPath(target); !full.empty()) target = full;
+    if (IsBareName(target)) target = Widen(ProgramPath(file));
+    if (target.empty()) return;
     const int command = show == ShowMode::Hidden ? SW_HIDE : show == ShowMode::Unowned ? SW_SHOW : SW_SHOWNORMAL;
     const auto execute = SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     if (!execute) return;
+    const std::wstring folder = SystemFolder();
     execute(show == ShowMode::Unowned ? nullptr : static_cast<HWND>(owner_), Widen(verb).c_str(), target.c_str(),
-            Widen(parameters).c_str(), nullptr, command);
+            Widen(parameters).c_str(), folder.empty() ? nullptr : folder.c_str(), command);
+}
+
+std::string Win32ProcessLauncher::ProgramPath(const std::string& name) {
+    const std::wstring wide = Widen(name);
+    if (!IsBareName(wide)) return "";
+    std::wstring full = SystemProgramPath(wide);
+    if (full.empty()) full = RegisteredProgramPath(wide);
+    return Narrow(full);
 }
 
 void Win32ProcessLauncher::RunHidden(const std::string& commandLine) { StartAndForget(commandLine, 0, SW_HIDE); }

@@ -21,6 +21,8 @@ public:
                    int timeLimitMs = kNoTimeLimit) override;
     void RestartWindows() override;
     void RestartExplorer() override;
+    // The system folders, then the machine's registered application paths.
+    std::string ProgramPath(const std::string& name) override;
 
     // The window that owns what the shell shows; none until the main window exists.
     void SetOwnerWindow(void* hwnd) { owner_ = hwnd; }

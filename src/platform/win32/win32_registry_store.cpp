@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/wide.h"
+#include "platform/win32/wow64.h"
 
 namespace brisko::win32 {
 
@@ -51,15 +52,8 @@ std::vector<std::string> EnumerateNames(const Key& key, EnumFn enumerate) {
     return names;
 }
 
-// IsWow64Process is looked up at run time: Windows before XP SP2 lacks it.
-unsigned long DetectViewFlag() {
-    using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
-    auto fn = reinterpret_cast<IsWow64Fn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
-    BOOL wow64 = FALSE;
-    if (fn && fn(GetCurrentProcess(), &wow64) && wow64) return KEY_WOW64_64KEY;
-    return 0;
-}
+// The x86 program on 64-bit Windows reads and writes the 64-bit view.
+unsigned long DetectViewFlag() { return RunningUnderWow64() ? KEY_WOW64_64KEY : 0; }
 }  // namespace
 
 Win32RegistryStore::Win32RegistryStore() : viewFlag_(DetectViewFlag()) {}

@@ -2,6 +2,9 @@
 
 #include <srrestoreptapi.h>
 
+#include "platform/win32/com_security.h"
+#include "platform/win32/restore_point_query.h"
+#include "platform/win32/system_paths.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::win32 {
@@ -20,21 +23,19 @@ std::string DeclineReason(DWORD status) {
 }
 }  // namespace
 
-Win32RestorePoints::~Win32RestorePoints() {
-    if (library_) FreeLibrary(library_);
-}
+Win32RestorePoints::Win32RestorePoints() : com_(StartComForSystemRestore()) {}
 
 Win32RestorePoints::SetRestorePoint Win32RestorePoints::Function() {
     if (looked_) return function_;
     looked_ = true;
-    wchar_t folder[MAX_PATH] = L"";
-    const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return nullptr;
-    // By its full path only: nothing of this name is taken from anywhere else.
-    library_ = LoadLibraryW((std::wstring(folder) + L"\\srclient.dll").c_str());
-    if (!library_) return nullptr;
-    function_ = reinterpret_cast<SetRestorePoint>(reinterpret_cast<void*>(GetProcAddress(library_, "SRSetRestorePointW")));
+    // Kept loaded for the run, as the system-folder loader keeps its DLLs.
+    function_ = SystemFunction<SetRestorePoint>(L"srclient.dll", "SRSetRestorePointW");
     return function_;
+}
+
+std::optional<int64_t> Win32RestorePoints::NewestSequence() {
+    if (!com_ || !Function()) return std::nullopt;
+    return NewestRestorePointNumber();
 }
 
 bool Win32RestorePoints::Call(DWORD event, DWORD type, int64_t sequence, const std::wstring& description,

@@ -4,26 +4,13 @@
 
 #include <vector>
 
+#include "platform/win32/mui_text.h"
+#include "platform/win32/service_handle.h"
 #include "platform/win32/wide.h"
 
 namespace brisko::win32 {
 
 namespace {
-class ScHandle {
-public:
-    explicit ScHandle(SC_HANDLE h) : h_(h) {}
-    ~ScHandle() {
-        if (h_) CloseServiceHandle(h_);
-    }
-    ScHandle(const ScHandle&) = delete;
-    ScHandle& operator=(const ScHandle&) = delete;
-    explicit operator bool() const { return h_ != nullptr; }
-    SC_HANDLE get() const { return h_; }
-
-private:
-    SC_HANDLE h_;
-};
-
 ServiceState FromCurrentState(DWORD state) {
     return (state >= SERVICE_STOPPED && state <= SERVICE_PAUSED) ? static_cast<ServiceState>(state)
                                                                  : ServiceState::Unknown;
@@ -31,9 +18,10 @@ ServiceState FromCurrentState(DWORD state) {
 }  // namespace
 
 ServiceState Win32ServiceManager::QueryState(const std::string& keyName) {
-    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    // Only what the query needs: hardened services refuse anything more.
+    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
     if (!manager) return ServiceState::Unknown;
-    ScHandle service(OpenServiceW(manager.get(), Widen(keyName).c_str(), SERVICE_ALL_ACCESS));
+    ScHandle service(OpenServiceW(manager.get(), Widen(keyName).c_str(), SERVICE_QUERY_STATUS));
     if (!service) return ServiceState::Unknown;
     SERVICE_STATUS status{};
     if (!QueryServiceStatus(service.get(), &status)) return ServiceState::Unknown;
@@ -41,7 +29,7 @@ ServiceState Win32ServiceManager::QueryState(const std::string& keyName) {
 }
 
 std::optional<std::vector<std::pair<std::string, ServiceState>>> Win32ServiceManager::EnumerateStates() {
-    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    ScHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
     if (!manager) return std::nullopt;
     std::vector<std::pair<std::string, ServiceState>> states;
     std::vector<BYTE> buffer(64 * 1024);
@@ -62,29 +50,13 @@ std::optional<std::vector<std::pair<std::string, ServiceState>>> Win32ServiceMan
 }
 
 std::optional<std::string> Win32ServiceManager::IndirectText(const std::string& keyName, const std::string& valueName) {
-    // Windows 2000 and XP have no RegLoadMUIStringW, so it is not imported.
-    using LoadMuiFn = LONG(WINAPI*)(HKEY, LPCWSTR, LPWSTR, DWORD, LPDWORD, DWORD, LPCWSTR);
-    const auto load = reinterpret_cast<LoadMuiFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"advapi32.dll"), "RegLoadMUIStringW")));
-    if (!load) return std::nullopt;
     HKEY key = nullptr;
     const std::wstring path = L"SYSTEM\\CurrentControlSet\\Services\\" + Widen(keyName);
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-    std::vector<wchar_t> text(1024);
-    DWORD bytes = 0;
-    LONG result = load(key, Widen(valueName).c_str(), text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)),
-                       &bytes, 0, nullptr);
-    if (result == ERROR_MORE_DATA && bytes > 0 && bytes < 1024 * 1024) {
-        text.assign(bytes / sizeof(wchar_t) + 1, L'\0');
-        result = load(key, Widen(valueName).c_str(), text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)),
-                      &bytes, 0, nullptr);
-    }
+    const std::optional<std::wstring> text = LoadMuiText(key, Widen(valueName));
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS) return std::nullopt;
-    text.back() = L'\0';
-    const std::string resolved = Narrow(text.data());
-    if (resolved.empty()) return std::nullopt;
-    return resolved;
+    if (!text || text->empty()) return std::nullopt;
+    return Narrow(*text);
 }
 
 std::optional<std::vector<std::string>> Win32ServiceManager::ActiveDependents(const std::string& keyName) {

@@ -9,11 +9,13 @@ ULONGLONG Ticks(const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDate
 }  // namespace
 
 Win32StepTrace::Win32StepTrace() {
+#ifdef BRISKO_TEST_HOOKS
     wchar_t path[MAX_PATH];
     const DWORD length = GetEnvironmentVariableW(L"BRISKO_STARTUP_TRACE", path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
     file_ = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     QueryPerformanceFrequency(&frequency_);
+#endif
 }
 
 Win32StepTrace::~Win32StepTrace() {

@@ -1,7 +1,8 @@
 #pragma once
-// Appends "step<TAB>milliseconds since the process started" lines to the
-// file the environment variable BRISKO_STARTUP_TRACE names; does nothing when
-// it is unset. The first step fixes the offset from the process's creation
+// In the test build only (BRISKO_TEST_HOOKS), appends "step<TAB>milliseconds
+// since the process started" lines to the file the environment variable
+// BRISKO_STARTUP_TRACE names; does nothing when it is unset, and always in
+// the program users get. The first step fixes the offset from the process's creation
 // (system time); later ones add the performance counter's time since then.
 #include <windows.h>
 

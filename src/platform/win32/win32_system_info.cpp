@@ -29,6 +29,12 @@ WindowsBuild Win32SystemInfo::ActualVersion() {
     return {reported.major, reported.minor, 0};
 }
 
+std::string Win32SystemInfo::ComputerName() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = L"";
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameW(name, &size) ? Narrow(std::wstring(name, size)) : std::string();
+}
+
 std::string Win32SystemInfo::WindowsDirectory() {
     wchar_t buf[MAX_PATH + 1];
     const UINT n = GetWindowsDirectoryW(buf, MAX_PATH + 1);

@@ -7,6 +7,7 @@ class Win32SystemInfo final : public SystemInfo {
 public:
     OsVersion Version() override;
     WindowsBuild ActualVersion() override;
+    std::string ComputerName() override;
     std::string WindowsDirectory() override;
     uint32_t LogicalDriveMask() override;
     DriveType TypeOfDrive(const std::string& root) override;

@@ -61,6 +61,16 @@ std::string Joined(const std::vector<std::string>& args) {
 
 }  // namespace
 
+HANDLE TakeSingleInstanceMutex() {
+    // Made and tested in one call, so that a copy starting at the same moment
+    // cannot slip in between.
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, kSingleInstanceMutex);
+    const DWORD error = GetLastError();
+    if (mutex && error != ERROR_ALREADY_EXISTS) return mutex;
+    if (mutex) CloseHandle(mutex);
+    return nullptr;
+}
+
 std::vector<std::string> CommandLineArguments() {
     // Past the program's name (quoted or up to a blank), only blanks: no
     // arguments, and the shell's DLL need not be loaded to split them.
@@ -90,15 +100,14 @@ int RunCommandLine(const std::vector<std::string>& args) {
     Win32Backends backends;
     ProgramContext ctx(backends.With(log));
     backends.Serve(ctx);
-    // Made and tested in one call, so that a window starting at the same
-    // moment cannot slip in between.
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Brisko");
-    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
+    // The usage and /check change nothing: they run beside an open window.
+    const bool changesNothing = command.kind == CommandKind::Usage || command.kind == CommandKind::Invalid ||
+                                command.kind == CommandKind::Check;
+    HANDLE mutex = changesNothing ? nullptr : TakeSingleInstanceMutex();
+    if (!changesNothing && !mutex)
         return RefuseCommand(ctx, log, Joined(args),
                              "Brisko が実行中のため、コマンドを実行できません。\r\n"
                              "開いている Brisko を閉じてから、もう一度実行してください。");
-    }
     const int code = RunSilentCommand(ctx, command, log, Joined(args));
     if (mutex) CloseHandle(mutex);
     return code;

@@ -48,11 +48,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     brisko::win32::KeepCurrentFolderOutOfDllSearch();
     // Switches run one command without any window.
     if (const auto args = brisko::ui::CommandLineArguments(); !args.empty()) return brisko::ui::RunCommandLine(args);
-    // A copy is running: bring its window into view and go. The running copy
-    // does it itself, so that a window hidden in the notification area comes
-    // back too.
-    if (HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Brisko")) {
-        CloseHandle(running);
+    // The mutex comes first, before any window: a copy is running when it is
+    // taken. Then its window is brought into view and this one goes; the
+    // running copy does it itself, so that a window hidden in the
+    // notification area comes back too.
+    HANDLE mutex = brisko::ui::TakeSingleInstanceMutex();
+    if (!mutex) {
         if (HWND window = FindWindowW(L"TFrmMain", nullptr)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
@@ -62,7 +63,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
         return 0;
     }
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Brisko");
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES;
@@ -70,6 +70,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     brisko::win32::LoadSystemLibrary(L"riched20.dll");
     trace.Step("common controls");
     const int result = RunProgram(trace);
-    if (mutex) CloseHandle(mutex);
+    CloseHandle(mutex);
     return result;
 }

@@ -22,10 +22,12 @@
 namespace brisko::ui {
 
 struct Win32Backends {
-    // Where the environment asks for it (BRISKO_LAUNCH_LOG=file), the program
-    // writes down what it would start instead of starting it: the end-to-end
-    // tests press every button this way without opening tools or restarting.
     Win32Backends() {
+#ifdef BRISKO_TEST_HOOKS
+        // The test build only: where the environment asks for it
+        // (BRISKO_LAUNCH_LOG=file), it writes down what it would start
+        // instead of starting it, so the end-to-end tests press every button
+        // without opening tools or restarting.
         wchar_t path[MAX_PATH] = L"";
         const DWORD n = GetEnvironmentVariableW(L"BRISKO_LAUNCH_LOG", path, MAX_PATH);
         if (n > 0 && n < MAX_PATH) recorder.emplace(files, win32::Narrow(path));
@@ -33,6 +35,7 @@ struct Win32Backends {
         wchar_t pointLog[MAX_PATH] = L"";
         const DWORD m = GetEnvironmentVariableW(L"BRISKO_RESTORE_POINT_LOG", pointLog, MAX_PATH);
         if (m > 0 && m < MAX_PATH) loggedPoints.emplace(restorePoints, files, win32::Narrow(pointLog));
+#endif
     }
     // Hands System Restore and the event log's start and shutdown times to the context.
     void Serve(ProgramContext& ctx) {

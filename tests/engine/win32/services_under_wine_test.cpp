@@ -6,6 +6,8 @@
 #include "engine/item_passes.h"
 #include "engine/services.h"
 #include "platform/registry_values.h"
+#include "platform/win32/win32_registry_store.h"
+#include "platform/win32/win32_service_manager.h"
 #include "support/win32/real_context.h"
 #include "platform/text/case_fold.h"
 
@@ -63,6 +65,27 @@ TEST(ServicesUnderWine, ACreatedServiceIsListedAndDescribed) {
     EXPECT_EQ(details, "Brisko Test Service|なし|BriskoTestSvc|Brisko Test Service|自動|ローカル システム|"
                        "C:\\windows\\system32\\notepad.exe|\r\n　" + rpc + " (" +
                            ServiceStatusText(services.QueryState("RpcSs")) + ")|依存関係なし");
+}
+
+// The changes, through Wine's service manager: the start type it keeps in the
+// registry as well, a stop of a stopped service counts as done, and a
+// service that is not there is an error of its own.
+TEST(ServicesUnderWine, TheManagerChangesTheStartTypeAndStopsAService) {
+    TestService created;
+    ASSERT_TRUE(created.Created()) << GetLastError();
+    win32::Win32ServiceManager services;
+    win32::Win32RegistryStore registry;
+    EXPECT_TRUE(services.Access("BriskoTestSvc").Changeable());
+    EXPECT_EQ(services.StartType("BriskoTestSvc"), 2u);
+    EXPECT_TRUE(services.ChangeStartType("BriskoTestSvc", 3).Done());
+    EXPECT_EQ(services.StartType("BriskoTestSvc"), 3u);
+    EXPECT_EQ(RegReadValue(registry, RegRoot::LocalMachine, "\\SYSTEM\\CurrentControlSet\\Services\\BriskoTestSvc",
+                           "Start", "DWORD"),
+              "3");
+    EXPECT_TRUE(services.StopAndWait("BriskoTestSvc", kServiceWait).Done());
+    const ServiceAnswer missing = services.ChangeStartType("BriskoNoSuchSvc", 3);
+    EXPECT_EQ(missing.kind, ServiceAnswer::Kind::Failed);
+    EXPECT_EQ(missing.code, static_cast<unsigned long>(ERROR_SERVICE_DOES_NOT_EXIST));
 }
 
 }  // namespace
