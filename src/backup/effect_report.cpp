@@ -71,6 +71,20 @@ std::string SlowStarterName(const SlowStarter& s) {
     return name;
 }
 
+std::vector<std::string> ChangeLines(const ChangeEffect& c, size_t number) {
+    std::vector<std::string> lines;
+    lines.push_back(Count(number) + ". " + c.when + "  " + c.action + "  " + Count(c.items.size()) + " 項目");
+    lines.push_back("   項目: " + ItemsText(c.items));
+    for (int figure = 0; figure < 3; ++figure)
+        lines.push_back("   " + std::string(kFigureNames[figure]) + ": " + ComparisonText(FigureOf(c, figure)));
+    if (c.updateAfter)
+        lines.push_back("   ※ この後の起動までに Windows の更新が入りました。差はこの変更だけによるものではありません。");
+    if (!c.laterChange.empty())
+        lines.push_back("   ※ この後の起動までに別の変更 (" + c.laterChange +
+                        ") がありました。差はこの変更だけによるものではありません。");
+    return lines;
+}
+
 std::vector<std::string> EffectReportLines(const EffectFigures& f) {
     if (!f.HasRecords()) return {f.why};
     std::vector<std::string> lines;
@@ -84,16 +98,8 @@ std::vector<std::string> EffectReportLines(const EffectFigures& f) {
     lines.push_back("■ 変更ごとの比較 (変更の前と後、それぞれ最大 " + Count(kComparedStarts) + " 回の中央値)");
     if (f.changes.empty()) lines.push_back("  変更の記録はありません。");
     for (size_t i = 0; i < f.changes.size(); ++i) {
-        const ChangeEffect& c = f.changes[i];
-        lines.push_back(Count(i + 1) + ". " + c.when + "  " + c.action + "  " + Count(c.items.size()) + " 項目");
-        lines.push_back("   項目: " + ItemsText(c.items));
-        for (int figure = 0; figure < 3; ++figure)
-            lines.push_back("   " + std::string(kFigureNames[figure]) + ": " + ComparisonText(FigureOf(c, figure)));
-        if (c.updateAfter)
-            lines.push_back("   ※ この後の起動までに Windows の更新が入りました。差はこの変更だけによるものではありません。");
-        if (!c.laterChange.empty())
-            lines.push_back("   ※ この後の起動までに別の変更 (" + c.laterChange +
-                            ") がありました。差はこの変更だけによるものではありません。");
+        const std::vector<std::string> change = ChangeLines(f.changes[i], i + 1);
+        lines.insert(lines.end(), change.begin(), change.end());
     }
     lines.push_back("");
     lines.push_back("■ 起動を遅らせたもの (遅れの合計の多い順)");

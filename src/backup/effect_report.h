@@ -21,6 +21,10 @@ std::string ComparisonText(const Comparison& c);
 // file's), and a service's entry on the services page.
 std::string SlowStarterName(const SlowStarter& s);
 
+// One change's lines of the table (numbered from 1): when, what, its items,
+// the three figures and its marks; the page's marker shows them too.
+std::vector<std::string> ChangeLines(const ChangeEffect& change, size_t number);
+
 // The table: one sentence alone when there is nothing to show; otherwise a
 // summary, each change with its items and its three figures and marks, and
 // the slowest starters.

@@ -127,6 +127,8 @@ TEST_P(Layouts, RestoreWindowFits) {
     ExpectFitted("history", panel, l.history.heading, l.history.list, l.history.restoreButton);
     ExpectFitted("window", {0, 0, kRestoreClientWidth, kRestoreClientHeight}, l.pages, l.comment, l.close, l.planSave,
                  l.planLoad);
+    ExpectFitted("effect page", {0, 0, kRestoreClientWidth, kRestoreClientHeight}, l.effect, l.close, l.planSave,
+                 l.planLoad);
 }
 
 TEST_P(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
@@ -244,9 +246,9 @@ TEST_P(Layouts, EffectChartKeepsMarkersInThePlotAndLabelsWhole) {
         }
         for (int day : {-1, 0, 1, count / 2, count / 2, count + 1})
             history.push_back({TimeStamp(ShiftedTime({2026, 1, 1, 12, 0, 0}, day * 1440)), "高速化", "", "", "",
-                               {{"[システム] 項目", {{"v", "0", "1", ""}}, ""}}});
+                               {{"[システム] 項目", {{"v", "0", "1", ""}}, ""}}, "", ""});
         const EffectFigures f = ComputeEffect(reading, history, {});
-        const Rect area{4, 24, 436, 265};
+        const Rect area = LayOutRestoreWindow({4, 24, 436, 76}).effect;
         const EffectChartLayout l = LayOutEffectChart(f, area, dpi, width, ToDevice(14, dpi));
         EXPECT_TRUE(Inside(l.plot, l.chart));
         EXPECT_TRUE(Inside(l.table, ToDevice(area, dpi)));

@@ -2,7 +2,8 @@
 // a restore from it chosen in the file dialog, plans, and the 履歴 page's record
 // of an apply, whose backup restores it from there. What the program asked of
 // System Restore is written to a log the test reads. The registry values
-// changed here are put back afterwards.
+// changed here are put back afterwards. The 効果 page, without records of
+// Windows' starts as XP and as Windows 10, and with a recorded set planted.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/test_data.h"
 #include "ui/control_ids.h"
 #include "ui_driver.h"
 
@@ -176,6 +178,79 @@ TEST(RestoreWindow, BackupRestorePlansAndHistoryByKeyboardAndMouse) {
     std::ifstream log(std::filesystem::path(pointLog), std::ios::binary);
     const std::string asked{std::istreambuf_iterator<char>(log), {}};
     EXPECT_EQ(asked.rfind("Begin\tBrisko による設定変更の前\t", 0), 0u) << "System Restore was asked:\n" << asked;
+}
+
+// The 効果 page, the fourth tab, opened by the arrow keys; the window, or
+// nullptr when the page did not show.
+HWND OpenEffectPage(const RunningBrisko& app) {
+    HWND window = app.OpenRestoreWindow();
+    if (!window) return nullptr;
+    for (int i = 0; i < 3; ++i) app.PressKey(VK_RIGHT, 200);
+    HWND panel = GetDlgItem(window, kEffectPanel);
+    return driver::WaitFor([&] { return IsWindowVisible(panel) != FALSE; }, 5000) ? window : nullptr;
+}
+
+bool Shows(HWND window, int id) { return IsWindowVisible(GetDlgItem(window, id)) != FALSE; }
+
+// Wine keeps no records of Windows' starts, as XP and the server editions do
+// not: as XP and as Windows 10 the page says so in one sentence and shows
+// nothing else, not even the description box.
+TEST(RestoreWindow, EffectPageSaysWhyWithoutRecordsOfStarts) {
+    const driver::KeptValue version(HKEY_CURRENT_USER, L"Software\\Wine", L"Version");
+    for (const std::wstring edition : {L"winxp", L"win10"}) {
+        SCOPED_TRACE(std::string(edition.begin(), edition.end()));
+        const std::string bytes(reinterpret_cast<const char*>(edition.c_str()), (edition.size() + 1) * sizeof(wchar_t));
+        driver::PutBack(HKEY_CURRENT_USER, L"Software\\Wine", L"Version", driver::RawValue{REG_SZ, bytes});
+        RunningBrisko app;
+        ASSERT_TRUE(app.Main());
+        HWND window = OpenEffectPage(app);
+        ASSERT_TRUE(window) << "the 効果 page shows";
+        EXPECT_TRUE(Shows(window, kEffectSentence));
+        EXPECT_EQ(driver::TextOf(GetDlgItem(window, kEffectSentence)), L"この Windows では起動時間の記録がありません");
+        for (int id : {kEffectChart, kEffectTable, kRestoreComment}) EXPECT_FALSE(Shows(window, id)) << id;
+        driver::Picture(window, L"effect-page-" + edition, 300);
+        app.PressKey(VK_ESCAPE, 200);
+    }
+}
+
+// The recorded set of tests/data planted (BRISKO_EFFECT_EVENTS) with two
+// changes in the history: the chart and the table show, the sentence does
+// not; the page before it has the description box back.
+TEST(RestoreWindow, EffectPageChartsPlantedRecords) {
+    const std::wstring folder = driver::ProgramFolder();
+    const std::wstring events = folder + L"\\e2e-events.xml";
+    std::ofstream(std::filesystem::path(events), std::ios::binary) << testing::TestData("diagnostic_events.xml");
+    CreateDirectoryW((folder + L"\\backups").c_str(), nullptr);
+    const std::filesystem::path log(folder + L"\\backups\\brisko-history.log");
+    std::string kept;
+    if (std::ifstream in(log, std::ios::binary); in) kept.assign(std::istreambuf_iterator<char>(in), {});
+    {
+        std::ofstream out(log, std::ios::binary | std::ios::trunc);
+        for (const char* when : {"2026-10-13 21:00:00", "2026-10-25 20:00:00"})
+            out << "==== " << when << "\t高速化\r\nバックアップ\tなし\r\n項目\t[システム] "
+                << "システム終了時に仮想メモリのページング ファイルをクリアしない\r\n"
+                << "値\tHKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\"
+                << "Memory Management\\ClearPageFileAtShutdown\t1\t0\r\n\r\n";
+    }
+    SetEnvironmentVariableW(L"BRISKO_EFFECT_EVENTS", events.c_str());
+    RunningBrisko app;
+    SetEnvironmentVariableW(L"BRISKO_EFFECT_EVENTS", nullptr);
+    ASSERT_TRUE(app.Main());
+    HWND window = OpenEffectPage(app);
+    ASSERT_TRUE(window) << "the 効果 page shows";
+    EXPECT_TRUE(Shows(window, kEffectChart) && Shows(window, kEffectTable));
+    EXPECT_FALSE(Shows(window, kEffectSentence) || Shows(window, kRestoreComment));
+    const std::wstring table = driver::TextOf(GetDlgItem(window, kEffectTable));
+    for (const wchar_t* part : {L"起動 33 回", L"1. 2026-10-13 21:00:00  高速化  1 項目", L"2. 2026-10-25 20:00:00",
+                                L"Windows の更新が入りました", L"Windows Audio"})
+        EXPECT_NE(table.find(part), std::wstring::npos) << "the table shows " << part;
+    driver::Picture(window, L"effect-page", 500);
+    app.PressKey(VK_LEFT, 200);  // 履歴
+    EXPECT_TRUE(Shows(window, kRestoreComment) && Shows(window, kLstHistory));
+    EXPECT_FALSE(Shows(window, kEffectChart) || Shows(window, kEffectPanel));
+    app.PressKey(VK_ESCAPE, 200);
+    std::ofstream(log, std::ios::binary | std::ios::trunc) << kept;
+    DeleteFileW(events.c_str());
 }
 
 }  // namespace
