@@ -96,15 +96,16 @@ void EffectPage::LayOut() {
     if (!figures_.HasRecords()) return;
     WindowDc dc(host_.window);
     Selection font(dc, host_.font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const TextWidthOf width = [&dc](std::string_view text) {
+    auto extent = [&dc](std::string_view text) {
         const std::wstring wide = win32::Widen(std::string(text));
         SIZE size{};
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        return static_cast<int>(size.cx);
+        return size;
     };
-    layout_ = LayOutEffectChart(figures_, area_, host_.dpi.Value(), width, metrics.tmHeight);
+    const TextWidthOf width = [&extent](std::string_view text) { return static_cast<int>(extent(text).cx); };
+    // A line: as high as a Japanese text and a Latin one with descenders stand.
+    const int lineHeight = static_cast<int>(extent("起動 Qgj").cy);
+    layout_ = LayOutEffectChart(figures_, area_, host_.dpi.Value(), width, lineHeight);
     ::brisko::ui::Place(Item(kEffectChart), ToRect(layout_.chart));
     ::brisko::ui::Place(Item(kEffectTable), ToRect(layout_.table));
     InvalidateRect(Item(kEffectChart), nullptr, FALSE);

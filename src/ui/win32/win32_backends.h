@@ -42,7 +42,7 @@ struct Win32Backends {
         wchar_t events[MAX_PATH] = L"";
         const DWORD e = GetEnvironmentVariableW(L"BRISKO_EFFECT_EVENTS", events, MAX_PATH);
         if (e > 0 && e < MAX_PATH)
-            if (auto text = files.ReadWhole(win32::Narrow(events), 64u << 20)) {
+            if (auto text = files.ReadFile(win32::Narrow(events))) {
                 plantedEffects.emplace();
                 plantedEffects->rendered = {std::move(*text)};
                 plantedEffects->utcOffsetMinutes = 540;
