@@ -56,7 +56,7 @@ void ConfirmRestore(DWORD processId, const std::wstring& file, const std::wstrin
             unexpected = text;
         driver::Picture(box, pictured + L"-done");  // the last one stays
     });
-    EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos) << "the restore ends with its message";
+    EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos) << "the restore ends with its message, not: " << said;
     EXPECT_EQ(unexpected, L"");
 }
 
