@@ -9,6 +9,7 @@
 #include "engine/item_model.h"
 #include "engine/pc_information.h"
 #include "platform/clock.h"
+#include "platform/effect_source.h"
 #include "platform/file_system.h"
 #include "platform/os_edition.h"
 #include "platform/processes.h"
@@ -98,6 +99,10 @@ public:
     // Who runs and the users' hives: nobody can be told until the start-up hands the Windows ones over.
     UserAccounts& accounts() { return *accounts_; }
     void UseAccounts(UserAccounts& accounts) { accounts_ = &accounts; }
+    // Windows' records of start and shutdown times: none until the program
+    // entry hands the Windows ones over.
+    EffectSource& effects() { return *effects_; }
+    void UseEffectSource(EffectSource& source) { effects_ = &source; }
 
     // The start-up's step trace: none unless the program entry hands one over.
     StepTrace& trace() { return *trace_; }
@@ -108,6 +113,8 @@ private:
     RestorePoints* restorePoints_ = &noRestorePoints_;
     UnknownAccounts unknownAccounts_;
     UserAccounts* accounts_ = &unknownAccounts_;
+    NoEffectSource noEffects_;
+    EffectSource* effects_ = &noEffects_;
     NoStepTrace noTrace_;
     StepTrace* trace_ = &noTrace_;
 };

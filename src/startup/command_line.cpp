@@ -17,7 +17,7 @@ constexpr SwitchForm kForms[] = {
     {"?", CommandKind::Usage, 0, 0},           {"apply", CommandKind::Apply, 1, 1},
     {"backup", CommandKind::Backup, 0, 1},     {"restore", CommandKind::Restore, 1, 1},
     {"export-plan", CommandKind::ExportPlan, 1, 1}, {"export-reg", CommandKind::ExportReg, 1, 2},
-    {"check", CommandKind::Check, 1, 1},
+    {"check", CommandKind::Check, 1, 1},       {"effect", CommandKind::Effect, 0, 0},
 };
 
 Command Invalid(const std::string& why) {
@@ -67,6 +67,7 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
         const bool mayBeQuiet = c.kind == CommandKind::Apply || c.kind == CommandKind::Check;
         std::string error;
         if (mayBeQuiet && text::AsciiLower(args[i]) == "/quiet") c.quiet = true;
+        else if (c.kind == CommandKind::Effect && text::AsciiLower(args[i]) == "/csv") c.csv = true;
         else if (ReadUserSwitch(c, args[i], error)) {
             if (!error.empty()) return Invalid(error);
         } else if (IsSwitch(args[i])) return Invalid("このスイッチは使えません: " + args[i]);
@@ -103,6 +104,9 @@ const std::string& UsageText() {
         "                           省略すると今のチェックの状態を書き出します。プランの .reg は\r\n"
         "                           コンピュータ全体の設定だけ、/user でユーザーごとの設定だけ、\r\n"
         "                           /user:default で新しいユーザーの設定 (HKEY_USERS) を書き出します。\r\n"
+        "  /effect [/csv]           変更ごとに、前と後の Windows の起動と終了の時間 (中央値) と、\r\n"
+        "                           起動を遅らせたものを表示します。/csv は CSV (UTF-8) で出力します\r\n"
+        "                           (0 記録あり / 1 この Windows には記録なし)。\r\n"
         "  /?                       この説明を表示します。\r\n"
         "\r\n"
         "終了コード: 0 完了 / 1 設定できなかった項目あり / 2 引数またはファイルの誤り (何も変更しません)\r\n"

@@ -20,6 +20,7 @@ enum class CommandKind {
     ExportPlan,  // /export-plan FILE
     ExportReg,   // /export-reg FILE [PLAN|BACKUP] [/user | /user:default]
     Check,       // /check PLAN [/quiet] [/user:…]: read only
+    Effect,      // /effect [/csv]: Windows' start and shutdown times around each change
 };
 
 struct Command {
@@ -31,15 +32,16 @@ struct Command {
     // settings the per-user items are; none given, the command decides.
     std::optional<UserChoice> users;
     RegPart regPart = RegPart::Machine;  // /export-reg: /user, /user:default
+    bool csv = false;    // /effect as CSV
     std::string error;
 };
 
 // Exit codes of a command. /check ends with kExitDiffers when the machine
-// does not match the plan; /apply and /restore with kExitRestartNeeded when
+// does not match the plan, /effect when Windows has no records of starts; /apply and /restore with kExitRestartNeeded when
 // they did their work and Windows must restart for it to show (the code
 // installers use, which deployment tools read as such).
 inline constexpr int kExitDone = 0, kExitItemsNotSet = 1, kExitRefused = 2, kExitWriteFailed = 3;
-inline constexpr int kExitDiffers = 1, kExitRestartNeeded = 3010;
+inline constexpr int kExitDiffers = 1, kExitNoRecords = 1, kExitRestartNeeded = 3010;
 
 // The arguments after the program's name. Switches begin with '/' or '-' and
 // are matched without regard to case.

@@ -1,7 +1,6 @@
 #include "startup/silent_run.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
@@ -14,6 +13,7 @@
 #include "platform/rotating_log.h"
 #include "startup/apply_command.h"
 #include "startup/backup_commands.h"
+#include "startup/effect_command.h"
 #include "startup/plan_check.h"
 #include "startup/restart_need.h"
 #include "startup/startup_sequence.h"
@@ -41,18 +41,11 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-std::string Stamp(const LocalTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return text;
-}
-
 // Appends the run's block to the command log; a log that cannot be written
 // is said on the console and changes no exit code.
 void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, int code) {
     const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
-    std::string block = "==== " + Stamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
+    std::string block = "==== " + TimeStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
     for (const std::string& line : log.Lines()) block += line + "\r\n";
     block += "終了コード " + std::to_string(code) + "\r\n\r\n";
     if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog))
@@ -72,7 +65,8 @@ int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
             log.Note("プラン ファイルを書き出しました: " + command.file);
             return kExitDone;
         case CommandKind::ExportReg: return ExportRegCommand(ctx, command, log);
-        case CommandKind::Check: return kExitRefused;  // runs on its own, before any start-up
+        case CommandKind::Check:
+        case CommandKind::Effect: return kExitRefused;  // run on their own, without the start-up
     }
     return kExitRefused;
 }
@@ -122,6 +116,8 @@ int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& lo
     try {
         if (command.kind == CommandKind::Check) {
             code = CheckPlan(ctx, command.file, log, command.users);
+        } else if (command.kind == CommandKind::Effect) {
+            code = ShowEffect(ctx, command.csv, log);
         } else {
             RunStartupSequence(ctx);
             code = Run(ctx, command, log);
