@@ -1,6 +1,7 @@
 #include "backup/change_history.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/rotating_log.h"
 
@@ -68,6 +69,13 @@ void ReadLine(HistoryRecord& record, const std::vector<std::string>& f) {
     }
 }
 }  // namespace
+
+std::string HistoryStamp(const LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
 
 std::string HistoryLogPath(const std::string& backupsFolder) { return backupsFolder + "\\brisko-history.log"; }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace brisko {
@@ -43,6 +44,9 @@ struct HistoryRecord {
     std::string windows;   // and its Windows build, "5.1.2600"
     bool operator==(const HistoryRecord&) const = default;
 };
+
+// "2026-12-07 03:01:02", as records and logs show a moment.
+std::string HistoryStamp(const LocalTime& t);
 
 // "<backups folder>\\brisko-history.log".
 std::string HistoryLogPath(const std::string& backupsFolder);

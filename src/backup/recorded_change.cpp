@@ -1,7 +1,6 @@
 #include "backup/recorded_change.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 
 #include "backup/backup_file.h"
@@ -16,12 +15,6 @@ namespace brisko {
 namespace {
 constexpr const char* kNotTaken = "書き込んだ値になっていません (Windows が書き込みを受け付けませんでした)";
 
-std::string Stamp(const LocalTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return text;
-}
 
 // What each write's target is called in the record, for matching the last
 // write to each.
@@ -49,7 +42,7 @@ RecordedChange::RecordedChange(ProgramContext& ctx, std::string action, std::str
 }
 
 void RecordedChange::Run(const std::function<void()>& writes) {
-    record_.when = Stamp(ctx_.platform.clock.Now());
+    record_.when = HistoryStamp(ctx_.platform.clock.Now());
     if (RestorePointsWanted(ctx_)) {
         RestorePoints& points = ctx_.restorePoints();
         const std::optional<int64_t> newest = points.NewestSequence();

@@ -1,7 +1,6 @@
 #include "startup/silent_run.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
@@ -39,18 +38,12 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-std::string Stamp(const LocalTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return text;
-}
 
 // Appends the run's block to the command log; a log that cannot be written
 // is said on the console and changes no exit code.
 void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, int code) {
     const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
-    std::string block = "==== " + Stamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
+    std::string block = "==== " + HistoryStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
     for (const std::string& line : log.Lines()) block += line + "\r\n";
     block += "終了コード " + std::to_string(code) + "\r\n\r\n";
     if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog))
