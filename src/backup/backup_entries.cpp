@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 
+#include "backup/exact_state.h"
 #include "backup/service_entries.h"
 #include "backup/typed_value.h"
 #include "platform/error.h"
@@ -23,9 +24,7 @@ namespace {
 const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = RegRoot::ClassesRoot;
 const std::string kSystem = "システム", kSystem9 = "システム9", kDesktop = "デスクトップ", kExplorer = "エクスプローラ",
                   kPower = "起動・終了", kOthers = "その他", kPcInfo = "パソコン情報";
-// Values kept with their type and bytes, by "section.key" of their row; a
-// section older readers never read.
-const std::string kTyped = "型付きの値";
+const std::string& kTyped = kTypedValuesSection;
 const std::string NULLT(kNullText);
 
 const std::string SUBSYSTEMS = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
@@ -131,7 +130,7 @@ BackupEntry Value(const std::string& section, const std::string& key, RegRoot ro
                       [=](ProgramContext& ctx, const BackupSource& b) {
                           if (RestoreTyped(ctx, b, section, key, at)) return;
                           std::string v = b.read(section, key);
-                          if (v == NULLT) v = absentBecomes;
+                          if (v == NULLT && !RecordsAbsence(b)) v = absentBecomes;
                           Write(ctx, root, path, name, restoreKind, v);
                       }},
                      ValueKinds(section, key, restoreKind));
@@ -161,9 +160,9 @@ void ShowMissingFile(ProgramContext& ctx, const char* item) {
                                " 設定対象ファイルの検出に失敗しました。\r\n[オプション] から正しいファイルパスを設定することができます。");
 }
 
-std::string RemoveFirstHide(const std::string& line) {
-    const size_t at = text::AsciiLower(line).find("hide");
-    return at == std::string::npos ? line : line.substr(0, at) + line.substr(at + 4);
+// Never created: a file that is not there now counts as not found.
+bool FileThere(ProgramContext& ctx, const std::string& path) {
+    return path != NULLT && ctx.platform.files.GetAttributes(path).has_value();
 }
 
 std::string BootDefaultKey(ProgramContext& ctx) {
@@ -178,14 +177,14 @@ void RecreateVideoHandler(ProgramContext& ctx, const std::string& clsid, const s
 }
 
 BackupEntry VideoHandler(const std::string& key, const std::string& clsid, const std::string& description) {
-    return AlwaysHeld({[=](ProgramContext& ctx, const BackupRecorder& rec) {
+    return KeptExactly(AlwaysHeld({[=](ProgramContext& ctx, const BackupRecorder& rec) {
                 rec(kExplorer, key, Flag(RegExists(ctx.platform.registry, HKCR, "\\CLSID", clsid, "Key")));
             },
             [=](ProgramContext& ctx, const BackupSource& b) {
                 if (b.read(kExplorer, key) == "false") RegDeleteKeyTree(ctx.platform.registry, HKCR, "\\CLSID\\" + clsid);
                 else RecreateVideoHandler(ctx, clsid, description);
             }},
-                      {{kExplorer, key}});
+                      {{kExplorer, key}}), {}, {{kExplorer + "." + key, HKCR, "\\CLSID\\" + clsid}});
 }
 
 std::vector<BackupEntry> SystemEntries() {
@@ -229,7 +228,7 @@ std::vector<BackupEntry> SystemEntries() {
                          rec(kSystem9, key, prefs.Read(prefkey::kSystem9Memory, key));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     if (ctx.paths.sysocFilePath == NULLT) {
+                     if (!FileThere(ctx, ctx.paths.sysocFilePath)) {
                          ctx.platform.prompts.Error(kSysocMissingMessage);
                          return;
                      }
@@ -241,13 +240,13 @@ std::vector<BackupEntry> SystemEntries() {
                              const std::string line = b.read(kSystem9, key);
                              if (text::AsciiLower(line).find("hide") == std::string::npos) continue;
                              prefs.Write(prefkey::kSystem9Memory, key, line);
-                             IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, WithoutHideFlag(line));
+                             IniWriteExistingValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, WithoutHideFlag(line));
                          }
                          return;
                      }
                      for (const auto& key : prefs.Keys(prefkey::kSystem9Memory)) {
-                         IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key,
-                                       prefs.Read(prefkey::kSystem9Memory, key));
+                         IniWriteExistingValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key,
+                                               prefs.Read(prefkey::kSystem9Memory, key));
                          prefs.Delete(prefkey::kSystem9Memory, key);
                      }
                  }});
@@ -268,27 +267,36 @@ std::vector<BackupEntry> DesktopEntries() {
     e.push_back(Value(kDesktop, "6a", HKCU, POLICIES, "ClassicShell", "DWORD"));
     e.push_back(Value(kDesktop, "6b", HKCU, POLICIES, "NoCustomizeWebView", "DWORD"));
     // Wallpaper: the one now in place is kept for the item, as optimising it would.
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    const auto keepWallpaper = [](ProgramContext& ctx, const BackupSource&) {
+        PreferencesOf(ctx).Write(prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+    };
+    e.push_back(KeptExactly({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
                  },
-                 [](ProgramContext& ctx, const BackupSource& b) {
-                     PreferencesOf(ctx).Write(prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+                 [keepWallpaper](ProgramContext& ctx, const BackupSource& b) {
+                     keepWallpaper(ctx, b);
                      const std::string v = b.read(kDesktop, "7");
                      Write(ctx, HKCU, DESK, "Wallpaper", kind::kString, v == NULLT ? std::string() : v);
-                 }});
+                 }}, {{kDesktop + ".7", HKCU, DESK, "Wallpaper"}}, {}, keepWallpaper));
     e.push_back(Value(kDesktop, "8", HKCU, POLICIES, "NoInstrumentation", "DWORD"));
-    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    const auto restartShell = [](ProgramContext& ctx, const BackupSource& b) {
+        if (b.read(kDesktop, "9a") == "false" && b.read(kDesktop, "9b") == "false" &&
+            ctx.platform.prompts.Confirm("\r\n[デスクトップ]⑨を有効にするために、Explorer.exeを再起動しますか？"))
+            ctx.platform.processes.RestartExplorer();
+    };
+    e.push_back(KeptExactly(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "9a", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "IconStreams", "Value")));
                      rec(kDesktop, "9b", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "PastIconsStream", "Value")));
                  },
-                 [](ProgramContext& ctx, const BackupSource& b) {
+                 [restartShell](ProgramContext& ctx, const BackupSource& b) {
                      if (b.read(kDesktop, "9a") != "false" || b.read(kDesktop, "9b") != "false") return;
                      RegDeleteValue(ctx.platform.registry, HKCU, TRAY, "IconStreams");
                      RegDeleteValue(ctx.platform.registry, HKCU, TRAY, "PastIconsStream");
-                     if (ctx.platform.prompts.Confirm("\r\n[デスクトップ]⑨を有効にするために、Explorer.exeを再起動しますか？"))
-                         ctx.platform.processes.RestartExplorer();
+                     restartShell(ctx, b);
                  }},
-                           {{kDesktop, "9a"}, {kDesktop, "9b"}}));
+                           {{kDesktop, "9a"}, {kDesktop, "9b"}}),
+                            {{kDesktop + ".9a", HKCU, TRAY, "IconStreams"}, {kDesktop + ".9b", HKCU, TRAY, "PastIconsStream"}},
+                            {}, nullptr, restartShell));
     e.push_back(SecurityCenterEntry());
     return e;
 }
@@ -298,21 +306,21 @@ std::vector<BackupEntry> ExplorerEntries() {
     e.push_back(Value(kExplorer, "1", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState",
                       "Use Search Asst", "String"));
     e.push_back(Value(kExplorer, "2", HKLM, "\\System\\CurrentControlSet\\Control\\Update", "UpdateMode", "DWORD"));
-    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "3", Flag(RegExists(ctx.platform.registry, HKLM, NAMESPACE, TASKS, "Key")));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
                      if (b.read(kExplorer, "3") == "false") RegDeleteKeyTree(ctx.platform.registry, HKLM, NAMESPACE + "\\" + TASKS);
                      else Write(ctx, HKLM, NAMESPACE + "\\" + TASKS, "", kind::kString, "タスク");
                  }},
-                           {{kExplorer, "3"}}));
+                           {{kExplorer, "3"}}), {}, {{kExplorer + ".3", HKLM, NAMESPACE + "\\" + TASKS}}));
     const std::string exu = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-    e.push_back({[exu](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly({[exu](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "4", Read(ctx, HKCU, exu, "DesktopProcess", kind::kDword));
                  },
                  [exu](ProgramContext& ctx, const BackupSource& b) {
                      Write(ctx, HKCU, exu, "DesktopProcess", kind::kDword, b.read(kExplorer, "4") == NULLT ? NULLT : "1");
-                 }});
+                 }}, {{kExplorer + ".4", HKCU, exu, "DesktopProcess"}}));
     const std::string fs = "\\SYSTEM\\CurrentControlSet\\Control\\FileSystem";
     e.push_back(Value(kExplorer, "5", HKLM, fs, "NtfsDisableLastAccessUpdate", "DWORD"));
     e.push_back(Value(kExplorer, "6", HKLM, fs, "NtfsDisable8dot3NameCreation", "DWORD"));
@@ -329,13 +337,13 @@ std::vector<BackupEntry> ExplorerEntries() {
     e.push_back(Value(kExplorer, "9", HKCU, POLICIES, "NoThumbnailCache", "DWORD"));
     // Two double quotes are recorded as such and read back empty: put them back.
     const std::string tb = "\\Software\\Microsoft\\Internet Explorer\\Toolbar";
-    e.push_back({[tb](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly({[tb](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "10", Read(ctx, HKCU, tb, "LinksFolderName", kind::kString));
                  },
                  [tb](ProgramContext& ctx, const BackupSource& b) {
                      const std::string v = b.read(kExplorer, "10");
                      Write(ctx, HKCU, tb, "LinksFolderName", kind::kString, v.empty() ? "\"\"" : v);
-                 }});
+                 }}, {{kExplorer + ".10", HKCU, tb, "LinksFolderName"}}));
     return e;
 }
 
@@ -355,17 +363,18 @@ std::vector<BackupEntry> PowerEntries() {
                  },
                  // The boot file's entries are rewritten from a recorded text, never emptied.
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]5");
+                     if (!FileThere(ctx, ctx.paths.bootFilePath)) return ShowMissingFile(ctx, "起動・終了]5");
                      FileSystem& files = ctx.platform.files;
                      const std::string v = b.read(kPower, "5");
                      if (Is9x(ctx)) {
                          if (v.empty()) return;
-                         IniWriteValue(files, ctx.paths.bootFilePath, "Options", "Logo", v == NULLT ? "1" : v);
+                         if (v == NULLT && RecordsAbsence(b)) return IniDeleteKey(files, ctx.paths.bootFilePath, "Options", "Logo");
+                         IniWriteExistingValue(files, ctx.paths.bootFilePath, "Options", "Logo", v == NULLT ? "1" : v);
                          return;
                      }
                      const std::string entry = BootDefaultKey(ctx);
                      if (IsRecordedText(v) && IsRecordedText(entry))
-                         IniWriteValue(files, ctx.paths.bootFilePath, "operating systems", entry, v);
+                         IniWriteExistingValue(files, ctx.paths.bootFilePath, "operating systems", entry, v);
                  }});
     e.push_back(Value(kPower, "6", HKCU, DESK, "AutoEndTasks", "String", "String", "0"));
     e.push_back(Value(kPower, "7", HKCU, DESK, "WaitToKillAppTimeout", "String", "String", "20000"));
@@ -377,9 +386,9 @@ std::vector<BackupEntry> PowerEntries() {
                      rec(kPower, "10", IniReadValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout"));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]10");
+                     if (!FileThere(ctx, ctx.paths.bootFilePath)) return ShowMissingFile(ctx, "起動・終了]10");
                      const std::string v = b.read(kPower, "10");
-                     if (IsRecordedText(v)) IniWriteValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout", v);
+                     if (IsRecordedText(v)) IniWriteExistingValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout", v);
                  }});
     return e;
 }
@@ -387,7 +396,7 @@ std::vector<BackupEntry> PowerEntries() {
 std::vector<BackupEntry> OthersEntries() {
     std::vector<BackupEntry> e;
     const std::string player = "\\Software\\Microsoft\\MediaPlayer";
-    e.push_back(WithKinds({[player](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly(WithKinds({[player](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kOthers, "1", Read(ctx, HKCU, player + "\\Preferences", "DisableMRU", kind::kDword));
                  },
                  [player](ProgramContext& ctx, const BackupSource& b) {
@@ -397,7 +406,9 @@ std::vector<BackupEntry> OthersEntries() {
                      if (v != "1") return;
                      RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentFileList");
                      RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentURLList");
-                 }}, {{kOthers, "1", kind::kDword}}));
+                 }}, {{kOthers, "1", kind::kDword}}), {{kOthers + ".1", HKCU, player + "\\Preferences", "DisableMRU"}},
+                 {{kOthers + ".1.files", HKCU, player + "\\Player\\RecentFileList"},
+                  {kOthers + ".1.urls", HKCU, player + "\\Player\\RecentURLList"}}));
     e.push_back(ValueBy(kOthers, "2", "DWORD", [](const ProgramContext& ctx) {
         return IsXp(ctx) ? ValueAt{HKLM, "\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting", "DoReport"}
                          : ValueAt{HKLM, "\\Software\\Microsoft\\Internet Explorer\\Main", "IEWatsonEnabled"};
@@ -434,7 +445,8 @@ std::vector<BackupEntry> OthersEntries() {
     autoRun.kinds = [](const OsEdition& os, const BackupSource&) {
         return std::vector<RecordedKind>{{kOthers, "7", os.family == "9x" ? kind::kBinary : kind::kDword}};
     };
-    e.push_back(std::move(autoRun));
+    e.push_back(KeptExactly(std::move(autoRun), {{kOthers + ".7", HKCU, POLICIES, "NoDriveTypeAutoRun"},
+                                                 {kOthers + ".7.cdrom", HKLM, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun"}}));
     e.push_back(Value(kOthers, "8", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", "Binary"));
     e.push_back(Value(kOthers, "9", HKLM, "\\SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", "DWORD"));
     e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
@@ -485,7 +497,7 @@ std::string DamagedRow(const OsEdition& os, const BackupSource& backup) {
             if (const std::string text = backup.read(k.section, k.key); !FitsKind(k.kind, text))
                 return "[" + k.section + "] " + k.key + "=" + text;
     }
-    return "";
+    return DamagedExactRow(backup);
 }
 
 std::vector<BackupKey> KeysEveryBackupHolds(const OsEdition& os) {
