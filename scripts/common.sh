@@ -1,5 +1,7 @@
-# Shared settings of the scripts: where things build, and which Wine runs
-# which of the two Windows builds.
+# Shared settings and set-up of the scripts: where things build, which Wine
+# runs which of the two Windows builds, and the one way to build (build), to
+# start a private display (start_xvfb) and to make a seeded prefix
+# (seeded_prefix).
 #
 #   x64: the x86-64 programs under 64-bit Wine (WINEARCH=win64). Runs on
 #        every 64-bit Linux, so it is always used.
@@ -89,3 +91,50 @@ runs_32bit() {
 # Whether the x86 programs can run here: 32-bit programs run and 32-bit
 # Wine is installed.
 has_wine32() { [ -x "$WINE32_LOADER" ] && runs_32bit; }
+
+# Configures a build folder and builds the given targets in it, quietly; the
+# logs go beside it (<dir>.configure.log, <dir>.build.log). On failure it
+# says so with the log's end and returns 1.
+build() {  # build dir, cmake arguments..., [-- ninja targets...]
+  local dir="$1" args=()
+  shift
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do args+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  mkdir -p "$dir"
+  cmake -S "$ROOT" -B "$dir" -G Ninja "${args[@]}" >"$dir.configure.log" 2>&1 &&
+    ninja -C "$dir" "$@" >"$dir.build.log" 2>&1 ||
+    { echo "FAILED: build of $dir (see $dir.build.log)"; tail -20 "$dir.build.log"; return 1; }
+}
+
+# Starts a private X server (Xvfb) with one screen of the given size (default
+# 1024x768x24) on a display no other server uses, and points DISPLAY at it.
+# stop_xvfb ends it.
+start_xvfb() {  # [screen]
+  local number
+  number="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 1 100); do [ -s "$number" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n 1 "$number")"
+  rm -f "$number"
+}
+stop_xvfb() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  XVFB_PID=""
+}
+
+# Makes the folder a copy of the current architecture's test prefix seeded as
+# a Japanese Windows XP by brisko_seed (tests/seed), so that what a run finds
+# there at start is fixed by tests/data, and makes it WINEPREFIX. The session
+# ends after the seed, so that the next one's service manager knows the
+# seeded services. Needs the architecture's brisko_seed build.
+seeded_prefix() {  # folder, [log of the seed]
+  make_prefix || return 1
+  wineserver -w
+  rm -rf "$1"
+  cp -a "$WINEPREFIX" "$1"
+  export WINEPREFIX="$1"
+  set_wine_version winxp
+  wine "$WINBUILD/brisko_seed.exe" >"${2:-/dev/null}" 2>&1 || return 1
+  wineserver -w
+}

@@ -124,6 +124,9 @@ enum CompactControlId : int {
 };
 
 inline constexpr int kPageCount = 8;
+// The pages in side-menu order: the five categories' and the services' check
+// lists, then the utilities and the PC information.
+inline constexpr int kServicePage = 5, kUtilityPage = 6, kPcInfoPage = 7;
 // The notification-area icon's callback message.
 inline constexpr unsigned kTrayCallbackMessage = 0x0400 + 100;  // WM_USER + 100
 // A second copy asks the running one to come into view with this registered

@@ -12,12 +12,6 @@ namespace {
 
 using testing::ShownMessage;
 
-const char* const kChangedWithNote =
-    "Windows の設定を変更しました。\r\n変更した設定を反映するには Windows "
-    "の再起動または再ログオンが必要です。\r\n\r\n※ "
-    "「保存と復元」から自動的に作成されたバックアップを指定することで、\r\n"
-    "　コンピュータの状態を変更前の時点まで戻すことができます。";
-
 class AccelerateFlow : public ::testing::Test {
 protected:
     testing::StartedContext sim{testing::SimulatedWindows::Xp};
@@ -31,42 +25,10 @@ protected:
     }
 };
 
-// The question lists every change: values with their text now and to be
-// written, the changed lines of a file, the commands.
-TEST_F(AccelerateFlow, TheQuestionListsEachChange) {
-    sim.Entry(TweakCategory::System, 5).ticked = true;
-    sim.Entry(TweakCategory::Power, 10).ticked = true;
-    sim.Entry(TweakCategory::Explorer, 8).ticked = true;
-    Press(false);
-    const std::string explorer8 = "[エクスプローラ] " + sim.Entry(TweakCategory::Explorer, 8).label;
-    EXPECT_EQ(sim.prompts.listed,
-              (std::vector<ChangeLine>{{"[システム] " + sim.Entry(TweakCategory::System, 5).label,
-                                        "HKEY_LOCAL_"
-                                        "MACHINE\\SYSTEM\\CurrentControlSet\\Control\\PriorityControl"
-                                        "\\IRQ8Priority",
-                                        "(なし)", "0x00000002 (2)"},
-                                       {explorer8, "実行: regsvr32 /u /s \"C:\\WINDOWS\\system32\\cabview.dll\"", "", ""},
-                                       {explorer8, "実行: regsvr32 /u /s \"C:\\WINDOWS\\system32\\zipfldr.dll\"", "", ""},
-                                       {"[起動・終了] " + sim.Entry(TweakCategory::Power, 10).label,
-                                        "C:\\boot.ini (行 2)", "timeout=30", "timeout=5"}}));
-    EXPECT_EQ(sim.prompts.shown.size(), 1u);
-    EXPECT_TRUE(sim.processes.calls.empty());
-    EXPECT_EQ(Irq8(), "NULL");
-    EXPECT_EQ(Backups(), 0u);
-}
-
 TEST_F(AccelerateFlow, NothingChangedDeletesTheAutomaticBackup) {
     Press();
     EXPECT_EQ(sim.prompts.shown.back(), (ShownMessage{PromptKind::Inform, "\r\n変更された設定はありません。"}));
     EXPECT_EQ(Backups(), 0u);
-}
-
-TEST_F(AccelerateFlow, AChangeIsReportedWithTheBackupNote) {
-    sim.Entry(TweakCategory::System, 5).ticked = true;
-    Press();
-    EXPECT_EQ(Irq8(), "2");
-    EXPECT_EQ(Backups(), 1u);
-    EXPECT_EQ(sim.prompts.shown.back(), (ShownMessage{PromptKind::Inform, kChangedWithNote}));
 }
 
 // Writes the registry refuses without a word: a DWORD write, and a deletion

@@ -207,16 +207,5 @@ TEST(ChangeHistoryText, RecordsReadBackAndFieldsStayWhole) {
     EXPECT_EQ(ParseHistory(FormatHistoryRecord(broken)).at(0).items[0].values[0].after, "two  lines and tab");
 }
 
-// Past its limit the log moves whole to the one older file.
-TEST(RotatingLog, PastItsLimitTheLogBecomesTheOlderFile) {
-    MemoryFileSystem files;
-    files.AddFolder("C:\\logs");
-    const std::string path = "C:\\logs\\a.log";
-    for (const char* text : {"one\r\n", "two\r\n", "three\r\n"}) ASSERT_TRUE(AppendToRotatingLog(files, path, text, 14));
-    EXPECT_EQ(OlderLogPath(path), "C:\\logs\\a.old.log");
-    EXPECT_EQ(files.ReadFile("C:\\logs\\a.old.log"), std::string(kUtf8ByteOrderMark) + "one\r\ntwo\r\n");
-    EXPECT_EQ(files.ReadFile(path), std::string(kUtf8ByteOrderMark) + "three\r\n");
-}
-
 }  // namespace
 }  // namespace brisko

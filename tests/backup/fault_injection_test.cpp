@@ -18,7 +18,6 @@
 #include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
 #include "support/item_probes.h"
-#include "support/registry_snapshot.h"
 
 namespace brisko {
 namespace {

@@ -92,22 +92,6 @@ TEST(TweakPlanTwins, EachServiceIsActedOnByItsKey) {
     EXPECT_EQ(sim.services.changes, (std::vector<std::string>{"stop|ZAudio", "start-type|ZAudio|3"}));
 }
 
-TEST_F(TweakPlan, DisabledAndUnknownItemsAreNamedNeverSet) {
-    ItemEntry& disabled = sim.Entry(TweakCategory::Explorer, 2);
-    disabled.enabled = false;
-    disabled.ticked = false;
-    const bool othersTick = sim.Entry(TweakCategory::Others, 1).ticked;
-    Put("[BriskoPlan]\r\nFormat=1\r\n[Explorer]\r\n2=1\r\n[Others]\r\n1=" + std::string(othersTick ? "0" : "1") +
-        "\r\n[Service]\r\nNoSuchService=1\r\nAlsoMissing=0\r\n[BriskoPlanEnd]\r\nComplete=1\r\n");
-    const PlanLoad load = LoadPlanFile(ctx, kPlan);
-    EXPECT_TRUE(load.recognised);
-    EXPECT_FALSE(disabled.ticked);
-    EXPECT_NE(sim.Entry(TweakCategory::Others, 1).ticked, othersTick);  // the rest of the plan still counts
-    ASSERT_EQ(load.refused.size(), 2u);                                 // an absent service left unticked is no refusal
-    EXPECT_EQ(load.refused[0], "[エクスプローラ] " + disabled.label);
-    EXPECT_EQ(load.refused[1], "[サービス] NoSuchService");
-}
-
 TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {
     for (auto& list : ctx.items.AllLists())
         for (auto& e : list) e.ticked = false;

@@ -32,29 +32,6 @@ SimulatedContext& Started(SimulatedContext& sim, SimulatedWindows edition) {
 
 std::string Wallpaper(SimulatedContext& sim) { return sim.Hkcu(DESK, "Wallpaper", "String"); }
 
-TEST(DesktopWallpaper, NoWallpaperKeepsNothingAndUndoGivesTheEditionsOwn) {
-    struct Case {
-        SimulatedWindows edition;
-        std::string restored;
-    };
-    for (const Case& c : {Case{SimulatedWindows::Xp, "C:\\WINDOWS\\web\\wallpaper\\草原.bmp"},
-                          Case{SimulatedWindows::Win2000, "C:\\WINNT\\シャボン.bmp"},
-                          Case{SimulatedWindows::Nt4, "NULL"},
-                          Case{SimulatedWindows::Win98, "C:\\WINDOWS\\セットアップ.bmp"}}) {
-        SimulatedContext sim(c.edition);
-        RegDeleteValue(sim.registry, HKCU, DESK, "Wallpaper");
-        Started(sim, c.edition);
-        EXPECT_TRUE(sim.Entry(TweakCategory::Desktop, 7).ticked) << "no wallpaper is optimised";
-        ApplyOne(sim.ctx, TweakCategory::Desktop, 7, true);
-        EXPECT_EQ(sim.Prefs("デスクトップ", "7"), "NULL") << "nothing to keep";
-        EXPECT_EQ(RegValueKind(sim.registry, HKCU, DESK, "Wallpaper"), "String") << "written empty";
-        ApplyOne(sim.ctx, TweakCategory::Desktop, 7, false);
-        EXPECT_EQ(Wallpaper(sim), c.restored);
-        EXPECT_EQ(RegExists(sim.registry, HKCU, DESK, "Wallpaper", "Value"), c.restored != "NULL")
-            << "NT 4 deletes the value";
-    }
-}
-
 TEST(DesktopWallpaper, KeptPathComesBackOnceAndSurvivesASecondOptimise) {
     SimulatedContext sim(SimulatedWindows::Win2000);
     Started(sim, SimulatedWindows::Win2000);

@@ -1,4 +1,4 @@
-// The Explorer items with rules of their own, on simulated machines.
+// The Explorer item with commands of its own, on simulated machines.
 #include <gtest/gtest.h>
 
 #include "engine/item_passes.h"
@@ -12,29 +12,7 @@ namespace brisko {
 namespace {
 
 using testing::SimulatedContext;
-using testing::StartedContext;
 using testing::SimulatedWindows;
-
-const RegRoot HKLM = RegRoot::LocalMachine;
-const RegRoot HKCU = RegRoot::CurrentUser;
-const std::string NS = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace";
-const std::string TASKS = "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
-const std::string TB = "\\Software\\Microsoft\\Internet Explorer\\Toolbar";
-
-// The item table checks the keys and values themselves; these add what lies below them.
-TEST(ExplorerKeys, RemoteTasksGoWithTheirSubkeysAndComeBackBare) {
-    SimulatedContext sim(SimulatedWindows::Win2000);
-    const std::string tasks = NS + "\\" + TASKS;
-    RegWriteValue(sim.registry, HKLM, tasks + "\\Deep\\Deeper", "x", "String", "y");
-    RegWriteValue(sim.registry, HKLM, tasks, "Extra", "DWORD", "1");
-    RunStartupSequence(sim.ctx);
-    testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 3, true);
-    EXPECT_FALSE(sim.registry.CanOpenKey(HKLM, tasks.substr(1) + "\\Deep", RegAccess::Query));
-    EXPECT_EQ(RegSubKeyNames(sim.registry, HKLM, NS).size(), 1u) << "the printers stay";
-    testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 3, false);
-    EXPECT_EQ(sim.registry.ValueNames(HKLM, tasks.substr(1)), std::vector<std::string>{""});
-    EXPECT_TRUE(RegSubKeyNames(sim.registry, HKLM, tasks).empty());
-}
 
 // The versions of tests/data/compressed_folders.tsv.
 TEST(ExplorerCompressedFolders, CommandsPerEdition) {
@@ -56,15 +34,6 @@ TEST(ExplorerCompressedFolders, CommandsPerEdition) {
             EXPECT_EQ(sim.processes.calls, expected) << name;
         }
     }
-}
-
-TEST(ExplorerLinksFolder, WritesTwoQuotesAsAPlainString) {
-    StartedContext sim(SimulatedWindows::Nt4);
-    testing::ApplyOne(sim.ctx, TweakCategory::Explorer, 10, true);
-    const auto raw = sim.registry.QueryValue(HKCU, TB.substr(1), "LinksFolderName", RegAccess::Query);
-    ASSERT_TRUE(raw);
-    EXPECT_EQ(raw->type, regtype::kSz);
-    EXPECT_EQ(DecodeRegData(raw->bytes), std::string("\"\"\0", 3));
 }
 
 }  // namespace

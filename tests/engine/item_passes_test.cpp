@@ -51,19 +51,6 @@ protected:
     ItemEntry& Entry(TweakCategory c, size_t pos) { return ctx.items.List(c)[pos]; }
 };
 
-TEST_F(ItemPasses, DetectionTicksAndRecordsOnlyWhatIsOptimised) {
-    machine.optimised[3] = machine.optimised[47] = true;
-    Entry(TweakCategory::System, 5).ticked = true;  // a user's tick is never taken away
-    Entry(TweakCategory::Others, 7).enabled = false;
-    DetectItemStates(ctx);
-    EXPECT_TRUE(Entry(TweakCategory::System, 3).ticked);
-    EXPECT_TRUE(ctx.items.states.Get(TweakCategory::System, 3));
-    EXPECT_TRUE(Entry(TweakCategory::Others, 7).ticked) << "disabled items are evaluated too";
-    EXPECT_TRUE(Entry(TweakCategory::System, 5).ticked);
-    EXPECT_FALSE(ctx.items.states.Get(TweakCategory::System, 5));
-    EXPECT_TRUE(machine.actions.empty());
-}
-
 TEST_F(ItemPasses, ApplyActsOnlyWhereTickAndRecordDiffer) {
     machine.optimised[12] = true;
     DetectItemStates(ctx);

@@ -1,4 +1,4 @@
-// The Others items with rules of their own, on simulated machines.
+// The Others item that keeps a value in the preferences, on simulated machines.
 #include <gtest/gtest.h>
 
 #include "engine/item_passes.h"
@@ -15,24 +15,12 @@ using testing::SimulatedContext;
 using testing::SimulatedWindows;
 
 const TweakCategory kOthers = TweakCategory::Others;
-const RegRoot HKLM = RegRoot::LocalMachine;
 const RegRoot HKCU = RegRoot::CurrentUser;
 const std::string DESK = "\\Control Panel\\Desktop";
-const std::string EXT = "\\SOFTWARE\\Microsoft\\Internet Explorer\\Extensions";
-const std::string MSGR = "{FB5F1910-F110-11d2-BB9E-00C04F795683}";
 
 std::string MaskHex(SimulatedContext& sim) {
     return testing::ReadBinaryHex(sim.registry, HKCU, DESK, "UserPreferencesMask");
 }
-
-class OthersItems : public ::testing::Test {
-protected:
-    SimulatedContext sim{SimulatedWindows::Xp};
-    void Apply(int item, bool ticked) {
-        sim.Entry(kOthers, item).ticked = ticked;
-        ApplyItemStates(sim.ctx);
-    }
-};
 
 // The menu mask of Others 6 kept and put back, rows of tests/data/menu_masks.tsv.
 TEST(OthersMenuMask, KeptInThePreferencesAndPutBack) {
@@ -53,21 +41,6 @@ TEST(OthersMenuMask, KeptInThePreferencesAndPutBack) {
         EXPECT_EQ(MaskHex(s), c.at(4)) << c[3];
         EXPECT_EQ(s.Prefs("その他", "6"), c[3]) << "the entry stays";
     }
-}
-
-TEST_F(OthersItems, Item10MovesTheExtensionWithEverythingInItAndBack) {
-    const std::string ext = EXT.substr(1);
-    RegWriteValue(sim.registry, HKLM, EXT + "\\" + MSGR, "CLSID", "String", "{FB5F1911-F110-11d2-BB9E-00C04F795683}");
-    RegWriteValue(sim.registry, HKLM, EXT + "\\" + MSGR + "\\Sub\\Deeper", "Flag", "DWORD", "7");
-    const auto before = testing::SubtreeDump(sim.registry, HKLM, ext + "\\" + MSGR);
-    RunStartupSequence(sim.ctx);
-    Apply(10, true);
-    EXPECT_FALSE(sim.registry.CanOpenKey(HKLM, ext + "\\" + MSGR, RegAccess::Query));
-    EXPECT_EQ(testing::SubtreeDump(sim.registry, HKLM, ext + "\\;" + MSGR), before);
-    Apply(10, false);
-    EXPECT_FALSE(sim.registry.CanOpenKey(HKLM, ext + "\\;" + MSGR, RegAccess::Query));
-    EXPECT_EQ(testing::SubtreeDump(sim.registry, HKLM, ext + "\\" + MSGR), before);
-    EXPECT_EQ(before.size(), 5u) << "ButtonText, CLSID, Sub, Sub\\Deeper and its Flag";
 }
 
 }  // namespace

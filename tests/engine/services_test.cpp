@@ -102,17 +102,6 @@ TEST_F(Services, AWholeDisabledPageIsSkipped) {
     EXPECT_TRUE(sim.services.requests.empty());
 }
 
-TEST_F(Services, DetailsTextFillsTheTemplate) {
-    RunStartupSequence(ctx);
-    EXPECT_EQ(ServiceDetailsText(ctx, "Windows Audio", "%s|%s|%s|%s|%s|%s|%s|%s|%s"),
-              "Windows Audio|なし|AudioSrv|Windows Audio|自動|ローカル システム|%SystemRoot%\\System32\\AudioSrv.exe|"
-              "\r\n　Plug and Play (開始中)\r\n　Remote Procedure Call (RPC) (開始中)|依存関係なし");
-    EXPECT_NE(ServiceDetailsText(ctx, "Workstation", "%s|%s|%s|%s|%s|%s|%s|%s|%s")
-                  .find("\r\n　Alerter (停止中)\r\n　Messenger (停止中)"),
-              std::string::npos)
-        << "dependents found by name in any case";
-}
-
 TEST_F(Services, VistaAndLaterShowReadableNamesAndHideWhatWindowsNeeds) {
     sim.system.version = {2, 6, 0};
     RegWriteValue(sim.registry, RegRoot::LocalMachine, SERVICES + "AudioSrv", "DisplayName", "String",

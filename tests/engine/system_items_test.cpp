@@ -47,17 +47,6 @@ TEST_F(SystemItems, Item9TwiceKeepsTheFirstResult) {
     EXPECT_EQ(Preferences(sim.files, ctx.paths.preferencesFile).Keys("システム9").size(), 6u);
 }
 
-TEST_F(SystemItems, Item9WithoutSysocShowsTheErrorAndStaysUnflipped) {
-    sim.files.Remove(SYSOC);
-    Start();
-    ASSERT_EQ(ctx.paths.sysocFilePath, "NULL");
-    EXPECT_TRUE(ctx.items.states.Get(TweakCategory::System, 8)) << "no file lists no hidden component";
-    sim.Entry(TweakCategory::System, 9).ticked = false;
-    ApplyItemStates(ctx);
-    EXPECT_EQ(sim.prompts.shown, (std::vector<testing::ShownMessage>{{PromptKind::Error, kSysocMissingMessage}}));
-    EXPECT_TRUE(ctx.items.states.Get(TweakCategory::System, 8));
-}
-
 TEST_F(SystemItems, BadSysocFilesNeverCrashOrHalfWrite) {
     Start();
     auto& e9 = sim.Entry(TweakCategory::System, 9);
@@ -101,17 +90,6 @@ TEST_F(SystemItems, DesktopHeapReplacesOnlyTheFirstOccurrence) {
     sim.Entry(TweakCategory::System, 3).ticked = false;
     ApplyItemStates(ctx);
     EXPECT_EQ(sim.Hklm(SUB, "Windows", "String"), "SharedSection=1024,20480,768");
-}
-
-TEST_F(SystemItems, UsbNeedsEveryControllerAndStopsAtTheFirstGap) {
-    RegWriteValue(sim.registry, RegRoot::LocalMachine, USB + "\\0000", "IdleEnable", "DWORD", "1");
-    RegWriteValue(sim.registry, RegRoot::LocalMachine, USB + "\\0003", "DriverDesc", "String", "after a gap");
-    Start();
-    EXPECT_FALSE(ctx.items.states.Get(TweakCategory::System, 6)) << "0001 lacks IdleEnable";
-    sim.Entry(TweakCategory::System, 7).ticked = true;
-    ApplyItemStates(ctx);
-    EXPECT_EQ(sim.Hklm(USB + "\\0001", "IdleEnable"), "1");
-    EXPECT_EQ(sim.Hklm(USB + "\\0003", "IdleEnable"), "NULL") << "0002 is missing, so 0003 is not visited";
 }
 
 }  // namespace

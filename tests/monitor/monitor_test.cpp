@@ -56,19 +56,5 @@ TEST(MonitorUpdate, FiguresOfEveryGroup) {
     EXPECT_EQ(u.sentRate, 2000);
 }
 
-TEST(MonitorUpdate, AFailingProcessorSampleIsReportedOnceAndTheRestRuns) {
-    MemoryPerformanceSource source;
-    source.performanceData = MakeProcessorBlock({0, 0}, At(0), false);
-    source.memory.totalPhys = 1 << 30;
-    Monitor monitor(source, kXp);
-    const auto choices = monitor.FillChoices("C");
-    EXPECT_STREQ(choices.processorError, kNoProcessorObject);
-    EXPECT_TRUE(choices.processors.empty());
-    monitor.SetSampling(true);
-    const int queries = source.queries;
-    for (int tick = 0; tick < 3; ++tick) EXPECT_EQ(monitor.Update({0, -1, -1}).memory.physical.totalMb, 1024);
-    EXPECT_EQ(source.queries, queries) << "the failing figure is stopped";
-}
-
 }  // namespace
 }  // namespace brisko::monitor

@@ -45,18 +45,5 @@ TEST_F(PreferencesFile, NullIsNeverWrittenAndEmptyIsNotAbsent) {
     EXPECT_EQ(prefs.Read(prefkey::kSettings, prefkey::kSysocPath), "C:\\WINDOWS\\inf\\sysoc.inf");
 }
 
-TEST_F(PreferencesFile, MessageOptionsStoreOnlyTheirNonDefaultValue) {
-    prefs.SetInformSuppressed(true);
-    prefs.SetRebootPromptWanted(true);
-    prefs.SetAutoBackupSuppressed(true);
-    EXPECT_EQ(Bytes(), "[環境設定]\r\nDlgInform=Off\r\nDlgReboot=On\r\nAutoRestore=Off\r\n");
-    prefs.SetInformSuppressed(false);
-    prefs.SetRebootPromptWanted(false);
-    prefs.SetAutoBackupSuppressed(false);
-    EXPECT_EQ(Bytes(), "[環境設定]\r\n") << "the default deletes the key";
-    prefs.Write(prefkey::kSettings, prefkey::kDlgReboot, "on");
-    EXPECT_FALSE(prefs.RebootPromptWanted()) << "only the exact text counts";
-}
-
 }  // namespace
 }  // namespace brisko

@@ -17,7 +17,7 @@
 #include "product_version.h"
 #include "startup/silent_run.h"
 #include "support/reg_file_reader.h"
-#include "support/registry_snapshot.h"
+#include "support/registry_dump.h"
 #include "support/simulated_context.h"
 #include "support/test_data.h"
 #include "support/write_faults.h"

@@ -1,5 +1,5 @@
 // The start-up sequence on simulated machines: the cases of
-// tests/data/startup_cases.tsv, then what they cannot say. Which items each
+// tests/data/startup_cases.tsv. Which items each
 // edition enables is checked by the item round trip (tests/data/items.tsv).
 #include <gtest/gtest.h>
 
@@ -71,16 +71,6 @@ TEST(StartupSequence, EveryCaseOfTheTableEndsAsItSays) {
         }
     }
     EXPECT_GT(checks, 30);
-}
-
-TEST(StartupSequence, AFreshJapaneseXpShowsItsRecordsUnticked) {
-    testing::StartedContext sim(SimulatedWindows::Xp);
-    EXPECT_EQ(sim.ctx.os, (OsEdition{"NT", "XP"}));
-    // System 6 is optimised on a fresh XP (no AlwaysUnloadDLL) but disabled there.
-    EXPECT_TRUE(sim.ctx.items.states.Get(TweakCategory::System, 5));
-    for (int n = 1; n <= 10; ++n) EXPECT_FALSE(sim.Entry(TweakCategory::System, n).ticked) << n;
-    EXPECT_EQ(sim.ctx.items.countText, "※ 未チェック 47 / 全項目 50");
-    EXPECT_TRUE(sim.ctx.controls.disabled.empty()) << "XP disables no control";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/profile/profile_document.h"
 #include "platform/profile/profile_file.h"
 #include "platform/registry_values.h"
+#include "platform/text/case_fold.h"
 #include "startup/item_enabling.h"
 #include "prefs/preference_keys.h"
 #include "prefs/preferences.h"
@@ -237,6 +238,34 @@ void LeaveOutWhatARestoreSetsOtherwise(BackupEntries& before, BackupEntries& aft
 std::string EditionName(SimulatedWindows edition) {
     const char* names[] = {"Xp", "Win2000", "Nt4", "Win98"};
     return names[static_cast<int>(edition)];
+}
+
+const std::vector<ItemKey>& ItemKeys() {
+    static const std::vector<ItemKey> all = [] {
+        // The simulated machines' keys and the keys the item table probes; a key
+        // with another of them below it is remembered by its values only.
+        std::vector<ItemKey> keys;
+        auto add = [&](RegRoot root, const std::string& path) {
+            for (const ItemKey& k : keys)
+                if (k.root == root && text::AsciiLower(k.path) == text::AsciiLower(path)) return;
+            keys.push_back({root, path, false});
+        };
+        for (SimulatedWindows e : {SimulatedWindows::Xp, SimulatedWindows::Win2000, SimulatedWindows::Nt4, SimulatedWindows::Win98})
+            for (const SimulatedKey& k : SimulatedKeys(e)) add(k.root, k.path);
+        for (const Probe& p : ItemProbes()) {
+            if (p.key.empty() || p.key[0] != '\\') continue;
+            add(p.root, p.how == "Key" ? p.key.substr(1) + "\\" + p.name : p.key.substr(1));
+        }
+        // What the PC information reads.
+        add(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+        add(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
+        for (ItemKey& k : keys)
+            for (const ItemKey& below : keys)
+                if (below.root == k.root && text::AsciiLower(below.path).starts_with(text::AsciiLower(k.path) + "\\"))
+                    k.valuesOnly = true;
+        return keys;
+    }();
+    return all;
 }
 
 }  // namespace brisko::testing

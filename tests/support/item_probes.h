@@ -90,6 +90,15 @@ std::string Differences(const BackupEntries& expected, const BackupEntries& actu
 // backup had nothing, a few items get their defaults.
 void LeaveOutWhatARestoreSetsOtherwise(BackupEntries& before, BackupEntries& after);
 
+// Every key the items, the backups and the simulated machines touch, from
+// the data files; for keys with others below them only the key's own values.
+struct ItemKey {
+    RegRoot root;
+    std::string path;
+    bool valuesOnly;
+};
+const std::vector<ItemKey>& ItemKeys();
+
 // The edition's name for parameterised tests.
 std::string EditionName(SimulatedWindows edition);
 

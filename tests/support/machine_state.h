@@ -7,7 +7,7 @@
 #include <string>
 
 #include "support/memory_context.h"
-#include "support/registry_snapshot.h"
+#include "support/registry_dump.h"
 
 namespace brisko::testing {
 

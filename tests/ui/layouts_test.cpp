@@ -216,13 +216,5 @@ TEST_P(Layouts, ChangePreviewFitsShortAndLongQuestions) {
     }
 }
 
-TEST(ChangeList, TextGroupsEachItemsChanges) {
-    EXPECT_EQ(ChangeListText({{"[A] 1", "HKEY_CURRENT_USER\\k\\v", "(なし)", "1"},
-                              {"[A] 1", "実行: net stop \"x\"", "", ""},
-                              {"[B] 2", "C:\\boot.ini (行 2)", "timeout=30", "timeout=5"}}),
-              "■ [A] 1\r\n　HKEY_CURRENT_USER\\k\\v\r\n　　現在: (なし)　→　変更後: 1\r\n　実行: net stop \"x\"\r\n"
-              "\r\n■ [B] 2\r\n　C:\\boot.ini (行 2)\r\n　　現在: timeout=30　→　変更後: timeout=5\r\n");
-}
-
 }  // namespace
 }  // namespace brisko::ui

@@ -55,14 +55,6 @@ TEST(ConvertOnXP, MakesAPlaceholderWhereAFatDriveHasRoom) {
     }
 }
 
-TEST(ConvertOnXP, APlaceholderToolThatCannotStartIsReportedWithItsCode) {
-    FatDrive d(10, 2147483648u);
-    d.processes.consoleStart = {false, 2};
-    d.Convert();
-    EXPECT_EQ(d.processes.calls.size(), 1u) << "no conversion line after the failed start";
-    EXPECT_EQ(d.prompts.shown.back(), (testing::ShownMessage{PromptKind::TitledError, "Exec Error 2."}));
-}
-
 TEST(ConvertOnXP, KeepsTheWindowAliveWhileCountingAndStopsWhenItCloses) {
     FatDrive d(1000, 2147483648u);
     int calls = 0;

@@ -83,15 +83,15 @@ monitor::DriveSpace Win32PerformanceSource::ReadDriveSpace(char letter) {
 }
 
 bool Win32PerformanceSource::OpenInterfaceTable() {
-    if (!ipHelper_) ipHelper_ = win32::LoadSystemLibrary(L"iphlpapi.dll");
+    if (!ipHelper_) ipHelper_.Reset(win32::LoadSystemLibrary(L"iphlpapi.dll"));
     if (ipHelper_ && !getIfTable_)
-        getIfTable_ = reinterpret_cast<GetIfTableFn>(reinterpret_cast<void*>(GetProcAddress(ipHelper_, "GetIfTable")));
+        getIfTable_ =
+            reinterpret_cast<GetIfTableFn>(reinterpret_cast<void*>(GetProcAddress(ipHelper_.Get(), "GetIfTable")));
     return getIfTable_ != nullptr;
 }
 
 void Win32PerformanceSource::CloseInterfaceTable() {
-    if (ipHelper_) FreeLibrary(ipHelper_);
-    ipHelper_ = nullptr;
+    ipHelper_.Reset();
     getIfTable_ = nullptr;
 }
 

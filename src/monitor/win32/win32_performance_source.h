@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "monitor/performance_source.h"
+#include "platform/win32/system_paths.h"
 
 namespace brisko::win32 {
 
@@ -30,7 +31,7 @@ private:
     using GetIfTableFn = DWORD(WINAPI*)(void* table, ULONG* size, BOOL sorted);
     using GlobalMemoryStatusExFn = BOOL(WINAPI*)(MEMORYSTATUSEX* status);
     GlobalMemoryStatusExFn memoryStatusEx_ = nullptr;
-    HMODULE ipHelper_ = nullptr;
+    LoadedLibrary ipHelper_;
     GetIfTableFn getIfTable_ = nullptr;
     bool performanceDataOpened_ = false;
 };

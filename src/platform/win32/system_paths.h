@@ -32,6 +32,26 @@ std::wstring WithFullProgramPath(const std::wstring& commandLine, std::wstring& 
 // then found from that folder first.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// A loaded DLL owned for as long as its owner needs it: freed with it.
+class LoadedLibrary {
+public:
+    explicit LoadedLibrary(HMODULE module = nullptr) : module_(module) {}
+    ~LoadedLibrary() { Reset(); }
+    LoadedLibrary(const LoadedLibrary&) = delete;
+    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
+
+    HMODULE Get() const { return module_; }
+    explicit operator bool() const { return module_ != nullptr; }
+    // Owns another DLL (or none); the one held is freed.
+    void Reset(HMODULE module = nullptr) {
+        if (module_) FreeLibrary(module_);
+        module_ = module;
+    }
+
+private:
+    HMODULE module_;
+};
+
 // A function of a DLL of the system folder, looked up when it is called for:
 // the shell's and the common dialogs' DLLs are not imported, so that a start
 // does not wait for them to load. nullptr when it cannot be found.

@@ -1,8 +1,9 @@
 #pragma once
-// What the options window reads from and changes on the main window: the
-// description font, transparency, panel colours, page style and tabs, and the
-// availability of its entries. The main window hands the font size, colours and
-// page style on to its save-and-restore and compact windows where they exist.
+// What the options window reads from and changes on the main window:
+// transparency, panel colours, page style and tabs, and the availability of
+// its entries. The main window hands the colours and page style on to its
+// save-and-restore and compact windows where they exist. (The descriptions'
+// size goes its own way: description_font.h.)
 #include <windows.h>
 
 #include <array>
@@ -21,8 +22,6 @@ class AppearanceTarget {
 public:
     virtual ~AppearanceTarget() = default;
     virtual HWND OwnerWindow() const = 0;
-    virtual int DescriptionFontSize() const = 0;  // points
-    virtual void SetDescriptionFontSize(int points) = 0;
     virtual int Alpha() const = 0;  // 255 when opaque
     virtual void SetAlpha(int alpha) = 0;
     // Title bar, side menu and settings panel, as stored colours.

@@ -5,6 +5,8 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/fitted_line.h"
+#include "ui/win32/scoped_gdi.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -14,18 +16,14 @@ constexpr wchar_t kSelfProperty[] = L"Brisko.CheckList";
 }
 
 CheckList::CheckList(HWND parent, int id, const Dpi& dpi, HFONT font)
-    : list_(CreateWindowExW(0, L"LISTBOX", L"",
-                            WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT,
-                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr)),
+    : list_(MakeChild(parent, L"LISTBOX", L"",
+                      WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY |
+                          LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT,
+                      id, font)),
       dpi_(dpi),
       font_(font) {
-    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_(kLineHeight));
-    SetPropW(list_, kSelfProperty, this);
-    listProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckList::Subclass)));
+    listProc_ = Subclass(list_, kSelfProperty, this, &CheckList::ListProc);
 }
 
 void CheckList::Refresh() {
@@ -34,8 +32,8 @@ void CheckList::Refresh() {
     const bool sameLines = shown == static_cast<int>(entries_->size());
     if (!sameLines) {
         SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-        HDC dc = GetDC(list_);
-        HGDIOBJ old = SelectObject(dc, font_);
+        const WindowDc dc(list_);
+        const Selection measured(dc, font_);
         int widest = 0;
         for (const ItemEntry& entry : *entries_) {
             const std::wstring label = win32::Widen(entry.label);
@@ -44,8 +42,6 @@ void CheckList::Refresh() {
             GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &size);
             widest = std::max<int>(widest, size.cx);
         }
-        SelectObject(dc, old);
-        ReleaseDC(list_, dc);
         SendMessageW(list_, LB_SETHORIZONTALEXTENT, widest + CheckBoxWidth() + dpi_(12), 0);
     }
     for (size_t i = 0; i < entries_->size(); ++i) {
@@ -55,10 +51,13 @@ void CheckList::Refresh() {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void CheckList::Measure(MEASUREITEMSTRUCT& item) const { item.itemHeight = dpi_(kLineHeight); }
+bool CheckList::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    item.itemHeight = dpi_(kLineHeight);
+    return true;
+}
 
-void CheckList::Draw(const DRAWITEMSTRUCT& item) const {
-    if (!entries_ || item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_->size()) return;
+bool CheckList::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (!entries_ || item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_->size()) return true;
     const ItemEntry& entry = (*entries_)[item.itemID];
     HDC dc = item.hDC;
     RECT r = item.rcItem;
@@ -76,6 +75,7 @@ void CheckList::Draw(const DRAWITEMSTRUCT& item) const {
     text.right -= dpi_(2);
     DrawFittedLine(dc, win32::Widen(entry.label), text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+    return true;
 }
 
 void CheckList::Toggle(int index) {
@@ -89,11 +89,10 @@ void CheckList::Toggle(int index) {
     InvalidateRect(list_, &r, TRUE);
 }
 
-LRESULT CALLBACK CheckList::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CheckList::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<CheckList*>(GetPropW(hwnd, kSelfProperty));
     if (message == WM_NCDESTROY) {
-        RemovePropW(hwnd, kSelfProperty);
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->listProc_));
+        Unsubclass(hwnd, kSelfProperty, self->listProc_);
         return CallWindowProcW(self->listProc_, hwnd, message, wParam, lParam);
     }
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {

@@ -3,34 +3,36 @@
 // ticked entries show a tick, unavailable entries are greyed and can be
 // ticked neither by mouse nor by keyboard. Each line's item data mirrors its
 // state (bit 0 ticked, bit 1 available) for tools that watch the window.
+// A part of its window, which draws its lines through it.
 #include <windows.h>
 
 #include <vector>
 
 #include "engine/item_model.h"
+#include "ui/win32/child_part.h"
 #include "ui/win32/dpi.h"
 
 namespace brisko::ui {
 
-class CheckList {
+class CheckList final : public ChildPart {
 public:
     CheckList(HWND parent, int id, const Dpi& dpi, HFONT font);
-    CheckList(const CheckList&) = delete;
-    CheckList& operator=(const CheckList&) = delete;
 
     HWND Handle() const { return list_; }
     // The entries shown; the list follows them after Refresh.
     void Bind(std::vector<ItemEntry>* entries) { entries_ = entries; }
     void Refresh();
-    void Measure(MEASUREITEMSTRUCT& item) const;
-    void Draw(const DRAWITEMSTRUCT& item) const;
+
+    bool Owns(HWND control) const override { return control == list_; }
+    void Show(bool visible) override { ShowWindow(list_, visible ? SW_SHOW : SW_HIDE); }
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
     static constexpr LPARAM kTickedBit = 1, kAvailableBit = 2;
 
 private:
-    // The list box's own procedure, replaced by Subclass; the replacement
-    // works with every common controls version, down to Windows 2000's.
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Takes the list box's mouse clicks and Space before its own procedure.
+    static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Toggle(int index);
     int CheckBoxWidth() const { return dpi_(16); }
 

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/wide.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
 #include "ui/compact_layout.h"
 #include "ui/win32/appearance_target.h"
-#include "ui/win32/glyph_colours.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -40,23 +42,14 @@ const StripButton kStrip[] = {
 // Glyphs drawn in 16 colours on displays of 256 colours or fewer.
 const int kReducedGlyphs[] = {kBtnCompactPerformance, kBtnCompactRestore, kBtnCompactHelp, kBtnCompactVersion};
 
-HWND MakeChild(HWND parent, const wchar_t* cls, const std::wstring& text, DWORD style, int id, const RECT& r) {
-    return CreateWindowExW(0, cls, text.c_str(), WS_CHILD | style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                           nullptr);
-}
-
 int Selected(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 }  // namespace
 
-CompactWindow::CompactWindow(ProgramContext& ctx, HWND mainWindow)
-    : ctx_(ctx), main_(mainWindow), dpi_(Dpi::OfScreen()), monitor_(source_, ctx.os) {}
+CompactWindow::CompactWindow(ProgramContext& ctx, HWND mainWindow, BitmapCache& bitmaps)
+    : ctx_(ctx), main_(mainWindow), dpi_(Dpi::OfScreen()), monitor_(source_, ctx.os), bitmaps_(bitmaps) {}
 
 CompactWindow::~CompactWindow() {
     if (Handle()) KillTimer(Handle(), kTmrFreq);
-    if (font_) DeleteObject(font_);
-    if (background_) DeleteObject(background_);
-    for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
 }
 
 void CompactWindow::Create() {
@@ -75,13 +68,7 @@ void CompactWindow::Open(bool performance) {
         modeSet_ = true;
     }
     if (!placed_) {
-        // Centred over the main window the first time.
-        RECT m, c;
-        GetWindowRect(main_, &m);
-        GetWindowRect(Handle(), &c);
-        const int w = c.right - c.left, h = c.bottom - c.top;
-        SetWindowPos(Handle(), nullptr, (m.left + m.right - w) / 2, (m.top + m.bottom - h) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CentreOver(Handle(), main_);  // the first time
         placed_ = true;
     }
     ShowWindow(main_, SW_HIDE);
@@ -111,13 +98,13 @@ LRESULT CompactWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT r;
             GetClientRect(Handle(), &r);
-            FillRect(reinterpret_cast<HDC>(wParam), &r, background_);
+            FillRect(reinterpret_cast<HDC>(wParam), &r, background_.Get());
             return 1;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(background_);
+            return reinterpret_cast<LRESULT>(background_.Get());
         case WM_MEASUREITEM:
             reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = dpi_(13);
             return TRUE;
@@ -138,9 +125,6 @@ LRESULT CompactWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             BtnCompactClick();
             return 0;
-        case WM_COMMAND:
-            Command(LOWORD(wParam), HIWORD(wParam));
-            return 0;
         case WM_CLOSE:
             BtnCompactClick();
             return 0;
@@ -149,8 +133,7 @@ LRESULT CompactWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CompactWindow::FormCreate() {
-    font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    font_ = MakeFont(dpi_, 12);
     CreateControls();
     LoadBitmaps();
     SizeClient(kCompactStripWidth, kCompactStripHeight);
@@ -167,8 +150,7 @@ void CompactWindow::FormCreate() {
 
 void CompactWindow::SetColour(int32_t colour) {
     colour_ = PaintColour(colour);
-    if (background_) DeleteObject(background_);
-    background_ = CreateSolidBrush(colour_);
+    background_.Reset(CreateSolidBrush(colour_));
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -177,61 +159,50 @@ void CompactWindow::CreateControls() {
     for (const CompactControl& c : CompactControls()) {
         const RECT r = dpi_.Of(c.bounds);
         const std::wstring text = win32::Widen(std::string(c.text));
-        HWND control = nullptr;
         switch (c.kind) {
             case CompactKind::Button:
                 if (c.id == kImgCompactIcon) {
-                    control = MakeChild(Handle(), L"STATIC", kCompactHint, WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, c.id, r);
-                    tips_->Add(control, kCompactHint);
+                    tips_->Add(MakeChild(Handle(), L"STATIC", kCompactHint, WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, c.id,
+                                         font_.Get(), 0, r),
+                               kCompactHint);
                 } else {
-                    control = CreateGlyphButton(Handle(), c.id, r);
+                    HWND button = CreateGlyphButton(Handle(), c.id, r);
                     for (const StripButton& s : kStrip)
                         if (s.id == c.id) {
-                            tips_->Add(control, s.hint);
-                            SetWindowTextW(control, s.hint);
+                            tips_->Add(button, s.hint);
+                            SetWindowTextW(button, s.hint);
                         }
                     looks_[c.id] = {};
+                    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
                 }
                 break;
             case CompactKind::Group:
-                control = MakeChild(Handle(), L"BUTTON", text, WS_VISIBLE | BS_GROUPBOX, -1, r);
+                MakeChild(Handle(), L"BUTTON", text, WS_VISIBLE | BS_GROUPBOX, -1, font_.Get(), 0, r);
                 break;
             case CompactKind::Caption:
-                control = MakeChild(Handle(), L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, -1, r);
+                MakeChild(Handle(), L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, -1, font_.Get(), 0, r);
                 break;
             case CompactKind::Value:
-                control = MakeChild(Handle(), L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, c.id, r);
+                MakeChild(Handle(), L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, c.id, font_.Get(), 0, r);
                 break;
             case CompactKind::Bar:
-                control = MakeChild(Handle(), PROGRESS_CLASSW, L"", WS_VISIBLE, c.id, r);
-                SendMessageW(control, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+                SendMessageW(MakeChild(Handle(), PROGRESS_CLASSW, L"", WS_VISIBLE, c.id, font_.Get(), 0, r),
+                             PBM_SETRANGE, 0, MAKELPARAM(0, 100));
                 break;
             case CompactKind::ChoiceList:
                 MakeList(c.id, false);
                 break;
         }
-        if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
 }
 
 void CompactWindow::LoadBitmaps() {
-    // The strip's 16-pixel pictures in the size drawn nearest the screen's DPI.
-    auto load = [&](const char* name) {
-        const std::string picture = dpi_.Picture(name, 16);
-        HBITMAP& slot = bitmaps_[picture];
-        if (!slot)
-            slot = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::Widen(picture).c_str(),
-                                                   IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-        return slot;
-    };
-    for (const StripButton& s : kStrip) looks_[s.id].glyph = load(s.bitmap);
-    load("AppIconSmallImage");
-    if (!ScreenHasFewColours()) return;
-    for (int id : kReducedGlyphs) {
-        if (HBITMAP reduced = ReduceTo16Colours(looks_[id].glyph)) {
-            bitmaps_["16:" + std::to_string(id)] = reduced;
-            looks_[id].glyph = reduced;
-        }
+    // The strip's 16-pixel pictures in the size drawn nearest the screen's DPI,
+    // some in 16 colours on displays of 256 colours or fewer.
+    for (const StripButton& s : kStrip) {
+        const std::string picture = dpi_.Picture(s.bitmap, 16);
+        const bool reduced = std::find(std::begin(kReducedGlyphs), std::end(kReducedGlyphs), s.id) != std::end(kReducedGlyphs);
+        looks_[s.id].glyph = reduced ? bitmaps_.ForScreen(picture) : bitmaps_.Get(picture);
     }
 }
 
@@ -248,12 +219,11 @@ void CompactWindow::MakeList(int id, bool unsupported) {
     // editable box showing that word.
     const DWORD style = WS_TABSTOP | WS_VSCROLL | (visible ? WS_VISIBLE : 0) |
                         (unsupported ? CBS_DROPDOWN : CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS);
-    HWND list = MakeChild(Handle(), WC_COMBOBOXW, L"", style, id, r);
+    HWND list = MakeChild(Handle(), WC_COMBOBOXW, L"", style, id, font_.Get(), 0, r);
     if (old) {
         SetWindowPos(list, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // same tab order
         DestroyWindow(old);
     }
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (unsupported) SetWindowTextW(list, kUnsupported);
     if (id == kCmbNICList) tips_->Add(list, L"");
 }
@@ -261,8 +231,8 @@ void CompactWindow::MakeList(int id, bool unsupported) {
 void CompactWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
     if (id == kImgCompactIcon) {
-        FillRect(item.hDC, &item.rcItem, background_);
-        HBITMAP icon = bitmaps_[dpi_.Picture("AppIconSmallImage", 16)];
+        FillRect(item.hDC, &item.rcItem, background_.Get());
+        HBITMAP icon = bitmaps_.Get(dpi_.Picture("AppIconSmallImage", 16));
         const SIZE s = BitmapSize(icon);
         DrawKeyedBitmap(item.hDC, icon, (item.rcItem.right - s.cx) / 2, (item.rcItem.bottom - s.cy) / 2);
         return;
@@ -287,7 +257,7 @@ void CompactWindow::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawGlyphButton(item, it->second, colour_);
 }
 
-void CompactWindow::Command(int id, int code) {
+void CompactWindow::OnCommand(int id, int code) {
     switch (id) {
         case IDOK: return PressFocusedButton(Handle());  // Enter
         case kImgCompactIcon:
@@ -336,8 +306,7 @@ void CompactWindow::ShowModeControls() {
 }
 
 void CompactWindow::FormMouseDown() {
-    ReleaseCapture();
-    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF012, 0);  // move by the caption
+    DragByCaption(Handle());
 }
 
 void CompactWindow::BtnCompactClick() {

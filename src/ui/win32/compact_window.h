@@ -15,6 +15,7 @@
 #include "monitor/monitor.h"
 #include "monitor/win32/win32_performance_source.h"
 #include "ui/control_ids.h"
+#include "ui/win32/bitmap_cache.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/tooltips.h"
@@ -24,7 +25,7 @@ namespace brisko::ui {
 
 class CompactWindow final : public Window {
 public:
-    CompactWindow(ProgramContext& ctx, HWND mainWindow);
+    CompactWindow(ProgramContext& ctx, HWND mainWindow, BitmapCache& bitmaps);
     ~CompactWindow() override;
     // Takes the main window's place in compact or performance mode. Already
     // in that mode, it shows again as it was, its lists and choices kept.
@@ -34,6 +35,7 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
 
 private:
     void Create();
@@ -41,7 +43,6 @@ private:
     void CreateControls();
     void LoadBitmaps();
     void DrawItem(const DRAWITEMSTRUCT& item);
-    void Command(int id, int code);
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
     void SizeClient(int width, int height);
     void ShowModeControls();
@@ -75,11 +76,11 @@ private:
     bool sampling_ = false;
     const char* processorError_ = nullptr;  // a failed processor sample not yet told
     std::map<int, bool> unsupported_;  // lists that read "未対応"
-    HFONT font_ = nullptr;
+    BitmapCache& bitmaps_;
+    Font font_;
     COLORREF colour_ = 0;
-    HBRUSH background_ = nullptr;
+    Brush background_;
     std::map<int, ButtonLook> looks_;
-    std::map<std::string, HBITMAP> bitmaps_;
     std::unique_ptr<Tooltips> tips_;
     // What each value label and bar shows, so that a refresh only touches
     // what changed.

@@ -7,24 +7,22 @@
 #include "ui/web_search.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/rich_text.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
 namespace {
 // A copy of a picture with its see-through magenta filled in the menu colour.
-HBITMAP OnMenuColour(HBITMAP keyed) {
+Bitmap OnMenuColour(HBITMAP keyed) {
     const SIZE size = BitmapSize(keyed);
-    if (!size.cx) return nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP copy = CreateCompatibleBitmap(screen, size.cx, size.cy);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, copy);
+    if (!size.cx) return {};
+    const WindowDc screen;
+    Bitmap copy(CreateCompatibleBitmap(screen, size.cx, size.cy));
+    const MemoryDc dc(screen);
+    const Selection drawn(dc, copy.Get());
     const RECT all = {0, 0, size.cx, size.cy};
     FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
     DrawKeyedBitmap(dc, keyed, 0, 0);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return copy;
 }
 
@@ -58,25 +56,15 @@ void CopyToClipboard(HWND owner, const std::string& text) {
     CloseClipboard();
 }
 
-std::string SelectedEntry(HWND list) {
-    const LRESULT position = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    if (position < 0) return {};
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, position, 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, position, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return win32::Narrow(text);
-}
 }  // namespace
 
-ContextMenus::ContextMenus(HWND owner, ProcessLauncher& processes, const std::function<HBITMAP(const char*)>& bitmap)
+ContextMenus::ContextMenus(HWND owner, ProcessLauncher& processes, BitmapCache& bitmaps)
     : owner_(owner),
       processes_(processes),
       copyMenu_(CreatePopupMenu()),
       searchMenu_(CreatePopupMenu()),
       searchItems_(CreatePopupMenu()) {
-    auto picture = [&](const char* name) { return pictures_.emplace_back(OnMenuColour(bitmap(name))); };
+    auto picture = [&](const char* name) { return pictures_.emplace_back(OnMenuColour(bitmaps.Get(name))).Get(); };
     AddItem(copyMenu_, kMenuItemCopy, L"コピー(&C)\tCtrl+C", picture("CopyImage"));
     for (size_t i = 0; i < kSearchProviders.size(); ++i)
         AddItem(searchItems_, kSearchFirst + static_cast<int>(i), win32::Widen(SearchProviderCaption(kSearchProviders[i])),
@@ -87,8 +75,6 @@ ContextMenus::ContextMenus(HWND owner, ProcessLauncher& processes, const std::fu
 ContextMenus::~ContextMenus() {
     DestroyMenu(copyMenu_);
     DestroyMenu(searchMenu_);  // with its submenu
-    for (HBITMAP p : pictures_)
-        if (p) DeleteObject(p);
 }
 
 int ContextMenus::Track(HMENU menu, HWND control, POINT screen) const {
@@ -118,14 +104,14 @@ bool ContextMenus::CommentContextPopup(HWND comment, POINT screen) {
 }
 
 bool ContextMenus::ListBoxContextPopup(HWND list, POINT screen) {
-    copyText_ = SelectedEntry(list);
+    copyText_ = SelectedListLine(list);
     if (copyText_.empty()) return false;
     if (Track(copyMenu_, list, screen) == kMenuItemCopy) MenuItemCopyClick();
     return true;
 }
 
 void ContextMenus::CopyListSelection(HWND list) {
-    copyText_ = SelectedEntry(list);
+    copyText_ = SelectedListLine(list);
     MenuItemCopyClick();
 }
 

@@ -5,18 +5,18 @@
 // program from a control's context-menu event, never by itself.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/processes.h"
+#include "ui/win32/bitmap_cache.h"
 
 namespace brisko::ui {
 
 class ContextMenus {
 public:
-    // bitmap gives the menu pictures by resource name.
-    ContextMenus(HWND owner, ProcessLauncher& processes, const std::function<HBITMAP(const char*)>& bitmap);
+    // The menu pictures come from bitmaps.
+    ContextMenus(HWND owner, ProcessLauncher& processes, BitmapCache& bitmaps);
     ~ContextMenus();
     ContextMenus(const ContextMenus&) = delete;
     ContextMenus& operator=(const ContextMenus&) = delete;
@@ -38,7 +38,7 @@ private:
     HWND owner_;
     ProcessLauncher& processes_;
     HMENU copyMenu_, searchMenu_, searchItems_;
-    std::vector<HBITMAP> pictures_;  // the menu's pictures, owned here
+    std::vector<Bitmap> pictures_;  // the menu's pictures, on the menu colour
     std::string searchText_;  // the selection when the search menu last opened
     std::string copyText_;    // the entry's text when the copy menu last opened
 };

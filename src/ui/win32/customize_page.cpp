@@ -20,20 +20,16 @@ const wchar_t* const kSwatchLabels[6] = {L"タイトルバー", L"メニュー�
 constexpr int kTransparencyStep = 5;
 }  // namespace
 
-CustomizePage::~CustomizePage() {
-    for (HBRUSH b : brushes_)
-        if (b) DeleteObject(b);
-}
-
 // No input method for a box of digits. imm32 is not among the DLLs Windows
 // protects from a copy beside the program, so it is not imported but taken
 // from the system folder (where user32 has loaded it already on a Japanese
 // Windows).
 static void SwitchInputMethodOff(HWND box) {
     using Associate = HIMC(WINAPI*)(HWND, HIMC);
-    HMODULE imm = win32::LoadSystemLibrary(L"imm32.dll");
+    const win32::LoadedLibrary imm(win32::LoadSystemLibrary(L"imm32.dll"));
     if (!imm) return;
-    if (auto associate = reinterpret_cast<Associate>(reinterpret_cast<void*>(GetProcAddress(imm, "ImmAssociateContext"))))
+    if (auto associate =
+            reinterpret_cast<Associate>(reinterpret_cast<void*>(GetProcAddress(imm.Get(), "ImmAssociateContext"))))
         associate(box, nullptr);
 }
 
@@ -86,14 +82,13 @@ bool CustomizePage::IsSwatch(HWND control) const {
     return id >= kPnlColorFirst && id < kPnlColorFirst + static_cast<int>(kColourTargets);
 }
 
-HBRUSH CustomizePage::SwatchBrush(HWND control) const {
-    return IsSwatch(control) ? brushes_[GetDlgCtrlID(control) - kPnlColorFirst] : nullptr;
+HBRUSH CustomizePage::OnCtlColor(HWND control, HDC /*dc*/) {
+    return IsSwatch(control) ? brushes_[GetDlgCtrlID(control) - kPnlColorFirst].Get() : nullptr;
 }
 
 void CustomizePage::SetSwatch(size_t index, int32_t colour) {
     swatches_[index] = colour;
-    if (brushes_[index]) DeleteObject(brushes_[index]);
-    brushes_[index] = CreateSolidBrush(PaintColour(colour));
+    brushes_[index].Reset(CreateSolidBrush(PaintColour(colour)));
     HWND swatch = Item(kPnlColorFirst + static_cast<int>(index));
     host_.tips.Add(swatch, win32::Widen(ColorToRgbText(static_cast<int32_t>(PaintColour(colour)))));
     InvalidateRect(swatch, nullptr, TRUE);
@@ -162,7 +157,7 @@ void CustomizePage::SwatchClick(size_t index) {
         SetChecked(kRdStyleFirst + static_cast<int>(i), i == kOptionalStyle);
 }
 
-bool CustomizePage::Command(int id, int code) {
+bool CustomizePage::OnCommand(int id, int code) {
     if (id >= kRdStyleFirst && id < kRdStyleFirst + 11) {
         if (code == BN_CLICKED) StyleSelected(static_cast<size_t>(id - kRdStyleFirst));
         return true;
@@ -175,11 +170,10 @@ bool CustomizePage::Command(int id, int code) {
         if (code == EN_CHANGE) EdtTransChange();
         return true;
     }
-    if (id == kBtnOKH && code == BN_CLICKED) BtnOKHClick();
-    return id == kScrTrans || (id >= kRdTabs && id <= kChkShowTab) || id == kBtnOKH || id == kBtnCloseH;
+    if (id != kBtnOKH || code != BN_CLICKED) return false;
+    BtnOKHClick();
+    return true;
 }
-
-int CustomizePage::DefaultButton() const { return 0; }  // Enter applies nothing here
 
 int CustomizePage::Position() const { return static_cast<int>(SendMessageW(Item(kScrTrans), SBM_GETPOS, 0, 0)); }
 

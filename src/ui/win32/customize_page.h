@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ui/win32/options_page.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace brisko::ui {
 
@@ -18,14 +19,12 @@ public:
           setWindowColour_(std::move(setWindowColour)),
           setOwnPageStyle_(std::move(setOwnPageStyle)),
           refreshPageStyles_(std::move(refreshPageStyles)) {}
-    ~CustomizePage() override;
     void Create(const OptionsLayout& layout) override;
     void Load() override;
-    bool Command(int id, int code) override;
-    int DefaultButton() const override;
+    bool OnCommand(int id, int code) override;  // Enter presses no button here
+    // A swatch is painted in its colour.
+    HBRUSH OnCtlColor(HWND control, HDC dc) override;
     bool IsSwatch(HWND control) const;
-    // The brush a swatch is painted with; nullptr for other controls.
-    HBRUSH SwatchBrush(HWND control) const;
     void Scroll(int request, int thumb);
 
 private:
@@ -42,7 +41,7 @@ private:
     std::function<void(PageStyle)> setOwnPageStyle_;
     std::function<void()> refreshPageStyles_;
     TargetColours swatches_{};
-    std::array<HBRUSH, kColourTargets> brushes_{};
+    std::array<Brush, kColourTargets> brushes_;
     std::array<COLORREF, 16> customColours_{};
     bool settingText_ = false;
 };

@@ -47,12 +47,11 @@ void DisablingPage::Load() {
     if (host_.ctx.os.family == "9x") EnableWindow(Item(kChcService), FALSE);
 }
 
-bool DisablingPage::Command(int id, int code) {
-    if (id == kBtnOKD && code == BN_CLICKED) BtnOKDClick();
-    return (id >= kChcDisablingFirst && id < kChcDisablingFirst + 64) || id == kBtnOKD || id == kBtnCloseOK;
+bool DisablingPage::OnCommand(int id, int code) {
+    if (id != kBtnOKD || code != BN_CLICKED) return false;
+    BtnOKDClick();
+    return true;
 }
-
-int DisablingPage::DefaultButton() const { return 0; }  // Enter applies nothing here
 
 void DisablingPage::BtnOKDClick() {
     std::vector<DisablingBox> boxes;

@@ -11,8 +11,7 @@ public:
     using OptionsPage::OptionsPage;
     void Create(const OptionsLayout& layout) override;
     void Load() override;
-    bool Command(int id, int code) override;
-    int DefaultButton() const override;
+    bool OnCommand(int id, int code) override;  // Enter presses no button here
 
 private:
     void BtnOKDClick();

@@ -1,11 +1,11 @@
 #include "ui/win32/dpi.h"
 
+#include "ui/win32/scoped_gdi.h"
+
 namespace brisko::ui {
 
 Dpi Dpi::OfScreen() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(WindowDc(), LOGPIXELSY);
     return Dpi(dpi > 0 ? dpi : 96);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/win32/fitted_line.h"
 
+#include "ui/win32/scoped_gdi.h"
+
 namespace brisko::ui {
 
 void DrawFittedLine(HDC dc, const std::wstring& label, const RECT& line, HBRUSH background) {
@@ -14,10 +16,10 @@ void DrawFittedLine(HDC dc, const std::wstring& label, const RECT& line, HBRUSH 
         return;
     }
     // Written at full width off screen, then squeezed into the room there is.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP canvas = CreateCompatibleBitmap(dc, size.cx, height);
-    HGDIOBJ oldBitmap = SelectObject(memory, canvas);
-    HGDIOBJ oldFont = SelectObject(memory, GetCurrentObject(dc, OBJ_FONT));
+    const MemoryDc memory(dc);
+    const Bitmap canvas(CreateCompatibleBitmap(dc, size.cx, height));
+    const Selection drawn(memory, canvas.Get());
+    const Selection font(memory, GetCurrentObject(dc, OBJ_FONT));
     RECT all = {0, 0, size.cx, height};
     FillRect(memory, &all, background);
     SetBkMode(memory, TRANSPARENT);
@@ -25,10 +27,6 @@ void DrawFittedLine(HDC dc, const std::wstring& label, const RECT& line, HBRUSH 
     DrawTextW(memory, label.c_str(), -1, &all, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetStretchBltMode(dc, HALFTONE);
     StretchBlt(dc, text.left, text.top, room, height, memory, 0, 0, size.cx, height, SRCCOPY);
-    SelectObject(memory, oldFont);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(canvas);
-    DeleteDC(memory);
 }
 
 }  // namespace brisko::ui

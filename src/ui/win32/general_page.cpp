@@ -36,7 +36,7 @@ void GeneralPage::Create(const OptionsLayout& l) {
 
 void GeneralPage::Load() {
     const Preferences prefs = PreferencesOf(host_.ctx);
-    const int points = host_.main.DescriptionFontSize();
+    const int points = host_.descriptionFont.Points();
     int radio = kRdFontM;
     for (int i = 0; i < 5; ++i)
         if (kFontPoints[i] == points) radio = kRdFontG + i;
@@ -55,13 +55,13 @@ void GeneralPage::Load() {
     }
 }
 
-bool GeneralPage::Command(int id, int code) {
-    if (code != BN_CLICKED) return id >= kRdFontG && id <= kChcRestorePoint;
+bool GeneralPage::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return false;
     switch (id) {
         case kBtnOKO: BtnOKOClick(); return true;
         case kBtnSysocPath: BrowseClick(kLblSysocPath, kEdtSysocPath); return true;
         case kBtnBootPath: BrowseClick(kLblBootPath, kEdtBootPath); return true;
-        default: return id >= kRdFontG && id <= kChcRestorePoint;
+        default: return false;
     }
 }
 
@@ -74,7 +74,7 @@ void GeneralPage::BtnOKOClick() {
             points = kFontPoints[i];
             break;
         }
-    host_.main.SetDescriptionFontSize(points);
+    host_.descriptionFont.Set(points);
     Preferences prefs = PreferencesOf(host_.ctx);
     prefs.Write(prefkey::kSettings, prefkey::kFontSize, std::to_string(points));
     prefs.SetRebootPromptWanted(Checked(kChcReboot));

@@ -10,7 +10,7 @@ public:
     using OptionsPage::OptionsPage;
     void Create(const OptionsLayout& layout) override;
     void Load() override;
-    bool Command(int id, int code) override;
+    bool OnCommand(int id, int code) override;
     int DefaultButton() const override;
 
 private:

@@ -1,5 +1,8 @@
 #include "ui/win32/glyph_button.h"
 
+#include "ui/win32/scoped_gdi.h"
+#include "ui/win32/window_chores.h"
+
 namespace brisko::ui {
 
 namespace {
@@ -61,8 +64,7 @@ LRESULT CALLBACK GlyphButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         }
         case WM_NCDESTROY:
             KillTimer(hwnd, kRestTimer);
-            RemovePropW(hwnd, kHoverProperty);
-            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+            Unsubclass(hwnd, kHoverProperty, proc);
             delete hover;
             break;
     }
@@ -80,14 +82,14 @@ void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height
     const SIZE size = BitmapSize(bitmap);
     if (!size.cx) return;
     const int w = width ? width : size.cx, h = height ? height : size.cy;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap);
+    const MemoryDc source(dc);
+    const Selection picture(source, bitmap);
     // A mask, white where the key colour is, with plain GDI (no msimg32): the
     // picture is XORed on, the mask clears what it covers, and a second XOR
     // leaves the picture there and the background where the key was.
-    HDC maskDc = CreateCompatibleDC(dc);
-    HBITMAP mask = CreateBitmap(size.cx, size.cy, 1, 1, nullptr);
-    HGDIOBJ oldMask = SelectObject(maskDc, mask);
+    const MemoryDc maskDc(dc);
+    const Bitmap mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
+    const Selection masking(maskDc, mask.Get());
     const COLORREF sourceBack = SetBkColor(source, kKeyColour);
     BitBlt(maskDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
     SetBkColor(source, sourceBack);
@@ -99,22 +101,13 @@ void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height
     SetStretchBltMode(dc, stretch);
     SetBkColor(dc, back);
     SetTextColor(dc, text);
-    SelectObject(maskDc, oldMask);
-    DeleteObject(mask);
-    DeleteDC(maskDc);
-    SelectObject(source, old);
-    DeleteDC(source);
 }
 
 HWND CreateGlyphButton(HWND parent, int id, RECT r) {
-    HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left, r.top,
-                                  r.right - r.left, r.bottom - r.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND button = MakeChild(parent, L"BUTTON", L"", WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, id, nullptr, 0, r);
     if (!button) return nullptr;
     auto* hover = new Hover;
-    SetPropW(button, kHoverProperty, hover);
-    hover->proc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GlyphButtonProc)));
+    hover->proc = Subclass(button, kHoverProperty, hover, &GlyphButtonProc);
     return button;
 }
 
@@ -123,11 +116,10 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORRE
     RECT r = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) || look.down;
     const bool disabled = item.itemState & ODS_DISABLED;
-    HBRUSH brush = CreateSolidBrush(pressed ? RGB(GetRValue(background) * 9 / 10, GetGValue(background) * 9 / 10,
-                                                  GetBValue(background) * 9 / 10)
-                                            : background);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    const Brush brush(CreateSolidBrush(pressed ? RGB(GetRValue(background) * 9 / 10, GetGValue(background) * 9 / 10,
+                                                     GetBValue(background) * 9 / 10)
+                                               : background));
+    FillRect(dc, &r, brush.Get());
     if (pressed) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     else if (item.itemState & ODS_HOTLIGHT) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
 
@@ -135,7 +127,7 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORRE
     const int offset = pressed ? 1 : 0;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    HGDIOBJ oldFont = look.font ? SelectObject(dc, look.font) : nullptr;
+    const Selection font(dc, look.font);
     // Margins grow with the picture, which grows with the DPI: a quarter of its width.
     const int margin = glyph.cx / 4;
     if (look.captionLeft) {
@@ -155,7 +147,6 @@ void DrawGlyphButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, COLORRE
         RECT text = {x + glyph.cx + margin, r.top + offset, r.right, r.bottom + offset};
         DrawTextW(dc, look.caption.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    if (oldFont) SelectObject(dc, oldFont);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = r;
         InflateRect(&focus, -3, -3);

@@ -10,36 +10,34 @@
 #include <vector>
 
 #include "backup/change_history.h"
-#include "engine/program_context.h"
-#include "ui/restore_layout.h"
-#include "ui/win32/dpi.h"
+#include "ui/win32/restore_page.h"
 
 namespace brisko::ui {
 
-class HistoryPage {
+class HistoryPage final : public RestorePage {
 public:
     // describe puts a text into the description box; restore runs the
     // restore of a backup file with its questions and checks, the question
     // naming the later changes it also undoes.
     using Restore = std::function<void(const std::string& path, const std::string& alsoUndone)>;
-    HistoryPage(ProgramContext& ctx, std::function<void(const std::string&)> describe, Restore restore)
-        : ctx_(ctx), describe_(std::move(describe)), restore_(std::move(restore)) {}
+    HistoryPage(const RestorePageHost& host, std::function<void(const std::string&)> describe, Restore restore)
+        : RestorePage(host), describe_(std::move(describe)), restore_(std::move(restore)) {}
 
-    void Create(HWND window, HFONT font);
-    void Place(HWND window, const Dpi& dpi, const Rect& panel, const HistoryPageLayout& layout);
+    const wchar_t* Caption() const override { return L"履歴"; }
+    void Create() override;
+    void Place(const RestoreLayout& layout) override;
+    bool Owns(HWND control) const override;
     // Shown: the log is read again and the first record chosen.
-    void Show(HWND window, bool shown);
-    // The page's own static controls, which take the panel's colour.
-    static bool Paints(int id) { return id == kPanelId || id == kHeadingId; }
-    // True when the command was the page's.
-    bool Command(HWND window, int id, int code);
+    void Show(bool shown) override;
+    bool OnCommand(int id, int code) override;
+    // The panel and the heading take the panel's colour, as does the button.
+    HBRUSH OnCtlColor(HWND control, HDC dc) override;
 
 private:
-    static const int kPanelId, kHeadingId;
-    void Load(HWND window);
-    void Choose(HWND window);
+    void Load();
+    void Choose();
+    int Chosen() const;
 
-    ProgramContext& ctx_;
     std::function<void(const std::string&)> describe_;
     Restore restore_;
     std::vector<HistoryRecord> records_;

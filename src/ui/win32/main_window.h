@@ -1,7 +1,9 @@
 #pragma once
 // The main window (class "TFrmMain"): painted title bar with the banner and
-// tool buttons, the side menu, the page control with the lists, the glue row
-// and the description box. Its creation runs the program's start-up.
+// tool buttons, the side menu, the page control with the pages (each a part
+// of the window: the check lists, the utilities page, the PC information
+// page), the glue row and the description box. Its creation runs the
+// program's start-up. Its members are defined in main_window*.cpp, by concern.
 #include <windows.h>
 
 #include <array>
@@ -15,9 +17,11 @@
 #include "ui/control_ids.h"
 #include "ui/main_layout.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/bitmap_cache.h"
 #include "ui/win32/check_list.h"
 #include "ui/win32/compact_window.h"
 #include "ui/win32/context_menus.h"
+#include "ui/win32/description_font.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/glyph_button.h"
@@ -26,6 +30,7 @@
 #include "ui/win32/pc_info_page.h"
 #include "ui/win32/restore_window.h"
 #include "ui/win32/tooltips.h"
+#include "ui/win32/tray_icon.h"
 #include "ui/win32/utility_page.h"
 #include "ui/win32/window.h"
 
@@ -34,36 +39,38 @@ namespace brisko::ui {
 class MainWindow final : public Window, public AppearanceTarget {
 public:
     MainWindow(ProgramContext& ctx, MessageBoxPrompts& prompts);
-    ~MainWindow() override;
     void Create();
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
+    LRESULT OnNotify(const NMHDR& header) override;
 
 private:
     struct Fonts {
-        HFONT menu = nullptr, bold = nullptr, glue = nullptr, comment = nullptr, list = nullptr;
+        Font menu, bold, glue, comment, list;
     };
 
     void FormCreate();
     void CreateControls();
     void LoadBitmaps();
-    // A bitmap resource, loaded once and kept for the run.
-    HBITMAP Bitmap(const char* name);
     // The search and copy menus, made at their first use.
     ContextMenus& Menus();
     void RunStartup();
-    // The utilities and PC information pages, made and filled when first shown.
-    void OpenUtilityPage();
+    // A page, made and filled when first shown: a check list, the utilities
+    // page or the PC information page.
+    void OpenPage(int page);
     CheckList& OpenCheckList(int page);
+    void OpenUtilityPage();
     void OpenPcInfoPage();
+    // The page's part, or nullptr before it is made.
+    ChildPart* Page(int page) const;
     void FillTextList(int page, const char* resource);
     void LoadAppearance();
-    void ReduceGlyphColours();
     void Layout();
+    void LimitSize(MINMAXINFO& info) const;
     void Paint(HDC dc);
     void DrawItem(const DRAWITEMSTRUCT& item);
-    void Command(int id);
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
 
     // Handlers named after the controls they serve.
@@ -81,7 +88,6 @@ private:
     void BtnAccelerateClick();
     void BtnRestoreClick();
     void ShowPage(int page);
-    void TabSheetShow(int page);
     void UpdateCountLabel();
     void RefreshLists();
     void ListSelect(int page);
@@ -97,13 +103,12 @@ private:
     void BtnOptionClick();
     void BtnHelpClick();
     void ImgAboutClick();
-    OptionsWindow& FrmSub();
+    // The options window, made at first use; nullptr when it could not be made.
+    OptionsWindow* FrmSub();
     void ShowCompact(bool performance);
 
     // What the options window changes.
     HWND OwnerWindow() const override { return Handle(); }
-    int DescriptionFontSize() const override { return descriptionPoints_; }
-    void SetDescriptionFontSize(int points) override;
     int Alpha() const override { return alpha_; }
     void SetAlpha(int alpha) override;
     std::array<int32_t, 3> PanelColours() const override { return panelColours_; }
@@ -120,17 +125,18 @@ private:
     Dpi dpi_;
     bool smallScreen_ = false;
     bool showTabs_ = false;
-    bool inTray_ = false;
-    int currentItemList_ = 0;
+    TrayIcon tray_;
+    int currentPage_ = 0;
     UINT taskbarCreated_ = 0;
     UINT comeForward_ = 0;
     MainLayout layout_;
+    BitmapCache bitmaps_;               // for this window and those it opens
+    DescriptionFont descriptionFont_;  // likewise
     Fonts fonts_;
     std::map<int, ButtonLook> looks_;
-    std::map<std::string, HBITMAP> bitmaps_;
     std::unique_ptr<Tooltips> tips_;                         // made once the window shows, from hints_
     std::vector<std::pair<HWND, std::wstring>> hints_;
-    std::array<std::unique_ptr<CheckList>, 6> checkLists_;  // System ... Others, Service; made when first shown
+    std::array<std::unique_ptr<CheckList>, kUtilityPage> checkLists_;  // System ... Others, Service; made when first shown
     std::unique_ptr<UtilityPage> utilityPage_;               // the controls over the utilities list
     std::unique_ptr<PcInfoPage> pcInfoPage_;
     std::unique_ptr<ContextMenus> menus_;
@@ -138,9 +144,8 @@ private:
     std::string referenceLink_;
     // Title bar, side menu and settings panel.
     std::array<int32_t, 3> panelColours_;
-    HBRUSH accelBrush_ = nullptr;
+    Brush accelBrush_;
     int alpha_ = 255;
-    int descriptionPoints_ = 10;
     PageStyle pageStyle_ = PageStyle::Tabs;
     std::unique_ptr<OptionsWindow> frmSub_;
     FileOpenDialog dlgOpen_;

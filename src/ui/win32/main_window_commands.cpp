@@ -1,38 +1,24 @@
 // The main window's commands: its title bar and tool buttons, the accelerate
-// and save-and-restore buttons, its pages and the description box, and the
-// windows it opens. The frame, its controls and their drawing are in
-// main_window.cpp.
+// and save-and-restore buttons, the notification-area icon, and the windows
+// it opens.
 #include "ui/win32/main_window.h"
 
-#include <commctrl.h>
-#include <richedit.h>
-#include <shellapi.h>
-#include <windowsx.h>
 #include "backup/accelerate_flow.h"
-#include "engine/services.h"
-#include "engine/unavailable_reason.h"
-#include "engine/policy_note.h"
-#include "platform/text_resources.h"
-#include "platform/win32/wide.h"
-#include "engine/program_preferences.h"
-#include "startup/startup_sequence.h"
 #include "ui/options_ids.h"
 #include "ui/reference_links.h"
-#include "ui/win32/glyph_colours.h"
-#include "ui/win32/rich_text.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
 void MainWindow::TitleMouseDown() {
     if (IsZoomed(Handle())) return;
-    ReleaseCapture();
-    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF012, 0);  // move by the caption
+    DragByCaption(Handle());
 }
 
 void MainWindow::BtnMaximizeClick() {
     const bool maximise = !IsZoomed(Handle());
     ShowWindow(Handle(), maximise ? SW_MAXIMIZE : SW_RESTORE);
-    looks_[kBtnMaximize].glyph = Bitmap(dpi_.Picture(maximise ? "RestoreDownImage" : "MaximizeImage", 16).c_str());
+    looks_[kBtnMaximize].glyph = bitmaps_.Get(dpi_.Picture(maximise ? "RestoreDownImage" : "MaximizeImage", 16));
     SetHint(kBtnMaximize, maximise ? L"元に戻す (縮小)" : L"最大化");
     InvalidateRect(Control(kBtnMaximize), nullptr, TRUE);
 }
@@ -52,11 +38,7 @@ void MainWindow::BtnTopClick() {
 }
 
 void MainWindow::BtnAccelerateClick() {
-    HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    struct RestoreCursor {
-        HCURSOR cursor;
-        ~RestoreCursor() { SetCursor(cursor); }
-    } restore{old};
+    const BusyCursor busy;
     ::brisko::BtnAccelerateClick(ctx_);
     RefreshLists();
     UpdateCountLabel();
@@ -64,7 +46,7 @@ void MainWindow::BtnAccelerateClick() {
 
 void MainWindow::BtnRestoreClick() {
     if (!frmRestore_)
-        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, [this] {
+        frmRestore_ = std::make_unique<RestoreWindow>(ctx_, prompts_, dlgOpen_, bitmaps_, descriptionFont_, [this] {
             RefreshLists();
             if (pcInfoPage_) pcInfoPage_->Fill();
             UpdateCountLabel();
@@ -72,167 +54,53 @@ void MainWindow::BtnRestoreClick() {
     frmRestore_->ShowModal(Handle());
 }
 
-void MainWindow::ShowPage(int page) {
-    if (page < 6 && !checkLists_[page]) {
-        HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-        if (page == 5) ctx_.items.NeedServices();  // the services are read when their page is first shown
-        OpenCheckList(page).Refresh();
-        SetCursor(old);
-    }
-    for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kListFirst + i), i == page ? SW_SHOW : SW_HIDE);
-    if (page == 6) OpenUtilityPage();
-    if (page == 7) OpenPcInfoPage();
-    if (utilityPage_) utilityPage_->Show(page == 6);
-    if (pcInfoPage_) pcInfoPage_->Show(page == 7);
-    SendMessageW(Control(kPgAccelTabs), TCM_SETCURSEL, page, 0);
-    TabSheetShow(page);
+
+
+void MainWindow::BtnOptionClick() {
+    if (OptionsWindow* options = FrmSub()) options->ShowModal();
 }
 
-void MainWindow::FillTextList(int page, const char* resource) {
-    HWND list = Control(kListFirst + page);
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    for (const auto& line : LoadTextResource(ctx_.platform.resources, resource))
-        if (!line.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Widen(line).c_str()));
+void MainWindow::ImgAboutClick() {
+    if (OptionsWindow* options = FrmSub()) options->ShowModal(kTbVersion);
 }
-
-// A page's list of items, made when the page is first shown and put in the
-// stacking order after the page lists made before it, where Tab reaches it.
-CheckList& MainWindow::OpenCheckList(int page) {
-    if (checkLists_[page]) return *checkLists_[page];
-    checkLists_[page] = std::make_unique<CheckList>(Handle(), kListFirst + page, dpi_, fonts_.list);
-    checkLists_[page]->Bind(page == 5 ? &ctx_.items.ServiceListAsItStands() : &ctx_.items.List(kAllCategories[page]));
-    HWND after = Control(kPgAccelTabs);
-    for (int before = 0; before < page; ++before)
-        if (checkLists_[before]) after = Control(kListFirst + before);
-    HWND list = Control(kListFirst + page);
-    SetWindowPos(list, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    const RECT r = dpi_.Of(layout_.pages);
-    MoveWindow(list, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    return *checkLists_[page];
-}
-
-// The pages' controls stand just above their list in the stacking order, so
-// Tab reaches them in the same place whenever they are made.
-void MainWindow::OpenUtilityPage() {
-    if (utilityPage_) return;
-    utilityPage_ = std::make_unique<UtilityPage>(ctx_, Handle(), Control(kListFirst + 6), dpi_, fonts_.list);
-    FillTextList(6, "UtilityText");
-    utilityPage_->FillDriveLists(ctx_.paths.fixedDriveLetters);
-    utilityPage_->ApplyControlStates(ctx_.controls);
-    if (ScreenHasFewColours()) utilityPage_->ReduceGlyphColours();
-    utilityPage_->Place(layout_.pages);
-}
-
-void MainWindow::OpenPcInfoPage() {
-    if (pcInfoPage_) return;
-    pcInfoPage_ = std::make_unique<PcInfoPage>(Handle(), Control(kListFirst + 7), ctx_, dpi_, fonts_.list);
-    FillTextList(7, "PCInfoText");
-    pcInfoPage_->Fill();
-    pcInfoPage_->ApplyAvailability();
-    pcInfoPage_->Place(layout_.pages);
-}
-
-void MainWindow::TabSheetShow(int page) { currentItemList_ = page; }
-
-void MainWindow::ListSelect(int page) {
-    const int position = static_cast<int>(SendMessageW(Control(kListFirst + page), LB_GETCURSEL, 0, 0));
-    if (position < 0) return;
-    static const char* const kKeys[kPageCount] = {"System", "Desktop", "Explorer", "Power", "Others", "", "Utility", "PCInfo"};
-    static const LinkList kLinks[kPageCount] = {LinkList::System, LinkList::Desktop, LinkList::Explorer,
-                                                LinkList::Power,  LinkList::Others,  LinkList::Service,
-                                                LinkList::Utility, LinkList::Info};
-    if (page == 5) {
-        // The service's properties, through the template's plain text.
-        const auto& services = ctx_.items.List(TweakCategory::Service);
-        if (position >= static_cast<int>(services.size())) return;
-        SetRichText(Control(kComment), ctx_.platform.resources.Find("ServicesText").value_or(""));
-        const int length = GetWindowTextLengthW(Control(kComment));
-        std::wstring plain(length + 1, L'\0');
-        GetWindowTextW(Control(kComment), plain.data(), length + 1);
-        plain.resize(length);
-        ShowPlainDescription(ServiceDetailsText(ctx_, services[position].label, win32::Narrow(plain)));
-    } else {
-        const auto text = ctx_.platform.resources.Find(std::string(kKeys[page]) + std::to_string(position) + "Text");
-        const std::string why = page < 5 ? UnavailableNote(ctx_, kSettingCategories[page], position) : std::string();
-        const std::string policy =
-            page < 5 ? PolicyNote(ctx_, kSettingCategories[page], static_cast<size_t>(position)) : std::string();
-        if (text) ShowPlainDescription(why + *text + policy);
-    }
-    SetReferenceLink(ReferenceLink(kLinks[page], position));
-}
-
-void MainWindow::ShowPlainDescription(const std::string& text) {
-    HWND comment = Control(kComment);
-    SetWindowTextW(comment, win32::Widen(text).c_str());
-    if (!descriptionFontPending_) return;
-    // From the first description on, plain text takes the box's own font.
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_COLOR;
-    format.dwEffects = CFE_AUTOCOLOR;
-    format.yHeight = descriptionPoints_ * 20;  // points in twips
-    lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
-    SendMessageW(comment, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    descriptionFontPending_ = false;
-}
-
-bool MainWindow::ContextPopup(HWND control, POINT screen) {
-    const int list = GetDlgCtrlID(control) - kListFirst;
-    if (GetParent(control) == Handle() && list >= 0 && list < kPageCount)
-        return Menus().ListBoxContextPopup(control, screen);
-    wchar_t cls[32] = L"";
-    GetClassNameW(control, cls, 32);
-    // The description box here, or the one of the save-and-restore window.
-    if (lstrcmpiW(cls, L"RichEdit20W") == 0) return Menus().CommentContextPopup(control, screen);
-    return false;
-}
-
-bool MainWindow::ListKey(HWND list, UINT key) {
-    if (key != 'C' || GetKeyState(VK_CONTROL) >= 0) return false;
-    Menus().CopyListSelection(list);
-    return true;
-}
-
-void MainWindow::CommentNotify(const NMHDR& header) {
-    if (header.code != EN_LINK) return;
-    const auto& link = reinterpret_cast<const ENLINK&>(header);
-    if (link.msg != WM_LBUTTONDOWN) return;
-    CHARRANGE range = link.chrg;
-    SendMessageW(Control(kComment), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    OpenAddress(SelectedRichText(Control(kComment)));
-}
-
-void MainWindow::SetReferenceLink(const std::string& link) {
-    referenceLink_ = link;
-    EnableWindow(Control(kBtnMoreInfo), !link.empty());
-}
-
-void MainWindow::BtnMoreInfoClick() {
-    if (!referenceLink_.empty()) OpenAddress(referenceLink_);
-}
-
-void MainWindow::OpenAddress(const std::string& address) {
-    const std::string folder = ctx_.paths.executable.substr(0, ctx_.paths.executable.find_last_of('\\'));
-    ctx_.platform.processes.ShellOpen("open", HelpFileUrl(address, folder), "", ShowMode::Normal);
-}
-
-void MainWindow::BtnOptionClick() { FrmSub().ShowModal(); }
-
-void MainWindow::ImgAboutClick() { FrmSub().ShowModal(kTbVersion); }
 
 void MainWindow::BtnHelpClick() { OpenAddress(HomePageLink()); }
 
 void MainWindow::ShowCompact(bool performance) {
-    if (!frmCompact_) frmCompact_ = std::make_unique<CompactWindow>(ctx_, Handle());
+    if (!frmCompact_) frmCompact_ = std::make_unique<CompactWindow>(ctx_, Handle(), bitmaps_);
     frmCompact_->Open(performance);
 }
 
-OptionsWindow& MainWindow::FrmSub() {
+OptionsWindow* MainWindow::FrmSub() {
     if (!frmSub_) {
-        frmSub_ = std::make_unique<OptionsWindow>(ctx_, *this, prompts_);
-        frmSub_->Create();
+        auto options = std::make_unique<OptionsWindow>(ctx_, *this, descriptionFont_, prompts_, bitmaps_);
+        options->Create();
+        if (!options->Handle()) return nullptr;  // its making failed, and said why
+        frmSub_ = std::move(options);
     }
-    return *frmSub_;
+    return frmSub_.get();
+}
+
+void MainWindow::BtnTrayClick() {
+    tray_.Add(Handle());
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void MainWindow::TrayCallback(LPARAM mouseMessage) {
+    if (mouseMessage == WM_LBUTTONDOWN && tray_.Shown()) LeaveTray();
+}
+
+void MainWindow::LeaveTray() {
+    // The window first: the shell may take its time over the icon.
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    tray_.Remove();
+}
+
+void MainWindow::ComeForward() {
+    if (tray_.Shown()) return LeaveTray();
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    SetForegroundWindow(Handle());
 }
 
 }  // namespace brisko::ui

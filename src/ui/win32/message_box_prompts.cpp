@@ -4,7 +4,6 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/change_preview_window.h"
-#include "ui/win32/window.h"
 
 namespace brisko::ui {
 
@@ -38,9 +37,5 @@ bool MessageBoxPrompts::ConfirmChanges(const std::string& question, const std::v
 void MessageBoxPrompts::Inform(const std::string& text) { Show(text, PromptKind::Inform, MB_OK | MB_ICONINFORMATION); }
 void MessageBoxPrompts::Warn(const std::string& text) { Show(text, PromptKind::Warn, MB_OK | MB_ICONWARNING); }
 void MessageBoxPrompts::Error(const std::string& text) { Show(text, PromptKind::Error, MB_OK | MB_ICONERROR); }
-
-void MessageBoxPrompts::ShowUnhandledError(HWND owner, const std::string& text) {
-    MessageBoxW(owner, win32::Widen(text).c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-}
 
 }  // namespace brisko::ui

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/prompts.h"
+#include "ui/win32/error_box.h"
 
 namespace brisko::ui {
 
@@ -17,10 +18,7 @@ public:
     void Inform(const std::string& text) override;
     void Warn(const std::string& text) override;
     void Error(const std::string& text) override;
-    void TitledError(const std::string& text) override { ShowUnhandledError(owner_, text); }
-
-    // An error nothing else handled: captioned with the application title.
-    static void ShowUnhandledError(HWND owner, const std::string& text);
+    void TitledError(const std::string& text) override { ShowErrorBox(owner_, text); }
 
 private:
     int Show(const std::string& text, PromptKind kind, UINT style);

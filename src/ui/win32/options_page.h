@@ -1,7 +1,8 @@
 #pragma once
-// One page of the options window: its controls are children of the window,
-// shown while the page is selected. The page reads the preferences once when
-// the window is created and stores them when its apply button is pressed.
+// One page of the options window: a part of the window, whose children its
+// controls are, shown while the page is selected. The page reads the
+// preferences once when the window is created and stores them when its apply
+// button is pressed.
 #include <windows.h>
 
 #include <string>
@@ -10,8 +11,11 @@
 #include "engine/program_context.h"
 #include "ui/options_layout.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/child_part.h"
+#include "ui/win32/description_font.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/tooltips.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -19,25 +23,24 @@ struct OptionsHost {
     HWND window;
     ProgramContext& ctx;
     AppearanceTarget& main;
+    DescriptionFont& descriptionFont;
     const Dpi& dpi;
     HFONT font;
     Tooltips& tips;
+    // The window's background, which its labels lie on.
+    const Brush& background;
 };
 
-class OptionsPage {
+class OptionsPage : public ChildPart {
 public:
     explicit OptionsPage(OptionsHost& host) : host_(host) {}
-    virtual ~OptionsPage() = default;
-    OptionsPage(const OptionsPage&) = delete;
-    OptionsPage& operator=(const OptionsPage&) = delete;
 
     virtual void Create(const OptionsLayout& layout) = 0;
-    virtual void Load() = 0;
-    // Handles a command of one of its controls; false when it is not one.
-    virtual bool Command(int id, int code) = 0;
+    virtual void Load() {}
     // The button Enter presses; 0 where Enter presses none.
-    virtual int DefaultButton() const = 0;
-    void Show(bool visible);
+    virtual int DefaultButton() const { return 0; }
+    bool Owns(HWND control) const override;
+    void Show(bool visible) override;
 
 protected:
     HWND Add(const wchar_t* cls, const std::wstring& text, DWORD style, int id, const Rect& r, DWORD exStyle = 0);
@@ -56,7 +59,7 @@ protected:
     HWND Item(int id) const { return GetDlgItem(host_.window, id); }
     bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetChecked(int id, bool on) const { SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-    std::string TextOf(int id) const;
+    std::string TextOf(int id) const { return WindowText(Item(id)); }
 
     OptionsHost& host_;
     std::vector<HWND> controls_;

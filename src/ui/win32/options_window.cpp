@@ -7,7 +7,7 @@
 #include "platform/win32/wide.h"
 #include "ui/options_ids.h"
 #include "ui/win32/glyph_button.h"
-#include "ui/win32/glyph_colours.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -20,27 +20,18 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts)
-    : ctx_(ctx), main_(main), prompts_(prompts), dpi_(Dpi::OfScreen()), colour_(kButtonFace) {}
-
-OptionsWindow::~OptionsWindow() {
-    if (font_) DeleteObject(font_);
-    if (brush_) DeleteObject(brush_);
-    for (HBITMAP b : {folderPicture_, applyPicture_, iconPicture_})
-        if (b) DeleteObject(b);
-}
+OptionsWindow::OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, DescriptionFont& descriptionFont,
+                             MessageBoxPrompts& prompts, BitmapCache& bitmaps)
+    : ctx_(ctx), main_(main), descriptionFont_(descriptionFont), prompts_(prompts), dpi_(Dpi::OfScreen()),
+      bitmaps_(bitmaps), colour_(kButtonFace) {}
 
 void OptionsWindow::Create() {
     RegisterWindowClass(kClassName, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     RECT bounds = {0, 0, dpi_(kOptionsClientWidth), dpi_(kOptionsClientHeight)};
     AdjustWindowRectEx(&bounds, kStyle, FALSE, WS_EX_DLGMODALFRAME);
-    // Centred on the main window.
-    RECT owner;
-    GetWindowRect(main_.OwnerWindow(), &owner);
-    const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
-    const int x = (owner.left + owner.right - w) / 2, y = (owner.top + owner.bottom - h) / 2;
-    CreateWindowOf(kClassName, L"オプション", kStyle, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, {x, y, x + w, y + h},
-                   main_.OwnerWindow());
+    if (CreateWindowOf(kClassName, L"オプション", kStyle, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                       {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, main_.OwnerWindow()))
+        CentreOver(Handle(), main_.OwnerWindow());
 }
 
 LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -51,19 +42,17 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(Handle(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, brush_);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, brush_.Get());
             return 1;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            HWND control = reinterpret_cast<HWND>(lParam);
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            if (HBRUSH swatch = customize_->SwatchBrush(control)) return reinterpret_cast<LRESULT>(swatch);
-            const int id = GetDlgCtrlID(control);
-            if (id == kEdtTrans || id == kEdtSysocPath || id == kEdtBootPath) break;  // a disabled box keeps its look
-            SetBkMode(dc, TRANSPARENT);
-            version_->ColourLabel(control, dc);
-            return reinterpret_cast<LRESULT>(brush_);
+            // What the pages leave: a disabled box keeps its look, the rest lies on the window's colour.
+            wchar_t cls[8] = L"";
+            GetClassNameW(reinterpret_cast<HWND>(lParam), cls, 8);
+            if (lstrcmpiW(cls, L"Edit") == 0) break;
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(brush_.Get());
         }
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
@@ -80,26 +69,9 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kScrTrans)
                 customize_->Scroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
             return 0;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->idFrom == kPgOption && header->code == TCN_SELCHANGE)
-                ShowPage(static_cast<int>(SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_GETCURSEL, 0, 0)));
-            return 0;
-        }
         case DM_GETDEFID: {
-            OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
-            const int button = pages[page_]->DefaultButton();
+            const int button = pages_[page_]->DefaultButton();
             return button ? MAKELRESULT(button, DC_HASDEFID) : 0;
-        }
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam), code = HIWORD(wParam);
-            if (id == IDCANCEL || ((id == kBtnCloseO || id == kBtnCloseOK || id == kBtnOKV || id == kBtnCloseH) &&
-                                   code == BN_CLICKED)) {
-                Close();
-                return 0;
-            }
-            PageOf(id, code);
-            return 0;
         }
         case WM_CLOSE:
             Close();
@@ -108,107 +80,84 @@ LRESULT OptionsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::OnMessage(message, wParam, lParam);
 }
 
-void OptionsWindow::PageOf(int id, int code) {
-    for (OptionsPage* page : {static_cast<OptionsPage*>(general_.get()), static_cast<OptionsPage*>(disabling_.get()),
-                              static_cast<OptionsPage*>(version_.get()), static_cast<OptionsPage*>(customize_.get())})
-        if (page->Command(id, code)) return;
+// What the pages leave: Esc and each page's close button.
+void OptionsWindow::OnCommand(int id, int code) {
+    if (id == IDCANCEL ||
+        ((id == kBtnCloseO || id == kBtnCloseOK || id == kBtnOKV || id == kBtnCloseH) && code == BN_CLICKED))
+        Close();
+}
+
+LRESULT OptionsWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == kPgOption && header.code == TCN_SELCHANGE)
+        ShowPage(static_cast<int>(SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_GETCURSEL, 0, 0)));
+    return 0;
 }
 
 void OptionsWindow::FormCreate() {
-    font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
-    LoadPictures();
+    font_ = MakeFont(dpi_, 12, false, L"MS UI Gothic");
     tips_ = std::make_unique<Tooltips>(Handle());
-    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, dpi_, font_, *tips_});
+    host_ = std::make_unique<OptionsHost>(OptionsHost{Handle(), ctx_, main_, descriptionFont_, dpi_, font_.Get(), *tips_, brush_});
     const OptionsLayout layout = LayOutOptionsWindow();
-    const RECT tabsPlace = dpi_.Of(layout.tabs);
-    HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                                tabsPlace.left, tabsPlace.top, tabsPlace.right - tabsPlace.left,
-                                tabsPlace.bottom - tabsPlace.top, Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPgOption)), GetModuleHandleW(nullptr),
-                                nullptr);
-    SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgOption,
+                          font_.Get(), 0, dpi_.Of(layout.tabs));
     // The customize page's tab is added when BtnHidden is pressed.
-    for (int i = 0; i < kTbHidden; ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(kPageCaptions[i]);
-        SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    }
-    general_ = std::make_unique<GeneralPage>(*host_);
-    disabling_ = std::make_unique<DisablingPage>(*host_);
-    version_ = std::make_unique<VersionPage>(*host_, [this] { BtnHiddenClick(); });
-    customize_ = std::make_unique<CustomizePage>(
+    for (int i = 0; i < kTbHidden; ++i) AddTab(tabs, i, kPageCaptions[i]);
+    // The pages in tab order (OptionsPageIndex).
+    auto version = std::make_unique<VersionPage>(*host_, [this] { BtnHiddenClick(); });
+    auto customize = std::make_unique<CustomizePage>(
         *host_, [this] { return colour_; }, [this](int32_t c) { SetColour(c); },
         [this](PageStyle s) { SetPageStyle(s); }, [this] { RefreshPageStyles(); });
-    for (OptionsPage* page : {static_cast<OptionsPage*>(general_.get()), static_cast<OptionsPage*>(disabling_.get()),
-                              static_cast<OptionsPage*>(version_.get()), static_cast<OptionsPage*>(customize_.get())})
+    version_ = version.get();
+    customize_ = customize.get();
+    pages_ = {std::make_unique<GeneralPage>(*host_), std::make_unique<DisablingPage>(*host_), std::move(version),
+              std::move(customize)};
+    for (const auto& page : pages_) {
         page->Create(layout);
+        AddPart(*page);
+    }
 
     const Preferences prefs = PreferencesOf(ctx_);
     SetColour(prefs.Color(prefkey::kSubColor).value_or(kButtonFace));
     if (auto style = PageStyleFromText(prefs.Read(prefkey::kSettings, prefkey::kTabStyle))) SetPageStyle(*style);
-    general_->Load();
-    disabling_->Load();
-    customize_->Load();
+    for (const auto& page : pages_) page->Load();
     ShowPage(kTbOption);
-}
-
-void OptionsWindow::LoadPictures() {
-    auto load = [](const std::string& name) {
-        return static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    };
-    // The folder and the application's pictures in the size drawn nearest the screen's DPI.
-    folderPicture_ = load(dpi_.Picture("FolderImage", 16));
-    applyPicture_ = load("ApplyImage");
-    iconPicture_ = load(dpi_.Picture("AppIconImage", 24));
-    // Drawn in the sixteen standard colours where a shared palette would dither it.
-    if (!ScreenHasFewColours()) return;
-    if (HBITMAP reduced = ReduceTo16Colours(iconPicture_)) {
-        DeleteObject(iconPicture_);
-        iconPicture_ = reduced;
-    }
 }
 
 void OptionsWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
-    if (id == kBtnHidden) return DrawGlyphButton(item, {iconPicture_}, PaintColour(colour_));
-    OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
+    // The folder and the application's pictures in the size drawn nearest the
+    // screen's DPI, the latter in the sixteen standard colours where a shared
+    // palette would dither it.
+    if (id == kBtnHidden) {
+        ButtonLook look;
+        look.glyph = bitmaps_.ForScreen(dpi_.Picture("AppIconImage", 24));
+        return DrawGlyphButton(item, look, PaintColour(colour_));
+    }
     const bool browse = id == kBtnSysocPath || id == kBtnBootPath;
-    DrawPictureButton(item, browse ? folderPicture_ : applyPicture_, id == pages[page_]->DefaultButton());
+    DrawPictureButton(item, bitmaps_.Get(browse ? dpi_.Picture("FolderImage", 16) : "ApplyImage"),
+                      id == pages_[page_]->DefaultButton());
 }
 
 void OptionsWindow::ShowModal(int page) {
     if (page >= 0) ShowPage(page);
     HWND owner = main_.OwnerWindow();
     prompts_.SetOwner(Handle());
-    EnableWindow(owner, FALSE);
     open_ = true;
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
-    SetFocus(GetDlgItem(Handle(), kPgOption));
-    RunModalLoop(Handle(), [this] { return open_; });
+    RunModal(Handle(), owner, GetDlgItem(Handle(), kPgOption), [this] { return open_; });
     open_ = false;
-    EnableWindow(owner, TRUE);
     prompts_.SetOwner(owner);
-    ShowWindow(Handle(), SW_HIDE);
     SetActiveWindow(owner);
 }
 
 void OptionsWindow::Close() {
     open_ = false;
-    // The owner is enabled before this window goes, so that it is the one activated.
-    EnableWindow(main_.OwnerWindow(), TRUE);
-    ShowWindow(Handle(), SW_HIDE);
-    PostMessageW(Handle(), WM_NULL, 0, 0);  // wakes the modal loop so that it ends now
+    EndModal(Handle(), main_.OwnerWindow());
 }
 
 void OptionsWindow::ShowPage(int page) {
     if (page == kTbHidden && !customizeShown_) page = kTbOption;
     page_ = page;
-    OptionsPage* pages[kOptionsPageCount] = {general_.get(), disabling_.get(), version_.get(), customize_.get()};
-    for (int i = 0; i < kOptionsPageCount; ++i) pages[i]->Show(i == page);
+    for (int i = 0; i < kOptionsPageCount; ++i) pages_[i]->Show(i == page);
     SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_SETCURSEL, page, 0);
     // The default buttons (General's apply, the version page's OK) are drawn
     // with the default frame while their page shows.
@@ -217,10 +166,7 @@ void OptionsWindow::ShowPage(int page) {
 
 void OptionsWindow::BtnHiddenClick() {
     if (!customizeShown_) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(kPageCaptions[kTbHidden]);
-        SendMessageW(GetDlgItem(Handle(), kPgOption), TCM_INSERTITEMW, kTbHidden, reinterpret_cast<LPARAM>(&item));
+        AddTab(GetDlgItem(Handle(), kPgOption), kTbHidden, kPageCaptions[kTbHidden]);
         customizeShown_ = true;
     }
     ShowPage(kTbHidden);
@@ -228,8 +174,7 @@ void OptionsWindow::BtnHiddenClick() {
 
 void OptionsWindow::SetColour(int32_t colour) {
     colour_ = colour;
-    if (brush_) DeleteObject(brush_);
-    brush_ = CreateSolidBrush(PaintColour(colour));
+    brush_.Reset(CreateSolidBrush(PaintColour(colour)));
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

@@ -5,11 +5,14 @@
 // what the user last left there.
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "engine/program_context.h"
+#include "ui/options_ids.h"
 #include "ui/options_layout.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/bitmap_cache.h"
 #include "ui/win32/customize_page.h"
 #include "ui/win32/disabling_page.h"
 #include "ui/win32/dpi.h"
@@ -23,8 +26,8 @@ namespace brisko::ui {
 
 class OptionsWindow final : public Window {
 public:
-    OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, MessageBoxPrompts& prompts);
-    ~OptionsWindow() override;
+    OptionsWindow(ProgramContext& ctx, AppearanceTarget& main, DescriptionFont& descriptionFont, MessageBoxPrompts& prompts,
+                  BitmapCache& bitmaps);
     void Create();
     // Shows the window modally on the page given, or on the page it showed last
     // (-1), and returns once it is closed.
@@ -34,6 +37,8 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
+    LRESULT OnNotify(const NMHDR& header) override;
 
 private:
     void FormCreate();
@@ -42,28 +47,25 @@ private:
     void SetColour(int32_t colour);
     void SetPageStyle(PageStyle style);
     void Close();
-    void LoadPictures();
     void DrawItem(const DRAWITEMSTRUCT& item);
-    // Hands a command to the page whose control sent it.
-    void PageOf(int id, int code);
 
     ProgramContext& ctx_;
     AppearanceTarget& main_;
+    DescriptionFont& descriptionFont_;
     MessageBoxPrompts& prompts_;
     Dpi dpi_;
-    HFONT font_ = nullptr;
+    BitmapCache& bitmaps_;
+    Font font_;
     int32_t colour_;
-    HBRUSH brush_ = nullptr;
-    HBITMAP folderPicture_ = nullptr, applyPicture_ = nullptr, iconPicture_ = nullptr;
+    Brush brush_;
     int page_ = 0;
     bool customizeShown_ = false;
     bool open_ = false;
     std::unique_ptr<Tooltips> tips_;
     std::unique_ptr<OptionsHost> host_;
-    std::unique_ptr<GeneralPage> general_;
-    std::unique_ptr<DisablingPage> disabling_;
-    std::unique_ptr<VersionPage> version_;
-    std::unique_ptr<CustomizePage> customize_;
+    std::array<std::unique_ptr<OptionsPage>, kOptionsPageCount> pages_;
+    VersionPage* version_ = nullptr;      // among the pages: its links
+    CustomizePage* customize_ = nullptr;  // and its swatches and scroll bar
 };
 
 }  // namespace brisko::ui

@@ -3,6 +3,7 @@
 #include "backup/pc_information_change.h"
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -11,24 +12,13 @@ constexpr int kEditableBoxes = 3;
 constexpr int kNameLimit = 63;
 
 HWND Child(HWND parent, int id) { return GetDlgItem(parent, id); }
-
-std::string TextOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(length + 1, L'\0');
-    GetWindowTextW(control, text.data(), length + 1);
-    text.resize(length);
-    return win32::Narrow(text);
-}
 }  // namespace
 
 PcInfoPage::PcInfoPage(HWND parent, HWND list, ProgramContext& ctx, const Dpi& dpi, HFONT font)
     : parent_(parent), list_(list), ctx_(ctx), dpi_(dpi), silver_(CreateSolidBrush(RGB(192, 192, 192))) {
     HWND previous = list;
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, DWORD exStyle, int id) {
-        HWND control = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_TABSTOP | style, 0, 0, 0, 0, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                       nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        HWND control = MakeChild(parent, cls, text, WS_TABSTOP | style, id, font, exStyle);
         SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = control;
         return control;
@@ -42,21 +32,22 @@ PcInfoPage::PcInfoPage(HWND parent, HWND list, ProgramContext& ctx, const Dpi& d
     make(L"BUTTON", L"詳細", BS_PUSHBUTTON, 0, kBtnDetail);
 }
 
-PcInfoPage::~PcInfoPage() { DeleteObject(silver_); }
-
 void PcInfoPage::Place(const Rect& page) {
     const PcInfoLayout l = LayOutPcInfoPage(page);
-    auto place = [&](HWND control, const Rect& r) {
-        const RECT d = dpi_.Of(r);
-        MoveWindow(control, d.left, d.top, d.right - d.left, d.bottom - d.top, TRUE);
-    };
+    auto place = [&](HWND control, const Rect& r) { ::brisko::ui::Place(control, dpi_.Of(r)); };
     place(list_, l.list);
     for (size_t i = 0; i < l.boxes.size(); ++i) place(Child(parent_, kEdtUser + static_cast<int>(i)), l.boxes[i]);
     place(Child(parent_, kBtnChange), l.change);
     place(Child(parent_, kBtnDetail), l.detail);
 }
 
+bool PcInfoPage::Owns(HWND control) const {
+    const int id = GetDlgCtrlID(control);
+    return GetParent(control) == parent_ && id >= kEdtUser && id <= kBtnDetail;
+}
+
 void PcInfoPage::Show(bool visible) {
+    ShowWindow(list_, visible ? SW_SHOW : SW_HIDE);
     for (int id = kEdtUser; id <= kBtnDetail; ++id) ShowWindow(Child(parent_, id), visible ? SW_SHOW : SW_HIDE);
 }
 
@@ -75,20 +66,20 @@ void PcInfoPage::ApplyAvailability() {
     }
 }
 
-HBRUSH PcInfoPage::BoxColours(HWND control, HDC dc) const {
+HBRUSH PcInfoPage::OnCtlColor(HWND control, HDC dc) {
     const int box = GetDlgCtrlID(control) - kEdtUser;
-    if (GetParent(control) != parent_ || box < 0 || box >= static_cast<int>(kPcInformationRows)) return nullptr;
+    if (box >= static_cast<int>(kPcInformationRows)) return nullptr;
     int colour = COLOR_WINDOW;
     if (box >= kEditableBoxes) colour = COLOR_INACTIVEBORDER;
     else if (EditableReadOnly(box)) {
         SetBkColor(dc, RGB(192, 192, 192));
-        return silver_;
+        return silver_.Get();
     }
     SetBkColor(dc, GetSysColor(colour));
     return GetSysColorBrush(colour);
 }
 
-bool PcInfoPage::Command(int id) {
+bool PcInfoPage::OnCommand(int id, int /*code*/) {
     if (id == kBtnChange) BtnChangeClick();
     else if (id == kBtnDetail) BtnDetailClick();
     else return false;
@@ -96,8 +87,8 @@ bool PcInfoPage::Command(int id) {
 }
 
 void PcInfoPage::BtnChangeClick() {
-    ChangePcInformation(ctx_, {TextOf(Child(parent_, kEdtUser)), TextOf(Child(parent_, kEdtCorp)),
-                               TextOf(Child(parent_, kEdtComputer))});
+    ChangePcInformation(ctx_, {WindowText(Child(parent_, kEdtUser)), WindowText(Child(parent_, kEdtCorp)),
+                               WindowText(Child(parent_, kEdtComputer))});
 }
 
 void PcInfoPage::BtnDetailClick() { ctx_.platform.processes.ShellOpen("open", "msinfo32", "", ShowMode::Normal); }

@@ -14,8 +14,8 @@
 #include "engine/program_preferences.h"
 #include "ui/control_ids.h"
 #include "ui/win32/appearance_target.h"
-#include "ui/win32/child_controls.h"
-#include "ui/win32/glyph_colours.h"
+#include "ui/win32/history_page.h"
+#include "ui/win32/window_chores.h"
 
 namespace brisko::ui {
 
@@ -44,13 +44,33 @@ const PageContents kPages[2] = {
      kBtnRecoveryOE, L"メールルールを復元", "OutlookImage"},
 };
 
-// The page control takes the window's colour, kept as the brush under
-// kTabsBrush: its strip beside the tabs, and its page area inside the frame,
-// which a themed control would otherwise paint white over the page's panel.
-constexpr wchar_t kTabsProc[] = L"Brisko.TabsProc", kTabsBrush[] = L"Brisko.TabsBrush";
-LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto proc = reinterpret_cast<WNDPROC>(GetPropW(tabs, kTabsProc));
-    const auto brush = static_cast<HBRUSH>(GetPropW(tabs, kTabsBrush));
+constexpr wchar_t kTabsProperty[] = L"Brisko.TabsLook";
+
+// While a long action runs: the hour-glass, and the window closed to input.
+// Afterwards the keyboard focus goes back to the control that had it.
+class BusyWindow {
+public:
+    explicit BusyWindow(HWND window) : window_(window), focus_(GetFocus()) { EnableWindow(window_, FALSE); }
+    ~BusyWindow() {
+        EnableWindow(window_, TRUE);
+        if (focus_ && IsWindowVisible(window_)) SetFocus(focus_);
+    }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    HWND window_, focus_;
+    BusyCursor cursor_;
+};
+}  // namespace
+
+// The page control takes the window's colour: its strip beside the tabs, and
+// its page area inside the frame, which a themed control would otherwise
+// paint white over the page's panel.
+LRESULT CALLBACK RestoreWindow::TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* look = static_cast<const TabsLook*>(GetPropW(tabs, kTabsProperty));
+    const WNDPROC proc = look->proc;
+    const HBRUSH brush = look->brush;
     RECT area;
     GetClientRect(tabs, &area);
     if (message == WM_ERASEBKGND) {
@@ -66,49 +86,14 @@ LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam)
         EndPaint(tabs, &paint);
         return 0;
     }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
-        RemovePropW(tabs, kTabsProc);
-        RemovePropW(tabs, kTabsBrush);
-    }
+    if (message == WM_NCDESTROY) Unsubclass(tabs, kTabsProperty, proc);
     return CallWindowProcW(proc, tabs, message, wParam, lParam);
 }
 
-// While a long action runs: the hour-glass, and the window closed to input.
-// Afterwards the keyboard focus goes back to the control that had it.
-class BusyWindow {
-public:
-    explicit BusyWindow(HWND window)
-        : window_(window), focus_(GetFocus()), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
-        EnableWindow(window_, FALSE);
-    }
-    ~BusyWindow() {
-        EnableWindow(window_, TRUE);
-        if (focus_ && IsWindowVisible(window_)) SetFocus(focus_);
-        SetCursor(cursor_);
-    }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    HWND window_, focus_;
-    HCURSOR cursor_;
-};
-}  // namespace
-
 RestoreWindow::RestoreWindow(ProgramContext& ctx, MessageBoxPrompts& prompts, FileOpenDialog& dlgOpen,
-                             std::function<void()> onRestored)
+                             BitmapCache& bitmaps, DescriptionFont& descriptionFont, std::function<void()> onRestored)
     : ctx_(ctx), prompts_(prompts), dlgOpen_(dlgOpen), onRestored_(std::move(onRestored)), dpi_(Dpi::OfScreen()),
-      history_(
-          ctx, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
-          [this](const std::string& path, const std::string& alsoUndone) { RestoreChosen(path, alsoUndone); }) {}
-
-RestoreWindow::~RestoreWindow() {
-    for (HFONT f : {font_, commentFont_})
-        if (f) DeleteObject(f);
-    if (panelBrush_) DeleteObject(panelBrush_);
-    for (auto& [name, bitmap] : bitmaps_) DeleteObject(bitmap);
-}
+      bitmaps_(bitmaps), descriptionFont_(descriptionFont) {}
 
 void RestoreWindow::ShowModal(HWND owner) {
     owner_ = owner;
@@ -117,28 +102,16 @@ void RestoreWindow::ShowModal(HWND owner) {
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
         RECT bounds = {0, 0, dpi_(kRestoreClientWidth), dpi_(kRestoreClientHeight)};
         AdjustWindowRectEx(&bounds, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT);
-        CreateWindowOf(kClassName, L"保存と復元", style, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-                       {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, owner);
-        if (!Handle()) return;
+        if (!CreateWindowOf(kClassName, L"保存と復元", style, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                            {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, owner))
+            return;
     }
-    // Centred on the main window.
-    RECT mine, theirs;
-    GetWindowRect(Handle(), &mine);
-    GetWindowRect(owner, &theirs);
-    const int w = mine.right - mine.left, h = mine.bottom - mine.top;
-    SetWindowPos(Handle(), nullptr, (theirs.left + theirs.right - w) / 2, (theirs.top + theirs.bottom - h) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
-
+    CentreOver(Handle(), owner);
     ShowTab(page_);  // the page shown loads its description again
-    EnableWindow(owner, FALSE);
     prompts_.SetOwner(Handle());
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
-    SetFocus(Control(kPgRestore));
-    const bool ending = !RunModalLoop(Handle(), [this] { return IsWindowVisible(Handle()) != FALSE; });
+    const bool ran = RunModal(Handle(), owner, Control(kPgRestore), [this] { return IsWindowVisible(Handle()) != FALSE; });
     prompts_.SetOwner(owner);
-    EnableWindow(owner, TRUE);
-    if (!ending) SetForegroundWindow(owner);
+    if (ran) SetForegroundWindow(owner);
 }
 
 LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -149,46 +122,27 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(Handle(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, panelBrush_);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, panelBrush_.Get());
             return 1;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            const bool onPanel = (id >= kPagePartFirst && id < kPagePartFirst + 20) || HistoryPage::Paints(id);
+            const bool onPanel = id >= kPagePartFirst && id < kPagePartFirst + 20;
             if (message == WM_CTLCOLORSTATIC && !onPanel) break;  // a read-only box keeps its own look
             SetBkColor(reinterpret_cast<HDC>(wParam), panelColour_);
-            return reinterpret_cast<LRESULT>(panelBrush_);
+            return reinterpret_cast<LRESULT>(panelBrush_.Get());
         }
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
             if (auto it = looks_.find(static_cast<int>(item.CtlID)); it != looks_.end())
                 DrawGlyphButton(item, it->second, panelColour_);
             if (auto it = pictures_.find(static_cast<int>(item.CtlID)); it != pictures_.end()) {
-                FillRect(item.hDC, &item.rcItem, panelBrush_);
+                FillRect(item.hDC, &item.rcItem, panelBrush_.Get());
                 DrawKeyedBitmap(item.hDC, it->second, item.rcItem.left, item.rcItem.top);
             }
             return TRUE;
         }
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->idFrom == kPgRestore && header->code == TCN_SELCHANGE)
-                ShowTab(static_cast<int>(SendMessageW(Control(kPgRestore), TCM_GETCURSEL, 0, 0)));
-            return 0;
-        }
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case kBtnBackup: BtnBackupClick(); break;
-                case kBtnRecovery: BtnRecoveryClick(); break;
-                case kBtnBackupOE: BtnBackupOEClick(); break;
-                case kBtnRecoveryOE: BtnRecoveryOEClick(); break;
-                case kBtnPlanSave: BtnPlanSaveClick(); break;
-                case kBtnPlanLoad: BtnPlanLoadClick(); break;
-                case IDOK: PressFocusedButton(); break;  // Enter, where no button takes it itself
-                case IDCANCEL: Close(); break;           // the close button and Esc
-                default: history_.Command(Handle(), LOWORD(wParam), HIWORD(wParam));
-            }
-            return 0;
         case WM_CLOSE:
             Close();
             return 0;
@@ -201,79 +155,74 @@ LRESULT RestoreWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::OnMessage(message, wParam, lParam);
 }
 
+void RestoreWindow::OnCommand(int id, int /*code*/) {
+    switch (id) {
+        case kBtnBackup: return BtnBackupClick();
+        case kBtnRecovery: return BtnRecoveryClick();
+        case kBtnBackupOE: return BtnBackupOEClick();
+        case kBtnRecoveryOE: return BtnRecoveryOEClick();
+        case kBtnPlanSave: return BtnPlanSaveClick();
+        case kBtnPlanLoad: return BtnPlanLoadClick();
+        case IDOK: return PressFocusedButton(Handle());  // Enter, where no button takes it itself
+        case IDCANCEL: return Close();                     // the close button and Esc
+    }
+}
+
+LRESULT RestoreWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == kPgRestore && header.code == TCN_SELCHANGE)
+        ShowTab(static_cast<int>(SendMessageW(Control(kPgRestore), TCM_GETCURSEL, 0, 0)));
+    return 0;
+}
+
 void RestoreWindow::FormCreate() {
-    font_ = CreateFontW(-dpi_(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    font_ = MakeFont(dpi_, 12);
+    host_ = std::make_unique<RestorePageHost>(
+        RestorePageHost{Handle(), ctx_, dpi_, font_.Get(), panelColour_, panelBrush_});
+    // The pages after the two backup pages, each with its tab.
+    pages_.clear();  // those of a making that failed
+    pages_.push_back(std::make_unique<HistoryPage>(
+        *host_, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
+        [this](const std::string& path, const std::string& alsoUndone) { RestoreChosen(path, alsoUndone); }));
     const Preferences prefs = PreferencesOf(ctx_);
     // The whole client area takes the stored RestoreColor, else the standard
     // button face, as the default colour style stores it.
     SetColour(prefs.Color(prefkey::kRestoreColor).value_or(kButtonFace));
-    LoadBitmaps();
 
-    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgRestore, font_);
-    SetPropW(tabs, kTabsBrush, panelBrush_);
-    SetPropW(tabs, kTabsProc, reinterpret_cast<HANDLE>(
-                                  SetWindowLongPtrW(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TabsProc))));
+    HWND tabs = MakeChild(Handle(), WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, kPgRestore, font_.Get());
+    tabsLook_.proc = Subclass(tabs, kTabsProperty, &tabsLook_, &TabsProc);
     for (int page = 0; page < 2; ++page) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(kPages[page].tab);
-        SendMessageW(tabs, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
+        AddTab(tabs, page, kPages[page].tab);
         CreatePage(page);
     }
-    TCITEMW historyTab{};
-    historyTab.mask = TCIF_TEXT;
-    historyTab.pszText = const_cast<wchar_t*>(L"履歴");
-    SendMessageW(tabs, TCM_INSERTITEMW, 2, reinterpret_cast<LPARAM>(&historyTab));
-    history_.Create(Handle(), font_);
+    for (size_t i = 0; i < pages_.size(); ++i) {
+        AddTab(tabs, static_cast<int>(std::size(kPages) + i), pages_[i]->Caption());
+        pages_[i]->Create();
+        AddPart(*pages_[i]);
+    }
+    commentFont_ = MakeFont(dpi_, 13);
     HWND comment = MakeChild(Handle(), L"RichEdit20W", L"",
                              WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kRestoreComment,
-                             commentFont_, WS_EX_CLIENTEDGE);
+                             commentFont_.Get(), WS_EX_CLIENTEDGE);
     SendMessageW(comment, EM_SETEVENTMASK, 0, 0);
-    // The description's size: the stored font size in points, else 13 pixels.
-    if (const auto points = prefs.FontSize()) SetDescriptionFontSize(*points);
-    else SetCommentFont(-dpi_(13));
-    MakeChild(Handle(), L"BUTTON", L"プランを保存(&S)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanSave, font_);
+    descriptionFont_.Follow([this](int points) {
+        const Font old = std::move(commentFont_);  // deleted once the box has the new one
+        commentFont_ = DescriptionFont::FaceAt(points, dpi_);
+        SendMessageW(Control(kRestoreComment), WM_SETFONT, reinterpret_cast<WPARAM>(commentFont_.Get()), TRUE);
+    });
+    MakeChild(Handle(), L"BUTTON", L"プランを保存(&S)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanSave, font_.Get());
     MakeChild(Handle(), L"BUTTON", L"プランを読み込む(&L)...", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnPlanLoad,
-              font_);
-    MakeChild(Handle(), L"BUTTON", L"閉じる", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnRestoreCancel, font_);
+              font_.Get());
+    MakeChild(Handle(), L"BUTTON", L"閉じる", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kBtnRestoreCancel, font_.Get());
     // Laid out for the stored page style.
     SetPageStyle(PageStyleFromText(prefs.Read(prefkey::kSettings, prefkey::kTabStyle)).value_or(PageStyle::Tabs));
     page_ = 0;
     SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
 }
 
-void RestoreWindow::LoadBitmaps() {
-    for (const char* name : {"BackupImage", "RestoreImage", "WindowsImage", "OutlookImage"})
-        bitmaps_[name] = static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    // On displays of 256 colours or fewer the glyphs are drawn in the sixteen
-    // standard colours, as the other windows draw theirs.
-    if (!ScreenHasFewColours()) return;
-    for (auto& [name, bitmap] : bitmaps_)
-        if (HBITMAP reduced = ReduceTo16Colours(bitmap)) {
-            DeleteObject(bitmap);
-            bitmap = reduced;
-        }
-}
-
-void RestoreWindow::SetCommentFont(int height) {
-    HFONT old = commentFont_;
-    commentFont_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
-    SendMessageW(Control(kRestoreComment), WM_SETFONT, reinterpret_cast<WPARAM>(commentFont_), TRUE);
-    if (old) DeleteObject(old);
-}
-
-void RestoreWindow::SetDescriptionFontSize(int points) {
-    if (Handle()) SetCommentFont(-MulDiv(points, dpi_.Value(), 72));
-}
-
 void RestoreWindow::SetColour(int32_t colour) {
     panelColour_ = PaintColour(colour);
-    if (panelBrush_) DeleteObject(panelBrush_);
-    panelBrush_ = CreateSolidBrush(panelColour_);
-    if (HWND tabs = Control(kPgRestore)) SetPropW(tabs, kTabsBrush, panelBrush_);
+    panelBrush_.Reset(CreateSolidBrush(panelColour_));
+    tabsLook_.brush = panelBrush_.Get();
     if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -287,18 +236,19 @@ void RestoreWindow::SetPageStyle(PageStyle style) {
 void RestoreWindow::CreatePage(int page) {
     const PageContents& parts = kPages[page];
     // Created in drawing order: the panel first, clipped by what stands on it.
-    MakeChild(Handle(), L"STATIC", L"", WS_CLIPSIBLINGS, PartId(page, kPanel), font_);
-    MakeChild(Handle(), L"STATIC", parts.heading, SS_LEFT | SS_NOPREFIX, PartId(page, kHeading), font_);
+    MakeChild(Handle(), L"STATIC", L"", WS_CLIPSIBLINGS, PartId(page, kPanel), font_.Get());
+    MakeChild(Handle(), L"STATIC", parts.heading, SS_LEFT | SS_NOPREFIX, PartId(page, kHeading), font_.Get());
     for (int id : {parts.backupId, parts.restoreId}) {
         HWND button = CreateGlyphButton(Handle(), id, {0, 0, 0, 0});
         // Drawn by the program, named by its label for screen readers and automation.
         SetWindowTextW(button, id == parts.backupId ? parts.backupLabel : parts.restoreLabel);
-        looks_[id] = {bitmaps_[id == parts.backupId ? "BackupImage" : "RestoreImage"], L"", nullptr, false, false};
+        // Drawn in the sixteen standard colours on displays of 256 colours or fewer, as the other windows draw theirs.
+        looks_[id] = {bitmaps_.ForScreen(id == parts.backupId ? "BackupImage" : "RestoreImage"), L"", nullptr, false, false};
     }
-    MakeChild(Handle(), L"STATIC", parts.backupLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kBackupLabel), font_);
-    MakeChild(Handle(), L"STATIC", parts.restoreLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kRestoreLabel), font_);
-    MakeChild(Handle(), L"STATIC", L"", SS_OWNERDRAW, PartId(page, kPicture), font_);
-    pictures_[PartId(page, kPicture)] = bitmaps_[parts.picture];
+    MakeChild(Handle(), L"STATIC", parts.backupLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kBackupLabel), font_.Get());
+    MakeChild(Handle(), L"STATIC", parts.restoreLabel, SS_LEFT | SS_NOPREFIX, PartId(page, kRestoreLabel), font_.Get());
+    MakeChild(Handle(), L"STATIC", L"", SS_OWNERDRAW, PartId(page, kPicture), font_.Get());
+    pictures_[PartId(page, kPicture)] = bitmaps_.ForScreen(parts.picture);
 }
 
 void RestoreWindow::Layout() {
@@ -319,7 +269,7 @@ void RestoreWindow::Layout() {
         Place(Control(PartId(page, kRestoreLabel)), dpi_.Of(l.page.restoreLabel));
         Place(Control(PartId(page, kPicture)), dpi_.Of(l.page.picture));
     }
-    history_.Place(Handle(), dpi_, l.panel, l.history);
+    for (const auto& page : pages_) page->Place(l);
     Place(Control(kRestoreComment), dpi_.Of(l.comment));
     Place(Control(kBtnRestoreCancel), dpi_.Of(l.close));
     Place(Control(kBtnPlanSave), dpi_.Of(l.planSave));
@@ -334,7 +284,8 @@ void RestoreWindow::ShowTab(int page) {
         ShowWindow(Control(kPages[p].backupId), show);
         ShowWindow(Control(kPages[p].restoreId), show);
     }
-    history_.Show(Handle(), page == 2);  // it fills the description box itself
+    // A page of its own fills the description box itself.
+    for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->Show(page == static_cast<int>(std::size(kPages) + i));
     if (page == 0) TbBriskoShow();
     else if (page == 1) TbOEShow();
 }
@@ -416,17 +367,6 @@ void RestoreWindow::BtnPlanLoadClick() {
         ctx_.platform.prompts.Inform("\r\nプランを読み込みました。\r\n「高速化」を押すと設定が変更されます。");
 }
 
-void RestoreWindow::PressFocusedButton() {
-    const int id = GetDlgCtrlID(GetFocus());
-    for (int button : {kBtnBackup, kBtnRecovery, kBtnBackupOE, kBtnRecoveryOE, kBtnHistoryRestore, kBtnPlanSave,
-                       kBtnPlanLoad, kBtnRestoreCancel})
-        if (id == button && GetFocus() == Control(id)) return static_cast<void>(SendMessageW(Control(id), BM_CLICK, 0, 0));
-}
-
-void RestoreWindow::Close() {
-    // The main window takes input again before this one goes, so it is the one activated.
-    if (owner_) EnableWindow(owner_, TRUE);
-    ShowWindow(Handle(), SW_HIDE);
-}
+void RestoreWindow::Close() { EndModal(Handle(), owner_); }
 
 }  // namespace brisko::ui

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ui/win32/window_chores.h"
+
 namespace brisko::ui {
 
 namespace {
@@ -37,17 +39,12 @@ Tooltips::~Tooltips() { Release(); }
 void Tooltips::Create() {
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
                            0, owner_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!tip_) return;
-    SetPropW(tip_, kSelfProperty, this);
-    tipProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(tip_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Tooltips::TipProc)));
+    if (tip_) tipProc_ = Subclass(tip_, kSelfProperty, this, &Tooltips::TipProc);
 }
 
 // Gives the tooltip its own procedure back; it lives on with its owner.
 void Tooltips::Release() {
-    if (!tip_ || !IsWindow(tip_)) return;
-    SetWindowLongPtrW(tip_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tipProc_));
-    RemovePropW(tip_, kSelfProperty);
+    if (tip_ && IsWindow(tip_)) Unsubclass(tip_, kSelfProperty, tipProc_);
 }
 
 void Tooltips::AddTool(HWND control, const std::wstring& text) {

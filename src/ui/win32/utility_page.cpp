@@ -8,9 +8,8 @@
 #include "ui/control_ids.h"
 #include "ui/utility_commands.h"
 #include "ui/utility_layout.h"
-#include "ui/win32/child_controls.h"
+#include "ui/win32/window_chores.h"
 #include "ui/win32/fitted_line.h"
-#include "ui/win32/glyph_colours.h"
 
 namespace brisko::ui {
 
@@ -39,8 +38,8 @@ const int kDriveLists[] = {kLstHDDefrag, kLstHDConvert};
 
 }  // namespace
 
-UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font)
-    : ctx_(ctx), parent_(parent), list_(list), dpi_(dpi), font_(font), white_(CreateSolidBrush(RGB(255, 255, 255))) {
+UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font, BitmapCache& bitmaps)
+    : ctx_(ctx), parent_(parent), list_(list), dpi_(dpi), white_(CreateSolidBrush(RGB(255, 255, 255))) {
     tips_ = std::make_unique<Tooltips>(parent);
     std::vector<HWND> made;
     for (int i = 0; i < kUtilityButtonCount; ++i) {
@@ -48,8 +47,7 @@ UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi&
         ShowWindow(button, SW_HIDE);
         SetWindowTextW(button, kButtons[i].hint);  // what screen readers and automation read
         tips_->Add(button, kButtons[i].hint);
-        HBITMAP glyph = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), win32::Widen(kButtons[i].bitmap).c_str(),
-                                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        HBITMAP glyph = kButtons[i].reducedOnFewColours ? bitmaps.ForScreen(kButtons[i].bitmap) : bitmaps.Get(kButtons[i].bitmap);
         looks_[i] = {glyph, kButtons[i].caption, font, false, false};
         made.push_back(button);
     }
@@ -69,14 +67,6 @@ UtilityPage::UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi&
         after = control;
     }
     SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) | WS_CLIPSIBLINGS);
-}
-
-UtilityPage::~UtilityPage() {
-    for (size_t i = 0; i < looks_.size(); ++i) {
-        if (reduced_[i]) DeleteObject(reduced_[i]);
-        else if (looks_[i].glyph) DeleteObject(looks_[i].glyph);
-    }
-    DeleteObject(white_);
 }
 
 void UtilityPage::FillDriveLists(const std::string& letters) {
@@ -104,16 +94,6 @@ void UtilityPage::ApplyControlStates(const ControlStates& controls) {
     }
 }
 
-void UtilityPage::ReduceGlyphColours() {
-    for (int i = 0; i < kUtilityButtonCount; ++i) {
-        if (!kButtons[i].reducedOnFewColours || reduced_[i]) continue;
-        reduced_[i] = ReduceTo16Colours(looks_[i].glyph);
-        if (!reduced_[i]) continue;
-        DeleteObject(looks_[i].glyph);
-        looks_[i].glyph = reduced_[i];
-    }
-}
-
 void UtilityPage::Place(const Rect& page) {
     const UtilityLayout l = LayOutUtilityPage(page);
     auto place = [&](int id, const Rect& r) { ::brisko::ui::Place(Control(id), dpi_.Of(r)); };
@@ -124,31 +104,28 @@ void UtilityPage::Place(const Rect& page) {
 }
 
 void UtilityPage::Show(bool visible) {
+    ShowWindow(list_, visible ? SW_SHOW : SW_HIDE);
     for (int id = kUtilityButtonFirst; id < kUtilityButtonFirst + kUtilityButtonCount; ++id)
         ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
     for (int id : {static_cast<int>(kChcQuickFormat), static_cast<int>(kLstHDDefrag), static_cast<int>(kLstHDConvert)})
         ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE);
 }
 
-bool UtilityPage::Owns(int id) const {
-    return (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount) || id == kChcQuickFormat ||
-           id == kLstHDDefrag || id == kLstHDConvert;
+bool UtilityPage::Owns(HWND control) const {
+    if (control == list_) return true;
+    const int id = GetDlgCtrlID(control);
+    return GetParent(control) == parent_ &&
+           ((id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount) || id == kChcQuickFormat ||
+            id == kLstHDDefrag || id == kLstHDConvert);
 }
 
-void UtilityPage::Command(int id, int notification) {
+bool UtilityPage::OnCommand(int id, int code) {
+    if (id == GetDlgCtrlID(list_)) return false;
     // A disabled button starts nothing, however the click arrived.
-    if (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount && notification == BN_CLICKED &&
+    if (id >= kUtilityButtonFirst && id < kUtilityButtonFirst + kUtilityButtonCount && code == BN_CLICKED &&
         IsWindowEnabled(Control(id)))
         ButtonClick(id - kUtilityButtonFirst);
-}
-
-std::string UtilityPage::SelectedEntry(int listId) const {
-    HWND drives = Control(listId);
-    const LRESULT selected = SendMessageW(drives, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR) return "";
-    std::wstring text(SendMessageW(drives, LB_GETTEXTLEN, selected, 0) + 1, L'\0');
-    text.resize(SendMessageW(drives, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data())));
-    return win32::Narrow(text);
+    return true;
 }
 
 void UtilityPage::ButtonClick(int index) {
@@ -156,7 +133,7 @@ void UtilityPage::ButtonClick(int index) {
     if (busy_) return;
     busy_ = true;
     const UtilityChoices choices{SendMessageW(Control(kChcQuickFormat), BM_GETCHECK, 0, 0) == BST_CHECKED,
-                                 SelectedEntry(kLstHDDefrag), SelectedEntry(kLstHDConvert)};
+                                 SelectedListLine(Control(kLstHDDefrag)), SelectedListLine(Control(kLstHDConvert))};
     UtilityButtonClick(ctx_, static_cast<UtilityButton>(index), choices, [this] { return KeepAlive(); });
     busy_ = false;
     if (quitSeen_) PostQuitMessage(quitCode_);
@@ -167,7 +144,7 @@ bool UtilityPage::KeepAlive() {
     return !quitSeen_;
 }
 
-bool UtilityPage::Draw(const DRAWITEMSTRUCT& item) {
+bool UtilityPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.hwndItem == list_) {
         DrawListLine(item);
         return true;
@@ -184,11 +161,8 @@ void UtilityPage::DrawListLine(const DRAWITEMSTRUCT& item) const {
     const bool selected = item.itemState & ODS_SELECTED;
     HBRUSH background = GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
     FillRect(item.hDC, &r, background);
-    const int length = static_cast<int>(SendMessageW(list_, LB_GETTEXTLEN, item.itemID, 0));
-    if (length <= 0) return;
-    std::wstring label(length + 1, L'\0');
-    SendMessageW(list_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(label.data()));
-    label.resize(length);
+    const std::wstring label = ListLine(list_, static_cast<int>(item.itemID));
+    if (label.empty()) return;
     // The line ends where a control standing over it begins.
     RECT text = {r.left + dpi_(2), r.top, r.right - dpi_(2), r.bottom};
     for (int id : {kChcQuickFormat, kLstHDDefrag, kLstHDConvert}) {
@@ -203,11 +177,11 @@ void UtilityPage::DrawListLine(const DRAWITEMSTRUCT& item) const {
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &r);
 }
 
-HBRUSH UtilityPage::Background(HWND control, HDC dc) {
+HBRUSH UtilityPage::OnCtlColor(HWND control, HDC dc) {
     const int id = GetDlgCtrlID(control);
     if (id == kChcQuickFormat) {
         SetBkColor(dc, RGB(255, 255, 255));
-        return white_;
+        return white_.Get();
     }
     if ((id == kLstHDDefrag || id == kLstHDConvert) && !IsWindowEnabled(control)) {
         // A drive list that cannot be used is greyed like an inactive border.

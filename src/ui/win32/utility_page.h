@@ -1,8 +1,8 @@
 #pragma once
-// The utilities page's controls over its list: the ten tool buttons (① to ⑩)
-// with their hints, the quick-format box and the two drive lists. They are
-// children of the main window, which hands them their messages; what a button
-// starts is decided in the core (ui/utility_commands.h).
+// The utilities page: its list, whose lines it draws, and the controls over
+// it: the ten tool buttons (① to ⑩) with their hints, the quick-format box and
+// the two drive lists. A part of the main window, whose children they are;
+// what a button starts is decided in the core (ui/utility_commands.h).
 #include <windows.h>
 
 #include <array>
@@ -11,40 +11,36 @@
 
 #include "engine/program_context.h"
 #include "ui/main_layout.h"
+#include "ui/win32/bitmap_cache.h"
+#include "ui/win32/child_part.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/glyph_button.h"
 #include "ui/win32/tooltips.h"
 
 namespace brisko::ui {
 
-class UtilityPage {
+class UtilityPage final : public ChildPart {
 public:
-    // list: the page's list, which the controls stand over.
-    UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font);
-    ~UtilityPage();
-    UtilityPage(const UtilityPage&) = delete;
-    UtilityPage& operator=(const UtilityPage&) = delete;
+    // list: the page's list, which the controls stand over. Glyphs come from
+    // bitmaps, some in 16 colours on displays of 256 colours or fewer.
+    UtilityPage(ProgramContext& ctx, HWND parent, HWND list, const Dpi& dpi, HFONT font, BitmapCache& bitmaps);
 
     // One entry per fixed drive, in both lists; nothing is selected.
     void FillDriveLists(const std::string& letters);
     // Enabled or not as the edition and the "DisabledItem" choices say.
     void ApplyControlStates(const ControlStates& controls);
-    // Glyphs in 16 colours for displays of 256 colours or fewer.
-    void ReduceGlyphColours();
     void Place(const Rect& page);
-    void Show(bool visible);
 
-    bool Owns(int id) const;
-    void Command(int id, int notification);
-    // Draws one of the page's buttons or a line of its list; false when the
-    // item is neither.
-    bool Draw(const DRAWITEMSTRUCT& item);
-    // The background for one of the page's controls, or nullptr when it is not one.
-    HBRUSH Background(HWND control, HDC dc);
+    bool Owns(HWND control) const override;
+    void Show(bool visible) override;
+    // A button's click; the list's selection is left to the window.
+    bool OnCommand(int id, int code) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    // The quick-format box in white, a drive list that cannot be used greyed.
+    HBRUSH OnCtlColor(HWND control, HDC dc) override;
 
 private:
     HWND Control(int id) const { return GetDlgItem(parent_, id); }
-    std::string SelectedEntry(int listId) const;
     void DrawListLine(const DRAWITEMSTRUCT& item) const;
     void ButtonClick(int index);
     // Handles the window's messages during a long step; false once the
@@ -55,11 +51,9 @@ private:
     HWND parent_;
     HWND list_;
     Dpi dpi_;
-    HFONT font_;
     std::unique_ptr<Tooltips> tips_;
     std::array<ButtonLook, 10> looks_;
-    std::array<HBITMAP, 10> reduced_{};
-    HBRUSH white_ = nullptr;
+    Brush white_;
     bool busy_ = false;
     bool quitSeen_ = false;
     int quitCode_ = 0;

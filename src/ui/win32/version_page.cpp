@@ -22,28 +22,23 @@ const Link kLinks[4] = {
 };
 }  // namespace
 
-VersionPage::~VersionPage() {
-    for (HFONT f : {productFont_, linkFont_})
-        if (f) DeleteObject(f);
-}
-
 void VersionPage::Create(const OptionsLayout& l) {
     LOGFONTW face{};
     GetObjectW(host_.font, sizeof face, &face);
     face.lfUnderline = TRUE;
-    linkFont_ = CreateFontIndirectW(&face);
+    linkFont_.Reset(CreateFontIndirectW(&face));
     face.lfWeight = FW_BOLD;
     face.lfHeight = -host_.dpi(18);
-    productFont_ = CreateFontIndirectW(&face);
+    productFont_.Reset(CreateFontIndirectW(&face));
 
     product_ = AddLabel(L"Brisko", l.productName);
-    SendMessageW(product_, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_), FALSE);
+    SendMessageW(product_, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.Get()), FALSE);
     AddLabel(L"■ バージョン " BRISKO_VERSION, l.version);
     AddLabel(L"" BRISKO_COPYRIGHT, l.copyright);
     for (int i = 0; i < 4; ++i) {
         AddLabel(kLinks[i].caption, l.linkCaptions[i]);
         HWND link = Add(L"STATIC", kLinks[i].text, SS_LEFT | SS_NOTIFY, kLinks[i].id, l.links[i]);
-        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()), FALSE);
     }
     // A flat button showing the application's picture (drawn by the window).
     HWND hidden = Add(L"BUTTON", L"Click...", BS_OWNERDRAW | WS_TABSTOP, kBtnHidden, l.hidden);
@@ -57,21 +52,23 @@ bool VersionPage::IsLink(HWND control) const {
     return id >= kLblOfficialSite && id <= kLblBlog;
 }
 
-bool VersionPage::ColourLabel(HWND control, HDC dc) const {
+HBRUSH VersionPage::OnCtlColor(HWND control, HDC dc) {
     if (control == product_) SetTextColor(dc, RGB(128, 0, 0));
     else if (IsLink(control)) SetTextColor(dc, RGB(0, 0, 255));
-    else return false;
-    return true;
+    else return nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    return host_.background.Get();
 }
 
-bool VersionPage::Command(int id, int code) {
+bool VersionPage::OnCommand(int id, int code) {
     for (const Link& link : kLinks)
         if (id == link.id) {
             if (code == STN_CLICKED) host_.main.OpenAddress(link.address);
             return true;
         }
-    if (id == kBtnHidden && code == BN_CLICKED) revealCustomize_();
-    return id == kBtnHidden || id == kBtnOKV;
+    if (id != kBtnHidden || code != BN_CLICKED) return false;
+    revealCustomize_();
+    return true;
 }
 
 int VersionPage::DefaultButton() const { return kBtnOKV; }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ui/win32/options_page.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace brisko::ui {
 
@@ -12,18 +13,16 @@ class VersionPage final : public OptionsPage {
 public:
     VersionPage(OptionsHost& host, std::function<void()> revealCustomize)
         : OptionsPage(host), revealCustomize_(std::move(revealCustomize)) {}
-    ~VersionPage() override;
     void Create(const OptionsLayout& layout) override;
-    void Load() override {}
-    bool Command(int id, int code) override;
+    bool OnCommand(int id, int code) override;
     int DefaultButton() const override;
-    // Colours of its labels; nullptr for the window's own.
+    // The product's name in dark red and the links in blue, on the window's background.
+    HBRUSH OnCtlColor(HWND control, HDC dc) override;
     bool IsLink(HWND control) const;
-    bool ColourLabel(HWND control, HDC dc) const;
 
 private:
     std::function<void()> revealCustomize_;
-    HFONT productFont_ = nullptr, linkFont_ = nullptr;
+    Font productFont_, linkFont_;
     HWND product_ = nullptr;
 };
 

@@ -2,10 +2,6 @@
 
 #include <exception>
 
-#include "platform/error.h"
-#include "platform/win32/wide.h"
-#include "ui/win32/message_box_prompts.h"
-
 namespace brisko::ui {
 
 Window::~Window() {
@@ -32,15 +28,68 @@ void Window::RegisterWindowClass(const wchar_t* className, HICON icon) {
     RegisterClassExW(&wc);
 }
 
-void Window::CreateWindowOf(const wchar_t* className, const std::wstring& title, DWORD style, DWORD exStyle,
+bool Window::CreateWindowOf(const wchar_t* className, const std::wstring& title, DWORD style, DWORD exStyle,
                             RECT bounds, HWND owner) {
-    CreateWindowExW(exStyle, className, title.c_str(), style, bounds.left, bounds.top, bounds.right - bounds.left,
-                    bounds.bottom - bounds.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+    return CreateWindowExW(exStyle, className, title.c_str(), style, bounds.left, bounds.top, bounds.right - bounds.left,
+                           bounds.bottom - bounds.top, owner, nullptr, GetModuleHandleW(nullptr), this) != nullptr;
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETFOCUS && RestoreFocus()) return 0;
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_SETFOCUS:
+            if (RestoreFocus()) return 0;
+            break;
+    }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+    auto owner = [&](HWND control) -> ChildPart* {
+        if (control)
+            for (ChildPart* part : parts_)
+                if (part->Owns(control)) return part;
+        return nullptr;
+    };
+    switch (message) {
+        case WM_COMMAND: {
+            ChildPart* part = owner(reinterpret_cast<HWND>(lParam));
+            return part && part->OnCommand(LOWORD(wParam), HIWORD(wParam));
+        }
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            ChildPart* part = owner(header.hwndFrom);
+            return part && part->OnNotify(header, result);
+        }
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            ChildPart* part = item.CtlType == ODT_MENU ? nullptr : owner(GetDlgItem(hwnd_, item.CtlID));
+            result = TRUE;
+            return part && part->OnMeasureItem(item);
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            ChildPart* part = item.CtlType == ODT_MENU ? nullptr : owner(item.hwndItem);
+            result = TRUE;
+            return part && part->OnDrawItem(item);
+        }
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC: {
+            ChildPart* part = owner(reinterpret_cast<HWND>(lParam));
+            const HBRUSH brush = part ? part->OnCtlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))
+                                      : nullptr;
+            result = reinterpret_cast<LRESULT>(brush);
+            return brush != nullptr;
+        }
+    }
+    return false;
 }
 
 bool Window::RestoreFocus() {
@@ -49,8 +98,6 @@ bool Window::RestoreFocus() {
     SetFocus(lastFocus_);
     return true;
 }
-
-void Window::ShowUnhandledError(const std::string& text) { MessageBoxPrompts::ShowUnhandledError(hwnd_, text); }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -66,36 +113,23 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         HWND focus = GetFocus();
         if (focus && IsChild(hwnd, focus)) self->lastFocus_ = focus;
     }
+    LRESULT result = 0;
     try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (const BriskoError& e) {
+        if (!self->Reflect(message, wParam, lParam, result)) result = self->OnMessage(message, wParam, lParam);
+    } catch (const std::exception& e) {  // BriskoError, with its Japanese message, among them
         self->ShowUnhandledError(e.what());
-    } catch (const std::exception& e) {
-        self->ShowUnhandledError(e.what());
+        // A window whose making failed half-way is not left standing: the
+        // system destroys it, and CreateWindowOf reports the failure.
+        if (message == WM_CREATE) result = -1;
     }
-    return 0;
-}
-
-bool RunModalLoop(HWND window, const std::function<bool()>& stillOpen) {
-    MSG message;
-    while (stillOpen()) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 1);
-            return false;
-        }
-        if (IsDialogMessageW(window, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    // The last message: the handle is dead from here on, the object no longer
+    // receives anything, and the parts' controls are gone with it.
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->parts_.clear();
     }
-    return true;
-}
-
-void PressFocusedButton(HWND window) {
-    HWND focus = GetFocus();
-    wchar_t cls[16] = L"";
-    if (focus && IsChild(window, focus)) GetClassNameW(focus, cls, 16);
-    if (lstrcmpiW(cls, L"Button") == 0) SendMessageW(focus, BM_CLICK, 0, 0);
+    return result;
 }
 
 }  // namespace brisko::ui

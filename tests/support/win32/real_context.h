@@ -13,8 +13,6 @@
 #include "platform/win32/win32_system_info.h"
 #include "support/backends.h"
 #include "support/memory_context.h"
-#include "support/registry_snapshot.h"
-#include "support/simulated_machine.h"
 
 namespace brisko::testing {
 
@@ -52,25 +50,6 @@ struct RealBackends {
 
 struct RealContext : RealBackends {
     ProgramContext ctx{Platform{registry, files, processes, prompts, resources, system, services, clock}};
-};
-
-// The test prefix as the simulated machine of an edition: its registry values,
-// and its files on the prefix's own C: drive. The keys are put back and the
-// files removed when the test ends.
-struct SimulatedPrefix : RealContext {
-    explicit SimulatedPrefix(SimulatedWindows edition) {
-        RememberItemKeys(snapshot);
-        MemorySystemInfo ignored;
-        FillSimulatedMachine(edition, registry, ignored, files, "C:");
-    }
-    ~SimulatedPrefix() {
-        for (const std::string& file : {std::string("C:\\boot.ini"), std::string("C:\\Msdos.sys"), sysocPath}) {
-            files.SetAttributes(file, fileattr::kNormal);
-            files.RemoveFile(file);
-        }
-    }
-    RegistrySnapshot snapshot{registry};
-    const std::string sysocPath = system.WindowsDirectory() + "\\inf\\sysoc.inf";
 };
 
 }  // namespace brisko::testing

@@ -1,6 +1,8 @@
-#include "ui/win32/glyph_colours.h"
+#include "ui/win32/bitmap_cache.h"
 
 #include <vector>
+
+#include "platform/win32/wide.h"
 
 namespace brisko::ui {
 
@@ -22,17 +24,33 @@ int Nearest(const RGBQUAD& c) {
 }
 }  // namespace
 
-HBITMAP ReduceTo16Colours(HBITMAP bitmap) {
+HBITMAP BitmapCache::Get(const std::string& name) {
+    Bitmap& slot = loaded_[name];
+    if (!slot)
+        slot.Reset(static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), win32::Widen(name).c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    return slot.Get();
+}
+
+HBITMAP BitmapCache::ForScreen(const std::string& name) {
+    if (!fewColours_) fewColours_ = ScreenHasFewColours();
+    if (!*fewColours_) return Get(name);
+    Bitmap& slot = reduced_[name];
+    if (!slot) slot = ReduceTo16Colours(Get(name));
+    return slot ? slot.Get() : Get(name);
+}
+
+Bitmap ReduceTo16Colours(HBITMAP bitmap) {
     BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return nullptr;
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return {};
     const int w = info.bmWidth, h = info.bmHeight;
     // Read the pixels as 32-bit, top row first.
     BITMAPINFO read{};
     read.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<RGBQUAD> pixels(static_cast<size_t>(w) * h);
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen;
     const int rows = GetDIBits(screen, bitmap, 0, h, pixels.data(), &read, DIB_RGB_COLORS);
-    HBITMAP reduced = nullptr;
+    Bitmap reduced;
     if (rows == h) {
         struct {
             BITMAPINFOHEADER header;
@@ -41,7 +59,7 @@ HBITMAP ReduceTo16Colours(HBITMAP bitmap) {
         out.header = {sizeof(BITMAPINFOHEADER), w, -h, 1, 4, BI_RGB, 0, 0, 0, 16, 0};
         for (int i = 0; i < 16; ++i) out.colours[i] = kStandardColours[i];
         void* bits = nullptr;
-        reduced = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&out), DIB_RGB_COLORS, &bits, nullptr, 0);
+        reduced.Reset(CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&out), DIB_RGB_COLORS, &bits, nullptr, 0));
         if (reduced && bits) {
             const int stride = ((w * 4 + 31) / 32) * 4;
             auto* bytes = static_cast<unsigned char*>(bits);
@@ -54,15 +72,12 @@ HBITMAP ReduceTo16Colours(HBITMAP bitmap) {
                 }
         }
     }
-    ReleaseDC(nullptr, screen);
     return reduced;
 }
 
 bool ScreenHasFewColours() {
-    HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    return bits <= 8;
+    const WindowDc screen;
+    return GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES) <= 8;
 }
 
 }  // namespace brisko::ui

@@ -89,23 +89,6 @@ TEST_F(ProfileFile, ReadOnlyFilesAreWrittenAndKeepEveryAttribute) {
     EXPECT_FALSE(files.GetAttributes(path));
 }
 
-TEST_F(ProfileFile, LineBreaksAndRefusedWritesThrowAndLeaveTheFileWhole) {
-    Put("[S]\r\nk=v\r\n");
-    const struct {
-        const char *section, *key, *value;
-    } cases[] = {{"S", "k", "a\r\n[T]\r\nx=y"}, {"S", "k", "a\nb"}, {"S", "new\rkey", "v"}, {"S\n", "k", "v"}};
-    for (const auto& c : cases) {
-        try {
-            IniWriteValue(files, path, c.section, c.key, c.value);
-            ADD_FAILURE() << "no error for " << c.value;
-        } catch (const BriskoError& e) {
-            EXPECT_TRUE(std::string(e.what()).starts_with(path + " の [")) << e.what();
-        }
-    }
-    EXPECT_EQ(Bytes(), "[S]\r\nk=v\r\n");
-    EXPECT_THROW(IniWriteValue(files, fs->Path("no such folder\\x.ini"), "S", "k", "v"), BriskoError);
-}
-
 TEST_F(ProfileFile, ExactTextReadsBackAsWrittenAndRawReadsKeepQuotes) {
     for (const std::string value :
          {"plain", " leading", "trailing\t", "\"quoted\"", "'single'", "\"\"", "\"half", "\"W\" /fastdetect", "   "}) {
