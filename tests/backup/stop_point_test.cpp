@@ -184,5 +184,18 @@ TEST(ExactRestore, EveryItemAppliedThenRestoredLeavesTheWholeMachineAsItWas) {
     }
 }
 
+// A restore of the wrong backup is undone in turn: the restore's own record
+// names the backup it made of the state it replaced, before its first write.
+TEST(ExactRestore, ARestoreIsUndoneByTheBackupItMakesFirst) {
+    Lab lab(SimulatedWindows::Xp);
+    ChangeEverything(lab.StartProgram());
+    const std::string backup = RunAccelerate(*lab.ctx).backup;
+    const testing::MachineState applied = testing::StateOf(lab);
+    ASSERT_TRUE(RunRestoreCommand(lab.StartProgram(), backup));
+    ASSERT_FALSE(testing::StateOf(lab) == applied);
+    RestoreWhatTheHistoryNames(lab);  // the newest record: the restore's
+    EXPECT_EQ(testing::Differences(applied, testing::StateOf(lab)), "");
+}
+
 }  // namespace
 }  // namespace brisko

@@ -170,32 +170,5 @@ TEST(RegistryMove, EveryRefusedWriteKeepsTheKeyAndIsReported) {
     }
 }
 
-// Stopped after any of its writes, the move is finished by the next one
-// either way: back (a restore) or on (the item applied again).
-TEST(RegistryMove, AMoveStoppedAtAnyWriteIsFinishedByTheNext) {
-    MemoryRegistryStore reference;
-    FillKey(reference, OLD);
-    const std::string original = Dump(reference, OLD.substr(1));
-    for (bool back : {true, false})
-        for (int n = 0;; ++n) {
-            SCOPED_TRACE("stopped after write " + std::to_string(n) + (back ? ", moved back" : ", moved on"));
-            MemoryRegistryStore store;
-            FillKey(store, OLD);
-            testing::WriteFaults faults;
-            testing::FaultyRegistryStore faulty(store, faults);
-            faults.StopAfter(n);
-            try {
-                RegMoveKey(faulty, HKLM, OLD, NEW);
-            } catch (const testing::Stopped&) {
-            }
-            const bool stopped = faults.Count() > n;
-            faults.Resume();
-            RegMoveKey(faulty, HKLM, back ? NEW : OLD, back ? OLD : NEW);
-            EXPECT_EQ(Dump(store, (back ? OLD : NEW).substr(1)), original);
-            EXPECT_EQ(Dump(store, (back ? NEW : OLD).substr(1)), "(none)");
-            if (!stopped) break;
-        }
-}
-
 }  // namespace
 }  // namespace brisko
