@@ -13,6 +13,7 @@
 #include "monitor/figures.h"
 #include "monitor/memory_performance_source.h"
 #include "monitor/monitor.h"
+#include "platform/diagnostic_events.h"
 #include "platform/error.h"
 #include "platform/modern_windows.h"
 #include "platform/os_edition.h"
@@ -44,6 +45,17 @@ std::string S(const std::optional<int>& n) { return n ? S(int64_t{*n}) : "none";
 std::string S(const monitor::Label& l) { return l.c_str(); }
 std::string S(const monitor::Amount& a) { return S(a.totalMb) + "/" + S(a.freeMb) + "/" + S(int64_t{a.use}); }
 unsigned N(const std::string& s) { return static_cast<unsigned>(U(s)); }
+std::string S(const EventParse& p) {
+    std::string out;
+    for (const DiagnosticEvent& e : p.events) {
+        out += S(int64_t{e.id}) + " " + TimeStamp(e.time) + " ";
+        if (e.id == kStartEvent) out += S(e.mainPathMs) + "/" + S(e.postBootMs) + (e.afterInstall ? " install" : "");
+        else if (e.id == kShutdownEvent) out += S(e.shutdownMs);
+        else out += e.name + "/" + e.friendlyName + " " + S(e.degradationMs) + "/" + S(e.totalMs);
+        out += "; ";
+    }
+    return out + "unreadable " + S(int64_t(p.unreadable)) + (p.problem.empty() ? "" : ": " + p.problem);
+}
 
 // A utilities page button (edition, button, the drive chosen, the answer to
 // its question): what it starts, or else the messages it shows.
@@ -143,6 +155,11 @@ const std::map<std::string, std::function<std::string(const Args&)>> kCalls = {
      }},
     {"BackupFileName", [](const Args& a) {
          return BackupFileName({int(I(a[0])), int(I(a[1])), int(I(a[2])), int(I(a[3])), int(I(a[4])), int(I(a[5]))});
+     }},
+    {"ParseDiagnosticEvents", [](const Args& a) { return S(ParseDiagnosticEvents(a[0])); }},
+    {"ShiftedTime", [](const Args& a) {
+         const auto t = ParseTimeStamp(a[0]);
+         return t ? TimeStamp(ShiftedTime(*t, I(a[1]))) : "none";
      }},
     {"ParseHistory", [](const Args& a) {
          const auto records = ParseHistory(a[0]);

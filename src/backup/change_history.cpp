@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <unordered_map>
-#include <cstdio>
 
 #include "platform/rotating_log.h"
 
@@ -76,13 +75,6 @@ void ReadLine(HistoryRecord& record, const std::vector<std::string>& f) {
     }
 }
 }  // namespace
-
-std::string HistoryStamp(const LocalTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return text;
-}
 
 std::string HistoryLogPath(const std::string& backupsFolder) { return backupsFolder + "\\brisko-history.log"; }
 

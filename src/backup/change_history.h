@@ -57,9 +57,6 @@ struct HistoryRecord {
     bool operator==(const HistoryRecord&) const = default;
 };
 
-// "2026-12-07 03:01:02", as records and logs show a moment.
-std::string HistoryStamp(const LocalTime& t);
-
 // "<backups folder>\\brisko-history.log".
 std::string HistoryLogPath(const std::string& backupsFolder);
 // Where the log is cut over to its older file.

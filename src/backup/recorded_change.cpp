@@ -15,7 +15,6 @@ namespace brisko {
 namespace {
 constexpr const char* kNotTaken = "書き込んだ値になっていません (Windows が書き込みを受け付けませんでした)";
 
-
 // What each write's target is called in the record, for matching the last
 // write to each.
 std::string TargetKey(const RecordedWrite& w) {
@@ -42,7 +41,7 @@ RecordedChange::RecordedChange(ProgramContext& ctx, std::string action, std::str
 }
 
 void RecordedChange::Run(const std::function<void()>& writes) {
-    record_.when = HistoryStamp(ctx_.platform.clock.Now());
+    record_.when = TimeStamp(ctx_.platform.clock.Now());
     const std::string log = HistoryLogPath(BackupsFolder(ctx_));
     // The log's size tells this change from another begun in the same second.
     record_.id = record_.when + " " + std::to_string(ctx_.platform.files.FileSize(log).value_or(0));

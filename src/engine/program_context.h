@@ -8,6 +8,7 @@
 #include "engine/item_model.h"
 #include "engine/pc_information.h"
 #include "platform/clock.h"
+#include "platform/effect_source.h"
 #include "platform/file_system.h"
 #include "platform/os_edition.h"
 #include "platform/processes.h"
@@ -85,6 +86,11 @@ public:
     RestorePoints& restorePoints() { return *restorePoints_; }
     void UseRestorePoints(RestorePoints& points) { restorePoints_ = &points; }
 
+    // Windows' records of start and shutdown times: none until the program
+    // entry hands the Windows ones over.
+    EffectSource& effects() { return *effects_; }
+    void UseEffectSource(EffectSource& source) { effects_ = &source; }
+
     // The start-up's step trace: none unless the program entry hands one over.
     StepTrace& trace() { return *trace_; }
     void UseStepTrace(StepTrace& trace) { trace_ = &trace; }
@@ -92,6 +98,8 @@ public:
 private:
     NoRestorePoints noRestorePoints_;
     RestorePoints* restorePoints_ = &noRestorePoints_;
+    NoEffectSource noEffects_;
+    EffectSource* effects_ = &noEffects_;
     NoStepTrace noTrace_;
     StepTrace* trace_ = &noTrace_;
 };

@@ -17,7 +17,7 @@ constexpr SwitchForm kForms[] = {
     {"?", CommandKind::Usage, 0, 0},           {"apply", CommandKind::Apply, 1, 1},
     {"backup", CommandKind::Backup, 0, 1},     {"restore", CommandKind::Restore, 1, 1},
     {"export-plan", CommandKind::ExportPlan, 1, 1}, {"export-reg", CommandKind::ExportReg, 1, 2},
-    {"check", CommandKind::Check, 1, 1},
+    {"check", CommandKind::Check, 1, 1},       {"effect", CommandKind::Effect, 0, 0},
 };
 
 Command Invalid(const std::string& why) {
@@ -41,6 +41,7 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
     for (size_t i = 1; i < args.size(); ++i) {
         const bool mayBeQuiet = c.kind == CommandKind::Apply || c.kind == CommandKind::Check;
         if (mayBeQuiet && text::AsciiLower(args[i]) == "/quiet") c.quiet = true;
+        else if (c.kind == CommandKind::Effect && text::AsciiLower(args[i]) == "/csv") c.csv = true;
         else if (IsSwitch(args[i])) return Invalid("このスイッチは使えません: " + args[i]);
         else files.push_back(args[i]);
     }
@@ -67,6 +68,9 @@ const std::string& UsageText() {
         "  /export-reg ファイル [プラン|バックアップ]\r\n"
         "                           プランまたはバックアップの通りにする .reg ファイルを書き出します。\r\n"
         "                           省略すると今のチェックの状態を書き出します。\r\n"
+        "  /effect [/csv]           変更ごとに、前と後の Windows の起動と終了の時間 (中央値) と、\r\n"
+        "                           起動を遅らせたものを表示します。/csv は CSV (UTF-8) で出力します\r\n"
+        "                           (0 記録あり / 1 この Windows には記録なし)。\r\n"
         "  /?                       この説明を表示します。\r\n"
         "\r\n"
         "終了コード: 0 完了 / 1 設定できなかった項目あり / 2 引数またはファイルの誤り (何も変更しません)\r\n"

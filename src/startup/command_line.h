@@ -16,6 +16,7 @@ enum class CommandKind {
     ExportPlan,  // /export-plan FILE
     ExportReg,   // /export-reg FILE [PLAN|BACKUP]
     Check,       // /check PLAN: read only
+    Effect,      // /effect [/csv]: Windows' start and shutdown times around each change
 };
 
 struct Command {
@@ -23,15 +24,16 @@ struct Command {
     std::string file;    // the plan, folder, backup or file written
     std::string source;  // /export-reg's plan or backup; empty for the current machine
     bool quiet = false;  // nothing on the console; the log file still gets everything
+    bool csv = false;    // /effect as CSV
     std::string error;
 };
 
 // Exit codes of a command. /check ends with kExitDiffers when the machine
-// does not match the plan; /apply and /restore with kExitRestartNeeded when
+// does not match the plan, /effect when Windows has no records of starts; /apply and /restore with kExitRestartNeeded when
 // they did their work and Windows must restart for it to show (the code
 // installers use, which deployment tools read as such).
 inline constexpr int kExitDone = 0, kExitItemsNotSet = 1, kExitRefused = 2, kExitWriteFailed = 3;
-inline constexpr int kExitDiffers = 1, kExitRestartNeeded = 3010;
+inline constexpr int kExitDiffers = 1, kExitNoRecords = 1, kExitRestartNeeded = 3010;
 
 // The arguments after the program's name. Switches begin with '/' or '-' and
 // are matched without regard to case.

@@ -23,7 +23,7 @@ void RecoverFile(ProgramContext& ctx, const std::string& path, std::vector<FileR
 void LogRecoveredFiles(ProgramContext& ctx, const std::vector<FileRecovery>& done) {
     if (done.empty()) return;
     HistoryRecord record;
-    record.when = HistoryStamp(ctx.platform.clock.Now());
+    record.when = TimeStamp(ctx.platform.clock.Now());
     record.action = "中断された書き込みの復旧 (起動時)";
     record.restorePoint = "なし";
     const MachineIdentity here = IdentityOf(ctx);

@@ -12,6 +12,7 @@
 #include "engine/program_preferences.h"
 #include "platform/error.h"
 #include "platform/rotating_log.h"
+#include "startup/effect_command.h"
 #include "startup/plan_check.h"
 #include "startup/restart_need.h"
 #include "startup/startup_sequence.h"
@@ -39,12 +40,11 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-
 // Appends the run's block to the command log; a log that cannot be written
 // is said on the console and changes no exit code.
 void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, int code) {
     const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
-    std::string block = "==== " + HistoryStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
+    std::string block = "==== " + TimeStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine + "\r\n";
     for (const std::string& line : log.Lines()) block += line + "\r\n";
     block += "終了コード " + std::to_string(code) + "\r\n\r\n";
     if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog))
@@ -54,7 +54,7 @@ void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& co
 // The block a change begins with, before its first write.
 void AppendBegunBlock(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, const std::string& backup) {
     const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
-    const std::string block = "==== " + HistoryStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine +
+    const std::string block = "==== " + TimeStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine +
                               "\r\n変更を開始します (この後に終了コードのある記録がなければ、途中で止まっています)\r\n" +
                               "バックアップ: " + (backup.empty() ? "なし" : backup) + "\r\n\r\n";
     if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog)) log.Note("記録ファイルに書き込めません: " + path);
@@ -181,7 +181,8 @@ int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
             log.Note("プラン ファイルを書き出しました: " + command.file);
             return kExitDone;
         case CommandKind::ExportReg: return ExportReg(ctx, command, log);
-        case CommandKind::Check: return kExitRefused;  // runs on its own, before any start-up
+        case CommandKind::Check:
+        case CommandKind::Effect: return kExitRefused;  // run on their own, without the start-up
     }
     return kExitRefused;
 }
@@ -232,6 +233,8 @@ int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& lo
     try {
         if (command.kind == CommandKind::Check) {
             code = CheckPlan(ctx, command.file, log);
+        } else if (command.kind == CommandKind::Effect) {
+            code = ShowEffect(ctx, command.csv, log);
         } else {
             RunStartupSequence(ctx);
             code = Run(ctx, command, log);

@@ -78,6 +78,10 @@ enum RestoreControlId : int {
     kBtnHistoryRestore,  // ... and its button
     kHistoryPanel,
     kHistoryHeading,
+    kEffectPanel,     // the 効果 page: its panel,
+    kEffectChart,     // ... the chart,
+    kEffectTable,     // ... the table below it,
+    kEffectSentence,  // ... and the sentence alone where Windows keeps no records
     kBtnRestoreCancel = 2,  // IDCANCEL: Esc closes the window
 };
 

@@ -20,6 +20,7 @@ RestoreLayout LayOutRestoreWindow(const Rect& panel) {
     l.history.list = at(5, 20, 300, panel.height - 24);
     l.history.restoreButton = at(312, 20, panel.width - 312 - 6, 25);
     l.comment = {0, 104, kRestoreClientWidth, 185};
+    l.effect = {panel.left, panel.top, panel.width, l.comment.bottom() - panel.top};
     l.close = {369, 292, 73, 25};
     l.planSave = {2, 292, 124, 25};
     l.planLoad = {130, 292, 124, 25};

@@ -23,6 +23,7 @@ struct RestoreLayout {
     Rect panel;    // the area each page's panel fills
     RestorePageLayout page;
     HistoryPageLayout history;
+    Rect effect;  // the 効果 page: the panel and the description box's place beneath it
     Rect comment, close;
     Rect planSave, planLoad;  // the tweak-plan buttons, left of the close button
 };

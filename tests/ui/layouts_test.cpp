@@ -10,6 +10,7 @@
 
 #include "ui/change_preview_layout.h"
 #include "ui/compact_layout.h"
+#include "ui/effect_chart_layout.h"
 #include "ui/options_layout.h"
 #include "ui/pc_info_layout.h"
 #include "ui/restore_layout.h"
@@ -126,6 +127,8 @@ TEST_P(Layouts, RestoreWindowFits) {
     ExpectFitted("history", panel, l.history.heading, l.history.list, l.history.restoreButton);
     ExpectFitted("window", {0, 0, kRestoreClientWidth, kRestoreClientHeight}, l.pages, l.comment, l.close, l.planSave,
                  l.planLoad);
+    ExpectFitted("effect page", {0, 0, kRestoreClientWidth, kRestoreClientHeight}, l.effect, l.close, l.planSave,
+                 l.planLoad);
 }
 
 TEST_P(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
@@ -213,6 +216,67 @@ TEST_P(Layouts, ChangePreviewFitsShortAndLongQuestions) {
         EXPECT_GE(l.question.height, std::max(lines, 1) * kPreviewLineHeight);
         EXPECT_GE(l.list.height, 10 * kPreviewLineHeight) << "room for ten changes";
         EXPECT_LT(l.yes.left, l.no.left) << "はい before いいえ";
+    }
+}
+
+// The 効果 page's chart over a month of daily starts and over 300, with
+// changes at the first start, between starts and after the last, in the
+// area of the window's pages and description: every bar and marker inside
+// the plot, every label whole, inside the chart and clear of the others,
+// the table below the chart.
+TEST_P(Layouts, EffectChartKeepsMarkersInThePlotAndLabelsWhole) {
+    const int dpi = GetParam();
+    const TextWidthOf width = [dpi](std::string_view text) { return TextWidth(text, dpi); };
+    for (int count : {30, 300}) {
+        SCOPED_TRACE(count);
+        EffectReading reading{true, "", {}, 0, ""};
+        std::vector<HistoryRecord> history;
+        for (int i = 0; i < count; ++i) {
+            DiagnosticEvent start;
+            start.id = kStartEvent;
+            start.time = ShiftedTime({2026, 1, 1, 8, 0, 0}, i * 1440);
+            start.mainPathMs = 20000 + i % 7 * 3000;
+            start.postBootMs = 9000 + i % 5 * 2000;
+            reading.events.push_back(start);
+            DiagnosticEvent shutdown = start;
+            shutdown.id = kShutdownEvent;
+            shutdown.time = ShiftedTime(start.time, -60);
+            shutdown.shutdownMs = 95000;  // the tallest mark, above every start
+            reading.events.push_back(shutdown);
+        }
+        for (int day : {-1, 0, 1, count / 2, count / 2, count + 1})
+            history.push_back({TimeStamp(ShiftedTime({2026, 1, 1, 12, 0, 0}, day * 1440)), "高速化", "", "", "",
+                               {{"[システム] 項目", {{"v", "0", "1", ""}}, ""}}, "", ""});
+        const EffectFigures f = ComputeEffect(reading, history, {});
+        const Rect area = LayOutRestoreWindow({4, 24, 436, 76}).effect;
+        const EffectChartLayout l = LayOutEffectChart(f, area, dpi, width, ToDevice(14, dpi));
+        EXPECT_TRUE(Inside(l.plot, l.chart));
+        EXPECT_TRUE(Inside(l.table, ToDevice(area, dpi)));
+        EXPECT_GE(l.table.top, l.chart.bottom());
+        EXPECT_GE(l.table.height, ToDevice(80, dpi)) << "room for the table";
+        EXPECT_GE(l.topSeconds * 1000, 95000);
+        ASSERT_EQ(l.bars.size(), static_cast<size_t>(count));
+        for (const StartBars& b : l.bars) {
+            EXPECT_TRUE(Inside(b.mainPath, l.plot) && Inside(b.postBoot, l.plot));
+            EXPECT_TRUE(b.shutdown && Inside(*b.shutdown, l.plot));
+        }
+        ASSERT_EQ(l.markers.size(), 6u);
+        std::vector<ChartLabel> labels = l.legend;
+        for (const ChangeMarker& m : l.markers) {
+            EXPECT_TRUE(Inside(m.line, l.plot)) << "change " << m.change;
+            if (m.number) labels.push_back(*m.number);
+        }
+        EXPECT_TRUE(l.markers[0].number && l.markers[3].number) << "the first change of a run of them is numbered";
+        EXPECT_EQ(l.timeLabels.size(), 3u);
+        labels.insert(labels.end(), l.valueLabels.begin(), l.valueLabels.end());
+        labels.insert(labels.end(), l.timeLabels.begin(), l.timeLabels.end());
+        for (size_t i = 0; i < labels.size(); ++i) {
+            EXPECT_TRUE(Inside(labels[i].bounds, l.chart)) << labels[i].text;
+            EXPECT_GE(labels[i].bounds.width, TextWidth(labels[i].text, dpi)) << labels[i].text;
+            for (size_t j = i + 1; j < labels.size(); ++j)
+                EXPECT_FALSE(Overlap(labels[i].bounds, labels[j].bounds)) << labels[i].text << " / " << labels[j].text;
+        }
+        for (const ChartLabel& v : l.valueLabels) EXPECT_LE(v.bounds.right(), l.plot.left);
     }
 }
 

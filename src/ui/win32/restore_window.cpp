@@ -14,6 +14,7 @@
 #include "engine/program_preferences.h"
 #include "ui/control_ids.h"
 #include "ui/win32/appearance_target.h"
+#include "ui/win32/effect_page.h"
 #include "ui/win32/history_page.h"
 #include "ui/win32/window_chores.h"
 
@@ -183,6 +184,7 @@ void RestoreWindow::FormCreate() {
     pages_.push_back(std::make_unique<HistoryPage>(
         *host_, [this](const std::string& text) { SetWindowTextW(Control(kRestoreComment), win32::Widen(text).c_str()); },
         [this](const std::string& path, const std::string& alsoUndone) { RestoreChosen(path, alsoUndone); }));
+    pages_.push_back(std::make_unique<EffectPage>(*host_));
     const Preferences prefs = PreferencesOf(ctx_);
     // The whole client area takes the stored RestoreColor, else the standard
     // button face, as the default colour style stores it.

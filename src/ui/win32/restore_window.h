@@ -82,7 +82,7 @@ private:
     std::map<int, ButtonLook> looks_;
     std::map<int, HBITMAP> pictures_;
     std::unique_ptr<RestorePageHost> host_;
-    std::vector<std::unique_ptr<RestorePage>> pages_;  // after the backup pages: 履歴
+    std::vector<std::unique_ptr<RestorePage>> pages_;  // after the backup pages: 履歴, 効果
     int page_ = 0;
     bool marginsSet_ = false;
 };

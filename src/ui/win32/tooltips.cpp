@@ -39,7 +39,14 @@ Tooltips::~Tooltips() { Release(); }
 void Tooltips::Create() {
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
                            0, owner_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (tip_) tipProc_ = Subclass(tip_, kSelfProperty, this, &Tooltips::TipProc);
+    if (!tip_) return;
+    tipProc_ = Subclass(tip_, kSelfProperty, this, &Tooltips::TipProc);
+    if (lineWidth_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, lineWidth_);
+}
+
+void Tooltips::AllowLines(int width) {
+    lineWidth_ = width;
+    if (tip_) SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, lineWidth_);
 }
 
 // Gives the tooltip its own procedure back; it lives on with its owner.

@@ -24,6 +24,8 @@ public:
     void Add(HWND control, const std::wstring& text);
     // Changes the hint of a control added before.
     void SetText(HWND control, const std::wstring& text);
+    // Hints of several lines ("\r\n"), broken at most this wide (device pixels).
+    void AllowLines(int width);
 
 private:
     void Create();
@@ -36,6 +38,7 @@ private:
     HWND tip_ = nullptr;
     WNDPROC tipProc_ = nullptr;
     HWND shownFor_ = nullptr;  // the control whose hint is up
+    int lineWidth_ = 0;        // 0: hints of one line
     std::vector<std::pair<HWND, std::wstring>> hints_;
 };
 

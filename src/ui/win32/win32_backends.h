@@ -10,6 +10,7 @@
 #include "platform/embedded_text_resources.h"
 #include "platform/recording_process_launcher.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_effect_source.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_process_launcher.h"
@@ -34,11 +35,24 @@ struct Win32Backends {
         wchar_t pointLog[MAX_PATH] = L"";
         const DWORD m = GetEnvironmentVariableW(L"BRISKO_RESTORE_POINT_LOG", pointLog, MAX_PATH);
         if (m > 0 && m < MAX_PATH) loggedPoints.emplace(restorePoints, files, win32::Narrow(pointLog));
+        // And BRISKO_EFFECT_EVENTS=file: Windows' start and shutdown records
+        // read from an export of the event log instead of the log itself (the
+        // set in tests/data was recorded in Japan, at UTC+9), so the 効果
+        // page draws its chart where Wine keeps no records.
+        wchar_t events[MAX_PATH] = L"";
+        const DWORD e = GetEnvironmentVariableW(L"BRISKO_EFFECT_EVENTS", events, MAX_PATH);
+        if (e > 0 && e < MAX_PATH)
+            if (auto text = files.ReadFile(win32::Narrow(events))) {
+                plantedEffects.emplace();
+                plantedEffects->rendered = {std::move(*text)};
+                plantedEffects->utcOffsetMinutes = 540;
+            }
 #endif
     }
-    // Hands System Restore to the context.
+    // Hands System Restore and the event log's start and shutdown times to the context.
     void Serve(ProgramContext& ctx) {
         ctx.UseRestorePoints(loggedPoints ? static_cast<RestorePoints&>(*loggedPoints) : restorePoints);
+        ctx.UseEffectSource(plantedEffects ? static_cast<EffectSource&>(*plantedEffects) : effects);
     }
     ProcessLauncher& Launcher() {
         return recorder ? static_cast<ProcessLauncher&>(*recorder) : processes;
@@ -57,6 +71,8 @@ struct Win32Backends {
     std::optional<RecordingProcessLauncher> recorder;
     win32::Win32RestorePoints restorePoints;
     std::optional<LoggedRestorePoints> loggedPoints;
+    win32::Win32EffectSource effects;
+    std::optional<MemoryEffectSource> plantedEffects;
 };
 
 }  // namespace brisko::ui

@@ -2,7 +2,8 @@
 // a restore from it chosen in the file dialog, plans, and the 履歴 page's record
 // of an apply, whose backup restores it from there. What the program asked of
 // System Restore is written to a log the test reads. The registry values
-// changed here are put back afterwards.
+// changed here are put back afterwards. The 効果 page, without records of
+// Windows' starts as XP and as Windows 10, and with a recorded set planted.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/test_data.h"
 #include "ui/control_ids.h"
 #include "ui_driver.h"
 
@@ -54,7 +56,7 @@ void ConfirmRestore(DWORD processId, const std::wstring& file, const std::wstrin
             unexpected = text;
         driver::Picture(box, pictured + L"-done");  // the last one stays
     });
-    EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos) << "the restore ends with its message";
+    EXPECT_NE(said.find(L"Windows の設定を復元しました。"), std::wstring::npos) << "the restore ends with its message, not: " << said;
     EXPECT_EQ(unexpected, L"");
 }
 
@@ -176,6 +178,97 @@ TEST(RestoreWindow, BackupRestorePlansAndHistoryByKeyboardAndMouse) {
     std::ifstream log(std::filesystem::path(pointLog), std::ios::binary);
     const std::string asked{std::istreambuf_iterator<char>(log), {}};
     EXPECT_EQ(asked.rfind("Begin\tBrisko による設定変更の前\t", 0), 0u) << "System Restore was asked:\n" << asked;
+}
+
+// The 効果 page, the fourth tab, opened by the arrow keys; the window, or
+// nullptr when the page did not show.
+HWND OpenEffectPage(const RunningBrisko& app) {
+    HWND window = app.OpenRestoreWindow();
+    if (!window) return nullptr;
+    for (int i = 0; i < 3; ++i) app.PressKey(VK_RIGHT, 200);
+    HWND panel = GetDlgItem(window, kEffectPanel);
+    return driver::WaitFor([&] { return IsWindowVisible(panel) != FALSE; }, 5000) ? window : nullptr;
+}
+
+bool Shows(HWND window, int id) { return IsWindowVisible(GetDlgItem(window, id)) != FALSE; }
+
+// Wine keeps no records of Windows' starts, as XP and the server editions do
+// not: as XP and as Windows 10 the page says so in one sentence and shows
+// nothing else, not even the description box.
+TEST(RestoreWindow, EffectPageSaysWhyWithoutRecordsOfStarts) {
+    const driver::KeptValue version(HKEY_CURRENT_USER, L"Software\\Wine", L"Version");
+    for (const std::wstring edition : {L"winxp", L"win10"}) {
+        SCOPED_TRACE(std::string(edition.begin(), edition.end()));
+        const std::string bytes(reinterpret_cast<const char*>(edition.c_str()), (edition.size() + 1) * sizeof(wchar_t));
+        driver::PutBack(HKEY_CURRENT_USER, L"Software\\Wine", L"Version", driver::RawValue{REG_SZ, bytes});
+        RunningBrisko app;
+        ASSERT_TRUE(app.Main());
+        HWND window = OpenEffectPage(app);
+        ASSERT_TRUE(window) << "the 効果 page shows";
+        EXPECT_TRUE(driver::WaitFor([&] {
+            return Shows(window, kEffectSentence) && !Shows(window, kEffectChart) && !Shows(window, kEffectTable) &&
+                   !Shows(window, kRestoreComment);
+        }, 3000)) << "the sentence alone";
+        EXPECT_EQ(driver::TextOf(GetDlgItem(window, kEffectSentence)), L"この Windows では起動時間の記録がありません");
+        driver::Picture(window, L"effect-page-" + edition, 300);
+        app.PressKey(VK_ESCAPE, 200);
+    }
+}
+
+// The recorded set of tests/data planted (BRISKO_EFFECT_EVENTS) with two
+// changes in the history: the chart and the table show, the sentence does
+// not; the page before it has the description box back.
+TEST(RestoreWindow, EffectPageChartsPlantedRecords) {
+    const std::wstring folder = driver::ProgramFolder();
+    const std::wstring events = folder + L"\\e2e-events.xml";
+    std::ofstream(std::filesystem::path(events), std::ios::binary) << testing::TestData("diagnostic_events.xml");
+    CreateDirectoryW((folder + L"\\backups").c_str(), nullptr);
+    const std::filesystem::path log(folder + L"\\backups\\brisko-history.log");
+    std::string kept;
+    if (std::ifstream in(log, std::ios::binary); in) kept.assign(std::istreambuf_iterator<char>(in), {});
+    {
+        std::ofstream out(log, std::ios::binary | std::ios::trunc);
+        for (const char* when : {"2026-10-13 21:00:00", "2026-10-25 20:00:00"})
+            out << "==== " << when << "\t高速化\r\nバックアップ\tなし\r\n項目\t[システム] "
+                << "システム終了時に仮想メモリのページング ファイルをクリアしない\r\n"
+                << "値\tHKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\"
+                << "Memory Management\\ClearPageFileAtShutdown\t1\t0\r\n\r\n";
+    }
+    SetEnvironmentVariableW(L"BRISKO_EFFECT_EVENTS", events.c_str());
+    RunningBrisko app;
+    SetEnvironmentVariableW(L"BRISKO_EFFECT_EVENTS", nullptr);
+    ASSERT_TRUE(app.Main());
+    HWND window = OpenEffectPage(app);
+    ASSERT_TRUE(window) << "the 効果 page shows";
+    EXPECT_TRUE(driver::WaitFor([&] {
+        return Shows(window, kEffectChart) && Shows(window, kEffectTable) && !Shows(window, kEffectSentence) &&
+               !Shows(window, kRestoreComment);
+    }, 3000)) << "the chart and the table, not the sentence or the description box";
+    const std::wstring table = driver::TextOf(GetDlgItem(window, kEffectTable));
+    for (const wchar_t* part : {L"起動 33 回", L"1. 2026-10-13 21:00:00  高速化  1 項目", L"2. 2026-10-25 20:00:00",
+                                L"Windows の更新が入りました", L"Windows Audio"})
+        EXPECT_NE(table.find(part), std::wstring::npos) << "the table shows " << part;
+    SetCursorPos(0, 0);  // no hint on the picture
+    driver::Picture(window, L"effect-page", 500);
+    // The pointer on the chart's middle: the hint of the start under it.
+    RECT chart;
+    GetWindowRect(GetDlgItem(window, kEffectChart), &chart);
+    std::wstring hint;
+    SetCursorPos((chart.left + chart.right) / 2, (chart.top + chart.bottom) / 2);  // once: a move puts the hint off
+    const bool hinted = driver::WaitFor([&] {
+        for (HWND tip : driver::WindowsOfClass(L"tooltips_class32"))
+            if (IsWindowVisible(tip)) hint = driver::TextOf(tip);
+        return hint.find(L"デスクトップまで: ") != std::wstring::npos;
+    }, 5000);
+    EXPECT_TRUE(hinted) << "the hint: " << hint;
+    driver::Picture(window, L"effect-page-hint", 300);
+    SetCursorPos(0, 0);
+    app.PressKey(VK_LEFT);  // 履歴
+    EXPECT_TRUE(driver::WaitFor([&] { return Shows(window, kRestoreComment) && Shows(window, kLstHistory); }, 3000));
+    EXPECT_FALSE(Shows(window, kEffectChart) || Shows(window, kEffectPanel));
+    app.PressKey(VK_ESCAPE, 200);
+    std::ofstream(log, std::ios::binary | std::ios::trunc) << kept;
+    DeleteFileW(events.c_str());
 }
 
 }  // namespace
