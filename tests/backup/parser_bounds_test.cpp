@@ -36,7 +36,7 @@ TEST(ParserBounds, ALargestPlanIsReadInTimeAndOneKeyMoreIsRefused) {
         const PlanLoad load = LoadPlanFile(sim.ctx, "C:\\plan.ini");
         EXPECT_LT(Clock::now() - start, kBound) << keys << " keys";
         EXPECT_EQ(load.recognised, keys == profile::kMostKeysInASection) << load.problem;
-        if (!load.recognised) EXPECT_NE(load.problem.find("[Service] にはキーが 4097 個"), std::string::npos);
+        if (!load.recognised) { EXPECT_NE(load.problem.find("[Service] にはキーが 4097 個"), std::string::npos); }
     }
 }
 

@@ -102,7 +102,7 @@ TEST_F(TweakPlan, FileThatIsNoCompletePlanChangesNothing) {
         const PlanLoad load = LoadPlanFile(ctx, kPlan);
         EXPECT_FALSE(load.recognised) << text;
         EXPECT_EQ(Ticks(), std::vector<bool>(Ticks().size(), false)) << text;
-        if (row.size() > 1) EXPECT_TRUE(load.problem.starts_with(row[1])) << load.problem;
+        if (row.size() > 1) { EXPECT_TRUE(load.problem.starts_with(row[1])) << load.problem; }
         ++files;
     }
     EXPECT_GT(files, 0);

@@ -32,7 +32,7 @@ TEST(ModernWindows, TheSetIsPreDisabledAndNamesTheRealWindows) {
             const bool inSet = std::find(set[c].begin(), set[c].end(), n) != set[c].end();
             EXPECT_EQ(note.starts_with("※ この項目は Windows 11 (10.0.22631) では使用できません。") && note.size() > 100,
                       inSet) << at << n << note;
-            if (inSet) EXPECT_EQ(sim.Prefs("DisabledItem", prefkey::DisabledItemKey(category, n)), "pre_true") << at << n;
+            if (inSet) { EXPECT_EQ(sim.Prefs("DisabledItem", prefkey::DisabledItemKey(category, n)), "pre_true") << at << n; }
         }
 }
 

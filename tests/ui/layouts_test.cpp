@@ -153,8 +153,8 @@ TEST_P(Layouts, CompactWindowGroupsHoldTheirControlsWithRoomForTheirTexts) {
         }
         // Room for every caption, and for a value's "100 %", "###,### Kbps" or "12,345,678 MB".
         const int width = ToDevice(c.bounds, dpi).width;
-        if (c.kind == CompactKind::Caption) EXPECT_GE(width, TextWidth(c.text, dpi)) << c.text;
-        if (c.kind == CompactKind::Value) EXPECT_GE(width, TextWidth(c.text == "## %" ? "100 %" : "###,### Kb", dpi)) << c.id;
+        if (c.kind == CompactKind::Caption) { EXPECT_GE(width, TextWidth(c.text, dpi)) << c.text; }
+        if (c.kind == CompactKind::Value) { EXPECT_GE(width, TextWidth(c.text == "## %" ? "100 %" : "###,### Kb", dpi)) << c.id; }
     }
     EXPECT_EQ(inStrip.size(), 5u) << "the strip holds the first five buttons";
     ASSERT_EQ(frames.size(), 6u);
