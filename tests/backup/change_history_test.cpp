@@ -199,7 +199,9 @@ TEST(ChangeHistoryText, RecordsReadBackAndFieldsStayWhole) {
                              {{"[システム] a", {{"HKEY_X\\v", "1", "2", ""}, {"HKEY_X\\w", "(なし)", "x", "拒否"}}, ""},
                               {"[その他] b", {}, "設定できませんでした"}},
                              "YAMADA-PC",
-                             "5.1.2600"};
+                             "5.1.2600",
+                             HistoryRecord::Stage::Whole,
+                             ""};
     EXPECT_EQ(ParseHistory(std::string(kUtf8ByteOrderMark) + FormatHistoryRecord(full)),
               std::vector<HistoryRecord>{full});
     HistoryRecord broken = full;
