@@ -21,10 +21,10 @@ struct AccelerateResult {
 // written the backup is removed again, and no history record is left. A refused write throws BriskoError out of it
 // (the automatic backup is then kept).
 // The writes run between a restore point and a history record (action names
-// them there). backupMade, when given, gets the automatic backup's path as
-// soon as it is written.
+// them there). begun, when given, gets the automatic backup's path (empty
+// when none) once the record is begun, before the first write.
 AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action = "高速化",
-                               const std::function<void(const std::string&)>& backupMade = nullptr);
+                               const std::function<void(const std::string&)>& begun = nullptr);
 
 // The accelerate button: confirm with the list of changes, run the above,
 // report, offer a restart.

@@ -4,6 +4,7 @@
 
 #include "backup/backup_entries.h"
 #include "backup/backup_marks.h"
+#include "backup/exact_state.h"
 #include "backup/readable_registry.h"
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
@@ -42,7 +43,10 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
     ProgramContext reading(Platform{registry, p.files, p.processes, p.prompts, p.resources, p.system, p.services, p.clock});
     reading.os = ctx.os;
     reading.paths = ctx.paths;
+    MarkRecordsAbsence(record);
     for (const auto& entry : BackupEntries()) entry.record(reading, record);
+    RecordAbsentKeys(reading, registry.AbsentKeys(), record);
+    RecordFileAttributes(reading, record);
     doc.Write(kCloseSection, kCloseKey, "1");
     ctx.platform.files.CreateFolder(ParentFolder(path));
     if (!ctx.platform.files.WriteReplacing(path, doc.Serialize()))
@@ -83,6 +87,8 @@ void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {
     ctx.journal.Start();
     try {
         for (const auto& entry : BackupEntries()) entry.restore(ctx, source);
+        DeleteKeysThatWereAbsent(ctx, source);
+        RestoreFileAttributes(ctx, source);
     } catch (...) {
         ctx.journal.Take();
         throw;

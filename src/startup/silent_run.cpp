@@ -4,6 +4,7 @@
 
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
+#include "backup/change_history.h"
 #include "backup/recorded_change.h"
 #include "backup/reg_export.h"
 #include "backup/restore_command.h"
@@ -50,6 +51,15 @@ void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& co
         log.Note("記録ファイルに書き込めません: " + path);
 }
 
+// The block a change begins with, before its first write.
+void AppendBegunBlock(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, const std::string& backup) {
+    const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
+    const std::string block = "==== " + TimeStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine +
+                              "\r\n変更を開始します (この後に終了コードのある記録がなければ、途中で止まっています)\r\n" +
+                              "バックアップ: " + (backup.empty() ? "なし" : backup) + "\r\n\r\n";
+    if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog)) log.Note("記録ファイルに書き込めません: " + path);
+}
+
 std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
     return "[" + std::string(CategoryName(c)) + "] " + ctx.items.List(c)[position].label;
 }
@@ -70,7 +80,10 @@ int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
     std::string backup;
     AccelerateResult result;
     try {
-        result = RunAccelerate(ctx, "高速化 (/apply)", [&](const std::string& path) { backup = path; });
+        result = RunAccelerate(ctx, "高速化 (/apply)", [&](const std::string& path) {
+            backup = path;
+            log.Begin(path);
+        });
     } catch (const BriskoError&) {
         if (!backup.empty()) log.Note("バックアップ: " + backup);
         NoteChangedItems(ctx, before, log);
@@ -141,9 +154,14 @@ int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
         return kExitRefused;
     }
     const RestartNeed need = NeedOfAction(ctx, [&] { RestoreFromBackup(ctx, backup); });
-    const std::string note = RestoreRecorded(ctx, backup, command.file, "復元 (/restore)");
+    std::string made;
+    const RestoreOutcome outcome = RestoreRecorded(ctx, backup, command.file, "復元 (/restore)", [&](const std::string& path) {
+        made = path;
+        log.Begin(path);
+    });
+    if (!made.empty()) log.Note("復元の前のバックアップ: " + made);
     log.Note("Windows の設定を復元しました: " + command.file);
-    if (!note.empty()) log.Warn(note);
+    if (!outcome.note.empty()) log.Warn(outcome.note);
     return DoneExitCode(need, log);
 }
 
@@ -211,6 +229,7 @@ int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& lo
         return code;
     }
     int code = kExitDone;
+    log.OnBegin([&](const std::string& backup) { AppendBegunBlock(ctx, log, commandLine, backup); });
     try {
         if (command.kind == CommandKind::Check) {
             code = CheckPlan(ctx, command.file, log);
