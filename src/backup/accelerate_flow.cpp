@@ -39,16 +39,16 @@ std::vector<std::string> CheckAppliedItems(ProgramContext& ctx, const std::vecto
 }  // namespace
 
 AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
-                               const std::function<void(const std::string&)>& backupMade,
+                               const std::function<void(const std::string&)>& begun,
                                const std::vector<ApplyRound>& rounds) {
     AccelerateResult result;
     const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
-    if (backupMade && !backup.empty()) backupMade(backup);
     ctx.items.NeedServices();  // the records compared hold the services
     const ItemStateTable before = ctx.items.states;
     RecordedChange change(ctx, action, backup);
     change.RecordOnlyWhatWrote();
+    if (begun) change.OnBegun([&] { begun(backup); });
     change.Run([&] {
         if (rounds.empty()) {
             result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx));

@@ -30,12 +30,12 @@ struct ApplyRound {
 // written the backup is removed again, and no history record is left. A refused write throws BriskoError out of it
 // (the automatic backup is then kept).
 // The writes run between a restore point and a history record (action names
-// them there). backupMade, when given, gets the automatic backup's path as
-// soon as it is written. With rounds, the apply pass runs once per round,
-// all between the one backup (of every hive in ctx.userHives) and the one
-// record; without, once as the ticks stand.
+// them there). begun, when given, gets the automatic backup's path (empty
+// when none) once the record is begun, before the first write. With rounds,
+// the apply pass runs once per round, all between the one backup (of every
+// hive in ctx.userHives) and the one record; without, once as the ticks stand.
 AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action = "高速化",
-                               const std::function<void(const std::string&)>& backupMade = nullptr,
+                               const std::function<void(const std::string&)>& begun = nullptr,
                                const std::vector<ApplyRound>& rounds = {});
 
 // The accelerate button: confirm with the list of changes, run the above,

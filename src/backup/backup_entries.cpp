@@ -1,6 +1,7 @@
 #include "backup/backup_entries.h"
 
 #include "backup/backup_rows.h"
+#include "backup/exact_state.h"
 #include "backup/service_entries.h"
 #include "backup/typed_value.h"
 
@@ -30,7 +31,7 @@ std::string DamagedRow(const OsEdition& os, const BackupSource& backup) {
             if (const std::string text = backup.read(k.section, k.key); !FitsKind(k.kind, text))
                 return "[" + k.section + "] " + k.key + "=" + text;
     }
-    return "";
+    return DamagedExactRow(backup);
 }
 
 std::vector<BackupKey> KeysEveryBackupHolds(const OsEdition& os) {

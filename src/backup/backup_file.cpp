@@ -6,6 +6,7 @@
 #include "backup/backup_entries.h"
 #include "backup/backup_marks.h"
 #include "backup/hive_restore.h"
+#include "backup/exact_state.h"
 #include "backup/readable_registry.h"
 #include "platform/error.h"
 #include "platform/profile/profile_document.h"
@@ -17,41 +18,6 @@ namespace {
 using namespace backupmark;
 constexpr int kMostBackupsPerSecond = 1000;
 
-// The hives a restore writes, open for as long as it runs. A rehearsal loads
-// none: a profile not loaded is named under HKEY_USERS by its SID, and reads
-// find nothing there. A hive that cannot be opened is named as an error and
-// left out.
-class UserHivesOpened {
-public:
-    UserHivesOpened(ProgramContext& ctx, const RestoreTargets& users) {
-        for (const std::string& note : users.notes) ctx.platform.prompts.Warn(note);
-        if (ctx.journal.Rehearsing()) {
-            for (BlockTarget t : users.targets) {
-                if (t.hive.opening == HiveOpening::LoadedHere) t.hive = NamedBySid(t.hive);
-                targets_.push_back(std::move(t));
-            }
-            return;
-        }
-        std::vector<UserHive> wanted;
-        for (const BlockTarget& t : users.targets) wanted.push_back(t.hive);
-        opened_.emplace(ctx, wanted);
-        for (const std::string& skipped : opened_->Skipped())
-            ctx.platform.prompts.Error("次のユーザーの設定は復元していません: " + skipped);
-        for (const BlockTarget& t : users.targets)
-            for (const UserHive& open : opened_->Hives())
-                if (open.usersKey == t.hive.usersKey && open.sid == t.hive.sid) targets_.push_back(t);
-    }
-    const std::vector<BlockTarget>& Targets() const { return targets_; }
-
-private:
-    static UserHive NamedBySid(UserHive hive) {
-        hive.opening = HiveOpening::Loaded;
-        hive.usersKey = hive.sid == kDefaultProfileSid ? std::string(kDefaultProfileRegKey) : hive.sid;
-        return hive;
-    }
-    std::optional<OpenedHives> opened_;
-    std::vector<BlockTarget> targets_;
-};
 }  // namespace
 
 std::string BackupFileName(const LocalTime& t) {
@@ -80,8 +46,11 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
     ProgramContext reading(Platform{registry, p.files, p.processes, p.prompts, p.resources, p.system, p.services, p.clock});
     reading.os = ctx.os;
     reading.paths = ctx.paths;
+    MarkRecordsAbsence(record);
     reading.userHive.Route(ctx.userHive.Route());
     RecordEveryHive(reading, ctx.userHives, record);
+    RecordAbsentKeys(reading, registry.AbsentKeys(), record);
+    RecordFileAttributes(reading, record);
     doc.Write(kCloseSection, kCloseKey, "1");
     ctx.platform.files.CreateFolder(ParentFolder(path));
     if (!ctx.platform.files.WriteReplacing(path, doc.Serialize()))
@@ -111,6 +80,36 @@ std::string CreateBackup(ProgramContext& ctx, bool quiet) {
     return path;
 }
 
+RestoreHives::RestoreHives(ProgramContext& ctx, const RestoreTargets& users) : ctx_(ctx), before_(ctx.userHives) {
+    for (const std::string& note : users.notes) ctx.platform.prompts.Warn(note);
+    if (ctx.journal.Rehearsing()) {
+        // A rehearsal loads nothing: a profile not loaded is named under
+        // HKEY_USERS by its SID, and reads find nothing there.
+        for (BlockTarget t : users.targets) {
+            if (t.hive.opening == HiveOpening::LoadedHere) {
+                t.hive.opening = HiveOpening::Loaded;
+                t.hive.usersKey = t.hive.sid == kDefaultProfileSid ? std::string(kDefaultProfileRegKey) : t.hive.sid;
+            }
+            targets_.push_back(std::move(t));
+        }
+        return;
+    }
+    std::vector<UserHive> wanted;
+    for (const BlockTarget& t : users.targets) wanted.push_back(t.hive);
+    opened_.emplace(ctx, wanted);
+    for (const std::string& skipped : opened_->Skipped())
+        ctx.platform.prompts.Error("次のユーザーの設定は復元していません: " + skipped);
+    ctx.userHives.clear();
+    for (const BlockTarget& t : users.targets)
+        for (const UserHive& open : opened_->Hives())
+            if (open.usersKey == t.hive.usersKey && open.sid == t.hive.sid) {
+                targets_.push_back(t);
+                ctx.userHives.push_back(open);
+            }
+}
+
+RestoreHives::~RestoreHives() { ctx_.userHives = before_; }
+
 void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {
     RestoreFromBackup(ctx, backup, TargetsOf(ctx, backup, std::nullopt));
 }
@@ -118,16 +117,23 @@ void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {
 void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup, const RestoreTargets& users) {
     if (backup.check != BackupCheck::Backup) return;
     if (!users.refusal.empty()) throw BriskoError(users.refusal);
+    const RestoreHives hives(ctx, users);
+    RestoreFromBackup(ctx, backup, hives);
+}
+
+void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup, const RestoreHives& hives) {
+    if (backup.check != BackupCheck::Backup) return;
     const BackupSource source = SourceOf(backup.entries);
     // Recognising the file checked every text; this holds for a backup built any other way.
     if (const std::string damaged = DamagedRow(ctx.os, source); !damaged.empty())
         throw BriskoError(FormatUserMessage("バックアップ ファイルが壊れています (%s)。何も復元していません。", damaged));
     // Every value put back is read back: a DWORD store or a deletion the
     // registry refuses says nothing by itself, yet the restore is then incomplete.
-    UserHivesOpened hives(ctx, users);
     ctx.journal.Start();
     try {
         RestoreEveryHive(ctx, source, hives.Targets());
+        DeleteKeysThatWereAbsent(ctx, source);
+        RestoreFileAttributes(ctx, source);
     } catch (...) {
         ctx.journal.Take();
         throw;

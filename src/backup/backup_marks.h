@@ -13,6 +13,10 @@ inline const std::string kFormat = "2";
 inline const std::string kEditionKey = "OS";
 inline const std::string kComputerKey = "コンピュータ";
 inline const std::string kBuildKey = "Windows";
+// Added later still: in a backup that holds it, an entry that is absent
+// means a value that was absent (see exact_state.h).
+inline const std::string kAbsenceKey = "無い値";
+inline const std::string kAbsenceRecorded = "無いまま";
 inline const std::string kCloseSection = "バックアップ終了";
 inline const std::string kCloseKey = "完了";
 

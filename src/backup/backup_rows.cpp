@@ -98,7 +98,7 @@ BackupEntry Value(const std::string& section, const std::string& key, RegRoot ro
                       [=](ProgramContext& ctx, const BackupSource& b) {
                           if (RestoreTyped(ctx, b, section, key, at)) return;
                           std::string v = b.read(section, key);
-                          if (v == NULLT) v = absentBecomes;
+                          if (v == NULLT && !RecordsAbsence(b)) v = absentBecomes;
                           Write(ctx, root, path, name, restoreKind, v);
                       }},
                      ValueKinds(section, key, restoreKind));
@@ -120,6 +120,10 @@ BackupEntry ValueBy(const std::string& section, const std::string& key, std::str
 void ShowMissingFile(ProgramContext& ctx, const char* item) {
     ctx.platform.prompts.Error(std::string("[") + item +
                                " 設定対象ファイルの検出に失敗しました。\r\n[オプション] から正しいファイルパスを設定することができます。");
+}
+
+bool FileThere(ProgramContext& ctx, const std::string& path) {
+    return path != NULLT && ctx.platform.files.GetAttributes(path).has_value();
 }
 
 std::string BootDefaultKey(ProgramContext& ctx) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "backup/backup_entries.h"
+#include "backup/exact_state.h"
+#include "backup/typed_value.h"
 #include "platform/registry_values.h"
 #include "platform/value_text.h"
 
@@ -17,9 +19,7 @@ namespace brisko::backup_rows {
 inline const RegRoot HKLM = RegRoot::LocalMachine, HKCU = RegRoot::CurrentUser, HKCR = RegRoot::ClassesRoot;
 inline const std::string kSystem = "システム", kSystem9 = "システム9", kDesktop = "デスクトップ", kExplorer = "エクスプローラ",
                          kPower = "起動・終了", kOthers = "その他", kPcInfo = "パソコン情報";
-// Values kept with their type and bytes, by "section.key" of their row; a
-// section older readers never read.
-inline const std::string kTyped = "型付きの値";
+inline const std::string& kTyped = kTypedValuesSection;
 inline const std::string NULLT(kNullText);
 
 inline const std::string SUBSYSTEMS = "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
@@ -65,6 +65,8 @@ using Locate = std::function<ValueAt(const ProgramContext&)>;
 BackupEntry ValueBy(const std::string& section, const std::string& key, std::string kindTag, Locate at);
 
 void ShowMissingFile(ProgramContext& ctx, const char* item);
+// Never created: a file that is not there now counts as not found.
+bool FileThere(ProgramContext& ctx, const std::string& path);
 std::string BootDefaultKey(ProgramContext& ctx);
 
 // The rows of each category, in file order.

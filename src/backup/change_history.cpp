@@ -1,6 +1,7 @@
 #include "backup/change_history.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/rotating_log.h"
 
@@ -9,6 +10,8 @@ namespace brisko {
 namespace {
 constexpr std::string_view kRecordMark = "==== ";
 constexpr std::string_view kNone = "なし";
+constexpr const char* kStageTag = "状態";
+constexpr const char* kStageNames[] = {"", "開始", "完了", "取消"};
 constexpr const char* kComputerTag = "コンピュータ";
 constexpr const char* kUserTag = "ユーザー";
 constexpr const char* kBackupTag = "バックアップ";
@@ -51,7 +54,11 @@ HistoryItem& CurrentItem(HistoryRecord& record) {
 
 void ReadLine(HistoryRecord& record, const std::vector<std::string>& f) {
     const std::string& tag = f[0];
-    if (tag == kComputerTag) {
+    if (tag == kStageTag) {
+        for (int stage = 1; stage < 4; ++stage)
+            if (At(f, 1) == kStageNames[stage]) record.stage = static_cast<HistoryRecord::Stage>(stage);
+        record.id = At(f, 2);
+    } else if (tag == kComputerTag) {
         record.computer = At(f, 1);
         record.windows = At(f, 2);
     } else if (tag == kUserTag) {
@@ -76,6 +83,7 @@ std::string HistoryLogPath(const std::string& backupsFolder) { return backupsFol
 
 std::string FormatHistoryRecord(const HistoryRecord& r) {
     std::string text = std::string(kRecordMark) + Line({r.when, r.action});
+    if (r.stage != HistoryRecord::Stage::Whole) text += Line({kStageTag, kStageNames[static_cast<int>(r.stage)], r.id});
     if (!r.computer.empty() || !r.windows.empty()) text += Line({kComputerTag, r.computer, r.windows});
     for (const HistoryUser& u : r.users) text += Line({kUserTag, u.key, u.sid, u.account});
     text += Line({kBackupTag, r.backup.empty() ? std::string(kNone) : r.backup});
@@ -91,7 +99,8 @@ std::string FormatHistoryRecord(const HistoryRecord& r) {
     return text + "\r\n";
 }
 
-std::vector<HistoryRecord> ParseHistory(const std::string& text) {
+namespace {
+std::vector<HistoryRecord> ReadRecords(const std::string& text) {
     std::vector<HistoryRecord> records;
     bool open = false;
     size_t from = text.starts_with(kUtf8ByteOrderMark) ? 3 : 0;
@@ -103,7 +112,9 @@ std::vector<HistoryRecord> ParseHistory(const std::string& text) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.starts_with(kRecordMark)) {
             const auto f = Split(line.substr(kRecordMark.size()));
-            records.push_back({At(f, 0), At(f, 1), "", "", "", {}, "", "", {}});
+            records.push_back({});
+            records.back().when = At(f, 0);
+            records.back().action = At(f, 1);
             open = true;
         } else if (line.empty()) {
             open = false;
@@ -114,14 +125,52 @@ std::vector<HistoryRecord> ParseHistory(const std::string& text) {
     return records;
 }
 
+// Each completion (or drop) takes the place of the begun record before it
+// with its id, in one pass; what is left begun was cut short.
+std::vector<HistoryRecord> Paired(std::vector<HistoryRecord> records) {
+    using Stage = HistoryRecord::Stage;
+    std::unordered_map<std::string, size_t> begun;
+    std::vector<bool> kept(records.size(), true);
+    for (size_t i = 0; i < records.size(); ++i) {
+        HistoryRecord& r = records[i];
+        if (r.stage == Stage::Begun) {
+            begun[r.id] = i;
+            continue;
+        }
+        if (r.stage != Stage::Completed && r.stage != Stage::Dropped) continue;
+        const auto it = begun.find(r.id);
+        if (it == begun.end()) {
+            kept[i] = r.stage == Stage::Completed;  // its beginning is in no log read
+            continue;
+        }
+        const size_t at = it->second;
+        begun.erase(it);
+        kept[i] = false;
+        if (r.stage == Stage::Dropped) {
+            kept[at] = false;
+            continue;
+        }
+        records[at] = std::move(r);
+        records[at].stage = Stage::Whole;
+    }
+    std::vector<HistoryRecord> out;
+    for (size_t i = 0; i < records.size(); ++i)
+        if (kept[i]) out.push_back(std::move(records[i]));
+    return out;
+}
+}  // namespace
+
+std::vector<HistoryRecord> ParseHistory(const std::string& text) { return Paired(ReadRecords(text)); }
+
 bool AppendHistoryRecord(FileSystem& files, const std::string& logPath, const HistoryRecord& record) {
     return AppendToRotatingLog(files, logPath, FormatHistoryRecord(record), kHistoryLogLimit);
 }
 
 std::vector<HistoryRecord> ReadHistory(FileSystem& files, const std::string& logPath) {
-    std::vector<HistoryRecord> records = ParseHistory(files.ReadFile(OlderLogPath(logPath)).value_or(""));
-    const std::vector<HistoryRecord> current = ParseHistory(files.ReadFile(logPath).value_or(""));
-    records.insert(records.end(), current.begin(), current.end());
+    std::vector<HistoryRecord> records = ReadRecords(files.ReadFile(OlderLogPath(logPath)).value_or(""));
+    std::vector<HistoryRecord> current = ReadRecords(files.ReadFile(logPath).value_or(""));
+    records.insert(records.end(), std::make_move_iterator(current.begin()), std::make_move_iterator(current.end()));
+    records = Paired(std::move(records));
     std::reverse(records.begin(), records.end());
     return records;
 }

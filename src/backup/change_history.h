@@ -4,6 +4,7 @@
 // history page. Lines are tab-separated fields after a tag:
 //
 //   ==== 2026-12-07 03:01:02<TAB>高速化
+//   状態<TAB>開始<TAB><id>                                           (added later, see Stage)
 //   コンピュータ<TAB>YAMADA-PC<TAB>5.1.2600                          (added later: older records lack it)
 //   ユーザー<TAB>HKEY_USERS\S-1-5-21-…<TAB>S-1-5-21-…<TAB>PC\taro       (added later: one per user hive written)
 //   バックアップ<TAB>C:\...\backups\backup_2026-12-07_03h01m01s.ini   ("なし" when none)
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace brisko {
@@ -41,6 +43,7 @@ struct HistoryUser {
 };
 
 struct HistoryRecord {
+
     std::string when;          // "2026-12-07 03:01:02"
     std::string action;        // "高速化", "復元", with "(/apply)" and the like from the command line
     std::string backup;        // the backup made just before; empty when none
@@ -49,6 +52,16 @@ struct HistoryRecord {
     std::vector<HistoryItem> items;
     std::string computer;  // the computer it was made on; empty in older records
     std::string windows;   // and its Windows build, "5.1.2600"
+    // A change writes its record twice under one id: begun, before its first
+    // write, and completed after its last (or dropped, when it wrote nothing
+    // and leaves no record). Read back, the completion takes the begun
+    // record's place and the pair is one whole record; a begun record left
+    // without its completion is a change that was cut short. Older records
+    // are whole.
+    enum class Stage { Whole, Begun, Completed, Dropped };
+    Stage stage = Stage::Whole;
+    std::string id;
+    bool Interrupted() const { return stage == Stage::Begun; }
     std::vector<HistoryUser> users;  // the users' hives written; empty in older records
     bool operator==(const HistoryRecord&) const = default;
 };
@@ -61,13 +74,15 @@ inline constexpr size_t kHistoryLogLimit = 1024 * 1024;
 // The record as lines, CRLF, ending with an empty line. Tabs and line breaks
 // inside a field become spaces.
 std::string FormatHistoryRecord(const HistoryRecord& record);
-// The records in the text, in file order. Never fails: lines it does not
-// know are passed over, a record cut short keeps what it has.
+// The records in the text, in file order, each begun record and its
+// completion made one. Never fails: lines it does not know are passed over, a
+// record cut short keeps what it has.
 std::vector<HistoryRecord> ParseHistory(const std::string& text);
 
 // Appends the record; false when the log could not be written.
 bool AppendHistoryRecord(FileSystem& files, const std::string& logPath, const HistoryRecord& record);
-// Both files' records, newest first.
+// Both files' records, newest first (a change begun before the log was cut
+// over and completed after it is one record).
 std::vector<HistoryRecord> ReadHistory(FileSystem& files, const std::string& logPath);
 
 }  // namespace brisko

@@ -24,27 +24,36 @@ std::vector<BackupEntry> DesktopEntries() {
     e.push_back(Value(kDesktop, "6a", HKCU, POLICIES, "ClassicShell", "DWORD"));
     e.push_back(Value(kDesktop, "6b", HKCU, POLICIES, "NoCustomizeWebView", "DWORD"));
     // Wallpaper: the one now in place is kept for the item, as optimising it would.
-    e.push_back({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    const auto keepWallpaper = [](ProgramContext& ctx, const BackupSource&) {
+        WriteUserSlot(ctx, prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+    };
+    e.push_back(KeptExactly({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
                  },
-                 [](ProgramContext& ctx, const BackupSource& b) {
-                     WriteUserSlot(ctx, prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+                 [keepWallpaper](ProgramContext& ctx, const BackupSource& b) {
+                     keepWallpaper(ctx, b);
                      const std::string v = b.read(kDesktop, "7");
                      Write(ctx, HKCU, DESK, "Wallpaper", kind::kString, v == NULLT ? std::string() : v);
-                 }});
+                 }}, {{kDesktop + ".7", HKCU, DESK, "Wallpaper"}}, {}, keepWallpaper));
     e.push_back(Value(kDesktop, "8", HKCU, POLICIES, "NoInstrumentation", "DWORD"));
-    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    const auto restartShell = [](ProgramContext& ctx, const BackupSource& b) {
+        if (b.read(kDesktop, "9a") == "false" && b.read(kDesktop, "9b") == "false" &&
+            ctx.platform.prompts.Confirm("\r\n[デスクトップ]⑨を有効にするために、Explorer.exeを再起動しますか？"))
+            ctx.platform.processes.RestartExplorer();
+    };
+    e.push_back(KeptExactly(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "9a", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "IconStreams", "Value")));
                      rec(kDesktop, "9b", Flag(RegExists(ctx.platform.registry, HKCU, TRAY, "PastIconsStream", "Value")));
                  },
-                 [](ProgramContext& ctx, const BackupSource& b) {
+                 [restartShell](ProgramContext& ctx, const BackupSource& b) {
                      if (b.read(kDesktop, "9a") != "false" || b.read(kDesktop, "9b") != "false") return;
                      RegDeleteValue(ctx.platform.registry, HKCU, TRAY, "IconStreams");
                      RegDeleteValue(ctx.platform.registry, HKCU, TRAY, "PastIconsStream");
-                     if (ctx.platform.prompts.Confirm("\r\n[デスクトップ]⑨を有効にするために、Explorer.exeを再起動しますか？"))
-                         ctx.platform.processes.RestartExplorer();
+                     restartShell(ctx, b);
                  }},
-                           {{kDesktop, "9a"}, {kDesktop, "9b"}}));
+                           {{kDesktop, "9a"}, {kDesktop, "9b"}}),
+                            {{kDesktop + ".9a", HKCU, TRAY, "IconStreams"}, {kDesktop + ".9b", HKCU, TRAY, "PastIconsStream"}},
+                            {}, nullptr, restartShell));
     e.push_back(SecurityCenterEntry());
     return e;
 }

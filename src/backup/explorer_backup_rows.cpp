@@ -18,14 +18,14 @@ void RecreateVideoHandler(ProgramContext& ctx, const std::string& clsid, const s
 }
 
 BackupEntry VideoHandler(const std::string& key, const std::string& clsid, const std::string& description) {
-    return AlwaysHeld({[=](ProgramContext& ctx, const BackupRecorder& rec) {
+    return KeptExactly(AlwaysHeld({[=](ProgramContext& ctx, const BackupRecorder& rec) {
                 rec(kExplorer, key, Flag(RegExists(ctx.platform.registry, HKCR, "\\CLSID", clsid, "Key")));
             },
             [=](ProgramContext& ctx, const BackupSource& b) {
                 if (b.read(kExplorer, key) == "false") RegDeleteKeyTree(ctx.platform.registry, HKCR, "\\CLSID\\" + clsid);
                 else RecreateVideoHandler(ctx, clsid, description);
             }},
-                      {{kExplorer, key}});
+                      {{kExplorer, key}}), {}, {{kExplorer + "." + key, HKCR, "\\CLSID\\" + clsid}});
 }
 }  // namespace
 
@@ -34,21 +34,21 @@ std::vector<BackupEntry> ExplorerEntries() {
     e.push_back(Value(kExplorer, "1", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState",
                       "Use Search Asst", "String"));
     e.push_back(Value(kExplorer, "2", HKLM, "\\System\\CurrentControlSet\\Control\\Update", "UpdateMode", "DWORD"));
-    e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "3", Flag(RegExists(ctx.platform.registry, HKLM, NAMESPACE, TASKS, "Key")));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
                      if (b.read(kExplorer, "3") == "false") RegDeleteKeyTree(ctx.platform.registry, HKLM, NAMESPACE + "\\" + TASKS);
                      else Write(ctx, HKLM, NAMESPACE + "\\" + TASKS, "", kind::kString, "タスク");
                  }},
-                           {{kExplorer, "3"}}));
+                           {{kExplorer, "3"}}), {}, {{kExplorer + ".3", HKLM, NAMESPACE + "\\" + TASKS}}));
     const std::string exu = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-    e.push_back({[exu](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly({[exu](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "4", Read(ctx, HKCU, exu, "DesktopProcess", kind::kDword));
                  },
                  [exu](ProgramContext& ctx, const BackupSource& b) {
                      Write(ctx, HKCU, exu, "DesktopProcess", kind::kDword, b.read(kExplorer, "4") == NULLT ? NULLT : "1");
-                 }});
+                 }}, {{kExplorer + ".4", HKCU, exu, "DesktopProcess"}}));
     const std::string fs = "\\SYSTEM\\CurrentControlSet\\Control\\FileSystem";
     e.push_back(Value(kExplorer, "5", HKLM, fs, "NtfsDisableLastAccessUpdate", "DWORD"));
     e.push_back(Value(kExplorer, "6", HKLM, fs, "NtfsDisable8dot3NameCreation", "DWORD"));
@@ -65,13 +65,13 @@ std::vector<BackupEntry> ExplorerEntries() {
     e.push_back(Value(kExplorer, "9", HKCU, POLICIES, "NoThumbnailCache", "DWORD"));
     // Two double quotes are recorded as such and read back empty: put them back.
     const std::string tb = "\\Software\\Microsoft\\Internet Explorer\\Toolbar";
-    e.push_back({[tb](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly({[tb](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kExplorer, "10", Read(ctx, HKCU, tb, "LinksFolderName", kind::kString));
                  },
                  [tb](ProgramContext& ctx, const BackupSource& b) {
                      const std::string v = b.read(kExplorer, "10");
                      Write(ctx, HKCU, tb, "LinksFolderName", kind::kString, v.empty() ? "\"\"" : v);
-                 }});
+                 }}, {{kExplorer + ".10", HKCU, tb, "LinksFolderName"}}));
     return e;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "backup/backup_marks.h"
 #include "engine/per_user_items.h"
 #include "platform/memory_file_system.h"
 #include "platform/memory_registry_store.h"
@@ -66,6 +67,8 @@ public:
     ServiceAnswer StopAndWait(const std::string&, std::chrono::milliseconds) override { return {ServiceAnswer::Kind::Refused}; }
     ServiceAnswer StartAndWait(const std::string&, std::chrono::milliseconds) override { return {ServiceAnswer::Kind::Refused}; }
     ServiceAnswer ChangeStartType(const std::string&, unsigned long) override { return {ServiceAnswer::Kind::Refused}; }
+    ServiceAnswer PauseAndWait(const std::string&, std::chrono::milliseconds) override { return {ServiceAnswer::Kind::Refused}; }
+    ServiceAnswer ContinueAndWait(const std::string&, std::chrono::milliseconds) override { return {ServiceAnswer::Kind::Refused}; }
 };
 
 std::string Section(const std::string& prefix, const std::string& section) {
@@ -145,7 +148,8 @@ std::vector<BackupBlock> BlocksOf(const profile::ProfileDocument& doc) {
 BackupSource BlockSource(const BackupSource& backup, const BackupBlock& block) {
     if (block.section.empty()) return backup;
     return {[backup, prefix = block.section](const std::string& section, const std::string& key) {
-                return backup.read(Section(prefix, section), key);
+                // The opening section's marks (absence recorded, say) are the whole backup's.
+                return backup.read(section == backupmark::kOpenSection ? section : Section(prefix, section), key);
             },
             [backup, prefix = block.section](const std::string& section) { return backup.keys(Section(prefix, section)); }};
 }

@@ -9,7 +9,7 @@ namespace brisko::backup_rows {
 std::vector<BackupEntry> OthersEntries() {
     std::vector<BackupEntry> e;
     const std::string player = "\\Software\\Microsoft\\MediaPlayer";
-    e.push_back(WithKinds({[player](ProgramContext& ctx, const BackupRecorder& rec) {
+    e.push_back(KeptExactly(WithKinds({[player](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kOthers, "1", Read(ctx, HKCU, player + "\\Preferences", "DisableMRU", kind::kDword));
                  },
                  [player](ProgramContext& ctx, const BackupSource& b) {
@@ -19,7 +19,9 @@ std::vector<BackupEntry> OthersEntries() {
                      if (v != "1") return;
                      RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentFileList");
                      RegDeleteKeyTree(ctx.platform.registry, HKCU, player + "\\Player\\RecentURLList");
-                 }}, {{kOthers, "1", kind::kDword}}));
+                 }}, {{kOthers, "1", kind::kDword}}), {{kOthers + ".1", HKCU, player + "\\Preferences", "DisableMRU"}},
+                 {{kOthers + ".1.files", HKCU, player + "\\Player\\RecentFileList"},
+                  {kOthers + ".1.urls", HKCU, player + "\\Player\\RecentURLList"}}));
     e.push_back(ValueBy(kOthers, "2", "DWORD", [](const ProgramContext& ctx) {
         return IsXp(ctx) ? ValueAt{HKLM, "\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting", "DoReport"}
                          : ValueAt{HKLM, "\\Software\\Microsoft\\Internet Explorer\\Main", "IEWatsonEnabled"};
@@ -56,7 +58,8 @@ std::vector<BackupEntry> OthersEntries() {
     autoRun.kinds = [](const OsEdition& os, const BackupSource&) {
         return std::vector<RecordedKind>{{kOthers, "7", os.family == "9x" ? kind::kBinary : kind::kDword}};
     };
-    e.push_back(std::move(autoRun));
+    e.push_back(KeptExactly(std::move(autoRun), {{kOthers + ".7", HKCU, POLICIES, "NoDriveTypeAutoRun"},
+                                                 {kOthers + ".7.cdrom", HKLM, "\\SYSTEM\\CurrentControlSet\\Services\\Cdrom", "AutoRun"}}));
     e.push_back(Value(kOthers, "8", HKCU, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", "Binary"));
     e.push_back(Value(kOthers, "9", HKLM, "\\SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", "DWORD"));
     e.push_back(AlwaysHeld({[](ProgramContext& ctx, const BackupRecorder& rec) {

@@ -21,17 +21,18 @@ std::vector<BackupEntry> PowerEntries() {
                  },
                  // The boot file's entries are rewritten from a recorded text, never emptied.
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]5");
+                     if (!FileThere(ctx, ctx.paths.bootFilePath)) return ShowMissingFile(ctx, "起動・終了]5");
                      FileSystem& files = ctx.platform.files;
                      const std::string v = b.read(kPower, "5");
                      if (Is9x(ctx)) {
                          if (v.empty()) return;
-                         IniWriteValue(files, ctx.paths.bootFilePath, "Options", "Logo", v == NULLT ? "1" : v);
+                         if (v == NULLT && RecordsAbsence(b)) return IniDeleteKey(files, ctx.paths.bootFilePath, "Options", "Logo");
+                         IniWriteExistingValue(files, ctx.paths.bootFilePath, "Options", "Logo", v == NULLT ? "1" : v);
                          return;
                      }
                      const std::string entry = BootDefaultKey(ctx);
                      if (IsRecordedText(v) && IsRecordedText(entry))
-                         IniWriteValue(files, ctx.paths.bootFilePath, "operating systems", entry, v);
+                         IniWriteExistingValue(files, ctx.paths.bootFilePath, "operating systems", entry, v);
                  }});
     e.push_back(Value(kPower, "6", HKCU, DESK, "AutoEndTasks", "String", "String", "0"));
     e.push_back(Value(kPower, "7", HKCU, DESK, "WaitToKillAppTimeout", "String", "String", "20000"));
@@ -43,9 +44,9 @@ std::vector<BackupEntry> PowerEntries() {
                      rec(kPower, "10", IniReadValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout"));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     if (ctx.paths.bootFilePath == NULLT) return ShowMissingFile(ctx, "起動・終了]10");
+                     if (!FileThere(ctx, ctx.paths.bootFilePath)) return ShowMissingFile(ctx, "起動・終了]10");
                      const std::string v = b.read(kPower, "10");
-                     if (IsRecordedText(v)) IniWriteValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout", v);
+                     if (IsRecordedText(v)) IniWriteExistingValue(ctx.platform.files, ctx.paths.bootFilePath, "boot loader", "timeout", v);
                  }});
     return e;
 }

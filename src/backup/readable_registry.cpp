@@ -23,7 +23,10 @@ void ReadableRegistry::RequireFullAccess(RegRoot root, const std::string& path) 
         readable_.insert(std::move(known));
         return;
     }
-    if (!inner_.CanOpenKey(root, path, RegAccess::Query)) return;
+    if (!inner_.CanOpenKey(root, path, RegAccess::Query)) {
+        if (missing_.insert(known).second) absent_.emplace_back(root, path);
+        return;
+    }
     throw BriskoError(FormatUserMessage(
         "レジストリ キー %s を読み取る権限がないため、バックアップを作成できません。\r\n"
         "管理者としてログオンしてから、もう一度実行してください。",

@@ -28,11 +28,15 @@ public:
     std::vector<std::string> ValueNames(RegRoot root, const std::string& path) override;
     bool DeleteKey(RegRoot root, const std::string& path) override;
 
+    // The keys (outside the services) read and not there, in the order met.
+    const std::vector<std::pair<RegRoot, std::string>>& AbsentKeys() const { return absent_; }
+
 private:
     void RequireFullAccess(RegRoot root, const std::string& path);
     RegistryStore& inner_;
     // Keys already found readable: a backup reads many values of each.
-    std::set<std::pair<RegRoot, std::string>> readable_;
+    std::set<std::pair<RegRoot, std::string>> readable_, missing_;
+    std::vector<std::pair<RegRoot, std::string>> absent_;
 };
 
 }  // namespace brisko

@@ -44,6 +44,13 @@ RecordedChange::RecordedChange(ProgramContext& ctx, std::string action, std::str
 
 void RecordedChange::Run(const std::function<void()>& writes) {
     record_.when = TimeStamp(ctx_.platform.clock.Now());
+    const std::string log = HistoryLogPath(BackupsFolder(ctx_));
+    // The log's size tells this change from another begun in the same second.
+    record_.id = record_.when + " " + std::to_string(ctx_.platform.files.FileSize(log).value_or(0));
+    HistoryRecord begun = record_;
+    begun.stage = HistoryRecord::Stage::Begun;
+    if (!AppendHistoryRecord(ctx_.platform.files, log, begun)) note_ += "※ 変更の記録を書き込めませんでした: " + log;
+    if (begun_) begun_();
     if (RestorePointsWanted(ctx_)) {
         RestorePoints& points = ctx_.restorePoints();
         const std::optional<int64_t> newest = points.NewestSequence();
@@ -54,10 +61,10 @@ void RecordedChange::Run(const std::function<void()>& writes) {
         pointIsNew_ = point_.state == RestorePointStart::State::Made && newest.has_value();
         record_.restorePoint = RestorePointText(point_);
         if (point_.state == RestorePointStart::State::Declined)
-            note_ += "※ Windows の復元ポイントを作成できませんでした: " + point_.reason +
+            note_ += std::string(note_.empty() ? "" : "\r\n") + "※ Windows の復元ポイントを作成できませんでした: " + point_.reason +
                      (record_.backup.empty() ? "" : "\r\n　Brisko のバックアップは変更の前に作成してあります。");
         if (point_.state == RestorePointStart::State::Reused)
-            note_ += "※ 新しい復元ポイントは作成されていません。" + record_.restorePoint + "。";
+            note_ += std::string(note_.empty() ? "" : "\r\n") + "※ 新しい復元ポイントは作成されていません。" + record_.restorePoint + "。";
     } else {
         record_.restorePoint = PreferencesOf(ctx_).RestorePointSuppressed() ? "設定で作成しないことになっています"
                                                                           : RestorePointText(point_);
@@ -115,7 +122,16 @@ void RecordedChange::Finish(const std::string& error) {
         else ctx_.restorePoints().Cancel(point_.sequence);
     }
     wrote_ = written > 0 || !error.empty();
-    if (onlyWhatWrote_ && !wrote_) return;
+    const std::string path = HistoryLogPath(BackupsFolder(ctx_));
+    if (onlyWhatWrote_ && !wrote_) {
+        HistoryRecord dropped;
+        dropped.when = record_.when;
+        dropped.action = record_.action;
+        dropped.stage = HistoryRecord::Stage::Dropped;
+        dropped.id = record_.id;
+        AppendHistoryRecord(ctx_.platform.files, path, dropped);
+        return;
+    }
     for (size_t i = 0; i < logged.size(); ++i) {
         if (logged[i].writes.empty() && logged[i].label.empty()) continue;
         HistoryItem item{logged[i].label.empty() ? "復元した値" : logged[i].label, {}, ""};
@@ -144,19 +160,31 @@ void RecordedChange::Finish(const std::string& error) {
         if (lastValue && (!lastValue->failure.empty() || !otherFailed)) lastValue->failure = error;
         else item.failure = error;
     }
-    const std::string path = HistoryLogPath(BackupsFolder(ctx_));
-    if (!AppendHistoryRecord(ctx_.platform.files, path, record_))
+    record_.stage = HistoryRecord::Stage::Completed;
+    if (!AppendHistoryRecord(ctx_.platform.files, path, record_) && note_.find(path) == std::string::npos)
         note_ += std::string(note_.empty() ? "" : "\r\n") + "※ 変更の記録を書き込めませんでした: " + path;
 }
 
-std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
-                            const std::string& action, const RestoreTargets* users) {
-    RecordedChange change(ctx, action, "", path);
-    change.Run([&] {
-        if (users) RestoreFromBackup(ctx, backup, *users);
-        else RestoreFromBackup(ctx, backup);
-    });
-    return change.Note();
+RestoreOutcome RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
+                               const std::string& action, const std::function<void(const std::string&)>& begun,
+                               const RestoreTargets* users) {
+    RestoreOutcome outcome;
+    const RestoreTargets targets = users ? *users : TargetsOf(ctx, backup, std::nullopt);
+    if (backup.check == BackupCheck::Backup && !targets.refusal.empty()) throw BriskoError(targets.refusal);
+    // The users' hives are opened first, so that the backup of what the
+    // restore replaces covers every hive it writes.
+    const RestoreHives hives(ctx, targets);
+    if (!PreferencesOf(ctx).AutoBackupSuppressed()) outcome.backup = CreateBackup(ctx, true);
+    RecordedChange change(ctx, action, outcome.backup, path);
+    if (begun) change.OnBegun([&] { begun(outcome.backup); });
+    change.Run([&] { RestoreFromBackup(ctx, backup, hives); });
+    outcome.note = change.Note();
+    return outcome;
+}
+
+std::string RestoreBackupNote(const RestoreOutcome& outcome) {
+    if (outcome.backup.empty()) return "";
+    return "※ 復元の前の状態をバックアップしました。この復元も「保存と復元」から元に戻せます。\r\n　" + outcome.backup;
 }
 
 bool ConfirmRestore(ProgramContext& ctx, const std::string& path, const std::string& alsoUndone) {

@@ -4,6 +4,9 @@
 // first write and ended after the last, or cancelled when nothing was
 // written and the point is known to be this run's own (Windows 8 and later
 // answer with an earlier point of the last 24 hours instead of a new one); every write, with what it replaced, goes into the history log.
+// The record is begun before anything else (naming the backup made just
+// before), so that a change cut short by a crash still leads to its backup,
+// and completed after the last write.
 // Neither may stop the change: a declined restore point is said in the final
 // message, a history log that cannot be written too.
 #include <functional>
@@ -30,6 +33,10 @@ public:
     // removed by the caller, and no record may name it.
     void RecordOnlyWhatWrote() { onlyWhatWrote_ = true; }
 
+    // Called once the record is begun, before the first write: a caller
+    // with a log of its own begins its trace there too.
+    void OnBegun(std::function<void()> begun) { begun_ = std::move(begun); }
+
     // Runs the writes between the restore point and the record. A refusal
     // thrown out of them is recorded against the last write and thrown on.
     void Run(const std::function<void()>& writes);
@@ -55,17 +62,31 @@ private:
     bool onlyWhatWrote_ = false, wrote_ = false;
     std::vector<HistoryItem> added_;
     std::string note_;
+    std::function<void()> begun_;
 };
 
 // Whether the program asks Windows for restore points here: not before
 // Windows XP, nor where the preferences switch it off.
 bool RestorePointsWanted(ProgramContext& ctx);
 
+// A restore, as its final message tells it.
+struct RestoreOutcome {
+    std::string backup;  // the backup of the state it replaced; empty when automatic backups are off
+    std::string note;    // a declined restore point or an unwritten history
+};
+
 // Restores the checked backup inside a recorded change (the users' blocks
-// to `users`, or each to its own user); returns the note for the final message.
+// to `users`, or each to its own user), first backing up the state it
+// replaces, the users' hives it writes included (unless automatic backups are
+// switched off), so that the restore can be undone in turn. `begun`, when
+// given, gets that backup before the first write.
 struct RestoreTargets;
-std::string RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
-                            const std::string& action, const RestoreTargets* users = nullptr);
+RestoreOutcome RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
+                               const std::string& action,
+                               const std::function<void(const std::string&)>& begun = nullptr,
+                               const RestoreTargets* users = nullptr);
+// What the final message adds about that backup; empty when none was made.
+std::string RestoreBackupNote(const RestoreOutcome& outcome);
 
 // The questions before the restore of a chosen file: a file that is no
 // complete backup for this computer and Windows gets its warning, any other

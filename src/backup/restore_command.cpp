@@ -52,14 +52,15 @@ bool RunRestoreCommand(ProgramContext& ctx, const std::string& path) {
         ctx.platform.prompts.Warn(refusal);
         return false;
     }
-    const std::string note = RestoreRecorded(ctx, backup, path, "復元");
+    const RestoreOutcome outcome = RestoreRecorded(ctx, backup, path, "復元");
     ResetItemLists(ctx);
     ReadPcInformation(ctx);
     DetectItemStates(ctx);
     UpdateItemCount(ctx);
     const Preferences prefs = PreferencesOf(ctx);
-    const std::string done = "Windows の設定を復元しました。\r\n復元した設定を反映するには Windows の再起動または再ログオンが必要です。" +
-                             (note.empty() ? "" : "\r\n\r\n" + note);
+    std::string done = "Windows の設定を復元しました。\r\n復元した設定を反映するには Windows の再起動または再ログオンが必要です。";
+    for (const std::string& note : {RestoreBackupNote(outcome), outcome.note})
+        if (!note.empty()) done += "\r\n\r\n" + note;
     if (prefs.RebootPromptWanted()) {
         if (ctx.platform.prompts.Confirm(done + "\r\n今すぐ再起動しますか？")) ctx.platform.processes.RestartWindows();
     } else if (!prefs.InformSuppressed()) {

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "backup/exact_state.h"
 #include "engine/program_preferences.h"
 #include "engine/service_control.h"
 #include "engine/services.h"
@@ -29,24 +30,23 @@ std::optional<unsigned long> RecordedStart(const std::string& text) {
     return n;
 }
 
-// Puts the service back as the row recorded it: stopped or running (a row
-// with another state leaves the state), with its start type where one was
-// recorded and differs. With `keptUnder` (the services page), the start type
+// Puts the service back as the row recorded it: stopped, running or paused
+// (a row with another state leaves the state), with its start type where one
+// was recorded and differs. With `keptUnder` (the services page), the start type
 // it had is kept under that display name first, as a tick keeps it.
 void PutBack(ProgramContext& ctx, const NamedService& s, const std::string& status, const std::string& start,
              const std::string& keptUnder = NULLT) {
     ServiceManager& manager = ctx.platform.services;
-    std::optional<bool> stopped;
-    if (status != ServiceStatusText(manager.QueryState(s.keyName))) {
-        if (status == ServiceStatusText(ServiceState::Stopped)) stopped = true;
-        if (status == ServiceStatusText(ServiceState::Running)) stopped = false;
-    }
+    std::optional<ServiceState> state;
+    if (status != ServiceStatusText(manager.QueryState(s.keyName)))
+        for (ServiceState settled : {ServiceState::Stopped, ServiceState::Running, ServiceState::Paused})
+            if (status == ServiceStatusText(settled)) state = settled;
     const auto now = manager.StartType(s.keyName);
     std::optional<unsigned long> startType = RecordedStart(start);
     if (startType == now) startType.reset();
-    if (!stopped && !startType) return;
+    if (!state && !startType) return;
     if (keptUnder != NULLT && now) PreferencesOf(ctx).Write(prefkey::kServicesMemory, keptUnder, std::to_string(*now));
-    PutServiceBack(ctx, s, stopped, startType);
+    PutServiceBack(ctx, s, state, startType);
 }
 }  // namespace
 
@@ -98,7 +98,10 @@ BackupEntry ServicesPageEntry() {
                               if (it == offered.end() && no == notLetting.end()) continue;
                               const NamedService& s = it != offered.end() ? it->second : no->second;
                               const std::string status = b.read(kServices, recordedName);
-                              if (status == ServiceStatusText(ctx.platform.services.QueryState(s.keyName))) continue;
+                              // An older backup leaves a service in its recorded state alone, start type
+                              // and all; a newer one puts a start type back whatever the state.
+                              if (!RecordsAbsence(b) && status == ServiceStatusText(ctx.platform.services.QueryState(s.keyName)))
+                                  continue;
                               PutBack(ctx, s, status, b.read(kServiceStarts, recordedName),
                                       it != offered.end() ? s.displayName : NULLT);
                           }

@@ -52,7 +52,7 @@ std::vector<BackupEntry> SystemEntries() {
                          rec(kSystem9, key, prefs.Read(prefkey::kSystem9Memory, key));
                  },
                  [](ProgramContext& ctx, const BackupSource& b) {
-                     if (ctx.paths.sysocFilePath == NULLT) {
+                     if (!FileThere(ctx, ctx.paths.sysocFilePath)) {
                          ctx.platform.prompts.Error(kSysocMissingMessage);
                          return;
                      }
@@ -64,13 +64,13 @@ std::vector<BackupEntry> SystemEntries() {
                              const std::string line = b.read(kSystem9, key);
                              if (text::AsciiLower(line).find("hide") == std::string::npos) continue;
                              prefs.Write(prefkey::kSystem9Memory, key, line);
-                             IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, WithoutHideFlag(line));
+                             IniWriteExistingValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key, WithoutHideFlag(line));
                          }
                          return;
                      }
                      for (const auto& key : prefs.Keys(prefkey::kSystem9Memory)) {
-                         IniWriteValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key,
-                                       prefs.Read(prefkey::kSystem9Memory, key));
+                         IniWriteExistingValue(files, ctx.paths.sysocFilePath, SYSOC_COMPONENTS, key,
+                                               prefs.Read(prefkey::kSystem9Memory, key));
                          prefs.Delete(prefkey::kSystem9Memory, key);
                      }
                  }});

@@ -11,6 +11,9 @@
 namespace brisko {
 
 std::string TypedValueText(const RegValueData& value);
+// The backup section they are kept in, by "section.key" of their row; a
+// section older readers never read.
+inline const std::string kTypedValuesSection = "型付きの値";
 // nullopt for text of any other shape.
 std::optional<RegValueData> ParseTypedValue(const std::string& text);
 

@@ -42,8 +42,9 @@ std::unique_ptr<ItemRule> One(RegRoot root, const std::string& key, const char* 
 // Shutdown waits: at most 5000 ms counts as shortened; no number counts as 20000.
 ReadTest ShortWait() { return NumberAtMost(5000, 20000); }
 
-// One key of the boot file, written with a fixed text either way. With a
-// missing-file message the item refuses a boot file that was not found.
+// One key of the boot file, written with a fixed text either way. A boot
+// file that was not found, or is not there now, is never created: the item
+// gives up with the missing-file message.
 class BootKeyRule final : public ItemRule {
 public:
     BootKeyRule(std::string section, std::string key, std::string optimised, std::string normal,
@@ -59,11 +60,12 @@ public:
 
 private:
     ApplyOutcome Put(ProgramContext& ctx, const std::string& text) const {
-        if (fileMissing_ && ctx.paths.bootFilePath == kNullText) {
+        const std::string& boot = ctx.paths.bootFilePath;
+        if (boot == kNullText || !ctx.platform.files.GetAttributes(boot)) {
             ctx.platform.prompts.Error(fileMissing_);
             return ApplyOutcome::GaveUp;
         }
-        IniWriteValue(ctx.platform.files, ctx.paths.bootFilePath, section_, key_, text);
+        IniWriteExistingValue(ctx.platform.files, boot, section_, key_, text);
         return ApplyOutcome::Applied;
     }
 
@@ -115,7 +117,7 @@ private:
             ctx.platform.prompts.Error(kLogoEntryMissing);
             return ApplyOutcome::GaveUp;
         }
-        IniWriteValue(ctx.platform.files, ctx.paths.bootFilePath, kSystems, e.name, change(e.line));
+        IniWriteExistingValue(ctx.platform.files, ctx.paths.bootFilePath, kSystems, e.name, change(e.line));
         return ApplyOutcome::Applied;
     }
 };
@@ -131,7 +133,7 @@ std::vector<std::unique_ptr<ItemRule>> MakePowerRules() {
     rules.push_back(One(HKCU, POL, "ClearRecentDocsOnExit", kind::kDword, Write("1"), Delete(), ReadsOneOf({"1"})));
     rules.push_back(One(HKLM, WINLOGON, "KeepRasConnections", kind::kString, Write("1"), Delete(), ReadsOneOf({"1"})));
     rules.push_back(std::make_unique<EditionRule>(
-        NineX, std::make_unique<BootKeyRule>("Options", "Logo", "0", "1", nullptr),
+        NineX, std::make_unique<BootKeyRule>("Options", "Logo", "0", "1", kLogoFileMissing),
         std::make_unique<NoGuiBootRule>()));
     rules.push_back(One(HKCU, DESK, "AutoEndTasks", kind::kString, Write("1"), Write("0"), ReadsOneOf({"1"})));
     rules.push_back(One(HKCU, DESK, "WaitToKillAppTimeout", kind::kString, Write("5000"), Write("20000"), ShortWait()));

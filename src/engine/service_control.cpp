@@ -102,9 +102,9 @@ bool StartServiceRestoringStartType(ProgramContext& ctx, const NamedService& s, 
     return true;
 }
 
-bool PutServiceBack(ProgramContext& ctx, const NamedService& s, std::optional<bool> stopped,
+bool PutServiceBack(ProgramContext& ctx, const NamedService& s, std::optional<ServiceState> state,
                     std::optional<unsigned long> startType) {
-    if (!stopped && !startType) return true;
+    if (!state && !startType) return true;
     ServiceManager& manager = ctx.platform.services;
     if (!ManagerAllowsChange(ctx, s.keyName)) {
         ctx.platform.prompts.Warn(Named(s) + " は、Windows がこのプログラムに変更を許していないため、復元しませんでした。");
@@ -114,7 +114,7 @@ bool PutServiceBack(ProgramContext& ctx, const NamedService& s, std::optional<bo
         ctx.platform.prompts.Warn(Failure(s, what, answer));
         return false;
     };
-    if (stopped == true && manager.QueryState(s.keyName) != ServiceState::Stopped) {
+    if (state == ServiceState::Stopped && manager.QueryState(s.keyName) != ServiceState::Stopped) {
         if (RefuseRunningDependents(ctx, s.keyName, s.displayName, true)) return false;
         if (const ServiceAnswer stop = manager.StopAndWait(s.keyName, kServiceWait); !stop.Done())
             return warned("を停止できなかったため、復元しませんでした", stop);
@@ -123,9 +123,19 @@ bool PutServiceBack(ProgramContext& ctx, const NamedService& s, std::optional<bo
         if (const ServiceAnswer change = manager.ChangeStartType(s.keyName, *startType); !change.Done())
             return warned("のスタートアップの種類を復元できませんでした", change);
     }
-    if (stopped == false) {
-        if (const ServiceAnswer run = manager.StartAndWait(s.keyName, kServiceWait); !run.Done())
-            return warned("を開始できませんでした", run);
+    if (state == ServiceState::Running || state == ServiceState::Paused) {
+        const bool paused = manager.QueryState(s.keyName) == ServiceState::Paused;
+        if (state == ServiceState::Running && paused) {
+            if (const ServiceAnswer go = manager.ContinueAndWait(s.keyName, kServiceWait); !go.Done())
+                return warned("を再開できませんでした", go);
+        } else if (!paused) {
+            if (const ServiceAnswer run = manager.StartAndWait(s.keyName, kServiceWait); !run.Done())
+                return warned("を開始できませんでした", run);
+            if (state == ServiceState::Paused) {
+                if (const ServiceAnswer pause = manager.PauseAndWait(s.keyName, kServiceWait); !pause.Done())
+                    return warned("を一時停止できませんでした", pause);
+            }
+        }
     }
     return true;
 }

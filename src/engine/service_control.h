@@ -41,11 +41,12 @@ bool StopServiceKeepingStartType(ProgramContext& ctx, const NamedService& servic
 bool StartServiceRestoringStartType(ProgramContext& ctx, const NamedService& service,
                                     std::string_view memorySection);
 
-// A service put into a state (true: stopped, false: running, nullopt: as it
+// A service put into a state (stopped, running or paused; nullopt: as it
 // is) and start type (nullopt: as it is), in the safe order: the stop before
-// the start type, the start type before the start. Every refusal is a warning
-// naming the service (a restore goes on with the other rows); false then.
-bool PutServiceBack(ProgramContext& ctx, const NamedService& service, std::optional<bool> stopped,
+// the start type, the start type before the start (and a pause after it).
+// Every refusal is a warning naming the service (a restore goes on with the
+// other rows); false then.
+bool PutServiceBack(ProgramContext& ctx, const NamedService& service, std::optional<ServiceState> state,
                     std::optional<unsigned long> startType);
 
 }  // namespace brisko

@@ -136,7 +136,7 @@ public:
             const std::string line = IniReadValue(files, sysoc, kComponents, key);
             if (FindNoCase(line, "hide") == std::string::npos) continue;
             prefs.Write(prefkey::kSystem9Memory, key, line);
-            IniWriteValue(files, sysoc, kComponents, key, WithoutHideFlag(line));
+            IniWriteExistingValue(files, sysoc, kComponents, key, WithoutHideFlag(line));
         }
         return ApplyOutcome::Applied;
     }
@@ -144,7 +144,7 @@ public:
         if (!SysocKnown(ctx)) return ApplyOutcome::GaveUp;
         Preferences prefs = PreferencesOf(ctx);
         for (const auto& key : prefs.Keys(prefkey::kSystem9Memory)) {
-            IniWriteValue(ctx.platform.files, ctx.paths.sysocFilePath, kComponents, key,
+            IniWriteExistingValue(ctx.platform.files, ctx.paths.sysocFilePath, kComponents, key,
                           prefs.Read(prefkey::kSystem9Memory, key));
             prefs.Delete(prefkey::kSystem9Memory, key);
         }
@@ -154,7 +154,8 @@ public:
 private:
     static constexpr const char* kComponents = "Components";
     static bool SysocKnown(ProgramContext& ctx) {
-        if (ctx.paths.sysocFilePath != kNullText) return true;
+        // Never created: a sysoc.inf that is not there now counts as not found.
+        if (ctx.paths.sysocFilePath != kNullText && ctx.platform.files.GetAttributes(ctx.paths.sysocFilePath)) return true;
         ctx.platform.prompts.Error(kSysocMissingMessage);
         return false;
     }

@@ -1,33 +1,42 @@
 #pragma once
-// The last step of a whole-file write: the finished temporary file beside the
-// target takes the target's place. The system's replacing call can fail half
-// way (a scanner holding the new file open, say), leaving the old file under
-// the backup name or no file at the target at all; PutInPlace looks at what
-// is left and makes sure the target holds the old bytes or the new ones
-// before it removes anything.
+// A whole-file write, step by step over the file system: the bytes go to a
+// temporary file beside the target ("<file>.brisko-new"), which then takes
+// the target's place, the old file kept under "<file>.brisko-old" until the
+// new one stands. The system's replacing call can fail half way (a scanner
+// holding the new file open, say), and the program can be stopped between
+// any two steps; what is left then always holds the old bytes or the new ones
+// somewhere, and RecoverReplacedFile puts them back at the target's name.
 #include <string>
+
+#include "platform/file_system.h"
 
 namespace brisko {
 
-class ReplacingSteps {
-public:
-    virtual ~ReplacingSteps() = default;
-    // Replaces target with temp, keeping the old target under backup. May
-    // fail having done part of that.
-    virtual bool Replace(const std::string& target, const std::string& temp, const std::string& backup) = 0;
-    // Renames from to to, replacing a file already there.
-    virtual bool Move(const std::string& from, const std::string& to) = 0;
-    virtual bool Exists(const std::string& path) = 0;
-    virtual void Remove(const std::string& path) = 0;
-};
-
-// The name the old file is kept under while it is replaced.
+// The names the new copy is written under, and the old one kept under.
+std::string ReplacementName(const std::string& target);
 std::string ReplacedBackupName(const std::string& target);
+
+// Writes the file whole, keeping the attributes of the file it replaces; a
+// read-only file is refused. False when refused, with the target as it was.
+bool ReplaceFileWhole(FileSystem& files, const std::string& path, const std::string& bytes);
 
 // Puts temp in target's place. True when target then holds the new bytes.
 // False when it holds the old ones; only then is temp removed. Should the
 // target be gone with neither copy movable back, every file is left where
 // it is, so that nothing is lost.
-bool PutInPlace(ReplacingSteps& steps, const std::string& target, const std::string& temp);
+bool PutInPlace(FileSystem& files, const std::string& target, const std::string& temp);
+
+// What a whole-file write cut short left, put right before the file is read.
+enum class Recovered {
+    Nothing,   // the target is there (copies left beside it are removed) or never was
+    FromNew,   // the target was missing: the new copy, whole, took its place
+    FromOld,   // the target was missing: the old copy took its place
+    Failed,    // the target is missing and no copy could be moved back
+};
+// The new copy is whole only when the old one was already set aside: the
+// replacing step begins after the new copy is written and flushed. A new
+// copy alone is a file being created whose writing may have been cut short;
+// it is removed.
+Recovered RecoverReplacedFile(FileSystem& files, const std::string& target);
 
 }  // namespace brisko

@@ -27,6 +27,13 @@ std::optional<uint64_t> FileSystem::FileSize(const std::string& path) {
     return bytes->size();
 }
 
+// A store whose every write is whole has no steps to tell apart.
+bool FileSystem::WriteDirect(const std::string& path, const std::string& bytes) { return WriteReplacing(path, bytes); }
+
+bool FileSystem::ReplaceKeeping(const std::string& target, const std::string& temp, const std::string& backup) {
+    return MoveReplacing(target, backup) && MoveReplacing(temp, target);
+}
+
 bool FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     const auto bytes = ReadFile(from);
     return bytes && WriteReplacing(to, *bytes) && RemoveFile(from);

@@ -31,7 +31,8 @@ public:
     }
     // Writes the file whole: the bytes go to a temporary file beside it, which
     // then replaces the old file, keeping its attributes. A crash or a full
-    // disk leaves either the old file or the new one. False when refused.
+    // disk leaves either the old file or the new one (see ReplaceFileWhole,
+    // which the stores with a file system of their own run). False when refused.
     virtual bool WriteReplacing(const std::string& path, const std::string& bytes) = 0;
     // nullopt when nothing exists at the path.
     virtual std::optional<uint32_t> GetAttributes(const std::string& path) = 0;
@@ -55,6 +56,16 @@ public:
     virtual std::optional<uint64_t> FileSize(const std::string& path);
     // Moves the file to `to`, replacing any file there. False when refused.
     virtual bool MoveReplacing(const std::string& from, const std::string& to);
+
+    // The steps of a whole-file write, each one change to the disk:
+    // WriteDirect writes the bytes straight into the file (created, or
+    // emptied first), so a crash may leave part of them; ReplaceKeeping puts
+    // temp in target's place and keeps the old target under backup, and may
+    // stop having done part of that (by default it is the two moves). A
+    // store that writes whole files through ReplaceFileWhole must have its
+    // own WriteDirect: by default it is WriteReplacing.
+    virtual bool WriteDirect(const std::string& path, const std::string& bytes);
+    virtual bool ReplaceKeeping(const std::string& target, const std::string& temp, const std::string& backup);
     // No file the program reads for itself is larger; callers that know the
     // purpose of a file ask for less.
     static constexpr uint64_t kLargestFile = 16u << 20;

@@ -1,5 +1,6 @@
 #include "platform/memory_file_system.h"
 
+#include "platform/file_replacement.h"
 #include "platform/text/case_fold.h"
 
 namespace brisko {
@@ -19,16 +20,33 @@ std::optional<std::string> MemoryFileSystem::ReadWhole(const std::string& path, 
     return it->second.bytes;
 }
 
-bool MemoryFileSystem::WriteReplacing(const std::string& path, const std::string& bytes) {
+bool MemoryFileSystem::MayWriteAt(const std::string& path) {
     auto folder = nodes_.find(Normalise(ParentFolder(path)));
     if (folder == nodes_.end() || !folder->second.isFolder || folder->second.writeDenied) return false;
     auto it = nodes_.find(Normalise(path));
-    if (it == nodes_.end()) {
-        AddFile(path, bytes);
-        return true;
-    }
-    if (it->second.isFolder || (it->second.attributes & fileattr::kReadOnly)) return false;
-    it->second.bytes = bytes;
+    return it == nodes_.end() || !(it->second.isFolder || (it->second.attributes & fileattr::kReadOnly));
+}
+
+bool MemoryFileSystem::WriteReplacing(const std::string& path, const std::string& bytes) {
+    return ReplaceFileWhole(*this, path, bytes);
+}
+
+bool MemoryFileSystem::WriteDirect(const std::string& path, const std::string& bytes) {
+    if (!MayWriteAt(path)) return false;
+    auto it = nodes_.find(Normalise(path));
+    if (it == nodes_.end()) AddFile(path, bytes);
+    else it->second.bytes = bytes;
+    return true;
+}
+
+bool MemoryFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    auto it = nodes_.find(Normalise(from));
+    if (it == nodes_.end() || it->second.isFolder || !MayWriteAt(to)) return false;
+    if (Normalise(from) == Normalise(to)) return true;
+    Node moved = std::move(it->second);
+    nodes_.erase(it);
+    moved.displayPath = to;
+    nodes_[Normalise(to)] = std::move(moved);
     return true;
 }
 
@@ -77,7 +95,7 @@ bool MemoryFileSystem::RemoveFile(const std::string& path) {
 
 bool MemoryFileSystem::AppendToFile(const std::string& path, const std::string& bytes) {
     auto it = nodes_.find(Normalise(path));
-    if (it == nodes_.end()) return WriteReplacing(path, bytes);
+    if (it == nodes_.end()) return WriteDirect(path, bytes);
     auto folder = nodes_.find(Normalise(ParentFolder(path)));
     if (it->second.isFolder || (it->second.attributes & fileattr::kReadOnly) ||
         (folder != nodes_.end() && folder->second.writeDenied))

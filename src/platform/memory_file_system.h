@@ -1,6 +1,8 @@
 #pragma once
 // Files held in memory, with Windows' rules for paths: case-insensitive,
-// either slash, a file can only be created in an existing folder.
+// either slash, a file can only be created in an existing folder. A whole
+// write takes the steps a Windows one takes (ReplaceFileWhole), the system's
+// replacing call being the two moves.
 #include <map>
 
 #include "platform/file_system.h"
@@ -16,6 +18,8 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool AppendToFile(const std::string& path, const std::string& bytes) override;
+    bool MoveReplacing(const std::string& from, const std::string& to) override;
+    bool WriteDirect(const std::string& path, const std::string& bytes) override;
 
     // Test set-up: folders (with their parents), files, and folders whose
     // files may not be created or replaced.
@@ -39,6 +43,8 @@ private:
         bool readDenied = false;
     };
     static std::string Normalise(const std::string& path);
+    // Whether a file may be created or replaced at the path.
+    bool MayWriteAt(const std::string& path);
     std::map<std::string, Node> nodes_;
 };
 

@@ -58,18 +58,23 @@ bool CopyKeyTree(RegistryStore& store, RegRoot root, const std::string& from, co
     return true;
 }
 
-// Whether two keys hold the same values and, below them, the same subkeys.
-bool SameKeyTree(RegistryStore& store, RegRoot root, const std::string& a, const std::string& b) {
-    const auto names = store.ValueNames(root, a);
-    if (names.size() != store.ValueNames(root, b).size()) return false;
-    for (const auto& name : names)
+// Whether every value of key a, and below it every subkey with its values,
+// is in key b with the same data (b may hold more).
+bool WithinKeyTree(RegistryStore& store, RegRoot root, const std::string& a, const std::string& b) {
+    for (const auto& name : store.ValueNames(root, a))
         if (store.QueryValue(root, a, name, RegAccess::Query) != store.QueryValue(root, b, name, RegAccess::Query))
             return false;
-    const auto subs = store.SubKeyNames(root, a);
-    if (subs.size() != store.SubKeyNames(root, b).size()) return false;
-    for (const auto& sub : subs)
-        if (!SameKeyTree(store, root, JoinKeyPath(a, sub), JoinKeyPath(b, sub))) return false;
+    for (const auto& sub : store.SubKeyNames(root, a)) {
+        const std::string inB = JoinKeyPath(b, sub);
+        if (!store.CanOpenKey(root, inB, RegAccess::Query) || !WithinKeyTree(store, root, JoinKeyPath(a, sub), inB))
+            return false;
+    }
     return true;
+}
+
+// Whether two keys hold the same values and, below them, the same subkeys.
+bool SameKeyTree(RegistryStore& store, RegRoot root, const std::string& a, const std::string& b) {
+    return WithinKeyTree(store, root, a, b) && WithinKeyTree(store, root, b, a);
 }
 
 std::string RootName(RegRoot root) {
@@ -202,19 +207,34 @@ void RegDeleteKeyTree(RegistryStore& store, RegRoot root, const std::string& key
 
 void RegMoveKey(RegistryStore& store, RegRoot root, const std::string& oldPath, const std::string& newPath) {
     const std::string from = StorePath(oldPath), to = StorePath(newPath);
-    if (!KeyExists(store, root, from) || KeyExists(store, root, to)) return;
+    if (!KeyExists(store, root, from)) return;
+    const auto refuse = [&](const char* message) { throw BriskoError(FormatUserMessage(message, RootName(root) + oldPath)); };
+    if (!store.CanOpenKey(root, from, RegAccess::Full) || IsBelow(to, from))
+        refuse("レジストリ キー %s の名前を変更できませんでした。\r\n元のキーはそのまま残っています。");
+    // Both keys there: a move cut short, which is finished. Either the copy
+    // was being made (it holds part of the old key) or the old key was being
+    // deleted (the copy holds all of it). Two keys that are neither are
+    // someone else's, and are left alone.
+    if (KeyExists(store, root, to)) {
+        const bool copied = WithinKeyTree(store, root, from, to);
+        if (!copied && !WithinKeyTree(store, root, to, from))
+            throw BriskoError("レジストリ キー " + RootName(root) + oldPath + " の名前を変更できませんでした。\r\n新しい名前のキー " +
+                              RootName(root) + newPath + " が既にあり、内容が異なります。何も変更していません。");
+        if (copied) {
+            RegDeleteKeyTree(store, root, oldPath);
+            if (KeyExists(store, root, from))
+                refuse("レジストリ キー %s を削除できませんでした。\r\n同じ内容のキーが新しい名前でも作成されています。");
+            return;
+        }
+    }
     // The old key goes only once a complete, identical copy stands under the new name.
-    if (!store.CanOpenKey(root, from, RegAccess::Full) || IsBelow(to, from) || !CopyKeyTree(store, root, from, to) ||
-        !SameKeyTree(store, root, from, to)) {
+    if (!CopyKeyTree(store, root, from, to) || !SameKeyTree(store, root, from, to)) {
         RegDeleteKeyTree(store, root, newPath);
-        throw BriskoError(FormatUserMessage(
-            "レジストリ キー %s の名前を変更できませんでした。\r\n元のキーはそのまま残っています。", RootName(root) + oldPath));
+        refuse("レジストリ キー %s の名前を変更できませんでした。\r\n元のキーはそのまま残っています。");
     }
     RegDeleteKeyTree(store, root, oldPath);
     if (KeyExists(store, root, from))
-        throw BriskoError(FormatUserMessage(
-            "レジストリ キー %s を削除できませんでした。\r\n同じ内容のキーが新しい名前でも作成されています。",
-            RootName(root) + oldPath));
+        refuse("レジストリ キー %s を削除できませんでした。\r\n同じ内容のキーが新しい名前でも作成されています。");
 }
 
 std::string FullKeyName(RegRoot root, const std::string& path) {

@@ -105,6 +105,18 @@ ServiceAnswer RehearsingServices::StartAndWait(const std::string& keyName, std::
     return {};
 }
 
+ServiceAnswer RehearsingServices::PauseAndWait(const std::string& keyName, std::chrono::milliseconds bound) {
+    if (!journal_.Rehearsing()) return inner_.PauseAndWait(keyName, bound);
+    journal_.Note("サービスの一時停止: " + keyName);
+    return {};
+}
+
+ServiceAnswer RehearsingServices::ContinueAndWait(const std::string& keyName, std::chrono::milliseconds bound) {
+    if (!journal_.Rehearsing()) return inner_.ContinueAndWait(keyName, bound);
+    journal_.Note("サービスの再開: " + keyName);
+    return {};
+}
+
 ServiceAnswer RehearsingServices::ChangeStartType(const std::string& keyName, unsigned long startType) {
     ServiceAnswer answer;
     const auto value = RegValueDataOf(kind::kDword, std::to_string(startType));

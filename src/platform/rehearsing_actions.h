@@ -75,6 +75,8 @@ public:
     ServiceAnswer StopAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
     ServiceAnswer StartAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
     ServiceAnswer ChangeStartType(const std::string& keyName, unsigned long startType) override;
+    ServiceAnswer PauseAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
+    ServiceAnswer ContinueAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
 
 private:
     WriteJournal& journal_;

@@ -10,7 +10,7 @@ std::string OlderLogPath(const std::string& path) {
 }
 
 bool AppendToRotatingLog(FileSystem& files, const std::string& path, const std::string& text, size_t limit) {
-    files.CreateFolder(ParentFolder(path));
+    if (!files.GetAttributes(ParentFolder(path))) files.CreateFolder(ParentFolder(path));
     // Appended, never rewritten: a log that cannot be read keeps its history,
     // and two runs at once each keep their block.
     const uint64_t size = files.FileSize(path).value_or(0);

@@ -73,6 +73,10 @@ public:
     // already running counts as done.
     virtual ServiceAnswer StartAndWait(const std::string& keyName, std::chrono::milliseconds bound) = 0;
     virtual ServiceAnswer ChangeStartType(const std::string& keyName, unsigned long startType) = 0;
+    // Pauses a running service, or lets a paused one go on, and waits until
+    // it has, at most `bound` (a restore puts a paused service back so).
+    virtual ServiceAnswer PauseAndWait(const std::string& keyName, std::chrono::milliseconds bound) = 0;
+    virtual ServiceAnswer ContinueAndWait(const std::string& keyName, std::chrono::milliseconds bound) = 0;
 };
 
 // "停止中", "開始中", ... and "不明".

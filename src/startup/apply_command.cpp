@@ -56,7 +56,10 @@ int ApplyTicks(ProgramContext& ctx, CommandLog& log, Rounds& r) {
     std::string backup;
     AccelerateResult result;
     try {
-        result = RunAccelerate(ctx, "高速化 (/apply)", [&](const std::string& path) { backup = path; }, r.rounds);
+        result = RunAccelerate(ctx, "高速化 (/apply)", [&](const std::string& path) {
+            backup = path;
+            log.Begin(path);
+        }, r.rounds);
     } catch (const BriskoError&) {
         if (!backup.empty()) log.Note("バックアップ: " + backup);
         NoteChangedItems(ctx, r.start, log, r.whose);

@@ -52,11 +52,16 @@ int RestoreCommand(ProgramContext& ctx, const Command& command, CommandLog& log)
         return kExitRefused;
     }
     const RestartNeed need = NeedOfAction(ctx, [&] { RestoreFromBackup(ctx, backup, users); });
-    const std::string note = RestoreRecorded(ctx, backup, command.file, "復元 (/restore)", &users);
+    std::string made;
+    const RestoreOutcome outcome = RestoreRecorded(ctx, backup, command.file, "復元 (/restore)", [&](const std::string& path) {
+        made = path;
+        log.Begin(path);
+    }, &users);
+    if (!made.empty()) log.Note("復元の前のバックアップ: " + made);
     log.Note("Windows の設定を復元しました: " + command.file);
     for (const BlockTarget& t : users.targets)
         if (!t.hive.sid.empty()) log.Note("　利用者 " + HiveName(t.hive));
-    if (!note.empty()) log.Warn(note);
+    if (!outcome.note.empty()) log.Warn(outcome.note);
     return DoneExitCode(need, log);
 }
 

@@ -1,6 +1,7 @@
 #include "startup/path_detection.h"
 
 #include "platform/text/case_fold.h"
+#include "startup/file_recovery.h"
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
@@ -28,9 +29,13 @@ std::vector<std::string> BootPlaces(const ProgramContext& ctx) {
     return places;
 }
 
-std::string FirstExisting(ProgramContext& ctx, const std::vector<std::string>& places) {
-    for (const std::string& place : places)
+// Each place is put right first, where a write there was cut short.
+std::string FirstExisting(ProgramContext& ctx, const std::vector<std::string>& places,
+                          std::vector<FileRecovery>& recovered) {
+    for (const std::string& place : places) {
+        RecoverFile(ctx, place, recovered);
         if (FileExists(ctx.platform.files, place)) return place;
+    }
     return std::string(kNullText);
 }
 
@@ -56,12 +61,17 @@ void DetectPaths(ProgramContext& ctx) {
     paths.executable = system.ExecutablePath();
     paths.preferencesFile = PreferencesFilePath(paths.executable);
     paths.answerFilePath = paths.windowsFolder + "\\System32\\$winnt$.inf";
+    // The files the program rewrites, each put right before its first read.
+    std::vector<FileRecovery> recovered;
+    RecoverFile(ctx, paths.preferencesFile, recovered);
     Preferences prefs = PreferencesOf(ctx);
 
     paths.sysocFilePath = prefs.Read(prefkey::kSettings, prefkey::kSysocPath);
     if (paths.sysocFilePath == kNullText) {
-        paths.sysocFilePath = FirstExisting(ctx, SysocPlaces(ctx));
+        paths.sysocFilePath = FirstExisting(ctx, SysocPlaces(ctx), recovered);
         prefs.Write(prefkey::kSettings, prefkey::kSysocPath, paths.sysocFilePath);
+    } else {
+        RecoverFile(ctx, paths.sysocFilePath, recovered);
     }
 
     paths.fixedDriveLetters.clear();
@@ -73,10 +83,15 @@ void DetectPaths(ProgramContext& ctx) {
     }
 
     paths.bootFilePath = prefs.Read(prefkey::kSettings, prefkey::kBootPath);
-    if (paths.bootFilePath != kNullText) return;
-    // Msdos.sys is named whether or not it is there yet.
-    paths.bootFilePath = ctx.os.family != "NT" ? BootPlaces(ctx).front() : FirstExisting(ctx, BootPlaces(ctx));
-    prefs.Write(prefkey::kSettings, prefkey::kBootPath, paths.bootFilePath);
+    if (paths.bootFilePath != kNullText) {
+        RecoverFile(ctx, paths.bootFilePath, recovered);
+    } else {
+        // Msdos.sys is named whether or not it is there yet.
+        paths.bootFilePath = ctx.os.family != "NT" ? BootPlaces(ctx).front() : FirstExisting(ctx, BootPlaces(ctx), recovered);
+        if (ctx.os.family != "NT") RecoverFile(ctx, paths.bootFilePath, recovered);
+        prefs.Write(prefkey::kSettings, prefkey::kBootPath, paths.bootFilePath);
+    }
+    LogRecoveredFiles(ctx, recovered);
 }
 
 }  // namespace brisko

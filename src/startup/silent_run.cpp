@@ -4,6 +4,7 @@
 
 #include "backup/accelerate_flow.h"
 #include "backup/backup_file.h"
+#include "backup/change_history.h"
 #include "backup/recorded_change.h"
 #include "backup/reg_export.h"
 #include "backup/restore_command.h"
@@ -50,6 +51,15 @@ void AppendToLogFile(ProgramContext& ctx, CommandLog& log, const std::string& co
     block += "終了コード " + std::to_string(code) + "\r\n\r\n";
     if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog))
         log.Note("記録ファイルに書き込めません: " + path);
+}
+
+// The block a change begins with, before its first write.
+void AppendBegunBlock(ProgramContext& ctx, CommandLog& log, const std::string& commandLine, const std::string& backup) {
+    const std::string path = CommandLogPath(ctx.platform.system.ExecutablePath());
+    const std::string block = "==== " + TimeStamp(ctx.platform.clock.Now()) + "  brisko.exe " + commandLine +
+                              "\r\n変更を開始します (この後に終了コードのある記録がなければ、途中で止まっています)\r\n" +
+                              "バックアップ: " + (backup.empty() ? "なし" : backup) + "\r\n\r\n";
+    if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog)) log.Note("記録ファイルに書き込めません: " + path);
 }
 
 int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
@@ -113,6 +123,7 @@ int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& lo
         return code;
     }
     int code = kExitDone;
+    log.OnBegin([&](const std::string& backup) { AppendBegunBlock(ctx, log, commandLine, backup); });
     try {
         if (command.kind == CommandKind::Check) {
             code = CheckPlan(ctx, command.file, log, command.users);

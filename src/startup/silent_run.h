@@ -24,6 +24,13 @@ public:
     void Error(const std::string& text) override;
     // A line of the command's own; texts with line breaks become several lines.
     void Note(const std::string& text);
+    // A change is about to make its first write, after the backup named
+    // (empty: none): the log file gets a block saying so at once, which the
+    // run's own block completes, so that a run cut short leaves its trace.
+    void Begin(const std::string& backup) {
+        if (begin_) begin_(backup);
+    }
+    void OnBegin(std::function<void(const std::string&)> begin) { begin_ = std::move(begin); }
 
     const std::vector<std::string>& Lines() const { return lines_; }
     int Errors() const { return errors_; }
@@ -31,7 +38,7 @@ public:
 private:
     void Write(const std::string& prefix, const std::string& text);
 
-    std::function<void(const std::string&)> echo_;
+    std::function<void(const std::string&)> echo_, begin_;
     std::vector<std::string> lines_;
     int errors_ = 0;
 };

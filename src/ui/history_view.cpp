@@ -36,6 +36,7 @@ std::string Wrapped(const std::string& path, const std::string& indent, size_t w
 
 std::string HistoryListLine(const HistoryRecord& record) {
     std::string line = record.when + "  " + record.action + "  (" + std::to_string(record.items.size()) + " 項目)";
+    if (record.Interrupted()) return line + "  中断";
     for (const HistoryItem& item : record.items) {
         bool failed = !item.failure.empty();
         for (const HistoryValue& v : item.values) failed = failed || !v.failure.empty();
@@ -46,6 +47,10 @@ std::string HistoryListLine(const HistoryRecord& record) {
 
 std::string HistoryDetails(const HistoryRecord& r) {
     std::string text = r.when + "  " + r.action + "\r\n";
+    // Begun and never completed: the program was stopped part way.
+    if (r.Interrupted())
+        text += "※ 中断: 変更の途中でプログラムが止まりました。" +
+                std::string(r.backup.empty() ? "" : "変更前のバックアップから元に戻せます。") + "\r\n";
     if (!r.restoredFrom.empty()) text += "復元したファイル:\r\n" + Wrapped(r.restoredFrom, "  ") + "\r\n";
     text += "変更前のバックアップ:" + (r.backup.empty() ? std::string(" なし") : "\r\n" + Wrapped(r.backup, "  ")) + "\r\n";
     text += "復元ポイント: " + r.restorePoint + "\r\n";

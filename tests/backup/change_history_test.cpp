@@ -32,8 +32,8 @@ protected:
     }
 };
 
-// The backup, then the restore point, then the writes; with nothing to
-// write the point is cancelled again.
+// The backup and the begun record, then the restore point, then the writes;
+// with nothing to write the point is cancelled again.
 TEST_F(ChangeHistory, TheRestorePointComesBeforeTheFirstWriteAndGoesWhenNothingChanged) {
     std::vector<std::string> seen;
     points.onCall = [&](const std::string& call) {
@@ -43,8 +43,8 @@ TEST_F(ChangeHistory, TheRestorePointComesBeforeTheFirstWriteAndGoesWhenNothingC
     sim.Entry(TweakCategory::System, 5).ticked = true;
     RunAccelerate(ctx);
     RunAccelerate(ctx);
-    EXPECT_EQ(seen, (std::vector<std::string>{"Begin Brisko による設定変更の前 irq8=NULL backups=1",
-                                              "End 1 irq8=2 backups=1", "Begin Brisko による設定変更の前 irq8=2 backups=3",
+    EXPECT_EQ(seen, (std::vector<std::string>{"Begin Brisko による設定変更の前 irq8=NULL backups=2",
+                                              "End 1 irq8=2 backups=2", "Begin Brisko による設定変更の前 irq8=2 backups=3",
                                               "Cancel 1 irq8=2 backups=3"}));
     Preferences(sim.files, ctx.paths.preferencesFile).SetRestorePointSuppressed(true);
     sim.Entry(TweakCategory::System, 5).ticked = false;
@@ -175,7 +175,7 @@ TEST(ChangeHistoryFaults, ARefusedWriteIsRecordedAsFailed) {
     RunStartupSequence(sim.ctx);
     Preferences(sim.files, sim.ctx.paths.preferencesFile).SetAutoBackupSuppressed(true);
     sim.ctx.items.List(TweakCategory::System).at(4).ticked = true;
-    sim.faults.FailWrite(2);  // the value, after its key
+    sim.faults.FailWrite(4);  // the value, after the folder and the begun record, and its key
     std::string error = "書き込んだ値になっていません";
     try {
         RunAccelerate(sim.ctx);
@@ -200,6 +200,8 @@ TEST(ChangeHistoryText, RecordsReadBackAndFieldsStayWhole) {
                               {"[その他] b", {}, "設定できませんでした"}},
                              "YAMADA-PC",
                              "5.1.2600",
+                             HistoryRecord::Stage::Whole,
+                             "",
                              {{"HKEY_USERS\\Brisko-S-1-12-1-7", "S-1-12-1-7", "AzureAD\\hana"}}};
     EXPECT_EQ(ParseHistory(std::string(kUtf8ByteOrderMark) + FormatHistoryRecord(full)),
               std::vector<HistoryRecord>{full});

@@ -24,7 +24,7 @@ struct EffectMachine : testing::SimulatedContext {
         files.AddFolder(BackupsFolder(ctx));
     }
     void Change(const std::string& when, int items) {
-        HistoryRecord r{when, "高速化", "", "", "", {}, "", ""};
+        HistoryRecord r{when, "高速化", "", "", "", {}, "", "", HistoryRecord::Stage::Whole, ""};
         for (int i = 1; i <= items; ++i) r.items.push_back({"[システム] 項目 " + std::to_string(i), {{"HKEY_X\\v", "0", "1", ""}}, ""});
         AppendHistoryRecord(files, HistoryLogPath(BackupsFolder(ctx)), r);
     }

@@ -14,6 +14,7 @@
 #include "backup/restore_command.h"
 #include "platform/error.h"
 #include "platform/text/case_fold.h"
+#include "startup/file_recovery.h"
 #include "startup/startup_sequence.h"
 #include "support/faulty_context.h"
 #include "support/item_probes.h"
@@ -171,6 +172,10 @@ Outcome RunOnce(SimulatedWindows edition, const Phase& phase, int failAt, State*
     o.writes = m.faults.Count() - from;
     if (refused) *refused = m.faults.Refused();
     m.faults.FailWrite(0);
+    // What the next start puts right: a copy left beside a file it replaced.
+    std::vector<FileRecovery> recovered;
+    for (const auto* path : {&m.ctx.paths.preferencesFile, &m.ctx.paths.bootFilePath, &m.ctx.paths.sysocFilePath})
+        RecoverFile(m.ctx, *path, recovered);
     o.shown = m.prompts.shown;
     o.untouchable = Untouchable(m);
     o.backups = Backups(m);

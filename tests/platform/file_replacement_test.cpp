@@ -14,23 +14,29 @@ enum class Left {
     OldUnderBackup  // 1177: the old file under the backup name, the new one still the temporary file
 };
 
-class FailingReplace final : public ReplacingSteps {
+// The in-memory files, with the system's replacing call failing as told.
+class FailingReplace final : public FileSystem {
 public:
     FailingReplace(MemoryFileSystem& files, Left left, bool tempStuck) : f_(files), left_(left), stuck_(tempStuck) {}
-    bool Replace(const std::string& target, const std::string&, const std::string& backup) override {
+    bool ReplaceKeeping(const std::string& target, const std::string&, const std::string& backup) override {
         if (left_ == Left::TargetGone) f_.Remove(target);
-        if (left_ == Left::OldUnderBackup) Move(target, backup);
+        if (left_ == Left::OldUnderBackup) f_.MoveReplacing(target, backup);
         return false;
     }
-    bool Move(const std::string& from, const std::string& to) override {
-        const auto bytes = f_.ReadFile(from);
-        if (!bytes || (stuck_ && from.ends_with(".new"))) return false;
-        f_.AddFile(to, *bytes);
-        f_.Remove(from);
-        return true;
+    bool MoveReplacing(const std::string& from, const std::string& to) override {
+        return !(stuck_ && from.ends_with(".new")) && f_.MoveReplacing(from, to);
     }
-    bool Exists(const std::string& path) override { return f_.GetAttributes(path).has_value(); }
-    void Remove(const std::string& path) override { f_.Remove(path); }
+    bool WriteReplacing(const std::string& path, const std::string& bytes) override { return f_.WriteReplacing(path, bytes); }
+    std::optional<uint32_t> GetAttributes(const std::string& path) override { return f_.GetAttributes(path); }
+    bool SetAttributes(const std::string& path, uint32_t attributes) override { return f_.SetAttributes(path, attributes); }
+    std::vector<FolderEntry> ListFolder(const std::string& path) override { return f_.ListFolder(path); }
+    bool CreateFolder(const std::string& path) override { return f_.CreateFolder(path); }
+    bool RemoveFile(const std::string& path) override { return f_.RemoveFile(path); }
+
+protected:
+    std::optional<std::string> ReadWhole(const std::string& path, uint64_t largest) override {
+        return f_.ReadFile(path, largest);
+    }
 
 private:
     MemoryFileSystem& f_;

@@ -107,7 +107,7 @@ TEST_F(RegistryValues, KindQueriesAndExistence) {
 TEST_F(RegistryValues, KeysMoveOntoNoOtherKeyAndDeleteWhole) {
     RegWriteValue(store, root, reg->Path("New\\Sub"), "s", kind::kString, "deep");
     RegWriteValue(store, root, reg->Path("Other"), "o", kind::kDword, "1");
-    RegMoveKey(store, root, reg->Path("Other"), reg->Path("New"));
+    EXPECT_THROW(RegMoveKey(store, root, reg->Path("Other"), reg->Path("New")), BriskoError) << "another key is there";
     EXPECT_EQ(RegReadValue(store, root, reg->Path("Other"), "o", kind::kDword), "1");
     EXPECT_EQ(RegReadValue(store, root, reg->Path("New"), "o", kind::kDword), "NULL");
     RegMoveKey(store, root, reg->Path("Missing"), reg->Path("Elsewhere"));

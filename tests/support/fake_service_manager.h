@@ -72,6 +72,12 @@ public:
         *state = ServiceState::Running;
         return {};
     }
+    ServiceAnswer PauseAndWait(const std::string& keyName, std::chrono::milliseconds) override {
+        return Move(keyName, "pause", ServiceState::Running, ServiceState::Paused);
+    }
+    ServiceAnswer ContinueAndWait(const std::string& keyName, std::chrono::milliseconds) override {
+        return Move(keyName, "continue", ServiceState::Paused, ServiceState::Running);
+    }
     ServiceAnswer ChangeStartType(const std::string& keyName, unsigned long startType) override {
         const std::string what = "start-type|" + keyName + "|" + std::to_string(startType);
         if (const auto refused = Refusal(what, keyName, Find(keyName), refusingStartType)) return *refused;
@@ -112,6 +118,16 @@ private:
         if (!accessible || !Access(keyName).Changeable() || refusing.contains(keyName))
             return ServiceAnswer{ServiceAnswer::Kind::Refused, 5};  // ERROR_ACCESS_DENIED
         return std::nullopt;
+    }
+    // Pausing and going on: only from the one state to the other.
+    ServiceAnswer Move(const std::string& keyName, const std::string& verb, ServiceState from, ServiceState to) {
+        ServiceState* state = Find(keyName);
+        if (const auto refused = Refusal(verb + "|" + keyName, keyName, state, refusingStop)) return *refused;
+        if (*state == to) return {};
+        if (*state != from) return {ServiceAnswer::Kind::Failed, 1062};  // ERROR_SERVICE_NOT_ACTIVE
+        Change(verb + "|" + keyName);
+        *state = to;
+        return {};
     }
     void Change(const std::string& what) {
         if (beforeChange) beforeChange(what);

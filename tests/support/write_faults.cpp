@@ -1,5 +1,7 @@
 #include "support/write_faults.h"
 
+#include "platform/file_replacement.h"
+
 namespace brisko::testing {
 
 namespace {
@@ -10,7 +12,9 @@ std::string Where(RegRoot root, const std::string& path, const std::string& name
 }  // namespace
 
 bool WriteFaults::Allow(const std::string& what) {
-    if (++count_ != failAt_) return true;
+    ++count_;
+    if (stopping_ && count_ > stopAt_) throw Stopped{what};
+    if (count_ != failAt_) return true;
     refused_ = what;
     return false;
 }
@@ -30,7 +34,16 @@ bool FaultyRegistryStore::DeleteKey(RegRoot root, const std::string& path) {
 }
 
 bool FaultyFileSystem::WriteReplacing(const std::string& path, const std::string& bytes) {
-    return faults_.Allow("WriteReplacing " + path) && inner_.WriteReplacing(path, bytes);
+    return ReplaceFileWhole(*this, path, bytes);
+}
+bool FaultyFileSystem::WriteDirect(const std::string& path, const std::string& bytes) {
+    return faults_.Allow("WriteDirect " + path) && inner_.WriteDirect(path, bytes);
+}
+bool FaultyFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    return faults_.Allow("MoveReplacing " + from + " -> " + to) && inner_.MoveReplacing(from, to);
+}
+bool FaultyFileSystem::AppendToFile(const std::string& path, const std::string& bytes) {
+    return faults_.Allow("AppendToFile " + path) && inner_.AppendToFile(path, bytes);
 }
 bool FaultyFileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
     return faults_.Allow("SetAttributes " + path) && inner_.SetAttributes(path, attributes);

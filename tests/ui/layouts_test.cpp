@@ -246,7 +246,7 @@ TEST_P(Layouts, EffectChartKeepsMarkersInThePlotAndLabelsWhole) {
         }
         for (int day : {-1, 0, 1, count / 2, count / 2, count + 1})
             history.push_back({TimeStamp(ShiftedTime({2026, 1, 1, 12, 0, 0}, day * 1440)), "高速化", "", "", "",
-                               {{"[システム] 項目", {{"v", "0", "1", ""}}, ""}}, "", ""});
+                               {{"[システム] 項目", {{"v", "0", "1", ""}}, ""}}, "", "", HistoryRecord::Stage::Whole, ""});
         const EffectFigures f = ComputeEffect(reading, history, {});
         const Rect area = LayOutRestoreWindow({4, 24, 436, 76}).effect;
         const EffectChartLayout l = LayOutEffectChart(f, area, dpi, width, ToDevice(14, dpi));

@@ -26,13 +26,15 @@ profile::ProfileDocument LoadForWrite(FileSystem& files, const std::string& path
     return profile::ProfileDocument::Parse(bytes.value_or(std::string()));
 }
 
-void ClearReadOnly(FileSystem& files, const std::string& path) {
-    if (auto attrs = files.GetAttributes(path); attrs && (*attrs & fileattr::kReadOnly))
-        files.SetAttributes(path, *attrs & ~fileattr::kReadOnly);
-}
-
+// A read-only file (boot.ini is one) is written with the flag cleared, which
+// is then put back: the file keeps every attribute it had.
 void Save(FileSystem& files, const std::string& path, const profile::ProfileDocument& doc) {
-    if (!files.WriteReplacing(path, doc.Serialize())) throw BriskoError(FormatUserMessage("%s に書き込めません", path));
+    const auto attrs = files.GetAttributes(path);
+    const bool readOnly = attrs && (*attrs & fileattr::kReadOnly);
+    if (readOnly) files.SetAttributes(path, *attrs & ~fileattr::kReadOnly);
+    const bool saved = files.WriteReplacing(path, doc.Serialize());
+    if (readOnly) files.SetAttributes(path, *attrs);
+    if (!saved) throw BriskoError(FormatUserMessage("%s に書き込めません", path));
 }
 
 // Cuts the text where its ANSI form reaches the byte limit, never inside a
@@ -67,8 +69,16 @@ void IniWriteValue(FileSystem& files, const std::string& path, const std::string
     if (profile::HoldsLineBreak(section) || profile::HoldsLineBreak(key) || profile::HoldsLineBreak(textToWrite))
         throw BriskoError(profile::LineBreakRefusal(path, section, key));
     auto doc = LoadForWrite(files, path);
-    ClearReadOnly(files, path);
     if (doc.Write(section, key, textToWrite)) Save(files, path, doc);
+}
+
+void IniWriteExistingValue(FileSystem& files, const std::string& path, const std::string& section,
+                           const std::string& key, const std::string& textToWrite) {
+    if (textToWrite == kNullText) return;
+    const auto attrs = files.GetAttributes(path);
+    if (!attrs || (*attrs & fileattr::kDirectory))
+        throw BriskoError(FormatUserMessage("%s が見つからないため、書き込みませんでした。", path));
+    IniWriteValue(files, path, section, key, textToWrite);
 }
 
 std::vector<std::string> IniSectionKeys(FileSystem& files, const std::string& path, const std::string& section) {
@@ -98,7 +108,6 @@ IniSection IniReadSection(FileSystem& files, const std::string& path, const std:
 
 void IniDeleteKey(FileSystem& files, const std::string& path, const std::string& section, const std::string& key) {
     auto doc = LoadForWrite(files, path);
-    ClearReadOnly(files, path);
     if (doc.Remove(section, key)) Save(files, path, doc);
 }
 

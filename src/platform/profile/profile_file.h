@@ -17,9 +17,14 @@ std::string IniReadValue(FileSystem& files, const std::string& path, const std::
 std::string IniReadRawValue(FileSystem& files, const std::string& path, const std::string& section,
                             const std::string& key);
 // Writing "NULL" does nothing at all. A section, key or text holding a line
-// break is refused with BriskoError before anything is touched.
+// break is refused with BriskoError before anything is touched. The file is
+// written only when the text changes it; a read-only one keeps its flag.
 void IniWriteValue(FileSystem& files, const std::string& path, const std::string& section, const std::string& key,
                    const std::string& text);
+// The same for a file the program must never create (the boot file,
+// sysoc.inf): a missing one is refused with BriskoError, nothing written.
+void IniWriteExistingValue(FileSystem& files, const std::string& path, const std::string& section,
+                           const std::string& key, const std::string& text);
 // Key names in file order, as many as 16384 bytes of names hold.
 std::vector<std::string> IniSectionKeys(FileSystem& files, const std::string& path, const std::string& section);
 // Every key of the section with its value, read in one go; a lookup in it

@@ -45,24 +45,6 @@ bool SystemReplace(const std::wstring& target, const std::wstring& temp, const s
     return MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-class SystemReplacingSteps final : public ReplacingSteps {
-public:
-    explicit SystemReplacingSteps(Win32FileSystem::ReplaceCall replace) : replace_(replace) {}
-    bool Replace(const std::string& target, const std::string& temp, const std::string& backup) override {
-        return replace_ ? replace_(target, temp, backup) : SystemReplace(Widen(target), Widen(temp), Widen(backup));
-    }
-    bool Move(const std::string& from, const std::string& to) override {
-        const DWORD how = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-        return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), how) != 0;
-    }
-    bool Exists(const std::string& path) override {
-        return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
-    void Remove(const std::string& path) override { DeleteFileW(Widen(path).c_str()); }
-
-private:
-    Win32FileSystem::ReplaceCall replace_;
-};
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::ReadWhole(const std::string& path, uint64_t largest) {
@@ -87,30 +69,18 @@ std::optional<std::string> Win32FileSystem::ReadWhole(const std::string& path, u
     }
 }
 
+// The steps are the portable ones (file_replacement.h), which tests run over
+// the in-memory file system; only the steps themselves are kernel32's.
 bool Win32FileSystem::WriteReplacing(const std::string& path, const std::string& bytes) {
-    const std::wstring target = Widen(path);
-    const std::string tempPath = path + ".brisko-new";
-    const std::wstring temp = Widen(tempPath);
-    if (!WriteWhole(temp, bytes)) {
-        DeleteFileW(temp.c_str());
-        return false;
-    }
-    const DWORD oldAttributes = GetFileAttributesW(target.c_str());
-    if (oldAttributes == INVALID_FILE_ATTRIBUTES) {
-        if (MoveFileW(temp.c_str(), target.c_str())) return true;
-        DeleteFileW(temp.c_str());
-        return false;
-    }
-    if (oldAttributes & FILE_ATTRIBUTE_READONLY) {
-        DeleteFileW(temp.c_str());
-        return false;
-    }
-    SystemReplacingSteps steps(replace_);
-    if (!PutInPlace(steps, path, tempPath)) return false;
-    // ReplaceFileW keeps the attributes on Windows; make sure of it elsewhere
-    // and after the plain move.
-    if (GetFileAttributesW(target.c_str()) != oldAttributes) SetFileAttributesW(target.c_str(), oldAttributes);
-    return true;
+    return ReplaceFileWhole(*this, path, bytes);
+}
+
+bool Win32FileSystem::WriteDirect(const std::string& path, const std::string& bytes) {
+    return WriteWhole(Widen(path), bytes);
+}
+
+bool Win32FileSystem::ReplaceKeeping(const std::string& target, const std::string& temp, const std::string& backup) {
+    return replace_ ? replace_(target, temp, backup) : SystemReplace(Widen(target), Widen(temp), Widen(backup));
 }
 
 std::optional<uint32_t> Win32FileSystem::GetAttributes(const std::string& path) {

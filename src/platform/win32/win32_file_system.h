@@ -16,6 +16,8 @@ public:
     bool AppendToFile(const std::string& path, const std::string& bytes) override;
     std::optional<uint64_t> FileSize(const std::string& path) override;
     bool MoveReplacing(const std::string& from, const std::string& to) override;
+    bool WriteDirect(const std::string& path, const std::string& bytes) override;
+    bool ReplaceKeeping(const std::string& target, const std::string& temp, const std::string& backup) override;
 
     // The call that puts a finished temporary file in the target's place
     // (ReplaceFileW when none is given); tests give one that fails as

@@ -123,6 +123,24 @@ ServiceAnswer Win32ServiceManager::StartAndWait(const std::string& keyName, std:
     return WaitFor(s.service.get(), SERVICE_RUNNING, bound);
 }
 
+namespace {
+ServiceAnswer ControlAndWait(const std::string& keyName, DWORD control, DWORD wanted, std::chrono::milliseconds bound) {
+    OpenedService s(keyName, SERVICE_PAUSE_CONTINUE | SERVICE_QUERY_STATUS);
+    if (!s.service) return AnswerFor(s.error);
+    SERVICE_STATUS status{};
+    if (!ControlService(s.service.get(), control, &status)) return AnswerFor(GetLastError());
+    return WaitFor(s.service.get(), wanted, bound);
+}
+}  // namespace
+
+ServiceAnswer Win32ServiceManager::PauseAndWait(const std::string& keyName, std::chrono::milliseconds bound) {
+    return ControlAndWait(keyName, SERVICE_CONTROL_PAUSE, SERVICE_PAUSED, bound);
+}
+
+ServiceAnswer Win32ServiceManager::ContinueAndWait(const std::string& keyName, std::chrono::milliseconds bound) {
+    return ControlAndWait(keyName, SERVICE_CONTROL_CONTINUE, SERVICE_RUNNING, bound);
+}
+
 ServiceAnswer Win32ServiceManager::ChangeStartType(const std::string& keyName, unsigned long startType) {
     OpenedService s(keyName, SERVICE_CHANGE_CONFIG);
     if (!s.service) return AnswerFor(s.error);

@@ -17,6 +17,8 @@ public:
     std::optional<unsigned long> StartType(const std::string& keyName) override;
     ServiceAccess Access(const std::string& keyName) override;
     ServiceAnswer StopAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
+    ServiceAnswer PauseAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
+    ServiceAnswer ContinueAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
     ServiceAnswer StartAndWait(const std::string& keyName, std::chrono::milliseconds bound) override;
     ServiceAnswer ChangeStartType(const std::string& keyName, unsigned long startType) override;
 };

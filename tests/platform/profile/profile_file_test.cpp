@@ -68,15 +68,25 @@ TEST_F(ProfileFile, ReadsStopAt2047AnsiBytesWithoutSplittingACharacter) {
     EXPECT_EQ(j, "x" + wide.substr(0, 1023 * 3));
 }
 
-TEST_F(ProfileFile, ReadOnlyFilesAreClearedBeforeWritingAndOtherAttributesKept) {
-    Put("[S]\r\nk=v\r\n", fileattr::kReadOnly | fileattr::kHidden | fileattr::kSystem);
+// boot.ini: written through its read-only flag, which it keeps, as every
+// other attribute; a write that changes nothing touches nothing; a file the
+// program must not create is not created.
+TEST_F(ProfileFile, ReadOnlyFilesAreWrittenAndKeepEveryAttribute) {
+    const uint32_t bootIni = fileattr::kReadOnly | fileattr::kHidden | fileattr::kSystem;
+    Put("[S]\r\nk=v\r\n", bootIni);
     IniWriteValue(files, path, "S", "k", "w");
     EXPECT_EQ(Read("S", "k"), "w");
-    EXPECT_EQ(*files.GetAttributes(path) & (fileattr::kReadOnly | fileattr::kHidden | fileattr::kSystem),
-              fileattr::kHidden | fileattr::kSystem);
+    EXPECT_EQ(*files.GetAttributes(path), bootIni);
     files.SetAttributes(path, fileattr::kReadOnly);
+    IniWriteValue(files, path, "S", "k", "w");
+    IniDeleteKey(files, path, "S", "missing");
+    EXPECT_EQ(*files.GetAttributes(path), fileattr::kReadOnly) << "nothing changed, nothing written";
     IniDeleteKey(files, path, "S", "k");
     EXPECT_EQ(Read("S", "k"), "NULL");
+    EXPECT_EQ(*files.GetAttributes(path), fileattr::kReadOnly);
+    files.RemoveFile(path);
+    EXPECT_THROW(IniWriteExistingValue(files, path, "S", "k", "v"), BriskoError);
+    EXPECT_FALSE(files.GetAttributes(path));
 }
 
 TEST_F(ProfileFile, ExactTextReadsBackAsWrittenAndRawReadsKeepQuotes) {
