@@ -4,6 +4,7 @@
 #include "backup/recorded_change.h"
 #include "engine/change_preview.h"
 #include "engine/item_passes.h"
+#include "engine/per_user_items.h"
 #include "engine/program_preferences.h"
 #include "platform/error.h"
 
@@ -38,7 +39,8 @@ std::vector<std::string> CheckAppliedItems(ProgramContext& ctx, const std::vecto
 }  // namespace
 
 AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
-                               const std::function<void(const std::string&)>& begun) {
+                               const std::function<void(const std::string&)>& begun,
+                               const std::vector<ApplyRound>& rounds) {
     AccelerateResult result;
     const bool autoBackup = !PreferencesOf(ctx).AutoBackupSuppressed();
     const std::string backup = autoBackup ? CreateBackup(ctx, true) : std::string();
@@ -47,9 +49,21 @@ AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
     RecordedChange change(ctx, action, backup);
     change.RecordOnlyWhatWrote();
     if (begun) change.OnBegun([&] { begun(backup); });
-    change.Run([&] { result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx)); });
+    change.Run([&] {
+        if (rounds.empty()) {
+            result.notSet = CheckAppliedItems(ctx, ApplyItemStates(ctx));
+            result.changed = !(ctx.items.states == before);
+            return;
+        }
+        for (const ApplyRound& round : rounds) {
+            round.prepare();
+            const ItemStateTable start = ctx.items.states;
+            for (auto& label : CheckAppliedItems(ctx, ApplyItemStates(ctx))) result.notSet.push_back(label + round.whose);
+            result.changed = result.changed || !(ctx.items.states == start);
+            if (round.done) round.done(start);
+        }
+    });
     result.note = change.Note();
-    result.changed = !(ctx.items.states == before);
     if (!result.notSet.empty() || result.changed) UpdateItemCount(ctx);
     // Kept exactly when the record names it: when something was written.
     if (change.Wrote()) result.backup = backup;
@@ -58,6 +72,8 @@ AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action,
 }
 
 void BtnAccelerateClick(ProgramContext& ctx) {
+    if (const std::string question = OtherAccountQuestion(ctx); !question.empty() && !ctx.platform.prompts.Confirm(question))
+        return;
     std::vector<ChangeLine> changes;
     try {
         changes = PreviewChanges(ctx);

@@ -14,6 +14,15 @@ struct AccelerateResult {
     std::string note;                  // a declined restore point or an unwritten history, for the final message
 };
 
+// One round of the apply pass, for one user's hive or the machine's items:
+// `prepare` routes the registry and sets the ticks; `done`, when given, is
+// told the records as they stood before the round.
+struct ApplyRound {
+    std::function<void()> prepare;
+    std::function<void(const ItemStateTable& before)> done;
+    std::string whose;  // added to the labels of its items that did not take (the user)
+};
+
 // The accelerate button's work without its questions and messages: back up
 // (unless the preferences switch the automatic backup off), apply the changed
 // ticks and check that they took. An item that did not take gets its tick and
@@ -22,9 +31,12 @@ struct AccelerateResult {
 // (the automatic backup is then kept).
 // The writes run between a restore point and a history record (action names
 // them there). begun, when given, gets the automatic backup's path (empty
-// when none) once the record is begun, before the first write.
+// when none) once the record is begun, before the first write. With rounds,
+// the apply pass runs once per round, all between the one backup (of every
+// hive in ctx.userHives) and the one record; without, once as the ticks stand.
 AccelerateResult RunAccelerate(ProgramContext& ctx, const std::string& action = "高速化",
-                               const std::function<void(const std::string&)>& begun = nullptr);
+                               const std::function<void(const std::string&)>& begun = nullptr,
+                               const std::vector<ApplyRound>& rounds = {});
 
 // The accelerate button: confirm with the list of changes, run the above,
 // report, offer a restart.

@@ -1,9 +1,11 @@
 #include "backup/backup_file.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "backup/backup_entries.h"
 #include "backup/backup_marks.h"
+#include "backup/hive_restore.h"
 #include "backup/exact_state.h"
 #include "backup/readable_registry.h"
 #include "platform/error.h"
@@ -15,6 +17,7 @@ namespace brisko {
 namespace {
 using namespace backupmark;
 constexpr int kMostBackupsPerSecond = 1000;
+
 }  // namespace
 
 std::string BackupFileName(const LocalTime& t) {
@@ -44,7 +47,8 @@ void WriteBackupFile(ProgramContext& ctx, const std::string& path) {
     reading.os = ctx.os;
     reading.paths = ctx.paths;
     MarkRecordsAbsence(record);
-    for (const auto& entry : BackupEntries()) entry.record(reading, record);
+    reading.userHive.Route(ctx.userHive.Route());
+    RecordEveryHive(reading, ctx.userHives, record);
     RecordAbsentKeys(reading, registry.AbsentKeys(), record);
     RecordFileAttributes(reading, record);
     doc.Write(kCloseSection, kCloseKey, "1");
@@ -76,7 +80,48 @@ std::string CreateBackup(ProgramContext& ctx, bool quiet) {
     return path;
 }
 
+RestoreHives::RestoreHives(ProgramContext& ctx, const RestoreTargets& users) : ctx_(ctx), before_(ctx.userHives) {
+    for (const std::string& note : users.notes) ctx.platform.prompts.Warn(note);
+    if (ctx.journal.Rehearsing()) {
+        // A rehearsal loads nothing: a profile not loaded is named under
+        // HKEY_USERS by its SID, and reads find nothing there.
+        for (BlockTarget t : users.targets) {
+            if (t.hive.opening == HiveOpening::LoadedHere) {
+                t.hive.opening = HiveOpening::Loaded;
+                t.hive.usersKey = t.hive.sid == kDefaultProfileSid ? std::string(kDefaultProfileRegKey) : t.hive.sid;
+            }
+            targets_.push_back(std::move(t));
+        }
+        return;
+    }
+    std::vector<UserHive> wanted;
+    for (const BlockTarget& t : users.targets) wanted.push_back(t.hive);
+    opened_.emplace(ctx, wanted);
+    for (const std::string& skipped : opened_->Skipped())
+        ctx.platform.prompts.Error("次のユーザーの設定は復元していません: " + skipped);
+    ctx.userHives.clear();
+    for (const BlockTarget& t : users.targets)
+        for (const UserHive& open : opened_->Hives())
+            if (open.usersKey == t.hive.usersKey && open.sid == t.hive.sid) {
+                targets_.push_back(t);
+                ctx.userHives.push_back(open);
+            }
+}
+
+RestoreHives::~RestoreHives() { ctx_.userHives = before_; }
+
 void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {
+    RestoreFromBackup(ctx, backup, TargetsOf(ctx, backup, std::nullopt));
+}
+
+void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup, const RestoreTargets& users) {
+    if (backup.check != BackupCheck::Backup) return;
+    if (!users.refusal.empty()) throw BriskoError(users.refusal);
+    const RestoreHives hives(ctx, users);
+    RestoreFromBackup(ctx, backup, hives);
+}
+
+void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup, const RestoreHives& hives) {
     if (backup.check != BackupCheck::Backup) return;
     const BackupSource source = SourceOf(backup.entries);
     // Recognising the file checked every text; this holds for a backup built any other way.
@@ -86,7 +131,7 @@ void RestoreFromBackup(ProgramContext& ctx, const ChosenBackup& backup) {
     // registry refuses says nothing by itself, yet the restore is then incomplete.
     ctx.journal.Start();
     try {
-        for (const auto& entry : BackupEntries()) entry.restore(ctx, source);
+        RestoreEveryHive(ctx, source, hives.Targets());
         DeleteKeysThatWereAbsent(ctx, source);
         RestoreFileAttributes(ctx, source);
     } catch (...) {

@@ -13,6 +13,7 @@ constexpr std::string_view kNone = "なし";
 constexpr const char* kStageTag = "状態";
 constexpr const char* kStageNames[] = {"", "開始", "完了", "取消"};
 constexpr const char* kComputerTag = "コンピュータ";
+constexpr const char* kUserTag = "ユーザー";
 constexpr const char* kBackupTag = "バックアップ";
 constexpr const char* kRestoredFromTag = "復元元";
 constexpr const char* kRestorePointTag = "復元ポイント";
@@ -60,6 +61,8 @@ void ReadLine(HistoryRecord& record, const std::vector<std::string>& f) {
     } else if (tag == kComputerTag) {
         record.computer = At(f, 1);
         record.windows = At(f, 2);
+    } else if (tag == kUserTag) {
+        record.users.push_back({At(f, 1), At(f, 2), At(f, 3)});
     } else if (tag == kBackupTag) record.backup = At(f, 1) == kNone ? "" : At(f, 1);
     else if (tag == kRestoredFromTag) record.restoredFrom = At(f, 1);
     else if (tag == kRestorePointTag) record.restorePoint = At(f, 1);
@@ -82,6 +85,7 @@ std::string FormatHistoryRecord(const HistoryRecord& r) {
     std::string text = std::string(kRecordMark) + Line({r.when, r.action});
     if (r.stage != HistoryRecord::Stage::Whole) text += Line({kStageTag, kStageNames[static_cast<int>(r.stage)], r.id});
     if (!r.computer.empty() || !r.windows.empty()) text += Line({kComputerTag, r.computer, r.windows});
+    for (const HistoryUser& u : r.users) text += Line({kUserTag, u.key, u.sid, u.account});
     text += Line({kBackupTag, r.backup.empty() ? std::string(kNone) : r.backup});
     if (!r.restoredFrom.empty()) text += Line({kRestoredFromTag, r.restoredFrom});
     text += Line({kRestorePointTag, r.restorePoint});

@@ -6,6 +6,7 @@
 //   ==== 2026-12-07 03:01:02<TAB>高速化
 //   状態<TAB>開始<TAB><id>                                           (added later, see Stage)
 //   コンピュータ<TAB>YAMADA-PC<TAB>5.1.2600                          (added later: older records lack it)
+//   ユーザー<TAB>HKEY_USERS\S-1-5-21-…<TAB>S-1-5-21-…<TAB>PC\taro       (added later: one per user hive written)
 //   バックアップ<TAB>C:\...\backups\backup_2026-12-07_03h01m01s.ini   ("なし" when none)
 //   復元元<TAB><file>                                               (restores only)
 //   復元ポイント<TAB>作成しました (番号 12)
@@ -34,6 +35,13 @@ struct HistoryItem {
     bool operator==(const HistoryItem&) const = default;
 };
 
+// A user's hive a change wrote: where, and whose.
+struct HistoryUser {
+    std::string key;  // "HKEY_USERS\S-1-5-21-…" or "HKEY_USERS\Brisko-S-1-5-21-…" (loaded for the change)
+    std::string sid, account;
+    bool operator==(const HistoryUser&) const = default;
+};
+
 struct HistoryRecord {
 
     std::string when;          // "2026-12-07 03:01:02"
@@ -54,6 +62,7 @@ struct HistoryRecord {
     Stage stage = Stage::Whole;
     std::string id;
     bool Interrupted() const { return stage == Stage::Begun; }
+    std::vector<HistoryUser> users;  // the users' hives written; empty in older records
     bool operator==(const HistoryRecord&) const = default;
 };
 

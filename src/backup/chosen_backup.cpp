@@ -2,6 +2,7 @@
 
 #include "backup/backup_entries.h"
 #include "backup/backup_marks.h"
+#include "backup/hive_backup.h"
 
 namespace brisko {
 
@@ -18,6 +19,7 @@ bool HoldsEveryAlwaysRecordedKey(const profile::ProfileDocument& doc, const OsEd
 ChosenBackup Checked(ChosenBackup chosen, const OsEdition& running) {
     if (chosen.check != BackupCheck::Backup) return chosen;
     chosen.damaged = DamagedRow(running, SourceOf(chosen.entries));
+    if (chosen.damaged.empty()) chosen.damaged = DamagedBlockRow(running, chosen.entries);
     if (!chosen.damaged.empty()) chosen.check = BackupCheck::Damaged;
     return chosen;
 }

@@ -6,6 +6,7 @@
 
 #include "engine/program_preferences.h"
 #include "engine/services.h"
+#include "engine/user_slots.h"
 #include "prefs/preference_keys.h"
 
 namespace brisko::backup_rows {
@@ -24,7 +25,7 @@ std::vector<BackupEntry> DesktopEntries() {
     e.push_back(Value(kDesktop, "6b", HKCU, POLICIES, "NoCustomizeWebView", "DWORD"));
     // Wallpaper: the one now in place is kept for the item, as optimising it would.
     const auto keepWallpaper = [](ProgramContext& ctx, const BackupSource&) {
-        PreferencesOf(ctx).Write(prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
+        WriteUserSlot(ctx, prefkey::kDesktopMemory, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));
     };
     e.push_back(KeptExactly({[](ProgramContext& ctx, const BackupRecorder& rec) {
                      rec(kDesktop, "7", Read(ctx, HKCU, DESK, "Wallpaper", kind::kString));

@@ -20,8 +20,12 @@ const std::string kBootFile = "起動ファイル", kSysocFile = "sysoc.inf";
 constexpr uint32_t kSettable = fileattr::kReadOnly | fileattr::kHidden | fileattr::kSystem | fileattr::kArchive;
 constexpr int kDeepestKey = 64;
 
-const std::pair<RegRoot, const char*> kRoots[] = {
-    {RegRoot::LocalMachine, "HKLM"}, {RegRoot::CurrentUser, "HKCU"}, {RegRoot::ClassesRoot, "HKCR"}};
+// (A user's hive other than the program's own is read under HKEY_USERS, by
+// the key it is loaded as: its SID, or Brisko-<SID> when loaded for the run.)
+const std::pair<RegRoot, const char*> kRoots[] = {{RegRoot::LocalMachine, "HKLM"},
+                                                  {RegRoot::CurrentUser, "HKCU"},
+                                                  {RegRoot::ClassesRoot, "HKCR"},
+                                                  {RegRoot::Users, "HKU"}};
 
 std::string RootTag(RegRoot root) {
     for (const auto& [r, tag] : kRoots)

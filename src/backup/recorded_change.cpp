@@ -4,11 +4,13 @@
 #include <set>
 
 #include "backup/backup_file.h"
+#include "backup/hive_restore.h"
 #include "backup/restore_command.h"
 #include "engine/change_preview.h"
 #include "engine/program_preferences.h"
 #include "engine/rehearsal.h"
 #include "platform/error.h"
+#include "platform/registry_values.h"
 
 namespace brisko {
 
@@ -80,8 +82,24 @@ void RecordedChange::Run(const std::function<void()>& writes) {
     Finish("");
 }
 
+// The users' hives the writes reached, in the order first written.
+static std::vector<HistoryUser> UsersWritten(ProgramContext& ctx, const std::vector<LoggedItem>& logged) {
+    std::vector<HistoryUser> users;
+    for (const LoggedItem& item : logged)
+        for (const LoggedWrite& w : item.writes) {
+            if (w.write.root != RegRoot::Users) continue;
+            const std::string hive = w.write.path.substr(0, w.write.path.find('\\'));
+            const std::string key = FullKeyName(RegRoot::Users, hive);
+            if (std::any_of(users.begin(), users.end(), [&](const HistoryUser& u) { return u.key == key; })) continue;
+            const std::string sid = hive.starts_with(kLoadedHivePrefix) ? hive.substr(std::string(kLoadedHivePrefix).size()) : hive;
+            users.push_back({key, sid, ctx.accounts().AccountName(sid)});
+        }
+    return users;
+}
+
 void RecordedChange::Finish(const std::string& error) {
     std::vector<LoggedItem> logged = ctx_.journal.TakeLog();
+    record_.users = UsersWritten(ctx_, logged);
     // Only what reaches the machine: the preferences file is the program's own.
     size_t written = 0;
     std::set<std::string> seen;  // targets of later writes, walking back
@@ -148,12 +166,18 @@ void RecordedChange::Finish(const std::string& error) {
 }
 
 RestoreOutcome RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
-                               const std::string& action, const std::function<void(const std::string&)>& begun) {
+                               const std::string& action, const std::function<void(const std::string&)>& begun,
+                               const RestoreTargets* users) {
     RestoreOutcome outcome;
+    const RestoreTargets targets = users ? *users : TargetsOf(ctx, backup, std::nullopt);
+    if (backup.check == BackupCheck::Backup && !targets.refusal.empty()) throw BriskoError(targets.refusal);
+    // The users' hives are opened first, so that the backup of what the
+    // restore replaces covers every hive it writes.
+    const RestoreHives hives(ctx, targets);
     if (!PreferencesOf(ctx).AutoBackupSuppressed()) outcome.backup = CreateBackup(ctx, true);
     RecordedChange change(ctx, action, outcome.backup, path);
     if (begun) change.OnBegun([&] { begun(outcome.backup); });
-    change.Run([&] { RestoreFromBackup(ctx, backup); });
+    change.Run([&] { RestoreFromBackup(ctx, backup, hives); });
     outcome.note = change.Note();
     return outcome;
 }
@@ -167,7 +191,9 @@ bool ConfirmRestore(ProgramContext& ctx, const std::string& path, const std::str
     // Refused files get their warning before any question; the restore
     // itself reads the file again and checks it once more.
     const MachineIdentity here = IdentityOf(ctx);
-    const std::string refusal = RestoreRefusal(ReadChosenBackup(ctx.platform.files, path, here), here);
+    const ChosenBackup chosen = ReadChosenBackup(ctx.platform.files, path, here);
+    std::string refusal = RestoreRefusal(chosen, here);
+    if (refusal.empty() && chosen.check == BackupCheck::Backup) refusal = TargetsOf(ctx, chosen, std::nullopt).refusal;
     if (!refusal.empty()) {
         ctx.platform.prompts.Warn(refusal);
         return false;

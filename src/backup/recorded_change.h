@@ -75,13 +75,16 @@ struct RestoreOutcome {
     std::string note;    // a declined restore point or an unwritten history
 };
 
-// Restores the checked backup inside a recorded change, first backing up the
-// state it replaces (unless automatic backups are switched off), so that the
-// restore can be undone in turn. `begun`, when given, gets that backup before
-// the first write.
+// Restores the checked backup inside a recorded change (the users' blocks
+// to `users`, or each to its own user), first backing up the state it
+// replaces, the users' hives it writes included (unless automatic backups are
+// switched off), so that the restore can be undone in turn. `begun`, when
+// given, gets that backup before the first write.
+struct RestoreTargets;
 RestoreOutcome RestoreRecorded(ProgramContext& ctx, const ChosenBackup& backup, const std::string& path,
                                const std::string& action,
-                               const std::function<void(const std::string&)>& begun = nullptr);
+                               const std::function<void(const std::string&)>& begun = nullptr,
+                               const RestoreTargets* users = nullptr);
 // What the final message adds about that backup; empty when none was made.
 std::string RestoreBackupNote(const RestoreOutcome& outcome);
 

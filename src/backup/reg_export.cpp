@@ -4,6 +4,9 @@
 #include <set>
 
 #include "backup/backup_file.h"
+#include "backup/hive_restore.h"
+#include "engine/item_passes.h"
+#include "engine/per_user_items.h"
 #include "engine/rehearsal.h"
 #include "platform/error.h"
 #include "platform/registry_values.h"
@@ -154,11 +157,59 @@ std::string RegFileText(const std::vector<RecordedWrite>& writes, const std::vec
 }
 
 namespace {
-std::string TickedItemsAsReg(ProgramContext& ctx, const ItemFilter& only) {
+const char* const kMachinePart =
+    "このファイルはコンピュータ全体の設定だけを含みます。スタートアップ スクリプト (SYSTEM として実行) でも読み込めます。";
+const char* const kUsersLeftOut =
+    "次の項目はユーザーごとの設定 (HKEY_CURRENT_USER) のため含めていません。SYSTEM として読み込むと、どのユーザーでもない\n"
+    ".DEFAULT (ログオン画面) の設定になります。brisko.exe /export-reg ファイル プラン /user で書き出し、ログオン スクリプトか、\n"
+    "グループ ポリシーの [ユーザーの構成] (基本設定のレジストリ項目に変換して) で配布してください。";
+const char* const kUserPart =
+    "このファイルはユーザーごとの設定 (HKEY_CURRENT_USER) だけを含み、読み込んだユーザーの設定になります。\n"
+    "ログオン スクリプト (ユーザーとして実行) か、グループ ポリシーの [ユーザーの構成] (基本設定のレジストリ項目に\n"
+    "変換して) で配布してください。スタートアップ スクリプトでは使わないでください (SYSTEM として実行され、.DEFAULT\n"
+    "に書き込まれます)。Policies キーの値は、ユーザーの権限では書き込めないことがあります。";
+
+std::string DefaultPartComment(ProgramContext& ctx) {
+    std::string folder = ctx.accounts().DefaultProfileFolder();
+    if (folder.empty()) folder = "%SystemDrive%\\Users\\Default";
+    const std::string key = std::string("HKU\\") + kDefaultProfileRegKey;
+    return "このファイルは新しいユーザーの既定 (Default プロファイル) の設定です。これから作られるプロファイルにだけ効き、\n"
+           "既存のユーザーには効きません。Windows は最初のサインインで一部の値を設定し直します。\n"
+           "管理者として次の順に実行してください:\n"
+           "  reg load " + key + " \"" + folder + "\\NTUSER.DAT\"\n"
+           "  regedit /s このファイル\n"
+           "  reg unload " + key;
+}
+
+// The hive a part's writes are named by: the process's HKEY_CURRENT_USER
+// for the users' part, HKEY_USERS\BriskoDefault for the Default profile's.
+UserHive PartHive(RegPart part) {
+    if (part == RegPart::DefaultUser) return {kDefaultProfileSid, "", "", HiveOpening::Loaded, kDefaultProfileRegKey, ""};
+    return {};
+}
+
+std::string TickedItemsAsReg(ProgramContext& ctx, const ItemFilter& only, RegPart part) {
     std::vector<RecordedWrite> writes;
     std::vector<std::string> comments{kTicksOnly};
+    comments.push_back(part == RegPart::Machine ? std::string(kMachinePart)
+                       : part == RegPart::User  ? std::string(kUserPart)
+                                                : DefaultPartComment(ctx));
+    const bool users = part != RegPart::Machine;
+    const auto inPart = [&](TweakCategory c, size_t position) {
+        return IsPerUserItem(c, position) == users && (!only || only(c, position));
+    };
+    const HiveRoute before = ctx.userHive.Route();
+    if (users) RouteTo(ctx, PartHive(part));
+    std::vector<RehearsedItem> items;
+    try {
+        items = RehearseApply(ctx, RehearsalScope::TickedItems, inPart);
+    } catch (...) {
+        ctx.userHive.Route(before);
+        throw;
+    }
+    ctx.userHive.Route(before);
     bool leftOut = false;
-    for (const RehearsedItem& item : RehearseApply(ctx, RehearsalScope::TickedItems, only)) {
+    for (const RehearsedItem& item : items) {
         writes.insert(writes.end(), item.writes.begin(), item.writes.end());
         const auto left = NotInRegFile(item.writes, item.otherActions);
         if (left.empty()) continue;
@@ -168,20 +219,32 @@ std::string TickedItemsAsReg(ProgramContext& ctx, const ItemFilter& only) {
         for (const auto& l : left) line += "\n　" + l;
         comments.push_back(line);
     }
+    if (!users) {
+        std::string userItems;
+        for (TweakCategory c : kSettingCategories)
+            for (size_t i = 0; i < ctx.items.List(c).size(); ++i)
+                if (IsPerUserItem(c, i) && ItemEnabled(ctx, c, i) && ctx.items.List(c)[i].ticked && (!only || only(c, i)))
+                    userItems += "\n　[" + std::string(CategoryName(c)) + "] " + ctx.items.List(c)[i].label;
+        if (!userItems.empty()) comments.push_back(kUsersLeftOut + userItems);
+    }
     return RegFileText(writes, comments);
 }
 }  // namespace
 
-std::string ExportTicksAsReg(ProgramContext& ctx) { return TickedItemsAsReg(ctx, {}); }
+std::string ExportTicksAsReg(ProgramContext& ctx, RegPart part) { return TickedItemsAsReg(ctx, {}, part); }
 
-std::string ExportPlanAsReg(ProgramContext& ctx, const PlanLoad& plan) {
+std::string ExportPlanAsReg(ProgramContext& ctx, const PlanLoad& plan, RegPart part) {
     std::set<std::pair<TweakCategory, size_t>> named(plan.named.begin(), plan.named.end());
-    return TickedItemsAsReg(ctx, [&](TweakCategory c, size_t position) { return named.contains({c, position}); });
+    return TickedItemsAsReg(ctx, [&](TweakCategory c, size_t position) { return named.contains({c, position}); }, part);
 }
 
 std::string ExportBackupAsReg(ProgramContext& ctx, const ChosenBackup& backup) {
     std::vector<std::string> notes;
-    const auto writes = RehearseWrites(ctx, [&] { RestoreFromBackup(ctx, backup); }, &notes);
+    // An older backup's user rows are whoever imports the file's.
+    RestoreTargets users = TargetsOf(ctx, backup, std::nullopt);
+    for (BlockTarget& t : users.targets)
+        if (t.block.hive.sid.empty()) t.hive.usersKey.clear();
+    const auto writes = RehearseWrites(ctx, [&] { RestoreFromBackup(ctx, backup, users); }, &notes);
     std::vector<std::string> comments = NotInRegFile(writes, notes);
     if (!comments.empty()) comments.insert(comments.begin(), kLeftOut);
     return RegFileText(writes, comments);

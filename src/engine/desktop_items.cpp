@@ -8,6 +8,7 @@
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
+#include "engine/user_slots.h"
 
 namespace brisko {
 
@@ -30,14 +31,13 @@ class WallpaperRule final : public ItemRule {
 public:
     bool IsOptimised(ProgramContext& ctx) const override { return Read(ctx) == kNullText; }
     ApplyOutcome Optimise(ProgramContext& ctx) override {
-        PreferencesOf(ctx).Write(prefkey::kDesktopMemory, kKey, Read(ctx));  // "NULL" writes nothing
+        WriteUserSlot(ctx, prefkey::kDesktopMemory, kKey, Read(ctx));  // "NULL" writes nothing
         RegWriteValue(ctx.platform.registry, HKCU, DESK, kWallpaper, STRING_KIND, "");
         return ApplyOutcome::Applied;
     }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
-        Preferences prefs = PreferencesOf(ctx);
-        std::string path = prefs.Read(prefkey::kDesktopMemory, kKey);
-        prefs.Write(prefkey::kDesktopMemory, kKey, "");
+        std::string path = ReadUserSlot(ctx, prefkey::kDesktopMemory, kKey);
+        WriteUserSlot(ctx, prefkey::kDesktopMemory, kKey, "");
         if (path == kNullText || path.empty()) path = EditionWallpaper(ctx, path);
         RegWriteValue(ctx.platform.registry, HKCU, DESK, kWallpaper, STRING_KIND, path);  // "NULL" deletes
         return ApplyOutcome::Applied;

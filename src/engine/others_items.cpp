@@ -12,6 +12,7 @@
 #include "platform/value_text.h"
 #include "prefs/preference_keys.h"
 #include "engine/program_preferences.h"
+#include "engine/user_slots.h"
 
 namespace brisko {
 
@@ -116,17 +117,15 @@ public:
     bool IsOptimised(ProgramContext& ctx) const override { return inner_->IsOptimised(ctx); }
     ApplyOutcome Optimise(ProgramContext& ctx) override {
         const bool made = !RegExists(ctx.platform.registry, HKCU, POL, kMask, "Value");
-        Preferences prefs = PreferencesOf(ctx);
-        if (made) prefs.Write(prefkey::kOthersMemory, kKey, kMade);
-        else prefs.Delete(prefkey::kOthersMemory, kKey);
+        if (made) WriteUserSlot(ctx, prefkey::kOthersMemory, kKey, kMade);
+        else DeleteUserSlot(ctx, prefkey::kOthersMemory, kKey);
         return inner_->Optimise(ctx);
     }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
         const ApplyOutcome outcome = inner_->ApplyDefault(ctx);
-        Preferences prefs = PreferencesOf(ctx);
-        if (prefs.Read(prefkey::kOthersMemory, kKey) == kMade) {
+        if (ReadUserSlot(ctx, prefkey::kOthersMemory, kKey) == kMade) {
             RegDeleteValue(ctx.platform.registry, HKCU, POL, kMask);
-            prefs.Delete(prefkey::kOthersMemory, kKey);
+            DeleteUserSlot(ctx, prefkey::kOthersMemory, kKey);
         }
         return outcome;
     }
@@ -151,12 +150,12 @@ public:
     }
     ApplyOutcome Optimise(ProgramContext& ctx) override {
         const std::string kept = ReadMenuMask(ctx);
-        if (kept != kNullText) PreferencesOf(ctx).Write(prefkey::kOthersMemory, kMenuMaskKey, kept);
+        WriteUserSlot(ctx, prefkey::kOthersMemory, kMenuMaskKey, kept);
         RegWriteValue(ctx.platform.registry, HKCU, DESK, MenuMaskName(ctx), kind::kBinary, "000000B0");
         return ApplyOutcome::Applied;
     }
     ApplyOutcome ApplyDefault(ProgramContext& ctx) override {
-        WriteMenuMask(ctx, PreferencesOf(ctx).Read(prefkey::kOthersMemory, kMenuMaskKey));
+        WriteMenuMask(ctx, ReadUserSlot(ctx, prefkey::kOthersMemory, kMenuMaskKey));
         return ApplyOutcome::Applied;
     }
 };

@@ -58,14 +58,21 @@ std::string JoinKeyPath(const std::string& path, const std::string& name) {
 }
 
 MemoryRegistryStore::MemoryRegistryStore() {
-    for (RegRoot r : {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine})
+    for (RegRoot r : {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine, RegRoot::Users})
         roots_[r] = std::make_unique<Key>();
 }
 
 MemoryRegistryStore::~MemoryRegistryStore() = default;
 
+MemoryRegistryStore::Key* MemoryRegistryStore::Root(RegRoot root) {
+    if (root != RegRoot::CurrentUser || currentUser_.empty()) return roots_.at(root).get();
+    Key* users = roots_.at(RegRoot::Users).get();
+    if (Key* hive = users->Child(currentUser_)) return hive;
+    return users->AddChild(currentUser_);
+}
+
 MemoryRegistryStore::Key* MemoryRegistryStore::Find(RegRoot root, const std::string& path) {
-    Key* key = roots_.at(root).get();
+    Key* key = Root(root);
     for (const auto& part : SplitPath(path)) {
         key = key->Child(part);
         if (!key) return nullptr;
@@ -74,7 +81,7 @@ MemoryRegistryStore::Key* MemoryRegistryStore::Find(RegRoot root, const std::str
 }
 
 MemoryRegistryStore::Key* MemoryRegistryStore::Open(RegRoot root, const std::string& path, RegAccess access) {
-    Key* key = roots_.at(root).get();
+    Key* key = Root(root);
     bool denied = key->writeDenied;
     for (const auto& part : SplitPath(path)) {
         key = key->Child(part);
@@ -89,7 +96,7 @@ bool MemoryRegistryStore::CanOpenKey(RegRoot root, const std::string& path, RegA
 }
 
 bool MemoryRegistryStore::CreateKey(RegRoot root, const std::string& path) {
-    Key* key = roots_.at(root).get();
+    Key* key = Root(root);
     bool denied = key->writeDenied;
     for (const auto& part : SplitPath(path)) {
         Key* child = key->Child(part);
@@ -162,6 +169,8 @@ bool MemoryRegistryStore::DeleteKey(RegRoot root, const std::string& path) {
     parent->subkeys.erase(it);
     return true;
 }
+
+void MemoryRegistryStore::MapCurrentUserTo(const std::string& usersKey) { currentUser_ = usersKey; }
 
 void MemoryRegistryStore::DenyWrites(RegRoot root, const std::string& path) {
     CreateKey(root, path);

@@ -29,13 +29,18 @@ public:
     // Simulates an account without write rights below the key: it can then be
     // opened for query only, and nothing below it can be created or changed.
     void DenyWrites(RegRoot root, const std::string& path);
+    // Makes HKEY_CURRENT_USER the hive HKEY_USERS holds under that key, as
+    // Windows does for the process's user (made when missing).
+    void MapCurrentUserTo(const std::string& usersKey);
 
 private:
     struct Key;
+    Key* Root(RegRoot root);
     Key* Find(RegRoot root, const std::string& path);
     Key* Open(RegRoot root, const std::string& path, RegAccess access);
 
     std::map<RegRoot, std::unique_ptr<Key>> roots_;
+    std::string currentUser_;  // the key under HKEY_USERS that HKEY_CURRENT_USER is; empty: a root of its own
 };
 
 }  // namespace brisko

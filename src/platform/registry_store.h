@@ -11,7 +11,9 @@
 
 namespace brisko {
 
-enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine };
+// Users is HKEY_USERS: every loaded user hive, each under its SID (or the
+// name it was loaded under); HKEY_CURRENT_USER is one of them.
+enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, Users };
 
 // Registry value types (REG_*).
 namespace regtype {

@@ -1,8 +1,12 @@
 #pragma once
 // The switches that run one task without the main window, for administrators
 // and deployment tools.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "backup/reg_export.h"
+#include "engine/user_targets.h"
 
 namespace brisko {
 
@@ -10,12 +14,12 @@ enum class CommandKind {
     Window,      // no switches: the program as usual
     Usage,       // /?
     Invalid,     // switches that make no command; `error` says why
-    Apply,       // /apply PLAN [/quiet]
-    Backup,      // /backup [FOLDER]
-    Restore,     // /restore BACKUP
+    Apply,       // /apply PLAN [/quiet] [/user:…]
+    Backup,      // /backup [FOLDER] [/user:…]
+    Restore,     // /restore BACKUP [/user:…]
     ExportPlan,  // /export-plan FILE
-    ExportReg,   // /export-reg FILE [PLAN|BACKUP]
-    Check,       // /check PLAN: read only
+    ExportReg,   // /export-reg FILE [PLAN|BACKUP] [/user | /user:default]
+    Check,       // /check PLAN [/quiet] [/user:…]: read only
     Effect,      // /effect [/csv]: Windows' start and shutdown times around each change
 };
 
@@ -24,6 +28,10 @@ struct Command {
     std::string file;    // the plan, folder, backup or file written
     std::string source;  // /export-reg's plan or backup; empty for the current machine
     bool quiet = false;  // nothing on the console; the log file still gets everything
+    // /user:… of /apply, /check, /restore and /backup: the users whose
+    // settings the per-user items are; none given, the command decides.
+    std::optional<UserChoice> users;
+    RegPart regPart = RegPart::Machine;  // /export-reg: /user, /user:default
     bool csv = false;    // /effect as CSV
     std::string error;
 };

@@ -1,9 +1,14 @@
 #include "startup/plan_check.h"
 
+#include <functional>
+#include <optional>
+
 #include "backup/tweak_plan.h"
 #include "engine/item_passes.h"
+#include "engine/per_user_items.h"
 #include "startup/silent_run.h"
 #include "startup/startup_sequence.h"
+#include "startup/user_scope.h"
 
 namespace brisko {
 
@@ -27,9 +32,32 @@ private:
 };
 
 const char* StateName(bool optimised) { return optimised ? "最適化" : "既定"; }
+
+// What the plan wants of an item and what was found, for the items compared.
+struct Compared {
+    bool plan, found;
+};
+using Comparison = std::function<std::optional<Compared>(TweakCategory, size_t)>;
+
+// Names each compared item that differs, with `whose`; returns how many.
+size_t Differences(ProgramContext& ctx, const Comparison& compare, const std::string& whose, CommandLog& log) {
+    size_t differing = 0;
+    for (TweakCategory c : kAllCategories) {
+        const auto& list = ctx.items.List(c);
+        for (size_t i = 0; i < list.size(); ++i) {
+            const auto both = compare(c, i);
+            if (!both || both->plan == both->found) continue;
+            ++differing;
+            log.Note("違い: [" + std::string(CategoryName(c)) + "] " + list[i].label + whose + "  プラン: " +
+                     StateName(both->plan) + "  検出: " + StateName(both->found));
+        }
+    }
+    return differing;
+}
 }  // namespace
 
-int CheckPlan(ProgramContext& ctx, const std::string& planPath, CommandLog& log) {
+int CheckPlan(ProgramContext& ctx, const std::string& planPath, CommandLog& log,
+              const std::optional<UserChoice>& users) {
     Untouched untouched(ctx, log);
     RunStartupSequence(ctx);
     // Every available item's tick is what detection found; the plan moves
@@ -41,17 +69,32 @@ int CheckPlan(ProgramContext& ctx, const std::string& planPath, CommandLog& log)
         log.Note("プラン ファイルではないか、壊れています: " + planPath);
         return kExitRefused;
     }
-    size_t differing = 0;
-    for (TweakCategory c : kAllCategories) {
-        const auto& list = ctx.items.List(c);
-        for (size_t i = 0; i < list.size(); ++i) {
-            const bool found = detected[CategoryIndex(c)][i].ticked;
-            if (list[i].ticked == found) continue;
-            ++differing;
-            log.Note("違い: [" + std::string(CategoryName(c)) + "] " + list[i].label + "  プラン: " +
-                     StateName(list[i].ticked) + "  検出: " + StateName(found));
-        }
+    const WantedTicks wanted = CurrentTicks(ctx), chosen = ItemsAt(ctx, plan.named);
+    const std::vector<std::string> userItems = TickedUserItems(ctx, chosen);
+    const UserScope scope = ChooseUsers(ctx, users, userItems, "確認", log);
+    if (scope.refused) return kExitRefused;
+    size_t differing = Differences(ctx, [&](TweakCategory c, size_t i) -> std::optional<Compared> {
+        if (IsPerUserItem(c, i)) return std::nullopt;
+        return Compared{ctx.items.List(c)[i].ticked, detected[CategoryIndex(c)][i].ticked};
+    }, "", log);
+    if (scope.userItemsLeftOut)
+        for (const std::string& label : userItems) log.Note(kUserItemLeftOut + label + " (違いに数えません)");
+    OpenedHives hives(ctx, scope.hives);
+    for (const std::string& skipped : hives.Skipped()) log.Error("このユーザーは調べていません: " + skipped);
+    for (const UserHive& hive : hives.Hives()) {
+        RouteTo(ctx, hive);
+        PrepareUserPass(ctx, wanted, chosen);
+        // Each hive's records, read by the user pass; the plan's named items compared.
+        const size_t differs = Differences(ctx, [&](TweakCategory c, size_t i) -> std::optional<Compared> {
+            if (!IsPerUserItem(c, i) || !chosen[CategoryIndex(c)][i]) return std::nullopt;
+            return Compared{wanted[CategoryIndex(c)][i], ctx.items.states.Get(c, i)};
+        }, UserSuffix(hive), log);
+        differing += differs;
+        if (!hive.sid.empty())
+            log.Note("利用者 " + HiveName(hive) + ": " +
+                     (differs == 0 ? std::string("プランの通りです。") : "プランと違う項目 " + std::to_string(differs)));
     }
+    for (const std::string& stuck : hives.Close()) log.Error("読み込んだユーザーのハイブをアンロードできませんでした: " + stuck);
     for (const std::string& name : plan.refused)
         log.Note("無効またはこのコンピュータでは使えない項目 (違いに数えません): " + name);
     if (differing == 0) {

@@ -12,6 +12,8 @@
 #include "engine/program_preferences.h"
 #include "platform/error.h"
 #include "platform/rotating_log.h"
+#include "startup/apply_command.h"
+#include "startup/backup_commands.h"
 #include "startup/effect_command.h"
 #include "startup/plan_check.h"
 #include "startup/restart_need.h"
@@ -60,127 +62,19 @@ void AppendBegunBlock(ProgramContext& ctx, CommandLog& log, const std::string& c
     if (!AppendToRotatingLog(ctx.platform.files, path, block, kLargestLog)) log.Note("記録ファイルに書き込めません: " + path);
 }
 
-std::string ItemName(ProgramContext& ctx, TweakCategory c, size_t position) {
-    return "[" + std::string(CategoryName(c)) + "] " + ctx.items.List(c)[position].label;
-}
-
-void NoteChangedItems(ProgramContext& ctx, const ItemStateTable& before, CommandLog& log) {
-    for (TweakCategory c : kAllCategories)
-        for (size_t i = 0; i < ctx.items.List(c).size(); ++i)
-            if (ctx.items.states.Get(c, i) != before.Get(c, i))
-                log.Note((ctx.items.states.Get(c, i) ? "最適化: " : "既定に戻す: ") + ItemName(ctx, c, i));
-}
-
-// The accelerate button's work without its questions; the log names every
-// item whose record changed and every item that did not take. A run that
-// fails part-way names the backup and the items it had already changed.
-int ApplyTicks(ProgramContext& ctx, CommandLog& log) {
-    ctx.items.NeedServices();
-    const ItemStateTable before = ctx.items.states;
-    std::string backup;
-    AccelerateResult result;
-    try {
-        result = RunAccelerate(ctx, "高速化 (/apply)", [&](const std::string& path) {
-            backup = path;
-            log.Begin(path);
-        });
-    } catch (const BriskoError&) {
-        if (!backup.empty()) log.Note("バックアップ: " + backup);
-        NoteChangedItems(ctx, before, log);
-        throw;
-    }
-    if (!result.backup.empty()) log.Note("バックアップ: " + result.backup);
-    if (!result.note.empty()) log.Warn(result.note);
-    else if (PreferencesOf(ctx).AutoBackupSuppressed()) log.Note("自動バックアップは設定で無効です。");
-    NoteChangedItems(ctx, before, log);
-    for (const std::string& label : result.notSet) log.Note("設定できませんでした: " + label);
-    if (!result.changed && result.notSet.empty()) log.Note("変更された設定はありません。");
-    if (!result.notSet.empty()) return kExitItemsNotSet;
-    return DoneExitCode(NeedOfChangedItems(ctx, before), log);
-}
-
-// Loads the plan into the ticks and names what it could not set: kExitDone,
-// kExitItemsNotSet, or kExitRefused for a file that is no plan.
-int LoadPlan(ProgramContext& ctx, const std::string& path, CommandLog& log, PlanLoad* loaded = nullptr) {
-    const PlanLoad plan = LoadPlanFile(ctx, path);
-    if (loaded) *loaded = plan;
-    if (!plan.recognised) {
-        if (!plan.problem.empty()) log.Note(plan.problem);
-        log.Note("プラン ファイルではないか、壊れています。何も変更しません: " + path);
-        return kExitRefused;
-    }
-    for (const std::string& name : plan.refused) log.Note("無効または利用できない項目のため設定しません: " + name);
-    return plan.refused.empty() ? kExitDone : kExitItemsNotSet;
-}
-
-int Apply(ProgramContext& ctx, const Command& command, CommandLog& log) {
-    const int loaded = LoadPlan(ctx, command.file, log);
-    if (loaded == kExitRefused) return loaded;
-    const int applied = ApplyTicks(ctx, log);
-    return loaded == kExitDone ? applied : loaded;  // items left as they were: no success, restart or not
-}
-
-// The .reg of the current ticks, of a plan, or of a backup (told apart by the
-// file's opening mark).
-int ExportReg(ProgramContext& ctx, const Command& command, CommandLog& log) {
-    int code = kExitDone;
-    std::string text;
-    if (command.source.empty()) {
-        text = ExportTicksAsReg(ctx);
-    } else if (HasPlanMark(ctx.platform.files.ReadFile(command.source, kLargestPlan).value_or(""))) {
-        PlanLoad plan;
-        code = LoadPlan(ctx, command.source, log, &plan);
-        if (code == kExitRefused) return code;
-        text = ExportPlanAsReg(ctx, plan);
-    } else {
-        const MachineIdentity here = IdentityOf(ctx);
-        const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.source, here);
-        if (const std::string refusal = RestoreRefusal(backup, here); !refusal.empty()) {
-            log.Note(refusal);
-            return kExitRefused;
-        }
-        text = ExportBackupAsReg(ctx, backup);
-    }
-    WriteRegFile(ctx.platform.files, command.file, text);
-    log.Note(".reg ファイルを書き出しました: " + command.file);
-    return code;
-}
-
-int Restore(ProgramContext& ctx, const Command& command, CommandLog& log) {
-    const MachineIdentity here = IdentityOf(ctx);
-    const ChosenBackup backup = ReadChosenBackup(ctx.platform.files, command.file, here);
-    if (const std::string refusal = RestoreRefusal(backup, here); !refusal.empty()) {
-        log.Note(refusal);
-        return kExitRefused;
-    }
-    const RestartNeed need = NeedOfAction(ctx, [&] { RestoreFromBackup(ctx, backup); });
-    std::string made;
-    const RestoreOutcome outcome = RestoreRecorded(ctx, backup, command.file, "復元 (/restore)", [&](const std::string& path) {
-        made = path;
-        log.Begin(path);
-    });
-    if (!made.empty()) log.Note("復元の前のバックアップ: " + made);
-    log.Note("Windows の設定を復元しました: " + command.file);
-    if (!outcome.note.empty()) log.Warn(outcome.note);
-    return DoneExitCode(need, log);
-}
-
 int Run(ProgramContext& ctx, const Command& command, CommandLog& log) {
     switch (command.kind) {
         case CommandKind::Window:
         case CommandKind::Usage: return kExitDone;
         case CommandKind::Invalid: return kExitRefused;
-        case CommandKind::Apply: return Apply(ctx, command, log);
-        case CommandKind::Backup:
-            log.Note("バックアップ: " + (command.file.empty() ? CreateBackup(ctx, true)
-                                                             : CreateBackupIn(ctx, command.file)));
-            return kExitDone;
-        case CommandKind::Restore: return Restore(ctx, command, log);
+        case CommandKind::Apply: return ApplyPlanCommand(ctx, command, log);
+        case CommandKind::Backup: return BackupCommand(ctx, command, log);
+        case CommandKind::Restore: return RestoreCommand(ctx, command, log);
         case CommandKind::ExportPlan:
             WritePlanFile(ctx, command.file);
             log.Note("プラン ファイルを書き出しました: " + command.file);
             return kExitDone;
-        case CommandKind::ExportReg: return ExportReg(ctx, command, log);
+        case CommandKind::ExportReg: return ExportRegCommand(ctx, command, log);
         case CommandKind::Check:
         case CommandKind::Effect: return kExitRefused;  // run on their own, without the start-up
     }
@@ -232,7 +126,7 @@ int RunSilentCommand(ProgramContext& ctx, const Command& command, CommandLog& lo
     log.OnBegin([&](const std::string& backup) { AppendBegunBlock(ctx, log, commandLine, backup); });
     try {
         if (command.kind == CommandKind::Check) {
-            code = CheckPlan(ctx, command.file, log);
+            code = CheckPlan(ctx, command.file, log, command.users);
         } else if (command.kind == CommandKind::Effect) {
             code = ShowEffect(ctx, command.csv, log);
         } else {

@@ -4,6 +4,7 @@
 #include "engine/item_passes.h"
 #include "engine/item_rules.h"
 #include "engine/pc_information.h"
+#include "engine/user_targets.h"
 #include "startup/item_enabling.h"
 #include "startup/migration.h"
 #include "startup/path_detection.h"
@@ -13,6 +14,7 @@ namespace brisko {
 
 void RunStartupSequence(ProgramContext& ctx) {
     StepTrace& trace = ctx.trace();
+    RouteToOwnHive(ctx);
     LoadItemLists(ctx);
     InstallItemRules(ctx.items);
     trace.Step("item lists");

@@ -201,7 +201,8 @@ TEST(ChangeHistoryText, RecordsReadBackAndFieldsStayWhole) {
                              "YAMADA-PC",
                              "5.1.2600",
                              HistoryRecord::Stage::Whole,
-                             ""};
+                             "",
+                             {{"HKEY_USERS\\Brisko-S-1-12-1-7", "S-1-12-1-7", "AzureAD\\hana"}}};
     EXPECT_EQ(ParseHistory(std::string(kUtf8ByteOrderMark) + FormatHistoryRecord(full)),
               std::vector<HistoryRecord>{full});
     HistoryRecord broken = full;

@@ -57,14 +57,23 @@ std::vector<std::string> Dump(RegistryStore& store) {
     return out;
 }
 
+// The machine's part and the users' part, both imported.
+std::string ImportBothParts(SimulatedContext& from, SimulatedContext& to) {
+    const std::string machine = ExportTicksAsReg(from.ctx), user = ExportTicksAsReg(from.ctx, RegPart::User);
+    EXPECT_EQ(machine.find("[HKEY_CURRENT_USER"), std::string::npos);
+    EXPECT_EQ(user.find("[HKEY_LOCAL_MACHINE"), std::string::npos);
+    ImportInto(from, machine, to);
+    ImportInto(from, user, to);
+    return machine + user;
+}
+
 class RegExportRoundTrip : public ::testing::TestWithParam<SimulatedWindows> {};
 
 TEST_P(RegExportRoundTrip, TheTicksAsTheyStandChangeNothingOnAnIdenticalMachine) {
     SimulatedContext a(GetParam()), b(GetParam());
     RunStartupSequence(a.ctx);
-    const std::string text = ExportTicksAsReg(a.ctx);
     const auto before = Dump(b.registry);
-    ImportInto(a, text, b);
+    const std::string text = ImportBothParts(a, b);
     EXPECT_TRUE(Dump(b.registry) == before) << text;
 }
 
@@ -75,10 +84,9 @@ TEST_P(RegExportRoundTrip, OnlyTickedItemsAreSetUntickedOnesKeepTheirState) {
     size_t n = 0;
     for (auto& list : a.ctx.items.AllLists())
         for (auto& e : list) e.ticked = ++n % 2 == 0;
-    const std::string text = ExportTicksAsReg(a.ctx);
+    const std::string text = ImportBothParts(a, b);
     for (const char* service : {"\\Services\\RpcSs]", "\\Services\\Alerter]"})  // running and stopped
         EXPECT_EQ(text.find(service), std::string::npos) << "no service while the services page is unavailable";
-    ImportInto(a, text, b);
     RunStartupSequence(b.ctx);
     size_t set = 0;
     for (const auto& item : RehearseApply(a.ctx, RehearsalScope::TickedItems)) {

@@ -193,13 +193,17 @@ TEST(FleetCommands, APlansRegWritesWhatItsApplyWrites) {
             m->files.WriteReplacing(kFolder + "\\Brisko.ini", "[DisabledItem]\r\nService=false\r\n");
         ASSERT_EQ(exporting.Run({"/export-reg", "C:\\out.reg", "C:\\plan.ini"}, plan), kExitDone) << plan;
         const std::string reg = *exporting.files.ReadFile("C:\\out.reg");
+        ASSERT_EQ(exporting.Run({"/export-reg", "C:\\user.reg", "C:\\plan.ini", "/user"}), kExitDone) << plan;
+        const std::string user = *exporting.files.ReadFile("C:\\user.reg");
         testing::ImportRegFile(importing.registry, reg);
+        testing::ImportRegFile(importing.registry, user);
         applying.Run({"/apply", "C:\\plan.ini"}, plan);
         EXPECT_TRUE(values(importing.registry) == values(applying.registry)) << plan;
         const std::string text = text::Utf16ToUtf8(std::u16string(reinterpret_cast<const char16_t*>(reg.data() + 2),
                                                                   (reg.size() - 2) / 2));
         for (size_t at = text.find("\\Services\\"); at != std::string::npos; at = text.find("\\Services\\", at + 1))
             EXPECT_TRUE(text.compare(at, 19, "\\Services\\AudioSrv]") == 0) << plan << text.substr(at, 40);
+        EXPECT_EQ(text.find("[HKEY_CURRENT_USER"), std::string::npos) << "the machine's part alone: " << plan;
     }
 }
 

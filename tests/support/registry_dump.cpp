@@ -15,7 +15,8 @@ void Dump(RegistryStore& store, RegRoot root, const std::string& path, RegistryD
 
 RegistryDump DumpRegistry(RegistryStore& store) {
     RegistryDump out;
-    for (RegRoot root : {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine}) Dump(store, root, "", out);
+    for (RegRoot root : {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine, RegRoot::Users})
+        Dump(store, root, "", out);
     return out;
 }
 

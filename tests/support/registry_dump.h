@@ -9,7 +9,7 @@
 namespace brisko::testing {
 
 // Every key (as "root\\path", no value) and every value under it (as
-// "root\\path|name"), of the three roots the program uses.
+// "root\\path|name"), of every root the program uses.
 using RegistryDump = std::map<std::string, std::optional<RegValueData>>;
 RegistryDump DumpRegistry(RegistryStore& store);
 

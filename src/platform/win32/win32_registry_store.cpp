@@ -13,6 +13,7 @@ HKEY RootHandle(RegRoot root) {
         case RegRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
         case RegRoot::CurrentUser: return HKEY_CURRENT_USER;
         case RegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+        case RegRoot::Users: return HKEY_USERS;
     }
     return HKEY_CURRENT_USER;
 }

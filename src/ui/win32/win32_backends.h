@@ -18,6 +18,7 @@
 #include "platform/win32/win32_restore_points.h"
 #include "platform/win32/win32_service_manager.h"
 #include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_user_accounts.h"
 
 namespace brisko::ui {
 
@@ -49,9 +50,10 @@ struct Win32Backends {
             }
 #endif
     }
-    // Hands System Restore and the event log's start and shutdown times to the context.
+    // Hands System Restore, the accounts and the event log's start and shutdown times to the context.
     void Serve(ProgramContext& ctx) {
         ctx.UseRestorePoints(loggedPoints ? static_cast<RestorePoints&>(*loggedPoints) : restorePoints);
+        ctx.UseAccounts(accounts);
         ctx.UseEffectSource(plantedEffects ? static_cast<EffectSource&>(*plantedEffects) : effects);
     }
     ProcessLauncher& Launcher() {
@@ -71,6 +73,7 @@ struct Win32Backends {
     std::optional<RecordingProcessLauncher> recorder;
     win32::Win32RestorePoints restorePoints;
     std::optional<LoggedRestorePoints> loggedPoints;
+    win32::Win32UserAccounts accounts;
     win32::Win32EffectSource effects;
     std::optional<MemoryEffectSource> plantedEffects;
 };
