@@ -161,9 +161,14 @@ TEST(RestoreWindow, BackupRestorePlansAndHistoryByKeyboardAndMouse) {
     const std::wstring details = driver::TextOf(GetDlgItem(window, kRestoreComment));
     for (const wchar_t* part :
          {L"HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\", L"Control\\PriorityControl\\IRQ8Priority",
-          L"HKEY_CURRENT_USER\\Software\\", L"NoLowDiskSpaceChecks", L"変更前: (なし)", L"変更後: 0x00000002 (2)",
+          L"NoLowDiskSpaceChecks", L"変更前: (なし)", L"変更後: 0x00000002 (2)",
           L"変更後: 0x00000001 (1)", L"変更前のバックアップ:", L"復元ポイント: "})
         EXPECT_NE(details.find(part), std::wstring::npos) << "the record shows " << part;
+    // The user's own values are written into the hive of the account it runs
+    // as, and the record names that hive.
+    EXPECT_TRUE(details.find(L"HKEY_USERS\\S-1-5-21-") != std::wstring::npos ||
+                details.find(L"HKEY_CURRENT_USER\\Software\\") != std::wstring::npos)
+        << "the record names whose settings changed";
     driver::Picture(window, L"history-page", 500);
 
     driver::PressOpeningABox(window, kBtnHistoryRestore);
